@@ -1,0 +1,107 @@
+#include "clipboard/win32/Win32ClipboardBackend.h"
+
+#include "clipboard/win32/Win32Picture.h"
+#include "settings/Error.h"
+#include "ui/win32/GlobalMemory.h"
+
+#include <cstring>
+
+namespace tavrix::win32 {
+
+bool Win32ClipboardBackend::Open() {
+    return OpenClipboard(owner_) != FALSE;
+}
+
+void Win32ClipboardBackend::Close() {
+    CloseClipboard();
+}
+
+bool Win32ClipboardBackend::Empty() {
+    return EmptyClipboard() != FALSE;
+}
+
+bool Win32ClipboardBackend::IsFormatAvailable(ClipFormat format) {
+    return IsClipboardFormatAvailable(format) != FALSE;
+}
+
+int Win32ClipboardBackend::CountFormats() {
+    return CountClipboardFormats();
+}
+
+ClipFormat Win32ClipboardBackend::EnumFormats(ClipFormat previous) {
+    return static_cast<ClipFormat>(EnumClipboardFormats(previous));
+}
+
+bool Win32ClipboardBackend::IsGdiHandleFormat(ClipFormat format) {
+    switch (format) {
+    case CF_BITMAP:
+    case CF_PALETTE:
+    case CF_ENHMETAFILE:
+    case CF_DSPBITMAP:
+    case CF_DSPENHMETAFILE:
+        return true;
+    default:
+        return false;
+    }
+}
+
+DataResult Win32ClipboardBackend::ReadData(ClipFormat format, const ByteReader& reader) {
+    HANDLE handle = GetClipboardData(format);
+    if (handle == nullptr) {
+        return DataResult::NoHandle;
+    }
+    if (IsGdiHandleFormat(format)) {
+        return DataResult::NotMemory;
+    }
+    GlobalLockView view(static_cast<HGLOBAL>(handle));
+    if (!view.locked()) {
+        return DataResult::NotMemory;
+    }
+    reader(view.bytes());
+    return DataResult::Read;
+}
+
+bool Win32ClipboardBackend::SetData(ClipFormat format, std::span<const std::uint8_t> bytes) {
+    GlobalBlock block = GlobalBlock::Allocate(bytes.size());
+    if (!block) {
+        return false;
+    }
+    {
+        GlobalLockView view(block.get());
+        if (!view.locked()) {
+            return false;
+        }
+        if (!bytes.empty()) {
+            std::memcpy(view.bytes().data(), bytes.data(), bytes.size());
+        }
+    }
+    if (SetClipboardData(format, block.get()) == nullptr) {
+        return false;
+    }
+    block.release(); // the clipboard owns the block now
+    return true;
+}
+
+ClipFormat Win32ClipboardBackend::RegisterFormat(const std::wstring& name) {
+    return static_cast<ClipFormat>(RegisterClipboardFormatW(name.c_str()));
+}
+
+std::wstring Win32ClipboardBackend::RegisteredFormatName(ClipFormat format) {
+    if (format < cf::FirstRegistered) {
+        return {};
+    }
+    wchar_t buffer[256];
+    int length = GetClipboardFormatNameW(format, buffer, 256);
+    return std::wstring(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+void Win32ClipboardBackend::LoadPicture(ClipFormat format, bool withPalette,
+                                        ClipboardPicture& picture) {
+    auto* target = dynamic_cast<Win32Picture*>(&picture);
+    if (target == nullptr) {
+        throw Error(L"Invalid clipboard format");
+    }
+    target->LoadFromClipboard(format, withPalette);
+}
+
+} // namespace tavrix::win32

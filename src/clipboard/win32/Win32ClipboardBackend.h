@@ -1,0 +1,34 @@
+#pragma once
+// The clipboard backend over user32 and kernel32.
+#include "clipboard/ClipboardBackend.h"
+
+#include <windows.h>
+
+namespace tavrix::win32 {
+
+class Win32ClipboardBackend : public ClipboardBackend {
+public:
+    // owner: the window that opens the clipboard (may be null).
+    explicit Win32ClipboardBackend(HWND owner = nullptr) : owner_(owner) {}
+    void SetOwner(HWND owner) { owner_ = owner; }
+
+    bool Open() override;
+    void Close() override;
+    bool Empty() override;
+    bool IsFormatAvailable(ClipFormat format) override;
+    int CountFormats() override;
+    ClipFormat EnumFormats(ClipFormat previous) override;
+    DataResult ReadData(ClipFormat format, const ByteReader& reader) override;
+    bool SetData(ClipFormat format, std::span<const std::uint8_t> bytes) override;
+    ClipFormat RegisterFormat(const std::wstring& name) override;
+    std::wstring RegisteredFormatName(ClipFormat format) override;
+    void LoadPicture(ClipFormat format, bool withPalette, ClipboardPicture& picture) override;
+
+    // Formats whose data handle is a GDI object rather than a memory block.
+    static bool IsGdiHandleFormat(ClipFormat format);
+
+private:
+    HWND owner_;
+};
+
+} // namespace tavrix::win32

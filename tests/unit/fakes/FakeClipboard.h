@@ -1,0 +1,69 @@
+#pragma once
+// An in-memory clipboard with the Windows rules the core relies on: one opener at a time,
+// formats enumerated in the order they were first set, setting a format again replaces its data,
+// emptying drops everything. Tests can make "another program" hold it and count platform calls.
+#include "clipboard/ClipboardBackend.h"
+#include "clipboard/ClipboardPicture.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavrix::testing {
+
+class FakePicture : public ClipboardPicture {
+public:
+    int Width() const override { return width; }
+    int Height() const override { return height; }
+    bool Empty() const override { return width == 0 && height == 0; }
+    int width = 0;
+    int height = 0;
+    ClipFormat loadedFrom = 0;
+    bool withPalette = false;
+};
+
+class FakeClipboard : public ClipboardBackend {
+public:
+    struct Entry {
+        ClipFormat format = 0;
+        std::vector<std::uint8_t> bytes;
+        bool memory = true;   // false: a GDI handle (bitmap, palette, metafile)
+        bool rendered = true; // false: GetClipboardData gives no handle
+        int pictureWidth = 0, pictureHeight = 0;
+    };
+
+    // Test set-up (no open needed).
+    void Put(ClipFormat format, std::vector<std::uint8_t> bytes);
+    void PutText(ClipFormat format, const std::string& text); // adds the terminating zero
+    void PutHandle(ClipFormat format, int pictureWidth = 0, int pictureHeight = 0);
+    void PutUnrendered(ClipFormat format);
+    void Reset() { entries_.clear(); }
+    const std::vector<Entry>& Entries() const { return entries_; }
+    const Entry* Find(ClipFormat format) const;
+
+    bool heldByOther = false; // Open fails while true
+    int failOpenCount = 0;    // the next n opens fail
+    bool isOpen = false;
+    int openCalls = 0, closeCalls = 0, emptyCalls = 0, registerCalls = 0;
+    std::map<std::wstring, ClipFormat> registered;
+
+    bool Open() override;
+    void Close() override;
+    bool Empty() override;
+    bool IsFormatAvailable(ClipFormat format) override;
+    int CountFormats() override;
+    ClipFormat EnumFormats(ClipFormat previous) override;
+    DataResult ReadData(ClipFormat format, const ByteReader& reader) override;
+    bool SetData(ClipFormat format, std::span<const std::uint8_t> bytes) override;
+    ClipFormat RegisterFormat(const std::wstring& name) override;
+    std::wstring RegisteredFormatName(ClipFormat format) override;
+    void LoadPicture(ClipFormat format, bool withPalette, ClipboardPicture& picture) override;
+
+private:
+    Entry& Slot(ClipFormat format);
+    std::vector<Entry> entries_;
+    ClipFormat nextRegistered_ = 0xC000;
+};
+
+} // namespace tavrix::testing

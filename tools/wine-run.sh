@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Runs a Windows executable under Wine in a prefix private to the build directory.
+# Used as CMake's cross-compiling emulator and by the scripts in tools/ and tests/e2e/.
+#   wine-run.sh program.exe [arguments...]
+# Environment: TAVRIX_WINEPREFIX overrides the prefix (default: <build dir>/wineprefix, where the
+# build dir is the nearest folder above the program that holds CMakeCache.txt).
+set -u
+exe=$1
+shift
+
+if [ -z "${TAVRIX_WINEPREFIX:-}" ]; then
+    dir=$(cd "$(dirname "$exe")" && pwd)
+    while [ "$dir" != / ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir=$(dirname "$dir"); done
+    [ "$dir" = / ] && dir=$(cd "$(dirname "$exe")" && pwd)
+    TAVRIX_WINEPREFIX=$dir/wineprefix
+fi
+export WINEPREFIX=$TAVRIX_WINEPREFIX
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+wine_bin=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
+
+server_socket() {
+    local id
+    id=$(stat -c '%d %i' "$WINEPREFIX" 2>/dev/null) || return 1
+    set -- $id
+    printf '/tmp/.wine-%s/server-%x-%x/socket' "$(id -u)" "$1" "$2"
+}
+
+# Creating a prefix takes several seconds; serialise it between parallel callers.
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    (
+        flock 9
+        if [ ! -f "$WINEPREFIX/system.reg" ]; then
+            wineboot -i </dev/null >/dev/null 2>&1
+            wineserver -w </dev/null >/dev/null 2>&1
+        fi
+    ) 9>"$WINEPREFIX.lock"
+fi
+
+# A server started without a display cannot create top-level windows later, so restart it when
+# DISPLAY changes. The server and Wine's background services get /dev/null as their standard
+# streams: if they inherited ours, whoever reads our output would wait for them to exit.
+marker=$WINEPREFIX/.tavrix-display
+if [ "$(cat "$marker" 2>/dev/null)" != "${DISPLAY:-none}" ]; then
+    wineserver -k </dev/null >/dev/null 2>&1
+    wineserver -w </dev/null >/dev/null 2>&1
+    echo "${DISPLAY:-none}" >"$marker"
+fi
+sock=$(server_socket)
+if [ ! -S "$sock" ]; then
+    wineserver -p30 </dev/null >/dev/null 2>&1
+    "$wine_bin" cmd.exe /c exit </dev/null >/dev/null 2>&1
+fi
+
+exec "$wine_bin" "$exe" "$@"
