@@ -65,7 +65,7 @@ target_link_libraries(tavrix_win32_tests PRIVATE tavrix_win32 gtest gmock gtest_
 tavrix_warnings(tavrix_win32_tests)
 target_compile_definitions(tavrix_win32_tests PRIVATE
     TAVRIX_CLIPHELPER_NAME="$<TARGET_FILE_NAME:cliphelper>")
-add_dependencies(tavrix_win32_tests cliphelper)
+add_dependencies(tavrix_win32_tests cliphelper Tavrix)
 gtest_discover_tests(tavrix_win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                      PROPERTIES RUN_SERIAL TRUE)
 

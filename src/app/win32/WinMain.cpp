@@ -1,6 +1,67 @@
-// Program entry.
+// Program entry: module initialisation, the main routine and the last-chance error report.
+#include "app/CommandLine.h"
+#include "app/Startup.h"
+#include "app/win32/ApplicationWindow.h"
+#include "app/win32/ModuleInit.h"
+#include "app/win32/ProgramStartup.h"
+#include "clipboard/win32/Win32ClipboardBackend.h"
+#include "settings/Error.h"
+
 #include <windows.h>
 
+#include <shellapi.h>
+
+#include <exception>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace tavrix;
+
+std::vector<std::wstring> ProcessArguments() {
+    int count = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::wstring> arguments;
+    if (argv != nullptr) {
+        arguments.assign(argv, argv + count);
+        LocalFree(argv);
+    }
+    return arguments;
+}
+
+bool EqualForUserLocale(const std::wstring& a, const std::wstring& b) {
+    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(),
+                          static_cast<int>(a.size()), b.c_str(),
+                          static_cast<int>(b.size())) == CSTR_EQUAL;
+}
+
+int LastChanceReport(const std::wstring& text) {
+    MessageBoxW(nullptr, text.c_str(), L"Tavrix", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    return 1;
+}
+
+int MainRoutine() {
+    win32::ProgramModules modules(CommandLine::Current());
+    try {
+        win32::ApplicationWindow application;
+        modules.Clipboard().SetOwner(application.Handle());
+        win32::ProgramStartup actions;
+        if (RunStartup(CommandLine::Current(), actions) == StartupOutcome::RunMainWindow) {
+            win32::RunMessageLoop();
+        }
+        return 0;
+    } catch (const Error& e) {
+        return LastChanceReport(e.Message());
+    } catch (const std::exception& e) {
+        std::string what = e.what();
+        return LastChanceReport(std::wstring(what.begin(), what.end()));
+    }
+}
+
+} // namespace
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    return 0;
+    CommandLine::SetCurrent(CommandLine(ProcessArguments(), EqualForUserLocale));
+    return MainRoutine();
 }

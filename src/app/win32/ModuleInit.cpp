@@ -1,0 +1,44 @@
+#include "app/win32/ModuleInit.h"
+
+#include "clipboard/ClipboardPort.h"
+#include "clipboard/RegisteredFormats.h"
+#include "clipboard/win32/Win32ClipboardBackend.h"
+#include "settings/Support.h"
+#include "settings/win32/Win32SupportPlatform.h"
+
+#include <memory>
+
+namespace tavrix::win32 {
+
+namespace {
+std::unique_ptr<Win32SupportPlatform> g_supportPlatform;
+std::unique_ptr<Win32ClipboardBackend> g_clipboard;
+} // namespace
+
+ProgramModules::ProgramModules(const CommandLine& commandLine) {
+    // 1. Constants: nothing to do.
+    // 2. Support module: the "DEBUG" switch, the log, the start-up format registrations and the
+    //    Windows version flags.
+    g_supportPlatform = std::make_unique<Win32SupportPlatform>();
+    InstallSupportPlatform(g_supportPlatform.get());
+    g_clipboard = std::make_unique<Win32ClipboardBackend>();
+    unsigned platformId = 0, major = 0, minor = 0;
+    GetReportedVersion(platformId, major, minor);
+    InitSupport(commandLine.HasSwitch(L"DEBUG"), ComputeVersionFlags(platformId, major, minor));
+    RegisterStartupFormats(*g_clipboard);
+    ClipboardPort::Install(*g_clipboard);
+    // 3. Settings module: the settings store AppIni ("INIFILE" switches it to Backup.ini).
+    // 4. Clipboard engine module: nothing to do.
+}
+
+ProgramModules::~ProgramModules() {
+    // Reverse order; the support module goes last.
+    InstallSupportPlatform(nullptr);
+    g_supportPlatform.reset();
+}
+
+Win32ClipboardBackend& ProgramModules::Clipboard() {
+    return *g_clipboard;
+}
+
+} // namespace tavrix::win32

@@ -1,0 +1,41 @@
+#include "app/win32/ProgramStartup.h"
+
+#include "app/win32/PlaceholderWindow.h"
+#include "clipboard/ClipboardPort.h"
+#include "settings/Support.h"
+
+#include <windows.h>
+
+namespace tavrix::win32 {
+
+ProgramStartup::ProgramStartup() = default;
+ProgramStartup::~ProgramStartup() = default;
+
+void ProgramStartup::ShowHelp(const std::wstring& text) {
+    ShowInfo(text);
+}
+
+void ProgramStartup::ClearClipboard() {
+    ClipboardPort::Instance().Clear();
+}
+
+void ProgramStartup::LoadFileFromCommandLine() {
+    LoadFileFromCommandLineNotYetBuilt();
+}
+
+void ProgramStartup::CreateMainWindow() {
+    window_ = std::make_unique<PlaceholderWindow>();
+}
+
+void LoadFileFromCommandLineNotYetBuilt() {}
+
+int RunMessageLoop() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+} // namespace tavrix::win32

@@ -1,0 +1,62 @@
+#include "settings/win32/Win32SupportPlatform.h"
+#include "settings/Error.h"
+#include "settings/Support.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+namespace tavrix::win32 {
+namespace {
+
+class Win32SupportPlatformTest : public ::testing::Test {
+protected:
+    void SetUp() override { InstallSupportPlatform(&platform); }
+    void TearDown() override { InstallSupportPlatform(nullptr); }
+    Win32SupportPlatform platform;
+};
+
+TEST_F(Win32SupportPlatformTest, ReadsTheVersionBlockOfTavrixExe) {
+    std::wstring exe = JoinPath(ExecutableFolder(), L"Tavrix.exe");
+    EXPECT_EQ(GetVersionInfoString(exe, L"ProductVersion"), L"4.0");
+    EXPECT_EQ(GetVersionInfoString(exe, L"FileVersion"), L"4.0.0.0");
+    EXPECT_EQ(GetVersionInfoString(exe, L"NoSuchKey"), L"");
+    // The test program has no version block at all.
+    EXPECT_EQ(GetProductVersion(), L"");
+}
+
+TEST_F(Win32SupportPlatformTest, WriteFileReportsTheFileAndTheSystemsReason) {
+    std::wstring path = L"C:\\no\\such\\folder\\Log.txt";
+    try {
+        platform.WriteFile(path, "x");
+        FAIL() << "writing into a missing folder must fail";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.Message().rfind(L"Cannot create file \"" + path + L"\". ", 0), 0u)
+            << std::string(e.what());
+        EXPECT_GT(e.Message().size(), path.size() + 22);
+    }
+}
+
+TEST_F(Win32SupportPlatformTest, WaitProcessingMessagesRunsPostedMessagesAndWaits) {
+    bool ran = false;
+    static bool* flag = nullptr;
+    flag = &ran;
+    UINT_PTR timer = SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR, DWORD) { *flag = true; });
+    DWORD start = GetTickCount();
+    WaitProcessingMessages(60);
+    DWORD elapsed = GetTickCount() - start;
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(ran);
+    EXPECT_GE(elapsed, 50u); // tick granularity allows a little less than the requested wait
+}
+
+TEST_F(Win32SupportPlatformTest, ReportsAnNtVersion) {
+    unsigned platformId = 0, major = 0, minor = 0;
+    GetReportedVersion(platformId, major, minor);
+    EXPECT_EQ(platformId, 2u);
+    EXPECT_TRUE(ComputeVersionFlags(platformId, major, minor).vistaOrLater);
+    EXPECT_GT(platform.ScreenPixelsPerInch(), 0);
+}
+
+} // namespace
+} // namespace tavrix::win32
