@@ -1,0 +1,42 @@
+#pragma once
+// The encoding table, which encodings the system can convert, and the conversion of 8-bit text
+// in any of them to UTF-16.
+#include "viewer/Encoding.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tavrix {
+
+const TZorvEncodingRec& EncodingRecord(TZorvEncoding encoding);
+// Name of a language group (1 to 15); empty for group 0.
+const wchar_t* EncodingGroupName(int group);
+
+// The entry's code page. Encodings without one of their own are a caller error (assertion).
+std::int32_t CodepageID(TZorvEncoding encoding);
+// "Mac" for the generic entries; "Cyrillic (KOI8-R)" style for the others.
+std::wstring EncodingName(TZorvEncoding encoding);
+
+// Fills the availability table from the installed code pages of the current CodepageSystem.
+// The six generic encodings are always available, the UTF-16 ones never.
+void BuildAvailableEncodings();
+bool IsEncodingAvailable(TZorvEncoding encoding);
+
+// The text converted through the encoding's code page; "?" when the encoding is not available
+// or the system cannot convert the text.
+std::wstring ConvertByCodepage(std::string_view text, TZorvEncoding encoding);
+// The text converted to UTF-16 as the viewer shows it: generic encodings are resolved to a
+// concrete code page, with built-in tables when the system lacks it. UTF-16 encodings are a
+// caller error (assertion).
+std::wstring CodepageToUnicode(std::string_view text, TZorvEncoding encoding);
+
+// The built-in stand-in tables: bytes to Windows-1252 (Windows-1251 for KOI8). The high-half
+// tables hold the entries for bytes 128 to 255.
+const std::array<std::uint8_t, 128>& Koi8FallbackTable();
+const std::array<std::uint8_t, 128>& MacFallbackTable();
+const std::array<std::uint8_t, 256>& EbcdicFallbackTable();
+const std::array<std::uint8_t, 128>& IsoFallbackTable();
+
+} // namespace tavrix
