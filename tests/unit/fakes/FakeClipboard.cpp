@@ -65,6 +65,12 @@ bool FakeClipboard::Open() {
         --failOpenCount;
         return false;
     }
+    if (opensBeforeFailing == 0) {
+        return false;
+    }
+    if (opensBeforeFailing > 0) {
+        --opensBeforeFailing;
+    }
     isOpen = true;
     return true;
 }

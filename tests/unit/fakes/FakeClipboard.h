@@ -42,8 +42,9 @@ public:
     const std::vector<Entry>& Entries() const { return entries_; }
     const Entry* Find(ClipFormat format) const;
 
-    bool heldByOther = false; // Open fails while true
-    int failOpenCount = 0;    // the next n opens fail
+    bool heldByOther = false;    // Open fails while true
+    int failOpenCount = 0;       // the next n opens fail
+    int opensBeforeFailing = -1; // when >= 0: that many more opens succeed, then all fail
     bool isOpen = false;
     int openCalls = 0, closeCalls = 0, emptyCalls = 0, registerCalls = 0;
     std::map<std::wstring, ClipFormat> registered;

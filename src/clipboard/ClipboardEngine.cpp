@@ -1,0 +1,263 @@
+#include "clipboard/ClipboardEngine.h"
+
+#include "clipboard/ClipboardIcon.h"
+#include "clipboard/ClipboardPort.h"
+#include "clipboard/EngineLabels.h"
+#include "clipboard/EnginePlatform.h"
+#include "clipboard/FileDropList.h"
+#include "clipboard/FormatListEntry.h"
+#include "clipboard/IconImage.h"
+#include "clipboard/MainWindowSurface.h"
+#include "clipboard/RegisteredFormats.h"
+#include "clipboard/Utf16Text.h"
+#include "settings/Error.h"
+#include "settings/Support.h"
+
+#include <exception>
+#include <limits>
+
+namespace tavrix {
+
+namespace {
+
+std::int32_t BlockSize(std::size_t bytes) {
+    constexpr auto kMax = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
+    return static_cast<std::int32_t>(bytes > kMax ? kMax : bytes);
+}
+
+} // namespace
+
+ClipboardEngine::ClipboardEngine(ClipboardPort& port, EnginePlatform& platform,
+                                 MainWindowSurface& surface)
+    : port_(port), platform_(platform), surface_(surface) {
+    catalogue_.BuildFormatCatalogue();
+}
+
+const std::wstring& ClipboardEngine::GetFormatName(ClipFormat format) const {
+    return catalogue_.GetFormatName(format);
+}
+
+const std::wstring& ClipboardEngine::GetFormatDescription(ClipFormat format) const {
+    return catalogue_.GetFormatDescription(format);
+}
+
+std::wstring ClipboardEngine::RegisteredName(ClipFormat format) {
+    return port_.Backend().RegisteredFormatName(format);
+}
+
+void ClipboardEngine::RebuildFormatList() {
+    try {
+        formatList_.clear();
+        // Formats the catalogue can name, in the clipboard's order.
+        const int count = port_.FormatCount();
+        for (int i = 0; i < count; ++i) {
+            const ClipFormat format = port_.Formats(i);
+            if (!port_.HasFormat(format)) {
+                continue;
+            }
+            const std::wstring& name = GetFormatName(format);
+            if (!name.empty()) {
+                formatList_.push_back(MakeFormatListEntry(format, name));
+            }
+        }
+        // Then every other format that was registered by name.
+        for (int i = 0; i < count; ++i) {
+            const ClipFormat format = port_.Formats(i);
+            if (!port_.HasFormat(format) || !GetFormatName(format).empty()) {
+                continue;
+            }
+            std::wstring name = RegisteredName(format);
+            if (!name.empty()) {
+                formatList_.push_back(MakeFormatListEntry(format, name));
+            }
+        }
+        // A clipboard of nameless formats still gets one entry, so the tree is not empty.
+        if (formatList_.empty() && port_.FormatCount() > 0) {
+            const ClipFormat format = port_.Formats(0);
+            formatList_.push_back(MakeFormatListEntry(format, RegisteredName(format)));
+        }
+    } catch (const std::exception&) {
+        // The clipboard refused to open: keep the entries found so far.
+    }
+    FillFormatTree();
+}
+
+void ClipboardEngine::FillFormatTree() {
+    surface_.DetachFormatsChange();
+    surface_.ClearFormatNodes();
+    surface_.AddFormatNode(labels::Preview());
+    for (const auto& entry : formatList_) {
+        surface_.AddFormatNode(FormatNodeText(entry));
+    }
+    surface_.AttachFormatsChange();
+    surface_.SelectFormatNode(0);
+}
+
+void ClipboardEngine::ShowClipboardSummary() {
+    clipboardSize_ = 0;
+    summaryText_.clear();
+    if (port_.FormatCount() == 0) {
+        ShowEmptyClipboard();
+        return;
+    }
+    surface_.SetActionEnabled(EngineAction::Save, true);
+    surface_.SetActionEnabled(EngineAction::Delete, true);
+    surface_.UpdateZoomActions();
+    try {
+        ShowSummaryCase();
+    } catch (const std::exception&) {
+        // Ends quietly; the summary text, the size and the views keep what they hold.
+    }
+}
+
+void ClipboardEngine::ShowEmptyClipboard() {
+    summaryText_ = labels::Empty();
+    surface_.ShowPreviewText(std::u16string());
+    for (EngineAction action : {EngineAction::Save, EngineAction::Delete, EngineAction::ZoomOut,
+                                EngineAction::ZoomIn, EngineAction::Zoom100}) {
+        surface_.SetActionEnabled(action, false);
+    }
+    surface_.DetachFormatsChange();
+    surface_.ClearFormatNodes();
+    surface_.AttachFormatsChange();
+}
+
+void ClipboardEngine::ShowSummaryCase() {
+    auto has = [this](ClipFormat format) { return port_.HasFormat(format); };
+    if (has(cf::Text) || has(cf::OemText) || has(cf::UnicodeText)) {
+        std::u16string text = ReadClipboardText();
+        clipboardSize_ = BlockSize(text.size());
+        surface_.ShowPreviewText(text);
+    } else if (has(cf::Riff) || has(cf::Wave)) {
+        MeasureClipboardSize();
+        surface_.ShowPreviewText(ToUtf16(labels::Sound()));
+    } else if (has(cf::Bitmap) || has(cf::MetafilePict) || has(cf::EnhMetafile) ||
+               has(PictureFormat)) {
+        port_.LoadClipboardPicture(surface_.PreviewPicture());
+        MeasureClipboardSize();
+        ShowPictureSummary();
+    } else if (has(GetIconFormat(port_.Backend()))) {
+        std::unique_ptr<ClipboardIcon> icon = ReadClipboardIcon();
+        if (!icon) {
+            return; // the icon went away since the test above
+        }
+        surface_.SetPreviewIcon(*icon);
+        icon.reset();
+        MeasureClipboardSize();
+        ShowPictureSummary();
+    } else if (has(cf::HDrop)) {
+        ShowFileListSummary();
+    } else {
+        MeasureClipboardSize();
+        ShowOtherFormatPreview();
+    }
+}
+
+void ClipboardEngine::MeasureClipboardSize() {
+    try {
+        ClipboardOpen open(port_);
+        const bool skipHandles = IsWin7OrLater();
+        const int count = port_.FormatCount();
+        for (int i = 0; i < count; ++i) {
+            const ClipFormat format = port_.Formats(i);
+            // Newer systems render these from other formats on request: costly, and their
+            // handles are no memory blocks.
+            if (skipHandles && (format == cf::Bitmap || format == cf::EnhMetafile)) {
+                continue;
+            }
+            std::size_t size = 0;
+            const DataResult result = port_.ReadData(
+                format, [&size](std::span<const std::uint8_t> bytes) { size = bytes.size(); });
+            if (result == DataResult::NoHandle) {
+                continue;
+            }
+            // A handle that is no memory block has no size.
+            clipboardSize_ = result == DataResult::Read ? BlockSize(size) : 0;
+            if (clipboardSize_ >= 1024) {
+                break;
+            }
+        }
+    } catch (const std::exception&) {
+        clipboardSize_ = 0;
+    }
+}
+
+void ClipboardEngine::ShowPictureSummary() {
+    if (surface_.PreviewImageWidth() == 0 || surface_.PreviewImageHeight() == 0) {
+        return;
+    }
+    surface_.AutoSizePreviewImage();
+    summaryText_ = std::to_wstring(surface_.PreviewImageWidth()) + L" x " +
+                   std::to_wstring(surface_.PreviewImageHeight());
+    surface_.SelectPreviewView(PreviewView::Picture);
+    surface_.ShowClipboardPicture();
+}
+
+void ClipboardEngine::ShowFileListSummary() {
+    fileList_.clear();
+    try {
+        ClipboardOpen open(port_);
+        port_.ReadData(cf::HDrop, [this](std::span<const std::uint8_t> block) {
+            fileList_ = ReadFileDropList(block, [this](std::span<const std::uint8_t> name) {
+                return platform_.AnsiToUtf16(name);
+            });
+            clipboardSize_ = BlockSize(fileList_.size());
+        });
+    } catch (const std::exception&) {
+        // Show what was read.
+    }
+    std::u16string text;
+    for (const auto& name : fileList_) {
+        text += name;
+        text += u"\r\n";
+    }
+    surface_.ShowPreviewText(text);
+}
+
+void ClipboardEngine::ShowOtherFormatPreview() {
+    std::u16string text;
+    if (formatList_.empty() && port_.FormatCount() > 0) {
+        text = ToUtf16(RegisteredName(port_.Formats(0)));
+    }
+    surface_.ShowPreviewText(text);
+}
+
+std::u16string ClipboardEngine::ReadClipboardText() {
+    std::u16string text;
+    try {
+        ClipboardOpen open(port_);
+        if (port_.HasFormat(cf::UnicodeText)) {
+            port_.ReadData(cf::UnicodeText, [&text](std::span<const std::uint8_t> bytes) {
+                text = Utf16UpToZero(bytes);
+            });
+        } else if (port_.HasFormat(cf::Text)) {
+            port_.ReadData(cf::Text, [&](std::span<const std::uint8_t> bytes) {
+                text = platform_.AnsiToUtf16(BytesUpToZero(bytes));
+            });
+        }
+    } catch (const std::exception&) {
+        // No text then.
+    }
+    return text;
+}
+
+std::unique_ptr<ClipboardIcon> ClipboardEngine::ReadClipboardIcon() {
+    const ClipFormat format = IconFormat;
+    if (!port_.HasFormat(format)) {
+        return nullptr;
+    }
+    std::unique_ptr<ClipboardIcon> icon;
+    ClipboardOpen open(port_);
+    const DataResult result = port_.ReadData(format, [&](std::span<const std::uint8_t> bytes) {
+        if (!ParseIconImage(bytes)) {
+            throw Error(L"Invalid icon");
+        }
+        icon = platform_.LoadIcon(bytes);
+    });
+    if (result != DataResult::Read || !icon) {
+        throw Error(L"Invalid icon");
+    }
+    return icon;
+}
+
+} // namespace tavrix

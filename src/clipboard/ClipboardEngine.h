@@ -1,0 +1,71 @@
+#pragma once
+// The format list and the "Preview" summary of the clipboard. After each change the monitor
+// rebuilds the list (catalogue formats first, then other named formats, both in the clipboard's
+// order) and fills the main window's format tree; the summary picks the most readable rendering
+// of the whole content (text, sound note, picture, icon, file names or nothing) and leaves a
+// summary text and a size figure for the status bar.
+#include "clipboard/ClipboardFormat.h"
+#include "clipboard/FormatCatalogue.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tavrix {
+
+class ClipboardIcon;
+class ClipboardPort;
+class EnginePlatform;
+class MainWindowSurface;
+
+class ClipboardEngine {
+public:
+    // Builds the format catalogue: the registered identifiers must hold their values already.
+    ClipboardEngine(ClipboardPort& port, EnginePlatform& platform, MainWindowSurface& surface);
+    ClipboardEngine(const ClipboardEngine&) = delete;
+    ClipboardEngine& operator=(const ClipboardEngine&) = delete;
+
+    const FormatCatalogue& Catalogue() const { return catalogue_; }
+    const std::wstring& GetFormatName(ClipFormat format) const;
+    const std::wstring& GetFormatDescription(ClipFormat format) const;
+
+    // Lists the clipboard's formats, fills the tree with "Preview" and one node per entry and
+    // selects "Preview" (which shows the summary through the tree's change handler).
+    void RebuildFormatList();
+    // Shows the summary of the whole clipboard; afterwards SummaryText and ClipboardSize hold
+    // its result. Errors end it quietly, keeping what was set until then.
+    void ShowClipboardSummary();
+    // The clipboard's text (Unicode text, else 8-bit text converted), up to its first zero; empty
+    // when there is none or the clipboard cannot be opened.
+    std::u16string ReadClipboardText();
+    // The icon of the clipboard's "Delphi Icon" data; nothing when that format is not offered.
+    // Throws Error when the data is not a valid icon file image.
+    std::unique_ptr<ClipboardIcon> ReadClipboardIcon();
+
+    const std::vector<std::wstring>& FormatList() const { return formatList_; }
+    const std::vector<std::u16string>& FileList() const { return fileList_; }
+    const std::wstring& SummaryText() const { return summaryText_; }
+    std::int32_t ClipboardSize() const { return clipboardSize_; }
+
+private:
+    void ShowEmptyClipboard();
+    void ShowSummaryCase();
+    void MeasureClipboardSize();
+    void ShowPictureSummary();
+    void ShowFileListSummary();
+    void ShowOtherFormatPreview();
+    void FillFormatTree();
+    std::wstring RegisteredName(ClipFormat format);
+
+    ClipboardPort& port_;
+    EnginePlatform& platform_;
+    MainWindowSurface& surface_;
+    FormatCatalogue catalogue_;
+    std::vector<std::wstring> formatList_;
+    std::vector<std::u16string> fileList_;
+    std::wstring summaryText_;
+    std::int32_t clipboardSize_ = 0;
+};
+
+} // namespace tavrix

@@ -1,0 +1,340 @@
+#include "clipboard/ClipboardEngine.h"
+#include "clipboard/ClipboardPort.h"
+#include "clipboard/FormatListEntry.h"
+#include "clipboard/IconImageBuilder.h"
+#include "clipboard/RegisteredFormats.h"
+#include "fakes/FakeClipboard.h"
+#include "fakes/FakeEnginePlatform.h"
+#include "fakes/FakeSupportPlatform.h"
+#include "fakes/FakeSurface.h"
+#include "settings/Support.h"
+
+#include <gtest/gtest.h>
+
+namespace tavrix {
+namespace {
+
+using namespace std::string_literals;
+using testing::FakeClipboard;
+using testing::FakeEnginePlatform;
+using testing::FakeSurface;
+
+std::vector<std::uint8_t> Utf16Block(const std::u16string& text) {
+    std::vector<std::uint8_t> out;
+    for (char16_t c : text) {
+        out.push_back(static_cast<std::uint8_t>(c & 0xFF));
+        out.push_back(static_cast<std::uint8_t>(c >> 8));
+    }
+    return out;
+}
+
+std::vector<std::uint8_t> Bytes(std::size_t size) {
+    return std::vector<std::uint8_t>(size, 0x41);
+}
+
+class ClipboardEngineTest : public ::testing::Test {
+protected:
+    // The registered identifiers come from this test's clipboard, before the engine builds its
+    // catalogue.
+    ClipboardEngineTest() : port(RegisterAll(fake)), engine(port, platform, surface) {
+        InitSupport(false, VersionFlags{true, true});
+        // The tree's change handler: "Preview" shows the summary.
+        surface.onSelect = [this](int index) {
+            if (index == 0) {
+                engine.ShowClipboardSummary();
+            }
+        };
+    }
+    static FakeClipboard& RegisterAll(FakeClipboard& clipboard) {
+        RegisterStartupFormats(clipboard);
+        IconFormat = 0;
+        return clipboard;
+    }
+    ClipFormat Register(const std::wstring& name) { return fake.RegisterFormat(name); }
+    void Refresh() {
+        engine.RebuildFormatList();
+        engine.ShowClipboardSummary();
+    }
+
+    testing::FakeSupportPlatform support;
+    FakeClipboard fake;
+    ClipboardPort port;
+    FakeEnginePlatform platform;
+    FakeSurface surface;
+    ClipboardEngine engine;
+};
+
+TEST_F(ClipboardEngineTest, TextFromAnEditorListsItsFourFormatsAndShowsTheText) {
+    fake.Put(cf::UnicodeText, Utf16Block(u"H\xE9llo\r\nworld\0tail"s));
+    fake.Put(cf::Locale, Bytes(4));
+    fake.PutText(cf::Text, "Hello");
+    fake.PutText(cf::OemText, "Hello");
+    engine.RebuildFormatList();
+
+    EXPECT_EQ(engine.FormatList(),
+              (std::vector<std::wstring>{L"13   Unicode Text Format", L"16   Locale Identifier",
+                                         L"1    Text", L"7    OEM Text"}));
+    EXPECT_EQ(surface.nodes,
+              (std::vector<std::wstring>{L"Preview", L"Unicode Text Format", L"Locale Identifier",
+                                         L"Text", L"OEM Text"}));
+    // The tree is filled with the handler detached, then "Preview" is selected with it attached,
+    // which showed the summary.
+    EXPECT_EQ(surface.log.front(), "detach");
+    EXPECT_EQ(surface.selected, 0);
+    EXPECT_EQ(surface.previewText, u"H\xE9llo\r\nworld");
+    EXPECT_EQ(engine.ClipboardSize(), 12);
+    EXPECT_EQ(engine.SummaryText(), L"");
+    EXPECT_TRUE(surface.actions[EngineAction::Save]);
+    EXPECT_TRUE(surface.actions[EngineAction::Delete]);
+    EXPECT_EQ(surface.Count("zoom"), 1);
+    EXPECT_EQ(platform.ansiConversions, 0); // Unicode text is preferred over 8-bit text
+    EXPECT_EQ(port.Depth(), 0);
+    EXPECT_FALSE(fake.isOpen);
+}
+
+TEST_F(ClipboardEngineTest, CatalogueFormatsComeFirstThenOtherNamedFormats) {
+    const ClipFormat ole = Register(L"Ole Private Data");
+    const ClipFormat custom = Register(L"Some Application Format");
+    fake.Put(ole, Bytes(8));
+    fake.Put(RtfFormat, Bytes(30));
+    fake.Put(0x0200, Bytes(8)); // private: never listed while others qualify
+    fake.Put(HtmlFormat, Bytes(30));
+    fake.Put(custom, Bytes(8));
+    fake.PutUnrendered(cf::Dif); // offered, but its owner renders nothing
+    engine.RebuildFormatList();
+    EXPECT_EQ(engine.FormatList(),
+              (std::vector<std::wstring>{std::to_wstring(RtfFormat) + L"Rich Text Format",
+                                         std::to_wstring(HtmlFormat) + L"HTML Format",
+                                         L"5    Data Interchange Format",
+                                         std::to_wstring(ole) + L"Ole Private Data",
+                                         std::to_wstring(custom) + L"Some Application Format"}));
+    ASSERT_EQ(surface.nodes.size(), 6u);
+    EXPECT_EQ(surface.nodes[1], L"Rich Text Format");
+    EXPECT_EQ(surface.nodes[4], L"Ole Private Data");
+}
+
+TEST_F(ClipboardEngineTest, OnlyAPrivateFormatGivesOneEntryWithAnEmptyNodeText) {
+    fake.Put(0x0200, Bytes(300));
+    Refresh();
+    EXPECT_EQ(engine.FormatList(), std::vector<std::wstring>{L"512  "});
+    EXPECT_EQ(surface.nodes, (std::vector<std::wstring>{L"Preview", L""}));
+    EXPECT_EQ(FormatOfEntry(engine.FormatList()[0]), 0x0200);
+    // The other-format preview: an empty viewer, the size in the status bar.
+    EXPECT_EQ(surface.previewText, u"");
+    EXPECT_EQ(surface.visibleView, PreviewView::Viewer);
+    EXPECT_EQ(engine.ClipboardSize(), 300);
+}
+
+TEST_F(ClipboardEngineTest, OtherFormatPreviewNamesTheFirstFormatWhenTheListIsEmpty) {
+    // Before any rebuild the list is empty; the preview then names the first format.
+    const ClipFormat custom = Register(L"Exotic");
+    fake.Put(custom, Bytes(10));
+    engine.ShowClipboardSummary();
+    EXPECT_EQ(surface.previewText, u"Exotic");
+    EXPECT_EQ(engine.ClipboardSize(), 10);
+}
+
+TEST_F(ClipboardEngineTest, SoundIsMeasuredAndNamed) {
+    fake.Put(cf::Wave, Bytes(8000));
+    fake.Put(cf::Locale, Bytes(4));
+    Refresh();
+    EXPECT_EQ(engine.ClipboardSize(), 8000);
+    EXPECT_EQ(surface.previewText, u"Sound");
+    EXPECT_EQ(engine.SummaryText(), L"");
+}
+
+TEST_F(ClipboardEngineTest, MeasuredSizeIsTheFirstBigFormatElseTheLastFetched) {
+    fake.Put(0x0200, Bytes(100));
+    fake.Put(0x0201, Bytes(200));
+    fake.Put(0x0202, Bytes(50));
+    engine.ShowClipboardSummary();
+    EXPECT_EQ(engine.ClipboardSize(), 50);
+
+    fake.Reset();
+    fake.Put(0x0200, Bytes(100));
+    fake.Put(0x0201, Bytes(5000));
+    fake.Put(0x0202, Bytes(9000));
+    engine.ShowClipboardSummary();
+    EXPECT_EQ(engine.ClipboardSize(), 5000);
+
+    // A format whose owner renders nothing is passed over, a 1024-byte block stops the search.
+    fake.Reset();
+    fake.Put(0x0200, Bytes(1024));
+    fake.PutUnrendered(0x0201);
+    fake.Put(0x0202, Bytes(9000));
+    engine.ShowClipboardSummary();
+    EXPECT_EQ(engine.ClipboardSize(), 1024);
+}
+
+TEST_F(ClipboardEngineTest, BitmapSummaryIsTheNaturalSizeAndWindows7SkipsHandleFormats) {
+    fake.Put(cf::Dib, Bytes(300));
+    fake.PutHandle(cf::Bitmap, 640, 480);
+    fake.PutHandle(cf::EnhMetafile, 640, 480);
+    surface.viewWidth = 1280; // zoomed to 200 %
+    surface.viewHeight = 960;
+    Refresh();
+    EXPECT_EQ(engine.SummaryText(), L"640 x 480");
+    EXPECT_EQ(surface.picture.loadedFrom, cf::Bitmap);
+    EXPECT_EQ(surface.visibleView, PreviewView::Picture);
+    EXPECT_EQ(surface.Count("picture"), 2); // once per summary
+    // Formats 2 and 14 are GDI handles: skipped on Windows 7, they would give 0 otherwise.
+    EXPECT_EQ(engine.ClipboardSize(), 300);
+
+    InitSupport(false, VersionFlags{true, false});
+    engine.ShowClipboardSummary();
+    EXPECT_EQ(engine.ClipboardSize(), 0);
+    EXPECT_EQ(engine.SummaryText(), L"640 x 480");
+}
+
+TEST_F(ClipboardEngineTest, PictureViewOfNoSizeLeavesTheSummaryEmpty) {
+    fake.PutHandle(cf::Bitmap, 640, 480);
+    surface.viewWidth = 0;
+    engine.ShowClipboardSummary();
+    EXPECT_EQ(engine.SummaryText(), L"");
+    EXPECT_EQ(surface.Count("picture"), 0);
+    EXPECT_EQ(surface.Count("autosize"), 0);
+}
+
+TEST_F(ClipboardEngineTest, AnErrorInTheMiddleKeepsWhatWasSet) {
+    // "Delphi Picture" without a loadable picture: the load fails, nothing else changes.
+    fake.Put(PictureFormat, Bytes(2000));
+    surface.picture.width = 17;
+    surface.picture.height = 19;
+    surface.previewText = u"before";
+    engine.ShowClipboardSummary();
+    EXPECT_EQ(engine.SummaryText(), L"");
+    EXPECT_EQ(engine.ClipboardSize(), 0);
+    EXPECT_EQ(surface.picture.width, 17);
+    EXPECT_EQ(surface.previewText, u"before");
+    EXPECT_EQ(port.Depth(), 0);
+    EXPECT_FALSE(fake.isOpen);
+    // Save and clear were enabled before the error.
+    EXPECT_TRUE(surface.actions[EngineAction::Save]);
+}
+
+TEST_F(ClipboardEngineTest, RefusedOpenDuringTheListKeepsTheEntriesFoundSoFar) {
+    fake.PutText(cf::Text, "a");
+    fake.PutText(cf::OemText, "a");
+    fake.Put(cf::Locale, Bytes(4));
+    fake.opensBeforeFailing = 2; // the first two positions can be read, then the clipboard is held
+    engine.RebuildFormatList();
+    EXPECT_EQ(engine.FormatList(), (std::vector<std::wstring>{L"1    Text", L"7    OEM Text"}));
+    EXPECT_EQ(surface.nodes, (std::vector<std::wstring>{L"Preview", L"Text", L"OEM Text"}));
+    EXPECT_EQ(port.Depth(), 0);
+    // The summary then finds text but cannot open the clipboard to read it.
+    EXPECT_EQ(surface.previewText, u"");
+    EXPECT_EQ(engine.ClipboardSize(), 0);
+}
+
+TEST_F(ClipboardEngineTest, IconShowsItsSizeAndIsMeasured) {
+    fake.Put(Register(L"Delphi Icon"), testing::MakeIconImage(48, 48));
+    Refresh();
+    EXPECT_EQ(engine.SummaryText(), L"48 x 48");
+    EXPECT_EQ(surface.Count("icon"), 2);
+    EXPECT_EQ(surface.visibleView, PreviewView::Picture);
+    EXPECT_EQ(engine.ClipboardSize(), static_cast<std::int32_t>(fake.Entries()[0].bytes.size()));
+    EXPECT_EQ(engine.ReadClipboardIcon()->Width(), 48);
+}
+
+TEST_F(ClipboardEngineTest, IconWithoutAPictureToReloadKeepsItsSummary) {
+    fake.Put(Register(L"Delphi Icon"), testing::MakeIconImage(32, 32));
+    surface.failShowPicture = true;
+    engine.ShowClipboardSummary();
+    EXPECT_EQ(engine.SummaryText(), L"32 x 32");
+    EXPECT_GT(engine.ClipboardSize(), 1024);
+}
+
+TEST_F(ClipboardEngineTest, MalformedIconEndsTheSummaryQuietly) {
+    const ClipFormat icon = Register(L"Delphi Icon");
+    std::vector<std::uint8_t> garbage(700);
+    for (std::size_t i = 0; i < garbage.size(); ++i) {
+        garbage[i] = static_cast<std::uint8_t>(i * 13 + 7);
+    }
+    fake.Put(icon, garbage);
+    engine.ShowClipboardSummary();
+    EXPECT_EQ(engine.SummaryText(), L"");
+    EXPECT_EQ(engine.ClipboardSize(), 0);
+    EXPECT_EQ(platform.iconLoads, 0); // never handed to the platform
+    EXPECT_EQ(surface.Count("icon"), 0);
+    EXPECT_THROW(engine.ReadClipboardIcon(), Error);
+    EXPECT_EQ(port.Depth(), 0);
+}
+
+TEST_F(ClipboardEngineTest, FileListShowsOneNamePerLine) {
+    std::vector<std::uint8_t> block(20, 0);
+    block[0] = 20;
+    block[16] = 1;
+    auto names = Utf16Block(u"C:\\a.txt\0C:\\b c.txt\0C:\\\x00DC.txt\0\0"s);
+    block.insert(block.end(), names.begin(), names.end());
+    fake.Put(cf::HDrop, block);
+    Refresh();
+    EXPECT_EQ(engine.ClipboardSize(), 3);
+    EXPECT_EQ(surface.previewText, u"C:\\a.txt\r\nC:\\b c.txt\r\nC:\\\x00DC.txt\r\n");
+    EXPECT_EQ(engine.FileList().size(), 3u);
+
+    // A bogus offset gives no names and an empty viewer.
+    block[0] = 0xF0;
+    block[3] = 0x7F;
+    fake.Put(cf::HDrop, block);
+    engine.ShowClipboardSummary();
+    EXPECT_EQ(engine.ClipboardSize(), 0);
+    EXPECT_TRUE(engine.FileList().empty());
+    EXPECT_EQ(surface.previewText, u"");
+}
+
+TEST_F(ClipboardEngineTest, EmptyClipboardLeavesNoNodesAndDisablesTheActions) {
+    fake.PutText(cf::Text, "x");
+    Refresh();
+    ASSERT_EQ(surface.nodes.size(), 2u);
+    fake.Reset();
+    Refresh();
+    EXPECT_TRUE(engine.FormatList().empty());
+    EXPECT_TRUE(surface.nodes.empty()); // also "Preview" is gone
+    EXPECT_EQ(engine.SummaryText(), L"Clipboard is Empty.");
+    EXPECT_EQ(engine.ClipboardSize(), 0);
+    EXPECT_EQ(surface.previewText, u"");
+    for (EngineAction action : {EngineAction::Save, EngineAction::Delete, EngineAction::ZoomOut,
+                                EngineAction::ZoomIn, EngineAction::Zoom100}) {
+        EXPECT_FALSE(surface.actions[action]);
+    }
+    EXPECT_TRUE(surface.attached);
+    // Content again: save and clear come back.
+    fake.PutText(cf::Text, "y");
+    engine.ShowClipboardSummary();
+    EXPECT_TRUE(surface.actions[EngineAction::Save]);
+}
+
+TEST_F(ClipboardEngineTest, TextReadingStaysInsideTheBlock) {
+    // Unicode text without a terminating zero (and an odd byte) ends at the block's end.
+    auto block = Utf16Block(u"no end");
+    block.push_back('!');
+    fake.Put(cf::UnicodeText, block);
+    EXPECT_EQ(engine.ReadClipboardText(), u"no end");
+    // 8-bit text only: converted, cut at its first zero or at the block's end.
+    fake.Reset();
+    fake.Put(cf::Text, {'a', 'b', 0xE9});
+    EXPECT_EQ(engine.ReadClipboardText(), u"ab\xE9");
+    fake.Put(cf::Text, {'a', 0, 'b'});
+    EXPECT_EQ(engine.ReadClipboardText(), u"a");
+    // OEM text alone is never read directly.
+    fake.Reset();
+    fake.PutText(cf::OemText, "oem");
+    EXPECT_EQ(engine.ReadClipboardText(), u"");
+    engine.ShowClipboardSummary();
+    EXPECT_EQ(engine.ClipboardSize(), 0);
+}
+
+TEST(FormatListEntry, IdentifierFieldThenName) {
+    EXPECT_EQ(MakeFormatListEntry(1, L"Text"), L"1    Text");
+    EXPECT_EQ(MakeFormatListEntry(3, L"Metafile Picture Format "),
+              L"3    Metafile Picture Format ");
+    EXPECT_EQ(MakeFormatListEntry(49312, L"HTML Format"), L"49312HTML Format");
+    EXPECT_EQ(FormatNodeText(L"49312HTML Format"), L"HTML Format");
+    EXPECT_EQ(FormatNodeText(L"512  "), L"");
+    EXPECT_EQ(FormatOfEntry(L"49312HTML Format"), 49312);
+    EXPECT_EQ(FormatOfEntry(L"13   Unicode Text Format"), 13);
+    EXPECT_EQ(FormatOfEntry(L"Previe"), 0);
+}
+
+} // namespace
+} // namespace tavrix
