@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tavrix {
 namespace {
 
@@ -261,11 +263,11 @@ TEST_F(ClipboardEngineTest, MalformedIconEndsTheSummaryQuietly) {
 }
 
 TEST_F(ClipboardEngineTest, FileListShowsOneNamePerLine) {
-    std::vector<std::uint8_t> block(20, 0);
+    auto names = Utf16Block(u"C:\\a.txt\0C:\\b c.txt\0C:\\\x00DC.txt\0\0"s);
+    std::vector<std::uint8_t> block(20 + names.size(), 0);
     block[0] = 20;
     block[16] = 1;
-    auto names = Utf16Block(u"C:\\a.txt\0C:\\b c.txt\0C:\\\x00DC.txt\0\0"s);
-    block.insert(block.end(), names.begin(), names.end());
+    std::copy(names.begin(), names.end(), block.begin() + 20);
     fake.Put(cf::HDrop, block);
     Refresh();
     EXPECT_EQ(engine.ClipboardSize(), 3);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tavrix {
 namespace {
 
@@ -19,12 +21,12 @@ std::vector<std::uint8_t> Utf16Bytes(const std::u16string& text) {
 
 std::vector<std::uint8_t> DropFiles(std::uint32_t offset, bool wide,
                                     const std::vector<std::uint8_t>& names) {
-    std::vector<std::uint8_t> out(20, 0);
+    std::vector<std::uint8_t> out(20 + names.size(), 0);
     for (int i = 0; i < 4; ++i) {
         out[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(offset >> (8 * i));
     }
     out[16] = wide ? 1 : 0;
-    out.insert(out.end(), names.begin(), names.end());
+    std::copy(names.begin(), names.end(), out.begin() + 20);
     return out;
 }
 
