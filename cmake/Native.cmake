@@ -6,6 +6,8 @@ add_executable(tavrix_unit_tests ${TAVRIX_UNIT_TEST_SOURCES})
 target_include_directories(tavrix_unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
 target_link_libraries(tavrix_unit_tests PRIVATE tavrix_core GTest::gtest GTest::gmock GTest::gtest_main)
 tavrix_warnings(tavrix_unit_tests)
+include(cmake/CodepageReference.cmake)
+tavrix_use_codepage_reference(tavrix_unit_tests)
 gtest_discover_tests(tavrix_unit_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
 
 add_test(NAME format.clang_format_clean

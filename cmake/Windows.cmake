@@ -63,6 +63,8 @@ add_executable(tavrix_win32_tests ${TAVRIX_WIN32_TEST_SOURCES})
 target_include_directories(tavrix_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
 target_link_libraries(tavrix_win32_tests PRIVATE tavrix_win32 gtest gmock gtest_main)
 tavrix_warnings(tavrix_win32_tests)
+include(cmake/CodepageReference.cmake)
+tavrix_use_codepage_reference(tavrix_win32_tests)
 target_compile_definitions(tavrix_win32_tests PRIVATE
     TAVRIX_CLIPHELPER_NAME="$<TARGET_FILE_NAME:cliphelper>")
 add_dependencies(tavrix_win32_tests cliphelper Tavrix)

@@ -32,6 +32,10 @@ std::wstring ConvertByCodepage(std::string_view text, TZorvEncoding encoding);
 // caller error (assertion).
 std::wstring CodepageToUnicode(std::string_view text, TZorvEncoding encoding);
 
+// Conversions between the system's ANSI code page and UTF-16 (empty when they fail).
+std::wstring AnsiToUnicode(std::string_view text);
+std::string UnicodeToAnsi(std::wstring_view text);
+
 // The built-in stand-in tables: bytes to Windows-1252 (Windows-1251 for KOI8). The high-half
 // tables hold the entries for bytes 128 to 255.
 const std::array<std::uint8_t, 128>& Koi8FallbackTable();

@@ -1,0 +1,191 @@
+#include "viewer/LineDrawing.h"
+
+#include "viewer/ViewerAssert.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+namespace tavrix {
+
+namespace {
+
+constexpr wchar_t kTab = 9;
+constexpr wchar_t kBlank = 32;
+
+// Cells that a tab at the 1-based column takes.
+int TabWidth(int tabSize, int column, bool alignToStops) {
+    if (tabSize <= 0) {
+        FailAssertion(L"Tab size too small", L"ZorvxSProc");
+    }
+    return alignToStops ? tabSize - ((column - 1) % tabSize) : tabSize;
+}
+
+} // namespace
+
+std::wstring ExpandTab(const TTabExpandOptions& options) {
+    const int width = TabWidth(options.TabSize, options.Column, options.AlignToStops);
+    std::wstring cells(static_cast<std::size_t>(width), kBlank);
+    if (options.ShowMark) {
+        cells[static_cast<std::size_t>(width / 2)] = options.MarkChar;
+    }
+    return cells;
+}
+
+void ExpandTabs(std::wstring& text, TTabExpandOptions options) {
+    const std::size_t firstTab = text.find(kTab);
+    if (firstTab == std::wstring::npos) {
+        return;
+    }
+    // One pass from left to right; each tab sees the column it has in the already expanded text.
+    std::wstring expanded;
+    expanded.reserve(text.size() + 8 * static_cast<std::size_t>(std::max(options.TabSize, 1)));
+    expanded.append(text, 0, firstTab);
+    for (std::size_t i = firstTab; i < text.size(); ++i) {
+        if (text[i] != kTab) {
+            expanded.push_back(text[i]);
+            continue;
+        }
+        options.Column = static_cast<int>(expanded.size()) + 1;
+        const int width = TabWidth(options.TabSize, options.Column, options.AlignToStops);
+        const std::size_t start = expanded.size();
+        expanded.append(static_cast<std::size_t>(width), kBlank);
+        if (options.ShowMark) {
+            expanded[start + static_cast<std::size_t>(width / 2)] = options.MarkChar;
+        }
+    }
+    text = std::move(expanded);
+}
+
+std::wstring PrepareLineText(std::wstring_view text, const TZorvBinHexOutputOptions& options) {
+    std::wstring result(text);
+    const wchar_t blankMark = options.OemFont ? kBlankMarkOem : kBlankMark;
+    const wchar_t tabMark = options.OemFont ? kTabMarkOem : kTabMark;
+    const wchar_t lineEndMark = options.OemFont ? kLineEndMarkOem : kLineEndMark;
+    if (options.ShowNonPrintable) {
+        std::replace(result.begin(), result.end(), kBlank, blankMark);
+    }
+    TTabExpandOptions tabs;
+    tabs.TabSize = options.TabSize;
+    tabs.AlignToStops = options.Monospaced;
+    tabs.ShowMark = options.ShowNonPrintable;
+    tabs.MarkChar = tabMark;
+    ExpandTabs(result, tabs);
+    if (options.ShowNonPrintable && options.ShowLineEnd) {
+        result.push_back(lineEndMark);
+    }
+    return result;
+}
+
+void DrawWideText(Canvas& canvas, int x, int y, std::wstring_view text) {
+    canvas.DrawTextAt(x, y, text);
+}
+
+int WideTextWidth(Canvas& canvas, std::wstring_view text) {
+    int width = 0;
+    return canvas.TextWidth(text, width) ? width : 0;
+}
+
+void DrawLine(Canvas& canvas, int x, int y, const TZorvBinHexOutputOptions& options,
+              std::wstring_view text) {
+    DrawWideText(canvas, x, y, PrepareLineText(text, options));
+}
+
+int LineWidth(Canvas& canvas, std::wstring_view text, const TZorvBinHexOutputOptions& options) {
+    return WideTextWidth(canvas, PrepareLineText(text, options));
+}
+
+bool GetCharExtents(Canvas& canvas, std::wstring_view text, TCharExtents& extents,
+                    const TZorvBinHexOutputOptions& options) {
+    const std::wstring prepared = PrepareLineText(text, options);
+    std::vector<int> prefix(prepared.size());
+    const bool ok = canvas.PrefixExtents(prepared, prefix);
+    extents.fill(0);
+    if (!ok) {
+        return false;
+    }
+    const int preparedLength = static_cast<int>(prepared.size());
+    const int count = std::min(static_cast<int>(text.size()), kMaxCharExtents);
+    int pos = 0;
+    for (int i = 1; i <= count; ++i) {
+        ++pos;
+        if (text[static_cast<std::size_t>(i - 1)] == kTab) {
+            pos += TabWidth(options.TabSize, pos, options.Monospaced) - 1;
+        }
+        if (pos >= 1 && pos <= preparedLength) {
+            extents[static_cast<std::size_t>(i)] = prefix[static_cast<std::size_t>(pos - 1)];
+        }
+    }
+    return true;
+}
+
+void InvertArea(Canvas& canvas, const Rect& rect) {
+    canvas.InvertRect(rect);
+}
+
+void GetFontMetrics(Canvas& canvas, int& height, int& firstChar, int& digitWidth,
+                    bool& monospaced) {
+    if (!canvas.TextMetrics(height, firstChar)) {
+        height = std::abs(canvas.FontPixelHeight());
+        firstChar = 32;
+    }
+    digitWidth = WideTextWidth(canvas, L"0");
+    monospaced = WideTextWidth(canvas, L"W") == WideTextWidth(canvas, L".");
+}
+
+int FontLineHeight(Canvas& canvas) {
+    int height = 0;
+    int firstChar = 0;
+    if (!canvas.TextMetrics(height, firstChar)) {
+        height = std::abs(canvas.FontPixelHeight());
+    }
+    return height;
+}
+
+bool StepFontSize(ViewerFont& font, Canvas& canvas, bool increase) {
+    constexpr int kMinSize = 1;
+    constexpr int kMaxSize = 72;
+    std::unique_ptr<Canvas> scratch = canvas.CreateCompatible();
+    if (!scratch) {
+        return false;
+    }
+    ViewerFont sized = font;
+    scratch->SetFont(sized);
+    const int startHeight = FontLineHeight(*scratch);
+    do {
+        if ((increase && sized.Size >= kMaxSize) || (!increase && sized.Size <= kMinSize)) {
+            return false;
+        }
+        sized.Size += increase ? 1 : -1;
+        scratch->SetFont(sized);
+    } while (FontLineHeight(*scratch) == startHeight);
+    font.Size = sized.Size;
+    return true;
+}
+
+void SwapInt64(std::int64_t& a, std::int64_t& b) {
+    std::swap(a, b);
+}
+
+bool IsWrapChar(wchar_t ch) {
+    return ch == 32 || ch == 9 || ch == 92;
+}
+
+int FindWrapPos(std::wstring_view text, int maxPos) {
+    const int n = std::min(maxPos + 1, static_cast<int>(text.size()));
+    for (int i = n; i >= 1; --i) {
+        if (IsWrapChar(text[static_cast<std::size_t>(i - 1)])) {
+            return i;
+        }
+    }
+    return maxPos;
+}
+
+void TrimLastBlank(std::wstring& text) {
+    if (!text.empty() && (text.back() == kBlank || text.back() == kTab)) {
+        text.pop_back();
+    }
+}
+
+} // namespace tavrix

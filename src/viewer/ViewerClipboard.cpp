@@ -1,0 +1,112 @@
+#include "viewer/ViewerClipboard.h"
+
+#include "clipboard/ClipboardPort.h"
+#include "settings/Error.h"
+#include "viewer/CodePages.h"
+#include "viewer/CodepageSystem.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace tavrix {
+
+namespace {
+
+// Closes the clipboard that OpenAndEmptyClipboard opened, also when an error ends the work.
+class OpenedClipboard {
+public:
+    explicit OpenedClipboard(ClipboardPort& port) : port_(port) {}
+    ~OpenedClipboard() { port_.Close(); }
+    OpenedClipboard(const OpenedClipboard&) = delete;
+    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+
+private:
+    ClipboardPort& port_;
+};
+
+// The text with its terminating zero, as the clipboard keeps 8-bit text.
+void PlaceBytes(ClipboardPort& port, ClipFormat format, std::string_view text) {
+    std::vector<std::uint8_t> block(text.begin(), text.end());
+    block.push_back(0);
+    port.Backend().SetData(format, block); // without memory the format is left out
+}
+
+// UTF-16 little-endian with a terminating zero unit.
+void PlaceUnicode(ClipboardPort& port, std::wstring_view text) {
+    std::vector<std::uint8_t> block;
+    block.reserve(2 * text.size() + 2);
+    for (wchar_t unit : text) {
+        block.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+        block.push_back(static_cast<std::uint8_t>((unit >> 8) & 0xFF));
+    }
+    block.push_back(0);
+    block.push_back(0);
+    port.Backend().SetData(cf::UnicodeText, block);
+}
+
+} // namespace
+
+bool OpenAndEmptyClipboard() {
+    ClipboardPort& port = ClipboardPort::Instance();
+    try {
+        port.Open();
+    } catch (const Error&) {
+        return false;
+    }
+    port.Backend().Empty();
+    return true;
+}
+
+bool PutUnicodeText(std::wstring_view text, bool openFirst) {
+    if (text.empty()) {
+        return true;
+    }
+    ClipboardPort& port = ClipboardPort::Instance();
+    if (!openFirst) {
+        PlaceUnicode(port, text);
+        return true;
+    }
+    if (!OpenAndEmptyClipboard()) {
+        return false;
+    }
+    OpenedClipboard opened(port);
+    PlaceUnicode(port, text);
+    return true;
+}
+
+bool SetClipboardText(std::string_view text, TZorvEncoding encoding) {
+    if (text.empty()) {
+        return true;
+    }
+    ClipboardPort& port = ClipboardPort::Instance();
+    if (!OpenAndEmptyClipboard()) {
+        return false;
+    }
+    OpenedClipboard opened(port);
+    ClipFormat format = cf::Text;
+    std::string converted;
+    std::string_view chosen = text;
+    if (encoding == vEncOEM) {
+        format = cf::OemText;
+    } else if (encoding != vEncANSI) {
+        converted = UnicodeToAnsi(CodepageToUnicode(text, encoding));
+        chosen = converted;
+    }
+    if (chosen.empty()) {
+        return true;
+    }
+    PlaceBytes(port, format, chosen);
+    if (CurrentCodepageSystem().IsNtFamily()) {
+        PutUnicodeText(CodepageToUnicode(text, encoding), false);
+    }
+    return true;
+}
+
+bool SetClipboardTextW(std::wstring_view text) {
+    if (CurrentCodepageSystem().IsNtFamily()) {
+        return PutUnicodeText(text, true);
+    }
+    return SetClipboardText(UnicodeToAnsi(text), vEncANSI);
+}
+
+} // namespace tavrix
