@@ -1,6 +1,620 @@
-// Test helper: "another program" for tests that need a second process on the clipboard.
+// Test helper: "another program" for tests that need a second process on the clipboard or on
+// Tavrix's message boxes. Commands run one after the other, in one process:
+//
+//   hold <ms>                 open the clipboard, print "holding", keep it open <ms> ms, close
+//   set <fmt>=<data> ...      open, empty, put every given format, close (one clipboard change)
+//                             <fmt>: a number (decimal or 0x hex) or a name to register
+//                             <data>: hex digits, or @path for a file's bytes
+//                             formats 2 (bytes of a DIB), 9 (a LOGPALETTE) and 14 (EMF file bytes)
+//                             become the GDI objects the clipboard expects for them
+//   clear                     open, empty, close
+//   list                      one line per offered format: number TAB registered name TAB size
+//                             (size "-" for data that is not a memory block or is not supplied)
+//   get <fmt> <path>          write a format's memory block to a file
+//   count                     print the number of offered formats
+//   sleep <ms>                stay alive (keeps the clipboard bridge to X11 running)
+//   dialog <seconds>          wait for another process's dialog box (class #32770), print its
+//                             caption, the text of its static controls and its buttons, then
+//                             press its first button
+//
+// Output is UTF-8. Exit code 0 on success, 1 on a failed command, 2 when dialog times out.
 #include <windows.h>
 
-int wmain() {
+#include <cstdint>
+#include <cstring>
+#include <cwchar>
+#include <cwctype>
+#include <exception>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A failed command; the text goes to stderr.
+struct Failure {
+    std::wstring text;
+};
+
+[[noreturn]] void Fail(std::wstring text) {
+    throw Failure{std::move(text)};
+}
+
+std::string ToUtf8(const std::wstring& text) {
+    if (text.empty()) {
+        return {};
+    }
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr,
+                                   0, nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size,
+                        nullptr, nullptr);
+    return result;
+}
+
+// Writes straight to the handle, unbuffered, so a reader sees "holding" before the hold ends.
+void Write(DWORD stream, const std::wstring& text) {
+    std::string bytes = ToUtf8(text);
+    DWORD written = 0;
+    WriteFile(GetStdHandle(stream), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+              nullptr);
+}
+
+void Print(const std::wstring& line) {
+    Write(STD_OUTPUT_HANDLE, line + L"\n");
+}
+
+// ---- owners of the resources used here ----
+
+// A hidden message-only window that opens the clipboard. Opening on behalf of no window would
+// not keep other programs out under Wine: there every open without a window counts as the same
+// opener, whatever the process.
+class MessageWindow {
+public:
+    MessageWindow()
+        : window_(CreateWindowExW(0, L"STATIC", L"cliphelper", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr)) {
+        if (window_ == nullptr) {
+            Fail(L"cannot create a window");
+        }
+    }
+    ~MessageWindow() { DestroyWindow(window_); }
+    MessageWindow(const MessageWindow&) = delete;
+    MessageWindow& operator=(const MessageWindow&) = delete;
+    HWND get() const { return window_; }
+
+private:
+    HWND window_;
+};
+
+class ClipboardSession {
+public:
+    // Another program may hold the clipboard for a moment; retry for up to two seconds.
+    ClipboardSession() {
+        for (int attempt = 0; attempt < 200; ++attempt) {
+            if (OpenClipboard(window_.get())) {
+                return;
+            }
+            Sleep(10);
+        }
+        Fail(L"cannot open the clipboard");
+    }
+    ~ClipboardSession() { CloseClipboard(); }
+    ClipboardSession(const ClipboardSession&) = delete;
+    ClipboardSession& operator=(const ClipboardSession&) = delete;
+
+private:
+    MessageWindow window_;
+};
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() {
+        if (handle_ != INVALID_HANDLE_VALUE) {
+            CloseHandle(handle_);
+        }
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    HANDLE get() const { return handle_; }
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
+// A global memory block that is freed unless the clipboard took it.
+class GlobalBlock {
+public:
+    explicit GlobalBlock(const Bytes& bytes)
+        : handle_(GlobalAlloc(GMEM_MOVEABLE, bytes.empty() ? 1 : bytes.size())) {
+        if (handle_ == nullptr) {
+            Fail(L"out of memory");
+        }
+        void* data = GlobalLock(handle_);
+        if (data == nullptr) {
+            GlobalFree(handle_);
+            Fail(L"cannot lock memory");
+        }
+        if (!bytes.empty()) {
+            std::memcpy(data, bytes.data(), bytes.size());
+        }
+        GlobalUnlock(handle_);
+    }
+    ~GlobalBlock() {
+        if (handle_ != nullptr) {
+            GlobalFree(handle_);
+        }
+    }
+    GlobalBlock(const GlobalBlock&) = delete;
+    GlobalBlock& operator=(const GlobalBlock&) = delete;
+    HANDLE get() const { return handle_; }
+    void release() { handle_ = nullptr; }
+
+private:
+    HGLOBAL handle_;
+};
+
+// A GDI object (bitmap, palette) or enhanced metafile handed to the clipboard.
+class GdiHandle {
+public:
+    GdiHandle(HANDLE handle, bool metafile) : handle_(handle), metafile_(metafile) {}
+    ~GdiHandle() {
+        if (handle_ == nullptr) {
+            return;
+        }
+        if (metafile_) {
+            DeleteEnhMetaFile(static_cast<HENHMETAFILE>(handle_));
+        } else {
+            DeleteObject(handle_);
+        }
+    }
+    GdiHandle(const GdiHandle&) = delete;
+    GdiHandle& operator=(const GdiHandle&) = delete;
+    HANDLE get() const { return handle_; }
+    void release() { handle_ = nullptr; }
+
+private:
+    HANDLE handle_;
+    bool metafile_;
+};
+
+class GlobalLockView {
+public:
+    explicit GlobalLockView(HANDLE handle) : handle_(static_cast<HGLOBAL>(handle)) {
+        data_ = static_cast<const std::uint8_t*>(GlobalLock(handle_));
+        size_ = data_ != nullptr ? GlobalSize(handle_) : 0;
+    }
+    ~GlobalLockView() {
+        if (data_ != nullptr) {
+            GlobalUnlock(handle_);
+        }
+    }
+    GlobalLockView(const GlobalLockView&) = delete;
+    GlobalLockView& operator=(const GlobalLockView&) = delete;
+    const std::uint8_t* data() const { return data_; }
+    SIZE_T size() const { return size_; }
+
+private:
+    HGLOBAL handle_;
+    const std::uint8_t* data_ = nullptr;
+    SIZE_T size_ = 0;
+};
+
+class ScreenDC {
+public:
+    ScreenDC() : dc_(GetDC(nullptr)) {}
+    ~ScreenDC() { ReleaseDC(nullptr, dc_); }
+    ScreenDC(const ScreenDC&) = delete;
+    ScreenDC& operator=(const ScreenDC&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+// ---- arguments ----
+
+unsigned ParseNumber(const std::wstring& text, const wchar_t* what) {
+    wchar_t* end = nullptr;
+    unsigned long value = std::wcstoul(text.c_str(), &end, 0);
+    if (text.empty() || *end != L'\0' || value > 0xFFFFFFFFul) {
+        Fail(L"not a number for " + std::wstring(what) + L": " + text);
+    }
+    return static_cast<unsigned>(value);
+}
+
+bool IsNumber(const std::wstring& text) {
+    if (text.empty()) {
+        return false;
+    }
+    for (wchar_t c : text) {
+        if (!iswxdigit(c) && c != L'x' && c != L'X') {
+            return false;
+        }
+    }
+    return iswdigit(text[0]) != 0;
+}
+
+UINT FormatFromText(const std::wstring& text) {
+    if (IsNumber(text)) {
+        UINT format = ParseNumber(text, L"format");
+        if (format == 0 || format > 0xFFFF) {
+            Fail(L"format out of range: " + text);
+        }
+        return format;
+    }
+    UINT format = RegisterClipboardFormatW(text.c_str());
+    if (format == 0) {
+        Fail(L"cannot register format: " + text);
+    }
+    return format;
+}
+
+Bytes ReadFileBytes(const std::wstring& path) {
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        Fail(L"cannot open " + path);
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x40000000) {
+        Fail(L"cannot read " + path);
+    }
+    Bytes bytes(static_cast<std::size_t>(size.QuadPart));
+    DWORD read = 0;
+    if (!bytes.empty() &&
+        (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+         read != bytes.size())) {
+        Fail(L"cannot read " + path);
+    }
+    return bytes;
+}
+
+void WriteFileBytes(const std::wstring& path, const std::uint8_t* data, std::size_t size) {
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        Fail(L"cannot create " + path);
+    }
+    DWORD written = 0;
+    if (size > 0 && (!WriteFile(file.get(), data, static_cast<DWORD>(size), &written, nullptr) ||
+                     written != size)) {
+        Fail(L"cannot write " + path);
+    }
+}
+
+int HexDigit(wchar_t c) {
+    if (c >= L'0' && c <= L'9') {
+        return c - L'0';
+    }
+    if (c >= L'a' && c <= L'f') {
+        return c - L'a' + 10;
+    }
+    if (c >= L'A' && c <= L'F') {
+        return c - L'A' + 10;
+    }
+    return -1;
+}
+
+Bytes DataFromText(const std::wstring& text) {
+    if (!text.empty() && text[0] == L'@') {
+        return ReadFileBytes(text.substr(1));
+    }
+    if (text.size() % 2 != 0) {
+        Fail(L"odd number of hex digits: " + text);
+    }
+    Bytes bytes;
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        int high = HexDigit(text[i]);
+        int low = HexDigit(text[i + 1]);
+        if (high < 0 || low < 0) {
+            Fail(L"not hex: " + text);
+        }
+        bytes.push_back(static_cast<std::uint8_t>(high * 16 + low));
+    }
+    return bytes;
+}
+
+// ---- clipboard commands ----
+
+// CF_BITMAP from the bytes of a packed DIB (BITMAPINFO followed by the bits).
+HANDLE BitmapFromDib(const Bytes& dib) {
+    if (dib.size() < sizeof(BITMAPINFOHEADER)) {
+        Fail(L"format 2 needs the bytes of a DIB");
+    }
+    auto* info = reinterpret_cast<const BITMAPINFO*>(dib.data());
+    const auto& header = info->bmiHeader;
+    std::size_t colors = header.biClrUsed;
+    if (colors == 0 && header.biBitCount <= 8) {
+        colors = std::size_t{1} << header.biBitCount;
+    }
+    std::size_t offset = header.biSize + colors * sizeof(RGBQUAD);
+    if (header.biCompression == BI_BITFIELDS && header.biSize == sizeof(BITMAPINFOHEADER)) {
+        offset += 3 * sizeof(DWORD);
+    }
+    if (offset > dib.size()) {
+        Fail(L"DIB too short");
+    }
+    ScreenDC screen;
+    HBITMAP bitmap =
+        CreateDIBitmap(screen.get(), &header, CBM_INIT, dib.data() + offset, info, DIB_RGB_COLORS);
+    if (bitmap == nullptr) {
+        Fail(L"cannot make a bitmap of the DIB");
+    }
+    return bitmap;
+}
+
+void SetOne(UINT format, const Bytes& bytes) {
+    if (format == CF_BITMAP || format == CF_PALETTE || format == CF_ENHMETAFILE) {
+        HANDLE object = nullptr;
+        if (format == CF_BITMAP) {
+            object = BitmapFromDib(bytes);
+        } else if (format == CF_PALETTE) {
+            if (bytes.size() < sizeof(LOGPALETTE)) {
+                Fail(L"format 9 needs a LOGPALETTE");
+            }
+            object = CreatePalette(reinterpret_cast<const LOGPALETTE*>(bytes.data()));
+        } else {
+            object = SetEnhMetaFileBits(static_cast<UINT>(bytes.size()), bytes.data());
+        }
+        if (object == nullptr) {
+            Fail(L"cannot make the object for format " + std::to_wstring(format));
+        }
+        GdiHandle owner(object, format == CF_ENHMETAFILE);
+        if (SetClipboardData(format, owner.get()) == nullptr) {
+            Fail(L"SetClipboardData failed for format " + std::to_wstring(format));
+        }
+        owner.release();
+        return;
+    }
+    GlobalBlock block(bytes);
+    if (SetClipboardData(format, block.get()) == nullptr) {
+        Fail(L"SetClipboardData failed for format " + std::to_wstring(format));
+    }
+    block.release();
+}
+
+void Set(const std::vector<std::pair<UINT, Bytes>>& items) {
+    ClipboardSession session;
+    if (!EmptyClipboard()) {
+        Fail(L"EmptyClipboard failed");
+    }
+    for (const auto& [format, bytes] : items) {
+        SetOne(format, bytes);
+    }
+}
+
+void Clear() {
+    ClipboardSession session;
+    if (!EmptyClipboard()) {
+        Fail(L"EmptyClipboard failed");
+    }
+}
+
+void Hold(DWORD milliseconds) {
+    ClipboardSession session;
+    Print(L"holding");
+    Sleep(milliseconds);
+}
+
+std::wstring FormatName(UINT format) {
+    wchar_t buffer[256];
+    int length = GetClipboardFormatNameW(format, buffer, 256);
+    return std::wstring(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+bool IsGdiFormat(UINT format) {
+    return format == CF_BITMAP || format == CF_PALETTE || format == CF_ENHMETAFILE ||
+           format == CF_DSPBITMAP || format == CF_DSPENHMETAFILE;
+}
+
+void List() {
+    ClipboardSession session;
+    for (UINT format = EnumClipboardFormats(0); format != 0;
+         format = EnumClipboardFormats(format)) {
+        std::wstring size = L"-";
+        if (!IsGdiFormat(format)) {
+            HANDLE handle = GetClipboardData(format);
+            if (handle != nullptr) {
+                GlobalLockView view(handle);
+                if (view.data() != nullptr) {
+                    size = std::to_wstring(view.size());
+                }
+            }
+        }
+        Print(std::to_wstring(format) + L"\t" + FormatName(format) + L"\t" + size);
+    }
+}
+
+void Get(UINT format, const std::wstring& path) {
+    ClipboardSession session;
+    HANDLE handle = IsGdiFormat(format) ? nullptr : GetClipboardData(format);
+    if (handle == nullptr) {
+        Fail(L"no memory block for format " + std::to_wstring(format));
+    }
+    GlobalLockView view(handle);
+    if (view.data() == nullptr) {
+        Fail(L"cannot lock format " + std::to_wstring(format));
+    }
+    WriteFileBytes(path, view.data(), view.size());
+}
+
+// ---- reading another process's dialog box ----
+
+std::wstring WindowText(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) {
+        return {};
+    }
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_ABORTIFHUNG, 2000, &copied)) {
+        return {};
+    }
+    text.resize(copied < length ? copied : length);
+    return text;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64];
+    int length = GetClassNameW(window, name, 64);
+    return std::wstring(name, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM result) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId() && IsWindowVisible(window) &&
+        ClassOf(window) == L"#32770") {
+        *reinterpret_cast<HWND*>(result) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct DialogParts {
+    std::vector<std::wstring> texts;
+    std::vector<HWND> buttons;
+};
+
+BOOL CALLBACK CollectParts(HWND child, LPARAM result) {
+    auto& parts = *reinterpret_cast<DialogParts*>(result);
+    std::wstring kind = ClassOf(child);
+    if (_wcsicmp(kind.c_str(), L"Static") == 0) {
+        std::wstring text = WindowText(child);
+        if (!text.empty()) {
+            parts.texts.push_back(text);
+        }
+    } else if (_wcsicmp(kind.c_str(), L"Button") == 0 && IsWindowVisible(child)) {
+        parts.buttons.push_back(child);
+    }
+    return TRUE;
+}
+
+std::wstring WithoutCarriageReturns(std::wstring text) {
+    std::wstring result;
+    for (wchar_t c : text) {
+        if (c != L'\r') {
+            result.push_back(c);
+        }
+    }
+    return result;
+}
+
+// Prints "caption: ...", then "text: ..." per static control (a multi-line text continues on the
+// following lines), then "button: ..." per button, and presses the first button.
+bool Dialog(DWORD seconds) {
+    DWORD start = GetTickCount();
+    HWND dialog = nullptr;
+    while (dialog == nullptr) {
+        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&dialog));
+        if (dialog == nullptr) {
+            if (GetTickCount() - start >= seconds * 1000) {
+                Print(L"no dialog");
+                return false;
+            }
+            Sleep(50);
+        }
+    }
+    Sleep(200); // let the box finish laying out its controls
+    DialogParts parts;
+    EnumChildWindows(dialog, CollectParts, reinterpret_cast<LPARAM>(&parts));
+    Print(L"caption: " + WindowText(dialog));
+    for (const auto& text : parts.texts) {
+        Print(L"text: " + WithoutCarriageReturns(text));
+    }
+    for (HWND button : parts.buttons) {
+        Print(L"button: " + WindowText(button));
+    }
+    if (parts.buttons.empty()) {
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+    } else {
+        HWND button = parts.buttons.front();
+        int id = GetDlgCtrlID(button);
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+    }
+    return true;
+}
+
+// ---- the command loop ----
+
+bool IsCommand(const std::wstring& word) {
+    static const wchar_t* const commands[] = {L"hold", L"set",   L"clear", L"list",
+                                              L"get",  L"count", L"sleep", L"dialog"};
+    for (const wchar_t* command : commands) {
+        if (word == command) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int Run(const std::vector<std::wstring>& args) {
+    std::size_t i = 0;
+    auto next = [&](const wchar_t* what) -> const std::wstring& {
+        if (i >= args.size()) {
+            Fail(std::wstring(L"missing ") + what);
+        }
+        return args[i++];
+    };
+    if (args.empty()) {
+        Fail(L"usage: cliphelper hold <ms> | set <fmt>=<hex|@file>... | clear | list | "
+             L"get <fmt> <file> | count | sleep <ms> | dialog <seconds>");
+    }
+    while (i < args.size()) {
+        const std::wstring command = args[i++];
+        if (command == L"hold") {
+            Hold(ParseNumber(next(L"milliseconds"), L"hold"));
+        } else if (command == L"set") {
+            std::vector<std::pair<UINT, Bytes>> items;
+            while (i < args.size() && !IsCommand(args[i])) {
+                const std::wstring& item = args[i++];
+                std::size_t equals = item.find(L'=');
+                if (equals == std::wstring::npos || equals == 0) {
+                    Fail(L"expected <format>=<data>: " + item);
+                }
+                items.emplace_back(FormatFromText(item.substr(0, equals)),
+                                   DataFromText(item.substr(equals + 1)));
+            }
+            Set(items);
+        } else if (command == L"clear") {
+            Clear();
+        } else if (command == L"list") {
+            List();
+        } else if (command == L"get") {
+            UINT format = FormatFromText(next(L"format"));
+            Get(format, next(L"file name"));
+        } else if (command == L"count") {
+            Print(std::to_wstring(CountClipboardFormats()));
+        } else if (command == L"sleep") {
+            Sleep(ParseNumber(next(L"milliseconds"), L"sleep"));
+        } else if (command == L"dialog") {
+            if (!Dialog(ParseNumber(next(L"seconds"), L"dialog"))) {
+                return 2;
+            }
+        } else {
+            Fail(L"unknown command: " + command);
+        }
+    }
     return 0;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    try {
+        return Run(std::vector<std::wstring>(argv + 1, argv + argc));
+    } catch (const Failure& failure) {
+        Write(STD_ERROR_HANDLE, L"cliphelper: " + failure.text + L"\n");
+        return 1;
+    } catch (const std::exception&) {
+        Write(STD_ERROR_HANDLE, L"cliphelper: unexpected failure\n");
+        return 1;
+    }
 }
