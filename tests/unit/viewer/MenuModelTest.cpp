@@ -1,0 +1,161 @@
+#include "viewer/EncodingMenuLayout.h"
+#include "viewer/PopupMenuModel.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace tavrix {
+namespace {
+
+std::vector<std::wstring> VisibleCaptions(const PopupMenuItems& items) {
+    std::vector<std::wstring> captions;
+    for (const PopupMenuItem& item : items) {
+        if (item.Visible) {
+            captions.push_back(item.Caption);
+        }
+    }
+    return captions;
+}
+
+std::vector<bool> Enabled(const PopupMenuItems& items) {
+    std::vector<bool> enabled;
+    for (const PopupMenuItem& item : items) {
+        if (!item.Separator) {
+            enabled.push_back(item.Enabled);
+        }
+    }
+    return enabled;
+}
+
+TEST(PopupMenu, EightItemsInOrder) {
+    const PopupMenuItems items = BuildPopupMenu({}, TZorvPopupCommands::All());
+    EXPECT_EQ(VisibleCaptions(items),
+              (std::vector<std::wstring>{L"Copy", L"Copy as hex", L"Copy link", L"-",
+                                         L"Select line", L"Select all", L"-", L"Encoding..."}));
+    EXPECT_TRUE(items[3].Separator);
+    EXPECT_TRUE(items[6].Separator);
+    EXPECT_EQ(items[7].Command, vpCmdEncMenu);
+}
+
+TEST(PopupMenu, EnabledRules) {
+    // Nothing to show: every command is disabled.
+    EXPECT_EQ(Enabled(BuildPopupMenu({}, TZorvPopupCommands::All())),
+              (std::vector<bool>{false, false, false, false, false, false}));
+    PopupMenuState s;
+    s.Empty = false;
+    s.AlignedFileSize = 100;
+    EXPECT_EQ(Enabled(BuildPopupMenu(s, TZorvPopupCommands::All())),
+              (std::vector<bool>{false, false, false, true, true, true}));
+    s.SelStart = 10;
+    s.SelLength = 5;
+    EXPECT_EQ(Enabled(BuildPopupMenu(s, TZorvPopupCommands::All())),
+              (std::vector<bool>{true, false, false, true, true, true}));
+    s.HexMode = true;
+    s.LinkAtPopupPos = true;
+    EXPECT_EQ(Enabled(BuildPopupMenu(s, TZorvPopupCommands::All())),
+              (std::vector<bool>{true, true, true, true, true, true}));
+    // Everything selected: "Select all" has nothing left to do.
+    s.SelStart = 0;
+    s.SelLength = 100;
+    EXPECT_FALSE(BuildPopupMenu(s, TZorvPopupCommands::All())[5].Enabled);
+    // Select all on 7 bytes in a Unicode mode gives 6 bytes, which is all there is.
+    s.AlignedFileSize = 6;
+    s.SelLength = 6;
+    EXPECT_FALSE(BuildPopupMenu(s, TZorvPopupCommands::All())[5].Enabled);
+    s.SelLength = 4;
+    EXPECT_TRUE(BuildPopupMenu(s, TZorvPopupCommands::All())[5].Enabled);
+}
+
+TEST(PopupMenu, OnlyTheChosenCommandsAreVisible) {
+    EXPECT_EQ(VisibleCaptions(BuildPopupMenu({}, {vpCmdCopy})),
+              (std::vector<std::wstring>{L"Copy", L"-", L"-"}));
+    EXPECT_EQ(VisibleCaptions(BuildPopupMenu({}, {})), (std::vector<std::wstring>{L"-", L"-"}));
+    EXPECT_EQ(VisibleCaptions(BuildPopupMenu({}, {vpCmdEncMenu, vpCmdSelectLine})),
+              (std::vector<std::wstring>{L"-", L"Select line", L"-", L"Encoding..."}));
+}
+
+TEST(PopupCommands, OneBitEachInDeclarationOrder) {
+    EXPECT_EQ(TZorvPopupCommands::All().Bits(), 0x3F);
+    EXPECT_EQ(TZorvPopupCommands({vpCmdCopy, vpCmdEncMenu}).Bits(), 0x21);
+    EXPECT_TRUE(TZorvPopupCommands({vpCmdSelectAll}).Contains(vpCmdSelectAll));
+    EXPECT_FALSE(TZorvPopupCommands({vpCmdSelectAll}).Contains(vpCmdSelectLine));
+}
+
+// The language groups of the 76 encodings, as the encoding table lists them.
+constexpr std::array<int, kEncodingCount> kTableGroups = {
+    0,  0,  0,  0,  0,  0,  1,  1,  1,  1,  1,  2,  2,  2,  2,  3,  3,  3,  3,
+    4,  4,  4,  4,  4,  4,  4,  5,  6,  6,  6,  6,  7,  8,  8,  8,  8,  9,  9,
+    9,  9,  9,  9,  10, 10, 10, 10, 10, 11, 12, 13, 13, 13, 13, 13, 13, 13, 13,
+    13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 14, 14, 15, 15};
+
+EncodingMenuSource TableSource(std::vector<int> unavailable = {}) {
+    return {
+        [](TZorvEncoding e) { return kTableGroups[e]; },
+        [](TZorvEncoding e) { return L"enc" + std::to_wstring(static_cast<int>(e)); },
+        [unavailable](TZorvEncoding e) {
+            return std::find(unavailable.begin(), unavailable.end(), static_cast<int>(e)) ==
+                   unavailable.end();
+        },
+    };
+}
+
+TEST(EncodingMenu, ThreeColumnsAndSeparatorsBetweenGroups) {
+    const auto entries = LayoutEightBitEncodingMenu(TableSource());
+    std::vector<int> columnStarts;
+    std::vector<int> tags;
+    std::vector<int> separatorsBefore; // tag of the item after each separator
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const EncodingMenuEntry& e = entries[i];
+        if (e.Separator) {
+            ASSERT_LT(i + 1, entries.size());
+            separatorsBefore.push_back(entries[i + 1].Tag);
+            continue;
+        }
+        tags.push_back(e.Tag);
+        if (e.NewColumn) {
+            columnStarts.push_back(e.Tag);
+        }
+    }
+    EXPECT_EQ(entries.front().Tag, vEncANSI);
+    EXPECT_FALSE(entries.front().Separator);
+    EXPECT_EQ(columnStarts, (std::vector<int>{vEncUSOEM, vEncEBUSCanada}));
+    EXPECT_EQ(separatorsBefore,
+              (std::vector<int>{vEncWEuroDOS, vEncCEuroDOS, vEncBalDOS, vEncCyrDOS, vEncGreekDOS,
+                                vEncLatin3, vEncTurDOS, vEncArDOS1, vEncHebDOS, vEncThai, vEncViet,
+                                vEncUTF7}));
+    // Every encoding but the two UTF-16 ones, in table order.
+    ASSERT_EQ(tags.size(), 74u);
+    for (int i = 0; i < 74; ++i) {
+        EXPECT_EQ(tags[i], i);
+    }
+    EXPECT_EQ(entries[1].Caption, L"enc1");
+}
+
+TEST(EncodingMenu, UnavailableCodePagesAreDisabled) {
+    const auto entries = LayoutEightBitEncodingMenu(TableSource({vEncEBLatin1, vEncHebISO1}));
+    std::vector<int> disabled;
+    for (const EncodingMenuEntry& e : entries) {
+        if (!e.Separator && !e.Enabled) {
+            disabled.push_back(e.Tag);
+        }
+    }
+    EXPECT_EQ(disabled, (std::vector<int>{vEncHebISO1, vEncEBLatin1}));
+}
+
+TEST(EncodingMenu, UnicodeMenuOffersTheTwoByteOrders) {
+    const auto entries = LayoutUnicodeEncodingMenu(TableSource());
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0], (EncodingMenuEntry{false, false, 0, L"enc74", true}));
+    EXPECT_EQ(entries[1], (EncodingMenuEntry{false, false, 1, L"enc75", true}));
+    EXPECT_EQ(UnicodeOrderOfTag(0), 1);
+    EXPECT_EQ(UnicodeOrderOfTag(1), 2);
+    EXPECT_EQ(TagOfUnicodeOrder(2), 1);
+    EXPECT_EQ(TagOfUnicodeOrder(1), 0);
+    EXPECT_EQ(TagOfUnicodeOrder(0), 0); // not yet known: little-endian
+}
+
+} // namespace
+} // namespace tavrix
