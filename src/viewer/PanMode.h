@@ -30,9 +30,4 @@ struct PanStep {
 // What one tick of the pan timer does with the pointer at cursor (client coordinates).
 PanStep PanStepFor(Point origin, Point cursor);
 
-struct TPanState {
-    bool PanMode = false;
-    Point PanOrigin;
-};
-
 } // namespace tavrix

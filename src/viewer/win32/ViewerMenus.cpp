@@ -1,0 +1,77 @@
+#include "viewer/win32/ViewerMenus.h"
+
+namespace tavrix::win32 {
+
+UniqueMenu CreateEncodingMenu(const std::vector<EncodingMenuEntry>& entries) {
+    UniqueMenu menu(CreatePopupMenu());
+    if (!menu) {
+        return menu;
+    }
+    UINT position = 0;
+    for (const EncodingMenuEntry& entry : entries) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        if (entry.Separator) {
+            info.fMask = MIIM_FTYPE;
+            info.fType = MFT_SEPARATOR;
+        } else {
+            info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_DATA;
+            info.fType = MFT_STRING | MFT_RADIOCHECK | (entry.NewColumn ? MFT_MENUBARBREAK : 0);
+            info.fState = entry.Enabled ? MFS_ENABLED : MFS_DISABLED;
+            info.wID = kEncodingItemBase + static_cast<UINT>(entry.Tag);
+            info.dwItemData = static_cast<ULONG_PTR>(entry.Tag);
+            info.dwTypeData = const_cast<wchar_t*>(entry.Caption.c_str());
+        }
+        InsertMenuItemW(menu.get(), position++, TRUE, &info);
+    }
+    return menu;
+}
+
+void CheckEncodingItem(HMENU menu, int tag) {
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_DATA | MIIM_ID;
+        if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info) ||
+            (info.fType & MFT_SEPARATOR) != 0) {
+            continue;
+        }
+        const bool checked = static_cast<int>(info.dwItemData) == tag;
+        CheckMenuItem(menu, static_cast<UINT>(i), MF_BYPOSITION | (checked ? MF_CHECKED : 0));
+    }
+}
+
+namespace {
+
+UINT Track(HMENU menu, HWND owner, POINT point, UINT alignment) {
+    // The owner must be the foreground window, or the menu would not close when the user clicks
+    // elsewhere.
+    SetForegroundWindow(owner);
+    const BOOL chosen = TrackPopupMenu(
+        menu, alignment | TPM_TOPALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, point.x,
+        point.y, 0, owner, nullptr);
+    // Let the messages that queued up while the menu was open run before acting on the choice.
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<UINT>(chosen);
+}
+
+} // namespace
+
+UINT TrackMenuCentered(HMENU menu, HWND owner, POINT screenPoint) {
+    return Track(menu, owner, screenPoint, TPM_CENTERALIGN);
+}
+
+UINT TrackMenuAt(HMENU menu, HWND owner, POINT screenPoint) {
+    return Track(menu, owner, screenPoint, TPM_LEFTALIGN);
+}
+
+} // namespace tavrix::win32
