@@ -16,6 +16,9 @@
 //   dialog <seconds>          wait for another process's dialog box (class #32770), print its
 //                             caption, the text of its static controls and its buttons, then
 //                             press its first button
+//   window <prefix> <seconds> wait for another process's visible top-level window whose caption
+//                             starts with <prefix> and print its caption
+//   close <prefix> <seconds>  the same, then ask that window to close
 //
 // Output is UTF-8. Exit code 0 on success, 1 on a failed command, 2 when dialog times out.
 #include <windows.h>
@@ -542,6 +545,45 @@ bool Dialog(DWORD seconds) {
     return true;
 }
 
+struct WindowSearch {
+    std::wstring prefix;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindCaptioned(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<WindowSearch*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId() && IsWindowVisible(window) &&
+        WindowText(window).rfind(search.prefix, 0) == 0) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+bool FindWindowAndClose(const std::wstring& prefix, DWORD seconds, bool close) {
+    DWORD start = GetTickCount();
+    WindowSearch search{prefix};
+    while (search.found == nullptr) {
+        EnumWindows(FindCaptioned, reinterpret_cast<LPARAM>(&search));
+        if (search.found == nullptr) {
+            if (GetTickCount() - start >= seconds * 1000) {
+                Print(L"no window");
+                return false;
+            }
+            Sleep(50);
+        }
+    }
+    if (close) {
+        Print(L"closing: " + WindowText(search.found));
+        PostMessageW(search.found, WM_CLOSE, 0, 0);
+    } else {
+        Print(L"window: " + WindowText(search.found));
+    }
+    return true;
+}
+
 // ---- the command loop ----
 
 bool IsCommand(const std::wstring& word) {
@@ -565,7 +607,8 @@ int Run(const std::vector<std::wstring>& args) {
     };
     if (args.empty()) {
         Fail(L"usage: cliphelper hold <ms> | set <fmt>=<hex|@file>... | clear | list | "
-             L"get <fmt> <file> | count | sleep <ms> | dialog <seconds>");
+             L"get <fmt> <file> | count | sleep <ms> | dialog <seconds> | close <caption> "
+             L"<seconds>");
     }
     while (i < args.size()) {
         const std::wstring command = args[i++];
@@ -596,6 +639,12 @@ int Run(const std::vector<std::wstring>& args) {
             Sleep(ParseNumber(next(L"milliseconds"), L"sleep"));
         } else if (command == L"dialog") {
             if (!Dialog(ParseNumber(next(L"seconds"), L"dialog"))) {
+                return 2;
+            }
+        } else if (command == L"window" || command == L"close") {
+            const std::wstring prefix = next(L"caption");
+            if (!FindWindowAndClose(prefix, ParseNumber(next(L"seconds"), L"window"),
+                                    command == L"close")) {
                 return 2;
             }
         } else {

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Without "/DEBUG" no Log.txt appears beside the program; with it, the log lines of the run land
+# in Log.txt beside the program, each "date time : text" and ending in CR LF, and a new run
+# starts the file afresh.
+source "$(dirname "$0")/lib.sh"
+
+run_window_briefly() { # <exe> <arguments...>
+    tavrix_start "$@"
+    helper window "Tavrix " 30 >/dev/null || fail "no window appeared for $*"
+    put_known_clipboard # a change while the window is open
+    sleep 1
+    helper close "Tavrix " 10 >/dev/null || fail "the window went away by itself"
+    tavrix_wait 30
+    expect_eq "exit code after closing the window ($*)" 0 "$tavrix_status"
+}
+
+step "without /DEBUG"
+exe=$(tavrix_copy)
+tavrix "$exe" /CLEAR /CLOSE
+expect_eq "exit code of /CLEAR /CLOSE" 0 $?
+run_window_briefly "$exe"
+[ -e "$(dirname "$exe")/Log.txt" ] && fail "Log.txt written without /DEBUG"
+
+# The program logs when its clipboard monitor is created and at each refresh. Until it has
+# that monitor there is nothing that could be logged.
+if ! grep -qaP 'N\x00o\x00r\x00v\x00a\x00n\x00e\x00C\x00l\x00i\x00p\x00b\x00o\x00a\x00r\x00d\x00D\x00M|NorvaneClipboardDM' "$TAVRIX_EXE"; then
+    echo "SKIP: this Tavrix.exe writes no log lines yet (no clipboard monitor)"
+    exit 77
+fi
+
+step "with /DEBUG"
+exe=$(tavrix_copy)
+log=$(dirname "$exe")/Log.txt
+run_window_briefly "$exe" /DEBUG
+[ -f "$log" ] || fail "no Log.txt beside the program with /DEBUG"
+od -c "$log" | head -5
+[ "$(tail -c 2 "$log" | od -An -c | tr -d ' ')" = '\r\n' ] || fail "the log does not end in CR LF"
+if grep -qav $'^[^ ].*[0-9].* : [A-Za-z]\+\r$' "$log"; then
+    fail "malformed log lines: $(grep -av $'^[^ ].*[0-9].* : [A-Za-z]\\+\r$' "$log" | od -c | head)"
+fi
+expect_eq "first log line" "NorvaneClipboardDM" "$(head -n1 "$log" | sed 's/^.* : //' | tr -d '\r')"
+grep -qa ' : SaveClipboardToFile'$'\r$' "$log" || fail "no refresh logged after a clipboard change"
+
+step "-debug again: the file starts afresh"
+printf 'a line of an earlier run\r\n' >"$log"
+run_window_briefly "$exe" -debug
+grep -qa 'earlier run' "$log" && fail "the log of the earlier run was kept"
+expect_eq "first log line" "NorvaneClipboardDM" "$(head -n1 "$log" | sed 's/^.* : //' | tr -d '\r')"
+echo PASS

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# "/?" and "-help" show the help box and do nothing else, also when other switches follow.
+source "$(dirname "$0")/lib.sh"
+
+expected_box='caption: 
+text: /HELP and /?
+Shows this information.
+
+Tavrix.exe "FileName.cl7"
+It loads the file specified in the command line to the clipboard.
+
+/CLEAR
+Clears the clipboard.
+
+/CLOSE
+Closes the program.
+button: OK'
+
+put_known_clipboard
+before=$(helper list)
+[ -n "$before" ] || fail "the helper's clipboard is empty"
+
+for args in "/?" "-help" "-HeLp /CLEAR /CLOSE" "/CLEAR /?"; do
+    step "Tavrix.exe $args"
+    # shellcheck disable=SC2086 # the switches are meant to split
+    tavrix_start "$TAVRIX_EXE" $args
+    box=$(helper dialog 30)
+    expect_eq "help box for $args" "$expected_box" "$box"
+    tavrix_wait 30
+    expect_eq "exit code after the help box ($args)" 0 "$tavrix_status"
+    expect_eq "clipboard after $args" "$before" "$(helper list)"
+done
+echo PASS

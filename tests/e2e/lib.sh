@@ -1,0 +1,94 @@
+# Shared by the end-to-end scripts: Tavrix.exe and the test helper under Wine, driven from bash.
+# ctest sets TAVRIX_EXE, CLIPHELPER_EXE, WINE_RUN and TAVRIX_BUILD_DIR; run by hand, the
+# windows build of this tree is used.
+set -u
+e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+TAVRIX_BUILD_DIR=${TAVRIX_BUILD_DIR:-$e2e_root/build/windows}
+TAVRIX_EXE=${TAVRIX_EXE:-$TAVRIX_BUILD_DIR/Tavrix.exe}
+CLIPHELPER_EXE=${CLIPHELPER_EXE:-$TAVRIX_BUILD_DIR/cliphelper.exe}
+WINE_RUN=${WINE_RUN:-$e2e_root/tools/wine-run.sh}
+# One prefix for every copy of the program, wherever the copy lies.
+export TAVRIX_WINEPREFIX=${TAVRIX_WINEPREFIX:-$TAVRIX_BUILD_DIR/wineprefix}
+
+E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/tavrix-e2e.XXXXXX")
+e2e_background=()
+
+e2e_cleanup() {
+    local pid
+    for pid in "${e2e_background[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
+    WINEPREFIX=$TAVRIX_WINEPREFIX wineserver -k </dev/null >/dev/null 2>&1
+    rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+step() {
+    echo "-- $*"
+}
+
+# expect_eq <what> <expected> <actual>
+expect_eq() {
+    if [ "$2" != "$3" ]; then
+        echo "FAIL: $1" >&2
+        echo "expected: $(printf '%q' "$2")" >&2
+        echo "actual:   $(printf '%q' "$3")" >&2
+        exit 1
+    fi
+}
+
+helper() {
+    timeout 60 "$WINE_RUN" "$CLIPHELPER_EXE" "$@"
+}
+
+# tavrix <exe> <arguments...>: runs to its end; the exit code is Tavrix's.
+tavrix() {
+    timeout 60 "$WINE_RUN" "$@"
+}
+
+# tavrix_start <exe> <arguments...>: in the background; the pid is in $tavrix_pid.
+tavrix_start() {
+    "$WINE_RUN" "$@" &
+    tavrix_pid=$!
+    e2e_background+=("$tavrix_pid")
+}
+
+# tavrix_wait [seconds]: waits for the program started last and sets $tavrix_status to its exit
+# code, or to "timeout". (Not in a subshell: only this shell can wait for its children.)
+tavrix_wait() {
+    local limit=$((${1:-30} * 10)) i
+    tavrix_status=timeout
+    for ((i = 0; i < limit; i++)); do
+        if ! kill -0 "$tavrix_pid" 2>/dev/null; then
+            wait "$tavrix_pid"
+            tavrix_status=$?
+            return
+        fi
+        sleep 0.1
+    done
+}
+
+# A copy of Tavrix.exe alone in a fresh folder, for tests that look at files beside it.
+tavrix_copy() {
+    local dir
+    dir=$(mktemp -d "$E2E_TMP/exe.XXXXXX")
+    cp "$TAVRIX_EXE" "$dir/Tavrix.exe"
+    echo "$dir/Tavrix.exe"
+}
+
+# The hex digits of a text in UTF-16LE with its terminating zero: what "helper set 13=" takes.
+utf16_hex() {
+    printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE | od -An -tx1 | tr -d ' \n'
+    printf '0000'
+}
+
+# A known clipboard: a Unicode text and a registered format with raw bytes.
+put_known_clipboard() {
+    helper set "13=$(utf16_hex 'Tavrix e2e ✓')" "Tavrix E2E Format=00ff10" ||
+        fail "the helper could not set the clipboard"
+}
