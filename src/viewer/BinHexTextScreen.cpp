@@ -1,0 +1,155 @@
+// The screen of the text modes: one display line per row with its line-end mark, links and
+// gutter, and the two drawing events.
+#include "viewer/CodePages.h"
+#include "viewer/LineDrawing.h"
+#include "viewer/StringHelpers.h"
+#include "viewer/ZorvBinHex.h"
+
+#include <algorithm>
+
+namespace tavrix {
+
+void TZorvBinHex::DrawTextScreen(Canvas& canvas) {
+    const int rows = std::min(linesCount_ + 1, kMaxScreenLines);
+    std::int64_t pos = viewPos_;
+    for (int r = 0; r < rows; ++r) {
+        std::wstring text;
+        std::int64_t count = 0;
+        const std::int64_t next = NextLinePosText(ScanDir::Forward, false, pos, &text, &count);
+        DrawTextRow(canvas, r, pos, text, count);
+        if (r < linesCount_) {
+            viewPageSize_ = (next >= 0 ? next : fileSize_) - viewPos_;
+            viewAtEnd_ = next < 0;
+        }
+        if (next < 0) {
+            break;
+        }
+        pos = next;
+    }
+}
+
+void TZorvBinHex::DrawTextRow(Canvas& canvas, int row, std::int64_t pos, const std::wstring& text,
+                              std::int64_t count) {
+    // The mark goes after lines that end with a line break, not after cut or wrapped ones. The
+    // break is looked for after the source characters read, which is also right when a
+    // multi-byte code page decoded them to fewer characters.
+    const bool endMark = IsBreakAt(pos + count * CharSize());
+    const std::int64_t before = pos - CharSize();
+    const bool lineStart = IsOutOfRange(before) || IsBreakAt(before);
+    const int y = row * fontHeight_;
+    const int x = LeftMargin();
+    canvas.SetTextColor(colors_.Text);
+    canvas.SetBrushColor(colors_.Background);
+
+    bool done = false;
+    if (OnDrawLine) {
+        const std::wstring prepared = PrepareLineText(text, OutputOptions());
+        const std::wstring all = WholeSourceLine(pos);
+        OnDrawLine(*this, canvas, prepared, all, Rect{0, y, canvas.Width(), y + fontHeight_},
+                   Point{x, y}, done);
+    }
+    if (!done) {
+        const int drawX = x - hViewPos_;
+        DrawLine(canvas, drawX, y, OutputOptions(endMark), text);
+        DrawLinks(canvas, text, drawX, y, pos);
+        InvertSelection(canvas, text, drawX, y, pos, false);
+        positions_.AddLine(text, drawX, y, pos);
+        if (OnDrawLine2) {
+            OnDrawLine2(*this, canvas, PrepareLineText(text, OutputOptions()), Point{drawX, y},
+                        OutputOptions(endMark));
+        }
+    }
+    if (textGutter_) {
+        canvas.SetBrushColor(textColorGutter_);
+        canvas.FillRect({0, y, gutterWidth_, y + fontHeight_});
+        if (lineStart) {
+            DrawGutterRow(canvas, y, pos);
+        }
+        canvas.SetBrushColor(colors_.Background);
+    }
+}
+
+void TZorvBinHex::DrawLinks(Canvas& canvas, const std::wstring& text, int x, int y,
+                            std::int64_t pos) {
+    if (urls_[0].Text.empty()) {
+        return;
+    }
+    TCharExtents extents;
+    if (!GetCharExtents(canvas, text, extents, OutputOptions())) {
+        return;
+    }
+    const auto length = static_cast<std::int64_t>(std::min<std::size_t>(text.size(),
+                                                                         kMaxCharExtents));
+    const ViewerFont font = canvas.Font();
+    for (const TZorvUrl& url : urls_) {
+        if (url.Text.empty()) {
+            break;
+        }
+        const std::int64_t s = (url.Offset - pos) / CharSize();
+        const auto linkLength = static_cast<std::int64_t>(url.Text.size());
+        if (s > length || s + linkLength < 0) {
+            continue;
+        }
+        const std::int64_t from = std::max<std::int64_t>(s, 0);
+        const std::int64_t to = std::min(s + linkLength, length);
+        if (to <= from) {
+            continue;
+        }
+        ViewerFont underlined = font;
+        underlined.Underline = true;
+        canvas.SetFont(underlined);
+        canvas.SetTextColor(colors_.Link);
+        DrawLine(canvas, x + extents[static_cast<std::size_t>(from)], y, OutputOptions(),
+                 text.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from)));
+    }
+    canvas.SetFont(font);
+    canvas.SetTextColor(colors_.Text);
+}
+
+std::wstring TZorvBinHex::WholeSourceLine(std::int64_t pos) const {
+    const std::int64_t a = FindBoundary(BoundarySet::Line, ScanDir::Backward, pos);
+    const std::int64_t b = FindBoundary(BoundarySet::Line, ScanDir::Forward, pos);
+    if (IsOutOfRange(a) || IsOutOfRange(b)) {
+        return {};
+    }
+    const auto first = static_cast<std::size_t>(a - bufferPos_);
+    const auto size = static_cast<std::size_t>(b + CharSize() - a);
+    const std::uint8_t* data = buffer_.data() + first;
+    if (IsUnicodeMode(mode_)) {
+        return BytesToWide(data, size, unicodeOrder_ == kOrderBigEndian);
+    }
+    TZorvEncoding encoding = IsUnicodeEncoding(textEncoding_) ? vEncANSI : textEncoding_;
+    return CodepageToUnicode(std::string(reinterpret_cast<const char*>(data), size), encoding);
+}
+
+std::wstring TZorvBinHex::UrlAt(std::int64_t pos) const {
+    if (pos < 0) {
+        return {};
+    }
+    for (const TZorvUrl& url : urls_) {
+        if (url.Text.empty()) {
+            break;
+        }
+        const auto end = url.Offset + static_cast<std::int64_t>(url.Text.size()) * CharSize();
+        if (url.Offset <= pos && pos < end) {
+            return url.Text;
+        }
+    }
+    return {};
+}
+
+void TZorvBinHex::ClickLink(std::int64_t pos) {
+    if (!OnClickURL) {
+        return;
+    }
+    std::wstring link = UrlAt(pos);
+    if (link.empty()) {
+        return;
+    }
+    if (link.find(L"://") == std::wstring::npos && link.rfind(L"www.", 0) != 0) {
+        link = L"mailto:" + link;
+    }
+    OnClickURL(*this, link);
+}
+
+} // namespace tavrix

@@ -1,0 +1,38 @@
+#include "viewer/ByteStream.h"
+
+#include "settings/Error.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tavrix {
+
+void MemoryStream::Assign(std::span<const std::uint8_t> bytes) {
+    bytes_.assign(bytes.begin(), bytes.end());
+    position_ = 0;
+}
+
+void MemoryStream::Clear() {
+    bytes_.clear();
+    position_ = 0;
+}
+
+void MemoryStream::SetPosition(std::int64_t position) {
+    if (position < 0) {
+        throw Error(L"Invalid stream position");
+    }
+    position_ = position;
+}
+
+std::size_t MemoryStream::Read(std::uint8_t* destination, std::size_t count) {
+    const auto size = static_cast<std::int64_t>(bytes_.size());
+    if (position_ >= size || count == 0) {
+        return 0;
+    }
+    const auto n = static_cast<std::size_t>(std::min<std::int64_t>(size - position_, count));
+    std::memcpy(destination, bytes_.data() + position_, n);
+    position_ += static_cast<std::int64_t>(n);
+    return n;
+}
+
+} // namespace tavrix

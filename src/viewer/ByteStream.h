@@ -1,0 +1,40 @@
+#pragma once
+// The byte source the viewer shows: a readable, seekable stream whose size can be asked. The
+// viewer references a stream and never owns it. Seeking and reading may throw; the viewer treats
+// that as a read error.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace tavrix {
+
+class ByteStream {
+public:
+    virtual ~ByteStream() = default;
+    virtual std::int64_t Size() = 0;
+    virtual void SetPosition(std::int64_t position) = 0;
+    // Reads up to count bytes at the current position and moves past them; fewer at the end.
+    virtual std::size_t Read(std::uint8_t* destination, std::size_t count) = 0;
+};
+
+// A stream over bytes held in memory; the host refills one such stream for every preview.
+class MemoryStream : public ByteStream {
+public:
+    MemoryStream() = default;
+    explicit MemoryStream(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
+
+    void Assign(std::span<const std::uint8_t> bytes);
+    void Clear();
+    const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
+
+    std::int64_t Size() override { return static_cast<std::int64_t>(bytes_.size()); }
+    void SetPosition(std::int64_t position) override;
+    std::size_t Read(std::uint8_t* destination, std::size_t count) override;
+
+private:
+    std::vector<std::uint8_t> bytes_;
+    std::int64_t position_ = 0;
+};
+
+} // namespace tavrix

@@ -1,0 +1,37 @@
+#pragma once
+// What the viewer's model needs from the window that shows it: the off-screen picture to draw
+// into, the client size, the scroll bars, showing the picture, and the control's timers. The
+// Win32 window implements it; unit tests use a fake over a recording canvas.
+#include "viewer/Canvas.h"
+
+namespace tavrix {
+
+// Range, page and position of one scroll bar; all zero hides the bar.
+struct ScrollBarState {
+    int Min = 0;
+    int Max = 0;
+    int Page = 0;
+    int Pos = 0;
+    bool operator==(const ScrollBarState&) const = default;
+};
+
+enum class ViewerTimer {
+    Select, // 50 ms: scrolls while a selection is dragged past an edge
+    Pan,    // 100 ms: moves the view in pan mode
+};
+
+class ViewerSurface {
+public:
+    virtual ~ViewerSurface() = default;
+    // The off-screen picture; nullptr when it could not be made.
+    virtual Canvas* Picture() = 0;
+    virtual int ClientWidth() = 0;
+    virtual int ClientHeight() = 0;
+    virtual void SetVertScrollBar(const ScrollBarState& state) = 0;
+    virtual void SetHorzScrollBar(const ScrollBarState& state) = 0;
+    // Copies the picture to the window now.
+    virtual void Present() = 0;
+    virtual void SetTimerActive(ViewerTimer timer, bool active) = 0;
+};
+
+} // namespace tavrix

@@ -1,0 +1,336 @@
+// The viewer's source and buffer: opening and reopening, buffer reads at block edges, short and
+// failing reads, byte order, offset digits, characters at a position and the invariant checks.
+#include "ViewerTestKit.h"
+
+#include "viewer/ViewerAssert.h"
+
+namespace tavrix::testing {
+namespace {
+
+using Op = FixedWidthCanvas::Op;
+
+class BinHexSourceTest : public ViewerFixture {};
+
+TEST_F(BinHexSourceTest, EmptyAndTooShortSourcesDrawABlankControlWithoutScrollBars) {
+    for (const auto& [bytes, mode] :
+         {std::pair{std::string(), vbmodeHex}, std::pair{std::string("A"), vbmodeUnicode},
+          std::pair{std::string("A"), vbmodeUHex}}) {
+        surface.canvas.Calls.clear();
+        Show(bytes, mode);
+        EXPECT_EQ(viewer.OffsetDigits(), 0);
+        EXPECT_EQ(surface.vert, ScrollBarState{});
+        EXPECT_EQ(surface.horz, ScrollBarState{});
+        // Only the background fill: no text, no band.
+        ASSERT_EQ(surface.canvas.Calls.size(), 1u);
+        EXPECT_EQ(surface.canvas.Calls[0].op, Op::Fill);
+        EXPECT_EQ(surface.canvas.Calls[0].rect, (Rect{0, 0, surface.width, surface.height}));
+        EXPECT_EQ(surface.canvas.Calls[0].brushColor, kColorWindow);
+    }
+}
+
+TEST_F(BinHexSourceTest, OpenStreamIgnoresTheStreamShownAndTheModeSetterReloadsIt) {
+    Show("first", vbmodeText);
+    EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L"first"});
+    viewer.SetSelectionRaw(1, 2);
+
+    stream.Assign(Bytes("second"));
+    const int presents = surface.presents;
+    EXPECT_TRUE(viewer.OpenStream(&stream, true));
+    EXPECT_EQ(surface.presents, presents); // no reload and no redraw
+    EXPECT_EQ(viewer.FileSize(), 5);
+    EXPECT_EQ(viewer.SelLength(), 2);
+
+    surface.canvas.Calls.clear();
+    viewer.SetMode(vbmodeText); // the same mode still reopens
+    EXPECT_EQ(viewer.FileSize(), 6);
+    EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L"second"});
+    EXPECT_EQ(viewer.SelStart(), 0);
+    EXPECT_EQ(viewer.SelLength(), 0);
+    EXPECT_EQ(viewer.ViewPos(), 0);
+}
+
+TEST_F(BinHexSourceTest, ClosingWithNoStreamResetsEverything) {
+    Show(std::string(1000, 'x'), vbmodeHex);
+    viewer.SetHViewPosRaw(30);
+    viewer.SetSelectionRaw(5, 5);
+    viewer.OpenStream(nullptr, true);
+    EXPECT_FALSE(viewer.HasSource());
+    EXPECT_EQ(viewer.FileSize(), 0);
+    EXPECT_EQ(viewer.HViewPos(), 0);
+    EXPECT_EQ(viewer.SelLength(), 0);
+    EXPECT_TRUE(viewer.Buffer().empty());
+    EXPECT_EQ(viewer.UnicodeOrder(), kOrderUnknown);
+    EXPECT_FALSE(surface.timers[ViewerTimer::Pan]);
+    EXPECT_FALSE(surface.timers[ViewerTimer::Select]);
+}
+
+TEST_F(BinHexSourceTest, BufferIsThreeBlocksAndFollowsTheViewOneBlockBehind) {
+    VirtualStream big(1 << 20, [](std::int64_t p) { return static_cast<std::uint8_t>(p * 7); });
+    viewer.OpenStream(&big, false);
+    viewer.SetMode(vbmodeHex);
+    EXPECT_EQ(viewer.BufMaxOffset(), 45000);
+    EXPECT_EQ(viewer.BufferAllocSize(), 135000);
+    EXPECT_EQ(viewer.BufferPos(), 0);
+    const int reads = viewer.BufferReads();
+
+    // Anywhere within the first two blocks needs no read.
+    viewer.ReadBuffer(0);
+    viewer.ReadBuffer(89999);
+    EXPECT_EQ(viewer.BufferReads(), reads);
+    // The first position past them starts a new buffer one block before it.
+    viewer.ReadBuffer(90000);
+    EXPECT_EQ(viewer.BufferReads(), reads + 1);
+    EXPECT_EQ(viewer.BufferPos(), 45000);
+    // Going back below the buffer reads again, clamped at 0.
+    viewer.ReadBuffer(44999);
+    EXPECT_EQ(viewer.BufferPos(), 0);
+    viewer.ReadBuffer(500000);
+    EXPECT_EQ(viewer.BufferPos(), 455000);
+    for (std::int64_t p : {455000, 500000, 589999}) {
+        EXPECT_EQ(viewer.Buffer()[static_cast<std::size_t>(p - viewer.BufferPos())],
+                  static_cast<std::uint8_t>(p * 7))
+            << p;
+        EXPECT_FALSE(viewer.IsOutOfRange(p));
+    }
+    EXPECT_TRUE(viewer.IsOutOfRange(454999));
+    EXPECT_TRUE(viewer.IsOutOfRange(590000));
+}
+
+TEST_F(BinHexSourceTest, BytesPastTheEndReadAsZeroAndShortReadsAreNoError) {
+    VirtualStream small(50000, [](std::int64_t) { return std::uint8_t{0xAB}; });
+    small.chunk = 700; // the stream hands out its bytes in small pieces
+    viewer.OpenStream(&small, false);
+    viewer.SetMode(vbmodeBinary);
+    EXPECT_TRUE(viewer.BufferOK());
+    EXPECT_EQ(viewer.Buffer()[49999], 0xAB);
+    EXPECT_EQ(viewer.Buffer()[50000], 0);
+    EXPECT_EQ(viewer.Buffer()[134999], 0);
+    EXPECT_EQ(viewer.LastPos(), 49999);
+    EXPECT_TRUE(viewer.IsOutOfRange(50000));
+}
+
+TEST_F(BinHexSourceTest, ReadErrorAsksRetryOrCancelAndCancelShowsTheErrorScreen) {
+    VirtualStream broken(300, [](std::int64_t) { return std::uint8_t{'a'}; });
+    viewer.OpenStream(&broken, false);
+    broken.failing = true;
+    broken.seeks = 0;
+    answers = {kIdRetry, kIdRetry, kIdCancel};
+    surface.canvas.Calls.clear();
+    viewer.SetMode(vbmodeHex);
+
+    EXPECT_EQ(broken.seeks, 3); // the first try and two retries
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[0].text, L"Cannot read stream");
+    EXPECT_EQ(messages[0].caption, L"Viewer");
+    EXPECT_EQ(messages[0].flags & 0xFFu, 21u); // retry/cancel with the error icon
+    EXPECT_FALSE(viewer.BufferOK());
+
+    // Only the error text, centred, in the error colour; no scroll bars.
+    const auto texts = Texts();
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].text, L"Read error at offset 00000000");
+    EXPECT_EQ(texts[0].textColor, viewer.TextColorError());
+    EXPECT_EQ(texts[0].rect.left, (640 - 29 * 8) / 2);
+    EXPECT_EQ(texts[0].rect.top, (surface.height - 16) / 2);
+    EXPECT_EQ(surface.vert, ScrollBarState{});
+    EXPECT_EQ(surface.horz, ScrollBarState{});
+
+    // A later successful read shows the data again.
+    broken.failing = false;
+    viewer.ReadBuffer(-1);
+    EXPECT_TRUE(viewer.BufferOK());
+    EXPECT_EQ(viewer.GetChar(0), u'a');
+}
+
+TEST_F(BinHexSourceTest, ByteOrderIsBigEndianOnlyAfterFeFf) {
+    Show(std::vector<std::uint8_t>{0xFE, 0xFF, 0x00, 0x41}, vbmodeUnicode);
+    EXPECT_EQ(viewer.UnicodeOrder(), kOrderBigEndian);
+    EXPECT_EQ(viewer.GetChar(2), u'A');
+    EXPECT_EQ(viewer.GetChar(0), 0xFEFF);
+
+    Show(std::vector<std::uint8_t>{0xFF, 0xFE, 0x41, 0x00}, vbmodeUnicode);
+    EXPECT_EQ(viewer.UnicodeOrder(), kOrderLittleEndian);
+    EXPECT_EQ(viewer.GetChar(2), u'A');
+
+    Show(std::vector<std::uint8_t>{0x41, 0x00}, vbmodeUnicode);
+    EXPECT_EQ(viewer.UnicodeOrder(), kOrderLittleEndian);
+
+    // The hexadecimal cells show the little-endian value whatever the order.
+    Show(std::vector<std::uint8_t>{0xFE, 0xFF, 0x00, 0x41}, vbmodeUHex);
+    EXPECT_EQ(viewer.UnicodeOrder(), kOrderBigEndian);
+    EXPECT_EQ(viewer.GetHex(0), L"FFFE");
+    EXPECT_EQ(viewer.GetHex(2), L"4100");
+}
+
+TEST_F(BinHexSourceTest, ChosenByteOrderSurvivesBufferReadsUntilReopened) {
+    VirtualStream big(400000, [](std::int64_t p) {
+        return static_cast<std::uint8_t>(p == 0 ? 0xFE : p == 1 ? 0xFF : 0x20);
+    });
+    viewer.OpenStream(&big, false);
+    viewer.SetMode(vbmodeUnicode);
+    ASSERT_EQ(viewer.UnicodeOrder(), kOrderBigEndian);
+    viewer.SetUnicodeOrder(kOrderLittleEndian);
+    viewer.ReadBuffer(300000);
+    EXPECT_EQ(viewer.UnicodeOrder(), kOrderLittleEndian);
+    viewer.SetMode(vbmodeUnicode);
+    EXPECT_EQ(viewer.UnicodeOrder(), kOrderBigEndian);
+}
+
+TEST_F(BinHexSourceTest, OddLengthUnicodeNeverShowsTheLastByte) {
+    Show(std::vector<std::uint8_t>{'A', 0, 'B', 0, 'C'}, vbmodeUnicode);
+    EXPECT_EQ(viewer.LastPos(), 2);
+    EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L"AB"});
+    Show(std::vector<std::uint8_t>{'A', 0, 'B', 0, 'C'}, vbmodeUHex);
+    EXPECT_EQ(viewer.GetHex(4), L"");
+    const auto texts = Texts();
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
+                            [](const auto& call) { return call.text.size() == 4; }),
+              2);
+}
+
+TEST_F(BinHexSourceTest, OffsetDigitsFollowTheSourceSize) {
+    const std::pair<std::int64_t, int> cases[] = {
+        {1, 8}, {0xFFFFFFFFLL, 8}, {0x100000000LL, 10}, {0xFFFFFFFFFFLL, 10}, {1LL << 40, 12}};
+    for (const auto& [size, digits] : cases) {
+        VirtualStream source(size, [](std::int64_t) { return std::uint8_t{0}; });
+        viewer.OpenStream(&source, false);
+        viewer.SetMode(vbmodeBinary);
+        EXPECT_EQ(viewer.OffsetDigits(), digits) << size;
+        EXPECT_LE(viewer.Buffer().size(), 270000u);
+        viewer.OpenStream(nullptr, false);
+    }
+}
+
+TEST_F(BinHexSourceTest, ControlCharactersShowAsDotsOutsideTheTextModes) {
+    Show(std::string("\t\r\n\x01 A\xE9", 7), vbmodeBinary);
+    EXPECT_EQ(viewer.GetChar(0), u'.');
+    EXPECT_EQ(viewer.GetChar(1), u'.');
+    EXPECT_EQ(viewer.GetChar(2), u'.');
+    EXPECT_EQ(viewer.GetChar(3), u'.');
+    EXPECT_EQ(viewer.GetChar(4), u' ');
+    EXPECT_EQ(viewer.GetChar(6), 0xE9);
+    EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L".... A\u00E9"});
+
+    Show(std::string("\t\r\n\x01", 4), vbmodeText);
+    EXPECT_EQ(viewer.GetChar(0), 9);
+    EXPECT_EQ(viewer.GetChar(1), 13);
+    EXPECT_EQ(viewer.GetChar(2), 10);
+    EXPECT_EQ(viewer.GetChar(3), u'.');
+    EXPECT_EQ(viewer.GetChar(-1), u'.');
+}
+
+TEST_F(BinHexSourceTest, AFontWithLowGlyphsShowsControlBytesAsThemselves) {
+    surface.canvas.FirstChar = 1;
+    Show(std::string("\x01\x1F", 2), vbmodeBinary);
+    EXPECT_EQ(viewer.GetChar(0), 1);
+    EXPECT_EQ(viewer.GetChar(1), 0x1F);
+}
+
+TEST_F(BinHexSourceTest, PropertiesClampAsDocumented) {
+    viewer.SetTextWidthHex(3);
+    EXPECT_EQ(viewer.TextWidthHex(), 2);
+    viewer.SetTextWidthHex(17);
+    EXPECT_EQ(viewer.TextWidthHex(), 16);
+    viewer.SetTextWidthHex(1000);
+    EXPECT_EQ(viewer.TextWidthHex(), 300);
+    viewer.SetTextWidthUHex(9);
+    EXPECT_EQ(viewer.TextWidthUHex(), 8);
+    viewer.SetTextWidth(1);
+    EXPECT_EQ(viewer.TextWidth(), 2);
+    viewer.SetTextWidth(301);
+    EXPECT_EQ(viewer.TextWidth(), 300);
+    viewer.SetTextTabSize(1);
+    EXPECT_EQ(viewer.TextTabSize(), 2);
+    viewer.SetTextTabSize(17);
+    EXPECT_EQ(viewer.TextTabSize(), 16);
+    viewer.SetTextGutterLinesStep(0);
+    EXPECT_EQ(viewer.TextGutterLinesStep(), 1);
+    viewer.SetTextGutterLinesStep(11);
+    EXPECT_EQ(viewer.TextGutterLinesStep(), 10);
+    viewer.SetTextGutterLinesCount(5);
+    EXPECT_EQ(viewer.TextGutterLinesCount(), 10);
+    viewer.SetTextGutterLinesBufSize(100000000);
+    EXPECT_EQ(viewer.TextGutterLinesBufSize(), 20971520);
+    viewer.SetTextSearchIndentVert(-1);
+    EXPECT_EQ(viewer.TextSearchIndentVert(), 0);
+    viewer.SetTextSearchIndentHorz(81);
+    EXPECT_EQ(viewer.TextSearchIndentHorz(), 80);
+
+    // Switching fitting off returns the hex widths to their defaults.
+    viewer.SetTextWidthFitHex(true);
+    viewer.SetTextWidthHex(40);
+    viewer.SetTextWidthFitHex(false);
+    EXPECT_EQ(viewer.TextWidthHex(), 16);
+    viewer.SetTextWidthFitUHex(true);
+    viewer.SetTextWidthUHex(40);
+    viewer.SetTextWidthFitUHex(false);
+    EXPECT_EQ(viewer.TextWidthUHex(), 8);
+}
+
+TEST_F(BinHexSourceTest, RedrawingSettersRedrawOnlyOnChange) {
+    Show("abc", vbmodeText);
+    int presents = surface.presents;
+    viewer.SetTextNonPrintable(false);
+    viewer.SetTextUrlHilight(true);
+    viewer.SetTextEncoding(vEncANSI);
+    EXPECT_EQ(surface.presents, presents);
+    viewer.SetTextNonPrintable(true);
+    viewer.SetTextOemSpecial(true);
+    viewer.SetTextEncoding(vEncOEM);
+    EXPECT_EQ(surface.presents, presents + 3);
+    presents = surface.presents;
+    viewer.SetTextGutter(true); // stores only
+    EXPECT_EQ(surface.presents, presents);
+
+    viewer.SetHViewPosRaw(40);
+    viewer.SetTextWrap(true);
+    EXPECT_EQ(viewer.HViewPos(), 0);
+    EXPECT_EQ(surface.presents, presents + 1);
+}
+
+TEST_F(BinHexSourceTest, InvariantChecksCarryTheirTexts) {
+    Show(std::string(100, 'x'), vbmodeHex);
+    try {
+        viewer.SetViewPosRaw(90001);
+        viewer.Redraw();
+        FAIL() << "no assertion";
+    } catch (const AssertionFailure& failure) {
+        EXPECT_EQ(failure.Text(),
+                  L"Positions out of range: DrawTo\rBufferPos: 0, ViewPos: 90001, BufMaxOffset: "
+                  L"45000");
+        EXPECT_NE(failure.Message().find(L"ZorvBinHex"), std::wstring::npos);
+    }
+    viewer.SetViewPosRaw(0);
+
+    VirtualStream big(1000000, [](std::int64_t) { return std::uint8_t{1}; });
+    viewer.OpenStream(&big, false);
+    viewer.SetMode(vbmodeHex);
+    EXPECT_THROW(
+        {
+            try {
+                viewer.GetChar(500000);
+            } catch (const AssertionFailure& failure) {
+                EXPECT_EQ(failure.Text(), L"Buffer position out of range: GetChar");
+                throw;
+            }
+        },
+        AssertionFailure);
+    EXPECT_THROW(viewer.GetHex(500000), AssertionFailure);
+
+    surface.pictureMissing = true;
+    EXPECT_THROW(viewer.Redraw(), AssertionFailure);
+    surface.pictureMissing = false;
+
+    viewer.OpenStream(nullptr, false);
+    std::uint8_t block[4];
+    std::int64_t count = 0;
+    try {
+        viewer.ReadSource(block, count, 0);
+        FAIL() << "no assertion";
+    } catch (const AssertionFailure& failure) {
+        EXPECT_EQ(failure.Text(), L"Source not assigned: ReadSource");
+    }
+}
+
+} // namespace
+} // namespace tavrix::testing

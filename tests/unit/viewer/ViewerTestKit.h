@@ -1,0 +1,153 @@
+#pragma once
+// Test scaffolding for the viewer model: a surface over the fixed-width recording canvas, a
+// stream that generates its bytes (so huge sources need no memory) and can fail or read short,
+// and a fixture with iconv code pages and a scripted message box.
+#include "fakes/FixedWidthCanvas.h"
+#include "fakes/IconvCodepageSystem.h"
+#include "settings/Error.h"
+#include "viewer/CodePages.h"
+#include "viewer/ViewerMessages.h"
+#include "viewer/ZorvBinHex.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tavrix::testing {
+
+class FakeSurface : public ViewerSurface {
+public:
+    FixedWidthCanvas canvas;
+    int width = 640;
+    int height = 16 * 10 + 2; // ten full rows of the default 16-pixel font
+    bool pictureMissing = false;
+    ScrollBarState vert{1, 1, 1, 1}; // not yet set
+    ScrollBarState horz{1, 1, 1, 1};
+    int presents = 0;
+    std::map<ViewerTimer, bool> timers;
+
+    Canvas* Picture() override { return pictureMissing ? nullptr : &canvas; }
+    int ClientWidth() override { return width; }
+    int ClientHeight() override { return height; }
+    void SetVertScrollBar(const ScrollBarState& state) override { vert = state; }
+    void SetHorzScrollBar(const ScrollBarState& state) override { horz = state; }
+    void Present() override { ++presents; }
+    void SetTimerActive(ViewerTimer timer, bool active) override { timers[timer] = active; }
+};
+
+// A stream of size bytes whose byte at p is generator(p). Reads hand out at most chunk bytes;
+// failing makes positioning throw.
+class VirtualStream : public ByteStream {
+public:
+    VirtualStream(std::int64_t size, std::function<std::uint8_t(std::int64_t)> generator)
+        : size_(size), generator_(std::move(generator)) {}
+
+    std::int64_t Size() override { return size_; }
+    void SetPosition(std::int64_t position) override {
+        ++seeks;
+        if (failing) {
+            throw Error(L"device not ready");
+        }
+        position_ = position;
+    }
+    std::size_t Read(std::uint8_t* destination, std::size_t count) override {
+        ++reads;
+        std::size_t n = 0;
+        while (n < count && n < chunk && position_ < size_) {
+            destination[n++] = generator_(position_++);
+        }
+        bytesRead += static_cast<std::int64_t>(n);
+        return n;
+    }
+
+    bool failing = false;
+    std::size_t chunk = SIZE_MAX;
+    int seeks = 0;
+    int reads = 0;
+    std::int64_t bytesRead = 0;
+
+private:
+    std::int64_t size_;
+    std::int64_t position_ = 0;
+    std::function<std::uint8_t(std::int64_t)> generator_;
+};
+
+inline std::vector<std::uint8_t> Bytes(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+class ViewerFixture : public ::testing::Test {
+protected:
+    ViewerFixture() {
+        codepages.installed = {437, 850, 1252, 28591, 65001};
+        InstallCodepageSystem(&codepages);
+        BuildAvailableEncodings();
+        InstallViewerMessageBox([this](const std::wstring& text, const std::wstring& caption,
+                                       unsigned flags, WindowRef) {
+            messages.push_back({text, caption, flags});
+            if (answers.empty()) {
+                return kIdCancel;
+            }
+            const int answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
+    }
+    ~ViewerFixture() override {
+        InstallViewerMessageBox(nullptr);
+        InstallCodepageSystem(nullptr);
+    }
+
+    // Shows bytes the way the host does: open the stream, then assign the mode.
+    void Show(const std::vector<std::uint8_t>& bytes, TZorvBinHexMode mode) {
+        stream.Assign(bytes);
+        viewer.OpenStream(&stream, true);
+        viewer.SetMode(mode);
+    }
+    void Show(const std::string& text, TZorvBinHexMode mode) { Show(Bytes(text), mode); }
+
+    // Draws again with a clean recording.
+    void Redraw() {
+        surface.canvas.Calls.clear();
+        viewer.Redraw();
+    }
+    std::vector<FixedWidthCanvas::Call> CallsOf(FixedWidthCanvas::Op op) const {
+        std::vector<FixedWidthCanvas::Call> calls;
+        for (const auto& call : surface.canvas.Calls) {
+            if (call.op == op) {
+                calls.push_back(call);
+            }
+        }
+        return calls;
+    }
+    std::vector<FixedWidthCanvas::Call> Texts() const { return CallsOf(FixedWidthCanvas::Op::Text); }
+    // The texts drawn at x = x0 (the left margin) in row order.
+    std::vector<std::wstring> TextsAt(int x0) const {
+        std::vector<std::wstring> texts;
+        for (const auto& call : Texts()) {
+            if (call.rect.left == x0) {
+                texts.push_back(call.text);
+            }
+        }
+        return texts;
+    }
+
+    struct Message {
+        std::wstring text;
+        std::wstring caption;
+        unsigned flags;
+    };
+    IconvCodepageSystem codepages;
+    std::vector<Message> messages;
+    std::deque<int> answers;
+    FakeSurface surface;
+    TZorvBinHex viewer{surface};
+    MemoryStream stream;
+};
+
+} // namespace tavrix::testing
