@@ -16,8 +16,8 @@ namespace {
 std::wstring PositionsMessage(std::int64_t bufferPos, std::int64_t viewPos,
                               std::int64_t bufMaxOffset) {
     return L"Positions out of range: DrawTo\rBufferPos: " + std::to_wstring(bufferPos) +
-           L", ViewPos: " + std::to_wstring(viewPos) +
-           L", BufMaxOffset: " + std::to_wstring(bufMaxOffset);
+           L", ViewPos: " + std::to_wstring(viewPos) + L", BufMaxOffset: " +
+           std::to_wstring(bufMaxOffset);
 }
 
 } // namespace
@@ -71,8 +71,8 @@ void TZorvBinHex::ChooseColors() {
         colors_.Error = textColorError_;
         colors_.Link = textColorUrl_;
     } else {
-        colors_.Text = colors_.Hex = colors_.Hex2 = colors_.Lines = colors_.Error =
-            colors_.Link = kColorGrayText;
+        colors_.Text = colors_.Hex = colors_.Hex2 = colors_.Lines = colors_.Error = colors_.Link =
+            kColorGrayText;
     }
 }
 
@@ -156,8 +156,8 @@ void TZorvBinHex::InvertSelection(Canvas& canvas, const std::wstring& text, int 
     if (!GetCharExtents(canvas, text, extents, OutputOptions())) {
         return;
     }
-    const auto length = static_cast<std::int64_t>(std::min<std::size_t>(text.size(),
-                                                                         kMaxCharExtents));
+    const auto length =
+        static_cast<std::int64_t>(std::min<std::size_t>(text.size(), kMaxCharExtents));
     Rect rect{x, y, x, y + fontHeight_};
     if (whole) {
         rect.right = x + extents[static_cast<std::size_t>(length)];

@@ -90,8 +90,8 @@ void TZorvBinHex::ReadBuffer(std::int64_t pos) {
     }
     DetectUnicodeOrder();
     if (LinesEnabled() && textGutterLinesBufSize_ >= bufferPos_) {
-        BuildLineTable(std::min<std::int64_t>(bufferPos_ + bufferAllocSize_,
-                                              textGutterLinesBufSize_));
+        BuildLineTable(
+            std::min<std::int64_t>(bufferPos_ + bufferAllocSize_, textGutterLinesBufSize_));
     }
     RefreshLinks();
 }

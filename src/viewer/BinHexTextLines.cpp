@@ -17,8 +17,8 @@ constexpr char16_t kLF = 10;
 bool InWordSet(char16_t ch) {
     // Blanks, punctuation and the line and tab characters end words; letters, digits, the
     // underscore and every code above 127 belong to them.
-    return (ch >= 32 && ch <= 47) || (ch >= 58 && ch <= 64) || (ch >= 91 && ch <= 94) ||
-           ch == 96 || (ch >= 123 && ch <= 127) || ch == 13 || ch == 10 || ch == 9;
+    return (ch >= 32 && ch <= 47) || (ch >= 58 && ch <= 64) || (ch >= 91 && ch <= 94) || ch == 96 ||
+           (ch >= 123 && ch <= 127) || ch == 13 || ch == 10 || ch == 9;
 }
 
 } // namespace

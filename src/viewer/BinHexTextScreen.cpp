@@ -78,8 +78,8 @@ void TZorvBinHex::DrawLinks(Canvas& canvas, const std::wstring& text, int x, int
     if (!GetCharExtents(canvas, text, extents, OutputOptions())) {
         return;
     }
-    const auto length = static_cast<std::int64_t>(std::min<std::size_t>(text.size(),
-                                                                         kMaxCharExtents));
+    const auto length =
+        static_cast<std::int64_t>(std::min<std::size_t>(text.size(), kMaxCharExtents));
     const ViewerFont font = canvas.Font();
     for (const TZorvUrl& url : urls_) {
         if (url.Text.empty()) {

@@ -52,10 +52,9 @@ inline constexpr std::uint8_t kOrderLittleEndian = 1;
 inline constexpr std::uint8_t kOrderBigEndian = 2;
 
 using TNotifyEvent = std::function<void(TZorvBinHex& Sender)>;
-using TZorvBinHexDrawLine =
-    std::function<void(TZorvBinHex& ASender, Canvas& ACanvas, const std::wstring& AStr,
-                       const std::wstring& AStrAll, const Rect& ARect, const Point& ATextPnt,
-                       bool& ADone)>;
+using TZorvBinHexDrawLine = std::function<void(
+    TZorvBinHex& ASender, Canvas& ACanvas, const std::wstring& AStr, const std::wstring& AStrAll,
+    const Rect& ARect, const Point& ATextPnt, bool& ADone)>;
 using TZorvBinHexDrawLine2 =
     std::function<void(TZorvBinHex& ASender, Canvas& ACanvas, const std::wstring& AStr,
                        const Point& APnt, const TZorvBinHexOutputOptions& AOptions)>;

@@ -273,8 +273,8 @@ private:
     void PreparePicture(Canvas& canvas, int width, int height);
     void DrawGutterBand(Canvas& canvas, int height, bool measure);
     void DrawReadError(Canvas& canvas, int width, int height);
-    void InvertSelection(Canvas& canvas, const std::wstring& text, int x, int y,
-                         std::int64_t first, bool whole);
+    void InvertSelection(Canvas& canvas, const std::wstring& text, int x, int y, std::int64_t first,
+                         bool whole);
     void DrawBinaryScreen(Canvas& canvas);
     void DrawHexScreen(Canvas& canvas, bool unicode);
     void DrawTextScreen(Canvas& canvas);

@@ -62,8 +62,7 @@ TEST_F(BinHexScreensTest, SixteenByteHexLineHasOffsetCellsGapAndTextColumn) {
     ASSERT_EQ(lines.size(), 3u);
     const int xs[] = {82, 282, 482};
     for (int k = 0; k < 3; ++k) {
-        EXPECT_EQ(lines[static_cast<std::size_t>(k)].rect,
-                  (Rect{xs[k], 0, xs[k], 16}));
+        EXPECT_EQ(lines[static_cast<std::size_t>(k)].rect, (Rect{xs[k], 0, xs[k], 16}));
         EXPECT_EQ(lines[static_cast<std::size_t>(k)].penColor, 0x808080u);
         EXPECT_EQ(lines[static_cast<std::size_t>(k)].penWidth, 2);
     }
@@ -94,7 +93,8 @@ TEST_F(BinHexScreensTest, DisabledControlDrawsEverythingInGreyOnTheNormalBackgro
     surface.canvas.Calls.clear();
     viewer.Redraw();
     for (const auto& call : Texts()) {
-        EXPECT_EQ(call.textColor, kColorGrayText) << std::string(call.text.begin(), call.text.end());
+        EXPECT_EQ(call.textColor, kColorGrayText)
+            << std::string(call.text.begin(), call.text.end());
     }
     for (const auto& call : CallsOf(Op::Line)) {
         EXPECT_EQ(call.penColor, kColorGrayText);
@@ -158,8 +158,7 @@ TEST_F(BinHexScreensTest, UnicodeHexCellsAreFourDigitsOfTheLittleEndianValue) {
 TEST_F(BinHexScreensTest, BinaryLinesAreTextWidthCharacters) {
     viewer.SetTextWidth(10);
     Show(std::string("abcdefghij\tlmnopqrstuvwxy"), vbmodeBinary);
-    EXPECT_EQ(TextsAt(2),
-              (std::vector<std::wstring>{L"abcdefghij", L".lmnopqrst", L"uvwxy"}));
+    EXPECT_EQ(TextsAt(2), (std::vector<std::wstring>{L"abcdefghij", L".lmnopqrst", L"uvwxy"}));
     EXPECT_EQ(viewer.LineSize(), 10);
     EXPECT_TRUE(viewer.ViewAtEnd());
     EXPECT_EQ(viewer.ViewPageSize(), 100);

@@ -135,8 +135,8 @@ TEST_F(BinHexTextTest, WrappingBreaksAfterTheLastBlankThatFitsAndCutsLongWords) 
     surface.width = 2 + 10 * 8; // ten characters
     viewer.SetTextWrap(true);
     Show("aaaa bbbb cccc abcdefghijklmnop", vbmodeText);
-    EXPECT_EQ(TextsAt(2), (std::vector<std::wstring>{L"aaaa bbbb", L"cccc", L"abcdefghij",
-                                                     L"klmnop"}));
+    EXPECT_EQ(TextsAt(2),
+              (std::vector<std::wstring>{L"aaaa bbbb", L"cccc", L"abcdefghij", L"klmnop"}));
     EXPECT_EQ(viewer.Positions().DrawnLines[1].Offset, 10);
     EXPECT_EQ(viewer.Positions().DrawnLines[2].Offset, 15);
     EXPECT_EQ(surface.horz, ScrollBarState{}); // no horizontal bar while wrapping
@@ -199,8 +199,7 @@ TEST_F(BinHexTextTest, UnicodeModeBreaksOnlyOnUnitsThirteenAndTen) {
     viewer.SetTextGutterLinesStep(1);
     const std::vector<std::uint8_t> units = {'A', 0, 0x0A, 0x0D, 'B', 0, 0x0A, 0, 'C', 0};
     Show(units, vbmodeUnicode);
-    EXPECT_EQ(TextsAt(viewer.LeftMargin()),
-              (std::vector<std::wstring>{L"A\u0D0AB", L"C"}));
+    EXPECT_EQ(TextsAt(viewer.LeftMargin()), (std::vector<std::wstring>{L"A\u0D0AB", L"C"}));
     EXPECT_EQ(viewer.LineCount(), 1);
     EXPECT_EQ(viewer.LineStarts()[0], 8);
     EXPECT_EQ(GutterNumbers(), (std::vector<std::wstring>{L"1", L"2"}));
@@ -254,9 +253,8 @@ TEST_F(BinHexTextTest, DrawLineEventsSeeTheLineAndCanReplaceTheDrawing) {
     Show("ab cd\r\nef", vbmodeText);
     std::vector<std::wstring> lines, wholeLines;
     std::vector<Point> points;
-    viewer.OnDrawLine = [&](TZorvBinHex&, Canvas&, const std::wstring& str,
-                            const std::wstring& all, const Rect& rect, const Point& pnt,
-                            bool& done) {
+    viewer.OnDrawLine = [&](TZorvBinHex&, Canvas&, const std::wstring& str, const std::wstring& all,
+                            const Rect& rect, const Point& pnt, bool& done) {
         lines.push_back(str);
         wholeLines.push_back(all);
         points.push_back(pnt);

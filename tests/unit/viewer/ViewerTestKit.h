@@ -20,7 +20,7 @@
 
 namespace tavrix::testing {
 
-class FakeSurface : public ViewerSurface {
+class FakeViewerSurface : public ViewerSurface {
 public:
     FixedWidthCanvas canvas;
     int width = 640;
@@ -107,6 +107,7 @@ protected:
     void Show(const std::vector<std::uint8_t>& bytes, TZorvBinHexMode mode) {
         stream.Assign(bytes);
         viewer.OpenStream(&stream, true);
+        surface.canvas.Calls.clear(); // keep only the drawing of the new mode
         viewer.SetMode(mode);
     }
     void Show(const std::string& text, TZorvBinHexMode mode) { Show(Bytes(text), mode); }
@@ -125,7 +126,9 @@ protected:
         }
         return calls;
     }
-    std::vector<FixedWidthCanvas::Call> Texts() const { return CallsOf(FixedWidthCanvas::Op::Text); }
+    std::vector<FixedWidthCanvas::Call> Texts() const {
+        return CallsOf(FixedWidthCanvas::Op::Text);
+    }
     // The texts drawn at x = x0 (the left margin) in row order.
     std::vector<std::wstring> TextsAt(int x0) const {
         std::vector<std::wstring> texts;
@@ -145,7 +148,7 @@ protected:
     IconvCodepageSystem codepages;
     std::vector<Message> messages;
     std::deque<int> answers;
-    FakeSurface surface;
+    FakeViewerSurface surface;
     TZorvBinHex viewer{surface};
     MemoryStream stream;
 };
