@@ -3,9 +3,9 @@
 // stream that generates its bytes (so huge sources need no memory) and can fail or read short,
 // and a fixture with iconv code pages and a scripted message box.
 #include "fakes/FixedWidthCanvas.h"
-#include "fakes/IconvCodepageSystem.h"
 #include "settings/Error.h"
 #include "viewer/CodePages.h"
+#include "viewer/CodepageSystem.h"
 #include "viewer/ViewerMessages.h"
 #include "viewer/ZorvBinHex.h"
 
@@ -15,7 +15,9 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tavrix::testing {
@@ -81,10 +83,78 @@ inline std::vector<std::uint8_t> Bytes(const std::string& text) {
     return {text.begin(), text.end()};
 }
 
+// Code pages for the viewer tests on every platform: UTF-8 (65001) decoded properly, every other
+// code page read as Latin-1, which agrees with Windows-1252 on the bytes these tests use.
+class Latin1Codepages : public CodepageSystem {
+public:
+    std::vector<int> installed = {437, 850, 1252, 28591, 65001};
+    int conversions = 0;
+
+    void EnumInstalledCodepages(const std::function<void(std::wstring_view)>& report) override {
+        for (int codepage : installed) {
+            report(std::to_wstring(codepage));
+        }
+    }
+    int MultiByteToWide(int codepage, std::string_view bytes, std::span<wchar_t> out) override {
+        ++conversions;
+        const std::wstring text = codepage == 65001 ? Utf8(bytes) : Latin1(bytes);
+        if (out.empty()) {
+            return static_cast<int>(text.size());
+        }
+        if (out.size() < text.size()) {
+            return 0;
+        }
+        std::copy(text.begin(), text.end(), out.begin());
+        return static_cast<int>(text.size());
+    }
+    int WideToMultiByte(int, std::wstring_view text, std::span<char> out) override {
+        if (out.empty()) {
+            return static_cast<int>(text.size());
+        }
+        std::size_t n = 0;
+        for (; n < text.size() && n < out.size(); ++n) {
+            out[n] = text[n] < 256 ? static_cast<char>(text[n]) : '?';
+        }
+        return static_cast<int>(n);
+    }
+    int AnsiCodepage() override { return 1252; }
+    bool IsNtFamily() override { return true; }
+
+private:
+    static std::wstring Latin1(std::string_view bytes) {
+        std::wstring text;
+        for (char c : bytes) {
+            text.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
+        }
+        return text;
+    }
+    // Two- and three-byte sequences are enough here; anything else becomes U+FFFD.
+    static std::wstring Utf8(std::string_view bytes) {
+        std::wstring text;
+        for (std::size_t i = 0; i < bytes.size();) {
+            const auto b = static_cast<unsigned char>(bytes[i]);
+            if (b < 0x80) {
+                text.push_back(b);
+                i += 1;
+            } else if ((b & 0xE0) == 0xC0 && i + 1 < bytes.size()) {
+                text.push_back(static_cast<wchar_t>(((b & 0x1F) << 6) | (bytes[i + 1] & 0x3F)));
+                i += 2;
+            } else if ((b & 0xF0) == 0xE0 && i + 2 < bytes.size()) {
+                text.push_back(static_cast<wchar_t>(
+                    ((b & 0x0F) << 12) | ((bytes[i + 1] & 0x3F) << 6) | (bytes[i + 2] & 0x3F)));
+                i += 3;
+            } else {
+                text.push_back(0xFFFD);
+                i += 1;
+            }
+        }
+        return text;
+    }
+};
+
 class ViewerFixture : public ::testing::Test {
 protected:
     ViewerFixture() {
-        codepages.installed = {437, 850, 1252, 28591, 65001};
         InstallCodepageSystem(&codepages);
         BuildAvailableEncodings();
         InstallViewerMessageBox([this](const std::wstring& text, const std::wstring& caption,
@@ -145,7 +215,7 @@ protected:
         std::wstring caption;
         unsigned flags;
     };
-    IconvCodepageSystem codepages;
+    Latin1Codepages codepages;
     std::vector<Message> messages;
     std::deque<int> answers;
     FakeViewerSurface surface;
