@@ -1,0 +1,17 @@
+#pragma once
+// A hook for the program's message loop: the main window installs a filter that turns keyboard
+// shortcuts into commands before the message is dispatched to the window under focus.
+#include <windows.h>
+
+#include <functional>
+
+namespace tavrix::win32 {
+
+using MessageFilter = std::function<bool(MSG& message)>;
+
+// Installs the filter (an empty function removes it).
+void SetMessageFilter(MessageFilter filter);
+// True when the installed filter handled the message; it must then not be dispatched.
+bool FilterMessage(MSG& message);
+
+} // namespace tavrix::win32
