@@ -9,9 +9,10 @@
 
 namespace {
 
-// Encoding menu position and the iconv name of the code page behind it. The generic entries use
-// the code pages of a U.S. English system: ANSI 1252, OEM 437, EBCDIC 37, KOI8-R, ISO 8859-1 (for
-// ANSI 1252) and MacRoman. Empty names: glibc has no such table.
+// Encoding menu position and the iconv name of the code page behind it. (glibc's "ASMO-708" is an
+// alias of ISO 8859-6, while Windows' code page 708 is a DOS code page: no reference for it.) The
+// generic entries use the code pages of a U.S. English system: ANSI 1252, OEM 437, EBCDIC 37,
+// KOI8-R, ISO 8859-1 (for ANSI 1252) and MacRoman. Empty names: glibc has no such table.
 struct Row {
     int encoding;
     const char* iconvName;
@@ -35,7 +36,7 @@ const Row kRows[] = {
     {30, "CP1253"},     {31, "ISO-8859-3"},
     {32, "IBM857"},     {33, "ISO-8859-9"},
     {34, ""},           {35, "CP1254"},
-    {36, "ISO-8859-6"}, {37, ""},
+    {36, ""},           {37, ""},
     {38, "IBM864"},     {39, "ISO-8859-6"},
     {40, ""},           {41, "CP1256"},
     {42, "IBM862"},     {43, "ISO-8859-8"},

@@ -5,6 +5,7 @@
 #include "clipboard/win32/Win32ClipboardBackend.h"
 #include "settings/Support.h"
 #include "settings/win32/Win32SupportPlatform.h"
+#include "viewer/win32/Win32CodepageSystem.h"
 
 #include <memory>
 
@@ -27,6 +28,8 @@ ProgramModules::ProgramModules(const CommandLine& commandLine) {
     InitSupport(commandLine.HasSwitch(L"DEBUG"), ComputeVersionFlags(platformId, major, minor));
     RegisterStartupFormats(*g_clipboard);
     ClipboardPort::Install(*g_clipboard);
+    // The viewer's table of available encodings, built once before any window exists.
+    InitViewerTextSupport();
     // 3. Settings module: the settings store AppIni ("INIFILE" switches it to Backup.ini).
     // 4. Clipboard engine module: nothing to do.
 }
