@@ -67,14 +67,20 @@ constexpr std::array<std::uint8_t, 128> kIsoTable = MakeIsoTable();
 std::array<bool, kEncodingCount> g_available{};
 
 std::wstring ConvertWith(CodepageSystem& system, int codepage, std::string_view text) {
-    const int needed = system.MultiByteToWide(codepage, text, {});
-    if (needed <= 0) {
-        return {};
-    }
-    std::wstring result(static_cast<std::size_t>(needed), L'\0');
-    const int written = system.MultiByteToWide(codepage, text, result);
+    // Every code page of the table gives at most one UTF-16 unit per byte, so one conversion into
+    // a buffer of the text's length usually does; only when that fails is the size asked first.
+    std::wstring result(text.size(), L'\0');
+    int written = system.MultiByteToWide(codepage, text, result);
     if (written <= 0) {
-        return {};
+        const int needed = system.MultiByteToWide(codepage, text, {});
+        if (needed <= 0) {
+            return {};
+        }
+        result.assign(static_cast<std::size_t>(needed), L'\0');
+        written = system.MultiByteToWide(codepage, text, result);
+        if (written <= 0) {
+            return {};
+        }
     }
     result.resize(static_cast<std::size_t>(written));
     return result;

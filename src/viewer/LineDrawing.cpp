@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <utility>
-#include <vector>
 
 namespace tavrix {
 
@@ -41,12 +41,9 @@ void ExpandTabs(std::wstring& text, TTabExpandOptions options) {
     // One pass from left to right; each tab sees the column it has in the already expanded text.
     std::wstring expanded;
     expanded.reserve(text.size() + 8 * static_cast<std::size_t>(std::max(options.TabSize, 1)));
-    expanded.append(text, 0, firstTab);
-    for (std::size_t i = firstTab; i < text.size(); ++i) {
-        if (text[i] != kTab) {
-            expanded.push_back(text[i]);
-            continue;
-        }
+    std::size_t from = 0;
+    for (std::size_t tab = firstTab; tab != std::wstring::npos; tab = text.find(kTab, from)) {
+        expanded.append(text, from, tab - from);
         options.Column = static_cast<int>(expanded.size()) + 1;
         const int width = TabWidth(options.TabSize, options.Column, options.AlignToStops);
         const std::size_t start = expanded.size();
@@ -54,7 +51,9 @@ void ExpandTabs(std::wstring& text, TTabExpandOptions options) {
         if (options.ShowMark) {
             expanded[start + static_cast<std::size_t>(width / 2)] = options.MarkChar;
         }
+        from = tab + 1;
     }
+    expanded.append(text, from, std::wstring::npos);
     text = std::move(expanded);
 }
 
@@ -99,24 +98,26 @@ int LineWidth(Canvas& canvas, std::wstring_view text, const TZorvBinHexOutputOpt
 bool GetCharExtents(Canvas& canvas, std::wstring_view text, TCharExtents& extents,
                     const TZorvBinHexOutputOptions& options) {
     const std::wstring prepared = PrepareLineText(text, options);
-    std::vector<int> prefix(prepared.size());
-    const bool ok = canvas.PrefixExtents(prepared, prefix);
-    extents.fill(0);
-    if (!ok) {
+    // The platform writes every entry; no need to clear them first.
+    const auto prefix = std::make_unique_for_overwrite<int[]>(prepared.size() + 1);
+    if (!canvas.PrefixExtents(prepared, std::span<int>(prefix.get(), prepared.size()))) {
+        extents.fill(0);
         return false;
     }
     const int preparedLength = static_cast<int>(prepared.size());
     const int count = std::min(static_cast<int>(text.size()), kMaxCharExtents);
+    extents[0] = 0;
     int pos = 0;
     for (int i = 1; i <= count; ++i) {
         ++pos;
         if (text[static_cast<std::size_t>(i - 1)] == kTab) {
             pos += TabWidth(options.TabSize, pos, options.Monospaced) - 1;
         }
-        if (pos >= 1 && pos <= preparedLength) {
-            extents[static_cast<std::size_t>(i)] = prefix[static_cast<std::size_t>(pos - 1)];
-        }
+        const bool known = pos >= 1 && pos <= preparedLength;
+        extents[static_cast<std::size_t>(i)] =
+            known ? prefix[static_cast<std::size_t>(pos - 1)] : 0;
     }
+    std::fill(extents.begin() + count + 1, extents.end(), 0);
     return true;
 }
 
