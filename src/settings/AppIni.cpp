@@ -1,0 +1,109 @@
+#include "settings/AppIni.h"
+
+#include "settings/Error.h"
+
+namespace tavrix {
+
+namespace {
+
+const std::wstring kSection = L"Main";
+
+std::unique_ptr<TAppIni> g_appIni;
+
+std::wstring Quoted(const std::wstring& name) {
+    return L"'" + name + L"'";
+}
+
+} // namespace
+
+TAppIni::TAppIni(std::unique_ptr<SettingsRegistry> registry, std::unique_ptr<SettingsFiles> files)
+    : registry_(std::move(registry)), files_(std::move(files)) {}
+
+TAppIni::~TAppIni() = default;
+
+bool TAppIni::IsReadOnly() const {
+    return registry_->Access() == SettingsRegistry::KeyAccess::ReadOnly;
+}
+
+std::int32_t TAppIni::ReadInteger(const std::wstring& name, std::int32_t defaultValue) {
+    if (!UsesRegistry()) {
+        return iniFile_->ReadInteger(kSection, name, defaultValue);
+    }
+    if (registry_->Access() == SettingsRegistry::KeyAccess::None) {
+        return defaultValue;
+    }
+    const SettingsRegistry::QueryResult value = registry_->Query(name);
+    switch (value.status) {
+    case SettingsRegistry::QueryStatus::Missing:
+        return defaultValue;
+    case SettingsRegistry::QueryStatus::Failed:
+        throw Error(L"Failed to get data for " + Quoted(name));
+    case SettingsRegistry::QueryStatus::Read:
+        break;
+    }
+    if (!value.isDword) {
+        throw Error(L"Invalid data type for " + Quoted(name));
+    }
+    return static_cast<std::int32_t>(value.data);
+}
+
+bool TAppIni::ReadBool(const std::wstring& name, bool defaultValue) {
+    if (!UsesRegistry()) {
+        return iniFile_->ReadBool(kSection, name, defaultValue);
+    }
+    return ReadInteger(name, defaultValue ? 1 : 0) != 0;
+}
+
+void TAppIni::WriteInteger(const std::wstring& name, std::int32_t value) {
+    if (!UsesRegistry()) {
+        iniFile_->WriteInteger(kSection, name, value);
+        return;
+    }
+    switch (registry_->Access()) {
+    case SettingsRegistry::KeyAccess::ReadOnly:
+        return;
+    case SettingsRegistry::KeyAccess::None:
+        throw Error(L"Failed to set data for " + Quoted(name));
+    case SettingsRegistry::KeyAccess::Full:
+        break;
+    }
+    if (!registry_->SetDword(name, static_cast<std::uint32_t>(value))) {
+        throw Error(L"Failed to set data for " + Quoted(name));
+    }
+}
+
+void TAppIni::WriteBool(const std::wstring& name, bool value) {
+    if (!UsesRegistry()) {
+        iniFile_->WriteBool(kSection, name, value);
+        return;
+    }
+    WriteInteger(name, value ? 1 : 0);
+}
+
+void TAppIni::UseIniFile(const std::wstring& path) {
+    if (path == iniFileName_) {
+        return;
+    }
+    iniFileName_ = path;
+    iniFile_.reset();
+    if (!path.empty()) {
+        iniFile_ = std::make_unique<IniFile>(path, *files_);
+    }
+}
+
+TAppIni& AppIni() {
+    if (!g_appIni) {
+        throw Error(L"The settings store is not available");
+    }
+    return *g_appIni;
+}
+
+bool HasAppIni() {
+    return g_appIni != nullptr;
+}
+
+void InstallAppIni(std::unique_ptr<TAppIni> store) {
+    g_appIni = std::move(store);
+}
+
+} // namespace tavrix
