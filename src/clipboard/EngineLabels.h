@@ -1,25 +1,24 @@
 #pragma once
-// The translated texts the clipboard engine shows. Until the translation table is in place these
-// are the English texts; the engine reads them only through these functions.
+// The translated texts the clipboard engine shows: the labels that the main window's creation
+// translates once per run (English until then). The engine reads them only through these
+// functions.
+#include "i18n/Labels.h"
+
 #include <string>
 
 namespace tavrix::labels {
 
 inline const std::wstring& Preview() {
-    static const std::wstring text = L"Preview";
-    return text;
+    return PreviewLabel;
 }
 inline const std::wstring& Empty() {
-    static const std::wstring text = L"Clipboard is Empty.";
-    return text;
+    return EmptyLabel;
 }
 inline const std::wstring& Sound() {
-    static const std::wstring text = L"Sound";
-    return text;
+    return SoundLabel;
 }
 inline const std::wstring& Size() {
-    static const std::wstring text = L"Size";
-    return text;
+    return SizeLabel;
 }
 
 } // namespace tavrix::labels
