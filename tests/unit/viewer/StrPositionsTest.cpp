@@ -100,6 +100,15 @@ TEST_F(StrPositionsTest, UnmeasurableLineGivesMinusOne) {
     EXPECT_EQ(At(0, 5), 7); // left of the line needs no measurement
 }
 
+// Extents exist for 2048 characters; a point further right on a longer line must not read past
+// them.
+TEST_F(StrPositionsTest, LinesLongerThanTheExtentsEndAfterTheMeasuredPart) {
+    positions.AddLine(std::wstring(3000, L'x'), 0, 0, 0);
+    EXPECT_EQ(At(2047 * 8 + 3, 0), 2047);
+    EXPECT_EQ(At(2600 * 8, 0), 3000);
+    EXPECT_EQ(At(2600 * 8, 0, true), -1);
+}
+
 TEST_F(StrPositionsTest, UnicodeTextLinesStepByTwo) {
     positions.Clear(2);
     positions.AddLine(L"abcd", 0, 0, 200);
