@@ -3,6 +3,7 @@
 # in Log.txt beside the program, each "date time : text" and ending in CR LF, and a new run
 # starts the file afresh.
 source "$(dirname "$0")/lib.sh"
+need_display
 
 run_window_briefly() { # <exe> <arguments...>
     tavrix_start "$@"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # "/?" and "-help" show the help box and do nothing else, also when other switches follow.
 source "$(dirname "$0")/lib.sh"
+need_display
 
 expected_box='caption: 
 text: /HELP and /?

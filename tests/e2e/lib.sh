@@ -28,6 +28,11 @@ fail() {
     exit 1
 }
 
+# Message boxes and windows need a display (tools/test.sh runs the tests under xvfb-run).
+need_display() {
+    [ -n "${DISPLAY:-}" ] || fail "needs a display: run under xvfb-run"
+}
+
 step() {
     echo "-- $*"
 }

@@ -2,6 +2,7 @@
 # A first parameter naming no file opens the window without a message; the program ends when
 # its window is closed.
 source "$(dirname "$0")/lib.sh"
+need_display
 
 put_known_clipboard
 before=$(helper list)

@@ -2,7 +2,7 @@
 # With a real outside client: text that xclip put on the desktop clipboard is gone after
 # "Tavrix.exe /CLEAR /CLOSE".
 source "$(dirname "$0")/lib.sh"
-[ -n "${DISPLAY:-}" ] || fail "needs a display: run under xvfb-run"
+need_display
 command -v xclip >/dev/null || fail "xclip is not installed"
 
 # Wine's bridge to the X clipboard lives only while some Win32 process of the prefix runs.
