@@ -24,11 +24,14 @@ xvfb-run -a -s "-screen 0 1280x900x24" bash -c '
         id=$(xwininfo -root -tree 2>/dev/null | grep -m1 "\"Tavrix" | awk "{print \$1}")
         [ -n "$id" ] && break
     done
-    if [ -n "${id:-}" ]; then
+    if [ -n "${id:-}" ] || kill -0 $pid 2>/dev/null; then
+        # Still running without a "Tavrix" window: it shows something else, such as a message
+        # box (those have no caption of their own), so take the screen all the same.
         sleep 1.5
         import -window root "$TAVRIX_SHOT" && echo "Screenshot: $TAVRIX_SHOT"
     else
-        echo "Tavrix.exe showed no window (exit code: $(wait $pid; echo $?))."
+        wait $pid
+        echo "Tavrix.exe showed no window (exit code: $?)."
     fi
     WINEPREFIX=$TAVRIX_ROOT/build/windows/wineprefix wineserver -k >/dev/null 2>&1
 ' run "$@"
