@@ -152,12 +152,17 @@ TEST_F(RealClipboardTest, OpenIsRefusedWhileAnotherProgramHoldsTheClipboard) {
     port_.Close();
 }
 
-TEST_F(RealClipboardTest, PictureFormatIsOfferedForADibOnly) {
+TEST_F(RealClipboardTest, APlacedDibOffersPictureFormatAndNoBitmapBytes) {
     Place({{cf::Dib, MakeDib(5, 3)}});
     EXPECT_FALSE(IsClipboardFormatAvailable(PictureFormat));
     EXPECT_TRUE(port_.HasFormat(PictureFormat)) << "the bitmap derived from the DIB is loadable";
     EXPECT_EQ(port_.Depth(), 0);
     EXPECT_EQ(GetOpenClipboardWindow(), nullptr);
+    // The derived bitmap is a GDI handle, never to be read as a memory block.
+    bool called = false;
+    EXPECT_EQ(port_.ReadData(cf::Bitmap, [&](auto) { called = true; }), DataResult::NotMemory);
+    EXPECT_FALSE(called);
+    EXPECT_EQ(port_.GetData(cf::Dib), MakeDib(5, 3));
 
     Place({{cf::UnicodeText, {0x41, 0, 0, 0}}});
     EXPECT_FALSE(port_.HasFormat(PictureFormat));
