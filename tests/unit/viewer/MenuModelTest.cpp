@@ -84,3 +84,48 @@ TEST(EncodingMenu, UnicodeMenuOffersTheTwoByteOrders) {
 
 } // namespace
 } // namespace tavrix
+
+#ifndef _WIN32
+// The encoding table, its names and iconv's code pages; Windows builds test the real code pages
+// under Wine.
+#include "fakes/IconvCodepageSystem.h"
+#include "viewer/CodePages.h"
+
+namespace tavrix {
+namespace {
+
+TEST(EncodingMenu, BuiltFromTheEncodingTable) {
+    testing::IconvCodepageSystem system;
+    system.installed.erase(1047);
+    system.installed.erase(20880);
+    InstallCodepageSystem(&system);
+    BuildAvailableEncodings();
+    const auto entries = LayoutEightBitEncodingMenu(SystemEncodingMenuSource());
+    InstallCodepageSystem(nullptr);
+
+    std::vector<int> columnStarts;
+    int separators = 0;
+    for (const EncodingMenuEntry& e : entries) {
+        separators += e.Separator ? 1 : 0;
+        if (e.NewColumn) {
+            columnStarts.push_back(e.Tag);
+        }
+        if (!e.Separator) {
+            EXPECT_EQ(e.Caption, EncodingName(static_cast<TZorvEncoding>(e.Tag)));
+        }
+        if (e.Tag == vEncEBLatin1 || e.Tag == vEncEBCyrRussian) {
+            EXPECT_FALSE(e.Enabled) << e.Tag;
+        }
+        if (e.Tag == vEncANSI || e.Tag == vEncCyrKOI8R) {
+            EXPECT_TRUE(e.Enabled) << e.Tag;
+        }
+    }
+    EXPECT_EQ(columnStarts, (std::vector<int>{vEncUSOEM, vEncEBUSCanada}));
+    EXPECT_EQ(separators, 12);
+    EXPECT_EQ(entries.size(), 74u + 12u);
+    EXPECT_EQ(entries.front().Caption, L"ANSI (Windows)");
+}
+
+} // namespace
+} // namespace tavrix
+#endif
