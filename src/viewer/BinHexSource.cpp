@@ -43,6 +43,8 @@ void TZorvBinHex::CloseSource() {
     selLength_ = 0;
     panMode_ = false;
     lastClientHeight_ = 0;
+    mouse_.Reset();
+    wheel_.Reset();
     surface_.SetTimerActive(ViewerTimer::Select, false);
     surface_.SetTimerActive(ViewerTimer::Pan, false);
 }

@@ -7,6 +7,18 @@ namespace tavrix {
 
 inline constexpr int kScrollBarSteps = 32767;
 
+// The platform's scroll-bar request codes (the horizontal bar uses the same numbers: line left,
+// line right, page left, page right, left end, right end).
+inline constexpr int kSbLineUp = 0;
+inline constexpr int kSbLineDown = 1;
+inline constexpr int kSbPageUp = 2;
+inline constexpr int kSbPageDown = 3;
+inline constexpr int kSbThumbPosition = 4;
+inline constexpr int kSbThumbTrack = 5;
+inline constexpr int kSbTop = 6;
+inline constexpr int kSbBottom = 7;
+inline constexpr int kSbEndScroll = 8;
+
 // Range, page and position of one bar; all zero hides it.
 struct ScrollBarSetting {
     int Max = 0; // the range is 0 … Max

@@ -15,14 +15,21 @@
 //   BinHexTextScreen.cpp  the screen of the text modes, links and the drawing events
 //   BinHexGutter.cpp      gutter band, line numbers and the line-number table
 //   BinHexScrollBars.cpp  scroll bar ranges after each drawing
+//   BinHexScrolling.cpp   vertical and horizontal scrolling, scroll-bar messages, resize
+//   BinHexInput.cpp       keyboard, wheel, pan mode and the mouse buttons
+//   BinHexSelection.cpp   the selection, its text, copying and the point-to-position lookup
+//   BinHexMenus.cpp       the context menu's items and commands, the encoding choices
 #include "viewer/BinHexTypes.h"
 #include "viewer/ByteStream.h"
 #include "viewer/Canvas.h"
 #include "viewer/Encoding.h"
+#include "viewer/MouseSelection.h"
 #include "viewer/OutputOptions.h"
+#include "viewer/PopupMenuModel.h"
 #include "viewer/StrPositions.h"
 #include "viewer/ViewerFont.h"
 #include "viewer/ViewerSurface.h"
+#include "viewer/ViewerWheel.h"
 
 #include <array>
 #include <cstdint>
@@ -204,6 +211,83 @@ public:
     void UpdateHorzScrollBar();
     int MaxLineRight();
 
+    // --- Scrolling (BinHexScrolling.cpp) ------------------------------------------------------
+    // Moves the first shown line to pos (rounded down to a line, at most the last position).
+    void SetViewPos(std::int64_t pos);
+    void ScrollLineUp(int n);
+    void ScrollLineDown(int n);
+    void ScrollPageUp();
+    void ScrollPageDown();
+    void ScrollToBegin();
+    // Shows the last line at the bottom; draws twice when a wrapped line changed the count.
+    void ScrollToEnd();
+    // The thumb: shows the line that holds pos at the top.
+    void ScrollToPos(std::int64_t pos);
+    // Horizontal offset limited to 0 … MaxHViewPos.
+    void SetHViewPos(int x, bool redraw);
+    void ScrollLeft(int pixels);
+    void ScrollRight(int pixels);
+    int MaxHViewPos();
+    // Scroll-bar messages: request is the platform's SB_ code, thumbPos the thumb's position.
+    // Both raise OnScroll.
+    void VertScrollMessage(int request, int thumbPos);
+    void HorzScrollMessage(int request, int thumbPos);
+    // The client size changed: keeps the end at the bottom when the window grew.
+    void Resize();
+
+    // --- Keyboard, wheel and pan (BinHexInput.cpp) --------------------------------------------
+    // Ends pan mode; false when the key is not the viewer's (modifiers: kMod… of ViewerKeys.h).
+    bool KeyDown(unsigned virtualKey, unsigned modifiers);
+    // Vertical wheel (delta > 0 away from the user) with the system's scroll lines per notch.
+    void MouseWheel(int delta, unsigned modifiers, int scrollLines);
+    // Horizontal wheel or tilt, delta > 0 to the right.
+    void MouseHWheel(int delta);
+    // One step of the current font's size; on a change redraws and raises OnOptionsChange.
+    bool StepFont(bool larger);
+    // One tick of the pan timer with the pointer at cursor (client coordinates).
+    void PanTimerTick(Point cursor);
+    // The cursor the control shows: 0 for the I-beam, or a pan cursor number (-30 … -34).
+    int CursorNumber() const { return panMode_ ? panCursor_ : 0; }
+    void FocusLost();
+
+    // --- Mouse and selection (BinHexSelection.cpp) --------------------------------------------
+    enum class MouseButton { Left, Middle, Right };
+    // now and doubleClickTime in milliseconds (the tick count and the system's setting).
+    void MouseDown(MouseButton button, int x, int y, unsigned modifiers, std::uint32_t now,
+                   std::uint32_t doubleClickTime);
+    // The double-click notification that precedes the second press's MouseDown.
+    void DblClick();
+    void MouseMove(int x, int y);
+    void MouseUp(MouseButton button, int x, int y);
+    // One tick of the select timer; cursorY is the pointer's client y.
+    void SelectTimerTick(int cursorY);
+
+    // The one way the selection changes: aligned and clamped to the source.
+    void SetSelection(std::int64_t start, std::int64_t length, bool scroll, bool notify,
+                      bool redraw);
+    void SelectAll();
+    void SelectNone(bool notify);
+    // The word (word set) or line without its break (line set) around pos.
+    void SelectAround(BoundarySet set, std::int64_t pos);
+    // The selected bytes read from the source, at most max (16 MiB when max is 0).
+    std::string SelText(std::int64_t max = 0);
+    // The selection as 16-bit text in the current byte order; Unicode modes only.
+    std::wstring SelTextW();
+    void CopyToClipboard(bool asHex);
+    // The caret position for a client point from the last drawing, or -1.
+    std::int64_t PosFromCoord(int x, int y, bool strict);
+    const TMouseSelection& MouseState() const { return mouse_; }
+
+    // --- Context and encoding menus (BinHexMenus.cpp) -----------------------------------------
+    // The point the context menu was asked for, (-1, -1) from the keyboard.
+    void ContextMenuRequested(Point client);
+    PopupMenuItems ContextMenuItems();
+    // Runs a context command; vpCmdEncMenu is the window's (it shows a menu).
+    void ExecutePopupCommand(TZorvPopupCommand command);
+    // An item chosen from the 8-bit encoding menu (its tag) or from the Unicode menu.
+    void ChooseEncoding(int tag);
+    void ChooseUnicodeOrder(int tag);
+
     // --- State (read access) ------------------------------------------------------------------
     ViewerSurface& Surface() { return surface_; }
     ByteStream* Stream() const { return stream_; }
@@ -376,6 +460,11 @@ private:
     bool panMode_ = false;
     Point panOrigin_{};
     int lastClientHeight_ = 0;
+    int panCursor_ = 0;
+
+    // Mouse selection, wheel remainder.
+    TMouseSelection mouse_;
+    WheelAccumulator wheel_;
 
     DrawColors colors_{};
 };

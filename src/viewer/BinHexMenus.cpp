@@ -1,0 +1,80 @@
+// The context menu's items and commands, and the choices of the two encoding menus.
+#include "viewer/EncodingMenuLayout.h"
+#include "viewer/ViewerClipboard.h"
+#include "viewer/ZorvBinHex.h"
+
+namespace tavrix {
+
+void TZorvBinHex::ContextMenuRequested(Point client) {
+    mouse_.MousePopupPos = client;
+}
+
+PopupMenuItems TZorvBinHex::ContextMenuItems() {
+    PopupMenuState state;
+    state.Empty = fileSize_ < CharSize();
+    state.SelStart = selStart_;
+    state.SelLength = selLength_;
+    state.HexMode = mode_ == vbmodeHex;
+    const Point at = mouse_.MousePopupPos;
+    state.LinkAtPopupPos = !state.Empty && !UrlAt(PosFromCoord(at.x, at.y, true)).empty();
+    state.AlignedFileSize = AlignPos(fileSize_);
+    return BuildPopupMenu(state, textPopupCommands_);
+}
+
+void TZorvBinHex::ExecutePopupCommand(TZorvPopupCommand command) {
+    const Point at = mouse_.MousePopupPos;
+    switch (command) {
+    case vpCmdCopy:
+        CopyToClipboard(false);
+        break;
+    case vpCmdCopyHex:
+        CopyToClipboard(true);
+        break;
+    case vpCmdCopyLink: {
+        const std::wstring link = UrlAt(PosFromCoord(at.x, at.y, true));
+        if (!link.empty()) {
+            // Links are found in the shown text, which is ASCII.
+            SetClipboardText(std::string(link.begin(), link.end()), vEncANSI);
+        }
+        break;
+    }
+    case vpCmdSelectLine: {
+        // From the keyboard there is no point to take the line from.
+        if (at.x < 0 || at.y < 0) {
+            break;
+        }
+        const std::int64_t p = PosFromCoord(at.x, at.y, false);
+        if (p >= 0) {
+            SelectAround(BoundarySet::Line, p);
+        }
+        break;
+    }
+    case vpCmdSelectAll:
+        SelectAll();
+        break;
+    case vpCmdEncMenu:
+        break;
+    }
+}
+
+void TZorvBinHex::ChooseEncoding(int tag) {
+    if (!IsValidEncoding(tag) || IsUnicodeEncoding(static_cast<TZorvEncoding>(tag))) {
+        return;
+    }
+    SetTextEncoding(static_cast<TZorvEncoding>(tag));
+    if (OnOptionsChange) {
+        OnOptionsChange(*this);
+    }
+}
+
+void TZorvBinHex::ChooseUnicodeOrder(int tag) {
+    unicodeOrder_ = static_cast<std::uint8_t>(UnicodeOrderOfTag(tag));
+    if (IsUnicodeMode(mode_)) {
+        Redraw();
+    }
+    if (OnOptionsChange) {
+        OnOptionsChange(*this);
+    }
+}
+
+} // namespace tavrix

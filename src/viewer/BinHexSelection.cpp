@@ -1,0 +1,196 @@
+// The selection: the one setter, select all, none and around, the selected bytes and their
+// copy to the clipboard, the caret position under a point, and the mouse that drives it all.
+#include "settings/Error.h"
+#include "viewer/SelectionRules.h"
+#include "viewer/StringHelpers.h"
+#include "viewer/ViewerAssert.h"
+#include "viewer/ViewerClipboard.h"
+#include "viewer/ViewerKeys.h"
+#include "viewer/ViewerMessages.h"
+#include "viewer/ZorvBinHex.h"
+
+#include <algorithm>
+#include <exception>
+#include <span>
+
+namespace tavrix {
+
+namespace {
+
+// Lets the mouse selection rules work on the control.
+class SelectionHost : public MouseSelectionHost {
+public:
+    explicit SelectionHost(TZorvBinHex& viewer) : viewer_(viewer) {}
+    std::int64_t PosFromCoord(int x, int y, bool strict) override {
+        return viewer_.PosFromCoord(x, y, strict);
+    }
+    void SetSelection(std::int64_t start, std::int64_t length, bool scroll, bool notify,
+                      bool redraw) override {
+        viewer_.SetSelection(start, length, scroll, notify, redraw);
+    }
+    void SelectNone(bool notify) override { viewer_.SelectNone(notify); }
+    void SelectWordAround(std::int64_t pos) override {
+        viewer_.SelectAround(BoundarySet::Word, pos);
+    }
+    void SelectLineAround(std::int64_t pos) override {
+        viewer_.SelectAround(BoundarySet::Line, pos);
+    }
+    int CharSize() const override { return viewer_.CharSize(); }
+    void ClickLink(std::int64_t pos) override { viewer_.ClickLink(pos); }
+    void SelectionChanged() override {
+        if (viewer_.OnSelectionChange) {
+            viewer_.OnSelectionChange(viewer_);
+        }
+    }
+    void ScrollLineUp(int lines) override { viewer_.ScrollLineUp(lines); }
+    void ScrollLineDown(int lines) override { viewer_.ScrollLineDown(lines); }
+    void ScrollLeft(int pixels) override { viewer_.ScrollLeft(pixels); }
+    void ScrollRight(int pixels) override { viewer_.ScrollRight(pixels); }
+
+private:
+    TZorvBinHex& viewer_;
+};
+
+} // namespace
+
+void TZorvBinHex::SetSelection(std::int64_t start, std::int64_t length, bool /*scroll*/,
+                               bool notify, bool redraw) {
+    // Scrolling the selection into view is never asked for in this program.
+    SelectionRequest request;
+    request.Current = {selStart_, selLength_};
+    request.Start = start;
+    request.Length = length;
+    request.LastPos = LastPos();
+    request.CharSize = CharSize();
+    request.UnicodeModes = IsUnicodeMode(mode_);
+    const SelectionUpdate update = ApplySelectionRequest(request);
+    if (!update.Accepted) {
+        return;
+    }
+    selStart_ = update.Result.Start;
+    selLength_ = update.Result.Length;
+    if (redraw) {
+        Redraw();
+    }
+    if (update.Changed && notify && OnSelectionChange) {
+        OnSelectionChange(*this);
+    }
+}
+
+void TZorvBinHex::SelectAll() {
+    SetSelection(0, fileSize_, false, true, true);
+}
+
+void TZorvBinHex::SelectNone(bool notify) {
+    SetSelection(0, 0, false, notify, true);
+}
+
+void TZorvBinHex::SelectAround(BoundarySet set, std::int64_t pos) {
+    const std::int64_t start = FindBoundary(set, ScanDir::Backward, pos);
+    const std::int64_t end = FindBoundary(set, ScanDir::Forward, pos);
+    SetSelection(start, end + CharSize() - start, false, true, true);
+}
+
+std::string TZorvBinHex::SelText(std::int64_t max) {
+    const std::int64_t size = SelectionReadSize(selLength_, max);
+    if (size <= 0) {
+        return {};
+    }
+    // Straight from the source, not the buffer: a selection may reach far beyond the view.
+    std::string text(static_cast<std::size_t>(size), '\0');
+    std::int64_t count = 0;
+    const std::span<std::uint8_t> bytes(reinterpret_cast<std::uint8_t*>(text.data()), text.size());
+    if (!ReadSource(bytes, count, selStart_)) {
+        ShowViewerError(ViewerCannotReadStream);
+        return {};
+    }
+    text.resize(static_cast<std::size_t>(std::clamp<std::int64_t>(count, 0, size)));
+    return text;
+}
+
+std::wstring TZorvBinHex::SelTextW() {
+    if (!IsUnicodeMode(mode_)) {
+        FailAssertion(L"SelTextW is called in non-Unicode mode", L"ZorvBinHex");
+    }
+    const std::string bytes = SelText(0);
+    return BytesToWide(bytes.data(), bytes.size(), unicodeOrder_ == kOrderBigEndian);
+}
+
+void TZorvBinHex::CopyToClipboard(bool asHex) {
+    try {
+        if (IsUnicodeMode(mode_)) {
+            std::wstring text = SelTextW();
+            ReplaceNulls(text);
+            SetClipboardTextW(text);
+        } else {
+            std::string text = SelText(0);
+            if (asHex) {
+                SetClipboardText(BytesToHexText(text), vEncANSI);
+            } else {
+                ReplaceNulls(text);
+                SetClipboardText(text, textEncoding_);
+            }
+        }
+    } catch (const std::exception&) {
+        ShowViewerError(ViewerCannotCopy);
+    }
+}
+
+std::int64_t TZorvBinHex::PosFromCoord(int x, int y, bool strict) {
+    Canvas* canvas = surface_.Picture();
+    if (canvas == nullptr) {
+        return -1;
+    }
+    // Measure with the font the lines were drawn in.
+    canvas->SetFont(CurrentFont());
+    return positions_.OffsetAtPoint(*canvas, x, y, OutputOptions(), strict);
+}
+
+void TZorvBinHex::MouseDown(MouseButton button, int x, int y, unsigned modifiers, std::uint32_t now,
+                            std::uint32_t doubleClickTime) {
+    if (panMode_) {
+        LeavePanMode();
+        return;
+    }
+    SelectionHost host(*this);
+    switch (button) {
+    case MouseButton::Left:
+        mouse_.LeftPress(host, x, y, (modifiers & (kModShift | kModCtrl | kModAlt)) == kModShift,
+                         now, doubleClickTime);
+        break;
+    case MouseButton::Middle:
+        panCursor_ = 0;
+        EnterPanMode({x, y});
+        break;
+    case MouseButton::Right:
+        break;
+    }
+}
+
+void TZorvBinHex::DblClick() {
+    SelectionHost host(*this);
+    mouse_.DoubleClick(host);
+}
+
+void TZorvBinHex::MouseMove(int x, int y) {
+    SelectionHost host(*this);
+    const bool timer =
+        mouse_.Move(host, x, y, surface_.ClientWidth(), surface_.ClientHeight(), LeftMargin());
+    surface_.SetTimerActive(ViewerTimer::Select, timer);
+}
+
+void TZorvBinHex::MouseUp(MouseButton button, int x, int y) {
+    if (button != MouseButton::Left) {
+        return;
+    }
+    SelectionHost host(*this);
+    mouse_.LeftRelease(host, x, y);
+    surface_.SetTimerActive(ViewerTimer::Select, false);
+}
+
+void TZorvBinHex::SelectTimerTick(int cursorY) {
+    SelectionHost host(*this);
+    mouse_.TimerTick(host, surface_.ClientWidth(), surface_.ClientHeight(), cursorY);
+}
+
+} // namespace tavrix
