@@ -1,88 +1,40 @@
 #include "viewer/win32/PanCursors.h"
 
+#include "viewer/PanArtwork.h"
 #include "viewer/PanMode.h"
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 
 namespace tavrix::win32 {
 
 namespace {
 
-constexpr int kSize = 32;
-constexpr int kCentre = 15;
-
-// A monochrome 32 × 32 picture: a small ring in the middle and arrow heads pointing the ways the
-// view moves. Pixels are transparent unless painted black or white.
-class CursorPicture {
-public:
-    CursorPicture() {
-        andMask_.fill(0xFF);
-        xorMask_.fill(0x00);
-    }
-    void Paint(int x, int y, bool white) {
-        if (x < 0 || y < 0 || x >= kSize || y >= kSize) {
-            return;
-        }
-        const int index = y * (kSize / 8) + x / 8;
-        const auto bit = static_cast<std::uint8_t>(0x80 >> (x % 8));
-        andMask_[index] = static_cast<std::uint8_t>(andMask_[index] & ~bit);
-        if (white) {
-            xorMask_[index] = static_cast<std::uint8_t>(xorMask_[index] | bit);
-        } else {
-            xorMask_[index] = static_cast<std::uint8_t>(xorMask_[index] & ~bit);
-        }
-    }
-    void Ring() {
-        for (int y = -4; y <= 4; ++y) {
-            for (int x = -4; x <= 4; ++x) {
-                const int d = x * x + y * y;
-                if (d <= 20) {
-                    Paint(kCentre + x, kCentre + y, d <= 8);
-                }
-            }
-        }
-    }
-    // An arrow head with its tip 14 pixels from the centre in direction (dx, dy).
-    void Arrow(int dx, int dy) {
-        for (int step = 0; step <= 5; ++step) {
-            const int along = 14 - step;
-            for (int across = -step; across <= step; ++across) {
-                const bool edge = std::abs(across) == step || step == 5;
-                const int x = kCentre + dx * along + dy * across;
-                const int y = kCentre + dy * along + dx * across;
-                Paint(x, y, !edge);
-            }
-        }
-    }
-    HCURSOR Create() const {
-        return CreateCursor(GetModuleHandleW(nullptr), kCentre, kCentre, kSize, kSize,
-                            andMask_.data(), xorMask_.data());
-    }
-
-private:
-    std::array<std::uint8_t, kSize * kSize / 8> andMask_{};
-    std::array<std::uint8_t, kSize * kSize / 8> xorMask_{};
-};
-
+// A cursor from the pan artwork: dark pixels black, light ones white, clear ones transparent.
 HCURSOR MakeCursor(int number) {
-    CursorPicture picture;
-    picture.Ring();
-    const bool all = number == crPanNeutral;
-    if (all || number == crPanUp) {
-        picture.Arrow(0, -1);
+    static constexpr PanPicture kPictures[] = {
+        PanPicture::Neutral, PanPicture::Up, PanPicture::Down, PanPicture::Left, PanPicture::Right};
+    const PanArt art = PanArtwork(kPictures[crPanNeutral - number]);
+    constexpr int kRowBytes = kPanArtSize / 8;
+    std::array<std::uint8_t, kPanArtSize * kRowBytes> andMask{};
+    std::array<std::uint8_t, kPanArtSize * kRowBytes> xorMask{};
+    andMask.fill(0xFF);
+    for (int y = 0; y < kPanArtSize; ++y) {
+        for (int x = 0; x < kPanArtSize; ++x) {
+            const ArtPixel pixel = art[static_cast<std::size_t>(y * kPanArtSize + x)];
+            if (pixel == ArtPixel::Clear) {
+                continue;
+            }
+            const auto index = static_cast<std::size_t>(y * kRowBytes + x / 8);
+            const auto bit = static_cast<std::uint8_t>(0x80 >> (x % 8));
+            andMask[index] = static_cast<std::uint8_t>(andMask[index] & ~bit);
+            if (pixel == ArtPixel::Light) {
+                xorMask[index] = static_cast<std::uint8_t>(xorMask[index] | bit);
+            }
+        }
     }
-    if (all || number == crPanDown) {
-        picture.Arrow(0, 1);
-    }
-    if (all || number == crPanLeft) {
-        picture.Arrow(-1, 0);
-    }
-    if (all || number == crPanRight) {
-        picture.Arrow(1, 0);
-    }
-    return picture.Create();
+    return CreateCursor(GetModuleHandleW(nullptr), kPanArtSize / 2, kPanArtSize / 2, kPanArtSize,
+                        kPanArtSize, andMask.data(), xorMask.data());
 }
 
 class PanCursorSet {

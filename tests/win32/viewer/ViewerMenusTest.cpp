@@ -85,7 +85,7 @@ TEST(ViewerPanCursors, FiveDistinct32PixelCursors) {
         GetObjectW(info.hbmMask, sizeof(mask), &mask);
         EXPECT_EQ(mask.bmWidth, 32);
         EXPECT_EQ(mask.bmHeight, 64); // monochrome: AND and XOR masks stacked
-        EXPECT_EQ(info.xHotspot, 15u);
+        EXPECT_EQ(info.xHotspot, 16u);
         DeleteObject(info.hbmMask);
         if (info.hbmColor != nullptr) {
             DeleteObject(info.hbmColor);

@@ -1,0 +1,312 @@
+// Selection, mouse, copying and the context menu on the viewer model.
+#include "ViewerTestKit.h"
+#include "clipboard/ClipboardPort.h"
+#include "fakes/FakeClipboard.h"
+#include "viewer/ViewerAssert.h"
+#include "viewer/ViewerKeys.h"
+
+#include <gtest/gtest.h>
+
+namespace tavrix::testing {
+namespace {
+
+using Button = TZorvBinHex::MouseButton;
+
+// Client x of the left edge of character column c in a text mode (margin 2, 8-pixel cells).
+constexpr int Col(int c) {
+    return 2 + 8 * c;
+}
+// Client y inside row r.
+constexpr int Row(int r) {
+    return 16 * r + 5;
+}
+
+class BinHexSelectionTest : public ViewerFixture {
+protected:
+    BinHexSelectionTest() {
+        ClipboardPort::Install(clipboard);
+        viewer.OnSelectionChange = [this](TZorvBinHex&) { ++selectionChanges; };
+        viewer.OnOptionsChange = [this](TZorvBinHex&) { ++optionChanges; };
+    }
+    void Press(int x, int y, std::uint32_t now = 1000, unsigned modifiers = kModNone) {
+        viewer.MouseDown(Button::Left, x, y, modifiers, now, 500);
+    }
+    std::string ClipText(ClipFormat format) {
+        const auto* entry = clipboard.Find(format);
+        if (entry == nullptr) {
+            return "(none)";
+        }
+        return std::string(entry->bytes.begin(), entry->bytes.end());
+    }
+    std::u16string ClipUnicode() {
+        const auto* entry = clipboard.Find(cf::UnicodeText);
+        if (entry == nullptr) {
+            return u"(none)";
+        }
+        std::u16string text;
+        for (std::size_t i = 0; i + 1 < entry->bytes.size(); i += 2) {
+            text.push_back(static_cast<char16_t>(entry->bytes[i] | (entry->bytes[i + 1] << 8)));
+        }
+        return text;
+    }
+    std::pair<std::int64_t, std::int64_t> Sel() const {
+        return {viewer.SelStart(), viewer.SelLength()};
+    }
+
+    FakeClipboard clipboard;
+    int selectionChanges = 0;
+    int optionChanges = 0;
+};
+
+using SelPair = std::pair<std::int64_t, std::int64_t>;
+
+TEST_F(BinHexSelectionTest, DragSelectsFromPressToReleaseAndNotifiesOnce) {
+    Show("hello world\nsecond line\nthird line\n", vbmodeText);
+    Press(Col(5), Row(0));
+    viewer.MouseMove(Col(7), Row(1));
+    viewer.MouseMove(Col(5), Row(2));
+    EXPECT_EQ(Sel(), (SelPair{5, 24})); // to offset 29: line 2 starts at 24
+    EXPECT_EQ(selectionChanges, 0);
+    EXPECT_FALSE(surface.timers[ViewerTimer::Select]);
+    viewer.MouseUp(Button::Left, Col(5), Row(2));
+    EXPECT_EQ(selectionChanges, 1);
+    EXPECT_EQ(Sel(), (SelPair{5, 24}));
+    EXPECT_EQ(viewer.SelText(), " world\nsecond line\nthird");
+}
+
+TEST_F(BinHexSelectionTest, PointsMapToCaretPositions) {
+    Show("hello world\nsecond line\n", vbmodeText);
+    EXPECT_EQ(viewer.PosFromCoord(Col(5) + 3, Row(0), true), 5); // left half of the blank
+    EXPECT_EQ(viewer.PosFromCoord(Col(5) + 5, Row(0), true), 6); // right half
+    EXPECT_EQ(viewer.PosFromCoord(Col(30), Row(1), false), 23);  // right of the text: its end
+    EXPECT_EQ(viewer.PosFromCoord(Col(30), Row(1), true), -1);
+    EXPECT_EQ(viewer.PosFromCoord(Col(3), Row(9), false), 23); // below: the last line's end
+    EXPECT_EQ(viewer.PosFromCoord(Col(3), -3, false), 0);      // above: the first line
+}
+
+TEST_F(BinHexSelectionTest, DraggingPastTheTopEdgeScrollsEvery50ms) {
+    std::string text;
+    for (int i = 0; i < 30; ++i) {
+        text += "row " + std::to_string(10 + i) + "\n"; // 7 bytes a line
+    }
+    Show(text, vbmodeText);
+    viewer.ScrollLineDown(5);
+    ASSERT_EQ(viewer.ViewPos(), 35);
+    Press(Col(2), Row(1)); // offset 44
+    viewer.MouseMove(Col(2), -2);
+    EXPECT_TRUE(surface.timers[ViewerTimer::Select]);
+    EXPECT_EQ(viewer.MouseState().AutoScrollDir, TAutoScrollDir::Up);
+    viewer.SelectTimerTick(-2);
+    EXPECT_EQ(viewer.ViewPos(), 28);
+    EXPECT_EQ(Sel(), (SelPair{28, 16})); // from the start of the first shown line
+    viewer.SelectTimerTick(-2);
+    EXPECT_EQ(Sel(), (SelPair{21, 23}));
+    EXPECT_EQ(selectionChanges, 0);
+    viewer.MouseMove(Col(2), Row(3)); // back inside: the timer stops
+    EXPECT_FALSE(surface.timers[ViewerTimer::Select]);
+    viewer.MouseMove(Col(2), -2);
+    viewer.MouseUp(Button::Left, Col(2), -2);
+    EXPECT_FALSE(surface.timers[ViewerTimer::Select]);
+    EXPECT_EQ(selectionChanges, 1);
+}
+
+TEST_F(BinHexSelectionTest, DoubleClickSelectsTheWordAndAThirdPressTheLine) {
+    Show("alpha beta gamma\nnext\n", vbmodeText);
+    Press(Col(7) + 2, Row(0), 1000); // the second letter of "beta"
+    viewer.MouseUp(Button::Left, Col(7) + 2, Row(0));
+    viewer.DblClick();
+    EXPECT_EQ(Sel(), (SelPair{6, 4}));
+    Press(Col(7) + 2, Row(0), 1200);
+    EXPECT_EQ(Sel(), (SelPair{6, 4})); // the double-click's press keeps the word
+    viewer.MouseUp(Button::Left, Col(7) + 2, Row(0));
+    Press(Col(7) + 2, Row(0), 1600);
+    EXPECT_EQ(Sel(), (SelPair{0, 16})); // the line without its break
+    EXPECT_EQ(viewer.SelText(), "alpha beta gamma");
+}
+
+TEST_F(BinHexSelectionTest, DoubleClickOnTheLeftHalfOfAFirstLetterTakesTheBlankBefore) {
+    Show("alpha beta gamma\n", vbmodeText);
+    Press(Col(6) + 1, Row(0)); // left half of "b": the anchor is the blank before it
+    viewer.DblClick();
+    EXPECT_EQ(viewer.SelText(), "alpha beta");
+}
+
+TEST_F(BinHexSelectionTest, ShiftClickBeforeTheLastPressSelectsBackToIt) {
+    Show("hello world\nsecond line\n", vbmodeText);
+    Press(Col(4), Row(1)); // 16
+    viewer.MouseUp(Button::Left, Col(4), Row(1));
+    const int changes = selectionChanges;
+    Press(Col(2), Row(0), 1300, kModShift);
+    EXPECT_EQ(Sel(), (SelPair{2, 14}));
+    EXPECT_EQ(selectionChanges, changes + 1);
+    // Shift with Ctrl is a plain press.
+    Press(Col(2), Row(0), 1300, kModShift | kModCtrl);
+    EXPECT_EQ(Sel(), (SelPair{0, 0}));
+}
+
+TEST_F(BinHexSelectionTest, SetSelectionAlignsClampsAndRefuses) {
+    Show(std::string(7, 'x'), vbmodeUnicode);
+    viewer.KeyDown(kVkA, kModCtrl);
+    EXPECT_EQ(Sel(), (SelPair{0, 6}));
+    EXPECT_EQ(selectionChanges, 1);
+    const PopupMenuItems items = viewer.ContextMenuItems();
+    EXPECT_FALSE(items[5].Enabled); // "Select all": everything already is
+    EXPECT_TRUE(items[0].Enabled);
+    EXPECT_FALSE(items[1].Enabled); // "Copy as hex" only in vbmodeHex
+    viewer.SetSelection(3, 3, false, true, true);
+    EXPECT_EQ(Sel(), (SelPair{2, 2}));
+    viewer.SetSelection(5, 1, false, true, true); // past the last position: ignored
+    viewer.SetSelection(-1, 1, false, true, true);
+    viewer.SetSelection(0, -1, false, true, true);
+    EXPECT_EQ(Sel(), (SelPair{2, 2}));
+    EXPECT_EQ(selectionChanges, 2);
+    viewer.SelectNone(false);
+    EXPECT_EQ(Sel(), (SelPair{0, 0}));
+    EXPECT_EQ(selectionChanges, 2);
+    // Opening the source again clears the selection and the mouse state.
+    Press(Col(1), Row(0));
+    viewer.SelectAll();
+    viewer.SetMode(vbmodeUnicode);
+    EXPECT_EQ(Sel(), (SelPair{0, 0}));
+    EXPECT_EQ(viewer.MouseState().MouseStart, -1);
+    EXPECT_FALSE(viewer.MouseState().MouseSelecting);
+}
+
+TEST_F(BinHexSelectionTest, CopyAsHexIsTheSameInEveryEncoding) {
+    Show(std::vector<std::uint8_t>{0x41, 0x00, 0xFF}, vbmodeHex);
+    viewer.SelectAll();
+    for (TZorvEncoding e : {vEncANSI, vEncOEM, vEncCyrKOI8R, vEncEBCDIC, vEncUTF8}) {
+        viewer.SetTextEncoding(e);
+        clipboard.Reset();
+        viewer.ExecutePopupCommand(vpCmdCopyHex);
+        EXPECT_EQ(ClipText(cf::Text), std::string("41 00 FF\0", 9)) << e;
+        EXPECT_EQ(ClipUnicode(), std::u16string(u"41 00 FF\0", 9)) << e;
+    }
+}
+
+TEST_F(BinHexSelectionTest, CopyAsTextInTheTextEncodingWithZerosAsBlanks) {
+    Show(std::vector<std::uint8_t>{0x41, 0x00, 0xFF}, vbmodeHex);
+    viewer.SelectAll();
+    viewer.ExecutePopupCommand(vpCmdCopy);
+    EXPECT_EQ(ClipText(cf::Text), std::string("A \xFF\0", 4));
+    EXPECT_EQ(ClipUnicode(), std::u16string(u"A \u00FF\0", 4));
+    viewer.SetTextEncoding(vEncOEM);
+    clipboard.Reset();
+    viewer.KeyDown(kVkInsert, kModCtrl);
+    EXPECT_EQ(ClipText(cf::OemText), std::string("A \xFF\0", 4));
+    EXPECT_EQ(ClipText(cf::Text), "(none)");
+}
+
+TEST_F(BinHexSelectionTest, UnicodeModesCopyUnicodeText) {
+    // "Hi", a zero unit and U+20AC, little-endian.
+    Show(std::vector<std::uint8_t>{'H', 0, 'i', 0, 0, 0, 0xAC, 0x20}, vbmodeUHex);
+    viewer.SelectAll();
+    viewer.KeyDown(kVkC, kModCtrl);
+    EXPECT_EQ(ClipUnicode(), std::u16string(u"Hi \u20AC\0", 5));
+    EXPECT_EQ(viewer.SelTextW(), std::wstring(L"Hi\0\u20AC", 4));
+    // Copy as hex has no effect of its own there.
+    clipboard.Reset();
+    viewer.CopyToClipboard(true);
+    EXPECT_EQ(ClipUnicode(), std::u16string(u"Hi \u20AC\0", 5));
+    // Big-endian chosen from the Unicode menu.
+    viewer.ChooseUnicodeOrder(1);
+    EXPECT_EQ(viewer.UnicodeOrder(), kOrderBigEndian);
+    EXPECT_EQ(optionChanges, 1);
+    EXPECT_EQ(viewer.SelTextW(), std::wstring(L"\u4800\u6900\0\uAC20", 4));
+}
+
+TEST_F(BinHexSelectionTest, SelTextWOutsideUnicodeModesIsAnAssertion) {
+    Show("abc", vbmodeHex);
+    viewer.SelectAll();
+    try {
+        viewer.SelTextW();
+        FAIL() << "no assertion";
+    } catch (const AssertionFailure& failure) {
+        EXPECT_EQ(failure.Text(), L"SelTextW is called in non-Unicode mode");
+    }
+}
+
+TEST_F(BinHexSelectionTest, ALargeSelectionCopiesItsFirst16MiB) {
+    const std::int64_t size = 20LL * 1024 * 1024;
+    VirtualStream big(size, [](std::int64_t p) { return static_cast<std::uint8_t>(p % 251); });
+    viewer.OpenStream(&big, false);
+    viewer.SetMode(vbmodeHex);
+    viewer.SelectAll();
+    EXPECT_EQ(viewer.SelLength(), size);
+    const int reads = big.reads;
+    const std::string text = viewer.SelText();
+    ASSERT_EQ(text.size(), 16777216u);
+    EXPECT_EQ(static_cast<std::uint8_t>(text[16777215]), 16777215 % 251);
+    EXPECT_EQ(big.reads, reads + 1); // one read, straight from the source
+    EXPECT_EQ(viewer.SelText(10).size(), 10u);
+    EXPECT_EQ(viewer.ViewPos(), 0);
+}
+
+TEST_F(BinHexSelectionTest, AnUnreadableSelectionIsReportedAndNothingIsCopied) {
+    VirtualStream source(100, [](std::int64_t) { return std::uint8_t{'z'}; });
+    viewer.OpenStream(&source, false);
+    viewer.SetMode(vbmodeHex);
+    viewer.SelectAll();
+    clipboard.PutText(cf::Text, "before");
+    source.failing = true;
+    viewer.CopyToClipboard(false);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, L"Cannot read stream");
+    EXPECT_EQ(messages[0].caption, L"Viewer");
+    EXPECT_EQ(ClipText(cf::Text), std::string("before\0", 7));
+}
+
+TEST_F(BinHexSelectionTest, AClipboardHeldElsewhereIsNotReported) {
+    Show("abc", vbmodeText);
+    viewer.SelectAll();
+    clipboard.heldByOther = true;
+    viewer.CopyToClipboard(false);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(clipboard.Find(cf::Text), nullptr);
+}
+
+TEST_F(BinHexSelectionTest, SelectLineFromTheMenuNeedsThePointerPosition) {
+    Show("first line\nsecond line\n", vbmodeText);
+    viewer.ContextMenuRequested({-1, -1}); // from the keyboard
+    viewer.ExecutePopupCommand(vpCmdSelectLine);
+    EXPECT_EQ(Sel(), (SelPair{0, 0}));
+    viewer.ContextMenuRequested({Col(3), Row(1)});
+    viewer.ExecutePopupCommand(vpCmdSelectLine);
+    EXPECT_EQ(Sel(), (SelPair{11, 11}));
+    EXPECT_EQ(viewer.SelText(), "second line");
+    viewer.ExecutePopupCommand(vpCmdSelectAll);
+    EXPECT_EQ(Sel(), (SelPair{0, 23}));
+}
+
+TEST_F(BinHexSelectionTest, MenuVisibilityFollowsTextPopupCommands) {
+    Show("abc", vbmodeText);
+    viewer.SetTextPopupCommands(PopupCommandBit(vpCmdCopy));
+    int visible = 0;
+    for (const PopupMenuItem& item : viewer.ContextMenuItems()) {
+        visible += item.Visible ? 1 : 0;
+    }
+    EXPECT_EQ(visible, 3);
+    EXPECT_TRUE(viewer.ContextMenuItems()[0].Visible);
+}
+
+TEST_F(BinHexSelectionTest, EmptySourceDisablesEveryCommand) {
+    Show("", vbmodeText);
+    for (const PopupMenuItem& item : viewer.ContextMenuItems()) {
+        if (!item.Separator) {
+            EXPECT_FALSE(item.Enabled) << item.Caption;
+        }
+    }
+}
+
+TEST_F(BinHexSelectionTest, ChoosingAnEncodingRedrawsAndTells) {
+    Show("abc", vbmodeText);
+    viewer.ChooseEncoding(vEncOEM);
+    EXPECT_EQ(viewer.TextEncoding(), vEncOEM);
+    EXPECT_EQ(optionChanges, 1);
+    viewer.ChooseEncoding(vEncUnicodeLE); // not an 8-bit encoding
+    EXPECT_EQ(viewer.TextEncoding(), vEncOEM);
+    EXPECT_EQ(optionChanges, 1);
+}
+
+} // namespace
+} // namespace tavrix::testing
