@@ -3,7 +3,9 @@
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
+#include "i18n/win32/Win32UiLanguage.h"
 #include "settings/Support.h"
+#include "settings/win32/AppIniSetup.h"
 #include "settings/win32/Win32SupportPlatform.h"
 #include "viewer/win32/Win32CodepageSystem.h"
 
@@ -31,13 +33,18 @@ ProgramModules::ProgramModules(const CommandLine& commandLine) {
     // The viewer's table of available encodings, built once before any window exists.
     InitViewerTextSupport();
     // 3. Settings module: the settings store AppIni ("INIFILE" switches it to Backup.ini).
+    CreateAppIni(commandLine.HasSwitch(L"INIFILE"));
+    // The translation asks the platform for the display language.
+    InstallWin32UiLanguage();
     // 4. Clipboard engine module: nothing to do.
 }
 
 ProgramModules::~ProgramModules() {
-    // Reverse order; the support module goes last.
+    // Reverse order; the support module goes last but for the settings store, which lives
+    // for the whole run.
     InstallSupportPlatform(nullptr);
     g_supportPlatform.reset();
+    ReleaseAppIni();
 }
 
 Win32ClipboardBackend& ProgramModules::Clipboard() {

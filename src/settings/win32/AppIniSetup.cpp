@@ -1,0 +1,27 @@
+#include "settings/win32/AppIniSetup.h"
+
+#include "settings/AppIni.h"
+#include "settings/Support.h"
+#include "settings/win32/Win32SettingsFiles.h"
+#include "settings/win32/Win32SettingsRegistry.h"
+
+namespace tavrix::win32 {
+
+std::wstring BackupIniPath() {
+    return JoinPath(ExecutableFolder(), L"Backup.ini");
+}
+
+void CreateAppIni(bool useIniFile) {
+    auto store = std::make_unique<TAppIni>(std::make_unique<Win32SettingsRegistry>(),
+                                           std::make_unique<Win32SettingsFiles>());
+    if (useIniFile) {
+        store->UseIniFile(BackupIniPath());
+    }
+    InstallAppIni(std::move(store));
+}
+
+void ReleaseAppIni() {
+    InstallAppIni(nullptr);
+}
+
+} // namespace tavrix::win32
