@@ -91,6 +91,9 @@ void TZorvBinHex::ResetMetrics(Canvas& canvas) {
     // A font without height or digit width would make every division below meaningless.
     fontHeight_ = std::max(fontHeight_, 1);
     fontWidthDigits_ = std::max(fontWidthDigits_, 1);
+    // Some fonts report a first character above the blank (Wine's stand-in for Courier New
+    // reports 33); the blank must still show as itself, not as a dot.
+    fontFirstChar_ = std::min(fontFirstChar_, 32);
 }
 
 void TZorvBinHex::DrawTo(Canvas* picture, int width, int height) {

@@ -226,6 +226,13 @@ TEST_F(BinHexSourceTest, AFontWithLowGlyphsShowsControlBytesAsThemselves) {
     EXPECT_EQ(viewer.GetChar(1), 0x1F);
 }
 
+TEST_F(BinHexSourceTest, ABlankStaysABlankWhenTheFontReportsALaterFirstCharacter) {
+    surface.canvas.FirstChar = 33;
+    Show(std::string("a b\x1F", 4), vbmodeBinary);
+    EXPECT_EQ(viewer.FontFirstChar(), 32);
+    EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L"a b."});
+}
+
 TEST_F(BinHexSourceTest, PropertiesClampAsDocumented) {
     viewer.SetTextWidthHex(3);
     EXPECT_EQ(viewer.TextWidthHex(), 2);

@@ -1,0 +1,60 @@
+#pragma once
+// The viewer control's window: a child window with both scroll bars that owns the off-screen
+// picture, copies it to the screen on paint, and forwards messages to the model (TZorvBinHex).
+// Background erasing is suppressed, so the control never flickers.
+#include "viewer/ZorvBinHex.h"
+#include "viewer/win32/GdiCanvas.h"
+#include "viewer/win32/PanAnchorBitmap.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace tavrix::win32 {
+
+class BinHexWindow final : public ViewerSurface {
+public:
+    static constexpr const wchar_t* kClassName = L"TZorvBinHex";
+    static constexpr UINT_PTR kSelectTimerId = 1;
+    static constexpr UINT_PTR kPanTimerId = 2;
+
+    // Creates the control as a child of parent; an empty bounds rectangle gives the default
+    // size of 200 x 150 pixels. Throws Error when the window cannot be made.
+    BinHexWindow(HWND parent, RECT bounds, int id = 0);
+    ~BinHexWindow() override;
+    BinHexWindow(const BinHexWindow&) = delete;
+    BinHexWindow& operator=(const BinHexWindow&) = delete;
+
+    HWND Handle() const { return handle_; }
+    TZorvBinHex& Model() { return model_; }
+    GdiPicture& OffscreenPicture() { return picture_; }
+    // The text of the last error a message handler caught, for diagnosis.
+    const std::wstring& LastError() const { return lastError_; }
+
+    // ViewerSurface
+    Canvas* Picture() override { return &picture_; }
+    int ClientWidth() override;
+    int ClientHeight() override;
+    void SetVertScrollBar(const ScrollBarState& state) override;
+    void SetHorzScrollBar(const ScrollBarState& state) override;
+    void Present() override;
+    void SetTimerActive(ViewerTimer timer, bool active) override;
+
+private:
+    static void RegisterWindowClass();
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnPaint();
+    void OnSize();
+    void PaintTo(HDC dc);
+    void SetScrollBar(int bar, const ScrollBarState& state);
+
+    HWND handle_ = nullptr;
+    GdiPicture picture_;
+    TZorvBinHex model_{*this};
+    PanAnchorBitmap anchor_;
+    std::wstring lastError_;
+    int sizeDepth_ = 0;
+};
+
+} // namespace tavrix::win32

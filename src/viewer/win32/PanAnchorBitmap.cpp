@@ -1,0 +1,44 @@
+#include "viewer/win32/PanAnchorBitmap.h"
+
+#include <vector>
+
+namespace tavrix::win32 {
+
+void PanAnchorBitmap::Make(HDC dc) {
+    const PanArt art = PanArtwork(PanPicture::Anchor);
+    std::vector<std::uint32_t> image(art.size());
+    std::vector<std::uint32_t> mask(art.size());
+    for (std::size_t i = 0; i < art.size(); ++i) {
+        image[i] = art[i] == ArtPixel::Light ? 0x00FFFFFFu : 0;
+        mask[i] = art[i] == ArtPixel::Clear ? 0x00FFFFFFu : 0;
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = kPanArtSize;
+    info.bmiHeader.biHeight = -kPanArtSize; // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    image_.reset(
+        CreateDIBitmap(dc, &info.bmiHeader, CBM_INIT, image.data(), &info, DIB_RGB_COLORS));
+    mask_.reset(CreateDIBitmap(dc, &info.bmiHeader, CBM_INIT, mask.data(), &info, DIB_RGB_COLORS));
+}
+
+void PanAnchorBitmap::Draw(HDC dc, int x, int y) {
+    if (!image_ || !mask_) {
+        Make(dc);
+    }
+    MemoryDc source(dc);
+    if (source.get() == nullptr || !image_ || !mask_) {
+        return;
+    }
+    // The mask keeps the background where the picture is clear and blacks out the rest; the
+    // image then paints into the blacked-out pixels.
+    HGDIOBJ original = SelectObject(source.get(), mask_.get());
+    BitBlt(dc, x, y, kPanArtSize, kPanArtSize, source.get(), 0, 0, SRCAND);
+    SelectObject(source.get(), image_.get());
+    BitBlt(dc, x, y, kPanArtSize, kPanArtSize, source.get(), 0, 0, SRCPAINT);
+    SelectObject(source.get(), original);
+}
+
+} // namespace tavrix::win32

@@ -1,0 +1,248 @@
+// The viewer window on Wine's real GDI: it renders into its off-screen picture, copies that to the
+// screen, erases nothing, answers the dialog-code query and greys out when disabled. The hex and
+// the Unicode text screens are saved as PNG files in the build directory.
+#include "viewer/win32/BinHexWindow.h"
+#include "viewer/PngFile.h"
+#include "viewer/win32/Win32CodepageSystem.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tavrix::win32 {
+namespace {
+
+using testing::CapturePixels;
+using testing::Pixels;
+
+constexpr COLORREF kNavy = RGB(0, 0, 128);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kBand = RGB(0xEC, 0xEC, 0xEC);
+constexpr COLORREF kLines = RGB(0x80, 0x80, 0x80);
+constexpr COLORREF kSilver = RGB(0xC0, 0xC0, 0xC0);
+
+void PumpMessages() {
+    MSG msg;
+    for (int round = 0; round < 5; ++round) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(20);
+    }
+}
+
+class BinHexWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { InitViewerTextSupport(); }
+
+    void SetUp() override {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"TavrixViewerTestHost";
+        RegisterClassW(&wc);
+        host_ = CreateWindowExW(0, wc.lpszClassName, L"viewer test", WS_POPUP | WS_VISIBLE, 0, 0,
+                                640, 400, nullptr, nullptr, wc.hInstance, nullptr);
+        ASSERT_NE(host_, nullptr) << "top-level windows need a display (run under xvfb-run)";
+        viewer_ = std::make_unique<BinHexWindow>(host_, RECT{0, 0, 600, 360});
+        PumpMessages();
+    }
+    void TearDown() override {
+        viewer_.reset();
+        if (host_ != nullptr) {
+            DestroyWindow(host_);
+        }
+    }
+
+    void Show(std::vector<std::uint8_t> bytes, TZorvBinHexMode mode) {
+        stream_.Assign(bytes);
+        viewer_->Model().OpenStream(&stream_, true);
+        viewer_->Model().SetMode(mode);
+        PumpMessages();
+    }
+    Pixels Picture() {
+        GdiPicture& picture = viewer_->OffscreenPicture();
+        return CapturePixels(picture.Dc(), picture.Width(), picture.Height());
+    }
+    Pixels Screen() {
+        RECT client{};
+        GetClientRect(viewer_->Handle(), &client);
+        HDC dc = GetDC(viewer_->Handle());
+        Pixels pixels = CapturePixels(dc, client.right, client.bottom);
+        ReleaseDC(viewer_->Handle(), dc);
+        return pixels;
+    }
+    std::vector<std::uint8_t> Counting(int n) {
+        std::vector<std::uint8_t> bytes;
+        for (int i = 0; i < n; ++i) {
+            bytes.push_back(static_cast<std::uint8_t>(i));
+        }
+        return bytes;
+    }
+
+    HWND host_ = nullptr;
+    std::unique_ptr<BinHexWindow> viewer_;
+    MemoryStream stream_;
+};
+
+TEST_F(BinHexWindowTest, HexScreenRendersIntoTheOffscreenPictureWithBandCellsAndLines) {
+    Show(Counting(256), vbmodeHex);
+    TZorvBinHex& model = viewer_->Model();
+    ASSERT_TRUE(viewer_->LastError().empty())
+        << std::string(viewer_->LastError().begin(), viewer_->LastError().end());
+    RECT client{};
+    GetClientRect(viewer_->Handle(), &client);
+    const Pixels picture = Picture();
+    ASSERT_EQ(picture.width, client.right);
+    ASSERT_EQ(picture.height, client.bottom);
+
+    const int h = model.FontHeight();
+    const int cw = model.FontWidthDigits();
+    ASSERT_GT(h, 0);
+    ASSERT_GT(cw, 0);
+    // The band's grey shows between the cells of the first row.
+    const int bandLeft = model.HexBandX();
+    EXPECT_GT(picture.Count(kBand, bandLeft, 0, bandLeft + model.HexBandWidth(), h), 100);
+    // Cells 0 and 1 are navy, 2 and 3 blue.
+    for (int j = 0; j < 4; ++j) {
+        const int x = model.HexCellX(j);
+        const int navy = picture.Count(kNavy, x, 0, x + 2 * cw, h);
+        const int blue = picture.Count(kBlue, x, 0, x + 2 * cw, h);
+        if (j < 2) {
+            EXPECT_GT(navy, 5) << j;
+            EXPECT_EQ(blue, 0) << j;
+        } else {
+            EXPECT_GT(blue, 5) << j;
+            EXPECT_EQ(navy, 0) << j;
+        }
+    }
+    // The separator lines run down every row.
+    for (const int x : {model.HexBandX(), model.HexMiddleLineX(), model.HexLastLineX()}) {
+        EXPECT_GE(picture.Count(kLines, x - 1, 0, x + 2, 3 * h), 3 * h) << x;
+    }
+    // A full source gets a vertical scroll bar.
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(viewer_->Handle(), SB_VERT, &info));
+    EXPECT_EQ(info.nMax, 16);
+
+    // What is on the screen is the picture.
+    InvalidateRect(viewer_->Handle(), nullptr, FALSE);
+    UpdateWindow(viewer_->Handle());
+    const Pixels screen = Screen();
+    EXPECT_TRUE(testing::WritePng("viewer-hex.png", screen));
+    int differing = 0;
+    for (int y = 0; y < picture.height; y += 3) {
+        for (int x = 0; x < picture.width; x += 3) {
+            differing += screen.At(x, y) != picture.At(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    EXPECT_GT(screen.Count(kBand, bandLeft, 0, bandLeft + model.HexBandWidth(), h), 100);
+}
+
+TEST_F(BinHexWindowTest, UnicodeTextWithGutterShowsSilverBandNumbersAndNoBarsWhenItFits) {
+    TZorvBinHex& model = viewer_->Model();
+    model.SetTextGutter(true);
+    model.SetTextGutterLinesStep(1);
+    const std::wstring text =
+        L"Zeile eins\r\n\x0416\x0438\x0437\x043D\x044C\r\n\x3042\x3044\r\nend";
+    std::vector<std::uint8_t> bytes;
+    for (wchar_t ch : text) {
+        bytes.push_back(static_cast<std::uint8_t>(ch & 0xFF));
+        bytes.push_back(static_cast<std::uint8_t>(ch >> 8));
+    }
+    Show(bytes, vbmodeUnicode);
+    ASSERT_TRUE(viewer_->LastError().empty());
+    const Pixels screen = Screen();
+    EXPECT_TRUE(testing::WritePng("viewer-unicode-gutter.png", screen));
+
+    // The blank of "Zeile eins" is a blank, whatever first character the font reports.
+    EXPECT_LE(model.FontFirstChar(), 32);
+    EXPECT_EQ(model.GetChar(10), u' ');
+    const int h = model.FontHeight();
+    const int gutter = model.GutterWidth();
+    ASSERT_GE(gutter, 10);
+    // The gutter band is silver over the whole height, with dark number pixels in the first four
+    // rows and none below them.
+    EXPECT_GT(screen.Count(kSilver, 0, 5 * h, gutter, screen.height), (screen.height - 5 * h));
+    for (int row = 0; row < 4; ++row) {
+        const int dark = screen.Count(RGB(0, 0, 0), 0, row * h, gutter, (row + 1) * h);
+        EXPECT_GT(dark, 3) << row;
+    }
+    EXPECT_EQ(screen.Count(RGB(0, 0, 0), 0, 4 * h, gutter, screen.height), 0);
+    // Text pixels right of the gutter in the rows of Latin and Cyrillic text.
+    for (int row : {0, 1, 3}) {
+        EXPECT_GT(
+            screen.Count(RGB(0, 0, 0), model.LeftMargin(), row * h, screen.width, (row + 1) * h), 3)
+            << row;
+    }
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    GetScrollInfo(viewer_->Handle(), SB_VERT, &info);
+    EXPECT_EQ(info.nMax, 0);
+    EXPECT_EQ(info.nPage, 0u);
+}
+
+TEST_F(BinHexWindowTest, EraseBackgroundAnswersNonzeroAndLeavesTheDeviceContextAlone) {
+    Show(Counting(64), vbmodeHex);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 50, 50);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    RECT all{0, 0, 50, 50};
+    FillRect(memory, &all, red);
+
+    const LRESULT result =
+        SendMessageW(viewer_->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
+    EXPECT_NE(result, 0);
+    const Pixels after = CapturePixels(memory, 50, 50);
+    EXPECT_EQ(after.Count(RGB(255, 0, 0), 0, 0, 50, 50), 2500);
+
+    SelectObject(memory, old);
+    DeleteObject(red);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+}
+
+TEST_F(BinHexWindowTest, AnswersTheDialogCodeQueryAndGreysOutWhenDisabled) {
+    EXPECT_EQ(SendMessageW(viewer_->Handle(), WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS);
+
+    Show(Counting(64), vbmodeHex);
+    EnableWindow(viewer_->Handle(), FALSE);
+    PumpMessages();
+    EXPECT_FALSE(viewer_->Model().Enabled());
+    const Pixels picture = Picture();
+    const int h = viewer_->Model().FontHeight();
+    EXPECT_EQ(picture.Count(kNavy, 0, 0, picture.width, 4 * h), 0);
+    EXPECT_EQ(picture.Count(kBlue, 0, 0, picture.width, 4 * h), 0);
+    EXPECT_GT(picture.Count(GetSysColor(COLOR_GRAYTEXT), 0, 0, picture.width, 4 * h), 50);
+    // The band keeps its colour.
+    EXPECT_GT(picture.Count(kBand, 0, 0, picture.width, h), 100);
+}
+
+TEST_F(BinHexWindowTest, PanModeDrawsTheAnchorOverThePictureOnlyOnTheScreen) {
+    Show(Counting(64), vbmodeHex);
+    const Point origin{300, 200};
+    viewer_->Model().EnterPanMode(origin);
+    const Pixels screen = Screen();
+    const Pixels picture = Picture();
+    // The anchor's centre dot is dark and its disc light; the picture itself is unchanged.
+    EXPECT_EQ(screen.At(origin.x, origin.y), RGB(0, 0, 0));
+    EXPECT_EQ(screen.At(origin.x + 5, origin.y), RGB(255, 255, 255));
+    EXPECT_NE(picture.At(origin.x, origin.y), RGB(0, 0, 0));
+    viewer_->Model().LeavePanMode();
+    EXPECT_EQ(Screen().At(origin.x, origin.y), Picture().At(origin.x, origin.y));
+}
+
+} // namespace
+} // namespace tavrix::win32
