@@ -252,7 +252,7 @@ std::unique_ptr<ClipboardIcon> ClipboardEngine::ReadClipboardIcon() {
         if (!ParseIconImage(bytes)) {
             throw Error(L"Invalid icon");
         }
-        icon = platform_.LoadIcon(bytes);
+        icon = platform_.DecodeIcon(bytes);
     });
     if (result != DataResult::Read || !icon) {
         throw Error(L"Invalid icon");

@@ -17,7 +17,7 @@ public:
     virtual std::u16string AnsiToUtf16(std::span<const std::uint8_t> text) = 0;
     // Builds an icon from an ".ico" file image that ParseIconImage accepted. Throws Error when
     // the platform cannot make an icon of it.
-    virtual std::unique_ptr<ClipboardIcon> LoadIcon(std::span<const std::uint8_t> icoImage) = 0;
+    virtual std::unique_ptr<ClipboardIcon> DecodeIcon(std::span<const std::uint8_t> icoImage) = 0;
 };
 
 } // namespace tavrix

@@ -14,7 +14,7 @@ public:
         ++ansiConversions;
         return std::u16string(text.begin(), text.end());
     }
-    std::unique_ptr<ClipboardIcon> LoadIcon(std::span<const std::uint8_t> icoImage) override {
+    std::unique_ptr<ClipboardIcon> DecodeIcon(std::span<const std::uint8_t> icoImage) override {
         ++iconLoads;
         auto entries = ParseIconImage(icoImage);
         if (failIconLoad || !entries) {

@@ -1,0 +1,96 @@
+#pragma once
+// The clipboard monitor: a hidden window that the system tells of every clipboard change. It
+// owns the format catalogue, the format list and the summary state (ClipboardEngine), and drives
+// the main window through its surface.
+#include "clipboard/ClipboardEngine.h"
+#include "clipboard/ClipboardMonitorCore.h"
+#include "clipboard/MonitorPorts.h"
+#include "clipboard/win32/Win32EnginePlatform.h"
+#include "clipboard/win32/WindowTimer.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace tavrix {
+class ClipboardPort;
+class MainWindowSurface;
+} // namespace tavrix
+
+namespace tavrix::win32 {
+
+struct MonitorOptions {
+    UINT saveInterval = 50;       // ms from the last notification to the refresh
+    UINT restartInterval = 60000; // ms of quiet before the registration is renewed
+    // The tick source of the clipboard waits; GetTickCount when empty.
+    std::function<std::uint32_t()> tickCount;
+    bool forceViewerChain = false; // join the viewer chain even where the listener exists
+};
+
+class TTavrixClipboardMonitor : private MonitorPlatform {
+public:
+    // Creates the hidden window and runs the creation step (catalogue, listener or chain).
+    TTavrixClipboardMonitor(ClipboardPort& port, MainWindowSurface& surface,
+                            MonitorOptions options = {});
+    // Stops monitoring, releases user32 and destroys the window.
+    ~TTavrixClipboardMonitor() override;
+    TTavrixClipboardMonitor(const TTavrixClipboardMonitor&) = delete;
+    TTavrixClipboardMonitor& operator=(const TTavrixClipboardMonitor&) = delete;
+
+    HWND Handle() const { return window_; }
+
+    void StartMonitoring() { core_.StartMonitoring(); }
+    void StopMonitoring() { core_.StopMonitoring(); }
+    // The refresh: waits for the clipboard, rebuilds the format list, shows the summary.
+    void SaveClipboardToFile() { core_.SaveClipboardToFile(); }
+
+    ClipboardEngine& Engine() { return engine_; }
+    ClipboardMonitorCore& Core() { return core_; }
+    bool RefreshPending() const { return saveTimer_.Enabled(); }
+
+    // What the main window reads for the "Preview" node and the status bar.
+    void ShowClipboardSummary() { engine_.ShowClipboardSummary(); }
+    const std::wstring& GetFormatDescription(ClipFormat format) const {
+        return engine_.GetFormatDescription(format);
+    }
+    const std::vector<std::wstring>& FormatList() const { return engine_.FormatList(); }
+    const std::wstring& SummaryText() const { return engine_.SummaryText(); }
+    std::int32_t ClipboardSize() const { return engine_.ClipboardSize(); }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnTimer(UINT_PTR id);
+
+    // MonitorPlatform
+    WindowId Window() override;
+    bool LoadListenerFunctions() override;
+    void AddListener() override;
+    void RemoveListener() override;
+    WindowId SetClipboardViewer() override;
+    void ChangeClipboardChain(WindowId next) override;
+    void SendToWindow(WindowId target, unsigned message, std::uintptr_t wParam,
+                      std::intptr_t lParam) override;
+    bool OpenClipboardDirect() override;
+    void CloseClipboardDirect() override;
+    std::uint32_t TickCount() override;
+    void WaitProcessingMessages(std::uint32_t milliseconds) override;
+
+    using ListenerFunction = BOOL(WINAPI*)(HWND);
+
+    ClipboardPort& port_;
+    MonitorOptions options_;
+    HWND window_ = nullptr;
+    HMODULE user32_ = nullptr;
+    ListenerFunction addListener_ = nullptr;
+    ListenerFunction removeListener_ = nullptr;
+    Win32EnginePlatform enginePlatform_;
+    ClipboardEngine engine_;
+    WindowTimer saveTimer_;
+    WindowTimer restartTimer_;
+    ClipboardMonitorCore core_;
+};
+
+} // namespace tavrix::win32

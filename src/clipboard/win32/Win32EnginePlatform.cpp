@@ -1,0 +1,31 @@
+#include "clipboard/win32/Win32EnginePlatform.h"
+
+#include "clipboard/win32/Win32Icon.h"
+
+#include <windows.h>
+
+#include <limits>
+
+namespace tavrix::win32 {
+
+std::u16string Win32EnginePlatform::AnsiToUtf16(std::span<const std::uint8_t> text) {
+    if (text.empty() || text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        return {};
+    }
+    const auto* source = reinterpret_cast<const char*>(text.data());
+    const int length = static_cast<int>(text.size());
+    const int units = MultiByteToWideChar(CP_ACP, 0, source, length, nullptr, 0);
+    if (units <= 0) {
+        return {};
+    }
+    std::wstring wide(static_cast<std::size_t>(units), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, source, length, wide.data(), units);
+    return std::u16string(wide.begin(), wide.end());
+}
+
+std::unique_ptr<ClipboardIcon>
+Win32EnginePlatform::DecodeIcon(std::span<const std::uint8_t> icoImage) {
+    return Win32Icon::FromIconFile(icoImage);
+}
+
+} // namespace tavrix::win32

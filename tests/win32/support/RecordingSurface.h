@@ -1,0 +1,93 @@
+#pragma once
+// A main window surface for tests on the real clipboard: keeps the tree's node texts, the action
+// states, the preview text and the picture view (a real Win32 picture or a copy of an icon), and
+// notes the time of every selection of "Preview". onSelect plays the tree's change handler.
+#include "clipboard/ClipboardPort.h"
+#include "clipboard/MainWindowSurface.h"
+#include "clipboard/win32/Win32Icon.h"
+#include "clipboard/win32/Win32Picture.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tavrix::test {
+
+class RecordingSurface : public MainWindowSurface {
+public:
+    explicit RecordingSurface(ClipboardPort& port) : port_(port) {}
+    ~RecordingSurface() override { DropIcon(); }
+    RecordingSurface(const RecordingSurface&) = delete;
+    RecordingSurface& operator=(const RecordingSurface&) = delete;
+
+    void DetachFormatsChange() override { attached = false; }
+    void AttachFormatsChange() override { attached = true; }
+    void ClearFormatNodes() override { nodes.clear(); }
+    void AddFormatNode(const std::wstring& text) override { nodes.push_back(text); }
+    void SelectFormatNode(int index) override {
+        selectTimes.push_back(GetTickCount());
+        if (attached && onSelect) {
+            onSelect(index);
+        }
+    }
+    void SetActionEnabled(EngineAction action, bool enabled) override { actions[action] = enabled; }
+    ClipboardPicture& PreviewPicture() override {
+        DropIcon();
+        return picture;
+    }
+    void SetPreviewIcon(const ClipboardIcon& icon) override {
+        const auto& win32Icon = dynamic_cast<const win32::Win32Icon&>(icon);
+        DropIcon();
+        icon_ = CopyIcon(win32Icon.Handle());
+        iconWidth_ = icon.Width();
+        iconHeight_ = icon.Height();
+    }
+    int PreviewImageWidth() const override { return viewWidth; }
+    int PreviewImageHeight() const override { return viewHeight; }
+    void AutoSizePreviewImage() override {
+        viewWidth = icon_ != nullptr ? iconWidth_ : picture.Width();
+        viewHeight = icon_ != nullptr ? iconHeight_ : picture.Height();
+    }
+    void SelectPreviewView(PreviewView view) override { visibleView = view; }
+    void ShowPreviewText(const std::u16string& text) override {
+        previewText = text;
+        visibleView = PreviewView::Viewer;
+    }
+    void UpdateZoomActions() override {}
+    void ShowClipboardPicture() override {
+        ++pictureShows;
+        port_.LoadClipboardPicture(picture);
+        DropIcon();
+    }
+
+    bool IconShown() const { return icon_ != nullptr; }
+
+    bool attached = true;
+    std::function<void(int)> onSelect;
+    std::vector<std::wstring> nodes;
+    std::vector<DWORD> selectTimes;
+    std::map<EngineAction, bool> actions;
+    win32::Win32Picture picture;
+    int viewWidth = 10;
+    int viewHeight = 10;
+    PreviewView visibleView = PreviewView::RichText;
+    std::u16string previewText;
+    int pictureShows = 0;
+
+private:
+    void DropIcon() {
+        if (icon_ != nullptr) {
+            DestroyIcon(icon_);
+            icon_ = nullptr;
+        }
+    }
+    ClipboardPort& port_;
+    HICON icon_ = nullptr;
+    int iconWidth_ = 0;
+    int iconHeight_ = 0;
+};
+
+} // namespace tavrix::test
