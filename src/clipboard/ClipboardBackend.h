@@ -7,6 +7,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace tavrix {
 
@@ -20,6 +21,8 @@ enum class DataResult {
 };
 
 using ByteReader = std::function<void(std::span<const std::uint8_t>)>;
+// Fills a new block in place; true when the block is complete and should be placed.
+using BlockFiller = std::function<bool(std::span<std::uint8_t>)>;
 
 class ClipboardBackend {
 public:
@@ -37,6 +40,15 @@ public:
     // Copies bytes into a new memory block and hands it to the clipboard (clipboard open,
     // emptied by us). False when the block cannot be made or the clipboard refuses it.
     virtual bool SetData(ClipFormat format, std::span<const std::uint8_t> bytes) = 0;
+    // Allocates a block of size bytes, lets fill write into it and hands the block to the
+    // clipboard when fill returns true (clipboard open). A block that is not handed over is
+    // freed, also when fill throws; the error then goes on to the caller. False when the block
+    // cannot be made, fill returned false or the clipboard refused it. Backends that can fill
+    // their own memory directly override this; the default fills a copy.
+    virtual bool PlaceData(ClipFormat format, std::size_t size, const BlockFiller& fill) {
+        std::vector<std::uint8_t> bytes(size);
+        return fill(bytes) && SetData(format, bytes);
+    }
     virtual ClipFormat RegisterFormat(const std::wstring& name) = 0; // 0 on failure
     // The name a registered format was registered with; empty for standard or unknown formats.
     virtual std::wstring RegisteredFormatName(ClipFormat format) = 0;

@@ -1,7 +1,9 @@
 #include "app/win32/ProgramStartup.h"
 
+#include "app/CommandLine.h"
 #include "app/win32/PlaceholderWindow.h"
 #include "clipboard/ClipboardPort.h"
+#include "clipboard/win32/ClipboardFileCommands.h"
 #include "settings/Support.h"
 
 #include <windows.h>
@@ -20,14 +22,12 @@ void ProgramStartup::ClearClipboard() {
 }
 
 void ProgramStartup::LoadFileFromCommandLine() {
-    LoadFileFromCommandLineNotYetBuilt();
+    LoadClipboardFileFromParameter(CommandLine::Current().Param(1));
 }
 
 void ProgramStartup::CreateMainWindow() {
     window_ = std::make_unique<PlaceholderWindow>();
 }
-
-void LoadFileFromCommandLineNotYetBuilt() {}
 
 int RunMessageLoop() {
     MSG msg;

@@ -22,9 +22,6 @@ private:
     std::unique_ptr<PlaceholderWindow> window_;
 };
 
-// Loading the clipboard file named on the command line is not built yet: does nothing.
-void LoadFileFromCommandLineNotYetBuilt();
-
 // Runs the window message loop until WM_QUIT; returns its exit code.
 int RunMessageLoop();
 

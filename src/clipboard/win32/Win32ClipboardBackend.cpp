@@ -82,6 +82,29 @@ bool Win32ClipboardBackend::SetData(ClipFormat format, std::span<const std::uint
     return true;
 }
 
+bool Win32ClipboardBackend::PlaceData(ClipFormat format, std::size_t size,
+                                      const BlockFiller& fill) {
+    // Movable and shareable, not zeroed: fill writes every byte before the block is placed.
+    GlobalBlock block(GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size == 0 ? 1 : size));
+    if (!block) {
+        return false;
+    }
+    {
+        GlobalLockView view(block.get());
+        if (!view.locked() || view.bytes().size() < size) {
+            return false;
+        }
+        if (!fill(view.bytes().first(size))) {
+            return false;
+        }
+    }
+    if (SetClipboardData(format, block.get()) == nullptr) {
+        return false;
+    }
+    block.release(); // the clipboard owns the block now
+    return true;
+}
+
 ClipFormat Win32ClipboardBackend::RegisterFormat(const std::wstring& name) {
     return static_cast<ClipFormat>(RegisterClipboardFormatW(name.c_str()));
 }

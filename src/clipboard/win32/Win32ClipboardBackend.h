@@ -20,6 +20,7 @@ public:
     ClipFormat EnumFormats(ClipFormat previous) override;
     DataResult ReadData(ClipFormat format, const ByteReader& reader) override;
     bool SetData(ClipFormat format, std::span<const std::uint8_t> bytes) override;
+    bool PlaceData(ClipFormat format, std::size_t size, const BlockFiller& fill) override;
     ClipFormat RegisterFormat(const std::wstring& name) override;
     std::wstring RegisteredFormatName(ClipFormat format) override;
     void LoadPicture(ClipFormat format, bool withPalette, ClipboardPicture& picture) override;

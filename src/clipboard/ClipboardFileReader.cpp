@@ -1,0 +1,93 @@
+#include "clipboard/ClipboardFileReader.h"
+
+#include "clipboard/ClipboardFileFormat.h"
+#include "clipboard/FileAccess.h"
+#include "settings/Support.h"
+
+namespace tavrix {
+
+void LoadClipboardFromFile(ClipboardPort& port, FileAccess& files, const std::wstring& name) {
+    if (!files.IsExistingFile(name)) {
+        return;
+    }
+    // The file stays open for reading, and closed to writers, until the load is done: each
+    // record is read straight into the memory block that goes to the clipboard.
+    std::unique_ptr<ByteStream> stream = files.OpenForReading(name);
+    LoadClipboardFromStream(port, *stream);
+}
+
+bool LoadClipboardFromStream(ClipboardPort& port, ByteStream& stream) {
+    try {
+        port.Clear();
+        ClipboardOpen open(port);
+        while (stream.Position() < stream.Size()) {
+            if (!ReadClipboardRecord(port, stream)) {
+                break;
+            }
+        }
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool ReadClipboardRecord(ClipboardPort& port, ByteStream& stream) {
+    ProcessMessages();
+    std::uint8_t header[kRecordHeaderSize];
+    if (ReadFully(stream, std::span(header, 2)) < 2) {
+        return false;
+    }
+    if (ReadFully(stream, std::span(header + 2, 4)) < 4) {
+        return false;
+    }
+    const ClipFormat format = DecodeRecordFormat(header);
+    const std::uint32_t size = DecodeRecordSize(header + 2);
+    if (size == 0) {
+        return true;
+    }
+    const std::uint64_t start = stream.Position();
+    const std::uint64_t total = stream.Size();
+    if (start > total || size > total - start) {
+        // The size field promises more than the stream holds: the record cannot be complete,
+        // and no block is made for it.
+        stream.Seek(total);
+        return false;
+    }
+    if (IsFormatWanted(format)) {
+        try {
+            port.Backend().PlaceData(format, size, [&](std::span<std::uint8_t> block) {
+                return ReadFully(stream, block) == block.size();
+            });
+        } catch (...) {
+            // A record that cannot be read or placed is left out; the others still load.
+        }
+    }
+    stream.Seek(start + size);
+    return true;
+}
+
+bool IsFormatWanted(ClipFormat format) {
+    return !(IsWin7OrLater() && (format == cf::Bitmap || format == cf::EnhMetafile));
+}
+
+std::wstring TrimControlCharacters(const std::wstring& text) {
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && static_cast<std::uint32_t>(text[first]) <= 32) {
+        ++first;
+    }
+    while (last > first && static_cast<std::uint32_t>(text[last - 1]) <= 32) {
+        --last;
+    }
+    return text.substr(first, last - first);
+}
+
+void LoadFileFromCommandLine(ClipboardPort& port, FileAccess& files,
+                             const std::wstring& firstParameter) {
+    const std::wstring name = TrimControlCharacters(firstParameter);
+    if (!name.empty() && files.IsExistingFile(name)) {
+        LoadClipboardFromFile(port, files, name);
+    }
+}
+
+} // namespace tavrix

@@ -1,0 +1,176 @@
+#include "clipboard/win32/Win32FileAccess.h"
+
+#include "clipboard/BufferedFileStream.h"
+#include "settings/Error.h"
+#include "settings/win32/SystemErrorText.h"
+#include "ui/win32/UniqueHandle.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+
+namespace tavrix::win32 {
+
+namespace {
+
+// ReadFile and WriteFile take 32-bit counts.
+constexpr std::size_t kMaxTransfer = 1u << 30;
+
+[[noreturn]] void ThrowFileError(const wchar_t* what, const std::wstring& name) {
+    const DWORD code = GetLastError();
+    throw Error(FileErrorText(what, name, SystemErrorText(code)));
+}
+
+class Win32FileStream : public BufferedFileStream {
+public:
+    Win32FileStream(UniqueHandle file, std::wstring name)
+        : file_(std::move(file)), name_(std::move(name)) {
+        LARGE_INTEGER size{};
+        if (GetFileSizeEx(file_.get(), &size)) {
+            size_ = static_cast<std::uint64_t>(size.QuadPart);
+        }
+    }
+    ~Win32FileStream() override {
+        try {
+            Flush();
+        } catch (...) {
+            // Only a committed file matters, and Close reports its errors.
+        }
+    }
+    // Writes what is buffered and closes the file.
+    void Close() {
+        Flush();
+        file_.reset();
+    }
+    // Closes the file without writing what is buffered.
+    void Discard() {
+        DropBuffered();
+        file_.reset();
+    }
+
+protected:
+    std::size_t RawRead(std::uint8_t* data, std::size_t size) override {
+        std::size_t done = 0;
+        while (done < size) {
+            const auto chunk = static_cast<DWORD>(std::min(size - done, kMaxTransfer));
+            DWORD n = 0;
+            if (!ReadFile(file_.get(), data + done, chunk, &n, nullptr)) {
+                ThrowFileError(L"Cannot read file", name_);
+            }
+            if (n == 0) {
+                break;
+            }
+            done += n;
+        }
+        rawPosition_ += done;
+        return done;
+    }
+    void RawWrite(const std::uint8_t* data, std::size_t size) override {
+        std::size_t done = 0;
+        while (done < size) {
+            const auto chunk = static_cast<DWORD>(std::min(size - done, kMaxTransfer));
+            DWORD n = 0;
+            if (!WriteFile(file_.get(), data + done, chunk, &n, nullptr) || n == 0) {
+                ThrowFileError(L"Cannot write file", name_);
+            }
+            done += n;
+        }
+        rawPosition_ += done;
+        size_ = std::max(size_, rawPosition_);
+    }
+    void RawSeek(std::uint64_t position) override {
+        LARGE_INTEGER to{};
+        to.QuadPart = static_cast<LONGLONG>(position);
+        if (!SetFilePointerEx(file_.get(), to, nullptr, FILE_BEGIN)) {
+            ThrowFileError(L"Cannot read file", name_);
+        }
+        rawPosition_ = position;
+    }
+    std::uint64_t RawSize() const override { return size_; }
+
+private:
+    UniqueHandle file_;
+    std::wstring name_;
+    std::uint64_t size_ = 0;
+    std::uint64_t rawPosition_ = 0;
+};
+
+class Win32ReplacementFile : public ReplacementFile {
+public:
+    Win32ReplacementFile(UniqueHandle file, std::wstring temporary, std::wstring target)
+        : stream_(std::move(file), target), temporary_(std::move(temporary)),
+          target_(std::move(target)) {}
+    ~Win32ReplacementFile() override {
+        if (!done_) {
+            stream_.Discard();
+            DeleteFileW(temporary_.c_str());
+        }
+    }
+    ByteStream& Stream() override { return stream_; }
+    void Commit() override {
+        done_ = true;
+        try {
+            stream_.Close();
+        } catch (...) {
+            DeleteFileW(temporary_.c_str());
+            throw;
+        }
+        if (!MoveFileExW(temporary_.c_str(), target_.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            const DWORD code = GetLastError();
+            DeleteFileW(temporary_.c_str());
+            throw Error(FileErrorText(L"Cannot create file", target_, SystemErrorText(code)));
+        }
+    }
+
+private:
+    Win32FileStream stream_;
+    std::wstring temporary_;
+    std::wstring target_;
+    bool done_ = false;
+};
+
+std::atomic<unsigned> g_temporaryCounter{0};
+
+std::wstring TemporaryName(const std::wstring& target) {
+    wchar_t suffix[40];
+    wsprintfW(suffix, L".~%lx-%x.tmp", GetCurrentProcessId(), ++g_temporaryCounter);
+    return target + suffix;
+}
+
+} // namespace
+
+bool Win32FileAccess::IsExistingFile(const std::wstring& path) {
+    if (path.empty()) {
+        return false;
+    }
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::unique_ptr<ByteStream> Win32FileAccess::OpenForReading(const std::wstring& path) {
+    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.valid()) {
+        ThrowFileError(L"Cannot open file", path);
+    }
+    return std::make_unique<Win32FileStream>(std::move(file), path);
+}
+
+std::unique_ptr<ReplacementFile> Win32FileAccess::CreateReplacement(const std::wstring& path) {
+    for (;;) {
+        std::wstring temporary = TemporaryName(path);
+        UniqueHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file.valid()) {
+            return std::make_unique<Win32ReplacementFile>(std::move(file), std::move(temporary),
+                                                          path);
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS) {
+            ThrowFileError(L"Cannot create file", path);
+        }
+    }
+}
+
+} // namespace tavrix::win32

@@ -1,0 +1,62 @@
+#pragma once
+// Shared set-up for the clipboard file tests: a fake clipboard with the start-up formats
+// registered, a support platform that records warnings, and record builders.
+#include "clipboard/ClipboardFileFormat.h"
+#include "clipboard/ClipboardPort.h"
+#include "clipboard/RegisteredFormats.h"
+#include "fakes/FakeClipboard.h"
+#include "fakes/FakeSupportPlatform.h"
+#include "settings/Support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tavrix::testing {
+
+using Bytes = std::vector<std::uint8_t>;
+
+inline Bytes Record(ClipFormat format, const Bytes& data) {
+    const RecordHeader header = EncodeRecordHeader(format, static_cast<std::uint32_t>(data.size()));
+    Bytes out(header.begin(), header.end());
+    out.insert(out.end(), data.begin(), data.end());
+    return out;
+}
+
+inline Bytes Concat(std::initializer_list<Bytes> parts) {
+    Bytes out;
+    for (const auto& part : parts) {
+        out.insert(out.end(), part.begin(), part.end());
+    }
+    return out;
+}
+
+// The formats of a file's records, in file order; the records must be complete.
+inline std::vector<ClipFormat> RecordFormats(const Bytes& file) {
+    std::vector<ClipFormat> formats;
+    std::size_t at = 0;
+    while (at + kRecordHeaderSize <= file.size()) {
+        formats.push_back(DecodeRecordFormat(file.data() + at));
+        at += kRecordHeaderSize + DecodeRecordSize(file.data() + at + 2);
+    }
+    EXPECT_EQ(at, file.size()) << "the records do not end where the file ends";
+    return formats;
+}
+
+class ClipFileTest : public ::testing::Test {
+protected:
+    ClipFileTest() : port(fake) {
+        InitSupport(false, VersionFlags{});
+        RegisterStartupFormats(fake);
+    }
+    ~ClipFileTest() override { InitSupport(false, VersionFlags{}); }
+
+    static void SetWin7OrLater(bool on) { InitSupport(false, VersionFlags{on, on}); }
+
+    FakeSupportPlatform platform;
+    FakeClipboard fake;
+    ClipboardPort port;
+};
+
+} // namespace tavrix::testing
