@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -19,15 +20,22 @@ using Bytes = std::vector<std::uint8_t>;
 
 inline Bytes Record(ClipFormat format, const Bytes& data) {
     const RecordHeader header = EncodeRecordHeader(format, static_cast<std::uint32_t>(data.size()));
-    Bytes out(header.begin(), header.end());
-    out.insert(out.end(), data.begin(), data.end());
+    // Sized first and then filled: GCC's bounds warning misreads insert after construction.
+    Bytes out(header.size() + data.size());
+    std::copy(header.begin(), header.end(), out.begin());
+    std::copy(data.begin(), data.end(), out.begin() + static_cast<std::ptrdiff_t>(header.size()));
     return out;
 }
 
 inline Bytes Concat(std::initializer_list<Bytes> parts) {
-    Bytes out;
+    std::size_t size = 0;
     for (const auto& part : parts) {
-        out.insert(out.end(), part.begin(), part.end());
+        size += part.size();
+    }
+    Bytes out(size);
+    auto at = out.begin();
+    for (const auto& part : parts) {
+        at = std::copy(part.begin(), part.end(), at);
     }
     return out;
 }
