@@ -3,13 +3,13 @@
 // and a 4-byte field followed by their data; the fields go through a small buffer so that they
 // do not cost a system call each, while large data moves between the file and the caller's
 // memory directly, without a copy in between.
-#include "clipboard/ByteStream.h"
+#include "clipboard/DataStream.h"
 
 #include <vector>
 
 namespace tavrix {
 
-class BufferedFileStream : public ByteStream {
+class BufferedFileStream : public DataStream {
 public:
     static constexpr std::size_t kBufferSize = 64 * 1024;
 

@@ -12,11 +12,11 @@ void LoadClipboardFromFile(ClipboardPort& port, FileAccess& files, const std::ws
     }
     // The file stays open for reading, and closed to writers, until the load is done: each
     // record is read straight into the memory block that goes to the clipboard.
-    std::unique_ptr<ByteStream> stream = files.OpenForReading(name);
+    std::unique_ptr<DataStream> stream = files.OpenForReading(name);
     LoadClipboardFromStream(port, *stream);
 }
 
-bool LoadClipboardFromStream(ClipboardPort& port, ByteStream& stream) {
+bool LoadClipboardFromStream(ClipboardPort& port, DataStream& stream) {
     try {
         port.Clear();
         ClipboardOpen open(port);
@@ -31,7 +31,7 @@ bool LoadClipboardFromStream(ClipboardPort& port, ByteStream& stream) {
     }
 }
 
-bool ReadClipboardRecord(ClipboardPort& port, ByteStream& stream) {
+bool ReadClipboardRecord(ClipboardPort& port, DataStream& stream) {
     ProcessMessages();
     std::uint8_t header[kRecordHeaderSize];
     if (ReadFully(stream, std::span(header, 2)) < 2) {

@@ -1,8 +1,8 @@
 #pragma once
 // Loading a clipboard file: the clipboard is emptied, then each record's data is placed under
 // its stored format number, in file order.
-#include "clipboard/ByteStream.h"
 #include "clipboard/ClipboardPort.h"
+#include "clipboard/DataStream.h"
 
 #include <string>
 
@@ -17,12 +17,12 @@ void LoadClipboardFromFile(ClipboardPort& port, FileAccess& files, const std::ws
 // Empties the clipboard and places every record from the stream's position to its end. True
 // when the stream was read to its end or to a record that does not fit in it; false when the
 // clipboard cannot be opened or an error ended the load.
-bool LoadClipboardFromStream(ClipboardPort& port, ByteStream& stream);
+bool LoadClipboardFromStream(ClipboardPort& port, DataStream& stream);
 
 // Reads the record at the stream's position and places it when it is complete and wanted.
 // False when the stream holds no complete record any more: a short header, or a size larger
 // than the bytes left, which is neither allocated nor placed. The clipboard must be open.
-bool ReadClipboardRecord(ClipboardPort& port, ByteStream& stream);
+bool ReadClipboardRecord(ClipboardPort& port, DataStream& stream);
 
 // Bitmaps and enhanced metafiles are handles, not memory blocks, from Windows 7 on: a stored
 // block of either would not be a valid handle there.

@@ -39,7 +39,7 @@ bool IsSkipped(ClipboardPort& port, ClipFormat format, const std::wstring& name,
 
 } // namespace
 
-bool SaveClipboardToStream(ClipboardPort& port, ByteStream& stream, std::uint32_t limit) {
+bool SaveClipboardToStream(ClipboardPort& port, DataStream& stream, std::uint32_t limit) {
     try {
         ClipboardOpen open(port);
         const bool reduced = IsReducedSave(port);
@@ -58,11 +58,11 @@ bool SaveClipboardToStream(ClipboardPort& port, ByteStream& stream, std::uint32_
     }
 }
 
-bool SaveClipboardToStream(ByteStream& stream, std::uint32_t limit) {
+bool SaveClipboardToStream(DataStream& stream, std::uint32_t limit) {
     return SaveClipboardToStream(ClipboardPort::Instance(), stream, limit);
 }
 
-bool WriteClipboardFormat(ClipboardPort& port, ClipFormat format, ByteStream& stream,
+bool WriteClipboardFormat(ClipboardPort& port, ClipFormat format, DataStream& stream,
                           std::uint32_t limit) {
     ProcessMessages();
     bool written = false;

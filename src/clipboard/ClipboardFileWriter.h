@@ -1,8 +1,8 @@
 #pragma once
 // Saving the clipboard: one record per format, in the clipboard's enumeration order.
-#include "clipboard/ByteStream.h"
 #include "clipboard/ClipboardFileFormat.h"
 #include "clipboard/ClipboardPort.h"
+#include "clipboard/DataStream.h"
 
 #include <string>
 
@@ -13,13 +13,13 @@ class FileAccess;
 // Appends a record for every format that is saved to stream. True when the walk over all
 // formats ran to its end (also with no record written); false when the clipboard cannot be
 // opened or an error ended the save. Skipped formats do not make the result false.
-bool SaveClipboardToStream(ClipboardPort& port, ByteStream& stream, std::uint32_t limit);
-bool SaveClipboardToStream(ByteStream& stream, std::uint32_t limit);
+bool SaveClipboardToStream(ClipboardPort& port, DataStream& stream, std::uint32_t limit);
+bool SaveClipboardToStream(DataStream& stream, std::uint32_t limit);
 
 // Writes the record of one format, read straight from its locked block; true when it did.
 // Formats without data, without a memory block, with an empty block, or whose block holds limit
 // bytes or more give no record. The clipboard must be open.
-bool WriteClipboardFormat(ClipboardPort& port, ClipFormat format, ByteStream& stream,
+bool WriteClipboardFormat(ClipboardPort& port, ClipFormat format, DataStream& stream,
                           std::uint32_t limit);
 
 // The name a clipboard file is saved under: ".cl7" is appended when the last part of the path

@@ -2,7 +2,7 @@
 // The files the clipboard file routines read and write. The Win32 adapter uses the platform's
 // file functions (sharing modes, replacing a file in one step); StdFileAccess works on any
 // platform with the standard library.
-#include "clipboard/ByteStream.h"
+#include "clipboard/DataStream.h"
 
 #include <memory>
 #include <string>
@@ -15,7 +15,7 @@ namespace tavrix {
 class ReplacementFile {
 public:
     virtual ~ReplacementFile() = default;
-    virtual ByteStream& Stream() = 0;
+    virtual DataStream& Stream() = 0;
     // Throws Error "Cannot create file ..." when the target cannot be replaced; the temporary
     // file is removed then.
     virtual void Commit() = 0;
@@ -29,7 +29,7 @@ public:
     virtual bool IsExistingFile(const std::wstring& path) = 0;
     // Opens an existing file for reading; other programs may read it meanwhile but not write
     // it. Throws Error "Cannot open file ..." with the system's reason.
-    virtual std::unique_ptr<ByteStream> OpenForReading(const std::wstring& path) = 0;
+    virtual std::unique_ptr<DataStream> OpenForReading(const std::wstring& path) = 0;
     // Creates the temporary file that will replace path. Throws Error "Cannot create file ..."
     // with the system's reason.
     virtual std::unique_ptr<ReplacementFile> CreateReplacement(const std::wstring& path) = 0;

@@ -101,7 +101,7 @@ public:
             fs::remove(temporary_, ec);
         }
     }
-    ByteStream& Stream() override { return stream_; }
+    DataStream& Stream() override { return stream_; }
     void Commit() override {
         try {
             stream_.Close();
@@ -138,7 +138,7 @@ bool StdFileAccess::IsExistingFile(const std::wstring& path) {
     return !path.empty() && fs::is_regular_file(fs::path(path), ec);
 }
 
-std::unique_ptr<ByteStream> StdFileAccess::OpenForReading(const std::wstring& path) {
+std::unique_ptr<DataStream> StdFileAccess::OpenForReading(const std::wstring& path) {
     return std::make_unique<StdFileStream>(fs::path(path), std::ios::in, L"Cannot open file", path);
 }
 

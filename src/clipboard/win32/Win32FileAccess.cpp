@@ -107,7 +107,7 @@ public:
             DeleteFileW(temporary_.c_str());
         }
     }
-    ByteStream& Stream() override { return stream_; }
+    DataStream& Stream() override { return stream_; }
     void Commit() override {
         done_ = true;
         try {
@@ -149,7 +149,7 @@ bool Win32FileAccess::IsExistingFile(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-std::unique_ptr<ByteStream> Win32FileAccess::OpenForReading(const std::wstring& path) {
+std::unique_ptr<DataStream> Win32FileAccess::OpenForReading(const std::wstring& path) {
     UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.valid()) {

@@ -8,7 +8,7 @@ namespace tavrix::win32 {
 class Win32FileAccess : public FileAccess {
 public:
     bool IsExistingFile(const std::wstring& path) override;
-    std::unique_ptr<ByteStream> OpenForReading(const std::wstring& path) override;
+    std::unique_ptr<DataStream> OpenForReading(const std::wstring& path) override;
     std::unique_ptr<ReplacementFile> CreateReplacement(const std::wstring& path) override;
 };
 

@@ -1,5 +1,5 @@
 #include "clipboard/ClipboardFileReader.h"
-#include "clipboard/MemoryStream.h"
+#include "clipboard/MemoryDataStream.h"
 
 #include "ClipFileTestSupport.h"
 
@@ -33,7 +33,7 @@ class ClipboardReader : public ClipFileTest {
 protected:
     ClipboardReader() : spyPort(spy) { RegisterStartupFormats(spy); }
     bool Load(const Bytes& file) {
-        MemoryStream stream(file);
+        MemoryDataStream stream(file);
         return LoadClipboardFromStream(spyPort, stream);
     }
     Bytes Data(ClipFormat format) {
@@ -158,7 +158,7 @@ TEST_F(ClipboardReader, RecordTheClipboardRefusesIsLeftOutAndTheLoadGoesOn) {
         }
     } refusing;
     ClipboardPort refusingPort(refusing);
-    MemoryStream stream(Concat({Record(0xC0FF, {1, 1}), Record(cf::Dif, {3})}));
+    MemoryDataStream stream(Concat({Record(0xC0FF, {1, 1}), Record(cf::Dif, {3})}));
     EXPECT_TRUE(LoadClipboardFromStream(refusingPort, stream));
     EXPECT_EQ(refusing.CountFormats(), 1);
     EXPECT_NE(refusing.Find(cf::Dif), nullptr);

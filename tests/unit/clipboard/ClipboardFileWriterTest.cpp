@@ -1,5 +1,5 @@
 #include "clipboard/ClipboardFileWriter.h"
-#include "clipboard/MemoryStream.h"
+#include "clipboard/MemoryDataStream.h"
 #include "settings/Error.h"
 
 #include "ClipFileTestSupport.h"
@@ -16,7 +16,7 @@ using testing::RecordFormats;
 class ClipboardWriter : public ClipFileTest {
 protected:
     Bytes Save(std::uint32_t limit = MaxSavedFormatSize) {
-        MemoryStream stream;
+        MemoryDataStream stream;
         result = SaveClipboardToStream(port, stream, limit);
         return stream.Bytes();
     }
@@ -27,14 +27,14 @@ protected:
 };
 
 // Fails every write once a number of bytes went through, like a disk that fills up.
-class FillingStream : public MemoryStream {
+class FillingStream : public MemoryDataStream {
 public:
     explicit FillingStream(std::size_t room) : room_(room) {}
     void Write(std::span<const std::uint8_t> bytes) override {
         if (Size() + bytes.size() > room_) {
             throw Error(L"Disk full");
         }
-        MemoryStream::Write(bytes);
+        MemoryDataStream::Write(bytes);
     }
 
 private:
@@ -62,7 +62,7 @@ TEST_F(ClipboardWriter, EmptyClipboardGivesNoBytesAndTrue) {
 
 TEST_F(ClipboardWriter, AppendsAtTheStreamsPositionAndKeepsLargeFormatNumbers) {
     fake.Put(0xC0DE, {7, 8});
-    MemoryStream stream(Bytes{1, 2, 3});
+    MemoryDataStream stream(Bytes{1, 2, 3});
     stream.Seek(3);
     EXPECT_TRUE(SaveClipboardToStream(port, stream, MaxSavedFormatSize));
     EXPECT_EQ(stream.Bytes(), (Bytes{1, 2, 3, 0xDE, 0xC0, 2, 0, 0, 0, 7, 8}));

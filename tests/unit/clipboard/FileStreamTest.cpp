@@ -1,6 +1,6 @@
 // The buffered file stream and the replacement file of the standard-library file access.
 #include "clipboard/BufferedFileStream.h"
-#include "clipboard/MemoryStream.h"
+#include "clipboard/MemoryDataStream.h"
 #include "clipboard/StdFileAccess.h"
 
 #include <gtest/gtest.h>
@@ -112,8 +112,8 @@ TEST_F(FileStreams, ReplacementWithoutCommitLeavesTheTargetAndNoTemporaryFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
-TEST(MemoryStreams, ReadWriteAndSeekPastTheEnd) {
-    MemoryStream stream;
+TEST(MemoryDataStreams, ReadWriteAndSeekPastTheEnd) {
+    MemoryDataStream stream;
     const Bytes abc{'a', 'b', 'c'};
     stream.Write(abc);
     stream.Seek(5);

@@ -1,7 +1,7 @@
 // The clipboard file routines against Wine's real clipboard and file system.
 #include "clipboard/ClipboardFileReader.h"
 #include "clipboard/ClipboardFileWriter.h"
-#include "clipboard/MemoryStream.h"
+#include "clipboard/MemoryDataStream.h"
 #include "settings/Error.h"
 
 #include "ClipboardFileFixture.h"
@@ -60,7 +60,7 @@ TEST_F(ClipboardFileOnWine, SavedFormatsComeBackByteForByteUnderTheirNumbers) {
 
 TEST_F(ClipboardFileOnWine, PlainTextGivesTheWorkedExampleRecordFirst) {
     Put({{CF_TEXT, {'a', 'b', 'c', 0}}});
-    MemoryStream stream;
+    MemoryDataStream stream;
     ASSERT_TRUE(SaveClipboardToStream(port, stream, MaxSavedFormatSize));
     const Bytes& file = stream.Bytes();
     ASSERT_GE(file.size(), 10u);
@@ -74,7 +74,7 @@ TEST_F(ClipboardFileOnWine, EmbedSourceAndNativeAreLeftOutAndTheFormatsAfterThem
     const UINT embed = RegisterClipboardFormatW(L"Embed Source");
     const UINT native = RegisterClipboardFormatW(L"Native");
     Put({{embed, {1}}, {CF_DIF, {2}}, {native, {3}}, {CF_SYLK, {4}}});
-    MemoryStream stream;
+    MemoryDataStream stream;
     ASSERT_TRUE(SaveClipboardToStream(port, stream, MaxSavedFormatSize));
     const auto formats = RecordFormats(stream.Bytes());
     EXPECT_FALSE(Contains(formats, embed));
@@ -133,7 +133,7 @@ protected:
         ASSERT_NE(SetClipboardData(format, block), nullptr) << format;
     }
     std::vector<ClipFormat> SavedFormats() {
-        MemoryStream stream;
+        MemoryDataStream stream;
         EXPECT_TRUE(SaveClipboardToStream(port, stream, MaxSavedFormatSize));
         return RecordFormats(stream.Bytes());
     }
@@ -168,7 +168,7 @@ TEST_F(ClipboardFileOnWine, LimitLeavesOutBlocksOfItsSizeAndLarger) {
     const UINT below = RegisterClipboardFormatW(L"Tavrix Test Below");
     const UINT at = RegisterClipboardFormatW(L"Tavrix Test At");
     Put({{below, Pattern(99, 3)}, {at, Pattern(100, 4)}});
-    MemoryStream stream;
+    MemoryDataStream stream;
     ASSERT_TRUE(SaveClipboardToStream(port, stream, 100));
     EXPECT_EQ(RecordFormats(stream.Bytes()), (std::vector<ClipFormat>{ClipFormat(below)}));
     EXPECT_EQ(stream.Size(), 105u);

@@ -6,9 +6,9 @@
 
 namespace tavrix {
 
-class ByteStream {
+class DataStream {
 public:
-    virtual ~ByteStream() = default;
+    virtual ~DataStream() = default;
 
     // Reads up to buffer.size() bytes at the position and moves the position on by the number
     // read; fewer only at the end of the stream. Throws Error when the stream cannot be read.
@@ -23,6 +23,6 @@ public:
 };
 
 // Reads until buffer is full or the stream ends; returns the number of bytes read.
-std::size_t ReadFully(ByteStream& stream, std::span<std::uint8_t> buffer);
+std::size_t ReadFully(DataStream& stream, std::span<std::uint8_t> buffer);
 
 } // namespace tavrix

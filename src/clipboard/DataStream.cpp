@@ -1,8 +1,8 @@
-#include "clipboard/ByteStream.h"
+#include "clipboard/DataStream.h"
 
 namespace tavrix {
 
-std::size_t ReadFully(ByteStream& stream, std::span<std::uint8_t> buffer) {
+std::size_t ReadFully(DataStream& stream, std::span<std::uint8_t> buffer) {
     std::size_t done = 0;
     while (done < buffer.size()) {
         std::size_t n = stream.Read(buffer.subspan(done));

@@ -1,4 +1,4 @@
-#include "clipboard/MemoryStream.h"
+#include "clipboard/MemoryDataStream.h"
 
 #include "settings/Error.h"
 
@@ -8,7 +8,7 @@
 
 namespace tavrix {
 
-std::size_t MemoryStream::Read(std::span<std::uint8_t> buffer) {
+std::size_t MemoryDataStream::Read(std::span<std::uint8_t> buffer) {
     if (position_ >= bytes_.size()) {
         return 0;
     }
@@ -21,7 +21,7 @@ std::size_t MemoryStream::Read(std::span<std::uint8_t> buffer) {
     return n;
 }
 
-void MemoryStream::Write(std::span<const std::uint8_t> bytes) {
+void MemoryDataStream::Write(std::span<const std::uint8_t> bytes) {
     if (bytes.empty()) {
         return;
     }
@@ -37,7 +37,7 @@ void MemoryStream::Write(std::span<const std::uint8_t> bytes) {
     position_ = end;
 }
 
-void MemoryStream::Clear() {
+void MemoryDataStream::Clear() {
     bytes_.clear();
     position_ = 0;
 }

@@ -1,15 +1,15 @@
 #pragma once
 // A stream over a growable byte array.
-#include "clipboard/ByteStream.h"
+#include "clipboard/DataStream.h"
 
 #include <vector>
 
 namespace tavrix {
 
-class MemoryStream : public ByteStream {
+class MemoryDataStream : public DataStream {
 public:
-    MemoryStream() = default;
-    explicit MemoryStream(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
+    MemoryDataStream() = default;
+    explicit MemoryDataStream(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
 
     std::size_t Read(std::span<std::uint8_t> buffer) override;
     void Write(std::span<const std::uint8_t> bytes) override;
