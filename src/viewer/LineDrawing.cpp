@@ -40,7 +40,7 @@ void ExpandTabs(std::wstring& text, TTabExpandOptions options) {
     }
     // One pass from left to right; each tab sees the column it has in the already expanded text.
     std::wstring expanded;
-    expanded.reserve(text.size() + 8 * static_cast<std::size_t>(std::max(options.TabSize, 1)));
+    expanded.reserve(text.size() + 64);
     std::size_t from = 0;
     for (std::size_t tab = firstTab; tab != std::wstring::npos; tab = text.find(kTab, from)) {
         expanded.append(text, from, tab - from);
