@@ -45,13 +45,27 @@ std::wstring ClipboardEngine::RegisteredName(ClipFormat format) {
     return port_.Backend().RegisteredFormatName(format);
 }
 
+std::vector<ClipFormat> ClipboardEngine::OfferedFormats() {
+    // One walk through the enumeration while the caller holds the clipboard open: the same
+    // formats in the same order as asking position by position, without starting over for
+    // every position.
+    std::vector<ClipFormat> formats;
+    ClipboardBackend& backend = port_.Backend();
+    for (ClipFormat format = backend.EnumFormats(0); format != 0;
+         format = backend.EnumFormats(format)) {
+        formats.push_back(format);
+    }
+    return formats;
+}
+
 void ClipboardEngine::RebuildFormatList() {
+    formatList_.clear();
     try {
-        formatList_.clear();
+        // The list is read under one open, so both passes see the same content.
+        ClipboardOpen open(port_);
+        const std::vector<ClipFormat> formats = OfferedFormats();
         // Formats the catalogue can name, in the clipboard's order.
-        const int count = port_.FormatCount();
-        for (int i = 0; i < count; ++i) {
-            const ClipFormat format = port_.Formats(i);
+        for (ClipFormat format : formats) {
             if (!port_.HasFormat(format)) {
                 continue;
             }
@@ -61,8 +75,7 @@ void ClipboardEngine::RebuildFormatList() {
             }
         }
         // Then every other format that was registered by name.
-        for (int i = 0; i < count; ++i) {
-            const ClipFormat format = port_.Formats(i);
+        for (ClipFormat format : formats) {
             if (!port_.HasFormat(format) || !GetFormatName(format).empty()) {
                 continue;
             }
@@ -72,9 +85,9 @@ void ClipboardEngine::RebuildFormatList() {
             }
         }
         // A clipboard of nameless formats still gets one entry, so the tree is not empty.
-        if (formatList_.empty() && port_.FormatCount() > 0) {
-            const ClipFormat format = port_.Formats(0);
-            formatList_.push_back(MakeFormatListEntry(format, RegisteredName(format)));
+        if (formatList_.empty() && !formats.empty()) {
+            formatList_.push_back(
+                MakeFormatListEntry(formats.front(), RegisteredName(formats.front())));
         }
     } catch (const std::exception&) {
         // The clipboard refused to open: keep the entries found so far.
@@ -157,9 +170,7 @@ void ClipboardEngine::MeasureClipboardSize() {
     try {
         ClipboardOpen open(port_);
         const bool skipHandles = IsWin7OrLater();
-        const int count = port_.FormatCount();
-        for (int i = 0; i < count; ++i) {
-            const ClipFormat format = port_.Formats(i);
+        for (ClipFormat format : OfferedFormats()) {
             // Newer systems render these from other formats on request: costly, and their
             // handles are no memory blocks.
             if (skipHandles && (format == cf::Bitmap || format == cf::EnhMetafile)) {

@@ -57,6 +57,7 @@ private:
     void ShowOtherFormatPreview();
     void FillFormatTree();
     std::wstring RegisteredName(ClipFormat format);
+    std::vector<ClipFormat> OfferedFormats(); // clipboard open
 
     ClipboardPort& port_;
     EnginePlatform& platform_;
