@@ -64,7 +64,13 @@ public:
     std::size_t Read(std::uint8_t* destination, std::size_t count) override {
         std::size_t n = 0;
         while (n < count && position_ < size_) {
-            destination[n++] = pattern_[static_cast<std::size_t>(position_++ % pattern_.size())];
+            const auto offset = static_cast<std::size_t>(position_ % pattern_.size());
+            const auto piece = static_cast<std::size_t>(std::min<std::int64_t>(
+                {static_cast<std::int64_t>(count - n),
+                 static_cast<std::int64_t>(pattern_.size() - offset), size_ - position_}));
+            std::copy_n(pattern_.data() + offset, piece, destination + n);
+            n += piece;
+            position_ += static_cast<std::int64_t>(piece);
         }
         return n;
     }

@@ -1,10 +1,17 @@
-// Scroll bar ranges, pages and positions, set after every drawing. The vertical bar works in at
-// most 32767 steps, so one step covers many lines of a large source.
+// Scroll bar ranges, pages and positions, set after every drawing (the arithmetic is in
+// ScrollBarMath.cpp).
+#include "viewer/ScrollBarMath.h"
 #include "viewer/ZorvBinHex.h"
 
-#include <algorithm>
-
 namespace tavrix {
+
+namespace {
+
+ScrollBarState ToState(const ScrollBarSetting& setting) {
+    return {0, setting.Max, setting.Page, setting.Pos};
+}
+
+} // namespace
 
 int TZorvBinHex::MaxLineRight() {
     Canvas* canvas = surface_.Picture();
@@ -15,37 +22,26 @@ int TZorvBinHex::MaxLineRight() {
 }
 
 void TZorvBinHex::UpdateVertScrollBar() {
-    const bool everythingShown = IsTextMode(mode_) && viewPos_ == 0 && fileSize_ <= viewPageSize_;
-    if (!bufferOk_ || fileSize_ < CharSize() || everythingShown) {
-        surface_.SetVertScrollBar({});
-        return;
-    }
-    const std::int64_t lineSize = LineSize();
-    const std::int64_t max = std::clamp<std::int64_t>(fileSize_ / lineSize, 4, 32767);
-    const std::int64_t pos = std::min(viewPos_ * max / fileSize_, max);
-    std::int64_t page = 0;
-    if (!IsTextMode(mode_)) {
-        const std::int64_t pageBytes = linesCount_ * lineSize;
-        page = std::max<std::int64_t>(pageBytes * max / fileSize_, 1);
-        if (page >= max) {
-            page = max + 1;
-        }
-        page = std::min<std::int64_t>(page, 32767);
-    }
-    surface_.SetVertScrollBar(
-        {0, static_cast<int>(max), static_cast<int>(page), static_cast<int>(pos)});
+    VertScrollInput in;
+    in.BufferOK = bufferOk_;
+    in.FileSize = fileSize_;
+    in.CharSize = CharSize();
+    in.LineSize = LineSize();
+    in.TextMode = IsTextMode(mode_);
+    in.ViewPos = viewPos_;
+    in.LinesCount = linesCount_;
+    in.ViewPageSize = viewPageSize_;
+    surface_.SetVertScrollBar(ToState(VertScrollBarSetting(in)));
 }
 
 void TZorvBinHex::UpdateHorzScrollBar() {
-    const bool noBar = !bufferOk_ || fileSize_ < CharSize() || (IsTextMode(mode_) && textWrap_) ||
-                       (mode_ == vbmodeBinary && textWidthFit_ && fontMonospaced_);
-    if (noBar) {
-        surface_.SetHorzScrollBar({});
-        return;
-    }
-    const int clientWidth = surface_.ClientWidth();
-    hViewMaxWidth_ = std::max({hViewMaxWidth_, MaxLineRight(), clientWidth + hViewPos_});
-    surface_.SetHorzScrollBar({0, hViewMaxWidth_, clientWidth + 1, hViewPos_});
+    HorzScrollInput in;
+    in.Hidden = !bufferOk_ || fileSize_ < CharSize() || (IsTextMode(mode_) && textWrap_) ||
+                (mode_ == vbmodeBinary && textWidthFit_ && fontMonospaced_);
+    in.ClientWidth = surface_.ClientWidth();
+    in.HViewPos = hViewPos_;
+    in.MaxLineRight = in.Hidden ? 0 : MaxLineRight();
+    surface_.SetHorzScrollBar(ToState(HorzScrollBarSetting(in, hViewMaxWidth_)));
 }
 
 } // namespace tavrix
