@@ -244,5 +244,33 @@ TEST_F(BinHexWindowTest, PanModeDrawsTheAnchorOverThePictureOnlyOnTheScreen) {
     EXPECT_EQ(Screen().At(origin.x, origin.y), Picture().At(origin.x, origin.y));
 }
 
+TEST_F(BinHexWindowTest, FailedChecksStopAtTheWindowProcedureWithTheirText) {
+    Show(Counting(64), vbmodeHex);
+    viewer_->Model().SetViewPosRaw(1000000); // breaks the position invariant
+    SendMessageW(viewer_->Handle(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 200));
+    EXPECT_EQ(viewer_->LastError().rfind(L"Positions out of range: DrawTo", 0), 0u);
+    EXPECT_TRUE(IsWindow(viewer_->Handle()));
+}
+
+TEST_F(BinHexWindowTest, DefaultSizeAndStylesOfTheControl) {
+    BinHexWindow plain(host_, RECT{10, 10, 10, 10});
+    RECT window{};
+    GetWindowRect(plain.Handle(), &window);
+    EXPECT_EQ(window.right - window.left, 200);
+    EXPECT_EQ(window.bottom - window.top, 150);
+    const LONG_PTR style = GetWindowLongPtrW(plain.Handle(), GWL_STYLE);
+    EXPECT_NE(style & WS_CHILD, 0);
+    EXPECT_NE(style & WS_BORDER, 0);
+    wchar_t name[64] = {};
+    GetClassNameW(plain.Handle(), name, 64);
+    EXPECT_EQ(std::wstring(name), L"TZorvBinHex");
+    // Nothing shown: no scroll bars.
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    GetScrollInfo(plain.Handle(), SB_VERT, &info);
+    EXPECT_EQ(info.nMax, 0);
+}
+
 } // namespace
 } // namespace tavrix::win32
