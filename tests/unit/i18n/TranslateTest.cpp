@@ -73,7 +73,8 @@ TEST(TranslateText, UnknownLanguagesKeysAndEnglishGiveTheTextBack) {
 }
 
 TEST(TranslateText, SomeLanguagesKeepSaveInEnglish) {
-    for (std::uint16_t language : {0x0401, 0x0402, 0x0C1A, 0x0422}) {
+    const std::uint16_t languages[] = {0x0401, 0x0402, 0x0C1A, 0x0422};
+    for (std::uint16_t language : languages) {
         EXPECT_EQ(T(u"Save...", language), u"Save...") << language;
     }
     EXPECT_EQ(T(u"Save...", 0x0419), u"Сохранить...");

@@ -39,8 +39,7 @@ TEST(ParseIniInteger, HexadecimalForms) {
 
 TEST(ParseIniInteger, NoNumbers) {
     for (const wchar_t* text : {L"", L"abc", L"12abc", L"1 2", L"-", L"+", L" ", L"1.5", L"12 "}) {
-        EXPECT_EQ(ParseIniInteger(text), std::nullopt)
-            << "'" << std::string(text, text + wcslen(text)) << "'";
+        EXPECT_EQ(ParseIniInteger(text), std::nullopt) << "'" << text << "'";
     }
 }
 

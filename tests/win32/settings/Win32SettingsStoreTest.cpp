@@ -144,7 +144,7 @@ TEST_F(Win32SettingsStoreTest, KeyOnlyReadableSkipsWritesWhicheverReadMaskOpensI
                  {L"D:P(A;;0x20009;;;WD)", 0x20009},
                  {L"D:P(A;;0x1;;;WD)", 0x1}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.accessList, c.accessList + wcslen(c.accessList)));
+        SCOPED_TRACE(c.accessList);
         ASSERT_TRUE(test::SetKeyAccessList(HKEY_CURRENT_USER, kTestKey, c.accessList));
         auto registry = std::make_unique<Win32SettingsRegistry>(HKEY_CURRENT_USER, kTestKey);
         ASSERT_EQ(registry->Access(), SettingsRegistry::KeyAccess::ReadOnly) << c.accessList;
