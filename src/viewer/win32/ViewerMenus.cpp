@@ -2,6 +2,25 @@
 
 namespace tavrix::win32 {
 
+UniqueMenu CreateContextMenu(const PopupMenuItems& items) {
+    UniqueMenu menu(CreatePopupMenu());
+    if (!menu) {
+        return menu;
+    }
+    for (const PopupMenuItem& item : items) {
+        if (!item.Visible) {
+            continue;
+        }
+        if (item.Separator) {
+            AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+        } else {
+            AppendMenuW(menu.get(), MF_STRING | (item.Enabled ? MF_ENABLED : MF_GRAYED),
+                        kContextCommandBase + static_cast<UINT>(item.Command), item.Caption);
+        }
+    }
+    return menu;
+}
+
 UniqueMenu CreateEncodingMenu(const std::vector<EncodingMenuEntry>& entries) {
     UniqueMenu menu(CreatePopupMenu());
     if (!menu) {

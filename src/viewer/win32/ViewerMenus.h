@@ -1,7 +1,8 @@
 #pragma once
-// The viewer's popup menus as real menus: the two encoding menus (kept for the control's life)
-// and showing a menu at or centred on a point.
+// The viewer's popup menus as real menus: the context menu built from its model, the two encoding
+// menus (kept for the control's life), and showing a menu at or centred on a point.
 #include "viewer/EncodingMenuLayout.h"
+#include "viewer/PopupMenuModel.h"
 
 #include <windows.h>
 
@@ -43,6 +44,8 @@ private:
 inline constexpr UINT kContextCommandBase = 0x100;
 inline constexpr UINT kEncodingItemBase = 0x200;
 
+// A popup menu with the visible items of the model, each enabled as the model says.
+UniqueMenu CreateContextMenu(const PopupMenuItems& items);
 // A popup menu with the entries' columns, separators, radio items and disabled items.
 UniqueMenu CreateEncodingMenu(const std::vector<EncodingMenuEntry>& entries);
 // Checks the item whose tag is tag and unchecks every other.
