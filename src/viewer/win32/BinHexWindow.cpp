@@ -90,6 +90,10 @@ LRESULT CALLBACK BinHexWindow::WindowProc(HWND window, UINT message, WPARAM wPar
 }
 
 LRESULT BinHexWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (input_.HandleMessage(handle_, message, wParam, lParam, result)) {
+        return result;
+    }
     switch (message) {
     case WM_PAINT:
         OnPaint();
@@ -103,8 +107,6 @@ LRESULT BinHexWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_ENABLE:
         model_.SetEnabled(wParam != 0);
         return 0;
-    case WM_GETDLGCODE:
-        return DLGC_WANTARROWS;
     default:
         break;
     }
@@ -136,8 +138,7 @@ void BinHexWindow::OnSize() {
     }
     ++sizeDepth_;
     try {
-        model_.SetLastClientHeight(ClientHeight());
-        model_.Redraw();
+        model_.Resize();
     } catch (...) {
         --sizeDepth_;
         throw;

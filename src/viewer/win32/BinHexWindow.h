@@ -5,6 +5,7 @@
 #include "viewer/ZorvBinHex.h"
 #include "viewer/win32/GdiCanvas.h"
 #include "viewer/win32/PanAnchorBitmap.h"
+#include "viewer/win32/ViewerInput.h"
 
 #include <windows.h>
 
@@ -27,6 +28,7 @@ public:
 
     HWND Handle() const { return handle_; }
     TZorvBinHex& Model() { return model_; }
+    ViewerInput& Input() { return input_; }
     GdiPicture& OffscreenPicture() { return picture_; }
     // The text of the last error a message handler caught, for diagnosis.
     const std::wstring& LastError() const { return lastError_; }
@@ -52,6 +54,7 @@ private:
     HWND handle_ = nullptr;
     GdiPicture picture_;
     TZorvBinHex model_{*this};
+    ViewerInput input_{model_};
     PanAnchorBitmap anchor_;
     std::wstring lastError_;
     int sizeDepth_ = 0;

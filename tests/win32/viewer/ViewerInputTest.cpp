@@ -1,0 +1,355 @@
+// The viewer window's input under Wine: real scroll-bar, key, wheel and button messages sent to
+// the window, copying onto the real clipboard, and the encoding menus as real menus.
+#include "clipboard/ClipboardPort.h"
+#include "clipboard/win32/Win32ClipboardBackend.h"
+#include "viewer/ByteStream.h"
+#include "viewer/CodePages.h"
+#include "viewer/PanMode.h"
+#include "viewer/ViewerMessages.h"
+#include "viewer/win32/BinHexWindow.h"
+#include "viewer/win32/Win32CodepageSystem.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tavrix::win32 {
+namespace {
+
+class ViewerInputTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InitViewerTextSupport();
+        // A message box would wait for a user that never comes.
+        InstallViewerMessageBox(
+            [this](const std::wstring& text, const std::wstring&, unsigned, WindowRef) {
+                messages.push_back(text);
+                return kIdCancel;
+            });
+        ClipboardPort::Install(backend);
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"TavrixViewerInputTestParent";
+        RegisterClassW(&wc);
+        parent = CreateWindowExW(0, wc.lpszClassName, L"viewer input", WS_OVERLAPPEDWINDOW, 0, 0,
+                                 700, 500, nullptr, nullptr, wc.hInstance, nullptr);
+        ASSERT_NE(parent, nullptr) << "needs a display: run under xvfb-run";
+        ShowWindow(parent, SW_SHOW);
+        viewer = std::make_unique<BinHexWindow>(parent, RECT{0, 0, 640, 400});
+        SetFocus(viewer->Handle());
+    }
+    void TearDown() override {
+        viewer.reset();
+        if (parent != nullptr) {
+            DestroyWindow(parent);
+        }
+        ReleaseKeys();
+    }
+
+    void Show(const std::vector<std::uint8_t>& bytes, TZorvBinHexMode mode) {
+        stream.Assign(bytes);
+        Model().OpenStream(&stream, true);
+        Model().SetMode(mode);
+    }
+    void Show(const std::string& text, TZorvBinHexMode mode) {
+        Show(std::vector<std::uint8_t>(text.begin(), text.end()), mode);
+    }
+    TZorvBinHex& Model() { return viewer->Model(); }
+    HWND Handle() { return viewer->Handle(); }
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+        return SendMessageW(Handle(), message, wParam, lParam);
+    }
+    // Holds keys down as far as GetKeyState in this thread can tell.
+    static void HoldKeys(std::initializer_list<int> keys) {
+        BYTE state[256] = {};
+        for (int key : keys) {
+            state[key] = 0x80;
+        }
+        SetKeyboardState(state);
+    }
+    static void ReleaseKeys() {
+        BYTE state[256] = {};
+        SetKeyboardState(state);
+    }
+    SCROLLINFO Bar(int bar) {
+        SCROLLINFO info{};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_ALL;
+        GetScrollInfo(Handle(), bar, &info);
+        return info;
+    }
+    std::wstring ClipboardUnicode() {
+        std::wstring text = L"(none)";
+        if (OpenClipboard(nullptr)) {
+            if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+                if (auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
+                    text = p;
+                    GlobalUnlock(data);
+                }
+            }
+            CloseClipboard();
+        }
+        return text;
+    }
+    std::string ClipboardAnsi() {
+        std::string text = "(none)";
+        if (OpenClipboard(nullptr)) {
+            if (HANDLE data = GetClipboardData(CF_TEXT)) {
+                if (auto* p = static_cast<const char*>(GlobalLock(data))) {
+                    text = p;
+                    GlobalUnlock(data);
+                }
+            }
+            CloseClipboard();
+        }
+        return text;
+    }
+    static std::vector<std::uint8_t> Counting(int size) {
+        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+        for (int i = 0; i < size; ++i) {
+            bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>('a' + i % 26);
+        }
+        return bytes;
+    }
+    // Client point inside text row r at character column c (text modes).
+    LPARAM TextPoint(int c, int r) {
+        const int x = Model().LeftMargin() + c * Model().FontWidthDigits() + 1;
+        const int y = r * Model().FontHeight() + Model().FontHeight() / 2;
+        return MAKELPARAM(x, y);
+    }
+
+    Win32ClipboardBackend backend;
+    std::vector<std::wstring> messages;
+    HWND parent = nullptr;
+    std::unique_ptr<BinHexWindow> viewer;
+    MemoryStream stream;
+};
+
+TEST_F(ViewerInputTest, ScrollBarMessagesMoveTheView) {
+    Show(Counting(100000), vbmodeHex);
+    const int lines = Model().LinesCount();
+    ASSERT_GT(lines, 3);
+    int scrolls = 0;
+    Model().OnScroll = [&](TZorvBinHex&) { ++scrolls; };
+    EXPECT_EQ(Send(WM_VSCROLL, SB_PAGEDOWN), 0);
+    EXPECT_EQ(Model().ViewPos(), 16LL * lines);
+    Send(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(Model().ViewPos(), 16LL * (lines + 1));
+    Send(WM_VSCROLL, SB_LINEUP);
+    Send(WM_VSCROLL, SB_PAGEUP);
+    EXPECT_EQ(Model().ViewPos(), 0);
+    // 100000 / 16 = 6250 steps; the thumb at step 3125 is the middle.
+    EXPECT_EQ(Bar(SB_VERT).nMax, 6250);
+    Send(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 3125));
+    EXPECT_EQ(Model().ViewPos(), 50000);
+    EXPECT_EQ(Bar(SB_VERT).nPos, 3125);
+    Send(WM_VSCROLL, SB_BOTTOM);
+    EXPECT_EQ(Model().ViewPos(), Model().LastPageStart());
+    Send(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 6250)); // at the end already: stays
+    EXPECT_EQ(Model().ViewPos(), Model().LastPageStart());
+    Send(WM_VSCROLL, SB_TOP);
+    EXPECT_EQ(Model().ViewPos(), 0);
+    Send(WM_VSCROLL, SB_ENDSCROLL);
+    EXPECT_EQ(scrolls, 9);
+}
+
+TEST_F(ViewerInputTest, HorizontalBarMessages) {
+    SetWindowPos(Handle(), nullptr, 0, 0, 300, 300, SWP_NOZORDER | SWP_NOMOVE);
+    Show(Counting(1000), vbmodeHex);
+    const int maxPos = Model().MaxHViewPos();
+    ASSERT_GT(maxPos, 200);
+    Send(WM_HSCROLL, SB_LINERIGHT);
+    EXPECT_EQ(Model().HViewPos(), 200);
+    EXPECT_EQ(Bar(SB_HORZ).nPos, 200);
+    Send(WM_HSCROLL, SB_RIGHT);
+    EXPECT_EQ(Model().HViewPos(), maxPos);
+    Send(WM_HSCROLL, SB_LEFT);
+    EXPECT_EQ(Model().HViewPos(), 0);
+}
+
+TEST_F(ViewerInputTest, KeysWithExactModifiers) {
+    Show(Counting(100000), vbmodeHex);
+    const int lines = Model().LinesCount();
+    EXPECT_EQ(Send(WM_GETDLGCODE), DLGC_WANTARROWS);
+    Send(WM_KEYDOWN, VK_NEXT);
+    EXPECT_EQ(Model().ViewPos(), 16LL * lines);
+    Send(WM_KEYDOWN, VK_DOWN);
+    EXPECT_EQ(Model().ViewPos(), 16LL * (lines + 1));
+    HoldKeys({VK_SHIFT});
+    Send(WM_KEYDOWN, VK_NEXT); // Shift+Page Down is not the viewer's
+    EXPECT_EQ(Model().ViewPos(), 16LL * (lines + 1));
+    HoldKeys({VK_CONTROL});
+    Send(WM_KEYDOWN, VK_DOWN);
+    EXPECT_EQ(Model().ViewPos(), 16LL * (lines + 1));
+    Send(WM_KEYDOWN, VK_END);
+    EXPECT_EQ(Model().ViewPos(), Model().LastPageStart());
+    Send(WM_KEYDOWN, VK_HOME);
+    EXPECT_EQ(Model().ViewPos(), 0);
+    Send(WM_KEYDOWN, 'A');
+    EXPECT_EQ(Model().SelLength(), 100000);
+    ReleaseKeys();
+}
+
+TEST_F(ViewerInputTest, WheelScrollsTheSystemLinesAndCtrlWheelStepsTheFont) {
+    Show(Counting(100000), vbmodeHex);
+    UINT lines = 0;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    ASSERT_GT(lines, 0u);
+    POINT screen{10, 10};
+    ClientToScreen(Handle(), &screen);
+    const LPARAM at = MAKELPARAM(screen.x, screen.y);
+    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), at);
+    EXPECT_EQ(Model().ViewPos(), 16LL * lines);
+    // A touchpad's small deltas add up to the same.
+    for (int i = 0; i < 4; ++i) {
+        Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA / 4)), at);
+    }
+    EXPECT_EQ(Model().ViewPos(), 32LL * lines);
+    const int size = Model().Font().Size;
+    int changes = 0;
+    Model().OnOptionsChange = [&](TZorvBinHex&) { ++changes; };
+    Send(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA), at);
+    HoldKeys({VK_CONTROL});
+    Send(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA), at);
+    ReleaseKeys();
+    EXPECT_GT(Model().Font().Size, size);
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(ViewerInputTest, DragDoubleAndTripleClickSelect) {
+    Show("first line\r\nsecond word here\r\nthird\r\n", vbmodeText);
+    int changes = 0;
+    Model().OnSelectionChange = [&](TZorvBinHex&) { ++changes; };
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, TextPoint(0, 0));
+    Send(WM_MOUSEMOVE, MK_LBUTTON, TextPoint(3, 1));
+    Send(WM_MOUSEMOVE, MK_LBUTTON, TextPoint(0, 2));
+    EXPECT_EQ(changes, 0);
+    Send(WM_LBUTTONUP, 0, TextPoint(0, 2));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(Model().SelStart(), 0);
+    EXPECT_EQ(Model().SelLength(), 30);
+    EXPECT_EQ(GetFocus(), Handle());
+
+    // Double-click on the second letter of "word", then a third press.
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, TextPoint(8, 1));
+    Send(WM_LBUTTONUP, 0, TextPoint(8, 1));
+    Send(WM_LBUTTONDBLCLK, MK_LBUTTON, TextPoint(8, 1));
+    Send(WM_LBUTTONUP, 0, TextPoint(8, 1));
+    EXPECT_EQ(Model().SelText(), "word");
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, TextPoint(8, 1));
+    Send(WM_LBUTTONUP, 0, TextPoint(8, 1));
+    EXPECT_EQ(Model().SelText(), "second word here");
+}
+
+TEST_F(ViewerInputTest, MiddleButtonPansUntilAnotherPress) {
+    Show(Counting(100000), vbmodeHex);
+    Send(WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(100, 100));
+    EXPECT_TRUE(Model().PanMode());
+    POINT cursor{100, 117};
+    ClientToScreen(Handle(), &cursor);
+    ASSERT_TRUE(SetCursorPos(cursor.x, cursor.y));
+    Send(WM_TIMER, kViewerPanTimerId);
+    EXPECT_EQ(Model().ViewPos(), 16);
+    EXPECT_EQ(Model().CursorNumber(), crPanDown);
+    Send(WM_TIMER, kViewerPanTimerId);
+    EXPECT_EQ(Model().ViewPos(), 32);
+    cursor = {100, 115};
+    ClientToScreen(Handle(), &cursor);
+    SetCursorPos(cursor.x, cursor.y);
+    Send(WM_TIMER, kViewerPanTimerId);
+    EXPECT_EQ(Model().ViewPos(), 32);
+    EXPECT_EQ(Model().CursorNumber(), crPanNeutral);
+    Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    EXPECT_FALSE(Model().PanMode());
+    Send(WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(100, 100));
+    Send(WM_KEYDOWN, VK_SHIFT);
+    EXPECT_FALSE(Model().PanMode());
+}
+
+TEST_F(ViewerInputTest, CopyAsHexGivesTheSameTextInEveryEncoding) {
+    Show(std::vector<std::uint8_t>{0x41, 0x00, 0xFF}, vbmodeHex);
+    Model().SelectAll();
+    for (TZorvEncoding e : {vEncANSI, vEncOEM, vEncCyrKOI8R, vEncEBUSCanada, vEncUTF8}) {
+        Model().SetTextEncoding(e);
+        Model().ExecutePopupCommand(vpCmdCopyHex);
+        EXPECT_EQ(ClipboardAnsi(), "41 00 FF") << e;
+        EXPECT_EQ(ClipboardUnicode(), L"41 00 FF") << e;
+    }
+    Model().SetTextEncoding(vEncANSI);
+    Model().ExecutePopupCommand(vpCmdCopy);
+    EXPECT_EQ(ClipboardAnsi(), "A \xFF");
+    EXPECT_EQ(ClipboardUnicode(), L"A \u00FF"); // Wine's ANSI code page is 1252
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ViewerInputTest, CtrlCInUnicodeHexCopiesUnicodeText) {
+    Show(std::vector<std::uint8_t>{'O', 0, 'K', 0, 0xAC, 0x20}, vbmodeUHex);
+    Model().SelectAll();
+    HoldKeys({VK_CONTROL});
+    Send(WM_KEYDOWN, 'C');
+    ReleaseKeys();
+    EXPECT_EQ(ClipboardUnicode(), L"OK\u20AC");
+}
+
+TEST_F(ViewerInputTest, EncodingMenuColumnsAndUnavailableCodePages) {
+    HMENU menu = viewer->Input().EightBitMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(viewer->Input().EightBitMenu(), menu); // built once
+    const int count = GetMenuItemCount(menu);
+    EXPECT_EQ(count, 74 + 12);
+    std::vector<int> columnStarts;
+    std::vector<int> disabled;
+    int separators = 0;
+    for (int i = 0; i < count; ++i) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_DATA;
+        ASSERT_TRUE(GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info));
+        if ((info.fType & MFT_SEPARATOR) != 0) {
+            ++separators;
+            continue;
+        }
+        EXPECT_NE(info.fType & MFT_RADIOCHECK, 0u);
+        const int tag = static_cast<int>(info.dwItemData);
+        if ((info.fType & MFT_MENUBARBREAK) != 0) {
+            columnStarts.push_back(tag);
+        }
+        if ((info.fState & MFS_DISABLED) != 0) {
+            disabled.push_back(tag);
+        }
+    }
+    EXPECT_EQ(separators, 12);
+    EXPECT_EQ(columnStarts, (std::vector<int>{vEncUSOEM, vEncEBUSCanada}));
+    // Wine lacks 38598, 1047, 870 and the 20xxx EBCDIC code pages, and does not list 65001.
+    for (int tag :
+         {vEncHebISO1, vEncEBLatin1, vEncEBLatin2, vEncEBGermany, vEncEBCyrSerbian, vEncUTF8}) {
+        EXPECT_NE(std::find(disabled.begin(), disabled.end(), tag), disabled.end()) << tag;
+    }
+    for (int tag : {vEncANSI, vEncOEM, vEncCyrKOI8R, vEncEBUSCanada, vEncEBTurkishLatin5}) {
+        EXPECT_EQ(std::find(disabled.begin(), disabled.end(), tag), disabled.end()) << tag;
+    }
+    HMENU unicode = viewer->Input().UnicodeMenu();
+    ASSERT_EQ(GetMenuItemCount(unicode), 2);
+    wchar_t text[64] = {};
+    GetMenuStringW(unicode, 1, text, 63, MF_BYPOSITION);
+    EXPECT_EQ(std::wstring(text), EncodingName(vEncUnicodeBE));
+}
+
+TEST_F(ViewerInputTest, ContextMenuItemsForTheCurrentState) {
+    Show(Counting(10), vbmodeText);
+    Model().SetTextPopupCommands(PopupCommandBit(vpCmdCopy));
+    UniqueMenu menu = CreateContextMenu(Model().ContextMenuItems());
+    ASSERT_EQ(GetMenuItemCount(menu.get()), 3);
+    wchar_t text[64] = {};
+    GetMenuStringW(menu.get(), 0, text, 63, MF_BYPOSITION);
+    EXPECT_EQ(std::wstring(text), L"Copy");
+    EXPECT_NE(GetMenuState(menu.get(), 0, MF_BYPOSITION) & MF_GRAYED, 0u); // nothing selected
+}
+
+} // namespace
+} // namespace tavrix::win32
