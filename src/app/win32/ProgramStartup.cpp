@@ -1,10 +1,11 @@
 #include "app/win32/ProgramStartup.h"
 
 #include "app/CommandLine.h"
-#include "app/win32/PlaceholderWindow.h"
+#include "app/win32/MainForm.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/ClipboardFileCommands.h"
 #include "settings/Support.h"
+#include "ui/win32/MessageFilter.h"
 
 #include <windows.h>
 
@@ -26,12 +27,18 @@ void ProgramStartup::LoadFileFromCommandLine() {
 }
 
 void ProgramStartup::CreateMainWindow() {
-    window_ = std::make_unique<PlaceholderWindow>();
+    window_ = std::make_unique<TMainForm>(ClipboardPort::Instance());
+    window_->Create();
+    window_->Show();
 }
 
 int RunMessageLoop() {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        // The main window's keyboard shortcuts.
+        if (FilterMessage(msg)) {
+            continue;
+        }
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

@@ -6,7 +6,7 @@
 
 namespace tavrix::win32 {
 
-class PlaceholderWindow;
+class TMainForm;
 
 class ProgramStartup : public StartupActions {
 public:
@@ -19,7 +19,7 @@ public:
     void CreateMainWindow() override;
 
 private:
-    std::unique_ptr<PlaceholderWindow> window_;
+    std::unique_ptr<TMainForm> window_;
 };
 
 // Runs the window message loop until WM_QUIT; returns its exit code.

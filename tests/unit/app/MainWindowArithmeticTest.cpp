@@ -166,3 +166,4 @@ TEST(LinkPolicy, OpensOnlyWebAndMailAddresses) {
 
 } // namespace
 } // namespace tavrix
+

@@ -1,0 +1,186 @@
+#include "app/win32/PicturePreview.h"
+
+#include "settings/Error.h"
+
+#include <algorithm>
+
+namespace tavrix::win32 {
+
+namespace {
+constexpr wchar_t kImageClass[] = L"TavrixImage";
+constexpr wchar_t kScrollBoxClass[] = L"TavrixScrollBox";
+} // namespace
+
+void ImageControl::Create(HWND parent) {
+    RegisterClassOnce(kImageClass, 0, nullptr, LoadCursorW(nullptr, IDC_ARROW));
+    CreateWindowOfClass(kImageClass, 0, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr);
+}
+
+void ImageControl::SetIcon(HICON icon, int width, int height) {
+    HICON copy = CopyIcon(icon);
+    if (copy == nullptr) {
+        throw Error(L"Invalid icon");
+    }
+    picture_.Clear();
+    icon_.reset(copy);
+    iconWidth_ = width;
+    iconHeight_ = height;
+    if (autoSize_) {
+        SetSize(NaturalWidth(), NaturalHeight());
+    }
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+int ImageControl::NaturalWidth() const {
+    return icon_ && picture_.Empty() ? iconWidth_ : picture_.Width();
+}
+
+int ImageControl::NaturalHeight() const {
+    return icon_ && picture_.Empty() ? iconHeight_ : picture_.Height();
+}
+
+void ImageControl::SetAutoSize(bool on) {
+    autoSize_ = on;
+    if (autoSize_) {
+        // A freshly loaded bitmap or metafile replaces an icon shown before.
+        if (!picture_.Empty()) {
+            icon_.reset();
+        }
+        SetSize(NaturalWidth(), NaturalHeight());
+    }
+}
+
+void ImageControl::SetSize(int width, int height) {
+    width_ = std::max(0, width);
+    height_ = std::max(0, height);
+    SetWindowPos(Handle(), nullptr, 0, 0, width_, height_,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(Handle(), nullptr, TRUE);
+    HWND box = GetParent(Handle());
+    if (box != nullptr) {
+        SendMessageW(box, WM_SIZE, SIZE_RESTORED, 0);
+    }
+}
+
+bool ImageControl::OnPaint() {
+    PaintDC paint(Handle());
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    FillRect(paint.get(), &client, GetSysColorBrush(COLOR_WINDOW));
+    RECT target = client;
+    if (!stretch_) {
+        target.right = target.left + NaturalWidth();
+        target.bottom = target.top + NaturalHeight();
+    }
+    if (!picture_.Empty()) {
+        SetStretchBltMode(paint.get(), HALFTONE);
+        SetBrushOrgEx(paint.get(), 0, 0, nullptr);
+        picture_.Draw(paint.get(), target);
+    } else if (icon_) {
+        DrawIconEx(paint.get(), target.left, target.top, icon_.get(), target.right - target.left,
+                   target.bottom - target.top, 0, nullptr, DI_NORMAL);
+    }
+    return true;
+}
+
+void ScrollBox::Create(HWND parent, int id) {
+    RegisterClassOnce(kScrollBoxClass, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                      LoadCursorW(nullptr, IDC_ARROW));
+    CreateWindowOfClass(kScrollBoxClass, 0, L"",
+                        WS_CHILD | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL, 0, 0, 0, 0, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+    image_.Create(Handle());
+    UpdateScrollRange();
+}
+
+void ScrollBox::OnSize(UINT, int, int) {
+    UpdateScrollRange();
+}
+
+void ScrollBox::UpdateScrollRange() {
+    if (Handle() == nullptr) {
+        return;
+    }
+    // Two passes: showing one scroll bar can make room for the other disappear.
+    for (int pass = 0; pass < 2; ++pass) {
+        RECT client{};
+        GetClientRect(Handle(), &client);
+        SCROLLINFO info{};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        info.nMin = 0;
+        info.nMax = std::max(0, image_.Width() - 1);
+        info.nPage = static_cast<UINT>(std::max(0L, client.right));
+        scrollX_ =
+            std::clamp(scrollX_, 0, std::max(0, image_.Width() - static_cast<int>(client.right)));
+        info.nPos = scrollX_;
+        SetScrollInfo(Handle(), SB_HORZ, &info, TRUE);
+        info.nMax = std::max(0, image_.Height() - 1);
+        info.nPage = static_cast<UINT>(std::max(0L, client.bottom));
+        scrollY_ =
+            std::clamp(scrollY_, 0, std::max(0, image_.Height() - static_cast<int>(client.bottom)));
+        info.nPos = scrollY_;
+        SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
+    }
+    SetWindowPos(image_.Handle(), nullptr, -scrollX_, -scrollY_, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ScrollBox::ScrollTo(int x, int y) {
+    scrollX_ = x;
+    scrollY_ = y;
+    UpdateScrollRange();
+}
+
+bool ScrollBox::OnScroll(bool vertical, int request) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    GetScrollInfo(Handle(), vertical ? SB_VERT : SB_HORZ, &info);
+    int pos = info.nPos;
+    int line = 16;
+    switch (request) {
+    case SB_LINEUP:
+        pos -= line;
+        break;
+    case SB_LINEDOWN:
+        pos += line;
+        break;
+    case SB_PAGEUP:
+        pos -= static_cast<int>(info.nPage);
+        break;
+    case SB_PAGEDOWN:
+        pos += static_cast<int>(info.nPage);
+        break;
+    case SB_THUMBTRACK: // the picture follows the thumb while it is dragged
+    case SB_THUMBPOSITION:
+        pos = info.nTrackPos;
+        break;
+    case SB_TOP:
+        pos = 0;
+        break;
+    case SB_BOTTOM:
+        pos = info.nMax;
+        break;
+    default:
+        return true;
+    }
+    if (vertical) {
+        ScrollTo(scrollX_, pos);
+    } else {
+        ScrollTo(pos, scrollY_);
+    }
+    return true;
+}
+
+bool ScrollBox::OnMouseWheel(int delta, WPARAM keys) {
+    int step = -delta / WHEEL_DELTA * 48;
+    if (keys & MK_SHIFT) {
+        ScrollTo(scrollX_ + step, scrollY_);
+    } else {
+        ScrollTo(scrollX_, scrollY_ + step);
+    }
+    return true;
+}
+
+} // namespace tavrix::win32
