@@ -133,6 +133,10 @@ void TMainForm::Show(int showCommand) {
         shownOnce_ = true;
         RunReportingErrors(Handle(), [this] { FormShow(); });
     }
+    // The restored placement may have maximised the window already.
+    if (IsZoomed(Handle()) && showCommand == SW_SHOWNORMAL) {
+        showCommand = SW_SHOWMAXIMIZED;
+    }
     ShowWindow(Handle(), showCommand);
     UpdateWindow(Handle());
 }

@@ -2,10 +2,12 @@
 // links, and the texts of the user's language.
 #include "app/LinkPolicy.h"
 #include "app/WebPages.h"
+#include "app/win32/FileTypeRegistration.h"
 #include "app/win32/MainForm.h"
 #include "app/win32/MainFormSettings.h"
 #include "clipboard/ClipboardPort.h"
 #include "i18n/TranslatedTexts.h"
+#include "settings/AppIni.h"
 #include "settings/Support.h"
 #include "settings/SupportPlatform.h"
 
@@ -152,7 +154,10 @@ void TMainForm::StartClipboardMonitor() {
 void TMainForm::StopClipboardMonitor() {}
 
 void TMainForm::RunFirstStart() {
-    // PENDING (first start): the file-type registration and help page on the first start.
+    // Without the program's settings store (the window alone in a test) there is no first start.
+    if (HasAppIni()) {
+        ::tavrix::win32::RunFirstStart();
+    }
 }
 
 } // namespace tavrix::win32

@@ -1,6 +1,7 @@
 #include "app/win32/MainFormSettings.h"
 
 #include "settings/AppIni.h"
+#include "settings/win32/Win32PlacementForm.h"
 
 #include <map>
 
@@ -45,12 +46,18 @@ void WriteIntegerSetting(const std::wstring& name, std::int32_t value) {
     MemoryValues()[name] = value;
 }
 
-void SaveMainFormPlacement(HWND) {
-    // PENDING (settings store): AppIni().SaveFormPlacement with the window's placement adapter.
+void SaveMainFormPlacement(HWND window) {
+    if (HasAppIni()) {
+        Win32PlacementForm form(window, L"TMainForm");
+        AppIni().SaveFormPlacement(form, false);
+    }
 }
 
-void LoadMainFormPlacement(HWND) {
-    // PENDING (settings store): AppIni().LoadFormPlacement with the window's placement adapter.
+void LoadMainFormPlacement(HWND window) {
+    if (HasAppIni()) {
+        Win32PlacementForm form(window, L"TMainForm");
+        AppIni().LoadFormPlacement(form, false);
+    }
 }
 
 } // namespace tavrix::win32

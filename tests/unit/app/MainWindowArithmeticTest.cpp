@@ -166,4 +166,3 @@ TEST(LinkPolicy, OpensOnlyWebAndMailAddresses) {
 
 } // namespace
 } // namespace tavrix
-
