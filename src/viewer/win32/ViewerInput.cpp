@@ -10,6 +10,8 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
 namespace tavrix::win32 {
 
 namespace {
@@ -97,6 +99,8 @@ bool ViewerInput::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         return true;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
+        // A press that only ends pan mode does nothing else, so its release brings no menu.
+        skipNextContextMenu_ = viewer_.PanMode();
         ButtonDown(window, TZorvBinHex::MouseButton::Right, lParam, wParam, false);
         return false; // the default processing asks for the context menu on release
     case WM_LBUTTONUP:
@@ -168,7 +172,11 @@ void ViewerInput::ButtonDown(HWND window, TZorvBinHex::MouseButton button, LPARA
 
 void ViewerInput::ContextMenu(HWND window, LPARAM lParam) {
     POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (screen.x == -1 && screen.y == -1) {
+    const bool fromKeyboard = screen.x == -1 && screen.y == -1;
+    if (std::exchange(skipNextContextMenu_, false) && !fromKeyboard) {
+        return;
+    }
+    if (fromKeyboard) {
         // From the keyboard: no point of the text; the menu opens at the window's corner.
         viewer_.ContextMenuRequested({-1, -1});
         screen = {0, 0};

@@ -39,6 +39,7 @@ private:
     TZorvBinHex& viewer_;
     UniqueMenu eightBitMenu_;
     UniqueMenu unicodeMenu_;
+    bool skipNextContextMenu_ = false;
 };
 
 } // namespace tavrix::win32

@@ -351,5 +351,38 @@ TEST_F(ViewerInputTest, ContextMenuItemsForTheCurrentState) {
     EXPECT_NE(GetMenuState(menu.get(), 0, MF_BYPOSITION) & MF_GRAYED, 0u); // nothing selected
 }
 
+// Set by the timer that closes a menu: whether one was open when it fired.
+bool g_menuWasOpen = false;
+
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetCurrentThreadId(), &info);
+    g_menuWasOpen = (info.flags & GUI_INMENUMODE) != 0;
+    EndMenu();
+}
+
+TEST_F(ViewerInputTest, ContextMenuOpensUnlessTheRightPressEndedPanMode) {
+    Show(Counting(100), vbmodeHex);
+    POINT screen{20, 20};
+    ClientToScreen(Handle(), &screen);
+    g_menuWasOpen = false;
+    UINT_PTR timer = SetTimer(nullptr, 0, 300, CloseMenu);
+    Send(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Handle()), MAKELPARAM(screen.x, screen.y));
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(g_menuWasOpen);
+    EXPECT_EQ(Model().MouseState().MousePopupPos, (Point{20, 20}));
+
+    Send(WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(100, 100));
+    Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 20));
+    EXPECT_FALSE(Model().PanMode());
+    g_menuWasOpen = false;
+    timer = SetTimer(nullptr, 0, 300, CloseMenu);
+    Send(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Handle()), MAKELPARAM(screen.x, screen.y));
+    KillTimer(nullptr, timer);
+    EXPECT_FALSE(g_menuWasOpen);
+}
+
 } // namespace
 } // namespace tavrix::win32
