@@ -39,5 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (WideFromUtf8(Utf8FromWide(text)) != text) {
         std::abort();
     }
+    const std::string utf8 = Utf8FromWide(text);
+    if (Utf8FromUtf16Le(Utf16LeFromUtf8(utf8)) != utf8) {
+        std::abort();
+    }
+    Utf8FromUtf16Le(bytes);
     return 0;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A plain INI file in memory: "[section]" lines and "name=value" lines. Section and value names
 // match ignoring ASCII letter case, as the Windows profile functions do; lines that are not
-// touched are written back unchanged. Text is UTF-8 (files without a byte order mark).
+// touched are written back unchanged. Text is UTF-8; IniFile converts files saved as UTF-16.
 #include <optional>
 #include <string>
 #include <string_view>

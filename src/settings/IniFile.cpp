@@ -3,8 +3,25 @@
 #include "settings/Error.h"
 #include "settings/IniDocument.h"
 #include "settings/IniInteger.h"
+#include "settings/Utf8.h"
 
 namespace tavrix {
+
+namespace {
+
+constexpr std::string_view kUtf16Mark = "\xFF\xFE";
+
+bool IsUtf16(const std::string& bytes) {
+    return bytes.compare(0, kUtf16Mark.size(), kUtf16Mark) == 0;
+}
+
+// The file's text as UTF-8: files saved as "Unicode" (UTF-16 with its mark) are converted.
+std::string TextOf(const std::string& bytes) {
+    return IsUtf16(bytes) ? Utf8FromUtf16Le(std::string_view(bytes).substr(kUtf16Mark.size()))
+                          : bytes;
+}
+
+} // namespace
 
 IniFile::IniFile(std::wstring fileName, SettingsFiles& files)
     : fileName_(std::move(fileName)), files_(files) {}
@@ -15,7 +32,7 @@ std::optional<std::wstring> IniFile::ReadString(const std::wstring& section,
     if (!bytes) {
         return std::nullopt;
     }
-    std::optional<std::wstring> value = IniDocument(*bytes).Get(section, name);
+    std::optional<std::wstring> value = IniDocument(TextOf(*bytes)).Get(section, name);
     if (value && value->size() > kIniValueLimit) {
         value->resize(kIniValueLimit);
     }
@@ -24,9 +41,13 @@ std::optional<std::wstring> IniFile::ReadString(const std::wstring& section,
 
 void IniFile::WriteString(const std::wstring& section, const std::wstring& name,
                           const std::wstring& value) {
-    IniDocument document(files_.Read(fileName_).value_or(std::string()));
+    const std::string bytes = files_.Read(fileName_).value_or(std::string());
+    IniDocument document(TextOf(bytes));
     document.Set(section, name, value);
-    if (!files_.Write(fileName_, document.Bytes())) {
+    // The file keeps its encoding.
+    const std::string text = document.Bytes();
+    const std::string out = IsUtf16(bytes) ? std::string(kUtf16Mark) + Utf16LeFromUtf8(text) : text;
+    if (!files_.Write(fileName_, out)) {
         throw Error(L"Unable to write to " + fileName_);
     }
 }

@@ -89,4 +89,45 @@ std::wstring WideFromUtf8(std::string_view bytes) {
     return out;
 }
 
+std::string Utf8FromUtf16Le(std::string_view bytes) {
+    std::wstring wide;
+    wide.reserve(bytes.size() / 2);
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        char32_t unit = static_cast<unsigned char>(bytes[i]) |
+                        static_cast<char32_t>(static_cast<unsigned char>(bytes[i + 1])) << 8;
+        if constexpr (sizeof(wchar_t) == 4) {
+            if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
+                const char32_t low = static_cast<unsigned char>(bytes[i + 2]) |
+                                     static_cast<char32_t>(static_cast<unsigned char>(bytes[i + 3]))
+                                         << 8;
+                if (low >= 0xDC00 && low <= 0xDFFF) {
+                    unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+                    i += 2;
+                }
+            }
+        }
+        wide.push_back(static_cast<wchar_t>(unit));
+    }
+    return Utf8FromWide(wide);
+}
+
+std::string Utf16LeFromUtf8(std::string_view text) {
+    std::string bytes;
+    auto put = [&bytes](char32_t unit) {
+        bytes.push_back(static_cast<char>(unit & 0xFF));
+        bytes.push_back(static_cast<char>((unit >> 8) & 0xFF));
+    };
+    for (wchar_t w : WideFromUtf8(text)) {
+        auto c = static_cast<char32_t>(w);
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            put(0xD800 + (c >> 10));
+            put(0xDC00 + (c & 0x3FF));
+        } else {
+            put(c);
+        }
+    }
+    return bytes;
+}
+
 } // namespace tavrix

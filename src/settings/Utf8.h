@@ -10,4 +10,8 @@ std::string Utf8FromWide(std::wstring_view text);
 // can be read.
 std::wstring WideFromUtf8(std::string_view bytes);
 
+// UTF-16 little-endian bytes (without their byte order mark) as UTF-8, and back.
+std::string Utf8FromUtf16Le(std::string_view bytes);
+std::string Utf16LeFromUtf8(std::string_view text);
+
 } // namespace tavrix

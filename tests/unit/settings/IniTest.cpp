@@ -120,6 +120,26 @@ TEST_F(IniFileTest, ReadsAtMost2047Characters) {
     EXPECT_EQ(ini.ReadInteger(L"Main", L"Fits", 5), 1);
 }
 
+TEST_F(IniFileTest, FilesSavedAsUtf16KeepTheirEncoding) {
+    auto utf16 = [](std::string_view ascii) {
+        std::string bytes;
+        for (char c : ascii) {
+            bytes += c;
+            bytes += '\0';
+        }
+        return bytes;
+    };
+    // "[Main]", "Name=Größe" with its two non-ASCII letters, "Zoom=0x10".
+    const std::string mark("\xFF\xFE", 2);
+    const std::string letters("\xF6\0\xDF\0", 4);
+    files.files[path] = mark + utf16("[Main]\r\nName=Gr") + letters + utf16("e\r\nZoom=0x10\r\n");
+    EXPECT_EQ(ini.ReadInteger(L"Main", L"Zoom", 0), 16);
+    EXPECT_EQ(ini.ReadString(L"Main", L"Name"), L"Gr\u00F6\u00DFe");
+    ini.WriteInteger(L"Main", L"Zoom", 7);
+    EXPECT_EQ(files.files[path],
+              mark + utf16("[Main]\r\nName=Gr") + letters + utf16("e\r\nZoom=7\r\n"));
+}
+
 TEST_F(IniFileTest, UnwritableFileRaisesItsPath) {
     files.readOnly.insert(path);
     try {
