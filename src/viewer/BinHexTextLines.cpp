@@ -164,6 +164,12 @@ std::int64_t TZorvBinHex::NextLinePosText(ScanDir dir, bool toLineStart, std::in
 
 void TZorvBinHex::MoveViewByLines(int n, ScanDir dir, bool toLineStart, std::int64_t from,
                                   bool redraw) {
+    // The read up front covers a screen's worth of lines; longer moves go a screen at a time.
+    while (n > kMaxScreenLines) {
+        MoveViewByLines(kMaxScreenLines, dir, toLineStart, from, false);
+        n -= kMaxScreenLines;
+        from = viewPos_;
+    }
     // One buffer read up front covers every line that n steps can reach.
     std::int64_t p = Step(AlignPos(from), dir, static_cast<std::int64_t>(n) * maxLength_);
     p = std::clamp<std::int64_t>(p, 0, LastPos());

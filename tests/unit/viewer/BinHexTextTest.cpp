@@ -103,6 +103,21 @@ TEST_F(BinHexTextTest, AFinalLineBreakAddsNoEmptyLine) {
     EXPECT_EQ(viewer.ViewPos(), 8);
 }
 
+TEST_F(BinHexTextTest, MovesLongerThanAScreenStayWithinTheBuffer) {
+    // 1000 lines of 299 characters: moving 400 lines needs more than one buffer's reach.
+    std::string text;
+    for (int i = 0; i < 1000; ++i) {
+        text += std::string(299, static_cast<char>('a' + i % 26)) + "\n";
+    }
+    Show(text, vbmodeText);
+    viewer.MoveViewByLines(400, ScanDir::Forward, false, 0, false);
+    EXPECT_EQ(viewer.ViewPos(), 400 * 300);
+    surface.canvas.Calls.clear();
+    viewer.MoveViewByLines(390, ScanDir::Backward, false, viewer.ViewPos(), true);
+    EXPECT_EQ(viewer.ViewPos(), 10 * 300);
+    EXPECT_EQ(TextsAt(2).front(), std::wstring(299, L'k'));
+}
+
 TEST_F(BinHexTextTest, LoneCrLoneLfAndLfCrEndLines) {
     Show("A\rB", vbmodeText);
     EXPECT_EQ(TextsAt(2), (std::vector<std::wstring>{L"A", L"B"}));
