@@ -5,6 +5,7 @@
 #include "app/Zoom.h"
 #include "app/win32/MainFormSettings.h"
 #include "clipboard/ClipboardPort.h"
+#include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "settings/Error.h"
 #include "settings/Support.h"
 #include "ui/win32/ErrorBox.h"

@@ -30,6 +30,8 @@ class ClipboardPort;
 
 namespace tavrix::win32 {
 
+class TTavrixClipboardMonitor;
+
 // Command identifiers of the actions and the menu items with their own handlers.
 enum MainCommand : int {
     kActLoad = 101,
@@ -112,6 +114,7 @@ public:
     MemoryStream& PreviewStream() { return *previewStream_; }
     // The format list and summary of the clipboard monitor; null until the monitor runs.
     ClipboardEngine* Engine() { return engine_; }
+    TTavrixClipboardMonitor* Monitor() { return monitor_.get(); }
     FileDialog& OpenDialog() { return odMain_; }
     FileDialog& SaveDialog() { return sdMain_; }
     std::wstring StatusPanelText(int panel) const;
@@ -211,6 +214,7 @@ private:
     int imageHeight_ = 0;
     ViewerHost viewer_;
     std::unique_ptr<MemoryStream> previewStream_;
+    std::unique_ptr<TTavrixClipboardMonitor> monitor_;
     ClipboardEngine* engine_ = nullptr;
 
     // Layout and state.

@@ -5,7 +5,10 @@
 #include "app/win32/FileTypeRegistration.h"
 #include "app/win32/MainForm.h"
 #include "app/win32/MainFormSettings.h"
+#include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/ClipboardPort.h"
+#include "clipboard/win32/ClipboardFileCommands.h"
+#include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "i18n/TranslatedTexts.h"
 #include "settings/AppIni.h"
 #include "settings/Support.h"
@@ -20,8 +23,8 @@ void TMainForm::actLoadExecute() {
     if (!name) {
         return;
     }
-    // PENDING (clipboard files): LoadClipboardFile(*name) once the reader is in the tree.
-    (void)name;
+    // The monitor notices the new content and refreshes the tree.
+    LoadClipboardFile(*name);
 }
 
 void TMainForm::actSaveExecute() {
@@ -29,8 +32,9 @@ void TMainForm::actSaveExecute() {
     if (!name) {
         return;
     }
-    // PENDING (clipboard files): SaveClipboardFile(*name) once the writer is in the tree.
-    (void)name;
+    // The dialog proposes the name with its extension next time.
+    sdMain_.SetFileName(WithClipboardFileExtension(*name));
+    SaveClipboardFile(*name);
 }
 
 void TMainForm::actDeleteExecute() {
@@ -147,11 +151,17 @@ std::wstring TMainForm::MenuItemText(int id, bool byPosition) const {
 }
 
 void TMainForm::StartClipboardMonitor() {
-    // PENDING (clipboard engine): create the monitor with this window as its surface, start it
-    // and take the first look at the clipboard once the monitor window is in the tree.
+    monitor_ = std::make_unique<TTavrixClipboardMonitor>(port_, *this);
+    engine_ = &monitor_->Engine();
+    monitor_->StartMonitoring();
+    // The first look: tree filled, "Preview" selected and the summary shown before showing.
+    monitor_->SaveClipboardToFile();
 }
 
-void TMainForm::StopClipboardMonitor() {}
+void TMainForm::StopClipboardMonitor() {
+    engine_ = nullptr;
+    monitor_.reset();
+}
 
 void TMainForm::RunFirstStart() {
     // Without the program's settings store (the window alone in a test) there is no first start.

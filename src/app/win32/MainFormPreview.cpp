@@ -7,6 +7,7 @@
 #include "clipboard/EngineLabels.h"
 #include "clipboard/FormatListEntry.h"
 #include "clipboard/RegisteredFormats.h"
+#include "clipboard/win32/Win32Icon.h"
 #include "clipboard/win32/Win32Picture.h"
 #include "settings/Error.h"
 
@@ -208,9 +209,11 @@ ClipboardPicture& TMainForm::PreviewPicture() {
 }
 
 void TMainForm::SetPreviewIcon(const ClipboardIcon& icon) {
-    // PENDING (clipboard engine): the icon type of the Win32 engine is not in the tree yet.
-    (void)icon;
-    throw Error(L"Invalid icon");
+    const auto* platformIcon = dynamic_cast<const Win32Icon*>(&icon);
+    if (platformIcon == nullptr) {
+        throw Error(L"Invalid icon");
+    }
+    Image().SetIcon(platformIcon->Handle(), platformIcon->Width(), platformIcon->Height());
 }
 
 int TMainForm::PreviewImageWidth() const {

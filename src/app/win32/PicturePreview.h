@@ -25,8 +25,9 @@ public:
     void SetStretch(bool on) { stretch_ = on; }
     // Sizes the control; the scroll box is told to update its scroll range.
     void SetSize(int width, int height);
-    int Width() const { return width_; }
-    int Height() const { return height_; }
+    // With automatic sizing the control follows its picture at once, as soon as it is loaded.
+    int Width() const { return autoSize_ ? NaturalWidth() : width_; }
+    int Height() const { return autoSize_ ? NaturalHeight() : height_; }
 
 protected:
     bool OnPaint() override;

@@ -1,0 +1,188 @@
+// The main window over the real clipboard with its monitor: the tree, the views and the status
+// bar after the clipboard changes.
+#include "MainFormFixture.h"
+
+#include "clipboard/ClipboardEngine.h"
+
+#include <commctrl.h>
+
+#include <filesystem>
+
+namespace tavrix::test {
+namespace {
+
+using win32::TMainForm;
+using PV = PreviewView;
+
+std::vector<std::wstring> NodeTexts(HWND tree) {
+    std::vector<std::wstring> texts;
+    auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    while (item != nullptr) {
+        wchar_t buffer[256] = {};
+        TVITEMW info{};
+        info.mask = TVIF_TEXT;
+        info.hItem = item;
+        info.pszText = buffer;
+        info.cchTextMax = 256;
+        SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
+        texts.emplace_back(buffer);
+        item = reinterpret_cast<HTREEITEM>(
+            SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
+    }
+    return texts;
+}
+
+int NodeIndex(HWND tree, const std::wstring& text) {
+    auto texts = NodeTexts(tree);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (texts[i] == text) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// Lets the monitor's 50 ms timer fire and the refresh run.
+void WaitForRefresh() {
+    for (int i = 0; i < 40; ++i) {
+        PumpMessages();
+        Sleep(10);
+    }
+}
+
+std::vector<std::uint8_t> Utf16(const std::wstring& text) {
+    std::vector<std::uint8_t> bytes;
+    for (wchar_t c : text) {
+        bytes.push_back(static_cast<std::uint8_t>(c & 0xFF));
+        bytes.push_back(static_cast<std::uint8_t>(c >> 8));
+    }
+    bytes.push_back(0);
+    bytes.push_back(0);
+    return bytes;
+}
+
+TEST_F(MainFormTest, FirstLookFillsTheTreeBeforeShowingAndSelectsPreview) {
+    PutClipboard({{CF_UNICODETEXT, Utf16(L"hello")}});
+    TMainForm& f = CreateForm();
+    std::vector<std::wstring> nodes = NodeTexts(f.Tree());
+    ASSERT_GE(nodes.size(), 2u);
+    EXPECT_EQ(nodes[0], L"Preview");
+    EXPECT_NE(NodeIndex(f.Tree(), L"Unicode Text Format"), -1);
+    EXPECT_NE(NodeIndex(f.Tree(), L"Text"), -1);
+    EXPECT_EQ(f.StatusPanelText(0), L"Size : 5");
+    EXPECT_EQ(f.StatusPanelText(1), L"");
+    EXPECT_TRUE(f.IsViewVisible(PV::Viewer));
+    EXPECT_EQ(f.Viewer().Mode(), vbmodeUnicode);
+    EXPECT_TRUE(f.Viewer().TextGutter());
+    EXPECT_TRUE(f.ActionById(win32::kActSave).Enabled());
+    EXPECT_TRUE(f.ActionById(win32::kActDelete).Enabled());
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainFormTest, EachKindOfNodeShowsItsViewAndStatusTexts) {
+    std::string html = "Version:0.9\r\nStartHTML:0\r\n<b>x</b>";
+    std::string rtf = "{\\rtf1\\ansi 0123456789}";
+    UINT htmlFormat = RegisterClipboardFormatW(L"HTML Format");
+    UINT rtfFormat = RegisterClipboardFormatW(L"Rich Text Format");
+    UINT otherFormat = RegisterClipboardFormatW(L"Tavrix Test Format");
+    PutClipboard({{CF_TEXT, Bytes("abc")},
+                  {htmlFormat, Bytes(html, false)},
+                  {rtfFormat, Bytes(rtf)},
+                  {otherFormat, Bytes("12345678", false)}});
+    TMainForm& f = CreateForm();
+
+    f.SelectFormatNode(NodeIndex(f.Tree(), L"Text"));
+    EXPECT_TRUE(f.IsViewVisible(PV::Viewer));
+    EXPECT_EQ(f.Viewer().Mode(), vbmodeHex);
+    EXPECT_FALSE(f.Viewer().TextGutter());
+    std::size_t textBlock = f.PreviewStream().Bytes().size();
+    EXPECT_GE(textBlock, 4u);
+    EXPECT_EQ(f.StatusPanelText(0), L"Size : " + std::to_wstring(textBlock));
+    EXPECT_FALSE(f.StatusPanelText(1).empty());
+    EXPECT_EQ(f.StatusHint(), f.StatusPanelText(1));
+
+    f.SelectFormatNode(NodeIndex(f.Tree(), L"Unicode Text Format"));
+    EXPECT_EQ(f.Viewer().Mode(), vbmodeUHex);
+
+    f.SelectFormatNode(NodeIndex(f.Tree(), L"HTML Format"));
+    EXPECT_EQ(f.Viewer().Mode(), vbmodeText);
+    EXPECT_EQ(f.PreviewStream().Bytes().size() >= html.size(), true);
+
+    f.SelectFormatNode(NodeIndex(f.Tree(), L"Rich Text Format"));
+    EXPECT_TRUE(f.IsViewVisible(PV::RichText));
+    EXPECT_FALSE(f.IsViewVisible(PV::Viewer));
+    EXPECT_EQ(f.StatusPanelText(0), L"Size : 12");
+    EXPECT_FALSE(f.ActionById(win32::kActZoomIn).Enabled());
+
+    // A format outside the catalogue has no description.
+    f.SelectFormatNode(NodeIndex(f.Tree(), L"Tavrix Test Format"));
+    EXPECT_EQ(f.StatusPanelText(1), L"");
+    EXPECT_EQ(f.StatusHint(), L"");
+    EXPECT_EQ(f.StatusPanelText(0), L"Size : 8");
+    EXPECT_EQ(f.Viewer().Mode(), vbmodeHex);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainFormTest, BitmapNodeShowsItsSizeWhateverTheZoom) {
+    PutClipboard({{CF_DIB, Dib(640, 480)}});
+    TMainForm& f = CreateForm();
+    EXPECT_EQ(f.StatusPanelText(1), L"640 x 480");
+    EXPECT_TRUE(f.IsViewVisible(PV::Picture));
+    f.actZoomInExecute();
+    int bitmap = NodeIndex(f.Tree(), L"Bitmap");
+    ASSERT_NE(bitmap, -1);
+    f.SelectFormatNode(bitmap);
+    EXPECT_EQ(f.StatusPanelText(0), L"640 x 480");
+    EXPECT_EQ(f.Image().Width(), 1280);
+    EXPECT_TRUE(f.IsViewVisible(PV::Picture));
+    f.actZoom100Execute();
+    // The palette is no memory block: an empty viewer and size 0.
+    int palette = NodeIndex(f.Tree(), L"Palette");
+    if (palette != -1) {
+        f.SelectFormatNode(palette);
+        EXPECT_EQ(f.StatusPanelText(0), L"Size : 0");
+        EXPECT_TRUE(f.IsViewVisible(PV::Viewer));
+    }
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainFormTest, EmptiedClipboardLeavesNoNodes) {
+    PutClipboard({{CF_TEXT, Bytes("abc")}});
+    TMainForm& f = CreateForm();
+    ASSERT_FALSE(NodeTexts(f.Tree()).empty());
+    SendMessageW(f.Handle(), WM_COMMAND, MAKEWPARAM(win32::kActDelete, 0), 0);
+    WaitForRefresh();
+    EXPECT_TRUE(NodeTexts(f.Tree()).empty());
+    EXPECT_EQ(f.StatusPanelText(1), L"Clipboard is Empty.");
+    EXPECT_EQ(f.StatusPanelText(0), L"Size : 0");
+    EXPECT_FALSE(f.ActionById(win32::kActSave).Enabled());
+    EXPECT_FALSE(f.ActionById(win32::kActZoomOut).Enabled());
+}
+
+TEST_F(MainFormTest, ChangesByAnotherProgramRefreshTheTree) {
+    PutClipboard({{CF_TEXT, Bytes("abc")}});
+    TMainForm& f = CreateForm();
+    RunHelper({L"set", L"13=" + UnicodeTextHex(L"from the helper")});
+    WaitForRefresh();
+    EXPECT_EQ(NodeTexts(f.Tree())[0], L"Preview");
+    EXPECT_EQ(f.StatusPanelText(0), L"Size : 15");
+}
+
+TEST_F(MainFormTest, SaveAppendsTheFileExtension) {
+    PutClipboard({{CF_TEXT, Bytes("abc")}});
+    TMainForm& f = CreateForm();
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    std::filesystem::path base = std::filesystem::path(temp) / L"tavrix-mainform-dump";
+    std::filesystem::remove(base.wstring() + L".cl7");
+    f.SetSaveDialogOverride([&] { return std::optional<std::wstring>(base.wstring()); });
+    f.actSaveExecute();
+    EXPECT_TRUE(std::filesystem::exists(base.wstring() + L".cl7"));
+    EXPECT_GT(std::filesystem::file_size(base.wstring() + L".cl7"), 6u);
+    EXPECT_EQ(f.SaveDialog().FileName(), base.wstring() + L".cl7");
+    std::filesystem::remove(base.wstring() + L".cl7");
+    EXPECT_TRUE(errors.empty());
+}
+
+} // namespace
+} // namespace tavrix::test
