@@ -32,6 +32,22 @@ if(MINGW)
     target_link_options(cliphelper PRIVATE -municode)
 endif()
 
+# Saves the clipboard with the program's own writer, for end-to-end tests.
+add_executable(clipfiletool ${CMAKE_SOURCE_DIR}/tests/helper/ClipFileTool.cpp)
+target_link_libraries(clipfiletool PRIVATE tavrix_win32)
+tavrix_warnings(clipfiletool)
+if(MINGW)
+    target_link_options(clipfiletool PRIVATE -municode)
+endif()
+
+# Clipboard file save and load against a baseline of only the unavoidable system calls.
+add_executable(clipfilebench ${CMAKE_SOURCE_DIR}/bench/ClipFileBench.cpp)
+target_link_libraries(clipfilebench PRIVATE tavrix_win32 psapi)
+tavrix_warnings(clipfilebench)
+if(MINGW)
+    target_link_options(clipfilebench PRIVATE -municode)
+endif()
+
 # A minimal Win32 program used as the baseline of the start-up benchmark.
 add_executable(minimalwin WIN32 ${CMAKE_SOURCE_DIR}/bench/MinimalWindow.cpp)
 target_link_libraries(minimalwin PRIVATE user32)

@@ -1,0 +1,201 @@
+// Clipboard file benchmark: save and load of a large clipboard with the program's routines
+// against a baseline that makes only the unavoidable system calls. One mode per process, so
+// each process's peak working set belongs to one operation; bench/clipfile_bench.sh runs them.
+//
+//   clipfilebench setup <MiB>          puts a registered format of <MiB> MiB and a text
+//   clipfilebench save-raw <path>      GetClipboardData -> GlobalLock -> WriteFile per format
+//   clipfilebench save-tavrix <path>   the program's save
+//   clipfilebench load-raw <path>      ReadFile -> GlobalAlloc -> SetClipboardData per record
+//   clipfilebench load-tavrix <path>   the program's load
+//   clipfilebench limit <path>         blocks of 304,857,599 and 304,857,600 bytes, saved
+// Each mode prints "<mode> <milliseconds> ms, peak working set <MiB> MiB".
+#include "app/CommandLine.h"
+#include "app/win32/ApplicationWindow.h"
+#include "app/win32/ModuleInit.h"
+#include "clipboard/ClipboardFileFormat.h"
+#include "clipboard/win32/ClipboardFileCommands.h"
+#include "clipboard/win32/Win32ClipboardBackend.h"
+#include "settings/Error.h"
+
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace tavrix;
+
+double Now() {
+    LARGE_INTEGER frequency, counter;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&counter);
+    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double PeakWorkingSetMiB() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof(counters);
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
+    return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
+}
+
+void Check(bool ok, const char* what) {
+    if (!ok) {
+        std::fprintf(stderr, "failed: %s (error %lu)\n", what, GetLastError());
+        ExitProcess(1);
+    }
+}
+
+bool PutBlock(UINT format, std::size_t size, unsigned seed) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (block == nullptr) {
+        return false;
+    }
+    auto* bytes = static_cast<std::uint8_t*>(GlobalLock(block));
+    for (std::size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<std::uint8_t>(i * 31 + seed + (i >> 12));
+    }
+    GlobalUnlock(block);
+    return SetClipboardData(format, block) != nullptr;
+}
+
+void Setup(HWND owner, std::size_t mib) {
+    Check(OpenClipboard(owner), "OpenClipboard");
+    EmptyClipboard();
+    Check(PutBlock(RegisterClipboardFormatW(L"Tavrix Bench Data"), mib << 20, 1), "big block");
+    const wchar_t text[] = L"Tavrix benchmark text";
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof(text));
+    std::memcpy(GlobalLock(block), text, sizeof(text));
+    GlobalUnlock(block);
+    Check(SetClipboardData(CF_UNICODETEXT, block) != nullptr, "text");
+    CloseClipboard();
+}
+
+void WriteAll(HANDLE file, const void* data, std::size_t size) {
+    DWORD written = 0;
+    Check(WriteFile(file, data, static_cast<DWORD>(size), &written, nullptr) && written == size,
+          "WriteFile");
+}
+
+bool ReadAll(HANDLE file, void* data, std::size_t size) {
+    DWORD read = 0;
+    return ReadFile(file, data, static_cast<DWORD>(size), &read, nullptr) && read == size;
+}
+
+// The same records as the program writes, with nothing but the system calls.
+void SaveRaw(HWND owner, const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    Check(file != INVALID_HANDLE_VALUE, "CreateFileW");
+    Check(OpenClipboard(owner), "OpenClipboard");
+    for (UINT format = EnumClipboardFormats(0); format != 0;
+         format = EnumClipboardFormats(format)) {
+        HANDLE handle = GetClipboardData(format);
+        if (handle == nullptr || format == CF_BITMAP || format == CF_ENHMETAFILE) {
+            continue;
+        }
+        const void* data = GlobalLock(handle);
+        if (data == nullptr) {
+            continue;
+        }
+        const auto size = static_cast<std::uint32_t>(GlobalSize(handle));
+        const RecordHeader header = EncodeRecordHeader(static_cast<ClipFormat>(format), size);
+        WriteAll(file, header.data(), header.size());
+        WriteAll(file, data, size);
+        GlobalUnlock(handle);
+    }
+    CloseClipboard();
+    CloseHandle(file);
+}
+
+void LoadRaw(HWND owner, const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    Check(file != INVALID_HANDLE_VALUE, "CreateFileW");
+    Check(OpenClipboard(owner), "OpenClipboard");
+    EmptyClipboard();
+    RecordHeader header;
+    while (ReadAll(file, header.data(), header.size())) {
+        const std::uint32_t size = DecodeRecordSize(header.data() + 2);
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size);
+        Check(block != nullptr, "GlobalAlloc");
+        Check(ReadAll(file, GlobalLock(block), size), "ReadFile");
+        GlobalUnlock(block);
+        SetClipboardData(DecodeRecordFormat(header.data()), block);
+    }
+    CloseClipboard();
+    CloseHandle(file);
+}
+
+LONGLONG FileSize(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+        return -1;
+    }
+    return (static_cast<LONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// One real save each at the size limit and just below it.
+int Limit(HWND owner, const std::wstring& path) {
+    int failures = 0;
+    for (std::size_t size :
+         {std::size_t{MaxSavedFormatSize} - 1, std::size_t{MaxSavedFormatSize}}) {
+        Check(OpenClipboard(owner), "OpenClipboard");
+        EmptyClipboard();
+        Check(PutBlock(RegisterClipboardFormatW(L"Tavrix Bench Limit"), size, 2), "limit block");
+        CloseClipboard();
+        Check(win32::SaveClipboardFile(path), "save");
+        const LONGLONG expected = size < MaxSavedFormatSize ? static_cast<LONGLONG>(size) + 6 : 0;
+        const LONGLONG actual = FileSize(path);
+        std::printf("block of %zu bytes: file of %lld bytes (expected %lld) %s\n", size, actual,
+                    expected, actual == expected ? "ok" : "WRONG");
+        failures += actual == expected ? 0 : 1;
+    }
+    return failures == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) {
+        std::fputs("usage: clipfilebench setup <MiB> | save-raw|save-tavrix|load-raw|load-tavrix|"
+                   "limit <path>\n",
+                   stderr);
+        return 2;
+    }
+    const std::wstring mode = argv[1];
+    const std::wstring argument = argv[2];
+    win32::ProgramModules modules(CommandLine({argv[0]}));
+    try {
+        win32::ApplicationWindow application;
+        const HWND owner = application.Handle();
+        modules.Clipboard().SetOwner(owner);
+        const double start = Now();
+        if (mode == L"setup") {
+            Setup(owner, std::stoul(argument));
+        } else if (mode == L"save-raw") {
+            SaveRaw(owner, argument);
+        } else if (mode == L"save-tavrix") {
+            Check(win32::SaveClipboardFile(argument), "save");
+        } else if (mode == L"load-raw") {
+            LoadRaw(owner, argument);
+        } else if (mode == L"load-tavrix") {
+            win32::LoadClipboardFile(argument);
+        } else if (mode == L"limit") {
+            return Limit(owner, argument);
+        } else {
+            return 2;
+        }
+        const double elapsed = Now() - start;
+        std::printf("%ls %.1f ms, peak working set %.1f MiB\n", mode.c_str(), elapsed,
+                    PeakWorkingSetMiB());
+        return 0;
+    } catch (const Error& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+}

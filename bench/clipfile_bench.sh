@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Clipboard file save and load of one 256 MiB registered format plus a text, against a baseline
+# that makes only the unavoidable system calls, in the same Wine session; alternating runs,
+# medians and ratios. Also one real save at the per-format size limit and just below it.
+#   bench/clipfile_bench.sh [rounds]     (needs the windows build)
+set -u
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$root/build/windows
+run() { "$root/tools/wine-run.sh" "$build/clipfilebench.exe" "$@"; }
+rounds=${1:-5}
+dir=$(mktemp -d /tmp/tavrix-bench.XXXXXX)
+trap 'rm -rf "$dir"' EXIT
+win=$(printf 'Z:%s' "$dir" | tr / '\\')
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
+
+run setup 256 >/dev/null || exit 1
+for ((i = 0; i < rounds; i++)); do
+    for mode in save-raw save-tavrix; do
+        run "$mode" "$win\\$mode.cl7" | tee -a "$dir/$mode.log"
+    done
+done
+cmp "$dir/save-raw.cl7" "$dir/save-tavrix.cl7" && echo "saved files are identical"
+for ((i = 0; i < rounds; i++)); do
+    for mode in load-raw load-tavrix; do
+        run "$mode" "$win\\save-tavrix.cl7" | tee -a "$dir/$mode.log"
+    done
+done
+
+for op in save load; do
+    raw=$(awk '{print $2}' "$dir/$op-raw.log" | median)
+    ours=$(awk '{print $2}' "$dir/$op-tavrix.log" | median)
+    rawPeak=$(awk '{print $7}' "$dir/$op-raw.log" | median)
+    oursPeak=$(awk '{print $7}' "$dir/$op-tavrix.log" | median)
+    echo "$op: baseline $raw ms, Tavrix $ours ms, ratio $(awk "BEGIN {printf \"%.3f\", $ours / $raw}");" \
+        "peak working set baseline $rawPeak MiB, Tavrix $oursPeak MiB"
+done
+run limit "$win\\limit.cl7"
