@@ -13,8 +13,11 @@
 #include "app/win32/ApplicationWindow.h"
 #include "app/win32/ModuleInit.h"
 #include "clipboard/ClipboardFileFormat.h"
+#include "clipboard/ClipboardFileWriter.h"
+#include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/ClipboardFileCommands.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
+#include "clipboard/win32/Win32FileAccess.h"
 #include "settings/Error.h"
 
 #include <windows.h>
@@ -181,6 +184,18 @@ int wmain(int argc, wchar_t** argv) {
             SaveRaw(owner, argument);
         } else if (mode == L"save-tavrix") {
             Check(win32::SaveClipboardFile(argument), "save");
+        } else if (mode == L"save-steps") {
+            // Where the time of a save goes: the temporary file, the records, the replacement.
+            win32::Win32FileAccess files;
+            auto file = files.CreateReplacement(argument);
+            const double created = Now();
+            Check(SaveClipboardToStream(ClipboardPort::Instance(), file->Stream(),
+                                        MaxSavedFormatSize),
+                  "save");
+            const double written = Now();
+            file->Commit();
+            std::printf("steps: create %.1f ms, records %.1f ms, replace %.1f ms\n",
+                        created - start, written - created, Now() - written);
         } else if (mode == L"load-raw") {
             LoadRaw(owner, argument);
         } else if (mode == L"load-tavrix") {

@@ -116,8 +116,7 @@ public:
             DeleteFileW(temporary_.c_str());
             throw;
         }
-        if (!MoveFileExW(temporary_.c_str(), target_.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        if (!MoveFileExW(temporary_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING)) {
             const DWORD code = GetLastError();
             DeleteFileW(temporary_.c_str());
             throw Error(FileErrorText(L"Cannot create file", target_, SystemErrorText(code)));
