@@ -8,20 +8,20 @@
 namespace tavrix::win32 {
 
 // A font, brush, pen, bitmap, palette or region, deleted with DeleteObject.
-template <typename Handle> class GdiObject {
+template <typename Handle> class GdiHandle {
 public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    ~GdiObject() { reset(); }
-    GdiObject(GdiObject&& other) noexcept : handle_(other.release()) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
+    GdiHandle() = default;
+    explicit GdiHandle(Handle handle) : handle_(handle) {}
+    ~GdiHandle() { reset(); }
+    GdiHandle(GdiHandle&& other) noexcept : handle_(other.release()) {}
+    GdiHandle& operator=(GdiHandle&& other) noexcept {
         if (this != &other) {
             reset(other.release());
         }
         return *this;
     }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
+    GdiHandle(const GdiHandle&) = delete;
+    GdiHandle& operator=(const GdiHandle&) = delete;
 
     Handle get() const { return handle_; }
     Handle release() { return std::exchange(handle_, nullptr); }
@@ -37,10 +37,10 @@ private:
     Handle handle_ = nullptr;
 };
 
-using Font = GdiObject<HFONT>;
-using Brush = GdiObject<HBRUSH>;
-using Pen = GdiObject<HPEN>;
-using Bitmap = GdiObject<HBITMAP>;
+using Font = GdiHandle<HFONT>;
+using Brush = GdiHandle<HBRUSH>;
+using Pen = GdiHandle<HPEN>;
+using Bitmap = GdiHandle<HBITMAP>;
 
 // An icon made by CreateIconIndirect or copied; destroyed with DestroyIcon.
 class Icon {

@@ -76,7 +76,9 @@ TEST_F(MainFormTest, FirstLookFillsTheTreeBeforeShowingAndSelectsPreview) {
     EXPECT_TRUE(f.Viewer().TextGutter());
     EXPECT_TRUE(f.ActionById(win32::kActSave).Enabled());
     EXPECT_TRUE(f.ActionById(win32::kActDelete).Enabled());
-    EXPECT_TRUE(errors.empty());
+    EXPECT_TRUE(errors.empty()) << (errors.empty()
+                                        ? std::string()
+                                        : std::string(errors[0].begin(), errors[0].end()));
 }
 
 TEST_F(MainFormTest, EachKindOfNodeShowsItsViewAndStatusTexts) {
@@ -120,7 +122,9 @@ TEST_F(MainFormTest, EachKindOfNodeShowsItsViewAndStatusTexts) {
     EXPECT_EQ(f.StatusHint(), L"");
     EXPECT_EQ(f.StatusPanelText(0), L"Size : 8");
     EXPECT_EQ(f.Viewer().Mode(), vbmodeHex);
-    EXPECT_TRUE(errors.empty());
+    EXPECT_TRUE(errors.empty()) << (errors.empty()
+                                        ? std::string()
+                                        : std::string(errors[0].begin(), errors[0].end()));
 }
 
 TEST_F(MainFormTest, BitmapNodeShowsItsSizeWhateverTheZoom) {
@@ -143,7 +147,9 @@ TEST_F(MainFormTest, BitmapNodeShowsItsSizeWhateverTheZoom) {
         EXPECT_EQ(f.StatusPanelText(0), L"Size : 0");
         EXPECT_TRUE(f.IsViewVisible(PV::Viewer));
     }
-    EXPECT_TRUE(errors.empty());
+    EXPECT_TRUE(errors.empty()) << (errors.empty()
+                                        ? std::string()
+                                        : std::string(errors[0].begin(), errors[0].end()));
 }
 
 TEST_F(MainFormTest, EmptiedClipboardLeavesNoNodes) {
@@ -181,7 +187,9 @@ TEST_F(MainFormTest, SaveAppendsTheFileExtension) {
     EXPECT_GT(std::filesystem::file_size(base.wstring() + L".cl7"), 6u);
     EXPECT_EQ(f.SaveDialog().FileName(), base.wstring() + L".cl7");
     std::filesystem::remove(base.wstring() + L".cl7");
-    EXPECT_TRUE(errors.empty());
+    EXPECT_TRUE(errors.empty()) << (errors.empty()
+                                        ? std::string()
+                                        : std::string(errors[0].begin(), errors[0].end()));
 }
 
 } // namespace

@@ -201,7 +201,10 @@ TEST_F(MainFormTest, OnlyLeftClicksOnWebLinksOpen) {
 }
 
 TEST_F(MainFormTest, ClearWhileAnotherProgramHoldsTheClipboardReportsTheError) {
+    // Clearing is offered only while the clipboard holds something.
+    PutClipboard({{CF_TEXT, Bytes("abc")}});
     TMainForm& f = CreateForm();
+    ASSERT_TRUE(f.ActionById(win32::kActDelete).Enabled());
     HelperProcess holder({L"hold", L"3000"});
     ASSERT_EQ(holder.ReadLine(), "holding");
     SendMessageW(f.Handle(), WM_COMMAND, MAKEWPARAM(win32::kActDelete, 0), 0);
