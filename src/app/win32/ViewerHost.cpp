@@ -1,51 +1,57 @@
 #include "app/win32/ViewerHost.h"
 
-#include "ui/win32/Gdi.h"
-
 namespace tavrix::win32 {
 
-namespace {
-constexpr wchar_t kClassName[] = L"TavrixViewerHost";
-}
-
 void ViewerHost::Create(HWND parent, int id) {
-    RegisterClassOnce(kClassName, 0, nullptr, LoadCursorW(nullptr, IDC_IBEAM));
-    CreateWindowOfClass(kClassName, 0, L"", WS_CHILD | WS_BORDER | WS_VSCROLL | WS_HSCROLL, 0, 0, 0,
-                        0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
-    ShowScrollBar(Handle(), SB_BOTH, FALSE);
+    window_ = std::make_unique<BinHexWindow>(parent, RECT{}, id);
+    ShowWindow(window_->Handle(), SW_HIDE);
 }
 
 bool ViewerHost::OpenStream(ByteStream* stream, bool redraw) {
-    if (stream == stream_) {
-        return true;
-    }
-    stream_ = stream;
-    shownSize_ = stream_ != nullptr ? stream_->Size() : 0;
-    if (redraw) {
-        Redraw();
-    }
-    return true;
+    return window_->Model().OpenStream(stream, redraw);
 }
 
 void ViewerHost::SetMode(TZorvBinHexMode mode) {
     // Assigning the mode reopens the stream, so a refilled stream shows its new content.
-    mode_ = mode;
-    shownSize_ = stream_ != nullptr ? stream_->Size() : 0;
-    Redraw();
+    window_->Model().SetMode(mode);
+}
+
+TZorvBinHexMode ViewerHost::Mode() const {
+    return window_->Model().Mode();
+}
+
+void ViewerHost::SetTextGutter(bool on) {
+    window_->Model().SetTextGutter(on);
+}
+
+bool ViewerHost::TextGutter() const {
+    return window_->Model().TextGutter();
+}
+
+void ViewerHost::SetTextUrlHilight(bool on) {
+    window_->Model().SetTextUrlHilight(on);
+}
+
+void ViewerHost::SetTextGutterLinesStep(int step) {
+    window_->Model().SetTextGutterLinesStep(step);
+}
+
+int ViewerHost::FontSize() const {
+    return window_->Model().Font().Size;
+}
+
+void ViewerHost::SetFontSize(int points) {
+    ViewerFont font = window_->Model().Font();
+    font.Size = points;
+    window_->Model().SetFont(font);
 }
 
 void ViewerHost::Redraw() {
-    if (Handle() != nullptr) {
-        InvalidateRect(Handle(), nullptr, TRUE);
-    }
+    window_->Model().Redraw();
 }
 
-bool ViewerHost::OnPaint() {
-    PaintDC paint(Handle());
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    FillRect(paint.get(), &client, GetSysColorBrush(COLOR_WINDOW));
-    return true;
+std::int64_t ViewerHost::ShownSize() const {
+    return window_->Model().FileSize();
 }
 
 } // namespace tavrix::win32

@@ -12,6 +12,7 @@
 #include "support/MessageWindow.h"
 #include "ui/win32/ErrorBox.h"
 #include "ui/win32/MessageFilter.h"
+#include "viewer/win32/Win32CodepageSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +53,8 @@ protected:
         backend_ = std::make_unique<win32::Win32ClipboardBackend>(owner_.get());
         ClipboardPort::Install(*backend_);
         RegisterStartupFormats(*backend_);
+        // The viewer's encodings, as the program builds them at start-up.
+        win32::InitViewerTextSupport();
         win32::SetErrorReporter([this](HWND, const std::wstring& text) { errors.push_back(text); });
     }
     void TearDown() override {
