@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Start-up benchmark: the size of Tavrix.exe, and the median wall time of "Tavrix.exe /CLOSE"
 # against minimalwin.exe (a program that only creates and destroys a window), both under the
-# same Wine in one run, alternating, after one warm-up run each.
+# same Wine in one run, alternating, after one warm-up run each. Then the same with the window
+# shown: Tavrix.exe and "minimalwin.exe show" each run until the test helper, which watches for
+# their window every 10 ms, sees it visible and asks it to close.
 #   bench/startup.sh [runs]        (default 21 runs of each)
 # Without DISPLAY it runs itself on a virtual display, so the baseline's window is real.
 # Targets: Tavrix.exe at most 2 MB, time ratio at most 1.5.
@@ -14,7 +16,7 @@ if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$root/bench/startup.sh" "$runs"
 fi
 
-cmake --preset windows >/dev/null && cmake --build --preset windows --target Tavrix minimalwin >/dev/null || exit 1
+cmake --preset windows >/dev/null && cmake --build --preset windows --target Tavrix minimalwin cliphelper >/dev/null || exit 1
 build=$root/build/windows
 tavrix=$build/Tavrix.exe
 minimal=$build/minimalwin.exe
@@ -45,6 +47,31 @@ for ((i = 0; i < runs; i++)); do
     tavrix_times+=("$(time_ms "$tavrix" /CLOSE)")
     minimal_times+=("$(time_ms "$minimal")")
 done
+# shown_ms <caption prefix> <exe> <arguments...>: wall time of one run ended by the helper as
+# soon as the program's window is visible.
+shown_ms() {
+    local caption=$1 helper
+    shift
+    "$wine_bin" "$build/cliphelper.exe" close "$caption" 60 </dev/null >/dev/null 2>&1 &
+    helper=$!
+    sleep 1 # the helper is watching by now
+    time_ms "$@"
+    wait "$helper"
+}
+# No welcome page in the browser when the window is first shown in this prefix.
+"$wine_bin" reg add 'HKCU\Software\Norvane\Tavrix' /v FirstStarted /t REG_DWORD /d 1 /f \
+    </dev/null >/dev/null 2>&1
+shown_ms Tavrix "$tavrix" >/dev/null
+shown_ms Minimal "$minimal" show >/dev/null
+tavrix_shown=()
+minimal_shown=()
+for ((i = 0; i < runs; i++)); do
+    tavrix_shown+=("$(shown_ms Tavrix "$tavrix")")
+    minimal_shown+=("$(shown_ms Minimal "$minimal" show)")
+done
+tavrix_shown_median=$(printf '%s\n' "${tavrix_shown[@]}" | median)
+minimal_shown_median=$(printf '%s\n' "${minimal_shown[@]}" | median)
+
 tavrix_median=$(printf '%s\n' "${tavrix_times[@]}" | median)
 minimal_median=$(printf '%s\n' "${minimal_times[@]}" | median)
 ratio=$(awk -v t="$tavrix_median" -v m="$minimal_median" 'BEGIN { printf "%.2f", t / m }')
@@ -54,4 +81,7 @@ printf 'Tavrix.exe size:            %d bytes (%.2f MB; target <= 2 MB)\n' "$size
 printf 'Tavrix.exe /CLOSE median:   %s ms over %d runs\n' "$tavrix_median" "$runs"
 printf 'minimalwin.exe median:      %s ms over %d runs\n' "$minimal_median" "$runs"
 printf 'ratio:                      %s (target <= 1.5)\n' "$ratio"
+printf 'Tavrix.exe window shown:    %s ms median over %d runs (start to exit)\n' "$tavrix_shown_median" "$runs"
+printf 'minimalwin.exe show:        %s ms median over %d runs\n' "$minimal_shown_median" "$runs"
+printf 'ratio with window shown:    %s\n' "$(awk -v t="$tavrix_shown_median" -v m="$minimal_shown_median" 'BEGIN { printf "%.2f", t / m }')"
 WINEPREFIX=$build/wineprefix wineserver -k >/dev/null 2>&1

@@ -24,7 +24,8 @@ if(MINGW)
 endif()
 
 # The test helper: "another program" that holds, sets and lists the clipboard.
-add_executable(cliphelper ${CMAKE_SOURCE_DIR}/tests/helper/ClipHelper.cpp)
+add_executable(cliphelper ${CMAKE_SOURCE_DIR}/tests/helper/ClipHelper.cpp
+                          ${CMAKE_SOURCE_DIR}/tests/helper/WindowInspector.cpp)
 target_link_libraries(cliphelper PRIVATE user32 gdi32)
 target_compile_definitions(cliphelper PRIVATE ${TAVRIX_WIN32_DEFINES})
 tavrix_warnings(cliphelper)
@@ -46,6 +47,14 @@ target_link_libraries(clipfilebench PRIVATE tavrix_win32 psapi)
 tavrix_warnings(clipfilebench)
 if(MINGW)
     target_link_options(clipfilebench PRIVATE -municode)
+endif()
+
+# Time from another program's clipboard change to the main window showing it.
+add_executable(refreshlatencybench ${CMAKE_SOURCE_DIR}/bench/RefreshLatencyBench.cpp)
+target_link_libraries(refreshlatencybench PRIVATE tavrix_win32)
+tavrix_warnings(refreshlatencybench)
+if(MINGW)
+    target_link_options(refreshlatencybench PRIVATE -municode)
 endif()
 
 # A minimal Win32 program used as the baseline of the start-up benchmark.

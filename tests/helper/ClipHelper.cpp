@@ -19,8 +19,12 @@
 //   window <prefix> <seconds> wait for another process's visible top-level window whose caption
 //                             starts with <prefix> and print its caption
 //   close <prefix> <seconds>  the same, then ask that window to close
+//   inspect <prefix> <seconds> the same, then print its tree items, selected item and status
+//                             bar panels
 //
 // Output is UTF-8. Exit code 0 on success, 1 on a failed command, 2 when dialog times out.
+#include "WindowInspector.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -562,7 +566,7 @@ BOOL CALLBACK FindCaptioned(HWND window, LPARAM data) {
     return TRUE;
 }
 
-bool FindWindowAndClose(const std::wstring& prefix, DWORD seconds, bool close) {
+HWND FindCaptionedWindow(const std::wstring& prefix, DWORD seconds) {
     DWORD start = GetTickCount();
     WindowSearch search{prefix};
     while (search.found == nullptr) {
@@ -570,16 +574,47 @@ bool FindWindowAndClose(const std::wstring& prefix, DWORD seconds, bool close) {
         if (search.found == nullptr) {
             if (GetTickCount() - start >= seconds * 1000) {
                 Print(L"no window");
-                return false;
+                return nullptr;
             }
-            Sleep(50);
+            Sleep(10);
         }
     }
+    return search.found;
+}
+
+bool FindWindowAndClose(const std::wstring& prefix, DWORD seconds, bool close) {
+    HWND window = FindCaptionedWindow(prefix, seconds);
+    if (window == nullptr) {
+        return false;
+    }
     if (close) {
-        Print(L"closing: " + WindowText(search.found));
-        PostMessageW(search.found, WM_CLOSE, 0, 0);
+        Print(L"closing: " + WindowText(window));
+        PostMessageW(window, WM_CLOSE, 0, 0);
     } else {
-        Print(L"window: " + WindowText(search.found));
+        Print(L"window: " + WindowText(window));
+    }
+    return true;
+}
+
+// Prints the window's caption, the sizes of its client area and its tree ("client: W x H",
+// "tree: W x H"), the tree's items ("node: ...", then "selected: ...") and the status bar's
+// panels ("panel <n>: ...").
+bool Inspect(const std::wstring& prefix, DWORD seconds) {
+    HWND window = FindCaptionedWindow(prefix, seconds);
+    if (window == nullptr) {
+        return false;
+    }
+    const cliphelper::WindowContents contents = cliphelper::InspectWindow(window);
+    Print(L"window: " + WindowText(window));
+    const auto size = [](SIZE s) { return std::to_wstring(s.cx) + L" x " + std::to_wstring(s.cy); };
+    Print(L"client: " + size(contents.client));
+    Print(L"tree: " + size(contents.tree));
+    for (const auto& node : contents.nodes) {
+        Print(L"node: " + node);
+    }
+    Print(L"selected: " + contents.selected);
+    for (std::size_t i = 0; i < contents.panels.size(); ++i) {
+        Print(L"panel " + std::to_wstring(i) + L": " + contents.panels[i]);
     }
     return true;
 }
@@ -587,8 +622,9 @@ bool FindWindowAndClose(const std::wstring& prefix, DWORD seconds, bool close) {
 // ---- the command loop ----
 
 bool IsCommand(const std::wstring& word) {
-    static const wchar_t* const commands[] = {L"hold", L"set",   L"clear", L"list",
-                                              L"get",  L"count", L"sleep", L"dialog"};
+    static const wchar_t* const commands[] = {L"hold",   L"set",   L"clear",  L"list",
+                                              L"get",    L"count", L"sleep",  L"dialog",
+                                              L"window", L"close", L"inspect"};
     for (const wchar_t* command : commands) {
         if (word == command) {
             return true;
@@ -641,6 +677,11 @@ int Run(const std::vector<std::wstring>& args) {
             if (!Dialog(ParseNumber(next(L"seconds"), L"dialog"))) {
                 return 2;
             }
+        } else if (command == L"inspect") {
+            const std::wstring prefix = next(L"caption");
+            if (!Inspect(prefix, ParseNumber(next(L"seconds"), L"inspect"))) {
+                return 2;
+            }
         } else if (command == L"window" || command == L"close") {
             const std::wstring prefix = next(L"caption");
             if (!FindWindowAndClose(prefix, ParseNumber(next(L"seconds"), L"window"),
@@ -662,8 +703,9 @@ int wmain(int argc, wchar_t** argv) {
     } catch (const Failure& failure) {
         Write(STD_ERROR_HANDLE, L"cliphelper: " + failure.text + L"\n");
         return 1;
-    } catch (const std::exception&) {
-        Write(STD_ERROR_HANDLE, L"cliphelper: unexpected failure\n");
+    } catch (const std::exception& error) {
+        const std::string what = error.what();
+        Write(STD_ERROR_HANDLE, L"cliphelper: " + std::wstring(what.begin(), what.end()) + L"\n");
         return 1;
     }
 }

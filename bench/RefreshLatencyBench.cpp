@@ -1,0 +1,168 @@
+// Refresh latency benchmark (run by bench/refresh-latency.sh under Wine): the main window runs
+// in this process while another process (cliphelper) puts a new Unicode text on the clipboard,
+// 20 times. For each change it measures
+//   - the latency: from the moment this process sees the clipboard's sequence number change to
+//     the moment the tree and the summary show the new text (the 50 ms coalescing delay of the
+//     clipboard monitor is part of it);
+//   - the work: the time spent handling the timer message that ran the refresh.
+//   refreshlatencybench [changes]
+#include "app/CommandLine.h"
+#include "app/win32/ApplicationWindow.h"
+#include "app/win32/MainForm.h"
+#include "app/win32/ModuleInit.h"
+#include "clipboard/ClipboardPort.h"
+#include "clipboard/win32/TavrixClipboardMonitor.h"
+#include "clipboard/win32/Win32ClipboardBackend.h"
+#include "ui/win32/MessageFilter.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace tavrix;
+using win32::TTavrixClipboardMonitor;
+
+double NowMs() {
+    static const double frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return static_cast<double>(f.QuadPart) / 1000.0;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) / frequency;
+}
+
+std::wstring HelperPath() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring result = path;
+    return result.substr(0, result.find_last_of(L"\\/") + 1) + L"cliphelper.exe";
+}
+
+// Starts "cliphelper set 13=<text>"; the caller closes the returned process handle.
+HANDLE PutTextFromAnotherProcess(const std::wstring& text) {
+    std::wstring hex;
+    wchar_t digits[8];
+    for (wchar_t c : text + L'\0') {
+        std::swprintf(digits, 8, L"%02x%02x", c & 0xFF, (c >> 8) & 0xFF);
+        hex += digits;
+    }
+    std::wstring command = L"\"" + HelperPath() + L"\" set 13=" + hex;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &startup, &process)) {
+        return nullptr;
+    }
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+// Handles waiting messages as the program's loop does; returns the time spent in the timer
+// message that raised the monitor's refresh count, or a negative value.
+double Pump(TTavrixClipboardMonitor& monitor) {
+    double refreshWork = -1;
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT || win32::FilterMessage(msg)) {
+            continue;
+        }
+        const int before = monitor.Core().Refreshes();
+        const double start = NowMs();
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+        if (msg.message == WM_TIMER && monitor.Core().Refreshes() != before) {
+            refreshWork = NowMs() - start;
+        }
+    }
+    return refreshWork;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+int Run(int changes) {
+    win32::ProgramModules modules(CommandLine({L"refreshlatencybench"}));
+    win32::ApplicationWindow application;
+    modules.Clipboard().SetOwner(application.Handle());
+    win32::TMainForm form(ClipboardPort::Instance());
+    form.Create();
+    form.Show(SW_SHOWNOACTIVATE);
+    TTavrixClipboardMonitor& monitor = *form.Monitor();
+
+    std::vector<double> latencies, works;
+    int extraRefreshes = 0;
+    for (int round = 0; round <= changes; ++round) { // round 0 warms up
+        const std::wstring text = L"Refresh latency round " + std::to_wstring(round);
+        const std::wstring size = L"Size : " + std::to_wstring(text.size());
+        const DWORD sequence = GetClipboardSequenceNumber();
+        HANDLE helper = PutTextFromAnotherProcess(text);
+        if (helper == nullptr) {
+            std::printf("cannot start cliphelper.exe\n");
+            return 1;
+        }
+        double changed = -1, shown = -1, work = -1;
+        const double limit = NowMs() + 10000;
+        while (shown < 0 && NowMs() < limit) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
+            if (changed < 0 && GetClipboardSequenceNumber() != sequence) {
+                changed = NowMs();
+            }
+            const double refreshWork = Pump(monitor);
+            if (refreshWork >= 0) {
+                work = refreshWork;
+                if (form.StatusPanelText(0) == size && changed >= 0) {
+                    shown = NowMs();
+                }
+            }
+        }
+        WaitForSingleObject(helper, 10000);
+        CloseHandle(helper);
+        // Any further refresh for the same change would show here.
+        const int refreshes = monitor.Core().Refreshes();
+        const double settle = NowMs() + 300;
+        while (NowMs() < settle) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+            Pump(monitor);
+        }
+        if (shown < 0) {
+            std::printf("round %d: the new text never showed\n", round);
+            return 1;
+        }
+        if (round > 0) {
+            latencies.push_back(shown - changed);
+            works.push_back(work);
+            extraRefreshes += monitor.Core().Refreshes() - refreshes;
+        }
+    }
+    std::printf("changes: %d\n", changes);
+    std::printf("latency median %.1f ms (min %.1f, max %.1f); coalescing delay 50 ms\n",
+                Median(latencies), *std::min_element(latencies.begin(), latencies.end()),
+                *std::max_element(latencies.begin(), latencies.end()));
+    std::printf("refresh work median %.2f ms (min %.2f, max %.2f)\n", Median(works),
+                *std::min_element(works.begin(), works.end()),
+                *std::max_element(works.begin(), works.end()));
+    std::printf("refreshes after the shown one: %d\n", extraRefreshes);
+    return 0;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    try {
+        return Run(argc > 1 ? _wtoi(argv[1]) : 20);
+    } catch (...) {
+        std::printf("failed\n");
+        return 1;
+    }
+}
