@@ -108,7 +108,7 @@ int Run(int changes) {
         const DWORD sequence = GetClipboardSequenceNumber();
         HANDLE helper = PutTextFromAnotherProcess(text);
         if (helper == nullptr) {
-            std::printf("cannot start cliphelper.exe\n");
+            std::printf("cannot start %ls (error %lu)\n", HelperPath().c_str(), GetLastError());
             return 1;
         }
         double changed = -1, shown = -1, work = -1;

@@ -3,7 +3,7 @@
 # when something is missing.
 set -eu
 packages=(cmake g++ make libgtest-dev libgmock-dev googletest clang-format git
-          g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth xclip x11-utils
+          g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xauth xclip x11-utils
           imagemagick locales fonts-noto-cjk)
 missing=()
 for p in "${packages[@]}"; do

@@ -19,7 +19,9 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 
-wine_bin=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
+# Debian installs the 64-bit loader as /usr/lib/wine/wine64; its "wine" wrapper would also
+# look for the 32-bit one and say so on standard error.
+wine_bin=$(command -v wine64 || { [ -x /usr/lib/wine/wine64 ] && echo /usr/lib/wine/wine64; } || command -v wine)
 
 server_socket() {
     local id

@@ -13,6 +13,7 @@
 //   get <fmt> <path>          write a format's memory block to a file
 //   count                     print the number of offered formats
 //   sleep <ms>                stay alive (keeps the clipboard bridge to X11 running)
+//   stamp                     print the system time in milliseconds since 1970
 //   dialog <seconds>          wait for another process's dialog box (class #32770), print its
 //                             caption, the text of its static controls and its buttons, then
 //                             press its first button
@@ -619,12 +620,22 @@ bool Inspect(const std::wstring& prefix, DWORD seconds) {
     return true;
 }
 
+// The system time as a Unix time in milliseconds, comparable with the host's clock under Wine.
+unsigned long long MillisecondsSinceUnixEpoch() {
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    const unsigned long long ticks =
+        (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    constexpr unsigned long long kUnixEpoch = 116444736000000000ULL; // 1970 in 100 ns ticks
+    return (ticks - kUnixEpoch) / 10000;
+}
+
 // ---- the command loop ----
 
 bool IsCommand(const std::wstring& word) {
-    static const wchar_t* const commands[] = {L"hold",   L"set",   L"clear",  L"list",
-                                              L"get",    L"count", L"sleep",  L"dialog",
-                                              L"window", L"close", L"inspect"};
+    static const wchar_t* const commands[] = {L"hold",   L"set",   L"clear",   L"list",
+                                              L"get",    L"count", L"sleep",   L"dialog",
+                                              L"window", L"close", L"inspect", L"stamp"};
     for (const wchar_t* command : commands) {
         if (word == command) {
             return true;
@@ -671,6 +682,8 @@ int Run(const std::vector<std::wstring>& args) {
             Get(format, next(L"file name"));
         } else if (command == L"count") {
             Print(std::to_wstring(CountClipboardFormats()));
+        } else if (command == L"stamp") {
+            Print(std::to_wstring(MillisecondsSinceUnixEpoch()));
         } else if (command == L"sleep") {
             Sleep(ParseNumber(next(L"milliseconds"), L"sleep"));
         } else if (command == L"dialog") {
