@@ -1,4 +1,6 @@
 #include "MainFormFixture.h"
+#include "settings/AppIni.h"
+#include "settings/win32/AppIniSetup.h"
 
 #include <commctrl.h>
 
@@ -126,6 +128,47 @@ TEST_F(MainFormTest, MeasuredMenuItemsKeepTheirHeightAt96Dpi) {
 class MainFormAt120Dpi : public MainFormTest {
     int PixelsPerInch() const override { return 120; }
 };
+
+// The registry store of this prefix, emptied before and after.
+class MainFormWithStore : public MainFormTest {
+protected:
+    void SetUp() override {
+        MainFormTest::SetUp();
+        RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
+        win32::CreateAppIni(false);
+        AppIni().WriteBool(L"FirstStarted", true);
+    }
+    void TearDown() override {
+        form.reset();
+        win32::ReleaseAppIni();
+        RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
+        MainFormTest::TearDown();
+    }
+    static constexpr const wchar_t* kKey = L"SOFTWARE\\Norvane\\Tavrix";
+};
+
+TEST_F(MainFormWithStore, TreeWidthAndPlacementComeBackAtTheNextStart) {
+    TMainForm& first = CreateForm();
+    first.SetTreeWidth(201);
+    SetWindowPos(first.Handle(), nullptr, 40, 30, 700, 500, SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpMessages();
+    form.reset();
+    PumpMessages();
+    EXPECT_EQ(AppIni().ReadInteger(L"FormatsWidth", 0), 201);
+    EXPECT_EQ(AppIni().ReadInteger(L"TMainFormState", -1), 0);
+
+    TMainForm& second = CreateForm();
+    EXPECT_EQ(second.TreeWidth(), 201);
+    EXPECT_EQ(ChildRect(second.Handle(), second.Tree()).right -
+                  ChildRect(second.Handle(), second.Tree()).left,
+              201);
+    RECT r{};
+    GetWindowRect(second.Handle(), &r);
+    EXPECT_EQ(r.left, 40);
+    EXPECT_EQ(r.top, 30);
+    EXPECT_EQ(r.right - r.left, 700);
+    EXPECT_EQ(r.bottom - r.top, 500);
+}
 
 TEST_F(MainFormAt120Dpi, ApplyDpiLayoutScalesHeightsAndPictures) {
     TMainForm& f = CreateForm();
