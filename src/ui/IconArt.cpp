@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 namespace tavrix {
 
@@ -32,25 +31,28 @@ public:
 
     void Rect(double x0, double y0, double x1, double y1, Color c) {
         double l = Snap(x0), t = Snap(y0), r = Snap(x1), b = Snap(y1);
-        Fill(c, [=](double x, double y) { return x >= l && x < r && y >= t && y < b; });
+        Fill(c, {l, t, r, b},
+             [=](double x, double y) { return x >= l && x < r && y >= t && y < b; });
     }
     // A rectangle with a border of the given width in whole pixels.
     void FramedRect(double x0, double y0, double x1, double y1, Color border, Color inside,
                     double borderUnits = 1.0) {
         double w = Stroke(borderUnits);
         double l = Snap(x0), t = Snap(y0), r = Snap(x1), b = Snap(y1);
-        Fill(border, [=](double x, double y) { return x >= l && x < r && y >= t && y < b; });
-        Fill(inside, [=](double x, double y) {
+        Fill(border, {l, t, r, b},
+             [=](double x, double y) { return x >= l && x < r && y >= t && y < b; });
+        Fill(inside, {l, t, r, b}, [=](double x, double y) {
             return x >= l + w && x < r - w && y >= t + w && y < b - w;
         });
     }
     void Circle(double cx, double cy, double radius, Color c) {
         double x0 = Exact(cx), y0 = Exact(cy), rr = Exact(radius);
-        Fill(c, [=](double x, double y) { return Sq(x - x0) + Sq(y - y0) <= rr * rr; });
+        Fill(c, {x0 - rr, y0 - rr, x0 + rr, y0 + rr},
+             [=](double x, double y) { return Sq(x - x0) + Sq(y - y0) <= rr * rr; });
     }
     void Ring(double cx, double cy, double outer, double width, Color c) {
         double x0 = Exact(cx), y0 = Exact(cy), ro = Exact(outer), ri = ro - Stroke(width);
-        Fill(c, [=](double x, double y) {
+        Fill(c, {x0 - ro, y0 - ro, x0 + ro, y0 + ro}, [=](double x, double y) {
             double d = Sq(x - x0) + Sq(y - y0);
             return d <= ro * ro && d >= ri * ri;
         });
@@ -59,7 +61,9 @@ public:
     void Line(double ax, double ay, double bx, double by, double width, Color c) {
         double x0 = Exact(ax), y0 = Exact(ay), x1 = Exact(bx), y1 = Exact(by);
         double half = std::max(0.75, Exact(width) / 2);
-        Fill(c, [=](double x, double y) {
+        const Box box{std::min(x0, x1) - half, std::min(y0, y1) - half, std::max(x0, x1) + half,
+                      std::max(y0, y1) + half};
+        Fill(c, box, [=](double x, double y) {
             double dx = x1 - x0, dy = y1 - y0;
             double len2 = dx * dx + dy * dy;
             double t = len2 == 0 ? 0 : std::clamp(((x - x0) * dx + (y - y0) * dy) / len2, 0.0, 1.0);
@@ -67,10 +71,13 @@ public:
         });
     }
     void Polygon(std::vector<std::pair<double, double>> points, Color c) {
+        Box box{1e9, 1e9, -1e9, -1e9};
         for (auto& p : points) {
             p = {Snap(p.first), Snap(p.second)};
+            box = {std::min(box.left, p.first), std::min(box.top, p.second),
+                   std::max(box.right, p.first), std::max(box.bottom, p.second)};
         }
-        Fill(c, [points](double x, double y) {
+        Fill(c, box, [points](double x, double y) {
             bool inside = false;
             for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
                 auto [xi, yi] = points[i];
@@ -99,6 +106,9 @@ public:
     }
 
 private:
+    struct Box {
+        double left, top, right, bottom;
+    };
     struct Premultiplied {
         double r, g, b, a;
     };
@@ -108,9 +118,14 @@ private:
     }
 
     // Composites the colour over what is there, weighted by the covered part of each pixel.
-    void Fill(Color c, const std::function<bool(double, double)>& inside) {
-        for (int py = 0; py < size_; ++py) {
-            for (int px = 0; px < size_; ++px) {
+    // Only the pixels that the box (in pixel coordinates) touches can be covered.
+    template <class Inside> void Fill(Color c, const Box& box, const Inside& inside) {
+        const int top = std::max(0, static_cast<int>(std::floor(box.top)));
+        const int bottom = std::min(size_, static_cast<int>(std::ceil(box.bottom)) + 1);
+        const int left = std::max(0, static_cast<int>(std::floor(box.left)));
+        const int right = std::min(size_, static_cast<int>(std::ceil(box.right)) + 1);
+        for (int py = top; py < bottom; ++py) {
+            for (int px = left; px < right; ++px) {
                 int hits = 0;
                 for (int sy = 0; sy < kSamples; ++sy) {
                     for (int sx = 0; sx < kSamples; ++sx) {
