@@ -13,6 +13,8 @@
 //   get <fmt> <path>          write a format's memory block to a file
 //   count                     print the number of offered formats
 //   sleep <ms>                stay alive (keeps the clipboard bridge to X11 running)
+//   lock <path> <ms>          open the file allowing no other opener, print "locked", keep it
+//                             open <ms> ms
 //   stamp                     print the system time in milliseconds since 1970
 //   dialog <seconds>          wait for another process's dialog box (class #32770), print its
 //                             caption, the text of its static controls and its buttons, then
@@ -409,6 +411,17 @@ void Hold(DWORD milliseconds) {
     Sleep(milliseconds);
 }
 
+// Opens the file allowing no other opener, prints "locked", keeps it open, then closes it.
+void LockFile(const std::wstring& path, DWORD milliseconds) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        Fail(L"cannot open " + path);
+    }
+    Print(L"locked");
+    Sleep(milliseconds);
+    CloseHandle(file);
+}
+
 std::wstring FormatName(UINT format) {
     wchar_t buffer[256];
     int length = GetClipboardFormatNameW(format, buffer, 256);
@@ -633,9 +646,9 @@ unsigned long long MillisecondsSinceUnixEpoch() {
 // ---- the command loop ----
 
 bool IsCommand(const std::wstring& word) {
-    static const wchar_t* const commands[] = {L"hold",   L"set",   L"clear",   L"list",
-                                              L"get",    L"count", L"sleep",   L"dialog",
-                                              L"window", L"close", L"inspect", L"stamp"};
+    static const wchar_t* const commands[] = {L"hold",    L"set",   L"clear",  L"list",   L"get",
+                                              L"count",   L"sleep", L"dialog", L"window", L"close",
+                                              L"inspect", L"stamp", L"lock"};
     for (const wchar_t* command : commands) {
         if (word == command) {
             return true;
@@ -682,6 +695,9 @@ int Run(const std::vector<std::wstring>& args) {
             Get(format, next(L"file name"));
         } else if (command == L"count") {
             Print(std::to_wstring(CountClipboardFormats()));
+        } else if (command == L"lock") {
+            const std::wstring path = next(L"file name");
+            LockFile(path, ParseNumber(next(L"milliseconds"), L"lock"));
         } else if (command == L"stamp") {
             Print(std::to_wstring(MillisecondsSinceUnixEpoch()));
         } else if (command == L"sleep") {

@@ -15,7 +15,6 @@
 
 #include <cstring>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace tavrix::win32::testing {
@@ -153,38 +152,6 @@ protected:
     ClipboardPort port;
     Win32FileAccess files;
     std::wstring folder;
-};
-
-// Another thread with its own window holds the clipboard open while it lives.
-class ClipboardHolder {
-public:
-    ClipboardHolder() {
-        thread_ = std::thread([this] {
-            HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                          nullptr, nullptr);
-            opened_ = OpenClipboard(window) != FALSE;
-            SetEvent(ready_);
-            WaitForSingleObject(release_, INFINITE);
-            if (opened_) {
-                CloseClipboard();
-            }
-            DestroyWindow(window);
-        });
-        WaitForSingleObject(ready_, INFINITE);
-    }
-    ~ClipboardHolder() {
-        SetEvent(release_);
-        thread_.join();
-        CloseHandle(ready_);
-        CloseHandle(release_);
-    }
-    bool Holds() const { return opened_; }
-
-private:
-    HANDLE ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    HANDLE release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    bool opened_ = false;
-    std::thread thread_;
 };
 
 } // namespace tavrix::win32::testing

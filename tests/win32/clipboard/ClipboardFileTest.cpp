@@ -5,6 +5,7 @@
 #include "settings/Error.h"
 
 #include "ClipboardFileFixture.h"
+#include "support/HelperProcess.h"
 
 #include <algorithm>
 
@@ -13,7 +14,6 @@ namespace {
 
 using testing::Bytes;
 using testing::ClipboardFileFixture;
-using testing::ClipboardHolder;
 using testing::Pattern;
 
 std::vector<ClipFormat> RecordFormats(const Bytes& file) {
@@ -174,14 +174,14 @@ TEST_F(ClipboardFileOnWine, LimitLeavesOutBlocksOfItsSizeAndLarger) {
     EXPECT_EQ(stream.Size(), 105u);
 }
 
-TEST_F(ClipboardFileOnWine, SaveWhileAnotherThreadHoldsTheClipboardKeepsTheOldFile) {
+TEST_F(ClipboardFileOnWine, SaveWhileAnotherProgramHoldsTheClipboardKeepsTheOldFile) {
     Put({{CF_DIF, {1}}});
     const std::wstring path = folder + L"kept.cl7";
     const Bytes old = Pattern(1000, 5);
     WriteFileBytes(path, old);
     {
-        ClipboardHolder holder;
-        ASSERT_TRUE(holder.Holds());
+        test::HelperProcess holder({L"hold", L"1500"});
+        ASSERT_EQ(holder.ReadLine(), "holding");
         EXPECT_FALSE(SaveClipboardToFile(port, files, path));
     }
     EXPECT_EQ(ReadFileBytes(path), old);
@@ -190,13 +190,13 @@ TEST_F(ClipboardFileOnWine, SaveWhileAnotherThreadHoldsTheClipboardKeepsTheOldFi
     EXPECT_EQ(platform.messages[0], L"Cannot save the clipboard to \"" + path + L"\"!");
 }
 
-TEST_F(ClipboardFileOnWine, LoadWhileAnotherThreadHoldsTheClipboardPlacesNothing) {
+TEST_F(ClipboardFileOnWine, LoadWhileAnotherProgramHoldsTheClipboardPlacesNothing) {
     Put({{CF_DIF, {1}}});
     const std::wstring path = folder + L"in.cl7";
     WriteFileBytes(path, {0x04, 0x00, 0x01, 0x00, 0x00, 0x00, 0x09});
     {
-        ClipboardHolder holder;
-        ASSERT_TRUE(holder.Holds());
+        test::HelperProcess holder({L"hold", L"1500"});
+        ASSERT_EQ(holder.ReadLine(), "holding");
         auto stream = files.OpenForReading(path);
         EXPECT_FALSE(LoadClipboardFromStream(port, *stream));
     }
