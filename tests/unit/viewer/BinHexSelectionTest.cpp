@@ -240,6 +240,14 @@ TEST_F(BinHexSelectionTest, ALargeSelectionCopiesItsFirst16MiB) {
     EXPECT_EQ(big.reads, reads + 1); // one read, straight from the source
     EXPECT_EQ(viewer.SelText(10).size(), 10u);
     EXPECT_EQ(viewer.ViewPos(), 0);
+    // The copy holds the same 16 MiB, zeros as blanks, and its terminating zero.
+    viewer.CopyToClipboard(false);
+    const auto* copied = clipboard.Find(cf::Text);
+    ASSERT_NE(copied, nullptr);
+    ASSERT_EQ(copied->bytes.size(), 16777217u);
+    EXPECT_EQ(copied->bytes[251], ' ');
+    EXPECT_EQ(copied->bytes[16777215], 16777215 % 251);
+    EXPECT_EQ(copied->bytes[16777216], 0);
 }
 
 TEST_F(BinHexSelectionTest, AnUnreadableSelectionIsReportedAndNothingIsCopied) {
