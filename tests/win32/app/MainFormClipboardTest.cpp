@@ -165,6 +165,21 @@ TEST_F(MainFormTest, EmptiedClipboardLeavesNoNodes) {
     EXPECT_FALSE(f.ActionById(win32::kActZoomOut).Enabled());
 }
 
+TEST_F(MainFormTest, StartingOnAnEmptyClipboardOffersNeitherSaveNorZoom) {
+    PutClipboard({});
+    TMainForm& f = CreateForm();
+    WaitForRefresh();
+    EXPECT_EQ(f.StatusPanelText(1), L"Clipboard is Empty.");
+    for (int id : {win32::kActSave, win32::kActDelete, win32::kActZoomOut, win32::kActZoomIn,
+                   win32::kActZoom100}) {
+        EXPECT_FALSE(f.ActionById(id).Enabled()) << id;
+    }
+    // The toolbar shows them greyed ("Zoom to 100%" has no button).
+    for (int id : {win32::kActSave, win32::kActDelete, win32::kActZoomOut, win32::kActZoomIn}) {
+        EXPECT_FALSE(SendMessageW(f.Toolbar(), TB_ISBUTTONENABLED, id, 0)) << id;
+    }
+}
+
 TEST_F(MainFormTest, ChangesByAnotherProgramRefreshTheTree) {
     PutClipboard({{CF_TEXT, Bytes("abc")}});
     TMainForm& f = CreateForm();
