@@ -17,6 +17,7 @@ fi
 step "the translation under LANG=de_DE.UTF-8"
 # A new server picks up the session's language.
 WINEPREFIX=$TAVRIX_WINEPREFIX wineserver -k </dev/null >/dev/null 2>&1
+WINEPREFIX=$TAVRIX_WINEPREFIX wineserver -w </dev/null >/dev/null 2>&1
 output=$(LOCPATH=$locales LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 TAVRIX_EXPECT_UI_LANGUAGE=0x0407 \
     timeout 120 "$WINE_RUN" "$tests_exe" --gtest_filter='DisplayLanguageTest.*' 2>&1)
 status=$?
@@ -25,4 +26,5 @@ expect_eq "exit code of the German run" 0 "$status"
 echo "$output" | grep -q '\[       OK \] DisplayLanguageTest.GermanSessionShowsGermanTexts' ||
     fail "the German check did not run"
 WINEPREFIX=$TAVRIX_WINEPREFIX wineserver -k </dev/null >/dev/null 2>&1
+WINEPREFIX=$TAVRIX_WINEPREFIX wineserver -w </dev/null >/dev/null 2>&1
 echo PASS

@@ -18,7 +18,9 @@ e2e_cleanup() {
     for pid in "${e2e_background[@]}"; do
         kill "$pid" 2>/dev/null
     done
+    # Wait for the server to be gone, so that the next test starts a fresh one.
     WINEPREFIX=$TAVRIX_WINEPREFIX wineserver -k </dev/null >/dev/null 2>&1
+    WINEPREFIX=$TAVRIX_WINEPREFIX wineserver -w </dev/null >/dev/null 2>&1
     rm -rf "$E2E_TMP"
 }
 trap e2e_cleanup EXIT
