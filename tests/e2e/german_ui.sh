@@ -7,12 +7,7 @@ tests_exe=$TAVRIX_BUILD_DIR/tavrix_win32_tests.exe
 [ -f "$tests_exe" ] || fail "missing $tests_exe"
 
 step "building the de_DE.UTF-8 locale"
-locales=$E2E_TMP/locale
-mkdir -p "$locales"
-if ! localedef -i de_DE -f UTF-8 "$locales/de_DE.UTF-8" >/dev/null 2>&1; then
-    echo "SKIP: cannot build the de_DE.UTF-8 locale (localedef or its sources missing)"
-    exit 77
-fi
+build_locale de_DE
 
 step "the translation under LANG=de_DE.UTF-8"
 # A new server picks up the session's language.

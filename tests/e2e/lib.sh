@@ -99,3 +99,54 @@ put_known_clipboard() {
     helper set "13=$(utf16_hex 'Tavrix e2e ✓')" "Tavrix E2E Format=00ff10" ||
         fail "the helper could not set the clipboard"
 }
+
+# ---- the main window, seen from another process ----
+
+# What the helper reads of the Tavrix window: "client:", "tree:", "node:", "selected:" and
+# "panel <n>:" lines.
+window_contents() {
+    helper inspect Tavrix 10 | tr -d '\r'
+}
+
+# wait_for_window_line <line>: the window's contents once they hold that line (else the last
+# ones read, and status 1).
+wait_for_window_line() {
+    local out
+    for _ in $(seq 1 60); do
+        out=$(window_contents)
+        if grep -qxF "$1" <<<"$out"; then
+            echo "$out"
+            return 0
+        fi
+        sleep 0.25
+    done
+    echo "$out"
+    return 1
+}
+
+# window_screenshot <name>: the Tavrix window as <build dir>/screenshots/<name>.png.
+window_screenshot() {
+    local id shots=$TAVRIX_BUILD_DIR/screenshots
+    mkdir -p "$shots"
+    sleep 0.5 # let the views paint
+    id=$(xwininfo -root -tree 2>/dev/null | grep -m1 '"Tavrix' | awk '{print $1}')
+    import -window "${id:-root}" "$shots/$1.png" || fail "no screenshot $1"
+    echo "screenshot: $shots/$1.png"
+}
+
+# no_welcome_page: the first start in this prefix opens no page in the browser.
+no_welcome_page() {
+    "$WINE_RUN" reg add 'HKCU\Software\Norvane\Tavrix' /v FirstStarted /t REG_DWORD /d 1 /f \
+        >/dev/null 2>&1 || fail "cannot write the settings"
+}
+
+# build_locale <name, e.g. de_DE>: builds <name>.UTF-8 under $E2E_TMP/locale and sets LOCPATH's
+# value in $locales; exits as skipped when the system cannot build it.
+build_locale() {
+    locales=$E2E_TMP/locale
+    mkdir -p "$locales"
+    if ! localedef -i "$1" -f UTF-8 "$locales/$1.UTF-8" >/dev/null 2>&1; then
+        echo "SKIP: cannot build the $1.UTF-8 locale (localedef or its sources missing)"
+        exit 77
+    fi
+}

@@ -9,39 +9,8 @@ need_display
 command -v xclip >/dev/null || fail "xclip is not installed"
 command -v import >/dev/null || fail "ImageMagick's import is not installed"
 CLIPFILETOOL_EXE=${CLIPFILETOOL_EXE:-$TAVRIX_BUILD_DIR/clipfiletool.exe}
-shots=$TAVRIX_BUILD_DIR/screenshots
-mkdir -p "$shots"
 
-# No welcome page in the browser on this first start.
-"$WINE_RUN" reg add 'HKCU\Software\Norvane\Tavrix' /v FirstStarted /t REG_DWORD /d 1 /f \
-    >/dev/null 2>&1 || fail "cannot write the settings"
-
-inspect() {
-    helper inspect Tavrix 10 | tr -d '\r'
-}
-
-# wait_for_line <line>: the window's contents once they hold that line (the last ones read else).
-wait_for_line() {
-    local out
-    for _ in $(seq 1 60); do
-        out=$(inspect)
-        if grep -qxF "$1" <<<"$out"; then
-            echo "$out"
-            return 0
-        fi
-        sleep 0.25
-    done
-    echo "$out"
-    return 1
-}
-
-screenshot() {
-    local id
-    sleep 0.5 # let the views paint
-    id=$(xwininfo -root -tree 2>/dev/null | grep -m1 '"Tavrix 4.0"' | awk '{print $1}')
-    import -window "${id:-root}" "$shots/$1.png" || fail "no screenshot $1"
-    echo "screenshot: $shots/$1.png"
-}
+no_welcome_page
 
 nodes() { grep '^node: ' <<<"$1" | sed 's/^node: //' | paste -sd'|'; }
 panel() { sed -n "s/^panel $2: //p" <<<"$1"; }
@@ -58,48 +27,48 @@ helper clear || fail "cannot clear the clipboard"
 step "Tavrix.exe starts on an empty clipboard"
 tavrix_start "$TAVRIX_EXE"
 helper window Tavrix 60 >/dev/null || fail "no Tavrix window"
-out=$(wait_for_line "panel 1: Clipboard is Empty.") || fail "not empty: $out"
+out=$(wait_for_window_line "panel 1: Clipboard is Empty.") || fail "not empty: $out"
 expect_eq "nodes of an empty clipboard" "" "$(nodes "$out")"
 expect_eq "size of an empty clipboard" "Size : 0" "$(panel "$out" 0)"
-screenshot main-empty
+window_screenshot main-empty
 
 step "xclip puts a text"
 text='Tavrix outside text ä✓'
 printf '%s' "$text" >"$E2E_TMP/text.txt"
 xclip_puts "$E2E_TMP/text.txt"
-out=$(wait_for_line "node: Unicode Text Format") || fail "the text never showed: $out"
+out=$(wait_for_window_line "node: Unicode Text Format") || fail "the text never showed: $out"
 echo "$out"
 expect_eq "nodes of the text" "Preview|Unicode Text Format|Locale Identifier|Text|OEM Text" \
     "$(nodes "$out")"
 expect_eq "selected node" "selected: Preview" "$(grep '^selected: ' <<<"$out")"
 expect_eq "size of the text" "Size : ${#text}" "$(panel "$out" 0)"
-screenshot main-text
+window_screenshot main-text
 
 step "xclip puts an HTML fragment"
 printf '%s' '<p><b>Tavrix</b> outside <i>HTML</i></p>' >"$E2E_TMP/page.html"
 xclip_puts "$E2E_TMP/page.html" -t text/html
-out=$(wait_for_line "node: HTML Format") || fail "the HTML never showed: $out"
+out=$(wait_for_window_line "node: HTML Format") || fail "the HTML never showed: $out"
 echo "$out"
 expect_eq "nodes of the HTML" "Preview|HTML Format" "$(nodes "$out")"
-screenshot main-html
+window_screenshot main-html
 
 step "xclip puts a PNG image"
 # 64 x 48 pixels, drawn by ImageMagick.
 convert -size 64x48 gradient:'#2060c0-#f0c020' "$E2E_TMP/image.png" || fail "convert failed"
 xclip_puts "$E2E_TMP/image.png" -t image/png
-out=$(wait_for_line "node: PNG") || fail "the PNG never showed: $out"
+out=$(wait_for_window_line "node: PNG") || fail "the PNG never showed: $out"
 echo "$out"
 expect_eq "nodes of the PNG" "Preview|PNG" "$(nodes "$out")"
 expect_eq "size of the PNG" "Size : $(stat -c %s "$E2E_TMP/image.png")" "$(panel "$out" 0)"
-screenshot main-png
+window_screenshot main-png
 
 step "xclip puts a BMP picture"
 convert "$E2E_TMP/image.png" -type TrueColor "BMP3:$E2E_TMP/image.bmp" || fail "convert failed"
 xclip_puts "$E2E_TMP/image.bmp" -t image/bmp
-out=$(wait_for_line "panel 1: 64 x 48") || fail "the picture never showed: $out"
+out=$(wait_for_window_line "panel 1: 64 x 48") || fail "the picture never showed: $out"
 echo "$out"
 expect_eq "nodes of the BMP" "Preview|Bitmap DIB|Bitmap|Bitmap DIBV5" "$(nodes "$out")"
-screenshot main-bmp
+window_screenshot main-bmp
 
 step "closing the window"
 helper close Tavrix 10 >/dev/null || fail "cannot close the window"
@@ -112,12 +81,12 @@ timeout 60 "$WINE_RUN" "$CLIPFILETOOL_EXE" save "$E2E_TMP/known" || fail "the sa
 helper clear || fail "cannot clear the clipboard"
 tavrix_start "$TAVRIX_EXE" "$E2E_TMP/known.cl7"
 helper window Tavrix 60 >/dev/null || fail "no Tavrix window"
-out=$(wait_for_line "node: Tavrix E2E Format") || fail "the file's formats never showed: $out"
+out=$(wait_for_window_line "node: Tavrix E2E Format") || fail "the file's formats never showed: $out"
 echo "$out"
 expect_eq "nodes of the loaded file" \
     "Preview|Unicode Text Format|Locale Identifier|Text|OEM Text|Tavrix E2E Format" \
     "$(nodes "$out")"
-screenshot main-cl7
+window_screenshot main-cl7
 helper close Tavrix 10 >/dev/null || fail "cannot close the window"
 tavrix_wait 30
 expect_eq "exit code" 0 "$tavrix_status"

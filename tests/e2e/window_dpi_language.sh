@@ -5,8 +5,6 @@
 source "$(dirname "$0")/lib.sh"
 need_display
 command -v import >/dev/null || fail "ImageMagick's import is not installed"
-shots=$TAVRIX_BUILD_DIR/screenshots
-mkdir -p "$shots"
 
 restart_wine() {
     WINEPREFIX=$TAVRIX_WINEPREFIX wineserver -k </dev/null >/dev/null 2>&1
@@ -18,35 +16,11 @@ reg() {
 # A fresh settings store without the welcome page, so no placement of an earlier run applies.
 fresh_settings() {
     reg delete 'HKCU\Software\Norvane\Tavrix' /f
-    reg add 'HKCU\Software\Norvane\Tavrix' /v FirstStarted /t REG_DWORD /d 1 /f ||
-        fail "cannot write the settings"
+    no_welcome_page
 }
 # The other tests of this prefix run at the usual resolution.
 trap 'reg delete "HKCU\\Control Panel\\Desktop" /v LogPixels /f; e2e_cleanup' EXIT
 
-inspect() {
-    helper inspect Tavrix 10 | tr -d '\r'
-}
-wait_for_line() {
-    local out
-    for _ in $(seq 1 60); do
-        out=$(inspect)
-        if grep -qxF "$1" <<<"$out"; then
-            echo "$out"
-            return 0
-        fi
-        sleep 0.25
-    done
-    echo "$out"
-    return 1
-}
-screenshot() {
-    local id
-    sleep 0.5
-    id=$(xwininfo -root -tree 2>/dev/null | grep -m1 '"Tavrix' | awk '{print $1}')
-    import -window "${id:-root}" "$shots/$1.png" || fail "no screenshot $1"
-    echo "screenshot: $shots/$1.png"
-}
 close_window() {
     helper close Tavrix 10 >/dev/null || fail "cannot close the window"
     tavrix_wait 30
@@ -60,36 +34,31 @@ restart_wine
 put_known_clipboard
 tavrix_start "$TAVRIX_EXE"
 helper window Tavrix 60 >/dev/null || fail "no Tavrix window"
-out=$(wait_for_line "node: Tavrix E2E Format") || fail "the formats never showed: $out"
+out=$(wait_for_window_line "node: Tavrix E2E Format") || fail "the formats never showed: $out"
 echo "$out"
 # The designed client area of 784 x 522 and tree of 142 pixels, times 1.5.
 expect_eq "client area at 144 DPI" "client: 1176 x 783" "$(grep '^client: ' <<<"$out")"
 expect_eq "tree width at 144 DPI" 213 "$(sed -n 's/^tree: \([0-9]*\) x.*/\1/p' <<<"$out")"
-screenshot main-144dpi
+window_screenshot main-144dpi
 close_window
 reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f
 restart_wine
 
 step "Japanese session"
-locales=$E2E_TMP/locale
-mkdir -p "$locales"
-if ! localedef -i ja_JP -f UTF-8 "$locales/ja_JP.UTF-8" >/dev/null 2>&1; then
-    echo "SKIP: cannot build the ja_JP.UTF-8 locale (localedef or its sources missing)"
-    exit 77
-fi
+build_locale ja_JP
 export LOCPATH=$locales LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 fresh_settings
 restart_wine # a new server picks up the session's language
 helper clear || fail "cannot clear the clipboard"
 tavrix_start "$TAVRIX_EXE"
 helper window Tavrix 60 >/dev/null || fail "no Tavrix window"
-out=$(wait_for_line "panel 1: クリップボードは空です。") || fail "no Japanese summary: $out"
+out=$(wait_for_window_line "panel 1: クリップボードは空です。") || fail "no Japanese summary: $out"
 put_known_clipboard
-out=$(wait_for_line "node: Tavrix E2E Format") || fail "the formats never showed: $out"
+out=$(wait_for_window_line "node: Tavrix E2E Format") || fail "the formats never showed: $out"
 echo "$out"
 expect_eq "first node" "プレビュー" "$(sed -n 's/^node: //p' <<<"$out" | head -n 1)"
 expect_eq "size panel" "サイズ : 12" "$(sed -n 's/^panel 0: //p' <<<"$out")"
-screenshot main-ja
+window_screenshot main-ja
 close_window
 restart_wine
 echo PASS
