@@ -4,6 +4,8 @@
 //
 //   clipfilebench setup <MiB>          puts a registered format of <MiB> MiB and a text
 //   clipfilebench save-raw <path>      GetClipboardData -> GlobalLock -> WriteFile per format
+//   clipfilebench save-raw-replace <path>  the same into a temporary file that then replaces
+//                                      the target (MoveFileExW), as the program's safe save does
 //   clipfilebench save-tavrix <path>   the program's save
 //   clipfilebench load-raw <path>      ReadFile -> GlobalAlloc -> SetClipboardData per record
 //   clipfilebench load-tavrix <path>   the program's load
@@ -115,6 +117,12 @@ void SaveRaw(HWND owner, const std::wstring& path) {
     CloseHandle(file);
 }
 
+void SaveRawReplacing(HWND owner, const std::wstring& path) {
+    const std::wstring temporary = path + L".raw.tmp";
+    SaveRaw(owner, temporary);
+    Check(MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING), "MoveFileExW");
+}
+
 void LoadRaw(HWND owner, const std::wstring& path) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               0, nullptr);
@@ -165,9 +173,11 @@ int Limit(HWND owner, const std::wstring& path) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
-        std::fputs("usage: clipfilebench setup <MiB> | save-raw|save-tavrix|load-raw|load-tavrix|"
-                   "limit <path>\n",
-                   stderr);
+        std::fputs(
+            "usage: clipfilebench setup <MiB> | save-raw|save-raw-replace|save-tavrix|load-raw|"
+            "load-tavrix|"
+            "limit <path>\n",
+            stderr);
         return 2;
     }
     const std::wstring mode = argv[1];
@@ -182,6 +192,8 @@ int wmain(int argc, wchar_t** argv) {
             Setup(owner, std::stoul(argument));
         } else if (mode == L"save-raw") {
             SaveRaw(owner, argument);
+        } else if (mode == L"save-raw-replace") {
+            SaveRawReplacing(owner, argument);
         } else if (mode == L"save-tavrix") {
             Check(win32::SaveClipboardFile(argument), "save");
         } else if (mode == L"save-steps") {
