@@ -13,6 +13,7 @@ fi
 cmake --preset windows >/dev/null &&
     cmake --build --preset windows --target refreshlatencybench cliphelper >/dev/null || exit 1
 build=$root/build/windows
+export TAVRIX_WINEPREFIX=$build/wineprefix
 # No welcome page in the browser when the window is first shown in this prefix.
 "$root/tools/wine-run.sh" reg add 'HKCU\Software\Norvane\Tavrix' /v FirstStarted /t REG_DWORD \
     /d 1 /f >/dev/null 2>&1

@@ -3,11 +3,16 @@
 # Used as CMake's cross-compiling emulator and by the scripts in tools/ and tests/e2e/.
 #   wine-run.sh program.exe [arguments...]
 # Environment: TAVRIX_WINEPREFIX overrides the prefix (default: <build dir>/wineprefix, where the
-# build dir is the nearest folder above the program that holds CMakeCache.txt).
+# build dir is the nearest folder above the program that holds CMakeCache.txt). A program given
+# by name alone (such as Wine's own "reg") needs TAVRIX_WINEPREFIX.
 set -u
 exe=$1
 shift
 
+if [ -z "${TAVRIX_WINEPREFIX:-}" ] && [ "${exe#*/}" = "$exe" ]; then
+    echo "wine-run.sh: a program given by name ($exe) needs TAVRIX_WINEPREFIX" >&2
+    exit 2
+fi
 if [ -z "${TAVRIX_WINEPREFIX:-}" ]; then
     dir=$(cd "$(dirname "$exe")" && pwd)
     while [ "$dir" != / ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir=$(dirname "$dir"); done
