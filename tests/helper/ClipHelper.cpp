@@ -667,8 +667,8 @@ int Run(const std::vector<std::wstring>& args) {
     };
     if (args.empty()) {
         Fail(L"usage: cliphelper hold <ms> | set <fmt>=<hex|@file>... | clear | list | "
-             L"get <fmt> <file> | count | sleep <ms> | dialog <seconds> | close <caption> "
-             L"<seconds>");
+             L"get <fmt> <file> | count | sleep <ms> | lock <file> <ms> | stamp | "
+             L"dialog <seconds> | window|close|inspect <caption> <seconds>");
     }
     while (i < args.size()) {
         const std::wstring command = args[i++];
