@@ -1,6 +1,7 @@
 #include "clipboard/win32/Win32Picture.h"
 
 #include "settings/Error.h"
+#include "ui/win32/Gdi.h"
 #include "ui/win32/GlobalMemory.h"
 
 #include <cmath>
@@ -38,9 +39,8 @@ int HimetricToPixels(LONG himetric, int pixelsPerInch) {
 }
 
 int ScreenPixelsPerInch(int index) {
-    HDC screen = GetDC(nullptr);
-    int value = GetDeviceCaps(screen, index);
-    ReleaseDC(nullptr, screen);
+    WindowDC screen(nullptr);
+    int value = screen.get() != nullptr ? GetDeviceCaps(screen.get(), index) : 0;
     return value > 0 ? value : 96;
 }
 

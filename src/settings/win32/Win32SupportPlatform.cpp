@@ -2,6 +2,7 @@
 
 #include "settings/Error.h"
 #include "settings/win32/SystemErrorText.h"
+#include "ui/win32/Gdi.h"
 #include "ui/win32/UniqueHandle.h"
 
 #include <windows.h>
@@ -12,11 +13,8 @@ namespace tavrix::win32 {
 
 namespace {
 int ReadScreenPixelsPerInch() {
-    HDC screen = GetDC(nullptr);
-    int value = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) {
-        ReleaseDC(nullptr, screen);
-    }
+    WindowDC screen(nullptr);
+    int value = screen.get() != nullptr ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
     return value > 0 ? value : 96;
 }
 } // namespace

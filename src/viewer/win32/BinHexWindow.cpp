@@ -2,6 +2,7 @@
 
 #include "settings/Error.h"
 #include "settings/Support.h"
+#include "ui/win32/Gdi.h"
 
 #include <exception>
 
@@ -182,10 +183,9 @@ void BinHexWindow::Present() {
     if (handle_ == nullptr) {
         return;
     }
-    HDC dc = GetDC(handle_);
-    if (dc != nullptr) {
-        PaintTo(dc);
-        ReleaseDC(handle_, dc);
+    WindowDC dc(handle_);
+    if (dc.get() != nullptr) {
+        PaintTo(dc.get());
     }
 }
 
