@@ -46,6 +46,10 @@ void WriteIntegerSetting(const std::wstring& name, std::int32_t value) {
     MemoryValues()[name] = value;
 }
 
+void ForgetMemorySettings() {
+    MemoryValues().clear();
+}
+
 void SaveMainFormPlacement(HWND window) {
     if (HasAppIni()) {
         Win32PlacementForm form(window, L"TMainForm");

@@ -12,6 +12,8 @@ bool ReadBoolSetting(const std::wstring& name, bool defaultValue);
 std::int32_t ReadIntegerSetting(const std::wstring& name, std::int32_t defaultValue);
 void WriteBoolSetting(const std::wstring& name, bool value);
 void WriteIntegerSetting(const std::wstring& name, std::int32_t value);
+// Forgets the values kept in memory, so that the next window starts from the defaults.
+void ForgetMemorySettings();
 // Full placement (position, size, state) under the names "TMainForm" + "Top" and so on.
 void SaveMainFormPlacement(HWND window);
 void LoadMainFormPlacement(HWND window);

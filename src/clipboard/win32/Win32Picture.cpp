@@ -146,21 +146,22 @@ void Win32Picture::Draw(HDC dc, const RECT& rect) const {
     if (bitmap_ == nullptr) {
         return;
     }
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(memory, bitmap_);
+    MemoryDC memory(dc);
+    if (memory.get() == nullptr) {
+        return;
+    }
+    SelectGuard picture(memory.get(), bitmap_);
     HPALETTE oldPalette = nullptr;
     if (palette_ != nullptr) {
         oldPalette = SelectPalette(dc, palette_, FALSE);
         RealizePalette(dc);
     }
     SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, memory, 0,
-               0, width_, height_, SRCCOPY);
+    StretchBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+               memory.get(), 0, 0, width_, height_, SRCCOPY);
     if (oldPalette != nullptr) {
         SelectPalette(dc, oldPalette, FALSE);
     }
-    SelectObject(memory, old);
-    DeleteDC(memory);
 }
 
 } // namespace tavrix::win32

@@ -2,6 +2,7 @@
 // A main window created in the test process over the real clipboard, with the error box and the
 // web browser replaced by recorders.
 #include "app/win32/MainForm.h"
+#include "app/win32/MainFormSettings.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
@@ -50,6 +51,8 @@ protected:
     void SetUp() override {
         platform_.pixelsPerInch = PixelsPerInch();
         InstallSupportPlatform(&platform_);
+        // Each window starts from the defaults, whichever test ran before in this process.
+        win32::ForgetMemorySettings();
         backend_ = std::make_unique<win32::Win32ClipboardBackend>(owner_.get());
         ClipboardPort::Install(*backend_);
         RegisterStartupFormats(*backend_);
