@@ -49,12 +49,14 @@ std::unique_ptr<Win32Icon> Win32Icon::FromIconFile(std::span<const std::uint8_t>
     // The loader may write to the image (it fixes up headers), so it gets its own copy.
     std::vector<BYTE> image(bytes.begin() + entry.offset,
                             bytes.begin() + entry.offset + entry.size);
-    HICON icon = CreateIconFromResourceEx(image.data(), static_cast<DWORD>(image.size()), TRUE,
-                                          0x00030000, entry.width, entry.height, LR_DEFAULTCOLOR);
-    if (icon == nullptr) {
+    // The owner exists before the icon does, so the icon can never be left without one.
+    auto owner = std::make_unique<Win32Icon>(nullptr, entry.width, entry.height);
+    owner->icon_ = CreateIconFromResourceEx(image.data(), static_cast<DWORD>(image.size()), TRUE,
+                                            0x00030000, entry.width, entry.height, LR_DEFAULTCOLOR);
+    if (owner->icon_ == nullptr) {
         InvalidIcon();
     }
-    return std::make_unique<Win32Icon>(icon, entry.width, entry.height);
+    return owner;
 }
 
 } // namespace tavrix::win32
