@@ -25,7 +25,7 @@ endif()
 
 # The test helper: "another program" that holds, sets and lists the clipboard.
 add_executable(cliphelper ${CMAKE_SOURCE_DIR}/tests/helper/ClipHelper.cpp
-                          ${CMAKE_SOURCE_DIR}/tests/helper/WindowInspector.cpp)
+                          ${CMAKE_SOURCE_DIR}/tests/helper/WindowReader.cpp)
 target_link_libraries(cliphelper PRIVATE user32 gdi32)
 target_compile_definitions(cliphelper PRIVATE ${TAVRIX_WIN32_DEFINES})
 tavrix_warnings(cliphelper)

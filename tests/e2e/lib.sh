@@ -105,7 +105,7 @@ put_known_clipboard() {
 # What the helper reads of the Tavrix window: "client:", "tree:", "node:", "selected:" and
 # "panel <n>:" lines.
 window_contents() {
-    helper inspect Tavrix 10 | tr -d '\r'
+    helper contents Tavrix 10 | tr -d '\r'
 }
 
 # wait_for_window_line <line>: the window's contents once they hold that line (else the last

@@ -22,11 +22,11 @@
 //   window <prefix> <seconds> wait for another process's visible top-level window whose caption
 //                             starts with <prefix> and print its caption
 //   close <prefix> <seconds>  the same, then ask that window to close
-//   inspect <prefix> <seconds> the same, then print its tree items, selected item and status
+//   contents <prefix> <seconds> the same, then print its tree items, selected item and status
 //                             bar panels
 //
 // Output is UTF-8. Exit code 0 on success, 1 on a failed command, 2 when dialog times out.
-#include "WindowInspector.h"
+#include "WindowReader.h"
 
 #include <windows.h>
 
@@ -613,12 +613,12 @@ bool FindWindowAndClose(const std::wstring& prefix, DWORD seconds, bool close) {
 // Prints the window's caption, the sizes of its client area and its tree ("client: W x H",
 // "tree: W x H"), the tree's items ("node: ...", then "selected: ...") and the status bar's
 // panels ("panel <n>: ...").
-bool Inspect(const std::wstring& prefix, DWORD seconds) {
+bool PrintWindowContents(const std::wstring& prefix, DWORD seconds) {
     HWND window = FindCaptionedWindow(prefix, seconds);
     if (window == nullptr) {
         return false;
     }
-    const cliphelper::WindowContents contents = cliphelper::InspectWindow(window);
+    const cliphelper::WindowContents contents = cliphelper::ReadWindowContents(window);
     Print(L"window: " + WindowText(window));
     const auto size = [](SIZE s) { return std::to_wstring(s.cx) + L" x " + std::to_wstring(s.cy); };
     Print(L"client: " + size(contents.client));
@@ -646,9 +646,9 @@ unsigned long long MillisecondsSinceUnixEpoch() {
 // ---- the command loop ----
 
 bool IsCommand(const std::wstring& word) {
-    static const wchar_t* const commands[] = {L"hold",    L"set",   L"clear",  L"list",   L"get",
-                                              L"count",   L"sleep", L"dialog", L"window", L"close",
-                                              L"inspect", L"stamp", L"lock"};
+    static const wchar_t* const commands[] = {L"hold",     L"set",   L"clear",  L"list",   L"get",
+                                              L"count",    L"sleep", L"dialog", L"window", L"close",
+                                              L"contents", L"stamp", L"lock"};
     for (const wchar_t* command : commands) {
         if (word == command) {
             return true;
@@ -668,7 +668,7 @@ int Run(const std::vector<std::wstring>& args) {
     if (args.empty()) {
         Fail(L"usage: cliphelper hold <ms> | set <fmt>=<hex|@file>... | clear | list | "
              L"get <fmt> <file> | count | sleep <ms> | lock <file> <ms> | stamp | "
-             L"dialog <seconds> | window|close|inspect <caption> <seconds>");
+             L"dialog <seconds> | window|close|contents <caption> <seconds>");
     }
     while (i < args.size()) {
         const std::wstring command = args[i++];
@@ -706,9 +706,9 @@ int Run(const std::vector<std::wstring>& args) {
             if (!Dialog(ParseNumber(next(L"seconds"), L"dialog"))) {
                 return 2;
             }
-        } else if (command == L"inspect") {
+        } else if (command == L"contents") {
             const std::wstring prefix = next(L"caption");
-            if (!Inspect(prefix, ParseNumber(next(L"seconds"), L"inspect"))) {
+            if (!PrintWindowContents(prefix, ParseNumber(next(L"seconds"), L"contents"))) {
                 return 2;
             }
         } else if (command == L"window" || command == L"close") {

@@ -1,4 +1,4 @@
-#include "WindowInspector.h"
+#include "WindowReader.h"
 
 #include <commctrl.h>
 
@@ -128,7 +128,7 @@ HWND ChildOfClass(HWND window, const wchar_t* className) {
 
 } // namespace
 
-WindowContents InspectWindow(HWND window) {
+WindowContents ReadWindowContents(HWND window) {
     WindowContents contents;
     RemoteBlock block(window, kBlockSize);
     RECT r{};

@@ -18,6 +18,6 @@ struct WindowContents {
 };
 
 // Throws std::runtime_error when the other process cannot be read.
-WindowContents InspectWindow(HWND window);
+WindowContents ReadWindowContents(HWND window);
 
 } // namespace cliphelper
