@@ -41,14 +41,6 @@ median() {
     sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.1f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-time_ms "$tavrix" /CLOSE >/dev/null
-time_ms "$minimal" >/dev/null
-tavrix_times=()
-minimal_times=()
-for ((i = 0; i < runs; i++)); do
-    tavrix_times+=("$(time_ms "$tavrix" /CLOSE)")
-    minimal_times+=("$(time_ms "$minimal")")
-done
 # shown_ms <caption prefix> <exe> <arguments...>: time from the start of the program to the
 # helper seeing its window visible (the helper then asks it to close).
 shown_ms() {
@@ -66,17 +58,24 @@ shown_ms() {
 # No welcome page in the browser when the window is first shown in this prefix.
 "$wine_bin" reg add 'HKCU\Software\Norvane\Tavrix' /v FirstStarted /t REG_DWORD /d 1 /f \
     </dev/null >/dev/null 2>&1
+
+# One warm-up run of each, then the four kinds in turn.
+time_ms "$tavrix" /CLOSE >/dev/null
+time_ms "$minimal" >/dev/null
 shown_ms Tavrix "$tavrix" >/dev/null
 shown_ms Minimal "$minimal" show >/dev/null
+tavrix_times=()
+minimal_times=()
 tavrix_shown=()
 minimal_shown=()
 for ((i = 0; i < runs; i++)); do
+    tavrix_times+=("$(time_ms "$tavrix" /CLOSE)")
+    minimal_times+=("$(time_ms "$minimal")")
     tavrix_shown+=("$(shown_ms Tavrix "$tavrix")")
     minimal_shown+=("$(shown_ms Minimal "$minimal" show)")
 done
 tavrix_shown_median=$(printf '%s\n' "${tavrix_shown[@]}" | median)
 minimal_shown_median=$(printf '%s\n' "${minimal_shown[@]}" | median)
-
 tavrix_median=$(printf '%s\n' "${tavrix_times[@]}" | median)
 minimal_median=$(printf '%s\n' "${minimal_times[@]}" | median)
 ratio=$(awk -v t="$tavrix_median" -v m="$minimal_median" 'BEGIN { printf "%.2f", t / m }')
