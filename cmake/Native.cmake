@@ -1,17 +1,4 @@
-# Native build: the portable core with its unit tests, a formatting check and fuzz targets.
-find_package(GTest REQUIRED)
-
-file(GLOB_RECURSE TAVRIX_UNIT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
-add_executable(tavrix_unit_tests ${TAVRIX_UNIT_TEST_SOURCES})
-target_include_directories(tavrix_unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
-target_link_libraries(tavrix_unit_tests PRIVATE tavrix_core GTest::gtest GTest::gmock GTest::gtest_main)
-tavrix_warnings(tavrix_unit_tests)
-include(cmake/CodepageReference.cmake)
-tavrix_use_codepage_reference(tavrix_unit_tests)
-gtest_discover_tests(tavrix_unit_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
-
-add_test(NAME format.clang_format_clean
-         COMMAND bash ${CMAKE_SOURCE_DIR}/tools/check-format.sh ${CMAKE_SOURCE_DIR})
+# Native build: the portable core; its unit tests live in tests/. Fuzz targets on request.
 
 # Fuzz targets need clang's libFuzzer; they are built on request and never part of the test run.
 option(TAVRIX_FUZZ "Build the libFuzzer targets in fuzz/ (clang only)" OFF)

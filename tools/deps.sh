@@ -3,8 +3,8 @@
 # when something is missing.
 set -eu
 packages=(cmake g++ make libgtest-dev libgmock-dev googletest clang-format git
-          g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xauth xclip x11-utils
-          imagemagick locales fonts-noto-cjk)
+          g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 clang lld wine wine64 xvfb xauth xclip
+          x11-utils imagemagick locales fonts-noto-cjk unzip)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

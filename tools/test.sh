@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds both presets and runs every test: the portable core natively (ASan + UBSan), then the
-# Win32 adapters, Tavrix.exe and the end-to-end tests under Wine on a virtual display.
+# Builds the presets and runs every test: the portable core natively (ASan + UBSan), then the
+# Win32 adapters, Tavrix.exe and the end-to-end tests under Wine on a virtual display, and the
+# release package. The clang build of Tavrix.exe and the test programs is compiled (warnings are
+# errors) but not run: the gcc build's tests cover the same code.
 # Full test output goes to build/<preset>/ctest.log; the summaries are printed. A Windows test
 # that fails gets one more run; failed attempts are listed.
 set -u
@@ -8,6 +10,7 @@ cd "$(dirname "$0")/.."
 bash tools/deps.sh || exit 1
 cmake --preset native >/dev/null && cmake --build --preset native || exit 1
 cmake --preset windows >/dev/null && cmake --build --preset windows || exit 1
+cmake --preset windows-clang >/dev/null && cmake --build --preset windows-clang || exit 1
 
 status=0
 summary() { grep -E -A200 '^[0-9]+% tests passed|tests passed,' "$1" | grep -v '^$' || tail -n 20 "$1"; }

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# The release package: "--target package" makes Tavrix-4.0-win64.zip in the build folder, holding
+# exactly Tavrix.exe, README.md and LICENSE at its top, the program as the build made it.
+#   zip_contents.sh <build dir>
+set -u
+build=$1
+zip=$build/Tavrix-4.0-win64.zip
+fail() { echo "FAIL: $*"; exit 1; }
+command -v unzip >/dev/null || fail "unzip is not installed"
+
+rm -f "$zip"
+cmake --build "$build" --target package >"$build/package.log" 2>&1 || { cat "$build/package.log"; fail "the package target failed"; }
+[ -f "$zip" ] || fail "no $zip"
+
+names=$(unzip -Z1 "$zip" | sort | paste -sd' ')
+[ "$names" = "LICENSE README.md Tavrix.exe" ] || fail "the zip holds: $names"
+unzip -p "$zip" Tavrix.exe | cmp -s - "$build/Tavrix.exe" || fail "Tavrix.exe in the zip is not the one built"
+unzip -l "$zip"
+echo PASS
