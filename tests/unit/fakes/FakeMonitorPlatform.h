@@ -14,8 +14,8 @@ class FakeMonitorPlatform;
 
 class FakeTimer : public MonitorTimer {
 public:
-    FakeTimer(FakeMonitorPlatform& clock, std::uint32_t interval)
-        : interval(interval), clock_(clock) {}
+    FakeTimer(FakeMonitorPlatform& clock, std::uint32_t intervalMs)
+        : interval(intervalMs), clock_(clock) {}
     void Enable() override;
     void Disable() override { enabled_ = false; }
     bool Enabled() const override { return enabled_; }
