@@ -16,7 +16,6 @@ struct BinHexProbe {
     TZorvBinHex& viewer;
 
     // Source and buffer.
-    ByteStream* Stream() const { return viewer.stream_; }
     bool HasSource() const { return viewer.HasSource(); }
     bool BufferOK() const { return viewer.bufferOk_; }
     std::int64_t BufMaxOffset() const { return viewer.bufMaxOffset_; }
@@ -55,7 +54,6 @@ struct BinHexProbe {
     int HexBandX() const { return viewer.HexBandX(); }
     int HexBandWidth() const { return viewer.HexBandWidth(); }
     int HexCellX(int index) const { return viewer.HexCellX(index); }
-    int HexCellWidth() const { return viewer.HexCellWidth(); }
     int HexMiddleLineX() const { return viewer.HexMiddleLineX(); }
     int HexLastLineX() const { return viewer.HexLastLineX(); }
     const TStrPositions& Positions() const { return viewer.positions_; }
