@@ -2,8 +2,8 @@
 // Test scaffolding for the viewer model: a surface over the fixed-width recording canvas, a
 // stream that generates its bytes (so huge sources need no memory) and can fail or read short,
 // and a fixture with iconv code pages and a scripted message box.
+#include "base/Error.h"
 #include "fakes/FixedWidthCanvas.h"
-#include "settings/Error.h"
 #include "viewer/CodePages.h"
 #include "viewer/CodepageSystem.h"
 #include "viewer/ViewerMessages.h"
