@@ -96,7 +96,13 @@ private:
 } // namespace
 
 // Kept out of line so callgrind can collect exactly these two.
-extern "C" __attribute__((noinline)) void Jump(TZorvBinHex& viewer, const char* where) {
+#if defined(_MSC_VER)
+#define BENCH_NOINLINE __declspec(noinline)
+#else
+#define BENCH_NOINLINE __attribute__((noinline))
+#endif
+
+extern "C" BENCH_NOINLINE void Jump(TZorvBinHex& viewer, const char* where) {
     const BinHexProbe probe{viewer};
     const bool text = IsTextMode(viewer.Options().Mode);
     if (std::strcmp(where, "start") == 0) {
@@ -119,7 +125,7 @@ extern "C" __attribute__((noinline)) void Jump(TZorvBinHex& viewer, const char* 
     }
 }
 
-extern "C" __attribute__((noinline)) void Draw(TZorvBinHex& viewer) {
+extern "C" BENCH_NOINLINE void Draw(TZorvBinHex& viewer) {
     viewer.Redraw();
 }
 
