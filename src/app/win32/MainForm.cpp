@@ -4,6 +4,8 @@
 #include "app/MainLayout.h"
 #include "app/Zoom.h"
 #include "app/win32/MainFormSettings.h"
+#include "base/win32/SelectGuard.h"
+#include "base/win32/WindowDC.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "settings/Error.h"

@@ -1,5 +1,6 @@
 #include "app/win32/PicturePreview.h"
 
+#include "base/win32/PaintDC.h"
 #include "settings/Error.h"
 
 #include <algorithm>

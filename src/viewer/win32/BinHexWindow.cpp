@@ -1,8 +1,9 @@
 #include "viewer/win32/BinHexWindow.h"
 
+#include "base/win32/PaintDC.h"
+#include "base/win32/WindowDC.h"
 #include "settings/Error.h"
 #include "settings/Support.h"
-#include "ui/win32/Gdi.h"
 
 #include <exception>
 
@@ -115,11 +116,9 @@ LRESULT BinHexWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 void BinHexWindow::OnPaint() {
-    PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(handle_, &paint);
-    if (dc != nullptr) {
-        PaintTo(dc);
-        EndPaint(handle_, &paint);
+    PaintDC paint(handle_);
+    if (paint.get() != nullptr) {
+        PaintTo(paint.get());
     }
 }
 

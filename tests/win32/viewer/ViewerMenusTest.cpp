@@ -44,7 +44,7 @@ TEST(ViewerEncodingMenu, ColumnsRadioItemsDisabledItemsAndTheCheck) {
         {false, false, 6, L"IBM-850", true},        {false, true, 26, L"US OEM", true},
         {false, false, 51, L"Latin 1", false},
     };
-    UniqueMenu menu = CreateEncodingMenu(entries);
+    Menu menu = CreateEncodingMenu(entries);
     ASSERT_TRUE(menu);
     auto items = ReadMenu(menu.get());
     ASSERT_EQ(items.size(), 5u);
