@@ -1,6 +1,6 @@
 // The selection: the one setter, select all, none and around, the selected bytes and their
 // copy to the clipboard, the caret position under a point, and the mouse that drives it all.
-#include "settings/Error.h"
+#include "base/Error.h"
 #include "viewer/SelectionRules.h"
 #include "viewer/StringHelpers.h"
 #include "viewer/ViewerAssert.h"

@@ -1,7 +1,7 @@
 #include "app/win32/FileTypeRegistration.h"
 
+#include "base/Error.h"
 #include "base/win32/RegistryKey.h"
-#include "settings/Error.h"
 
 #include <shellapi.h>
 #include <shlobj.h>

@@ -1,7 +1,7 @@
 #include "app/win32/PicturePreview.h"
 
+#include "base/Error.h"
 #include "base/win32/PaintDC.h"
-#include "settings/Error.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #include "clipboard/win32/Win32ClipboardBackend.h"
 
+#include "base/Error.h"
 #include "base/win32/GlobalBlock.h"
 #include "base/win32/GlobalLockView.h"
 #include "clipboard/win32/Win32Picture.h"
-#include "settings/Error.h"
 
 #include <cstring>
 

@@ -1,9 +1,10 @@
 #include "viewer/win32/BinHexWindow.h"
 
+#include "base/DebugLog.h"
+#include "base/Error.h"
+#include "base/Support.h"
 #include "base/win32/PaintDC.h"
 #include "base/win32/WindowDC.h"
-#include "settings/Error.h"
-#include "settings/Support.h"
 
 #include <exception>
 

@@ -3,8 +3,8 @@
 // stream that generates its bytes (so huge sources need no memory) and can fail or read short,
 // and a fixture with iconv code pages and a scripted message box.
 #include "BinHexProbe.h"
+#include "base/Error.h"
 #include "fakes/FixedWidthCanvas.h"
-#include "settings/Error.h"
 #include "viewer/CodePages.h"
 #include "viewer/CodepageSystem.h"
 #include "viewer/ViewerMessages.h"

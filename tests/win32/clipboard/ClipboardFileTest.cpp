@@ -1,9 +1,9 @@
 // The clipboard file routines against Wine's real clipboard and file system.
+#include "base/Error.h"
 #include "base/win32/KernelHandles.h"
 #include "clipboard/ClipboardFileReader.h"
 #include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/MemoryDataStream.h"
-#include "settings/Error.h"
 
 #include "ClipboardFileFixture.h"
 #include "support/HelperProcess.h"
