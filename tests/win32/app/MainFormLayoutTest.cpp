@@ -16,49 +16,51 @@ TEST_F(MainFormTest, DesignedLayoutAt96Dpi) {
     EXPECT_EQ(client.right, 784);
     EXPECT_EQ(client.bottom, 522);
 
-    RECT toolbar = ChildRect(f.Handle(), f.Toolbar());
+    RECT toolbar = ChildRect(f.Handle(), f.Commands().Toolbar());
     EXPECT_EQ(toolbar.top, 0);
     EXPECT_EQ(toolbar.bottom, 29);
     EXPECT_EQ(toolbar.right, 784);
-    RECT status = ChildRect(f.Handle(), f.StatusBar());
+    RECT status = ChildRect(f.Handle(), f.Status().Handle());
     EXPECT_EQ(status.bottom - status.top, 19);
     EXPECT_EQ(status.bottom, 522);
     int edges[4] = {};
-    EXPECT_EQ(SendMessageW(f.StatusBar(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)), 2);
+    EXPECT_EQ(SendMessageW(f.Status().Handle(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)),
+              2);
     EXPECT_EQ(edges[0], 150);
 
-    RECT tree = ChildRect(f.Handle(), f.Tree());
+    RECT tree = ChildRect(f.Handle(), f.Formats().Handle());
     EXPECT_EQ(tree.left, 3);
     EXPECT_EQ(tree.top, 32);
     EXPECT_EQ(tree.right - tree.left, 142);
     EXPECT_EQ(tree.bottom, 500);
-    EXPECT_EQ(SendMessageW(f.Tree(), TVM_GETITEMHEIGHT, 0, 0), 24);
-    EXPECT_EQ(SendMessageW(f.Tree(), TVM_GETINDENT, 0, 0), 19);
-    LONG treeStyle = GetWindowLongW(f.Tree(), GWL_STYLE);
+    EXPECT_EQ(SendMessageW(f.Formats().Handle(), TVM_GETITEMHEIGHT, 0, 0), 24);
+    EXPECT_EQ(SendMessageW(f.Formats().Handle(), TVM_GETINDENT, 0, 0), 19);
+    LONG treeStyle = GetWindowLongW(f.Formats().Handle(), GWL_STYLE);
     EXPECT_TRUE(treeStyle & TVS_FULLROWSELECT);
     EXPECT_TRUE(treeStyle & TVS_SHOWSELALWAYS);
     EXPECT_TRUE(treeStyle & TVS_TRACKSELECT);
     EXPECT_FALSE(treeStyle & (TVS_HASBUTTONS | TVS_HASLINES | TVS_EDITLABELS));
 
     // The three views share the area right of the splitter, margins 3 except on the left.
-    for (HWND view : {f.RichPreview().Handle(), f.PictureBox().Handle(), f.Viewer().Handle()}) {
+    for (HWND view : {f.Preview().RichText().Handle(), f.Preview().PictureBox().Handle(),
+                      f.Preview().Viewer().Handle()}) {
         RECT r = ChildRect(f.Handle(), view);
         EXPECT_EQ(r.left, 150);
         EXPECT_EQ(r.top, 32);
         EXPECT_EQ(r.right, 781);
         EXPECT_EQ(r.bottom, 500);
     }
-    EXPECT_EQ(f.ImageListSize(), 16);
-    EXPECT_EQ(f.ImageZoom(), 100);
-    EXPECT_EQ(f.ViewerFontSize(), 10);
+    EXPECT_EQ(f.Commands().ImageListSize(), 16);
+    EXPECT_EQ(f.Preview().ImageZoom(), 100);
+    EXPECT_EQ(f.Preview().ViewerFontSize(), 10);
 }
 
 TEST_F(MainFormTest, MenuToolbarAndShortcutsFollowTheDesign) {
     TMainForm& f = CreateForm();
-    HMENU bar = f.Menu();
+    HMENU bar = f.Commands().Menu();
     ASSERT_EQ(GetMenuItemCount(bar), 3);
-    EXPECT_EQ(f.MenuItemText(0, true), L"File");
-    EXPECT_EQ(f.MenuItemText(2, true), L"Help");
+    EXPECT_EQ(f.Commands().MenuItemText(0, true), L"File");
+    EXPECT_EQ(f.Commands().MenuItemText(2, true), L"Help");
     auto ids = [](HMENU menu) {
         std::vector<int> out;
         for (int i = 0; i < GetMenuItemCount(menu); ++i) {
@@ -73,21 +75,21 @@ TEST_F(MainFormTest, MenuToolbarAndShortcutsFollowTheDesign) {
                                                          win32::kActZoomIn, win32::kActZoom100}));
     EXPECT_EQ(ids(GetSubMenu(bar, 2)),
               (std::vector<int>{win32::kActHelpOnline, win32::kMiAbout, 0, win32::kMiBrisvel}));
-    EXPECT_EQ(f.MenuItemText(win32::kActSave), L"Save...");
-    std::wstring help = f.MenuItemText(win32::kActHelpOnline);
+    EXPECT_EQ(f.Commands().MenuItemText(win32::kActSave), L"Save...");
+    std::wstring help = f.Commands().MenuItemText(win32::kActHelpOnline);
     EXPECT_EQ(help, L"Help online...\tF1");
-    std::wstring zoom100 = f.MenuItemText(win32::kActZoom100);
+    std::wstring zoom100 = f.Commands().MenuItemText(win32::kActZoom100);
     EXPECT_EQ(zoom100.substr(0, 13), L"Zoom to 100%\t");
     EXPECT_EQ(zoom100.back(), L'0');
-    EXPECT_EQ(f.MenuItemText(win32::kMiAbout).substr(0, 12), L"About Tavrix");
-    EXPECT_EQ(f.MenuItemText(win32::kMiBrisvel), L"About Brisvel...");
+    EXPECT_EQ(f.Commands().MenuItemText(win32::kMiAbout).substr(0, 12), L"About Tavrix");
+    EXPECT_EQ(f.Commands().MenuItemText(win32::kMiBrisvel), L"About Brisvel...");
 
     // Toolbar: open, save, separator, clear, separator, zoom out, zoom in, separator, help.
-    ASSERT_EQ(SendMessageW(f.Toolbar(), TB_BUTTONCOUNT, 0, 0), 9);
+    ASSERT_EQ(SendMessageW(f.Commands().Toolbar(), TB_BUTTONCOUNT, 0, 0), 9);
     std::vector<int> commands;
     for (int i = 0; i < 9; ++i) {
         TBBUTTON button{};
-        SendMessageW(f.Toolbar(), TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        SendMessageW(f.Commands().Toolbar(), TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
         commands.push_back((button.fsStyle & BTNS_SEP) ? 0 : button.idCommand);
         if (button.fsStyle & BTNS_SEP) {
             EXPECT_EQ(button.iBitmap, 8);
@@ -97,12 +99,13 @@ TEST_F(MainFormTest, MenuToolbarAndShortcutsFollowTheDesign) {
               (std::vector<int>{win32::kActLoad, win32::kActSave, 0, win32::kActDelete, 0,
                                 win32::kActZoomOut, win32::kActZoomIn, 0, win32::kActHelpOnline}));
     RECT saveButton{};
-    SendMessageW(f.Toolbar(), TB_GETRECT, win32::kActSave, reinterpret_cast<LPARAM>(&saveButton));
+    SendMessageW(f.Commands().Toolbar(), TB_GETRECT, win32::kActSave,
+                 reinterpret_cast<LPARAM>(&saveButton));
     EXPECT_GE(saveButton.right - saveButton.left, 98);
 
     // The accelerator table holds F1, Ctrl+minus, Ctrl+plus and Ctrl+0.
     ACCEL table[8] = {};
-    int count = CopyAcceleratorTableW(f.Actions().Accelerators(), table, 8);
+    int count = CopyAcceleratorTableW(f.Commands().Actions().Accelerators(), table, 8);
     ASSERT_EQ(count, 4);
     std::vector<std::pair<int, int>> keys;
     for (int i = 0; i < count; ++i) {
@@ -144,6 +147,7 @@ protected:
         RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
         MainFormTest::TearDown();
     }
+    TAppIni& Settings() override { return AppIni(); }
     static constexpr const wchar_t* kKey = L"SOFTWARE\\Norvane\\Tavrix";
 };
 
@@ -159,8 +163,8 @@ TEST_F(MainFormWithStore, TreeWidthAndPlacementComeBackAtTheNextStart) {
 
     TMainForm& second = CreateForm();
     EXPECT_EQ(second.TreeWidth(), 201);
-    EXPECT_EQ(ChildRect(second.Handle(), second.Tree()).right -
-                  ChildRect(second.Handle(), second.Tree()).left,
+    EXPECT_EQ(ChildRect(second.Handle(), second.Formats().Handle()).right -
+                  ChildRect(second.Handle(), second.Formats().Handle()).left,
               201);
     RECT r{};
     GetWindowRect(second.Handle(), &r);
@@ -172,11 +176,11 @@ TEST_F(MainFormWithStore, TreeWidthAndPlacementComeBackAtTheNextStart) {
 
 TEST_F(MainFormAt120Dpi, ApplyDpiLayoutScalesHeightsAndPictures) {
     TMainForm& f = CreateForm();
-    EXPECT_EQ(f.ImageListSize(), 24);
-    EXPECT_EQ(f.ToolbarHeight(), 31);
-    EXPECT_EQ(f.StatusHeight(), 24);
-    EXPECT_EQ(SendMessageW(f.Tree(), TVM_GETITEMHEIGHT, 0, 0), 30);
-    RECT toolbar = ChildRect(f.Handle(), f.Toolbar());
+    EXPECT_EQ(f.Commands().ImageListSize(), 24);
+    EXPECT_EQ(f.Commands().ToolbarHeight(), 31);
+    EXPECT_EQ(f.Status().Height(), 24);
+    EXPECT_EQ(SendMessageW(f.Formats().Handle(), TVM_GETITEMHEIGHT, 0, 0), 30);
+    RECT toolbar = ChildRect(f.Handle(), f.Commands().Toolbar());
     EXPECT_EQ(toolbar.bottom - toolbar.top, 31);
     for (int id : {win32::kActLoad, win32::kActExit, win32::kMiAbout, win32::kMiBrisvel}) {
         MEASUREITEMSTRUCT item{};
@@ -193,10 +197,10 @@ class MainFormAt144Dpi : public MainFormTest {
 
 TEST_F(MainFormAt144Dpi, ApplyDpiLayoutUses24PixelPicturesAt144) {
     TMainForm& f = CreateForm();
-    EXPECT_EQ(f.ImageListSize(), 24);
-    EXPECT_EQ(f.ToolbarHeight(), 34);
-    EXPECT_EQ(f.StatusHeight(), 28);
-    EXPECT_EQ(SendMessageW(f.Tree(), TVM_GETITEMHEIGHT, 0, 0), 36);
+    EXPECT_EQ(f.Commands().ImageListSize(), 24);
+    EXPECT_EQ(f.Commands().ToolbarHeight(), 34);
+    EXPECT_EQ(f.Status().Height(), 28);
+    EXPECT_EQ(SendMessageW(f.Formats().Handle(), TVM_GETITEMHEIGHT, 0, 0), 36);
     MEASUREITEMSTRUCT item{};
     item.CtlType = ODT_MENU;
     item.itemID = win32::kActSave;
