@@ -128,10 +128,6 @@ TEST_F(MainFormTest, MeasuredMenuItemsKeepTheirHeightAt96Dpi) {
     EXPECT_FALSE(SendMessageW(f.Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&zoom)));
 }
 
-class MainFormAt120Dpi : public MainFormTest {
-    int PixelsPerInch() const override { return 120; }
-};
-
 // The registry store of this prefix, emptied before and after.
 class MainFormWithStore : public MainFormTest {
 protected:
@@ -174,21 +170,74 @@ TEST_F(MainFormWithStore, TreeWidthAndPlacementComeBackAtTheNextStart) {
     EXPECT_EQ(r.bottom - r.top, 500);
 }
 
-TEST_F(MainFormAt120Dpi, ApplyDpiLayoutScalesHeightsAndPictures) {
-    TMainForm& f = CreateForm();
-    EXPECT_EQ(f.Commands().ImageListSize(), 24);
-    EXPECT_EQ(f.Commands().ToolbarHeight(), 31);
-    EXPECT_EQ(f.Status().Height(), 24);
-    EXPECT_EQ(SendMessageW(f.Formats().Handle(), TVM_GETITEMHEIGHT, 0, 0), 30);
+// What the resolution decides, as the window shows it.
+struct DpiFigures {
+    int imageSize;
+    int toolbarHeight;
+    int statusHeight;
+    int treeItemHeight;
+    unsigned menuItemHeight;
+    int statusPanelEdge;
+    int fontHeight;
+};
+
+void ExpectDpiFigures(TMainForm& f, const DpiFigures& want) {
+    EXPECT_EQ(f.Commands().ImageListSize(), want.imageSize);
+    EXPECT_EQ(f.Commands().ToolbarHeight(), want.toolbarHeight);
+    EXPECT_EQ(f.Status().Height(), want.statusHeight);
+    EXPECT_EQ(SendMessageW(f.Formats().Handle(), TVM_GETITEMHEIGHT, 0, 0), want.treeItemHeight);
     RECT toolbar = ChildRect(f.Handle(), f.Commands().Toolbar());
-    EXPECT_EQ(toolbar.bottom - toolbar.top, 31);
-    for (int id : {win32::kActLoad, win32::kActExit, win32::kMiAbout, win32::kMiBrisvel}) {
+    EXPECT_EQ(toolbar.bottom - toolbar.top, want.toolbarHeight);
+    RECT status = ChildRect(f.Handle(), f.Status().Handle());
+    EXPECT_EQ(status.bottom - status.top, want.statusHeight);
+    int edges[4] = {};
+    SendMessageW(f.Status().Handle(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges));
+    EXPECT_EQ(edges[0], want.statusPanelEdge);
+    for (int id :
+         {win32::kActLoad, win32::kActSave, win32::kActExit, win32::kMiAbout, win32::kMiBrisvel}) {
         MEASUREITEMSTRUCT item{};
         item.CtlType = ODT_MENU;
         item.itemID = static_cast<UINT>(id);
         SendMessageW(f.Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&item));
-        EXPECT_EQ(item.itemHeight, 28u) << id;
+        EXPECT_EQ(item.itemHeight, want.menuItemHeight) << id;
     }
+    // Toolbar, status bar and tree share one font of the resolution.
+    auto font = reinterpret_cast<HFONT>(SendMessageW(f.Formats().Handle(), WM_GETFONT, 0, 0));
+    EXPECT_EQ(font, reinterpret_cast<HFONT>(SendMessageW(f.Status().Handle(), WM_GETFONT, 0, 0)));
+    LOGFONTW face{};
+    ASSERT_NE(GetObjectW(font, sizeof(face), &face), 0);
+    EXPECT_EQ(face.lfHeight, want.fontHeight);
+}
+
+constexpr DpiFigures kAt96{.imageSize = 16,
+                           .toolbarHeight = 29,
+                           .statusHeight = 19,
+                           .treeItemHeight = 24,
+                           .menuItemHeight = 18,
+                           .statusPanelEdge = 150,
+                           .fontHeight = -11};
+constexpr DpiFigures kAt120{.imageSize = 24,
+                            .toolbarHeight = 31,
+                            .statusHeight = 24,
+                            .treeItemHeight = 30,
+                            .menuItemHeight = 28,
+                            .statusPanelEdge = 188,
+                            .fontHeight = -13};
+// 1.5 is no more than 1.5: still the 24-pixel pictures.
+constexpr DpiFigures kAt144{.imageSize = 24,
+                            .toolbarHeight = 34,
+                            .statusHeight = 28,
+                            .treeItemHeight = 36,
+                            .menuItemHeight = 33,
+                            .statusPanelEdge = 225,
+                            .fontHeight = -16};
+
+class MainFormAt120Dpi : public MainFormTest {
+    int PixelsPerInch() const override { return 120; }
+};
+
+TEST_F(MainFormAt120Dpi, ApplyDpiLayoutScalesHeightsAndPictures) {
+    ExpectDpiFigures(CreateForm(), kAt120);
 }
 
 class MainFormAt144Dpi : public MainFormTest {
@@ -196,16 +245,54 @@ class MainFormAt144Dpi : public MainFormTest {
 };
 
 TEST_F(MainFormAt144Dpi, ApplyDpiLayoutUses24PixelPicturesAt144) {
+    ExpectDpiFigures(CreateForm(), kAt144);
+}
+
+// The window moved to screens of other resolutions: it takes the frame offered and lays itself
+// out for the new resolution, whatever the screen's was at start-up.
+TEST_F(MainFormTest, DpiChangeMovesTheWindowAndScalesItsControls) {
     TMainForm& f = CreateForm();
-    EXPECT_EQ(f.Commands().ImageListSize(), 24);
-    EXPECT_EQ(f.Commands().ToolbarHeight(), 34);
-    EXPECT_EQ(f.Status().Height(), 28);
-    EXPECT_EQ(SendMessageW(f.Formats().Handle(), TVM_GETITEMHEIGHT, 0, 0), 36);
-    MEASUREITEMSTRUCT item{};
-    item.CtlType = ODT_MENU;
-    item.itemID = win32::kActSave;
-    SendMessageW(f.Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&item));
-    EXPECT_EQ(item.itemHeight, 33u);
+    ExpectDpiFigures(f, kAt96);
+    struct Move {
+        int pixelsPerInch;
+        RECT frame;
+        const DpiFigures& figures;
+        int treeWidth;
+    };
+    const Move moves[] = {
+        {.pixelsPerInch = 120,
+         .frame = {.left = 20, .top = 10, .right = 1020, .bottom = 710},
+         .figures = kAt120,
+         .treeWidth = 178},
+        {.pixelsPerInch = 144,
+         .frame = {.left = 30, .top = 20, .right = 1230, .bottom = 870},
+         .figures = kAt144,
+         .treeWidth = 213},
+        {.pixelsPerInch = 96,
+         .frame = {.left = 40, .top = 30, .right = 840, .bottom = 630},
+         .figures = kAt96,
+         .treeWidth = 142},
+    };
+    for (const Move& move : moves) {
+        SCOPED_TRACE(move.pixelsPerInch);
+        RECT frame = move.frame;
+        SendMessageW(f.Handle(), WM_DPICHANGED, MAKEWPARAM(move.pixelsPerInch, move.pixelsPerInch),
+                     reinterpret_cast<LPARAM>(&frame));
+        PumpMessages();
+        EXPECT_EQ(f.PixelsPerInch(), move.pixelsPerInch);
+        RECT window{};
+        GetWindowRect(f.Handle(), &window);
+        EXPECT_EQ(window.left, move.frame.left);
+        EXPECT_EQ(window.top, move.frame.top);
+        EXPECT_EQ(window.right, move.frame.right);
+        EXPECT_EQ(window.bottom, move.frame.bottom);
+        ExpectDpiFigures(f, move.figures);
+        EXPECT_EQ(f.TreeWidth(), move.treeWidth);
+        RECT tree = ChildRect(f.Handle(), f.Formats().Handle());
+        EXPECT_EQ(tree.right - tree.left, move.treeWidth);
+        EXPECT_EQ(tree.top, move.figures.toolbarHeight + ScaleByDpi(3, move.pixelsPerInch));
+    }
+    EXPECT_TRUE(errors.empty());
 }
 
 } // namespace
