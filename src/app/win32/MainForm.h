@@ -56,18 +56,9 @@ public:
     void UpdateZoomActions() override;
     void ShowClipboardPicture() override;
 
-    // --- Display routines, commands and handlers -----------------------------------------------
-    void tvFormatsChange(int nodeIndex);
+    // --- Display routines, commands and handlers that tests run directly ------------------------
     std::int32_t ReadSelectedFormat(ClipFormat format);
-    void ApplyImageZoom();
-    void SaveZoomSettings();
-    void ApplyOnTop();
-    void ApplyDpiLayout();
-    void ApplyTranslations();
-
-    void actLoadExecute();
     void actSaveExecute();
-    void actDeleteExecute();
     void actExitExecute();
     void actHelpOnlineExecute();
     void actOnTopExecute();
@@ -77,8 +68,6 @@ public:
     void miAboutClick();
     void miBrisvelClick();
     void rtfPreviewURLClick(const std::wstring& link, bool leftButton);
-    // Sets the item's height for the items that have this handler.
-    void miMainMeasureItem(MEASUREITEMSTRUCT& item);
 
     // --- The composed parts, for the program and its tests -------------------------------------
     CommandBar& Commands() { return commands_; }
@@ -111,6 +100,18 @@ private:
     // The window moved to a screen of another resolution: the suggested frame, then the layout.
     void OnDpiChanged(int pixelsPerInch, const RECT& suggested);
     void RunReportingErrors(HWND owner, const std::function<void()>& work);
+
+    // The handlers that only the window runs.
+    void tvFormatsChange(int nodeIndex);
+    void actLoadExecute();
+    void actDeleteExecute();
+    // Sets the item's height for the items that have this handler.
+    void miMainMeasureItem(MEASUREITEMSTRUCT& item);
+    void ApplyImageZoom();
+    void SaveZoomSettings();
+    void ApplyOnTop();
+    void ApplyDpiLayout();
+    void ApplyTranslations();
 
     // The creation, show and destruction handlers.
     void FormCreate();
