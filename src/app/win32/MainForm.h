@@ -16,6 +16,7 @@
 #include "ui/win32/Window.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -75,6 +76,8 @@ public:
     StatusBar& Status() { return sbMain_; }
     PreviewPane& Preview() { return preview_; }
     FileDialog& SaveDialog() { return sdMain_; }
+    // The clipboard monitor; null until the creation handler starts it.
+    TTavrixClipboardMonitor* Monitor() { return monitor_.get(); }
     int TreeWidth() const { return treeWidth_; }
     void SetTreeWidth(int width);
     // The resolution the layout follows: the screen's at creation, then the window's own.
