@@ -27,8 +27,11 @@ struct MainFormServices {
                                                                   FileDialog& dialog, HWND owner)>;
 
     TAppIni& settings;
+    // Required: web pages and links the user asks for.
     PageOpener openPage;
+    // Required: the file the load and save commands work on.
     FileChooser chooseFile;
+    // Errors that end a handler of the window; empty shows the program's error box.
     ErrorReporter reportError;
     // Runs after the clipboard monitor's first look; empty runs nothing.
     std::function<void()> firstStart;
