@@ -1,7 +1,7 @@
 #include "app/win32/CommandBar.h"
 
+#include "base/Dpi.h"
 #include "i18n/TranslatedTexts.h"
-#include "settings/Support.h"
 
 #include <algorithm>
 #include <array>

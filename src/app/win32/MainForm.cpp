@@ -4,14 +4,15 @@
 #include "app/MainLayout.h"
 #include "app/Zoom.h"
 #include "app/win32/MainFormDesign.h"
+#include "base/Dpi.h"
+#include "base/Error.h"
+#include "base/Support.h"
+#include "base/win32/MessageFilter.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "settings/AppIni.h"
-#include "settings/Error.h"
-#include "settings/Support.h"
 #include "settings/win32/Win32PlacementForm.h"
 #include "ui/win32/ErrorBox.h"
-#include "ui/win32/MessageFilter.h"
 
 #include <commctrl.h>
 

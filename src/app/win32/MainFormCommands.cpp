@@ -3,13 +3,13 @@
 #include "app/LinkPolicy.h"
 #include "app/WebPages.h"
 #include "app/win32/MainForm.h"
+#include "base/Support.h"
+#include "base/SupportPlatform.h"
 #include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/ClipboardFileCommands.h"
 #include "i18n/TranslatedTexts.h"
 #include "settings/AppIni.h"
-#include "settings/Support.h"
-#include "settings/SupportPlatform.h"
 
 namespace tavrix::win32 {
 

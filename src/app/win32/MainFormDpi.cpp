@@ -3,7 +3,7 @@
 #include "app/DpiLayout.h"
 #include "app/win32/MainForm.h"
 #include "app/win32/MainFormDesign.h"
-#include "settings/Support.h"
+#include "base/Dpi.h"
 
 namespace tavrix::win32 {
 

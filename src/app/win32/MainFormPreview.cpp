@@ -2,6 +2,7 @@
 // preview stream, choosing the view, and the status bar texts.
 #include "app/FormatThousands.h"
 #include "app/win32/MainForm.h"
+#include "base/Error.h"
 #include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/EngineLabels.h"
@@ -9,7 +10,6 @@
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/Win32Icon.h"
 #include "clipboard/win32/Win32Picture.h"
-#include "settings/Error.h"
 
 namespace tavrix::win32 {
 

@@ -1,7 +1,8 @@
 #include "app/win32/PlaceholderWindow.h"
 
-#include "settings/Error.h"
-#include "settings/Support.h"
+#include "base/Dpi.h"
+#include "base/Error.h"
+#include "base/Support.h"
 
 namespace tavrix::win32 {
 

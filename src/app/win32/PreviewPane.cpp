@@ -1,10 +1,10 @@
 #include "app/win32/PreviewPane.h"
 
 #include "app/Zoom.h"
+#include "base/Unicode.h"
 #include "clipboard/ClipboardPort.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace tavrix::win32 {
 
@@ -77,13 +77,7 @@ void PreviewPane::ShowStreamInViewer(TZorvBinHexMode mode, bool gutter) {
 }
 
 void PreviewPane::SetStreamText(const std::u16string& text) {
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(text.size() * 2);
-    for (char16_t unit : text) {
-        bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
-    }
-    previewStream_->Assign(bytes);
+    previewStream_->Assign(Utf16LeBytes(text));
 }
 
 void PreviewPane::ShowClipboardPicture() {

@@ -1,6 +1,6 @@
 #include "app/win32/StatusBar.h"
 
-#include "settings/Support.h"
+#include "base/Dpi.h"
 
 #include <commctrl.h>
 

@@ -1,7 +1,8 @@
 #include "viewer/win32/BinHexWindow.h"
 
-#include "settings/Error.h"
-#include "settings/Support.h"
+#include "base/DebugLog.h"
+#include "base/Error.h"
+#include "base/Support.h"
 #include "ui/win32/Gdi.h"
 
 #include <exception>

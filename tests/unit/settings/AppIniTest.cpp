@@ -1,6 +1,6 @@
 #include "settings/AppIni.h"
+#include "base/Error.h"
 #include "fakes/FakeSettings.h"
-#include "settings/Error.h"
 
 #include <gtest/gtest.h>
 

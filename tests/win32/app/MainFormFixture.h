@@ -2,18 +2,18 @@
 // A main window created in the test process over the real clipboard, with the error box, the
 // web browser and the file chooser replaced by recorders and the settings store kept in memory.
 #include "app/win32/MainForm.h"
+#include "base/Support.h"
+#include "base/SupportPlatform.h"
+#include "base/win32/MessageFilter.h"
+#include "base/win32/Win32SupportPlatform.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
 #include "settings/AppIni.h"
 #include "settings/SettingsBackend.h"
-#include "settings/Support.h"
-#include "settings/SupportPlatform.h"
-#include "settings/win32/Win32SupportPlatform.h"
 #include "support/HelperProcess.h"
 #include "support/MessageWindow.h"
 #include "ui/win32/ErrorBox.h"
-#include "ui/win32/MessageFilter.h"
 #include "viewer/win32/Win32CodepageSystem.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "MainFormFixture.h"
+#include "base/Dpi.h"
 #include "settings/AppIni.h"
 #include "settings/win32/AppIniSetup.h"
 

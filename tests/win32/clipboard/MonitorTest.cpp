@@ -2,12 +2,12 @@
 // changes or holds it: coalescing, the busy guard, skipped refreshes, the viewer chain, the
 // renewal in scaled time, bounded waits, and malformed data.
 #include "../../unit/clipboard/IconImageBuilder.h"
+#include "base/Support.h"
+#include "base/win32/Win32SupportPlatform.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
-#include "settings/Support.h"
-#include "settings/win32/Win32SupportPlatform.h"
 #include "support/HelperProcess.h"
 #include "support/MessageWindow.h"
 #include "support/RecordingSurface.h"

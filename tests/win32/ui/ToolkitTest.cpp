@@ -1,4 +1,4 @@
-#include "settings/Error.h"
+#include "base/Error.h"
 #include "ui/win32/Action.h"
 #include "ui/win32/ErrorBox.h"
 #include "ui/win32/FileDialog.h"
