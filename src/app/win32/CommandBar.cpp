@@ -1,6 +1,8 @@
 #include "app/win32/CommandBar.h"
 
 #include "base/Dpi.h"
+#include "base/win32/SelectGuard.h"
+#include "base/win32/WindowDC.h"
 #include "i18n/TranslatedTexts.h"
 
 #include <algorithm>

@@ -4,8 +4,8 @@
 // (ilMain16, ilMain24, ilMain32) of which the resolution picks one, and the drawing the menu and
 // the toolbar leave to their owner. Running an action calls back the owner with its command.
 #include "app/DpiLayout.h"
+#include "base/win32/GdiObjects.h"
 #include "ui/win32/Action.h"
-#include "ui/win32/Gdi.h"
 #include "ui/win32/ImageList.h"
 
 #include <windows.h>

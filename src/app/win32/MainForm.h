@@ -8,10 +8,10 @@
 #include "app/win32/MainFormServices.h"
 #include "app/win32/PreviewPane.h"
 #include "app/win32/StatusBar.h"
+#include "base/win32/GdiObjects.h"
 #include "clipboard/ClipboardFormat.h"
 #include "clipboard/MainWindowSurface.h"
 #include "ui/win32/FileDialog.h"
-#include "ui/win32/Gdi.h"
 #include "ui/win32/Splitter.h"
 #include "ui/win32/Window.h"
 

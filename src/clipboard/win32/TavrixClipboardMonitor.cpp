@@ -55,9 +55,6 @@ TTavrixClipboardMonitor::~TTavrixClipboardMonitor() {
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
-    if (user32_ != nullptr) {
-        FreeLibrary(user32_);
-    }
 }
 
 LRESULT CALLBACK TTavrixClipboardMonitor::WindowProc(HWND window, UINT message, WPARAM wParam,
@@ -108,12 +105,12 @@ WindowId TTavrixClipboardMonitor::Window() {
 }
 
 bool TTavrixClipboardMonitor::LoadListenerFunctions() {
-    user32_ = LoadLibraryW(L"user32.dll");
-    if (user32_ == nullptr) {
+    user32_.reset(LoadLibraryW(L"user32.dll"));
+    if (!user32_) {
         return false;
     }
-    addListener_ = ProcedureOf<ListenerFunction>(user32_, "AddClipboardFormatListener");
-    removeListener_ = ProcedureOf<ListenerFunction>(user32_, "RemoveClipboardFormatListener");
+    addListener_ = ProcedureOf<ListenerFunction>(user32_.get(), "AddClipboardFormatListener");
+    removeListener_ = ProcedureOf<ListenerFunction>(user32_.get(), "RemoveClipboardFormatListener");
     return addListener_ != nullptr && removeListener_ != nullptr;
 }
 

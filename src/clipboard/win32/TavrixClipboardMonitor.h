@@ -2,6 +2,7 @@
 // The clipboard monitor: a hidden window that the system tells of every clipboard change. It
 // owns the format catalogue, the format list and the summary state (ClipboardEngine), and drives
 // the main window through its surface.
+#include "base/win32/KernelHandles.h"
 #include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardMonitorCore.h"
 #include "clipboard/MonitorPorts.h"
@@ -83,7 +84,7 @@ private:
     ClipboardPort& port_;
     MonitorOptions options_;
     HWND window_ = nullptr;
-    HMODULE user32_ = nullptr;
+    Module user32_;
     ListenerFunction addListener_ = nullptr;
     ListenerFunction removeListener_ = nullptr;
     Win32EnginePlatform enginePlatform_;

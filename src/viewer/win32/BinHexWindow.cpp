@@ -3,7 +3,8 @@
 #include "base/DebugLog.h"
 #include "base/Error.h"
 #include "base/Support.h"
-#include "ui/win32/Gdi.h"
+#include "base/win32/PaintDC.h"
+#include "base/win32/WindowDC.h"
 
 #include <exception>
 
@@ -116,11 +117,9 @@ LRESULT BinHexWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 void BinHexWindow::OnPaint() {
-    PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(handle_, &paint);
-    if (dc != nullptr) {
-        PaintTo(dc);
-        EndPaint(handle_, &paint);
+    PaintDC paint(handle_);
+    if (paint.get() != nullptr) {
+        PaintTo(paint.get());
     }
 }
 
