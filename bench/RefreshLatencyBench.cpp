@@ -95,7 +95,7 @@ int Run(int changes) {
     win32::ProgramModules modules(CommandLine({L"refreshlatencybench"}));
     win32::ApplicationWindow application;
     modules.Clipboard().SetOwner(application.Handle());
-    win32::TMainForm form(ClipboardPort::Instance());
+    win32::TMainForm form(ClipboardPort::Instance(), win32::ProgramMainFormServices());
     form.Create();
     form.Show(SW_SHOWNOACTIVATE);
     TTavrixClipboardMonitor& monitor = *form.Monitor();
@@ -121,7 +121,7 @@ int Run(int changes) {
             const double refreshWork = Pump(monitor);
             if (refreshWork >= 0) {
                 work = refreshWork;
-                if (form.StatusPanelText(0) == size && changed >= 0) {
+                if (form.Status().PanelText(0) == size && changed >= 0) {
                     shown = NowMs();
                 }
             }

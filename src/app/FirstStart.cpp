@@ -19,10 +19,10 @@ std::vector<FileTypeValue> FileTypeValues(std::wstring extension, const std::wst
         description = typeName;
     }
     return {
-        {extension, typeName},
-        {typeName, description},
-        {typeName + L"\\DefaultIcon", programPath + L", " + iconIndex},
-        {typeName + L"\\Shell\\Open\\Command", L"\"" + programPath + L"\" \"%1\""},
+        {.key = extension, .value = typeName},
+        {.key = typeName, .value = description},
+        {.key = typeName + L"\\DefaultIcon", .value = programPath + L", " + iconIndex},
+        {.key = typeName + L"\\Shell\\Open\\Command", .value = L"\"" + programPath + L"\" \"%1\""},
     };
 }
 

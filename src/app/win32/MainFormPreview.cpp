@@ -3,7 +3,6 @@
 #include "app/FormatThousands.h"
 #include "app/win32/MainForm.h"
 #include "base/Error.h"
-#include "base/Unicode.h"
 #include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/EngineLabels.h"
@@ -12,34 +11,21 @@
 #include "clipboard/win32/Win32Icon.h"
 #include "clipboard/win32/Win32Picture.h"
 
-#include <commctrl.h>
-
 namespace tavrix::win32 {
 
 std::wstring TMainForm::SizeText(std::int32_t number) const {
     return labels::Size() + L" : " + FormatThousands(number);
 }
 
-void TMainForm::SetStatusTexts(const std::wstring& panel0, const std::wstring& panel1) {
-    SendMessageW(sbMain_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(panel0.c_str()));
-    SendMessageW(sbMain_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(panel1.c_str()));
-}
-
-bool TMainForm::TreeHasNodes() const {
-    return SendMessageW(tvFormats_, TVM_GETCOUNT, 0, 0) > 0;
-}
-
 void TMainForm::tvFormatsChange(int nodeIndex) {
-    if (!TreeHasNodes() || engine_ == nullptr) {
+    if (!tvFormats_.HasNodes() || engine_ == nullptr) {
         return;
     }
     if (nodeIndex == 0) {
         engine_->ShowClipboardSummary();
-        SetStatusHint(engine_->SummaryText());
-        SendMessageW(sbMain_, SB_SETTEXTW, 1,
-                     reinterpret_cast<LPARAM>(engine_->SummaryText().c_str()));
-        std::wstring size = SizeText(engine_->ClipboardSize());
-        SendMessageW(sbMain_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(size.c_str()));
+        sbMain_.SetHint(engine_->SummaryText());
+        sbMain_.SetPanelText(1, engine_->SummaryText());
+        sbMain_.SetPanelText(0, SizeText(engine_->ClipboardSize()));
         return;
     }
     const auto& list = engine_->FormatList();
@@ -48,27 +34,23 @@ void TMainForm::tvFormatsChange(int nodeIndex) {
     }
     ClipFormat format = FormatOfEntry(list[static_cast<std::size_t>(nodeIndex - 1)]);
     const std::wstring& description = engine_->GetFormatDescription(format);
-    SetStatusHint(description);
-    SendMessageW(sbMain_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(description.c_str()));
+    sbMain_.SetHint(description);
+    sbMain_.SetPanelText(1, description);
 
-    std::wstring panel0;
     if (format == cf::Bitmap || format == cf::EnhMetafile) {
-        ImageControl& image = Image();
+        ImageControl& image = preview_.Image();
         image.SetAutoSize(true);
         port_.LoadClipboardPicture(image.Picture());
         image.SetAutoSize(true);
-        panel0 =
-            std::to_wstring(image.NaturalWidth()) + L" x " + std::to_wstring(image.NaturalHeight());
-        SendMessageW(sbMain_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(panel0.c_str()));
+        sbMain_.SetPanelText(0, std::to_wstring(image.NaturalWidth()) + L" x " +
+                                    std::to_wstring(image.NaturalHeight()));
         ShowClipboardPicture();
-        SelectPreviewView(std::uint8_t{1});
+        SelectPreviewView(PreviewView::Picture);
     } else if (format == RtfFormat && format != 0) {
         ReadSelectedFormat(format);
-        previewStream_->SetPosition(0);
-        rtfPreview_.LoadRtf(previewStream_->Bytes());
-        SelectPreviewView(std::uint8_t{0});
-        panel0 = SizeText(rtfPreview_.TextLengthByLines());
-        SendMessageW(sbMain_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(panel0.c_str()));
+        preview_.LoadRichText();
+        SelectPreviewView(PreviewView::RichText);
+        sbMain_.SetPanelText(0, SizeText(preview_.RichText().TextLengthByLines()));
     } else if (format == cf::UnicodeText || format == cf::HDrop) {
         ViewerSteps(format, vbmodeUHex);
     } else if (format == HtmlFormat && format != 0) {
@@ -80,102 +62,33 @@ void TMainForm::tvFormatsChange(int nodeIndex) {
 
 void TMainForm::ViewerSteps(ClipFormat format, TZorvBinHexMode mode) {
     std::int32_t size = ReadSelectedFormat(format);
-    viewer_.SetTextGutter(false);
-    viewer_.OpenStream(previewStream_.get(), true);
-    viewer_.SetMode(mode);
-    SelectPreviewView(std::uint8_t{2});
-    std::wstring panel0 = SizeText(size);
-    SendMessageW(sbMain_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(panel0.c_str()));
+    preview_.ShowStreamInViewer(mode, false);
+    SelectPreviewView(PreviewView::Viewer);
+    sbMain_.SetPanelText(0, SizeText(size));
 }
 
 std::int32_t TMainForm::ReadSelectedFormat(ClipFormat format) {
-    std::int32_t size = 0;
-    previewStream_->Clear();
-    ClipboardOpen open(port_);
-    // The whole memory block, as large as the platform made it; nothing for handles that are no
-    // memory block (bitmaps, palettes, metafiles).
-    port_.ReadData(format, [&](std::span<const std::uint8_t> bytes) {
-        previewStream_->Assign(bytes);
-        size = static_cast<std::int32_t>(std::min<std::size_t>(bytes.size(), INT32_MAX));
-    });
-    return size;
+    return preview_.ReadFormat(format);
 }
 
-void TMainForm::SelectPreviewView(std::uint8_t kind) {
-    if (kind <= 2) {
-        ShowWindow(rtfPreview_.Handle(), kind == 0 ? SW_SHOW : SW_HIDE);
-        ShowWindow(scrlPreview_.Handle(), kind == 1 ? SW_SHOW : SW_HIDE);
-        ShowWindow(viewer_.Handle(), kind == 2 ? SW_SHOW : SW_HIDE);
+void TMainForm::SelectPreviewView(PreviewView view) {
+    switch (view) {
+    case PreviewView::RichText:
+    case PreviewView::Picture:
+    case PreviewView::Viewer:
+        preview_.Select(view);
+        break;
     }
     UpdateZoomActions();
 }
 
-void TMainForm::SelectPreviewView(PreviewView view) {
-    SelectPreviewView(static_cast<std::uint8_t>(view));
-}
-
-bool TMainForm::IsViewVisible(PreviewView view) const {
-    switch (view) {
-    case PreviewView::RichText:
-        return IsWindowVisible(rtfPreview_.Handle()) != FALSE;
-    case PreviewView::Picture:
-        return IsWindowVisible(scrlPreview_.Handle()) != FALSE;
-    case PreviewView::Viewer:
-        return viewer_.Handle() != nullptr && IsWindowVisible(viewer_.Handle()) != FALSE;
-    }
-    return false;
-}
-
 void TMainForm::ShowPreviewText(const std::u16string& text) {
-    previewStream_->Assign(Utf16LeBytes(text));
-    viewer_.SetTextGutter(true);
-    viewer_.OpenStream(previewStream_.get(), true);
-    viewer_.SetMode(vbmodeUnicode);
-    SelectPreviewView(std::uint8_t{2});
+    preview_.SetStreamText(text);
+    preview_.ShowStreamInViewer(vbmodeUnicode, true);
+    SelectPreviewView(PreviewView::Viewer);
 }
 
-// --- The tree and the actions as the clipboard engine sees them ---------------------------------
-
-void TMainForm::ClearFormatNodes() {
-    SendMessageW(tvFormats_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
-}
-
-void TMainForm::AddFormatNode(const std::wstring& text) {
-    int index = static_cast<int>(SendMessageW(tvFormats_, TVM_GETCOUNT, 0, 0));
-    std::wstring copy = text;
-    TVINSERTSTRUCTW insert{};
-    insert.hParent = TVI_ROOT;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_PARAM;
-    insert.item.pszText = copy.data();
-    insert.item.lParam = index;
-    SendMessageW(tvFormats_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert));
-}
-
-void TMainForm::SelectFormatNode(int index) {
-    auto item =
-        reinterpret_cast<HTREEITEM>(SendMessageW(tvFormats_, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    for (int i = 0; item != nullptr && i < index; ++i) {
-        item = reinterpret_cast<HTREEITEM>(
-            SendMessageW(tvFormats_, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
-    }
-    if (item != nullptr) {
-        SendMessageW(tvFormats_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-    }
-}
-
-int TMainForm::SelectedNodeIndex() const {
-    auto item =
-        reinterpret_cast<HTREEITEM>(SendMessageW(tvFormats_, TVM_GETNEXTITEM, TVGN_CARET, 0));
-    if (item == nullptr) {
-        return -1;
-    }
-    TVITEMW info{};
-    info.mask = TVIF_PARAM;
-    info.hItem = item;
-    SendMessageW(tvFormats_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
-    return static_cast<int>(info.lParam);
-}
+// --- The actions and the picture view as the clipboard engine sees them -------------------------
 
 void TMainForm::SetActionEnabled(EngineAction action, bool enabled) {
     int id = 0;
@@ -196,11 +109,11 @@ void TMainForm::SetActionEnabled(EngineAction action, bool enabled) {
         id = kActZoom100;
         break;
     }
-    alMain_.Find(id)->SetEnabled(enabled);
+    commands_.ActionById(id).SetEnabled(enabled);
 }
 
 ClipboardPicture& TMainForm::PreviewPicture() {
-    return Image().Picture();
+    return preview_.Image().Picture();
 }
 
 void TMainForm::SetPreviewIcon(const ClipboardIcon& icon) {
@@ -208,19 +121,19 @@ void TMainForm::SetPreviewIcon(const ClipboardIcon& icon) {
     if (platformIcon == nullptr) {
         throw Error(L"Invalid icon");
     }
-    Image().SetIcon(platformIcon->Handle(), platformIcon->Width(), platformIcon->Height());
+    preview_.Image().SetIcon(platformIcon->Handle(), platformIcon->Width(), platformIcon->Height());
 }
 
 int TMainForm::PreviewImageWidth() const {
-    return const_cast<TMainForm*>(this)->Image().Width();
+    return preview_.Image().Width();
 }
 
 int TMainForm::PreviewImageHeight() const {
-    return const_cast<TMainForm*>(this)->Image().Height();
+    return preview_.Image().Height();
 }
 
 void TMainForm::AutoSizePreviewImage() {
-    Image().SetAutoSize(true);
+    preview_.Image().SetAutoSize(true);
 }
 
 } // namespace tavrix::win32

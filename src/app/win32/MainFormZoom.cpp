@@ -1,72 +1,66 @@
-// The picture view's loading and scaling and the three zoom commands, which act on the picture
-// when it is the visible view and on the viewer's font otherwise.
+// The three zoom commands, which act on the picture when it is the visible view and on the
+// viewer's font otherwise.
 #include "app/Zoom.h"
 #include "app/win32/MainForm.h"
-#include "app/win32/MainFormSettings.h"
-#include "clipboard/ClipboardPort.h"
+#include "settings/AppIni.h"
 
 namespace tavrix::win32 {
 
 void TMainForm::ShowClipboardPicture() {
-    ImageControl& image = Image();
-    image.SetAutoSize(true);
-    port_.LoadClipboardPicture(image.Picture());
-    image.SetAutoSize(true);
-    imageWidth_ = image.NaturalWidth();
-    imageHeight_ = image.NaturalHeight();
-    image.SetAutoSize(false);
-    image.SetStretch(true);
-    ApplyImageZoom();
+    preview_.ShowClipboardPicture();
 }
 
 void TMainForm::ApplyImageZoom() {
-    Image().SetSize(ZoomedSide(imageWidth_, imageZoom_), ZoomedSide(imageHeight_, imageZoom_));
-    scrlPreview_.UpdateScrollRange();
+    preview_.ApplyImageZoom();
 }
 
 void TMainForm::UpdateZoomActions() {
-    bool enabled = IsViewVisible(PreviewView::Viewer) || IsViewVisible(PreviewView::Picture);
-    alMain_.Find(kActZoomOut)->SetEnabled(enabled);
-    alMain_.Find(kActZoomIn)->SetEnabled(enabled);
-    alMain_.Find(kActZoom100)->SetEnabled(enabled);
+    bool enabled =
+        preview_.IsVisible(PreviewView::Viewer) || preview_.IsVisible(PreviewView::Picture);
+    for (int id : {kActZoomOut, kActZoomIn, kActZoom100}) {
+        commands_.ActionById(id).SetEnabled(enabled);
+    }
 }
 
 void TMainForm::actZoomOutExecute() {
-    if (IsViewVisible(PreviewView::Picture)) {
-        imageZoom_ = ImageZoomOut(imageZoom_);
+    if (preview_.IsVisible(PreviewView::Picture)) {
+        preview_.SetImageZoom(ImageZoomOut(preview_.ImageZoom()));
         ApplyImageZoom();
     } else {
-        viewer_.SetFontSize(ViewerFontZoomOut(viewer_.FontSize()));
-        viewer_.Redraw();
+        ViewerHost& viewer = preview_.Viewer();
+        viewer.SetFontSize(ViewerFontZoomOut(viewer.FontSize()));
+        viewer.Redraw();
     }
     SaveZoomSettings();
 }
 
 void TMainForm::actZoomInExecute() {
-    if (IsViewVisible(PreviewView::Picture)) {
-        imageZoom_ = ImageZoomIn(imageZoom_);
+    if (preview_.IsVisible(PreviewView::Picture)) {
+        preview_.SetImageZoom(ImageZoomIn(preview_.ImageZoom()));
         ApplyImageZoom();
     } else {
-        viewer_.SetFontSize(ViewerFontZoomIn(viewer_.FontSize()));
-        viewer_.Redraw();
+        ViewerHost& viewer = preview_.Viewer();
+        viewer.SetFontSize(ViewerFontZoomIn(viewer.FontSize()));
+        viewer.Redraw();
     }
     SaveZoomSettings();
 }
 
 void TMainForm::actZoom100Execute() {
-    if (IsViewVisible(PreviewView::Picture)) {
-        imageZoom_ = 100;
+    if (preview_.IsVisible(PreviewView::Picture)) {
+        preview_.SetImageZoom(100);
         ApplyImageZoom();
     } else {
-        viewer_.SetFontSize(viewerFontSize_);
-        viewer_.Redraw();
+        ViewerHost& viewer = preview_.Viewer();
+        viewer.SetFontSize(preview_.ViewerFontSize());
+        viewer.Redraw();
     }
     SaveZoomSettings();
 }
 
 void TMainForm::SaveZoomSettings() {
-    WriteIntegerSetting(L"Zoom", viewer_.FontSize());
-    WriteIntegerSetting(L"ZoomImage", imageZoom_);
+    services_.settings.WriteInteger(L"Zoom", preview_.Viewer().FontSize());
+    services_.settings.WriteInteger(L"ZoomImage", preview_.ImageZoom());
 }
 
 } // namespace tavrix::win32

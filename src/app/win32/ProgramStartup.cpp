@@ -27,7 +27,7 @@ void ProgramStartup::LoadFileFromCommandLine() {
 }
 
 void ProgramStartup::CreateMainWindow() {
-    window_ = std::make_unique<TMainForm>(ClipboardPort::Instance());
+    window_ = std::make_unique<TMainForm>(ClipboardPort::Instance(), ProgramMainFormServices());
     window_->Create();
     window_->Show();
 }

@@ -10,10 +10,11 @@ namespace {
 
 TEST(FileTypeValues, FourKeysInOrderWithTheQuotedCommand) {
     const std::vector<FileTypeValue> expected = {
-        {L".cl7", L"ClipboardFile"},
-        {L"ClipboardFile", L"Tavrix file"},
-        {L"ClipboardFile\\DefaultIcon", L"C:\\My Tools\\Tavrix.exe, 0"},
-        {L"ClipboardFile\\Shell\\Open\\Command", L"\"C:\\My Tools\\Tavrix.exe\" \"%1\""}};
+        {.key = L".cl7", .value = L"ClipboardFile"},
+        {.key = L"ClipboardFile", .value = L"Tavrix file"},
+        {.key = L"ClipboardFile\\DefaultIcon", .value = L"C:\\My Tools\\Tavrix.exe, 0"},
+        {.key = L"ClipboardFile\\Shell\\Open\\Command",
+         .value = L"\"C:\\My Tools\\Tavrix.exe\" \"%1\""}};
     EXPECT_EQ(
         FileTypeValues(L"cl7", L"ClipboardFile", L"Tavrix file", L"0", L"C:\\My Tools\\Tavrix.exe"),
         expected);
@@ -154,7 +155,7 @@ TEST_F(FirstStartTest, UnwritableFlagStopsBeforeRegistering) {
 }
 
 TEST_F(FirstStartTest, IniFileHasItsOwnFlag) {
-    ini.registry->values[L"FirstStarted"] = {true, 1, 4};
+    ini.registry->values[L"FirstStarted"] = {.isDword = true, .data = 1, .size = 4};
     ini.store->UseIniFile(L"C:\\Tools\\Backup.ini");
     RunFirstStartStep(*ini.store, platform);
     EXPECT_EQ(platform.calls, Outside());

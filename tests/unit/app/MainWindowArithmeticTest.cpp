@@ -118,7 +118,13 @@ TEST(DpiLayout, MetricsAtCommonResolutions) {
 }
 
 TEST(MainLayout, DesignedClientAreaAt96Dpi) {
-    MainLayoutInput in{784, 522, 29, 19, 142, 5, 3};
+    MainLayoutInput in{.clientWidth = 784,
+                       .clientHeight = 522,
+                       .toolbarHeight = 29,
+                       .statusHeight = 19,
+                       .treeWidth = 142,
+                       .splitterWidth = 5,
+                       .margin = 3};
     MainLayoutResult r = ComputeMainLayout(in);
     EXPECT_EQ(r.toolbar.height, 29);
     EXPECT_EQ(r.toolbar.width, 784);
@@ -137,7 +143,13 @@ TEST(MainLayout, DesignedClientAreaAt96Dpi) {
 }
 
 TEST(MainLayout, TinyWindowGivesNoNegativeSizes) {
-    MainLayoutResult r = ComputeMainLayout({40, 30, 29, 19, 142, 5, 3});
+    MainLayoutResult r = ComputeMainLayout({.clientWidth = 40,
+                                            .clientHeight = 30,
+                                            .toolbarHeight = 29,
+                                            .statusHeight = 19,
+                                            .treeWidth = 142,
+                                            .splitterWidth = 5,
+                                            .margin = 3});
     for (const LayoutRect& rect : {r.toolbar, r.status, r.tree, r.splitter, r.preview}) {
         EXPECT_GE(rect.width, 0);
         EXPECT_GE(rect.height, 0);

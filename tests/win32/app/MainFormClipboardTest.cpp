@@ -64,18 +64,18 @@ std::vector<std::uint8_t> Utf16(const std::wstring& text) {
 TEST_F(MainFormTest, FirstLookFillsTheTreeBeforeShowingAndSelectsPreview) {
     PutClipboard({{CF_UNICODETEXT, Utf16(L"hello")}});
     TMainForm& f = CreateForm();
-    std::vector<std::wstring> nodes = NodeTexts(f.Tree());
+    std::vector<std::wstring> nodes = NodeTexts(f.Formats().Handle());
     ASSERT_GE(nodes.size(), 2u);
     EXPECT_EQ(nodes[0], L"Preview");
-    EXPECT_NE(NodeIndex(f.Tree(), L"Unicode Text Format"), -1);
-    EXPECT_NE(NodeIndex(f.Tree(), L"Text"), -1);
-    EXPECT_EQ(f.StatusPanelText(0), L"Size : 5");
-    EXPECT_EQ(f.StatusPanelText(1), L"");
-    EXPECT_TRUE(f.IsViewVisible(PV::Viewer));
-    EXPECT_EQ(f.Viewer().Mode(), vbmodeUnicode);
-    EXPECT_TRUE(f.Viewer().TextGutter());
-    EXPECT_TRUE(f.ActionById(win32::kActSave).Enabled());
-    EXPECT_TRUE(f.ActionById(win32::kActDelete).Enabled());
+    EXPECT_NE(NodeIndex(f.Formats().Handle(), L"Unicode Text Format"), -1);
+    EXPECT_NE(NodeIndex(f.Formats().Handle(), L"Text"), -1);
+    EXPECT_EQ(f.Status().PanelText(0), L"Size : 5");
+    EXPECT_EQ(f.Status().PanelText(1), L"");
+    EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
+    EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeUnicode);
+    EXPECT_TRUE(f.Preview().Viewer().TextGutter());
+    EXPECT_TRUE(f.Commands().ActionById(win32::kActSave).Enabled());
+    EXPECT_TRUE(f.Commands().ActionById(win32::kActDelete).Enabled());
     EXPECT_TRUE(errors.empty()) << (errors.empty()
                                         ? std::string()
                                         : std::string(errors[0].begin(), errors[0].end()));
@@ -93,35 +93,35 @@ TEST_F(MainFormTest, EachKindOfNodeShowsItsViewAndStatusTexts) {
                   {otherFormat, Bytes("12345678", false)}});
     TMainForm& f = CreateForm();
 
-    f.SelectFormatNode(NodeIndex(f.Tree(), L"Text"));
-    EXPECT_TRUE(f.IsViewVisible(PV::Viewer));
-    EXPECT_EQ(f.Viewer().Mode(), vbmodeHex);
-    EXPECT_FALSE(f.Viewer().TextGutter());
-    std::size_t textBlock = f.PreviewStream().Bytes().size();
+    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Text"));
+    EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
+    EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeHex);
+    EXPECT_FALSE(f.Preview().Viewer().TextGutter());
+    std::size_t textBlock = f.Preview().PreviewStream().Bytes().size();
     EXPECT_GE(textBlock, 4u);
-    EXPECT_EQ(f.StatusPanelText(0), L"Size : " + std::to_wstring(textBlock));
-    EXPECT_FALSE(f.StatusPanelText(1).empty());
-    EXPECT_EQ(f.StatusHint(), f.StatusPanelText(1));
+    EXPECT_EQ(f.Status().PanelText(0), L"Size : " + std::to_wstring(textBlock));
+    EXPECT_FALSE(f.Status().PanelText(1).empty());
+    EXPECT_EQ(f.Status().Hint(), f.Status().PanelText(1));
 
-    f.SelectFormatNode(NodeIndex(f.Tree(), L"Unicode Text Format"));
-    EXPECT_EQ(f.Viewer().Mode(), vbmodeUHex);
+    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Unicode Text Format"));
+    EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeUHex);
 
-    f.SelectFormatNode(NodeIndex(f.Tree(), L"HTML Format"));
-    EXPECT_EQ(f.Viewer().Mode(), vbmodeText);
-    EXPECT_EQ(f.PreviewStream().Bytes().size() >= html.size(), true);
+    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"HTML Format"));
+    EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeText);
+    EXPECT_EQ(f.Preview().PreviewStream().Bytes().size() >= html.size(), true);
 
-    f.SelectFormatNode(NodeIndex(f.Tree(), L"Rich Text Format"));
-    EXPECT_TRUE(f.IsViewVisible(PV::RichText));
-    EXPECT_FALSE(f.IsViewVisible(PV::Viewer));
-    EXPECT_EQ(f.StatusPanelText(0), L"Size : 12");
-    EXPECT_FALSE(f.ActionById(win32::kActZoomIn).Enabled());
+    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Rich Text Format"));
+    EXPECT_TRUE(f.Preview().IsVisible(PV::RichText));
+    EXPECT_FALSE(f.Preview().IsVisible(PV::Viewer));
+    EXPECT_EQ(f.Status().PanelText(0), L"Size : 12");
+    EXPECT_FALSE(f.Commands().ActionById(win32::kActZoomIn).Enabled());
 
     // A format outside the catalogue has no description.
-    f.SelectFormatNode(NodeIndex(f.Tree(), L"Tavrix Test Format"));
-    EXPECT_EQ(f.StatusPanelText(1), L"");
-    EXPECT_EQ(f.StatusHint(), L"");
-    EXPECT_EQ(f.StatusPanelText(0), L"Size : 8");
-    EXPECT_EQ(f.Viewer().Mode(), vbmodeHex);
+    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Tavrix Test Format"));
+    EXPECT_EQ(f.Status().PanelText(1), L"");
+    EXPECT_EQ(f.Status().Hint(), L"");
+    EXPECT_EQ(f.Status().PanelText(0), L"Size : 8");
+    EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeHex);
     EXPECT_TRUE(errors.empty()) << (errors.empty()
                                         ? std::string()
                                         : std::string(errors[0].begin(), errors[0].end()));
@@ -130,22 +130,22 @@ TEST_F(MainFormTest, EachKindOfNodeShowsItsViewAndStatusTexts) {
 TEST_F(MainFormTest, BitmapNodeShowsItsSizeWhateverTheZoom) {
     PutClipboard({{CF_DIB, Dib(640, 480)}});
     TMainForm& f = CreateForm();
-    EXPECT_EQ(f.StatusPanelText(1), L"640 x 480");
-    EXPECT_TRUE(f.IsViewVisible(PV::Picture));
+    EXPECT_EQ(f.Status().PanelText(1), L"640 x 480");
+    EXPECT_TRUE(f.Preview().IsVisible(PV::Picture));
     f.actZoomInExecute();
-    int bitmap = NodeIndex(f.Tree(), L"Bitmap");
+    int bitmap = NodeIndex(f.Formats().Handle(), L"Bitmap");
     ASSERT_NE(bitmap, -1);
     f.SelectFormatNode(bitmap);
-    EXPECT_EQ(f.StatusPanelText(0), L"640 x 480");
-    EXPECT_EQ(f.Image().Width(), 1280);
-    EXPECT_TRUE(f.IsViewVisible(PV::Picture));
+    EXPECT_EQ(f.Status().PanelText(0), L"640 x 480");
+    EXPECT_EQ(f.Preview().Image().Width(), 1280);
+    EXPECT_TRUE(f.Preview().IsVisible(PV::Picture));
     f.actZoom100Execute();
     // The palette is no memory block: an empty viewer and size 0.
-    int palette = NodeIndex(f.Tree(), L"Palette");
+    int palette = NodeIndex(f.Formats().Handle(), L"Palette");
     if (palette != -1) {
         f.SelectFormatNode(palette);
-        EXPECT_EQ(f.StatusPanelText(0), L"Size : 0");
-        EXPECT_TRUE(f.IsViewVisible(PV::Viewer));
+        EXPECT_EQ(f.Status().PanelText(0), L"Size : 0");
+        EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
     }
     EXPECT_TRUE(errors.empty()) << (errors.empty()
                                         ? std::string()
@@ -155,28 +155,28 @@ TEST_F(MainFormTest, BitmapNodeShowsItsSizeWhateverTheZoom) {
 TEST_F(MainFormTest, EmptiedClipboardLeavesNoNodes) {
     PutClipboard({{CF_TEXT, Bytes("abc")}});
     TMainForm& f = CreateForm();
-    ASSERT_FALSE(NodeTexts(f.Tree()).empty());
+    ASSERT_FALSE(NodeTexts(f.Formats().Handle()).empty());
     SendMessageW(f.Handle(), WM_COMMAND, MAKEWPARAM(win32::kActDelete, 0), 0);
     WaitForRefresh();
-    EXPECT_TRUE(NodeTexts(f.Tree()).empty());
-    EXPECT_EQ(f.StatusPanelText(1), L"Clipboard is Empty.");
-    EXPECT_EQ(f.StatusPanelText(0), L"Size : 0");
-    EXPECT_FALSE(f.ActionById(win32::kActSave).Enabled());
-    EXPECT_FALSE(f.ActionById(win32::kActZoomOut).Enabled());
+    EXPECT_TRUE(NodeTexts(f.Formats().Handle()).empty());
+    EXPECT_EQ(f.Status().PanelText(1), L"Clipboard is Empty.");
+    EXPECT_EQ(f.Status().PanelText(0), L"Size : 0");
+    EXPECT_FALSE(f.Commands().ActionById(win32::kActSave).Enabled());
+    EXPECT_FALSE(f.Commands().ActionById(win32::kActZoomOut).Enabled());
 }
 
 TEST_F(MainFormTest, StartingOnAnEmptyClipboardOffersNeitherSaveNorZoom) {
     PutClipboard({});
     TMainForm& f = CreateForm();
     WaitForRefresh();
-    EXPECT_EQ(f.StatusPanelText(1), L"Clipboard is Empty.");
+    EXPECT_EQ(f.Status().PanelText(1), L"Clipboard is Empty.");
     for (int id : {win32::kActSave, win32::kActDelete, win32::kActZoomOut, win32::kActZoomIn,
                    win32::kActZoom100}) {
-        EXPECT_FALSE(f.ActionById(id).Enabled()) << id;
+        EXPECT_FALSE(f.Commands().ActionById(id).Enabled()) << id;
     }
     // The toolbar shows them greyed ("Zoom to 100%" has no button).
     for (int id : {win32::kActSave, win32::kActDelete, win32::kActZoomOut, win32::kActZoomIn}) {
-        EXPECT_FALSE(SendMessageW(f.Toolbar(), TB_ISBUTTONENABLED, id, 0)) << id;
+        EXPECT_FALSE(SendMessageW(f.Commands().Toolbar(), TB_ISBUTTONENABLED, id, 0)) << id;
     }
 }
 
@@ -185,8 +185,8 @@ TEST_F(MainFormTest, ChangesByAnotherProgramRefreshTheTree) {
     TMainForm& f = CreateForm();
     RunHelper({L"set", L"13=" + UnicodeTextHex(L"from the helper")});
     WaitForRefresh();
-    EXPECT_EQ(NodeTexts(f.Tree())[0], L"Preview");
-    EXPECT_EQ(f.StatusPanelText(0), L"Size : 15");
+    EXPECT_EQ(NodeTexts(f.Formats().Handle())[0], L"Preview");
+    EXPECT_EQ(f.Status().PanelText(0), L"Size : 15");
 }
 
 TEST_F(MainFormTest, SaveAppendsTheFileExtension) {
@@ -196,7 +196,7 @@ TEST_F(MainFormTest, SaveAppendsTheFileExtension) {
     GetTempPathW(MAX_PATH, temp);
     std::filesystem::path base = std::filesystem::path(temp) / L"tavrix-mainform-dump";
     std::filesystem::remove(base.wstring() + L".cl7");
-    f.SetSaveDialogOverride([&] { return std::optional<std::wstring>(base.wstring()); });
+    saveChoice = base.wstring();
     f.actSaveExecute();
     EXPECT_TRUE(std::filesystem::exists(base.wstring() + L".cl7"));
     EXPECT_GT(std::filesystem::file_size(base.wstring() + L".cl7"), 6u);

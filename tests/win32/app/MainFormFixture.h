@@ -1,8 +1,7 @@
 #pragma once
-// A main window created in the test process over the real clipboard, with the error box and the
-// web browser replaced by recorders.
+// A main window created in the test process over the real clipboard, with the error box, the
+// web browser and the file chooser replaced by recorders and the settings store kept in memory.
 #include "app/win32/MainForm.h"
-#include "app/win32/MainFormSettings.h"
 #include "base/Support.h"
 #include "base/SupportPlatform.h"
 #include "base/win32/MessageFilter.h"
@@ -10,6 +9,8 @@
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
+#include "settings/AppIni.h"
+#include "settings/SettingsBackend.h"
 #include "support/HelperProcess.h"
 #include "support/MessageWindow.h"
 #include "ui/win32/ErrorBox.h"
@@ -18,7 +19,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +32,32 @@ class ResolutionPlatform : public win32::Win32SupportPlatform {
 public:
     int ScreenPixelsPerInch() override { return pixelsPerInch; }
     int pixelsPerInch = 96;
+};
+
+// A settings key that lives as long as the test, and no files.
+class MemorySettingsRegistry : public SettingsRegistry {
+public:
+    KeyAccess Access() const override { return KeyAccess::Full; }
+    QueryResult Query(const std::wstring& name) override {
+        auto it = values_.find(name);
+        if (it == values_.end()) {
+            return {};
+        }
+        return {.status = QueryStatus::Read, .isDword = true, .data = it->second};
+    }
+    bool SetDword(const std::wstring& name, std::uint32_t value) override {
+        values_[name] = value;
+        return true;
+    }
+
+private:
+    std::map<std::wstring, std::uint32_t> values_;
+};
+
+class NoSettingsFiles : public SettingsFiles {
+public:
+    std::optional<std::string> Read(const std::wstring&) override { return std::nullopt; }
+    bool Write(const std::wstring&, const std::string&) override { return false; }
 };
 
 // Handles every waiting message, like the program's loop (shortcuts included).
@@ -51,8 +80,6 @@ protected:
     void SetUp() override {
         platform_.pixelsPerInch = PixelsPerInch();
         InstallSupportPlatform(&platform_);
-        // Each window starts from the defaults, whichever test ran before in this process.
-        win32::ForgetMemorySettings();
         backend_ = std::make_unique<win32::Win32ClipboardBackend>(owner_.get());
         ClipboardPort::Install(*backend_);
         RegisterStartupFormats(*backend_);
@@ -67,10 +94,21 @@ protected:
         InstallSupportPlatform(nullptr);
     }
     virtual int PixelsPerInch() const { return 96; }
+    // Each test starts from the defaults, whichever test ran before in this process.
+    virtual TAppIni& Settings() { return memorySettings_; }
 
     win32::TMainForm& CreateForm() {
-        form = std::make_unique<win32::TMainForm>(ClipboardPort::Instance());
-        form->SetPageOpener([this](const std::wstring& page) { pages.push_back(page); });
+        win32::MainFormServices services{
+            .settings = Settings(),
+            .openPage = [this](const std::wstring& page) { pages.push_back(page); },
+            .chooseFile =
+                [this](win32::FileChoice choice, win32::FileDialog&, HWND) {
+                    return choice == win32::FileChoice::Save ? saveChoice : openChoice;
+                },
+            .reportError = [this](HWND, const std::wstring& text) { errors.push_back(text); },
+            .firstStart = {},
+        };
+        form = std::make_unique<win32::TMainForm>(ClipboardPort::Instance(), std::move(services));
         form->Create();
         form->Show(SW_SHOWNOACTIVATE);
         PumpMessages();
@@ -115,11 +153,16 @@ protected:
     }
 
     ResolutionPlatform platform_;
+    TAppIni memorySettings_{std::make_unique<MemorySettingsRegistry>(),
+                            std::make_unique<NoSettingsFiles>()};
     MessageWindow owner_;
     std::unique_ptr<win32::Win32ClipboardBackend> backend_;
     std::unique_ptr<win32::TMainForm> form;
     std::vector<std::wstring> errors;
     std::vector<std::wstring> pages;
+    // What the file chooser answers; nothing is a cancelled dialog.
+    std::optional<std::wstring> saveChoice;
+    std::optional<std::wstring> openChoice;
 };
 
 inline RECT ChildRect(HWND parent, HWND child) {

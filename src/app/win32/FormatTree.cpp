@@ -1,0 +1,101 @@
+#include "app/win32/FormatTree.h"
+
+#include "base/Dpi.h"
+
+#include <commctrl.h>
+
+namespace tavrix::win32 {
+
+namespace {
+constexpr int kIndent = 19;
+} // namespace
+
+void FormatTree::Create(HWND parent, int id) {
+    tree_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"",
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_SHOWSELALWAYS |
+                                TVS_FULLROWSELECT | TVS_TRACKSELECT,
+                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleW(nullptr), nullptr);
+}
+
+void FormatTree::ApplyDpi(int pixelsPerInch, HFONT font) {
+    SendMessageW(tree_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(tree_, TVM_SETINDENT, static_cast<WPARAM>(ScaleByDpi(kIndent, pixelsPerInch)), 0);
+}
+
+void FormatTree::SetItemHeight(int height) {
+    SendMessageW(tree_, TVM_SETITEMHEIGHT, static_cast<WPARAM>(height), 0);
+}
+
+void FormatTree::Clear() {
+    SendMessageW(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+}
+
+void FormatTree::AddNode(const std::wstring& text) {
+    int index = static_cast<int>(SendMessageW(tree_, TVM_GETCOUNT, 0, 0));
+    std::wstring copy = text;
+    TVINSERTSTRUCTW insert{};
+    insert.hParent = TVI_ROOT;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_PARAM;
+    insert.item.pszText = copy.data();
+    insert.item.lParam = index;
+    SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert));
+}
+
+void FormatTree::SelectNode(int index) {
+    auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    for (int i = 0; item != nullptr && i < index; ++i) {
+        item = reinterpret_cast<HTREEITEM>(
+            SendMessageW(tree_, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
+    }
+    if (item != nullptr) {
+        SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    }
+}
+
+bool FormatTree::HasNodes() const {
+    return SendMessageW(tree_, TVM_GETCOUNT, 0, 0) > 0;
+}
+
+int FormatTree::SelectedNodeIndex() const {
+    auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (item == nullptr) {
+        return -1;
+    }
+    TVITEMW info{};
+    info.mask = TVIF_PARAM;
+    info.hItem = item;
+    SendMessageW(tree_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
+    return static_cast<int>(info.lParam);
+}
+
+bool FormatTree::HandleNotify(const NMHDR& header, LRESULT& result) {
+    if (header.hwndFrom != tree_) {
+        return false;
+    }
+    if (header.code == TVN_SELCHANGEDW) {
+        const auto& change = reinterpret_cast<const NMTREEVIEWW&>(header);
+        if (attached_ && change.itemNew.hItem != nullptr && onChange_) {
+            onChange_(static_cast<int>(change.itemNew.lParam));
+        }
+        return true;
+    }
+    if (header.code == NM_RCLICK) {
+        // A right click selects the node under the mouse.
+        TVHITTESTINFO hit{};
+        DWORD pos = GetMessagePos();
+        hit.pt = {.x = static_cast<short>(LOWORD(pos)), .y = static_cast<short>(HIWORD(pos))};
+        ScreenToClient(tree_, &hit.pt);
+        auto item = reinterpret_cast<HTREEITEM>(
+            SendMessageW(tree_, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+        if (item != nullptr) {
+            SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+        }
+        result = 1;
+        return true;
+    }
+    return false;
+}
+
+} // namespace tavrix::win32

@@ -1,0 +1,100 @@
+#include "app/win32/PreviewPane.h"
+
+#include "app/Zoom.h"
+#include "base/Unicode.h"
+#include "clipboard/ClipboardPort.h"
+
+#include <algorithm>
+
+namespace tavrix::win32 {
+
+void PreviewPane::Create(HWND parent, int richTextId, int pictureId) {
+    rtfPreview_.Create(parent, richTextId);
+    scrlPreview_.Create(parent, pictureId);
+}
+
+void PreviewPane::CreateViewer(HWND parent, int id) {
+    previewStream_ = std::make_unique<MemoryStream>();
+    viewer_.Create(parent, id);
+    viewer_.SetTextUrlHilight(true);
+    viewer_.SetTextGutterLinesStep(1);
+    viewerFontSize_ = viewer_.FontSize();
+}
+
+void PreviewPane::ReleaseStream() {
+    viewer_.OpenStream(nullptr, false);
+    previewStream_.reset();
+}
+
+void PreviewPane::Place(const LayoutRect& rect) {
+    for (HWND view : {rtfPreview_.Handle(), scrlPreview_.Handle(), viewer_.Handle()}) {
+        if (view != nullptr) {
+            MoveWindow(view, rect.left, rect.top, rect.width, rect.height, TRUE);
+        }
+    }
+}
+
+void PreviewPane::Select(PreviewView view) {
+    ShowWindow(rtfPreview_.Handle(), view == PreviewView::RichText ? SW_SHOW : SW_HIDE);
+    ShowWindow(scrlPreview_.Handle(), view == PreviewView::Picture ? SW_SHOW : SW_HIDE);
+    ShowWindow(viewer_.Handle(), view == PreviewView::Viewer ? SW_SHOW : SW_HIDE);
+}
+
+bool PreviewPane::IsVisible(PreviewView view) const {
+    switch (view) {
+    case PreviewView::RichText:
+        return IsWindowVisible(rtfPreview_.Handle()) != FALSE;
+    case PreviewView::Picture:
+        return IsWindowVisible(scrlPreview_.Handle()) != FALSE;
+    case PreviewView::Viewer:
+        return viewer_.Handle() != nullptr && IsWindowVisible(viewer_.Handle()) != FALSE;
+    }
+    return false;
+}
+
+std::int32_t PreviewPane::ReadFormat(ClipFormat format) {
+    std::int32_t size = 0;
+    previewStream_->Clear();
+    ClipboardOpen open(port_);
+    // The whole memory block, as large as the platform made it; nothing for handles that are no
+    // memory block (bitmaps, palettes, metafiles).
+    port_.ReadData(format, [&](std::span<const std::uint8_t> bytes) {
+        previewStream_->Assign(bytes);
+        size = static_cast<std::int32_t>(std::min<std::size_t>(bytes.size(), INT32_MAX));
+    });
+    return size;
+}
+
+void PreviewPane::LoadRichText() {
+    previewStream_->SetPosition(0);
+    rtfPreview_.LoadRtf(previewStream_->Bytes());
+}
+
+void PreviewPane::ShowStreamInViewer(TZorvBinHexMode mode, bool gutter) {
+    viewer_.SetTextGutter(gutter);
+    viewer_.OpenStream(previewStream_.get(), true);
+    viewer_.SetMode(mode);
+}
+
+void PreviewPane::SetStreamText(const std::u16string& text) {
+    previewStream_->Assign(Utf16LeBytes(text));
+}
+
+void PreviewPane::ShowClipboardPicture() {
+    ImageControl& image = Image();
+    image.SetAutoSize(true);
+    port_.LoadClipboardPicture(image.Picture());
+    image.SetAutoSize(true);
+    imageWidth_ = image.NaturalWidth();
+    imageHeight_ = image.NaturalHeight();
+    image.SetAutoSize(false);
+    image.SetStretch(true);
+    ApplyImageZoom();
+}
+
+void PreviewPane::ApplyImageZoom() {
+    Image().SetSize(ZoomedSide(imageWidth_, imageZoom_), ZoomedSide(imageHeight_, imageZoom_));
+    scrlPreview_.UpdateScrollRange();
+}
+
+} // namespace tavrix::win32

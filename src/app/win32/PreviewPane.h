@@ -1,0 +1,79 @@
+#pragma once
+// The preview pane right of the splitter: three views sharing one place, one visible at a time
+// (the rich text view rtfPreview, the picture view scrlPreview with imgPreview, the binary
+// viewer), the preview stream the viewer and the rich text view read the selected format from,
+// and the zoom of the picture view.
+#include "app/MainLayout.h"
+#include "app/win32/PicturePreview.h"
+#include "app/win32/ViewerHost.h"
+#include "clipboard/ClipboardFormat.h"
+#include "clipboard/MainWindowSurface.h"
+#include "ui/win32/RichEdit.h"
+#include "viewer/ByteStream.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace tavrix {
+class ClipboardPort;
+} // namespace tavrix
+
+namespace tavrix::win32 {
+
+class PreviewPane {
+public:
+    explicit PreviewPane(ClipboardPort& port) : port_(port) {}
+
+    // The rich text and picture views.
+    void Create(HWND parent, int richTextId, int pictureId);
+    // The viewer control (hidden) and the preview stream; the font size it starts with is the
+    // one zoom to 100% returns to.
+    void CreateViewer(HWND parent, int id);
+    // Lets go of the preview stream; the viewer shows nothing afterwards.
+    void ReleaseStream();
+    void Place(const LayoutRect& rect);
+
+    // Shows the view and hides the two others.
+    void Select(PreviewView view);
+    bool IsVisible(PreviewView view) const;
+
+    RichEdit& RichText() { return rtfPreview_; }
+    ScrollBox& PictureBox() { return scrlPreview_; }
+    ImageControl& Image() { return scrlPreview_.Image(); }
+    const ImageControl& Image() const { return const_cast<ScrollBox&>(scrlPreview_).Image(); }
+    ViewerHost& Viewer() { return viewer_; }
+    MemoryStream& PreviewStream() { return *previewStream_; }
+
+    // The whole memory block of the format in the preview stream; its size, 0 for a format that
+    // is no memory block.
+    std::int32_t ReadFormat(ClipFormat format);
+    // The preview stream loaded into the rich text view.
+    void LoadRichText();
+    // The preview stream in the viewer in the given mode, with or without its gutter.
+    void ShowStreamInViewer(TZorvBinHexMode mode, bool gutter);
+    // UTF-16 text into the preview stream, as little-endian bytes.
+    void SetStreamText(const std::u16string& text);
+
+    // The clipboard picture at its natural size times the zoom.
+    void ShowClipboardPicture();
+    int ImageZoom() const { return imageZoom_; }
+    // Percent; ApplyImageZoom resizes the picture.
+    void SetImageZoom(int percent) { imageZoom_ = percent; }
+    void ApplyImageZoom();
+    // The viewer's font size when it was created.
+    int ViewerFontSize() const { return viewerFontSize_; }
+
+private:
+    ClipboardPort& port_;
+    RichEdit rtfPreview_;
+    ScrollBox scrlPreview_;
+    ViewerHost viewer_;
+    std::unique_ptr<MemoryStream> previewStream_;
+    int viewerFontSize_ = ViewerHost::kDefaultFontSize;
+    int imageZoom_ = 100;
+    int imageWidth_ = 0;
+    int imageHeight_ = 0;
+};
+
+} // namespace tavrix::win32
