@@ -1,7 +1,7 @@
 #include "clipboard/ClipboardEngine.h"
+#include "IconImageBuilder.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/FormatListEntry.h"
-#include "clipboard/IconImageBuilder.h"
 #include "clipboard/RegisteredFormats.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeEnginePlatform.h"

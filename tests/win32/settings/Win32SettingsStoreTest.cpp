@@ -1,5 +1,5 @@
+#include "ErrorText.h"
 #include "settings/AppIni.h"
-#include "settings/Error.h"
 #include "settings/Support.h"
 #include "settings/win32/AppIniSetup.h"
 #include "settings/win32/Win32SettingsFiles.h"
@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 namespace tavrix::win32 {
@@ -21,19 +20,11 @@ using test::DeleteKeyTree;
 using test::KeyExists;
 using test::ReadValue;
 using test::WriteRaw;
+using testing::ErrorText;
 
 // Most tests use a key of their own beside the program's, so a test run leaves the program's
 // settings in the prefix alone.
 const std::wstring kTestKey = L"SOFTWARE\\Norvane\\TavrixTest";
-
-std::wstring ErrorText(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Error& e) {
-        return e.Message();
-    }
-    return L"(no error)";
-}
 
 std::wstring TempFolder() {
     wchar_t buffer[MAX_PATH] = {};
