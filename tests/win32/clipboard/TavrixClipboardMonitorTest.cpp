@@ -1,11 +1,11 @@
 // The clipboard monitor on Wine's real clipboard, with cliphelper as the other program that
 // changes or holds it: coalescing, the busy guard, skipped refreshes, the viewer chain, the
 // renewal in scaled time, bounded waits, and malformed data.
+#include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "DibBuilder.h"
 #include "IconImageBuilder.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
-#include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
 #include "settings/Support.h"
 #include "settings/win32/Win32SupportPlatform.h"

@@ -1,11 +1,11 @@
 // The clipboard port, the registered formats and the catalogue against Wine's real clipboard,
 // with a second process (cliphelper) where "another program" matters.
+#include "clipboard/win32/Win32ClipboardBackend.h"
 #include "DibBuilder.h"
 #include "ErrorText.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/FormatCatalogue.h"
 #include "clipboard/RegisteredFormats.h"
-#include "clipboard/win32/Win32ClipboardBackend.h"
 #include "clipboard/win32/Win32Picture.h"
 #include "support/HelperProcess.h"
 #include "support/MessageWindow.h"

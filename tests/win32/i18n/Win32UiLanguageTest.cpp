@@ -1,8 +1,8 @@
+#include "i18n/win32/Win32UiLanguage.h"
 #include "i18n/Labels.h"
 #include "i18n/Translate.h"
 #include "i18n/TranslatedTexts.h"
 #include "i18n/UiLanguage.h"
-#include "i18n/win32/Win32UiLanguage.h"
 #include "support/MessagePump.h"
 
 #include <windows.h>

@@ -1,8 +1,8 @@
 // The encodings through the system's real code page tables, against reference tables that the
 // build generated from glibc iconv.
+#include "viewer/win32/Win32CodepageSystem.h"
 #include "CodepageReference.h"
 #include "viewer/CodePages.h"
-#include "viewer/win32/Win32CodepageSystem.h"
 
 #include <windows.h>
 
