@@ -14,13 +14,13 @@
 #include "app/CommandLine.h"
 #include "app/win32/ApplicationWindow.h"
 #include "app/win32/ModuleInit.h"
+#include "base/Error.h"
 #include "clipboard/ClipboardFileFormat.h"
 #include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/ClipboardFileCommands.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
 #include "clipboard/win32/Win32FileAccess.h"
-#include "settings/Error.h"
 
 #include <windows.h>
 

@@ -6,14 +6,14 @@
 // (list and summary time the two parts of the refresh on their own)
 // Prints the time of the first round (data not yet fetched into this process) and the median of
 // the following rounds, in milliseconds.
+#include "base/Support.h"
+#include "base/win32/Win32SupportPlatform.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/MainWindowSurface.h"
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
 #include "clipboard/win32/Win32Picture.h"
-#include "settings/Support.h"
-#include "settings/win32/Win32SupportPlatform.h"
 
 #include <windows.h>
 

@@ -10,10 +10,10 @@
 #include "app/win32/ApplicationWindow.h"
 #include "app/win32/MainForm.h"
 #include "app/win32/ModuleInit.h"
+#include "base/win32/MessageFilter.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
-#include "ui/win32/MessageFilter.h"
 
 #include <windows.h>
 

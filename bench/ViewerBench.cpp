@@ -3,6 +3,7 @@
 // callgrind, which counts the instructions of Jump (buffer read) and Draw (one Redraw) only.
 //   viewerbench <bytes> <hex|text> <start|middle|end>
 // Prints the buffer size, the buffer reads the jump made and what the screen shows.
+#include "../tests/common/BinHexProbe.h"
 #include "../tests/unit/fakes/FixedWidthCanvas.h"
 #include "viewer/CodePages.h"
 #include "viewer/CodepageSystem.h"
@@ -96,24 +97,25 @@ private:
 
 // Kept out of line so callgrind can collect exactly these two.
 extern "C" __attribute__((noinline)) void Jump(TZorvBinHex& viewer, const char* where) {
-    const bool text = IsTextMode(viewer.Mode());
+    const BinHexProbe probe{viewer};
+    const bool text = IsTextMode(viewer.Options().Mode);
     if (std::strcmp(where, "start") == 0) {
-        viewer.ReadBuffer(0);
-        viewer.SetViewPosRaw(0);
+        probe.ReadBuffer(0);
+        probe.SetViewPosRaw(0);
     } else if (std::strcmp(where, "middle") == 0) {
         const std::int64_t middle = viewer.FileSize() / 2;
         if (text) {
-            viewer.MoveViewByLines(1, ScanDir::Backward, true, middle, false);
+            probe.MoveViewByLines(1, ScanDir::Backward, true, middle, false);
         } else {
-            viewer.ReadBuffer(middle - middle % viewer.LineSize());
-            viewer.SetViewPosRaw(middle - middle % viewer.LineSize());
+            probe.ReadBuffer(middle - middle % probe.LineSize());
+            probe.SetViewPosRaw(middle - middle % probe.LineSize());
         }
     } else if (text) {
-        viewer.MoveViewByLines(viewer.LinesCount(), ScanDir::Backward, false, viewer.FileSize(),
-                               false);
+        probe.MoveViewByLines(probe.LinesCount(), ScanDir::Backward, false, viewer.FileSize(),
+                              false);
     } else {
-        viewer.ReadBuffer(viewer.LastPageStart());
-        viewer.SetViewPosRaw(viewer.LastPageStart());
+        probe.ReadBuffer(probe.LastPageStart());
+        probe.SetViewPosRaw(probe.LastPageStart());
     }
 }
 
@@ -133,17 +135,18 @@ int main(int argc, char** argv) {
     PatternStream stream(std::strtoll(argv[1], nullptr, 10));
     Surface surface;
     TZorvBinHex viewer(surface);
+    const BinHexProbe probe{viewer};
     viewer.OpenStream(&stream, false);
     viewer.SetMode(std::strcmp(argv[2], "hex") == 0 ? vbmodeHex : vbmodeText);
     // A first drawing at the start measures the font and the screen, as the window's first
     // paint does.
-    const int readsBefore = viewer.BufferReads();
+    const int readsBefore = probe.BufferReads();
     Jump(viewer, argv[3]);
-    const int jumpReads = viewer.BufferReads() - readsBefore;
+    const int jumpReads = probe.BufferReads() - readsBefore;
     surface.canvas.Calls.clear();
     Draw(viewer);
-    std::printf("buffer=%zu jumpReads=%d viewPos=%lld texts=%zu\n", viewer.Buffer().size(),
-                jumpReads, static_cast<long long>(viewer.ViewPos()),
+    std::printf("buffer=%zu jumpReads=%d viewPos=%lld texts=%zu\n", probe.Buffer().size(),
+                jumpReads, static_cast<long long>(probe.ViewPos()),
                 surface.canvas.DrawnTexts().size());
     return 0;
 }

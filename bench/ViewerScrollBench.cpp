@@ -5,6 +5,7 @@
 //   - copying a 20 MiB selection (its first 16 MiB, one read from the source) against reading
 //     16 MiB from the source directly.
 // Built and run by bench/viewer-scroll.sh.
+#include "../tests/common/BinHexProbe.h"
 #include "../tests/unit/fakes/FixedWidthCanvas.h"
 #include "viewer/CodePages.h"
 #include "viewer/CodepageSystem.h"
@@ -108,6 +109,7 @@ int main() {
     PatternStream stream(gib);
     Surface surface;
     TZorvBinHex viewer(surface);
+    const BinHexProbe probe{viewer};
     viewer.OpenStream(&stream, false);
     viewer.SetMode(vbmodeHex);
     viewer.Redraw();
@@ -118,23 +120,22 @@ int main() {
         // Spread over the whole bar, so nearly every message needs a buffer read.
         viewer.VertScrollMessage(kSbThumbTrack, (i * 7919) % kScrollBarSteps);
     });
-    viewer.ScrollToBegin();
+    probe.ScrollToBegin();
     const double down = MicrosecondsPerCall(calls, [&](int) { viewer.KeyDown(kVkDown, kModNone); });
     const double wheel =
         MicrosecondsPerCall(calls, [&](int) { viewer.MouseWheel(-120, kModNone, 3); });
-    std::printf("hex screen of %d lines, 1 GiB source, %d calls each\n", viewer.LinesCount(),
-                calls);
+    std::printf("hex screen of %d lines, 1 GiB source, %d calls each\n", probe.LinesCount(), calls);
     std::printf("  redraw in place (baseline)   %8.1f us\n", redraw);
     std::printf("  thumb tracking message       %8.1f us  ratio %.2f\n", thumb, thumb / redraw);
     std::printf("  Down key                     %8.1f us  ratio %.2f\n", down, down / redraw);
     std::printf("  wheel notch (3 lines)        %8.1f us  ratio %.2f\n", wheel, wheel / redraw);
     std::printf("  buffer bytes                 %8lld\n",
-                static_cast<long long>(viewer.BufferAllocSize()));
+                static_cast<long long>(probe.BufferAllocSize()));
 
     PatternStream big(20LL << 20);
     viewer.OpenStream(&big, false);
     viewer.SetMode(vbmodeHex);
-    viewer.SelectAll();
+    probe.SelectAll();
     std::vector<std::uint8_t> direct(16u << 20);
     const int copies = 20;
     const double read = MicrosecondsPerCall(copies, [&](int) {
@@ -143,7 +144,7 @@ int main() {
     });
     std::size_t copied = 0;
     const double selText =
-        MicrosecondsPerCall(copies, [&](int) { copied = viewer.SelText().size(); });
+        MicrosecondsPerCall(copies, [&](int) { copied = probe.SelText().size(); });
     std::printf("20 MiB selection, %d copies each\n", copies);
     std::printf("  16 MiB read from the source  %8.0f us (baseline)\n", read);
     std::printf("  SelText                      %8.0f us  ratio %.2f  (%zu bytes)\n", selText,

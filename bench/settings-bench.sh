@@ -6,5 +6,5 @@ out="${TMPDIR:-/tmp}/tavrix-settings-bench"
 mkdir -p "$out"
 g++ -std=c++20 -O2 -DNDEBUG -I"$root/src" -o "$out/bench" "$root/bench/SettingsBench.cpp" \
     "$root"/src/i18n/*.cpp "$root/src/settings/IniFile.cpp" "$root/src/settings/IniDocument.cpp" \
-    "$root/src/settings/IniInteger.cpp" "$root/src/settings/Utf8.cpp" "$root/src/settings/Error.cpp"
+    "$root/src/settings/IniInteger.cpp" "$root/src/base/Unicode.cpp" "$root/src/base/Error.cpp"
 "$out/bench"

@@ -8,7 +8,7 @@ out="${TMPDIR:-/tmp}/tavrix-viewer-text-bench"
 mkdir -p "$out"
 g++ -std=c++20 -O2 -DNDEBUG -I"$root/src" -I"$root/tests/unit" -o "$out/bench" \
     "$root/bench/ViewerTextBench.cpp" "$root/tests/unit/fakes/IconvCodepageSystem.cpp" \
-    "$root"/src/viewer/*.cpp "$root/src/settings/Error.cpp" "$root/src/clipboard/ClipboardPort.cpp" \
+    "$root"/src/viewer/*.cpp "$root/src/base/Error.cpp" "$root/src/clipboard/ClipboardPort.cpp" \
     "$root/src/clipboard/RegisteredFormats.cpp"
 rm -f "$out"/callgrind.out.*
 (cd "$out" && valgrind --tool=callgrind --instr-atstart=no --callgrind-out-file=callgrind.out.%p \

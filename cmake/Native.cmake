@@ -3,7 +3,8 @@ find_package(GTest REQUIRED)
 
 file(GLOB_RECURSE TAVRIX_UNIT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
 add_executable(tavrix_unit_tests ${TAVRIX_UNIT_TEST_SOURCES})
-target_include_directories(tavrix_unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit ${CMAKE_SOURCE_DIR}/tests/common)
+target_include_directories(tavrix_unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit
+                                                    ${CMAKE_SOURCE_DIR}/tests/common)
 target_link_libraries(tavrix_unit_tests PRIVATE tavrix_core GTest::gtest GTest::gmock GTest::gtest_main)
 tavrix_warnings(tavrix_unit_tests)
 include(cmake/CodepageReference.cmake)

@@ -77,7 +77,8 @@ endif()
 # as one process under Wine.
 file(GLOB_RECURSE TAVRIX_UNIT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
 add_executable(tavrix_unit_tests ${TAVRIX_UNIT_TEST_SOURCES})
-target_include_directories(tavrix_unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit ${CMAKE_SOURCE_DIR}/tests/common)
+target_include_directories(tavrix_unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit
+                                                    ${CMAKE_SOURCE_DIR}/tests/common)
 target_link_libraries(tavrix_unit_tests PRIVATE tavrix_core gtest gmock gtest_main)
 tavrix_warnings(tavrix_unit_tests)
 add_test(NAME core.unit_tests_under_wine COMMAND tavrix_unit_tests --gtest_brief=1)
@@ -85,7 +86,8 @@ add_test(NAME core.unit_tests_under_wine COMMAND tavrix_unit_tests --gtest_brief
 # Win32 adapter tests against Wine's real clipboard, registry and GDI.
 file(GLOB_RECURSE TAVRIX_WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 add_executable(tavrix_win32_tests ${TAVRIX_WIN32_TEST_SOURCES})
-target_include_directories(tavrix_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32 ${CMAKE_SOURCE_DIR}/tests/common)
+target_include_directories(tavrix_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32
+                                                     ${CMAKE_SOURCE_DIR}/tests/common)
 target_link_libraries(tavrix_win32_tests PRIVATE tavrix_win32 gtest gmock gtest_main)
 tavrix_warnings(tavrix_win32_tests)
 include(cmake/CodepageReference.cmake)

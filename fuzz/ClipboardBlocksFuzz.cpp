@@ -3,7 +3,7 @@
 // in an allocation of exactly that size, so ASan reports any read past the block.
 #include "clipboard/FileDropList.h"
 #include "clipboard/IconImage.h"
-#include "clipboard/Utf16Text.h"
+#include "clipboard/TextBlocks.h"
 
 #include <cstddef>
 #include <cstdint>

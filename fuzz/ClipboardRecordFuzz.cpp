@@ -2,12 +2,12 @@
 // that no block larger than the input is ever asked for, that every placed block holds exactly
 // the bytes of its record, and that saving what was loaded and loading that again gives the
 // same clipboard.
+#include "base/Support.h"
+#include "base/SupportPlatform.h"
 #include "clipboard/ClipboardFileReader.h"
 #include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/ClipboardPicture.h"
 #include "clipboard/MemoryDataStream.h"
-#include "settings/Support.h"
-#include "settings/SupportPlatform.h"
 
 #include <cstdlib>
 #include <cstring>

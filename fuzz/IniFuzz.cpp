@@ -1,9 +1,9 @@
 // Fuzz target: the settings file parser and writer and the integer rules on arbitrary bytes.
 // Checks that a written value reads back, that writing the document out and parsing it again
 // changes no value, and that every integer read prints and parses to itself.
+#include "base/Unicode.h"
 #include "settings/IniDocument.h"
 #include "settings/IniInteger.h"
-#include "settings/Utf8.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,6 +2,7 @@
 // large generated ones), random modes and properties, view moves, selections and redraws. Any
 // consistency check that fires, any read outside the buffer (ASan) or undefined behaviour (UBSan)
 // is a finding.
+#include "../tests/common/BinHexProbe.h"
 #include "../tests/unit/fakes/FixedWidthCanvas.h"
 #include "viewer/CodePages.h"
 #include "viewer/CodepageSystem.h"
@@ -117,6 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Input in(data, size);
     Surface surface;
     TZorvBinHex viewer(surface);
+    const BinHexProbe probe{viewer};
 
     // The source: a real stream of up to 2 KiB, or a generated one of up to about 4 GiB.
     const std::uint8_t kind = in.Byte();
@@ -139,29 +141,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             viewer.SetMode(static_cast<TZorvBinHexMode>(value % kModeCount));
             break;
         case 1:
-            viewer.SetTextWrap((value & 1) != 0);
+            viewer.SetOption(&BinHexOptions::TextWrap, (value & 1) != 0);
             break;
         case 2:
-            viewer.SetTextWidthHex(static_cast<int>(value % 400));
-            viewer.SetTextWidthUHex(static_cast<int>((value >> 9) % 400));
-            viewer.SetTextWidth(static_cast<int>((value >> 18) % 400));
+            viewer.SetOption(&BinHexOptions::TextWidthHex, static_cast<int>(value % 400));
+            viewer.SetOption(&BinHexOptions::TextWidthUHex, static_cast<int>((value >> 9) % 400));
+            viewer.SetOption(&BinHexOptions::TextWidth, static_cast<int>((value >> 18) % 400));
             break;
         case 3:
-            viewer.SetTextWidthFit((value & 1) != 0);
-            viewer.SetTextWidthFitHex((value & 2) != 0);
-            viewer.SetTextWidthFitUHex((value & 4) != 0);
+            viewer.SetOption(&BinHexOptions::TextWidthFit, (value & 1) != 0);
+            viewer.SetOption(&BinHexOptions::TextWidthFitHex, (value & 2) != 0);
+            viewer.SetOption(&BinHexOptions::TextWidthFitUHex, (value & 4) != 0);
             break;
         case 4:
-            viewer.SetTextGutter((value & 1) != 0);
-            viewer.SetTextGutterLinesStep(static_cast<int>(value >> 1) % 12);
-            viewer.SetTextGutterLinesCount(static_cast<int>(value >> 5) % 3000);
-            viewer.SetTextGutterLinesBufSize(static_cast<int>((value >> 8) % 2000000));
+            viewer.SetOption(&BinHexOptions::TextGutter, (value & 1) != 0);
+            viewer.SetOption(&BinHexOptions::TextGutterLinesStep,
+                             static_cast<int>(value >> 1) % 12);
+            viewer.SetOption(&BinHexOptions::TextGutterLinesCount,
+                             static_cast<int>(value >> 5) % 3000);
+            viewer.SetOption(&BinHexOptions::TextGutterLinesBufSize,
+                             static_cast<int>((value >> 8) % 2000000));
             break;
         case 5:
-            viewer.SetTextNonPrintable((value & 1) != 0);
-            viewer.SetTextTabSize(static_cast<int>(value >> 1) % 20);
-            viewer.SetTextEncoding(static_cast<TZorvEncoding>((value >> 8) % kEncodingCount));
-            viewer.SetTextOemSpecial((value & 2) != 0);
+            viewer.SetOption(&BinHexOptions::TextNonPrintable, (value & 1) != 0);
+            viewer.SetOption(&BinHexOptions::TextTabSize, static_cast<int>(value >> 1) % 20);
+            viewer.SetOption(&BinHexOptions::TextEncoding,
+                             static_cast<TZorvEncoding>((value >> 8) % kEncodingCount));
+            viewer.SetOption(&BinHexOptions::TextOemSpecial, (value & 2) != 0);
             break;
         case 6:
             surface.width = static_cast<int>(value % 2000);
@@ -169,45 +175,45 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             viewer.Redraw();
             break;
         case 7:
-            if (IsTextMode(viewer.Mode())) {
-                viewer.MoveViewByLines(static_cast<int>(value % 151),
-                                       (value & 0x100) ? ScanDir::Forward : ScanDir::Backward,
-                                       (value & 0x200) != 0, viewer.ViewPos(), true);
+            if (IsTextMode(viewer.Options().Mode)) {
+                probe.MoveViewByLines(static_cast<int>(value % 151),
+                                      (value & 0x100) ? ScanDir::Forward : ScanDir::Backward,
+                                      (value & 0x200) != 0, probe.ViewPos(), true);
             }
             break;
         case 8:
             // Jump as the thumb does: to a line start in the text modes, a line boundary else.
-            if (viewer.HasSource() && viewer.FileSize() > 0) {
+            if (probe.HasSource() && viewer.FileSize() > 0) {
                 const std::int64_t target =
                     static_cast<std::int64_t>(value) * viewer.FileSize() / 0xFFFFFFFFLL;
-                if (IsTextMode(viewer.Mode())) {
-                    viewer.MoveViewByLines(1, ScanDir::Backward, true, target, true);
+                if (IsTextMode(viewer.Options().Mode)) {
+                    probe.MoveViewByLines(1, ScanDir::Backward, true, target, true);
                 } else {
-                    std::int64_t p = std::min(target, viewer.LastPos());
-                    p -= p % viewer.LineSize();
-                    viewer.ReadBuffer(p);
-                    viewer.SetViewPosRaw(p);
+                    std::int64_t p = std::min(target, probe.LastPos());
+                    p -= p % probe.LineSize();
+                    probe.ReadBuffer(p);
+                    probe.SetViewPosRaw(p);
                     viewer.Redraw();
                 }
             }
             break;
         case 9:
-            if (viewer.HasSource()) {
-                const std::int64_t last = viewer.LastPos();
-                const std::int64_t start = viewer.AlignPos(value % (last + 1));
-                const std::int64_t room = last + viewer.CharSize() - start;
-                viewer.SetSelectionRaw(start, viewer.AlignPos((value >> 7) % (room + 1)));
+            if (probe.HasSource()) {
+                const std::int64_t last = probe.LastPos();
+                const std::int64_t start = probe.AlignPos(value % (last + 1));
+                const std::int64_t room = last + probe.CharSize() - start;
+                probe.SetSelectionRaw(start, probe.AlignPos((value >> 7) % (room + 1)));
                 viewer.Redraw();
             }
             break;
         case 10:
-            viewer.SetHViewPosRaw(static_cast<int>(value % 5000));
+            probe.SetHViewPosRaw(static_cast<int>(value % 5000));
             viewer.Redraw();
             break;
         case 11:
-            viewer.FindBoundary((value & 1) ? BoundarySet::Word : BoundarySet::Line,
-                                (value & 2) ? ScanDir::Forward : ScanDir::Backward,
-                                viewer.ViewPos() + (value >> 2) % 1000);
+            probe.FindBoundary((value & 1) ? BoundarySet::Word : BoundarySet::Line,
+                               (value & 2) ? ScanDir::Forward : ScanDir::Backward,
+                               probe.ViewPos() + (value >> 2) % 1000);
             break;
         case 12:
             viewer.SetEnabled((value & 1) != 0);

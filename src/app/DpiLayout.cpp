@@ -1,6 +1,7 @@
 #include "app/DpiLayout.h"
 
-#include "settings/Support.h"
+#include "base/Dpi.h"
+#include "base/Support.h"
 
 #include <cmath>
 

@@ -1,5 +1,8 @@
 #include "clipboard/ClipboardEngine.h"
 
+#include "base/Error.h"
+#include "base/Support.h"
+#include "base/Unicode.h"
 #include "clipboard/ClipboardIcon.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/EngineLabels.h"
@@ -9,9 +12,7 @@
 #include "clipboard/IconImage.h"
 #include "clipboard/MainWindowSurface.h"
 #include "clipboard/RegisteredFormats.h"
-#include "clipboard/Utf16Text.h"
-#include "settings/Error.h"
-#include "settings/Support.h"
+#include "clipboard/TextBlocks.h"
 
 #include <exception>
 #include <limits>
@@ -143,7 +144,7 @@ void ClipboardEngine::ShowSummaryCase() {
         surface_.ShowPreviewText(text);
     } else if (has(cf::Riff) || has(cf::Wave)) {
         MeasureClipboardSize();
-        surface_.ShowPreviewText(ToUtf16(labels::Sound()));
+        surface_.ShowPreviewText(Utf16FromWide(labels::Sound()));
     } else if (has(cf::Bitmap) || has(cf::MetafilePict) || has(cf::EnhMetafile) ||
                has(PictureFormat)) {
         port_.LoadClipboardPicture(surface_.PreviewPicture());
@@ -228,7 +229,7 @@ void ClipboardEngine::ShowFileListSummary() {
 void ClipboardEngine::ShowOtherFormatPreview() {
     std::u16string text;
     if (formatList_.empty() && port_.FormatCount() > 0) {
-        text = ToUtf16(RegisteredName(port_.Formats(0)));
+        text = Utf16FromWide(RegisteredName(port_.Formats(0)));
     }
     surface_.ShowPreviewText(text);
 }

@@ -1,8 +1,8 @@
 #include "clipboard/ClipboardFileReader.h"
 
+#include "base/Support.h"
 #include "clipboard/ClipboardFileFormat.h"
 #include "clipboard/FileAccess.h"
-#include "settings/Support.h"
 
 namespace tavrix {
 

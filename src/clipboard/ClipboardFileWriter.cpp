@@ -1,8 +1,8 @@
 #include "clipboard/ClipboardFileWriter.h"
 
+#include "base/Support.h"
 #include "clipboard/FileAccess.h"
 #include "clipboard/RegisteredFormats.h"
-#include "settings/Support.h"
 
 namespace tavrix {
 

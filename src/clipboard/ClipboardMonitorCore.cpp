@@ -1,8 +1,9 @@
 #include "clipboard/ClipboardMonitorCore.h"
 
+#include "base/DebugLog.h"
+#include "base/Support.h"
 #include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardPort.h"
-#include "settings/Support.h"
 
 #include <exception>
 

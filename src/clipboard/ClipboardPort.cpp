@@ -1,7 +1,7 @@
 #include "clipboard/ClipboardPort.h"
 
+#include "base/Error.h"
 #include "clipboard/RegisteredFormats.h"
-#include "settings/Error.h"
 
 #include <memory>
 

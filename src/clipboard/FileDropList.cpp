@@ -1,6 +1,6 @@
 #include "clipboard/FileDropList.h"
 
-#include "clipboard/Utf16Text.h"
+#include "clipboard/TextBlocks.h"
 
 #include <algorithm>
 

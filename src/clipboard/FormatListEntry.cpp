@@ -1,6 +1,7 @@
 #include "clipboard/FormatListEntry.h"
 
-#include "settings/Support.h"
+#include "base/Support.h"
+#include "base/TextHelpers.h"
 
 namespace tavrix {
 

@@ -1,6 +1,6 @@
 #include "clipboard/MemoryDataStream.h"
 
-#include "settings/Error.h"
+#include "base/Error.h"
 
 #include <algorithm>
 #include <cstring>

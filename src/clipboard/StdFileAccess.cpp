@@ -1,7 +1,7 @@
 #include "clipboard/StdFileAccess.h"
 
+#include "base/Error.h"
 #include "clipboard/BufferedFileStream.h"
-#include "settings/Error.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,8 +1,8 @@
 #include "i18n/Translate.h"
 
+#include "base/Unicode.h"
 #include "i18n/TranslationTable.h"
 #include "i18n/UiLanguage.h"
-#include "i18n/Utf16.h"
 
 namespace tavrix {
 

@@ -1,6 +1,6 @@
 #include "settings/AppIni.h"
 
-#include "settings/Error.h"
+#include "base/Error.h"
 
 namespace tavrix {
 

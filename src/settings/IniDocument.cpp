@@ -1,6 +1,6 @@
 #include "settings/IniDocument.h"
 
-#include "settings/Utf8.h"
+#include "base/Unicode.h"
 
 namespace tavrix {
 

@@ -1,9 +1,9 @@
 #include "settings/IniFile.h"
 
-#include "settings/Error.h"
+#include "base/Error.h"
+#include "base/Unicode.h"
 #include "settings/IniDocument.h"
 #include "settings/IniInteger.h"
-#include "settings/Utf8.h"
 
 namespace tavrix {
 

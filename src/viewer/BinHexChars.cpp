@@ -27,7 +27,7 @@ char16_t TZorvBinHex::GetChar(std::int64_t pos) const {
             FailAssertion(L"Buffer position out of range: GetChar", L"ZorvBinHex");
         }
         const auto i = static_cast<std::size_t>(o);
-        if (IsUnicodeMode(mode_)) {
+        if (IsUnicodeMode(options_.Mode)) {
             ch = unicodeOrder_ == kOrderBigEndian ? buffer_[i] * 256u + buffer_[i + 1]
                                                   : buffer_[i + 1] * 256u + buffer_[i];
         } else {
@@ -36,13 +36,13 @@ char16_t TZorvBinHex::GetChar(std::int64_t pos) const {
     }
     // Control characters show as dots, unless the font has glyphs for them. The text modes keep
     // tab and the line breaks, which their line handling needs.
-    if (!IsTextMode(mode_) && ch == 9) {
+    if (!IsTextMode(options_.Mode) && ch == 9) {
         return u'.';
     }
     if (ch >= static_cast<unsigned>(fontFirstChar_)) {
         return static_cast<char16_t>(ch);
     }
-    if (IsTextMode(mode_) && (ch == 9 || ch == 10 || ch == 13)) {
+    if (IsTextMode(options_.Mode) && (ch == 9 || ch == 10 || ch == 13)) {
         return static_cast<char16_t>(ch);
     }
     return u'.';
@@ -59,7 +59,7 @@ std::wstring TZorvBinHex::GetHex(std::int64_t pos) const {
     }
     const auto i = static_cast<std::size_t>(o);
     // A 16-bit unit shows as its little-endian value whatever the byte order of the text.
-    if (IsUnicodeMode(mode_) && o + 1 < bufferAllocSize_) {
+    if (IsUnicodeMode(options_.Mode) && o + 1 < bufferAllocSize_) {
         AppendHexByte(text, buffer_[i + 1]);
     }
     AppendHexByte(text, buffer_[i]);
@@ -67,7 +67,7 @@ std::wstring TZorvBinHex::GetHex(std::int64_t pos) const {
 }
 
 std::wstring TZorvBinHex::DecodeLine(const std::wstring& text) const {
-    if (IsUnicodeMode(mode_)) {
+    if (IsUnicodeMode(options_.Mode)) {
         return text;
     }
     std::string bytes;
@@ -76,8 +76,8 @@ std::wstring TZorvBinHex::DecodeLine(const std::wstring& text) const {
         bytes.push_back(static_cast<char>(static_cast<unsigned>(ch) & 0xFF));
     }
     // The OEM font draws the byte values with its own glyphs, so they must pass unchanged.
-    TZorvEncoding encoding = textEncoding_;
-    if ((encoding == vEncOEM && textOemSpecial_) || IsUnicodeEncoding(encoding)) {
+    TZorvEncoding encoding = options_.TextEncoding;
+    if ((encoding == vEncOEM && options_.TextOemSpecial) || IsUnicodeEncoding(encoding)) {
         encoding = vEncANSI;
     }
     return CodepageToUnicode(bytes, encoding);

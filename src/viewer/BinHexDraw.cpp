@@ -31,16 +31,17 @@ Canvas& TZorvBinHex::PictureCanvas() {
 }
 
 bool TZorvBinHex::OemFontInUse() const {
-    return !IsUnicodeMode(mode_) && textEncoding_ == vEncOEM && textOemSpecial_;
+    return !IsUnicodeMode(options_.Mode) && options_.TextEncoding == vEncOEM &&
+           options_.TextOemSpecial;
 }
 
 TZorvBinHexOutputOptions TZorvBinHex::OutputOptions(bool lineEnd) const {
     TZorvBinHexOutputOptions options;
-    options.ShowNonPrintable = textNonPrintable_;
+    options.ShowNonPrintable = options_.TextNonPrintable;
     options.ShowLineEnd = lineEnd;
     options.OemFont = OemFontInUse();
     options.Monospaced = fontMonospaced_;
-    options.TabSize = textTabSize_;
+    options.TabSize = options_.TextTabSize;
     return options;
 }
 
@@ -61,15 +62,15 @@ void TZorvBinHex::Redraw() {
 }
 
 void TZorvBinHex::ChooseColors() {
-    colors_.Background = color_;
-    colors_.Band = textColorHexBack_;
+    colors_.Background = options_.BackgroundColor;
+    colors_.Band = options_.TextColorHexBack;
     if (enabled_) {
         colors_.Text = CurrentFont().TextColor;
-        colors_.Hex = textColorHex_;
-        colors_.Hex2 = textColorHex2_;
-        colors_.Lines = textColorLines_;
-        colors_.Error = textColorError_;
-        colors_.Link = textColorUrl_;
+        colors_.Hex = options_.TextColorHex;
+        colors_.Hex2 = options_.TextColorHex2;
+        colors_.Lines = options_.TextColorLines;
+        colors_.Error = options_.TextColorError;
+        colors_.Link = options_.TextColorURL;
     } else {
         colors_.Text = colors_.Hex = colors_.Hex2 = colors_.Lines = colors_.Error = colors_.Link =
             kColorGrayText;
@@ -117,7 +118,7 @@ void TZorvBinHex::DrawTo(Canvas* picture, int width, int height) {
         DrawReadError(canvas, width, height);
         return;
     }
-    switch (mode_) {
+    switch (options_.Mode) {
     case vbmodeText:
     case vbmodeUnicode:
         DrawTextScreen(canvas);
@@ -144,6 +145,14 @@ void TZorvBinHex::DrawReadError(Canvas& canvas, int width, int height) {
     DrawLine(canvas, x, y, OutputOptions(), text);
 }
 
+std::int64_t TZorvBinHex::MeasureText(Canvas& canvas, const std::wstring& text,
+                                      TCharExtents& extents) const {
+    if (!GetCharExtents(canvas, text, extents, OutputOptions())) {
+        return -1;
+    }
+    return static_cast<std::int64_t>(std::min<std::size_t>(text.size(), kMaxCharExtents));
+}
+
 void TZorvBinHex::InvertSelection(Canvas& canvas, const std::wstring& text, int x, int y,
                                   std::int64_t first, bool whole) {
     const std::int64_t charSize = CharSize();
@@ -156,11 +165,10 @@ void TZorvBinHex::InvertSelection(Canvas& canvas, const std::wstring& text, int 
         return;
     }
     TCharExtents extents;
-    if (!GetCharExtents(canvas, text, extents, OutputOptions())) {
+    const std::int64_t length = MeasureText(canvas, text, extents);
+    if (length < 0) {
         return;
     }
-    const auto length =
-        static_cast<std::int64_t>(std::min<std::size_t>(text.size(), kMaxCharExtents));
     Rect rect{x, y, x, y + fontHeight_};
     if (whole) {
         rect.right = x + extents[static_cast<std::size_t>(length)];

@@ -16,15 +16,17 @@ int TZorvBinHex::FitChars(int width) const {
 
 void TZorvBinHex::ApplyFittedWidths(int width) {
     const int fit = FitChars(width);
-    if (textWidthFit_) {
-        textWidth_ = fit;
+    if (options_.TextWidthFit) {
+        options_.TextWidth = fit;
     }
     // A hex line is D + 4W + 5 characters wide, a unicode-hex line D + 6W + 5.
-    if (textWidthFitHex_) {
-        SetTextWidthHex(std::clamp((fit - offsetDigits_ - 5) / 4, 2, maxLength_));
+    if (options_.TextWidthFitHex) {
+        options_.TextWidthHex =
+            ClampHexWidth(std::clamp((fit - offsetDigits_ - 5) / 4, 2, maxLength_));
     }
-    if (textWidthFitUHex_) {
-        SetTextWidthUHex(std::clamp((fit - offsetDigits_ - 5) / 6, 2, maxLength_));
+    if (options_.TextWidthFitUHex) {
+        options_.TextWidthUHex =
+            ClampHexWidth(std::clamp((fit - offsetDigits_ - 5) / 6, 2, maxLength_));
     }
 }
 
@@ -52,28 +54,30 @@ int TZorvBinHex::HexBandX() const {
 }
 
 int TZorvBinHex::HexBandWidth() const {
-    const int w = mode_ == vbmodeUHex ? textWidthUHex_ : textWidthHex_;
-    return (CellChars(mode_) * w + 2) * fontWidthDigits_;
+    const int w = options_.Mode == vbmodeUHex ? options_.TextWidthUHex : options_.TextWidthHex;
+    return (CellChars(options_.Mode) * w + 2) * fontWidthDigits_;
 }
 
 int TZorvBinHex::HexCellX(int index) const {
-    const int w = mode_ == vbmodeUHex ? textWidthUHex_ : textWidthHex_;
+    const int w = options_.Mode == vbmodeUHex ? options_.TextWidthUHex : options_.TextWidthHex;
     const int gap = index >= w / 2 ? 1 : 0;
-    return LeftMargin() + (offsetDigits_ + 3 + gap + CellChars(mode_) * index) * fontWidthDigits_;
+    return LeftMargin() +
+           (offsetDigits_ + 3 + gap + CellChars(options_.Mode) * index) * fontWidthDigits_;
 }
 
 int TZorvBinHex::HexCellWidth() const {
-    return CellChars(mode_) * fontWidthDigits_;
+    return CellChars(options_.Mode) * fontWidthDigits_;
 }
 
 int TZorvBinHex::HexMiddleLineX() const {
-    const int w = mode_ == vbmodeUHex ? textWidthUHex_ : textWidthHex_;
-    return LeftMargin() + (offsetDigits_ + 3 + CellChars(mode_) * (w / 2)) * fontWidthDigits_;
+    const int w = options_.Mode == vbmodeUHex ? options_.TextWidthUHex : options_.TextWidthHex;
+    return LeftMargin() +
+           (offsetDigits_ + 3 + CellChars(options_.Mode) * (w / 2)) * fontWidthDigits_;
 }
 
 int TZorvBinHex::HexLastLineX() const {
-    const int w = mode_ == vbmodeUHex ? textWidthUHex_ : textWidthHex_;
-    return LeftMargin() + (offsetDigits_ + 4 + CellChars(mode_) * w) * fontWidthDigits_;
+    const int w = options_.Mode == vbmodeUHex ? options_.TextWidthUHex : options_.TextWidthHex;
+    return LeftMargin() + (offsetDigits_ + 4 + CellChars(options_.Mode) * w) * fontWidthDigits_;
 }
 
 int TZorvBinHex::HexTextX() const {

@@ -29,39 +29,39 @@ std::wstring ExtensionOf(const std::wstring& fileName) {
 } // namespace
 
 bool TZorvBinHex::LinesEnabled() const {
-    if (!IsTextMode(mode_) || !textGutter_ || !textGutterLines_) {
+    if (!IsTextMode(options_.Mode) || !options_.TextGutter || !options_.TextGutterLines) {
         return false;
     }
-    if (!textGutterLinesExtUse_) {
+    if (!options_.TextGutterLinesExtUse) {
         return true;
     }
-    const std::wstring list = L"," + Lowered(textGutterLinesExtList_) + L",";
+    const std::wstring list = L"," + Lowered(options_.TextGutterLinesExtList) + L",";
     return list.find(L"," + Lowered(ExtensionOf(fileName_)) + L",") != std::wstring::npos;
 }
 
 void TZorvBinHex::DrawGutterBand(Canvas& canvas, int height, bool measure) {
-    if (!textGutter_) {
+    if (!options_.TextGutter) {
         return;
     }
     if (measure) {
         gutterWidth_ = 10;
         if (LinesEnabled()) {
             const ViewerFont saved = canvas.Font();
-            canvas.SetFont(fontGutter_);
+            canvas.SetFont(options_.FontGutter);
             const int numberWidth = WideTextWidth(canvas, std::to_wstring(lineCount_ + 1));
             canvas.SetFont(saved);
             gutterWidth_ = std::max(10, numberWidth + 2);
         }
     }
-    canvas.SetBrushColor(textColorGutter_);
+    canvas.SetBrushColor(options_.TextColorGutter);
     canvas.FillRect({0, 0, gutterWidth_, height});
     canvas.SetBrushColor(colors_.Background);
 }
 
 void TZorvBinHex::DrawGutterRow(Canvas& canvas, int y, std::int64_t pos) {
     const int n = LineNumber(pos);
-    if (LinesEnabled() && n >= 1 && n % textGutterLinesStep_ == 0) {
-        canvas.SetFont(fontGutter_);
+    if (LinesEnabled() && n >= 1 && n % options_.TextGutterLinesStep == 0) {
+        canvas.SetFont(options_.FontGutter);
         const std::wstring number = std::to_wstring(n);
         const int width = WideTextWidth(canvas, number);
         const int top = y + (fontHeight_ - FontLineHeight(canvas)) / 2;
@@ -91,7 +91,7 @@ int TZorvBinHex::LineNumber(std::int64_t pos) const {
 
 void TZorvBinHex::BuildLineTable(std::int64_t n) {
     lineCount_ = 0;
-    lineStarts_.assign(static_cast<std::size_t>(textGutterLinesCount_), 0);
+    lineStarts_.assign(static_cast<std::size_t>(options_.TextGutterLinesCount), 0);
     // A block of its own, so the buffer stays where the view is.
     std::vector<std::uint8_t> block(static_cast<std::size_t>(std::max<std::int64_t>(n, 0)));
     std::int64_t got = 0;
@@ -99,7 +99,7 @@ void TZorvBinHex::BuildLineTable(std::int64_t n) {
         return;
     }
     const std::int64_t charSize = CharSize();
-    const bool unicode = IsUnicodeMode(mode_);
+    const bool unicode = IsUnicodeMode(options_.Mode);
     const bool bigEndian = unicodeOrder_ == kOrderBigEndian;
     // Only characters below 256 count; in 16-bit text a unit with a high byte counts as 0.
     auto at = [&](std::int64_t p) -> unsigned {
@@ -122,7 +122,7 @@ void TZorvBinHex::BuildLineTable(std::int64_t n) {
             p += charSize;
         }
         p += charSize;
-        if (p > end1 || lineCount_ >= textGutterLinesCount_ - 1) {
+        if (p > end1 || lineCount_ >= options_.TextGutterLinesCount - 1) {
             break;
         }
         lineStarts_[static_cast<std::size_t>(lineCount_++)] = static_cast<std::int32_t>(p);

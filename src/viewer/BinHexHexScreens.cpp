@@ -21,7 +21,7 @@ std::wstring OffsetText(std::int64_t value, int digits) {
 } // namespace
 
 void TZorvBinHex::DrawBinaryScreen(Canvas& canvas) {
-    const int w = textWidth_;
+    const int w = options_.TextWidth;
     const int x = LeftMargin() - hViewPos_;
     const int rows = std::min(linesCount_ + 1, kMaxScreenLines);
     const TZorvBinHexOutputOptions options = OutputOptions();
@@ -45,7 +45,7 @@ void TZorvBinHex::DrawBinaryScreen(Canvas& canvas) {
 }
 
 void TZorvBinHex::DrawHexScreen(Canvas& canvas, bool unicode) {
-    const int w = unicode ? textWidthUHex_ : textWidthHex_;
+    const int w = unicode ? options_.TextWidthUHex : options_.TextWidthHex;
     const std::int64_t unitSize = unicode ? 2 : 1;
     const std::int64_t lineBytes = w * unitSize;
     const int cw = fontWidthDigits_;

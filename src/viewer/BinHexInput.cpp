@@ -110,9 +110,9 @@ bool TZorvBinHex::StepFont(bool larger) {
         return false;
     }
     if (OemFontInUse()) {
-        fontOem_ = font;
+        options_.FontOEM = font;
     } else {
-        font_ = font;
+        options_.Font = font;
     }
     Redraw();
     if (OnOptionsChange) {

@@ -14,11 +14,11 @@ PopupMenuItems TZorvBinHex::ContextMenuItems() {
     state.Empty = fileSize_ < CharSize();
     state.SelStart = selStart_;
     state.SelLength = selLength_;
-    state.HexMode = mode_ == vbmodeHex;
+    state.HexMode = options_.Mode == vbmodeHex;
     const Point at = mouse_.MousePopupPos;
     state.LinkAtPopupPos = !state.Empty && !UrlAt(PosFromCoord(at.x, at.y, true)).empty();
     state.AlignedFileSize = AlignPos(fileSize_);
-    return BuildPopupMenu(state, textPopupCommands_);
+    return BuildPopupMenu(state, options_.TextPopupCommands);
 }
 
 void TZorvBinHex::ExecutePopupCommand(TZorvPopupCommand command) {
@@ -61,7 +61,7 @@ void TZorvBinHex::ChooseEncoding(int tag) {
     if (!IsValidEncoding(tag) || IsUnicodeEncoding(static_cast<TZorvEncoding>(tag))) {
         return;
     }
-    SetTextEncoding(static_cast<TZorvEncoding>(tag));
+    SetOption(&BinHexOptions::TextEncoding, static_cast<TZorvEncoding>(tag));
     if (OnOptionsChange) {
         OnOptionsChange(*this);
     }
@@ -69,7 +69,7 @@ void TZorvBinHex::ChooseEncoding(int tag) {
 
 void TZorvBinHex::ChooseUnicodeOrder(int tag) {
     unicodeOrder_ = static_cast<std::uint8_t>(UnicodeOrderOfTag(tag));
-    if (IsUnicodeMode(mode_)) {
+    if (IsUnicodeMode(options_.Mode)) {
         Redraw();
     }
     if (OnOptionsChange) {

@@ -1,27 +1,29 @@
-// Construction and the published properties: defaults, clamps and which setters redraw.
+// Construction and the options: their ranges, which changes redraw, and pan mode's switch.
 #include "viewer/ZorvBinHex.h"
 
 #include <algorithm>
 
 namespace tavrix {
 
-namespace {
-
-// Hexadecimal widths go in steps of 4 cells, within 2 and the mode's maximum.
 int ClampHexWidth(int value) {
     value = std::clamp(value, 2, kMaxLineLength);
     value -= value % 4;
     return std::max(value, 2);
 }
 
-} // namespace
-
-TZorvBinHex::TZorvBinHex(ViewerSurface& surface) : surface_(surface) {
-    font_ = ViewerFont{L"Courier New", 10, kColorWindowText, kDefaultCharset};
-    fontOem_ = ViewerFont{L"Terminal", 9, kColorWindowText, kOemCharset};
-    fontFooter_ = ViewerFont{L"Arial", 9, kColorBlack, kDefaultCharset};
-    fontGutter_ = ViewerFont{L"Courier New", 9, kColorBlack, kDefaultCharset};
+void ClampOptions(BinHexOptions& options) {
+    options.TextWidth = std::clamp(options.TextWidth, 2, kMaxLineLength);
+    options.TextWidthHex = ClampHexWidth(options.TextWidthHex);
+    options.TextWidthUHex = ClampHexWidth(options.TextWidthUHex);
+    options.TextGutterLinesStep = std::clamp(options.TextGutterLinesStep, 1, 10);
+    options.TextGutterLinesCount = std::clamp(options.TextGutterLinesCount, 10, 100000);
+    options.TextGutterLinesBufSize = std::clamp(options.TextGutterLinesBufSize, 1024, 20971520);
+    options.TextSearchIndentVert = std::clamp(options.TextSearchIndentVert, 0, 80);
+    options.TextSearchIndentHorz = std::clamp(options.TextSearchIndentHorz, 0, 80);
+    options.TextTabSize = std::clamp(options.TextTabSize, 2, 16);
 }
+
+TZorvBinHex::TZorvBinHex(ViewerSurface& surface) : surface_(surface) {}
 
 TZorvBinHex::~TZorvBinHex() {
     CloseSource();
@@ -35,9 +37,7 @@ void TZorvBinHex::SetEnabled(bool enabled) {
 }
 
 void TZorvBinHex::SetMode(TZorvBinHexMode mode) {
-    // Always reopens, also for the mode already set: the host refills its one stream and
-    // relies on this to show the new content.
-    mode_ = mode;
+    options_.Mode = mode;
     if (panMode_) {
         panMode_ = false;
         surface_.SetTimerActive(ViewerTimer::Pan, false);
@@ -48,96 +48,34 @@ void TZorvBinHex::SetMode(TZorvBinHexMode mode) {
     }
 }
 
-void TZorvBinHex::SetTextEncoding(TZorvEncoding encoding) {
-    if (textEncoding_ != encoding) {
-        textEncoding_ = encoding;
+void TZorvBinHex::SetOptions(const BinHexOptions& options) {
+    BinHexOptions next = options; // options may be options_ itself
+    const BinHexOptions& now = options_;
+    if (now.TextWidthFitHex && !next.TextWidthFitHex && next.TextWidthHex == now.TextWidthHex) {
+        next.TextWidthHex = kDefaultTextWidthHex;
+    }
+    if (now.TextWidthFitUHex && !next.TextWidthFitUHex && next.TextWidthUHex == now.TextWidthUHex) {
+        next.TextWidthUHex = kDefaultTextWidthUHex;
+    }
+    ClampOptions(next);
+    // These change what the screen shows at once; everything else waits for the next drawing.
+    const bool redraw = next.TextEncoding != now.TextEncoding || next.TextWrap != now.TextWrap ||
+                        next.TextNonPrintable != now.TextNonPrintable ||
+                        next.TextOemSpecial != now.TextOemSpecial ||
+                        next.TextUrlHilight != now.TextUrlHilight;
+    if (next.TextWrap && !now.TextWrap) {
+        hViewPos_ = 0;
+    }
+    const TZorvBinHexMode mode = next.Mode;
+    const bool modeChanged = mode != now.Mode;
+    next.Mode = now.Mode;
+    options_ = std::move(next);
+    if (modeChanged) {
+        SetMode(mode);
+    }
+    if (redraw && !(modeChanged && HasSource())) {
         Redraw();
     }
-}
-
-void TZorvBinHex::SetTextWidth(int value) {
-    textWidth_ = std::clamp(value, 2, kMaxLineLength);
-}
-
-void TZorvBinHex::SetTextWidthHex(int value) {
-    textWidthHex_ = ClampHexWidth(value);
-}
-
-void TZorvBinHex::SetTextWidthUHex(int value) {
-    textWidthUHex_ = ClampHexWidth(value);
-}
-
-void TZorvBinHex::SetTextWidthFitHex(bool value) {
-    if (textWidthFitHex_ != value) {
-        textWidthFitHex_ = value;
-        if (!value) {
-            SetTextWidthHex(16);
-        }
-    }
-}
-
-void TZorvBinHex::SetTextWidthFitUHex(bool value) {
-    if (textWidthFitUHex_ != value) {
-        textWidthFitUHex_ = value;
-        if (!value) {
-            SetTextWidthUHex(8);
-        }
-    }
-}
-
-void TZorvBinHex::SetTextWrap(bool value) {
-    if (textWrap_ != value) {
-        textWrap_ = value;
-        if (value) {
-            hViewPos_ = 0;
-        }
-        Redraw();
-    }
-}
-
-void TZorvBinHex::SetTextNonPrintable(bool value) {
-    if (textNonPrintable_ != value) {
-        textNonPrintable_ = value;
-        Redraw();
-    }
-}
-
-void TZorvBinHex::SetTextOemSpecial(bool value) {
-    if (textOemSpecial_ != value) {
-        textOemSpecial_ = value;
-        Redraw();
-    }
-}
-
-void TZorvBinHex::SetTextUrlHilight(bool value) {
-    if (textUrlHilight_ != value) {
-        textUrlHilight_ = value;
-        Redraw();
-    }
-}
-
-void TZorvBinHex::SetTextGutterLinesStep(int value) {
-    textGutterLinesStep_ = std::clamp(value, 1, 10);
-}
-
-void TZorvBinHex::SetTextGutterLinesCount(int value) {
-    textGutterLinesCount_ = std::clamp(value, 10, 100000);
-}
-
-void TZorvBinHex::SetTextGutterLinesBufSize(int value) {
-    textGutterLinesBufSize_ = std::clamp(value, 1024, 20971520);
-}
-
-void TZorvBinHex::SetTextSearchIndentVert(int value) {
-    textSearchIndentVert_ = std::clamp(value, 0, 80);
-}
-
-void TZorvBinHex::SetTextSearchIndentHorz(int value) {
-    textSearchIndentHorz_ = std::clamp(value, 0, 80);
-}
-
-void TZorvBinHex::SetTextTabSize(int value) {
-    textTabSize_ = std::clamp(value, 2, 16);
 }
 
 void TZorvBinHex::EnterPanMode(Point origin) {

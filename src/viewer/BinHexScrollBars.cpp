@@ -27,7 +27,7 @@ void TZorvBinHex::UpdateVertScrollBar() {
     in.FileSize = fileSize_;
     in.CharSize = CharSize();
     in.LineSize = LineSize();
-    in.TextMode = IsTextMode(mode_);
+    in.TextMode = IsTextMode(options_.Mode);
     in.ViewPos = viewPos_;
     in.LinesCount = linesCount_;
     in.ViewPageSize = viewPageSize_;
@@ -36,8 +36,9 @@ void TZorvBinHex::UpdateVertScrollBar() {
 
 void TZorvBinHex::UpdateHorzScrollBar() {
     HorzScrollInput in;
-    in.Hidden = !bufferOk_ || fileSize_ < CharSize() || (IsTextMode(mode_) && textWrap_) ||
-                (mode_ == vbmodeBinary && textWidthFit_ && fontMonospaced_);
+    in.Hidden = !bufferOk_ || fileSize_ < CharSize() ||
+                (IsTextMode(options_.Mode) && options_.TextWrap) ||
+                (options_.Mode == vbmodeBinary && options_.TextWidthFit && fontMonospaced_);
     in.ClientWidth = surface_.ClientWidth();
     in.HViewPos = hViewPos_;
     in.MaxLineRight = in.Hidden ? 0 : MaxLineRight();

@@ -1,6 +1,6 @@
 // The selection: the one setter, select all, none and around, the selected bytes and their
 // copy to the clipboard, the caret position under a point, and the mouse that drives it all.
-#include "settings/Error.h"
+#include "base/Error.h"
 #include "viewer/SelectionRules.h"
 #include "viewer/StringHelpers.h"
 #include "viewer/ViewerAssert.h"
@@ -15,10 +15,8 @@
 
 namespace tavrix {
 
-namespace {
-
 // Lets the mouse selection rules work on the control.
-class SelectionHost : public MouseSelectionHost {
+class TZorvBinHex::SelectionHost : public MouseSelectionHost {
 public:
     explicit SelectionHost(TZorvBinHex& viewer) : viewer_(viewer) {}
     std::int64_t PosFromCoord(int x, int y, bool strict) override {
@@ -51,8 +49,6 @@ private:
     TZorvBinHex& viewer_;
 };
 
-} // namespace
-
 void TZorvBinHex::SetSelection(std::int64_t start, std::int64_t length, bool /*scroll*/,
                                bool notify, bool redraw) {
     // Scrolling the selection into view is never asked for in this program.
@@ -62,7 +58,7 @@ void TZorvBinHex::SetSelection(std::int64_t start, std::int64_t length, bool /*s
     request.Length = length;
     request.LastPos = LastPos();
     request.CharSize = CharSize();
-    request.UnicodeModes = IsUnicodeMode(mode_);
+    request.UnicodeModes = IsUnicodeMode(options_.Mode);
     const SelectionUpdate update = ApplySelectionRequest(request);
     if (!update.Accepted) {
         return;
@@ -109,7 +105,7 @@ std::string TZorvBinHex::SelText(std::int64_t max) {
 }
 
 std::wstring TZorvBinHex::SelTextW() {
-    if (!IsUnicodeMode(mode_)) {
+    if (!IsUnicodeMode(options_.Mode)) {
         FailAssertion(L"SelTextW is called in non-Unicode mode", L"ZorvBinHex");
     }
     const std::string bytes = SelText(0);
@@ -118,7 +114,7 @@ std::wstring TZorvBinHex::SelTextW() {
 
 void TZorvBinHex::CopyToClipboard(bool asHex) {
     try {
-        if (IsUnicodeMode(mode_)) {
+        if (IsUnicodeMode(options_.Mode)) {
             std::wstring text = SelTextW();
             ReplaceNulls(text);
             SetClipboardTextW(text);
@@ -128,7 +124,7 @@ void TZorvBinHex::CopyToClipboard(bool asHex) {
                 SetClipboardText(BytesToHexText(text), vEncANSI);
             } else {
                 ReplaceNulls(text);
-                SetClipboardText(text, textEncoding_);
+                SetClipboardText(text, options_.TextEncoding);
             }
         }
     } catch (const std::exception&) {

@@ -91,9 +91,9 @@ void TZorvBinHex::ReadBuffer(std::int64_t pos) {
         }
     }
     DetectUnicodeOrder();
-    if (LinesEnabled() && textGutterLinesBufSize_ >= bufferPos_) {
+    if (LinesEnabled() && options_.TextGutterLinesBufSize >= bufferPos_) {
         BuildLineTable(
-            std::min<std::int64_t>(bufferPos_ + bufferAllocSize_, textGutterLinesBufSize_));
+            std::min<std::int64_t>(bufferPos_ + bufferAllocSize_, options_.TextGutterLinesBufSize));
     }
     RefreshLinks();
 }
@@ -173,7 +173,7 @@ void TZorvBinHex::ComputeOffsetDigits() {
 
 void TZorvBinHex::RefreshLinks() {
     // No link finder runs here, so the table only ever gets cleared.
-    if (!textUrlHilight_) {
+    if (!options_.TextUrlHilight) {
         for (TZorvUrl& url : urls_) {
             url = TZorvUrl{};
         }
@@ -181,13 +181,13 @@ void TZorvBinHex::RefreshLinks() {
 }
 
 std::int64_t TZorvBinHex::LineSize() const {
-    switch (mode_) {
+    switch (options_.Mode) {
     case vbmodeBinary:
-        return textWidth_;
+        return options_.TextWidth;
     case vbmodeHex:
-        return textWidthHex_;
+        return options_.TextWidthHex;
     case vbmodeUHex:
-        return 2 * static_cast<std::int64_t>(textWidthUHex_);
+        return 2 * static_cast<std::int64_t>(options_.TextWidthUHex);
     case vbmodeUnicode:
         return 2;
     case vbmodeText:
@@ -197,7 +197,7 @@ std::int64_t TZorvBinHex::LineSize() const {
 }
 
 std::int64_t TZorvBinHex::AlignPos(std::int64_t pos) const {
-    return IsUnicodeMode(mode_) ? (pos & ~std::int64_t{1}) : pos;
+    return IsUnicodeMode(options_.Mode) ? (pos & ~std::int64_t{1}) : pos;
 }
 
 std::int64_t TZorvBinHex::LastPos() const {

@@ -61,7 +61,7 @@ ReadLineResult TZorvBinHex::ReadLine(ScanDir dir, std::int64_t pos) {
     }
     std::int64_t count = static_cast<std::int64_t>(raw.size());
 
-    if (textWrap_ && !raw.empty()) {
+    if (options_.TextWrap && !raw.empty()) {
         Canvas& canvas = PictureCanvas();
         const TZorvBinHexOutputOptions options = OutputOptions();
         const int space = canvas.Width() - LeftMargin();

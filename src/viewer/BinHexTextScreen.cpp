@@ -59,8 +59,8 @@ void TZorvBinHex::DrawTextRow(Canvas& canvas, int row, std::int64_t pos, const s
                         OutputOptions(endMark));
         }
     }
-    if (textGutter_) {
-        canvas.SetBrushColor(textColorGutter_);
+    if (options_.TextGutter) {
+        canvas.SetBrushColor(options_.TextColorGutter);
         canvas.FillRect({0, y, gutterWidth_, y + fontHeight_});
         if (lineStart) {
             DrawGutterRow(canvas, y, pos);
@@ -75,11 +75,10 @@ void TZorvBinHex::DrawLinks(Canvas& canvas, const std::wstring& text, int x, int
         return;
     }
     TCharExtents extents;
-    if (!GetCharExtents(canvas, text, extents, OutputOptions())) {
+    const std::int64_t length = MeasureText(canvas, text, extents);
+    if (length < 0) {
         return;
     }
-    const auto length =
-        static_cast<std::int64_t>(std::min<std::size_t>(text.size(), kMaxCharExtents));
     const ViewerFont font = canvas.Font();
     for (const TZorvUrl& url : urls_) {
         if (url.Text.empty()) {
@@ -115,10 +114,11 @@ std::wstring TZorvBinHex::WholeSourceLine(std::int64_t pos) const {
     const auto first = static_cast<std::size_t>(a - bufferPos_);
     const auto size = static_cast<std::size_t>(b + CharSize() - a);
     const std::uint8_t* data = buffer_.data() + first;
-    if (IsUnicodeMode(mode_)) {
+    if (IsUnicodeMode(options_.Mode)) {
         return BytesToWide(data, size, unicodeOrder_ == kOrderBigEndian);
     }
-    TZorvEncoding encoding = IsUnicodeEncoding(textEncoding_) ? vEncANSI : textEncoding_;
+    TZorvEncoding encoding =
+        IsUnicodeEncoding(options_.TextEncoding) ? vEncANSI : options_.TextEncoding;
     return CodepageToUnicode(std::string(reinterpret_cast<const char*>(data), size), encoding);
 }
 

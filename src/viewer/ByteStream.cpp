@@ -1,6 +1,6 @@
 #include "viewer/ByteStream.h"
 
-#include "settings/Error.h"
+#include "base/Error.h"
 
 #include <algorithm>
 #include <cstring>

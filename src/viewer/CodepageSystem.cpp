@@ -1,6 +1,6 @@
 #include "viewer/CodepageSystem.h"
 
-#include "settings/Error.h"
+#include "base/Error.h"
 
 namespace tavrix {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Internal invariants of the viewer. A broken one is a programming error; it travels as an
 // Error whose text names the routine and the values, followed by the file it was found in.
-#include "settings/Error.h"
+#include "base/Error.h"
 
 #include <string>
 

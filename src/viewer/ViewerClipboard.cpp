@@ -1,7 +1,7 @@
 #include "viewer/ViewerClipboard.h"
 
+#include "base/Error.h"
 #include "clipboard/ClipboardPort.h"
-#include "settings/Error.h"
 #include "viewer/CodePages.h"
 #include "viewer/CodepageSystem.h"
 

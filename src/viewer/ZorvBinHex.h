@@ -5,7 +5,7 @@
 // the canvas of its surface; the window (win32/BinHexWindow) forwards messages to it.
 //
 // The implementation is split by concern:
-//   BinHexProperties.cpp  published properties, clamps and redraw rules
+//   BinHexProperties.cpp  construction, the options with their clamps and redraw rules
 //   BinHexSource.cpp      opening and closing, the buffer, reading, byte order, offset digits
 //   BinHexChars.cpp       characters and hexadecimal text at a position, line decoding
 //   BinHexGeometry.cpp    line counts, fitted widths, last page, column positions
@@ -19,10 +19,12 @@
 //   BinHexInput.cpp       keyboard, wheel, pan mode and the mouse buttons
 //   BinHexSelection.cpp   the selection, its text, copying and the point-to-position lookup
 //   BinHexMenus.cpp       the context menu's items and commands, the encoding choices
+#include "viewer/BinHexOptions.h"
 #include "viewer/BinHexTypes.h"
 #include "viewer/ByteStream.h"
 #include "viewer/Canvas.h"
 #include "viewer/Encoding.h"
+#include "viewer/LineDrawing.h"
 #include "viewer/MouseSelection.h"
 #include "viewer/OutputOptions.h"
 #include "viewer/PopupMenuModel.h"
@@ -35,6 +37,8 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace tavrix {
@@ -45,8 +49,7 @@ enum class ScanDir : int { Backward = -1, Forward = 1 };
 // Character sets that end a boundary search.
 enum class BoundarySet { Line, Word };
 
-// Sizes of the buffer and of display lines.
-inline constexpr int kMaxLineLength = 300;
+// Sizes of the buffer and of the screen.
 inline constexpr int kLinesPerBlock = 150;
 inline constexpr int kMaxScreenLines = 150;
 inline constexpr int kBoundaryScanLimit = 8192;
@@ -68,83 +71,25 @@ public:
     bool OpenStream(ByteStream* stream, bool redraw);
     // Draws the whole screen, updates both scroll bars and shows the picture.
     void Redraw();
-
-    // --- Inherited control properties ---------------------------------------------------------
-    const ViewerFont& Font() const { return font_; }
-    void SetFont(const ViewerFont& font) { font_ = font; }
-    Color BackgroundColor() const { return color_; }
-    void SetBackgroundColor(Color color) { color_ = color; }
+    const BinHexOptions& Options() const { return options_; }
+    // Takes every option of options, each kept within its range. Turning a fit of hexadecimal
+    // cells off returns that width to its default unless the same call changes the width. Redraws
+    // when the encoding, wrapping, non-printable or OEM display or link highlighting changed;
+    // a changed mode is applied as SetMode does. A wrap turned on scrolls back to the left edge.
+    void SetOptions(const BinHexOptions& options);
+    // One option through SetOptions.
+    template <class T> void SetOption(T BinHexOptions::*option, std::type_identity_t<T> value) {
+        BinHexOptions options = options_;
+        options.*option = std::move(value);
+        SetOptions(options);
+    }
+    // Always reopens, also for the mode already set: the host refills its one stream and relies
+    // on this to show the new content. Leaves pan mode; redraws when a source is open.
+    void SetMode(TZorvBinHexMode mode);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
-
-    // --- Published properties -----------------------------------------------------------------
-    const ViewerFont& FontOEM() const { return fontOem_; }
-    void SetFontOEM(const ViewerFont& font) { fontOem_ = font; }
-    const ViewerFont& FontFooter() const { return fontFooter_; }
-    void SetFontFooter(const ViewerFont& font) { fontFooter_ = font; }
-    const ViewerFont& FontGutter() const { return fontGutter_; }
-    void SetFontGutter(const ViewerFont& font) { fontGutter_ = font; }
-
-    TZorvBinHexMode Mode() const { return mode_; }
-    void SetMode(TZorvBinHexMode mode);
-    TZorvEncoding TextEncoding() const { return textEncoding_; }
-    void SetTextEncoding(TZorvEncoding encoding);
-    int TextWidth() const { return textWidth_; }
-    void SetTextWidth(int value);
-    int TextWidthHex() const { return textWidthHex_; }
-    void SetTextWidthHex(int value);
-    int TextWidthUHex() const { return textWidthUHex_; }
-    void SetTextWidthUHex(int value);
-    bool TextWidthFit() const { return textWidthFit_; }
-    void SetTextWidthFit(bool value) { textWidthFit_ = value; }
-    bool TextWidthFitHex() const { return textWidthFitHex_; }
-    void SetTextWidthFitHex(bool value);
-    bool TextWidthFitUHex() const { return textWidthFitUHex_; }
-    void SetTextWidthFitUHex(bool value);
-    bool TextWrap() const { return textWrap_; }
-    void SetTextWrap(bool value);
-    bool TextNonPrintable() const { return textNonPrintable_; }
-    void SetTextNonPrintable(bool value);
-    bool TextOemSpecial() const { return textOemSpecial_; }
-    void SetTextOemSpecial(bool value);
-    bool TextUrlHilight() const { return textUrlHilight_; }
-    void SetTextUrlHilight(bool value);
-    bool TextGutter() const { return textGutter_; }
-    void SetTextGutter(bool value) { textGutter_ = value; }
-    bool TextGutterLines() const { return textGutterLines_; }
-    void SetTextGutterLines(bool value) { textGutterLines_ = value; }
-    int TextGutterLinesStep() const { return textGutterLinesStep_; }
-    void SetTextGutterLinesStep(int value);
-    int TextGutterLinesCount() const { return textGutterLinesCount_; }
-    void SetTextGutterLinesCount(int value);
-    int TextGutterLinesBufSize() const { return textGutterLinesBufSize_; }
-    void SetTextGutterLinesBufSize(int value);
-    bool TextGutterLinesExtUse() const { return textGutterLinesExtUse_; }
-    void SetTextGutterLinesExtUse(bool value) { textGutterLinesExtUse_ = value; }
-    const std::wstring& TextGutterLinesExtList() const { return textGutterLinesExtList_; }
-    void SetTextGutterLinesExtList(const std::wstring& value) { textGutterLinesExtList_ = value; }
-    Color TextColorHex() const { return textColorHex_; }
-    void SetTextColorHex(Color value) { textColorHex_ = value; }
-    Color TextColorHex2() const { return textColorHex2_; }
-    void SetTextColorHex2(Color value) { textColorHex2_ = value; }
-    Color TextColorHexBack() const { return textColorHexBack_; }
-    void SetTextColorHexBack(Color value) { textColorHexBack_ = value; }
-    Color TextColorLines() const { return textColorLines_; }
-    void SetTextColorLines(Color value) { textColorLines_ = value; }
-    Color TextColorError() const { return textColorError_; }
-    void SetTextColorError(Color value) { textColorError_ = value; }
-    Color TextColorGutter() const { return textColorGutter_; }
-    void SetTextColorGutter(Color value) { textColorGutter_ = value; }
-    Color TextColorURL() const { return textColorUrl_; }
-    void SetTextColorURL(Color value) { textColorUrl_ = value; }
-    int TextSearchIndentVert() const { return textSearchIndentVert_; }
-    void SetTextSearchIndentVert(int value);
-    int TextSearchIndentHorz() const { return textSearchIndentHorz_; }
-    void SetTextSearchIndentHorz(int value);
-    int TextTabSize() const { return textTabSize_; }
-    void SetTextTabSize(int value);
-    TZorvPopupCommands TextPopupCommands() const { return textPopupCommands_; }
-    void SetTextPopupCommands(TZorvPopupCommands value) { textPopupCommands_ = value; }
+    // The size of the source as it was opened.
+    std::int64_t FileSize() const { return fileSize_; }
 
     TNotifyEvent OnSelectionChange;
     TNotifyEvent OnOptionsChange;
@@ -152,6 +97,56 @@ public:
     TZorvBinHexDrawLine OnDrawLine;
     TZorvBinHexDrawLine2 OnDrawLine2;
     TZorvBinHexClickURL OnClickURL;
+
+    // --- What the window forwards -------------------------------------------------------------
+    // Scroll-bar messages: request is the platform's SB_ code, thumbPos the thumb's position.
+    // Both raise OnScroll.
+    void VertScrollMessage(int request, int thumbPos);
+    void HorzScrollMessage(int request, int thumbPos);
+    // The client size changed: keeps the end at the bottom when the window grew.
+    void Resize();
+
+    // Ends pan mode; false when the key is not the viewer's (modifiers: kMod… of ViewerKeys.h).
+    bool KeyDown(unsigned virtualKey, unsigned modifiers);
+    // Vertical wheel (delta > 0 away from the user) with the system's scroll lines per notch.
+    void MouseWheel(int delta, unsigned modifiers, int scrollLines);
+    // Horizontal wheel or tilt, delta > 0 to the right.
+    void MouseHWheel(int delta);
+    // One tick of the pan timer with the pointer at cursor (client coordinates).
+    void PanTimerTick(Point cursor);
+    // The cursor the control shows: 0 for the I-beam, or a pan cursor number (-30 … -34).
+    int CursorNumber() const { return panMode_ ? panCursor_ : 0; }
+    bool PanMode() const { return panMode_; }
+    Point PanOrigin() const { return panOrigin_; }
+    void FocusLost();
+
+    enum class MouseButton { Left, Middle, Right };
+    // now and doubleClickTime in milliseconds (the tick count and the system's setting).
+    void MouseDown(MouseButton button, int x, int y, unsigned modifiers, std::uint32_t now,
+                   std::uint32_t doubleClickTime);
+    // The double-click notification that precedes the second press's MouseDown.
+    void DblClick();
+    void MouseMove(int x, int y);
+    void MouseUp(MouseButton button, int x, int y);
+    // One tick of the select timer; cursorY is the pointer's client y.
+    void SelectTimerTick(int cursorY);
+    const TMouseSelection& MouseState() const { return mouse_; }
+
+    // The point the context menu was asked for, (-1, -1) from the keyboard.
+    void ContextMenuRequested(Point client);
+    PopupMenuItems ContextMenuItems();
+    // Runs a context command; vpCmdEncMenu is the window's (it shows a menu).
+    void ExecutePopupCommand(TZorvPopupCommand command);
+    // An item chosen from the 8-bit encoding menu (its tag) or from the Unicode menu.
+    void ChooseEncoding(int tag);
+    void ChooseUnicodeOrder(int tag);
+    std::uint8_t UnicodeOrder() const { return unicodeOrder_; }
+
+private:
+    // Tests reach the state below through it.
+    friend struct BinHexProbe;
+    // The mouse selection rules' view of the control (BinHexSelection.cpp).
+    class SelectionHost;
 
     // --- Source and buffer --------------------------------------------------------------------
     // Makes the buffer cover pos, with at least one block after it.
@@ -166,12 +161,18 @@ public:
     // Characters of a line as GetChar gave them, turned into the text to draw.
     std::wstring DecodeLine(const std::wstring& text) const;
 
-    int CharSize() const { return ModeCharSize(mode_); }
+    int CharSize() const { return ModeCharSize(options_.Mode); }
     std::int64_t LineSize() const;
     std::int64_t AlignPos(std::int64_t pos) const;
     std::int64_t LastPos() const;
     bool IsOutOfRange(std::int64_t pos) const;
-    int LeftMargin() const { return textGutter_ ? gutterWidth_ + 2 : 2; }
+    int LeftMargin() const { return options_.TextGutter ? gutterWidth_ + 2 : 2; }
+    // Whether a stream source is open.
+    bool HasSource() const { return sourceKind_ != kSourceNone; }
+
+    static constexpr int kSourceNone = 0;
+    static constexpr int kSourceFile = 1;
+    static constexpr int kSourceStream = 2;
 
     // --- Geometry -----------------------------------------------------------------------------
     // Full lines on a surface of the given height with the current line height.
@@ -193,7 +194,9 @@ public:
     void DrawTo(Canvas* picture, int width, int height);
     TZorvBinHexOutputOptions OutputOptions(bool lineEnd = false) const;
     bool OemFontInUse() const;
-    const ViewerFont& CurrentFont() const { return OemFontInUse() ? fontOem_ : font_; }
+    const ViewerFont& CurrentFont() const {
+        return OemFontInUse() ? options_.FontOEM : options_.Font;
+    }
 
     // --- Text lines ---------------------------------------------------------------------------
     ReadLineResult ReadLine(ScanDir dir, std::int64_t pos);
@@ -228,40 +231,15 @@ public:
     void ScrollLeft(int pixels);
     void ScrollRight(int pixels);
     int MaxHViewPos();
-    // Scroll-bar messages: request is the platform's SB_ code, thumbPos the thumb's position.
-    // Both raise OnScroll.
-    void VertScrollMessage(int request, int thumbPos);
-    void HorzScrollMessage(int request, int thumbPos);
-    // The client size changed: keeps the end at the bottom when the window grew.
-    void Resize();
 
     // --- Keyboard, wheel and pan (BinHexInput.cpp) --------------------------------------------
-    // Ends pan mode; false when the key is not the viewer's (modifiers: kMod… of ViewerKeys.h).
-    bool KeyDown(unsigned virtualKey, unsigned modifiers);
-    // Vertical wheel (delta > 0 away from the user) with the system's scroll lines per notch.
-    void MouseWheel(int delta, unsigned modifiers, int scrollLines);
-    // Horizontal wheel or tilt, delta > 0 to the right.
-    void MouseHWheel(int delta);
     // One step of the current font's size; on a change redraws and raises OnOptionsChange.
     bool StepFont(bool larger);
-    // One tick of the pan timer with the pointer at cursor (client coordinates).
-    void PanTimerTick(Point cursor);
-    // The cursor the control shows: 0 for the I-beam, or a pan cursor number (-30 … -34).
-    int CursorNumber() const { return panMode_ ? panCursor_ : 0; }
-    void FocusLost();
+    // Ends pan mode: its timer off and a redraw.
+    void LeavePanMode();
+    void EnterPanMode(Point origin);
 
-    // --- Mouse and selection (BinHexSelection.cpp) --------------------------------------------
-    enum class MouseButton { Left, Middle, Right };
-    // now and doubleClickTime in milliseconds (the tick count and the system's setting).
-    void MouseDown(MouseButton button, int x, int y, unsigned modifiers, std::uint32_t now,
-                   std::uint32_t doubleClickTime);
-    // The double-click notification that precedes the second press's MouseDown.
-    void DblClick();
-    void MouseMove(int x, int y);
-    void MouseUp(MouseButton button, int x, int y);
-    // One tick of the select timer; cursorY is the pointer's client y.
-    void SelectTimerTick(int cursorY);
-
+    // --- Selection (BinHexSelection.cpp) ------------------------------------------------------
     // The one way the selection changes: aligned and clamped to the source.
     void SetSelection(std::int64_t start, std::int64_t length, bool scroll, bool notify,
                       bool redraw);
@@ -276,72 +254,7 @@ public:
     void CopyToClipboard(bool asHex);
     // The caret position for a client point from the last drawing, or -1.
     std::int64_t PosFromCoord(int x, int y, bool strict);
-    const TMouseSelection& MouseState() const { return mouse_; }
 
-    // --- Context and encoding menus (BinHexMenus.cpp) -----------------------------------------
-    // The point the context menu was asked for, (-1, -1) from the keyboard.
-    void ContextMenuRequested(Point client);
-    PopupMenuItems ContextMenuItems();
-    // Runs a context command; vpCmdEncMenu is the window's (it shows a menu).
-    void ExecutePopupCommand(TZorvPopupCommand command);
-    // An item chosen from the 8-bit encoding menu (its tag) or from the Unicode menu.
-    void ChooseEncoding(int tag);
-    void ChooseUnicodeOrder(int tag);
-
-    // --- State (read access) ------------------------------------------------------------------
-    ViewerSurface& Surface() { return surface_; }
-    ByteStream* Stream() const { return stream_; }
-    std::int64_t FileSize() const { return fileSize_; }
-    bool BufferOK() const { return bufferOk_; }
-    std::uint8_t UnicodeOrder() const { return unicodeOrder_; }
-    void SetUnicodeOrder(std::uint8_t order) { unicodeOrder_ = order; }
-    int SourceKind() const { return sourceKind_; }
-    std::int64_t BufMaxOffset() const { return bufMaxOffset_; }
-    std::int64_t BufferAllocSize() const { return bufferAllocSize_; }
-    const std::vector<std::uint8_t>& Buffer() const { return buffer_; }
-    std::int64_t BufferPos() const { return bufferPos_; }
-    int BufferReads() const { return bufferReads_; }
-    const std::vector<std::int32_t>& LineStarts() const { return lineStarts_; }
-    int LineCount() const { return lineCount_; }
-    std::int64_t ViewPos() const { return viewPos_; }
-    void SetViewPosRaw(std::int64_t pos) { viewPos_ = pos; }
-    bool ViewAtEnd() const { return viewAtEnd_; }
-    std::int64_t ViewPageSize() const { return viewPageSize_; }
-    int HViewPos() const { return hViewPos_; }
-    void SetHViewPosRaw(int pos) { hViewPos_ = pos; }
-    int HViewMaxWidth() const { return hViewMaxWidth_; }
-    std::int64_t SelStart() const { return selStart_; }
-    std::int64_t SelLength() const { return selLength_; }
-    void SetSelectionRaw(std::int64_t start, std::int64_t length) {
-        selStart_ = start;
-        selLength_ = length;
-    }
-    std::array<TZorvUrl, kMaxUrls>& Urls() { return urls_; }
-    const TStrPositions& Positions() const { return positions_; }
-    int GutterWidth() const { return gutterWidth_; }
-    int MaxLength() const { return maxLength_; }
-    int OffsetDigits() const { return offsetDigits_; }
-    int FontHeight() const { return fontHeight_; }
-    int FontFirstChar() const { return fontFirstChar_; }
-    int FontWidthDigits() const { return fontWidthDigits_; }
-    bool FontMonospaced() const { return fontMonospaced_; }
-    int LinesCount() const { return linesCount_; }
-    bool PanMode() const { return panMode_; }
-    Point PanOrigin() const { return panOrigin_; }
-    int LastClientHeight() const { return lastClientHeight_; }
-    void SetLastClientHeight(int height) { lastClientHeight_ = height; }
-    // Ends pan mode: its timer off and a redraw.
-    void LeavePanMode();
-    void EnterPanMode(Point origin);
-
-    // Whether a stream source is open.
-    bool HasSource() const { return sourceKind_ != kSourceNone; }
-
-    static constexpr int kSourceNone = 0;
-    static constexpr int kSourceFile = 1;
-    static constexpr int kSourceStream = 2;
-
-private:
     // Source and buffer.
     void Reopen();
     void CloseSource();
@@ -366,6 +279,9 @@ private:
                      std::int64_t count);
     void DrawGutterRow(Canvas& canvas, int y, std::int64_t pos);
     void DrawLinks(Canvas& canvas, const std::wstring& text, int x, int y, std::int64_t pos);
+    // Fills extents for text as drawn and gives how many characters they cover (at most
+    // kMaxCharExtents); -1 when the text cannot be measured.
+    std::int64_t MeasureText(Canvas& canvas, const std::wstring& text, TCharExtents& extents) const;
     std::wstring WholeSourceLine(std::int64_t pos) const;
     void ResetMetrics(Canvas& canvas);
     Canvas& PictureCanvas();
@@ -379,46 +295,8 @@ private:
     std::int64_t Step(std::int64_t pos, ScanDir dir, std::int64_t chars = 1) const;
 
     ViewerSurface& surface_;
-
-    // Inherited control properties.
-    ViewerFont font_;
-    Color color_ = kColorWindow;
+    BinHexOptions options_;
     bool enabled_ = true;
-
-    // Published properties.
-    ViewerFont fontOem_;
-    ViewerFont fontFooter_;
-    ViewerFont fontGutter_;
-    TZorvBinHexMode mode_ = vbmodeText;
-    TZorvEncoding textEncoding_ = vEncANSI;
-    int textWidth_ = 80;
-    int textWidthHex_ = 16;
-    int textWidthUHex_ = 8;
-    bool textWidthFit_ = false;
-    bool textWidthFitHex_ = false;
-    bool textWidthFitUHex_ = false;
-    bool textWrap_ = false;
-    bool textNonPrintable_ = false;
-    bool textOemSpecial_ = false;
-    bool textUrlHilight_ = true;
-    bool textGutter_ = false;
-    bool textGutterLines_ = true;
-    int textGutterLinesStep_ = 5;
-    int textGutterLinesCount_ = 2000;
-    int textGutterLinesBufSize_ = 307200;
-    bool textGutterLinesExtUse_ = false;
-    std::wstring textGutterLinesExtList_;
-    Color textColorHex_ = 0x800000;
-    Color textColorHex2_ = 0xFF0000;
-    Color textColorHexBack_ = 0xECECEC;
-    Color textColorLines_ = 0x808080;
-    Color textColorError_ = 0x0000FF;
-    Color textColorGutter_ = 0xC0C0C0;
-    Color textColorUrl_ = 0xFF0000;
-    int textSearchIndentVert_ = 5;
-    int textSearchIndentHorz_ = 5;
-    int textTabSize_ = 8;
-    TZorvPopupCommands textPopupCommands_ = kAllPopupCommands;
 
     // Source and buffer.
     std::wstring fileName_;

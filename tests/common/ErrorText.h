@@ -1,7 +1,7 @@
 #pragma once
 // The text of the program's Error that an action throws, for tests that check what the user
 // would read.
-#include "settings/Error.h"
+#include "base/Error.h"
 
 #include <string>
 

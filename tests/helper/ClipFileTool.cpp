@@ -5,9 +5,9 @@
 #include "app/CommandLine.h"
 #include "app/win32/ApplicationWindow.h"
 #include "app/win32/ModuleInit.h"
+#include "base/Error.h"
 #include "clipboard/win32/ClipboardFileCommands.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
-#include "settings/Error.h"
 
 #include <windows.h>
 

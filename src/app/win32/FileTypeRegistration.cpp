@@ -1,6 +1,6 @@
 #include "app/win32/FileTypeRegistration.h"
 
-#include "settings/Error.h"
+#include "base/Error.h"
 #include "settings/win32/RegistryKey.h"
 
 #include <shellapi.h>

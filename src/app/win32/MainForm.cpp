@@ -4,12 +4,13 @@
 #include "app/MainLayout.h"
 #include "app/Zoom.h"
 #include "app/win32/MainFormSettings.h"
+#include "base/Dpi.h"
+#include "base/Error.h"
+#include "base/Support.h"
+#include "base/win32/MessageFilter.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/TavrixClipboardMonitor.h"
-#include "settings/Error.h"
-#include "settings/Support.h"
 #include "ui/win32/ErrorBox.h"
-#include "ui/win32/MessageFilter.h"
 
 #include <commctrl.h>
 

@@ -5,14 +5,14 @@
 #include "app/win32/FileTypeRegistration.h"
 #include "app/win32/MainForm.h"
 #include "app/win32/MainFormSettings.h"
+#include "base/Support.h"
+#include "base/SupportPlatform.h"
 #include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/ClipboardFileCommands.h"
 #include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "i18n/TranslatedTexts.h"
 #include "settings/AppIni.h"
-#include "settings/Support.h"
-#include "settings/SupportPlatform.h"
 
 #include <shellapi.h>
 

@@ -2,6 +2,8 @@
 // preview stream, choosing the view, and the status bar texts.
 #include "app/FormatThousands.h"
 #include "app/win32/MainForm.h"
+#include "base/Error.h"
+#include "base/Unicode.h"
 #include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/EngineLabels.h"
@@ -9,7 +11,6 @@
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/Win32Icon.h"
 #include "clipboard/win32/Win32Picture.h"
-#include "settings/Error.h"
 
 #include <commctrl.h>
 
@@ -126,13 +127,7 @@ bool TMainForm::IsViewVisible(PreviewView view) const {
 }
 
 void TMainForm::ShowPreviewText(const std::u16string& text) {
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(text.size() * 2);
-    for (char16_t unit : text) {
-        bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
-    }
-    previewStream_->Assign(bytes);
+    previewStream_->Assign(Utf16LeBytes(text));
     viewer_.SetTextGutter(true);
     viewer_.OpenStream(previewStream_.get(), true);
     viewer_.SetMode(vbmodeUnicode);

@@ -1,12 +1,12 @@
 #include "app/win32/ModuleInit.h"
 
+#include "base/Support.h"
+#include "base/win32/Win32SupportPlatform.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
 #include "i18n/win32/Win32UiLanguage.h"
-#include "settings/Support.h"
 #include "settings/win32/AppIniSetup.h"
-#include "settings/win32/Win32SupportPlatform.h"
 #include "viewer/win32/Win32CodepageSystem.h"
 
 #include <memory>

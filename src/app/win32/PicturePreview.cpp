@@ -1,6 +1,6 @@
 #include "app/win32/PicturePreview.h"
 
-#include "settings/Error.h"
+#include "base/Error.h"
 
 #include <algorithm>
 

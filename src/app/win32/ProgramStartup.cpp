@@ -2,10 +2,10 @@
 
 #include "app/CommandLine.h"
 #include "app/win32/MainForm.h"
+#include "base/Support.h"
+#include "base/win32/MessageFilter.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/ClipboardFileCommands.h"
-#include "settings/Support.h"
-#include "ui/win32/MessageFilter.h"
 
 #include <windows.h>
 

@@ -17,33 +17,33 @@ void ViewerHost::SetMode(TZorvBinHexMode mode) {
 }
 
 TZorvBinHexMode ViewerHost::Mode() const {
-    return window_->Model().Mode();
+    return window_->Model().Options().Mode;
 }
 
 void ViewerHost::SetTextGutter(bool on) {
-    window_->Model().SetTextGutter(on);
+    window_->Model().SetOption(&BinHexOptions::TextGutter, on);
 }
 
 bool ViewerHost::TextGutter() const {
-    return window_->Model().TextGutter();
+    return window_->Model().Options().TextGutter;
 }
 
 void ViewerHost::SetTextUrlHilight(bool on) {
-    window_->Model().SetTextUrlHilight(on);
+    window_->Model().SetOption(&BinHexOptions::TextUrlHilight, on);
 }
 
 void ViewerHost::SetTextGutterLinesStep(int step) {
-    window_->Model().SetTextGutterLinesStep(step);
+    window_->Model().SetOption(&BinHexOptions::TextGutterLinesStep, step);
 }
 
 int ViewerHost::FontSize() const {
-    return window_->Model().Font().Size;
+    return window_->Model().Options().Font.Size;
 }
 
 void ViewerHost::SetFontSize(int points) {
-    ViewerFont font = window_->Model().Font();
-    font.Size = points;
-    window_->Model().SetFont(font);
+    BinHexOptions options = window_->Model().Options();
+    options.Font.Size = points;
+    window_->Model().SetOptions(options);
 }
 
 void ViewerHost::Redraw() {

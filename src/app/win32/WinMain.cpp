@@ -4,8 +4,8 @@
 #include "app/win32/ApplicationWindow.h"
 #include "app/win32/ModuleInit.h"
 #include "app/win32/ProgramStartup.h"
+#include "base/Error.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
-#include "settings/Error.h"
 #include "ui/win32/Window.h"
 
 #include <windows.h>

@@ -1,7 +1,7 @@
 #include "clipboard/win32/TavrixClipboardMonitor.h"
 
+#include "base/Support.h"
 #include "clipboard/ClipboardPort.h"
-#include "settings/Support.h"
 
 namespace tavrix::win32 {
 

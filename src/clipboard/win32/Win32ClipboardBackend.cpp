@@ -1,7 +1,7 @@
 #include "clipboard/win32/Win32ClipboardBackend.h"
 
+#include "base/Error.h"
 #include "clipboard/win32/Win32Picture.h"
-#include "settings/Error.h"
 #include "ui/win32/GlobalMemory.h"
 
 #include <cstring>

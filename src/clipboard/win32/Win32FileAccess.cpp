@@ -1,8 +1,8 @@
 #include "clipboard/win32/Win32FileAccess.h"
 
+#include "base/Error.h"
+#include "base/win32/SystemErrorText.h"
 #include "clipboard/BufferedFileStream.h"
-#include "settings/Error.h"
-#include "settings/win32/SystemErrorText.h"
 #include "ui/win32/UniqueHandle.h"
 
 #include <windows.h>

@@ -1,7 +1,7 @@
 #include "clipboard/win32/Win32Icon.h"
 
+#include "base/Error.h"
 #include "clipboard/IconImage.h"
-#include "settings/Error.h"
 
 #include <cstring>
 #include <vector>

@@ -1,6 +1,7 @@
 #include "clipboard/win32/Win32Picture.h"
 
-#include "settings/Error.h"
+#include "base/Error.h"
+#include "base/win32/ScreenResolution.h"
 #include "ui/win32/Gdi.h"
 #include "ui/win32/GlobalMemory.h"
 
@@ -36,12 +37,6 @@ HPALETTE CopyPalette(HPALETTE source) {
 // 0.01 mm to pixels at the screen's resolution.
 int HimetricToPixels(LONG himetric, int pixelsPerInch) {
     return static_cast<int>(std::lround(std::abs(himetric) * pixelsPerInch / 2540.0));
-}
-
-int ScreenPixelsPerInch(int index) {
-    WindowDC screen(nullptr);
-    int value = screen.get() != nullptr ? GetDeviceCaps(screen.get(), index) : 0;
-    return value > 0 ? value : 96;
 }
 
 } // namespace
@@ -98,9 +93,9 @@ void Win32Picture::LoadFromClipboard(ClipFormat format, bool withPalette) {
             InvalidPicture();
         }
         width = HimetricToPixels(header.rclFrame.right - header.rclFrame.left,
-                                 ScreenPixelsPerInch(LOGPIXELSX));
+                                 ReadScreenResolution().horizontal);
         height = HimetricToPixels(header.rclFrame.bottom - header.rclFrame.top,
-                                  ScreenPixelsPerInch(LOGPIXELSY));
+                                  ReadScreenResolution().vertical);
     } else if (format == CF_METAFILEPICT) {
         GlobalLockView view(static_cast<HGLOBAL>(GetClipboardData(CF_METAFILEPICT)));
         if (!view.locked() || view.bytes().size() < sizeof(METAFILEPICT)) {
@@ -118,8 +113,8 @@ void Win32Picture::LoadFromClipboard(ClipFormat format, bool withPalette) {
         if (metafile == nullptr) {
             InvalidPicture();
         }
-        width = HimetricToPixels(pict.xExt, ScreenPixelsPerInch(LOGPIXELSX));
-        height = HimetricToPixels(pict.yExt, ScreenPixelsPerInch(LOGPIXELSY));
+        width = HimetricToPixels(pict.xExt, ReadScreenResolution().horizontal);
+        height = HimetricToPixels(pict.yExt, ReadScreenResolution().vertical);
         if (pict.mm != MM_ANISOTROPIC && pict.mm != MM_ISOTROPIC && pict.mm != MM_HIMETRIC) {
             ENHMETAHEADER header{};
             GetEnhMetaFileHeader(metafile, sizeof(header), &header);

@@ -1,7 +1,8 @@
 #include "settings/win32/AppIniSetup.h"
 
+#include "base/Support.h"
+#include "base/TextHelpers.h"
 #include "settings/AppIni.h"
-#include "settings/Support.h"
 #include "settings/win32/Win32SettingsFiles.h"
 #include "settings/win32/Win32SettingsRegistry.h"
 

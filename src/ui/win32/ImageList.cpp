@@ -1,6 +1,6 @@
 #include "ui/win32/ImageList.h"
 
-#include "settings/Error.h"
+#include "base/Error.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 #include "ui/win32/RichEdit.h"
 
-#include "settings/Error.h"
-#include "settings/win32/SystemErrorText.h"
+#include "base/Error.h"
+#include "base/win32/SystemErrorText.h"
 
 #include <richedit.h>
 

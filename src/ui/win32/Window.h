@@ -6,7 +6,7 @@
 // leaves alone goes to DefWindowProcW. No exception leaves the window procedure: what a handler
 // throws goes to the window's error policy, ReportHandlerError. An error while the window is
 // being created fails the creation, so no half-built window is left behind.
-#include "settings/Error.h"
+#include "base/Error.h"
 
 #include <windows.h>
 

@@ -1,6 +1,7 @@
 #include "viewer/win32/BinHexWindow.h"
 
-#include "settings/Support.h"
+#include "base/DebugLog.h"
+#include "base/Support.h"
 #include "ui/win32/Gdi.h"
 
 namespace tavrix::win32 {

@@ -219,13 +219,13 @@ HMENU ViewerInput::UnicodeMenu() {
 }
 
 void ViewerInput::ShowEncodingMenu(HWND window, POINT screenPoint) {
-    const bool unicode = IsUnicodeMode(viewer_.Mode());
+    const bool unicode = IsUnicodeMode(viewer_.Options().Mode);
     HMENU menu = unicode ? UnicodeMenu() : EightBitMenu();
     if (menu == nullptr) {
         return;
     }
     CheckEncodingItem(menu, unicode ? TagOfUnicodeOrder(viewer_.UnicodeOrder())
-                                    : static_cast<int>(viewer_.TextEncoding()));
+                                    : static_cast<int>(viewer_.Options().TextEncoding));
     const UINT chosen = TrackMenuCentered(menu, window, screenPoint);
     if (chosen < kEncodingItemBase) {
         return;

@@ -1,7 +1,7 @@
 #include "app/FirstStart.h"
 #include "app/WebPages.h"
+#include "base/Error.h"
 #include "fakes/FakeSettings.h"
-#include "settings/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "app/Startup.h"
 #include "app/CommandLine.h"
-#include "settings/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

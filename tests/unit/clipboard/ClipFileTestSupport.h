@@ -1,12 +1,12 @@
 #pragma once
 // Shared set-up for the clipboard file tests: a fake clipboard with the start-up formats
 // registered, a support platform that records warnings, and record builders.
+#include "base/Support.h"
 #include "clipboard/ClipboardFileFormat.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeSupportPlatform.h"
-#include "settings/Support.h"
 
 #include <gtest/gtest.h>
 

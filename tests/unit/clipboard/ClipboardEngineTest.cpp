@@ -1,5 +1,6 @@
 #include "clipboard/ClipboardEngine.h"
 #include "IconImageBuilder.h"
+#include "base/Support.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/FormatListEntry.h"
 #include "clipboard/RegisteredFormats.h"
@@ -7,7 +8,6 @@
 #include "fakes/FakeEnginePlatform.h"
 #include "fakes/FakeSupportPlatform.h"
 #include "fakes/FakeSurface.h"
-#include "settings/Support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Saving and loading through real files in a scratch folder.
+#include "base/Error.h"
 #include "clipboard/ClipboardFileReader.h"
 #include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/StdFileAccess.h"
-#include "settings/Error.h"
 
 #include "ClipFileTestSupport.h"
 

@@ -1,6 +1,6 @@
 #include "clipboard/ClipboardFileWriter.h"
+#include "base/Error.h"
 #include "clipboard/MemoryDataStream.h"
-#include "settings/Error.h"
 
 #include "ClipFileTestSupport.h"
 

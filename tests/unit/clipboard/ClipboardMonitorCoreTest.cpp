@@ -1,4 +1,6 @@
 #include "clipboard/ClipboardMonitorCore.h"
+#include "base/DebugLog.h"
+#include "base/Support.h"
 #include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
@@ -7,7 +9,6 @@
 #include "fakes/FakeMonitorPlatform.h"
 #include "fakes/FakeSupportPlatform.h"
 #include "fakes/FakeSurface.h"
-#include "settings/Support.h"
 
 #include <gtest/gtest.h>
 

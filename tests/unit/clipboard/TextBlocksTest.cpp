@@ -1,5 +1,5 @@
+#include "clipboard/TextBlocks.h"
 #include "clipboard/FileDropList.h"
-#include "clipboard/Utf16Text.h"
 
 #include <gtest/gtest.h>
 
@@ -49,14 +49,6 @@ TEST(Utf16Text, BlockTextEndsAtTheFirstZeroOrAtTheBlockEnd) {
     EXPECT_EQ(BytesUpToZero(narrow).size(), 2u);
     const std::vector<std::uint8_t> unterminated = {'h', 'i', '!'};
     EXPECT_EQ(BytesUpToZero(unterminated).size(), 3u);
-}
-
-TEST(Utf16Text, WideStringsKeepAstralCharactersAsSurrogatePairs) {
-    const std::u16string text = u"A\xD83D\xDE00Z";
-    std::wstring wide = FromUtf16(text);
-    EXPECT_EQ(wide.size(), sizeof(wchar_t) == 2 ? 4u : 3u);
-    EXPECT_EQ(ToUtf16(wide), text);
-    EXPECT_EQ(ToUtf16(L"Dormat"), u"Dormat");
 }
 
 TEST(FileDropList, ReadsUnicodeNamesAtFullLength) {

@@ -1,6 +1,6 @@
 #include "fakes/FakeClipboard.h"
 
-#include "settings/Error.h"
+#include "base/Error.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,10 +1,10 @@
 #pragma once
 // The engine's platform for tests: 8-bit text is taken as Latin-1, icons are fakes with the size
 // of the image's first directory entry.
+#include "base/Error.h"
 #include "clipboard/EnginePlatform.h"
 #include "clipboard/IconImage.h"
 #include "fakes/FakeSurface.h"
-#include "settings/Error.h"
 
 namespace tavrix::testing {
 

@@ -1,7 +1,7 @@
 #pragma once
 // A support platform for unit tests: records message boxes and written files, runs a manual
 // clock. Installing it is scoped: the destructor uninstalls it.
-#include "settings/SupportPlatform.h"
+#include "base/SupportPlatform.h"
 
 #include <functional>
 #include <map>

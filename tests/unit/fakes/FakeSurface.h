@@ -1,10 +1,10 @@
 #pragma once
 // A main window surface for engine tests: keeps the tree's nodes, the actions' states and the
 // picture view's size, and logs every call in order. onSelect plays the tree's change handler.
+#include "base/Error.h"
 #include "clipboard/ClipboardIcon.h"
 #include "clipboard/MainWindowSurface.h"
 #include "fakes/FakeClipboard.h"
-#include "settings/Error.h"
 
 #include <functional>
 #include <map>

@@ -1,7 +1,7 @@
 #include "i18n/Translate.h"
+#include "base/Unicode.h"
 #include "i18n/TranslationTable.h"
 #include "i18n/UiLanguage.h"
-#include "i18n/Utf16.h"
 
 #include <gtest/gtest.h>
 
@@ -249,13 +249,6 @@ TEST(TranslateTextWide, AsksTheDisplayLanguageAtEveryCall) {
     EXPECT_EQ(source.calls, 2);
     InstallUiLanguageSource(nullptr);
     EXPECT_EQ(TranslateText(std::wstring(L"Preview")), L"Preview");
-}
-
-TEST(Utf16, SurrogatePairsSurviveTheRoundTrip) {
-    const std::u16string text = u"a\U0001F600b\u00E9";
-    std::wstring wide = WideFromUtf16(text);
-    EXPECT_EQ(wide, L"a\U0001F600b\u00E9");
-    EXPECT_EQ(Utf16FromWide(wide), text);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "settings/AppIni.h"
 #include "ErrorText.h"
+#include "base/Error.h"
 #include "fakes/FakeSettings.h"
-#include "settings/Error.h"
 
 #include <gtest/gtest.h>
 

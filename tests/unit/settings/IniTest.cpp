@@ -1,5 +1,5 @@
+#include "base/Error.h"
 #include "fakes/FakeSettings.h"
-#include "settings/Error.h"
 #include "settings/IniDocument.h"
 #include "settings/IniFile.h"
 #include "settings/IniInteger.h"

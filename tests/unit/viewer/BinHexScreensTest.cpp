@@ -40,10 +40,10 @@ TEST_F(BinHexScreensTest, SixteenByteHexLineHasOffsetCellsGapAndTextColumn) {
 
     for (int j = 0; j < 16; ++j) {
         const auto& cell = texts[static_cast<std::size_t>(1 + j)];
-        EXPECT_EQ(cell.text, viewer.GetHex(j));
+        EXPECT_EQ(cell.text, probe.GetHex(j));
         // Cells are three digits wide, with one more after the eighth.
         EXPECT_EQ(cell.rect.left, (j < 8 ? 90 : 98) + 24 * j) << j;
-        EXPECT_EQ(cell.brushColor, viewer.TextColorHexBack());
+        EXPECT_EQ(cell.brushColor, viewer.Options().TextColorHexBack);
     }
     EXPECT_EQ(texts[1].text, L"30");
     EXPECT_EQ(texts.back().text, L"0123456789:;<=>?");
@@ -51,12 +51,12 @@ TEST_F(BinHexScreensTest, SixteenByteHexLineHasOffsetCellsGapAndTextColumn) {
     EXPECT_EQ(texts.back().brushColor, kColorWindow);
     // The whole line is D + 4W + 5 = 77 characters from the margin.
     EXPECT_EQ(texts.back().rect.right, 2 + 77 * 8);
-    EXPECT_EQ(viewer.MaxLineRight(), 2 + 77 * 8);
+    EXPECT_EQ(probe.MaxLineRight(), 2 + 77 * 8);
 
     const auto fills = CallsOf(Op::Fill);
     ASSERT_EQ(fills.size(), 2u);
     EXPECT_EQ(fills[1].rect, (Rect{82, 0, 82 + 50 * 8, 17}));
-    EXPECT_EQ(fills[1].brushColor, viewer.TextColorHexBack());
+    EXPECT_EQ(fills[1].brushColor, viewer.Options().TextColorHexBack);
 
     const auto lines = CallsOf(Op::Line);
     ASSERT_EQ(lines.size(), 3u);
@@ -68,7 +68,7 @@ TEST_F(BinHexScreensTest, SixteenByteHexLineHasOffsetCellsGapAndTextColumn) {
     }
 
     // What the drawing recorded for hit-testing.
-    const TStrPositions& positions = viewer.Positions();
+    const TStrPositions& positions = probe.Positions();
     EXPECT_EQ(positions.HexCellCount, 16);
     EXPECT_EQ(positions.HexCellWidth, 24);
     EXPECT_EQ(positions.HexCellX[8], 290);
@@ -101,19 +101,19 @@ TEST_F(BinHexScreensTest, DisabledControlDrawsEverythingInGreyOnTheNormalBackgro
     }
     const auto fills = CallsOf(Op::Fill);
     EXPECT_EQ(fills[0].brushColor, kColorWindow);
-    EXPECT_EQ(fills[1].brushColor, viewer.TextColorHexBack());
+    EXPECT_EQ(fills[1].brushColor, viewer.Options().TextColorHexBack);
 }
 
 TEST_F(BinHexScreensTest, OneSelectedByteInvertsItsCellAndItsCharacter) {
     Show(Counting(16), vbmodeHex);
-    viewer.SetSelectionRaw(5, 1);
+    probe.SetSelectionRaw(5, 1);
     Redraw();
     const auto inverts = CallsOf(Op::Invert);
     ASSERT_EQ(inverts.size(), 2u);
     EXPECT_EQ(inverts[0].rect, (Rect{210, 0, 226, 16}));
     EXPECT_EQ(inverts[1].rect, (Rect{530, 0, 538, 16}));
 
-    viewer.SetSelectionRaw(5, 0);
+    probe.SetSelectionRaw(5, 0);
     Redraw();
     EXPECT_TRUE(CallsOf(Op::Invert).empty());
 }
@@ -128,7 +128,7 @@ TEST_F(BinHexScreensTest, ShortLastLineKeepsTheFullBandAndSeparators) {
     EXPECT_EQ(fills[2].rect, (Rect{82, 16, 482, 33}));
     EXPECT_EQ(CallsOf(Op::Line).size(), 6u);
     EXPECT_EQ(Cells().size(), 20u);
-    EXPECT_TRUE(viewer.ViewAtEnd());
+    EXPECT_TRUE(probe.ViewAtEnd());
 }
 
 TEST_F(BinHexScreensTest, UnicodeHexCellsAreFourDigitsOfTheLittleEndianValue) {
@@ -151,67 +151,67 @@ TEST_F(BinHexScreensTest, UnicodeHexCellsAreFourDigitsOfTheLittleEndianValue) {
     EXPECT_EQ(lines[2].rect.left, 418);
     EXPECT_EQ(Texts().back().text, L"\u0461\u0462\u0463\u0464\u0465\u0466\u0467\u0468");
     EXPECT_EQ(Texts().back().rect.left, 426);
-    EXPECT_EQ(viewer.Positions().HexCellWidth, 40);
-    EXPECT_EQ(viewer.Positions().CharSize, 2);
+    EXPECT_EQ(probe.Positions().HexCellWidth, 40);
+    EXPECT_EQ(probe.Positions().CharSize, 2);
 }
 
 TEST_F(BinHexScreensTest, BinaryLinesAreTextWidthCharacters) {
-    viewer.SetTextWidth(10);
+    viewer.SetOption(&BinHexOptions::TextWidth, 10);
     Show(std::string("abcdefghij\tlmnopqrstuvwxy"), vbmodeBinary);
     EXPECT_EQ(TextsAt(2), (std::vector<std::wstring>{L"abcdefghij", L".lmnopqrst", L"uvwxy"}));
-    EXPECT_EQ(viewer.LineSize(), 10);
-    EXPECT_TRUE(viewer.ViewAtEnd());
-    EXPECT_EQ(viewer.ViewPageSize(), 100);
+    EXPECT_EQ(probe.LineSize(), 10);
+    EXPECT_TRUE(probe.ViewAtEnd());
+    EXPECT_EQ(probe.ViewPageSize(), 100);
 }
 
 TEST_F(BinHexScreensTest, HexScrolledRightShiftsEveryColumn) {
     Show(Counting(16), vbmodeHex);
-    viewer.SetHViewPosRaw(50);
+    probe.SetHViewPosRaw(50);
     Redraw();
     EXPECT_EQ(Texts()[0].rect.left, 2 - 50);
     EXPECT_EQ(Texts()[1].rect.left, 90 - 50);
-    EXPECT_EQ(viewer.Positions().TextColumnX, 482 - 50);
+    EXPECT_EQ(probe.Positions().TextColumnX, 482 - 50);
     EXPECT_EQ(CallsOf(Op::Line)[0].rect.left, 82 - 50);
 }
 
 TEST_F(BinHexScreensTest, GutterBandIsDrawnAgainOverScrolledText) {
-    viewer.SetTextGutter(true);
+    viewer.SetOption(&BinHexOptions::TextGutter, true);
     Show(Counting(16), vbmodeHex);
     const auto fills = CallsOf(Op::Fill);
     ASSERT_GE(fills.size(), 3u);
     EXPECT_EQ(fills[1].rect, (Rect{0, 0, 10, surface.height}));
     EXPECT_EQ(fills.back().rect, (Rect{0, 0, 10, surface.height}));
-    EXPECT_EQ(fills.back().brushColor, viewer.TextColorGutter());
+    EXPECT_EQ(fills.back().brushColor, viewer.Options().TextColorGutter);
     EXPECT_EQ(Texts()[0].rect.left, 12); // the margin moved right of the gutter
 }
 
 TEST_F(BinHexScreensTest, GeometryLastPageStartAndFittedWidths) {
     surface.height = 3 * 16 + 2;
     Show(Counting(100), vbmodeHex);
-    EXPECT_EQ(viewer.LinesCount(), 3);
-    EXPECT_EQ(viewer.LastPageStart(), 64);
+    EXPECT_EQ(probe.LinesCount(), 3);
+    EXPECT_EQ(probe.LastPageStart(), 64);
     Show(Counting(96), vbmodeHex);
-    EXPECT_EQ(viewer.LastPageStart(), 48);
+    EXPECT_EQ(probe.LastPageStart(), 48);
     Show(Counting(10), vbmodeHex);
-    EXPECT_EQ(viewer.LastPageStart(), 0);
+    EXPECT_EQ(probe.LastPageStart(), 0);
 
     // (798 / 8 - 8 - 5) / 4 = 21 cells, rounded down to 20.
     surface.width = 800;
-    viewer.SetTextWidthFitHex(true);
-    viewer.SetTextWidthFitUHex(true);
-    viewer.SetTextWidthFit(true);
+    viewer.SetOption(&BinHexOptions::TextWidthFitHex, true);
+    viewer.SetOption(&BinHexOptions::TextWidthFitUHex, true);
+    viewer.SetOption(&BinHexOptions::TextWidthFit, true);
     Redraw();
-    EXPECT_EQ(viewer.TextWidthHex(), 20);
-    EXPECT_EQ(viewer.TextWidthUHex(), 12); // (99 - 13) / 6 = 14, rounded down to 12
-    EXPECT_EQ(viewer.TextWidth(), 99);
+    EXPECT_EQ(viewer.Options().TextWidthHex, 20);
+    EXPECT_EQ(viewer.Options().TextWidthUHex, 12); // (99 - 13) / 6 = 14, rounded down to 12
+    EXPECT_EQ(viewer.Options().TextWidth, 99);
 
     // A surface shorter than a line has no full line; 150 is the most.
     surface.height = 10;
     Redraw();
-    EXPECT_EQ(viewer.LinesCount(), 0);
+    EXPECT_EQ(probe.LinesCount(), 0);
     surface.height = 10000;
     Redraw();
-    EXPECT_EQ(viewer.LinesCount(), 150);
+    EXPECT_EQ(probe.LinesCount(), 150);
 }
 
 TEST_F(BinHexScreensTest, SixteenToTheEighthBytesGetATenDigitOffsetColumn) {
@@ -222,8 +222,8 @@ TEST_F(BinHexScreensTest, SixteenToTheEighthBytesGetATenDigitOffsetColumn) {
     // The cells move right by the two extra digits.
     EXPECT_EQ(Texts()[1].rect.left, 2 + 13 * 8);
 
-    viewer.ReadBuffer(0xFFFFFFF0LL);
-    viewer.SetViewPosRaw(0xFFFFFFF0LL);
+    probe.ReadBuffer(0xFFFFFFF0LL);
+    probe.SetViewPosRaw(0xFFFFFFF0LL);
     Redraw();
     EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L"00FFFFFFF0:"});
     EXPECT_EQ(Cells().size(), 16u);

@@ -40,61 +40,61 @@ protected:
 TEST_F(BinHexScrollingTest, HexPagesAndLinesAroundTheLastPage) {
     ThreeRows();
     Show(Counting(100), vbmodeHex);
-    EXPECT_EQ(viewer.LinesCount(), 3);
-    EXPECT_EQ(viewer.LastPageStart(), 64);
+    EXPECT_EQ(probe.LinesCount(), 3);
+    EXPECT_EQ(probe.LastPageStart(), 64);
     EXPECT_TRUE(viewer.KeyDown(kVkPageDown, kModNone));
-    EXPECT_EQ(viewer.ViewPos(), 48);
+    EXPECT_EQ(probe.ViewPos(), 48);
     viewer.KeyDown(kVkPageDown, kModNone);
-    EXPECT_EQ(viewer.ViewPos(), 96); // a page step is not held at the last page start
+    EXPECT_EQ(probe.ViewPos(), 96); // a page step is not held at the last page start
     const int presents = surface.presents;
     EXPECT_TRUE(viewer.KeyDown(kVkDown, kModNone));
-    EXPECT_EQ(viewer.ViewPos(), 96);
+    EXPECT_EQ(probe.ViewPos(), 96);
     EXPECT_EQ(surface.presents, presents); // nothing moved, nothing drawn
     viewer.KeyDown(kVkHome, kModCtrl);
-    EXPECT_EQ(viewer.ViewPos(), 0);
+    EXPECT_EQ(probe.ViewPos(), 0);
     viewer.KeyDown(kVkEnd, kModCtrl);
-    EXPECT_EQ(viewer.ViewPos(), 64);
-    EXPECT_TRUE(viewer.ViewAtEnd());
+    EXPECT_EQ(probe.ViewPos(), 64);
+    EXPECT_TRUE(probe.ViewAtEnd());
     viewer.KeyDown(kVkUp, kModNone);
-    EXPECT_EQ(viewer.ViewPos(), 48);
+    EXPECT_EQ(probe.ViewPos(), 48);
     viewer.KeyDown(kVkPageUp, kModNone);
-    EXPECT_EQ(viewer.ViewPos(), 0);
+    EXPECT_EQ(probe.ViewPos(), 0);
 }
 
 TEST_F(BinHexScrollingTest, SetViewPosRoundsToALineAndStopsAtTheLastPosition) {
     ThreeRows();
     Show(Counting(100), vbmodeHex);
-    viewer.SetViewPos(37);
-    EXPECT_EQ(viewer.ViewPos(), 32);
-    viewer.SetViewPos(5000);
-    EXPECT_EQ(viewer.ViewPos(), 96);
-    viewer.SetViewPos(-1);
-    EXPECT_EQ(viewer.ViewPos(), 96);
+    probe.SetViewPos(37);
+    EXPECT_EQ(probe.ViewPos(), 32);
+    probe.SetViewPos(5000);
+    EXPECT_EQ(probe.ViewPos(), 96);
+    probe.SetViewPos(-1);
+    EXPECT_EQ(probe.ViewPos(), 96);
 }
 
 TEST_F(BinHexScrollingTest, LineUpAtTheTopAndCtrlHomeShowTheLeftEdge) {
     surface.width = 300; // narrower than a hex line
     Show(Counting(100), vbmodeHex);
-    ASSERT_GT(viewer.MaxHViewPos(), 200);
+    ASSERT_GT(probe.MaxHViewPos(), 200);
     viewer.KeyDown(kVkRight, kModNone);
-    EXPECT_EQ(viewer.HViewPos(), 200);
+    EXPECT_EQ(probe.HViewPos(), 200);
     int presents = surface.presents;
     viewer.KeyDown(kVkUp, kModNone);
-    EXPECT_EQ(viewer.HViewPos(), 0);
-    EXPECT_EQ(viewer.ViewPos(), 0);
+    EXPECT_EQ(probe.HViewPos(), 0);
+    EXPECT_EQ(probe.ViewPos(), 0);
     EXPECT_GT(surface.presents, presents);
 
     viewer.KeyDown(kVkEnd, kModNone); // right edge
-    EXPECT_EQ(viewer.HViewPos(), viewer.MaxHViewPos());
-    EXPECT_GT(viewer.HViewPos(), 0);
+    EXPECT_EQ(probe.HViewPos(), probe.MaxHViewPos());
+    EXPECT_GT(probe.HViewPos(), 0);
     viewer.KeyDown(kVkHome, kModCtrl);
-    EXPECT_EQ(viewer.HViewPos(), 0);
+    EXPECT_EQ(probe.HViewPos(), 0);
     viewer.KeyDown(kVkRight, kModNone);
     viewer.KeyDown(kVkLeft, kModNone);
-    EXPECT_EQ(viewer.HViewPos(), 0);
+    EXPECT_EQ(probe.HViewPos(), 0);
     viewer.KeyDown(kVkRight, kModNone);
     viewer.KeyDown(kVkHome, kModNone);
-    EXPECT_EQ(viewer.HViewPos(), 0);
+    EXPECT_EQ(probe.HViewPos(), 0);
 }
 
 TEST_F(BinHexScrollingTest, OtherModifiersAreLeftToTheWindow) {
@@ -103,24 +103,24 @@ TEST_F(BinHexScrollingTest, OtherModifiersAreLeftToTheWindow) {
     EXPECT_FALSE(viewer.KeyDown(kVkPageDown, kModShift));
     EXPECT_FALSE(viewer.KeyDown(kVkDown, kModCtrl));
     EXPECT_FALSE(viewer.KeyDown(kVkUp, kModAlt));
-    EXPECT_EQ(viewer.ViewPos(), 0);
+    EXPECT_EQ(probe.ViewPos(), 0);
 }
 
 TEST_F(BinHexScrollingTest, TextModeStopsWhenTheLastLineIsVisible) {
     Show(Lines(12), vbmodeText); // ten rows on the screen
     viewer.KeyDown(kVkUp, kModNone);
-    EXPECT_EQ(viewer.ViewPos(), 0);
+    EXPECT_EQ(probe.ViewPos(), 0);
     viewer.KeyDown(kVkDown, kModNone);
-    EXPECT_EQ(viewer.ViewPos(), 8); // "line 0\r\n"
+    EXPECT_EQ(probe.ViewPos(), 8); // "line 0\r\n"
     viewer.KeyDown(kVkDown, kModNone);
-    EXPECT_EQ(viewer.ViewPos(), 16);
-    EXPECT_TRUE(viewer.ViewAtEnd());
+    EXPECT_EQ(probe.ViewPos(), 16);
+    EXPECT_TRUE(probe.ViewAtEnd());
     viewer.KeyDown(kVkDown, kModNone);
-    EXPECT_EQ(viewer.ViewPos(), 16);
+    EXPECT_EQ(probe.ViewPos(), 16);
     viewer.KeyDown(kVkHome, kModCtrl);
     viewer.KeyDown(kVkEnd, kModCtrl);
-    EXPECT_EQ(viewer.ViewPos(), 16);
-    EXPECT_TRUE(viewer.ViewAtEnd());
+    EXPECT_EQ(probe.ViewPos(), 16);
+    EXPECT_TRUE(probe.ViewAtEnd());
 }
 
 TEST_F(BinHexScrollingTest, TextModeVerticalBarOnlyWhenSomethingIsHidden) {
@@ -136,23 +136,23 @@ TEST_F(BinHexScrollingTest, ThumbMessagesAndOnScroll) {
     Show(Counting(100), vbmodeHex);
     CountEvents();
     viewer.VertScrollMessage(kSbThumbTrack, 3); // 100 × 3 div 6 = 50
-    EXPECT_EQ(viewer.ViewPos(), 48);
+    EXPECT_EQ(probe.ViewPos(), 48);
     viewer.VertScrollMessage(kSbBottom, 0);
-    EXPECT_EQ(viewer.ViewPos(), 64);
+    EXPECT_EQ(probe.ViewPos(), 64);
     // Dragging the thumb to the bottom while the end is shown does not move the view.
     const int presents = surface.presents;
     viewer.VertScrollMessage(kSbThumbTrack, 6);
     viewer.VertScrollMessage(kSbThumbPosition, 5);
-    EXPECT_EQ(viewer.ViewPos(), 64);
+    EXPECT_EQ(probe.ViewPos(), 64);
     EXPECT_EQ(surface.presents, presents);
     viewer.VertScrollMessage(kSbThumbTrack, 0);
-    EXPECT_EQ(viewer.ViewPos(), 0);
+    EXPECT_EQ(probe.ViewPos(), 0);
     viewer.VertScrollMessage(kSbLineDown, 0);
     viewer.VertScrollMessage(kSbPageDown, 0);
-    EXPECT_EQ(viewer.ViewPos(), 64);
+    EXPECT_EQ(probe.ViewPos(), 64);
     viewer.VertScrollMessage(kSbLineUp, 0);
     viewer.VertScrollMessage(kSbTop, 0);
-    EXPECT_EQ(viewer.ViewPos(), 0);
+    EXPECT_EQ(probe.ViewPos(), 0);
     viewer.VertScrollMessage(kSbEndScroll, 0); // does nothing but tell
     EXPECT_EQ(scrolls, 10);
 }
@@ -162,17 +162,17 @@ TEST_F(BinHexScrollingTest, HorizontalBarMessages) {
     Show(Counting(100), vbmodeHex);
     CountEvents();
     viewer.HorzScrollMessage(kSbLineDown, 0);
-    EXPECT_EQ(viewer.HViewPos(), 200);
+    EXPECT_EQ(probe.HViewPos(), 200);
     viewer.HorzScrollMessage(kSbLineUp, 0);
-    EXPECT_EQ(viewer.HViewPos(), 0);
+    EXPECT_EQ(probe.HViewPos(), 0);
     viewer.HorzScrollMessage(kSbPageDown, 0);
-    EXPECT_EQ(viewer.HViewPos(), std::min(300, viewer.MaxHViewPos()));
+    EXPECT_EQ(probe.HViewPos(), std::min(300, probe.MaxHViewPos()));
     viewer.HorzScrollMessage(kSbBottom, 0);
-    EXPECT_EQ(viewer.HViewPos(), viewer.MaxHViewPos());
+    EXPECT_EQ(probe.HViewPos(), probe.MaxHViewPos());
     viewer.HorzScrollMessage(kSbThumbTrack, 50);
-    EXPECT_EQ(viewer.HViewPos(), 50);
+    EXPECT_EQ(probe.HViewPos(), 50);
     viewer.HorzScrollMessage(kSbTop, 0);
-    EXPECT_EQ(viewer.HViewPos(), 0);
+    EXPECT_EQ(probe.HViewPos(), 0);
     EXPECT_EQ(surface.horz.Pos, 0);
     EXPECT_EQ(surface.horz.Page, 301);
     EXPECT_EQ(scrolls, 6);
@@ -185,45 +185,45 @@ TEST_F(BinHexScrollingTest, ThumbOnAHugeSource) {
     viewer.SetMode(vbmodeHex);
     EXPECT_EQ(surface.vert.Max, 32767);
     viewer.VertScrollMessage(kSbThumbTrack, 16384);
-    EXPECT_EQ(viewer.ViewPos() % 16, 0);
-    EXPECT_NEAR(static_cast<double>(viewer.ViewPos()), size / 2.0, size / 32767.0);
+    EXPECT_EQ(probe.ViewPos() % 16, 0);
+    EXPECT_NEAR(static_cast<double>(probe.ViewPos()), size / 2.0, size / 32767.0);
     EXPECT_NEAR(surface.vert.Pos, 16384, 1); // bytes are rounded down to a line
     const int reads = big.reads;
     viewer.KeyDown(kVkDown, kModNone); // a line step stays inside the buffer
     EXPECT_EQ(big.reads, reads);
     viewer.KeyDown(kVkEnd, kModCtrl);
-    EXPECT_EQ(viewer.ViewPos(), viewer.LastPageStart());
-    EXPECT_TRUE(viewer.ViewAtEnd());
+    EXPECT_EQ(probe.ViewPos(), probe.LastPageStart());
+    EXPECT_TRUE(probe.ViewAtEnd());
 }
 
 TEST_F(BinHexScrollingTest, WheelScrollsLinesSidewaysAndStepsTheFont) {
     Show(Counting(1000), vbmodeHex);
     CountEvents();
     viewer.MouseWheel(-120, kModNone, 3);
-    EXPECT_EQ(viewer.ViewPos(), 48);
+    EXPECT_EQ(probe.ViewPos(), 48);
     viewer.MouseWheel(-40, kModNone, 3); // a third of a notch is one line
-    EXPECT_EQ(viewer.ViewPos(), 64);
+    EXPECT_EQ(probe.ViewPos(), 64);
     viewer.MouseWheel(120, kModNone, 3);
-    EXPECT_EQ(viewer.ViewPos(), 16);
+    EXPECT_EQ(probe.ViewPos(), 16);
     viewer.MouseWheel(-120, kModNone, kWheelScrollPage);
-    EXPECT_EQ(viewer.ViewPos(), 16 + 160);
+    EXPECT_EQ(probe.ViewPos(), 16 + 160);
 
     surface.width = 300;
     viewer.Redraw();
     viewer.MouseWheel(-120, kModShift, 3);
-    EXPECT_EQ(viewer.HViewPos(), 200);
+    EXPECT_EQ(probe.HViewPos(), 200);
     viewer.MouseWheel(120, kModShift, 3);
-    EXPECT_EQ(viewer.HViewPos(), 0);
+    EXPECT_EQ(probe.HViewPos(), 0);
     viewer.MouseHWheel(60);
-    EXPECT_EQ(viewer.HViewPos(), 100);
+    EXPECT_EQ(probe.HViewPos(), 100);
 
-    const int size = viewer.Font().Size;
+    const int size = viewer.Options().Font.Size;
     viewer.MouseWheel(120, kModCtrl, 3);
-    EXPECT_EQ(viewer.Font().Size, size + 1);
+    EXPECT_EQ(viewer.Options().Font.Size, size + 1);
     EXPECT_EQ(optionChanges, 1);
-    EXPECT_EQ(viewer.FontHeight(), size + 1 + 6);
+    EXPECT_EQ(probe.FontHeight(), size + 1 + 6);
     viewer.MouseWheel(-240, kModCtrl, 3);
-    EXPECT_EQ(viewer.Font().Size, size - 1);
+    EXPECT_EQ(viewer.Options().Font.Size, size - 1);
     EXPECT_EQ(optionChanges, 3);
     EXPECT_EQ(scrolls, 0); // the wheel is no scroll-bar message
 }
@@ -231,11 +231,11 @@ TEST_F(BinHexScrollingTest, WheelScrollsLinesSidewaysAndStepsTheFont) {
 TEST_F(BinHexScrollingTest, FontStepStopsAtTheLimits) {
     Show(Counting(100), vbmodeHex);
     CountEvents();
-    ViewerFont font = viewer.Font();
+    ViewerFont font = viewer.Options().Font;
     font.Size = 72;
-    viewer.SetFont(font);
+    viewer.SetOption(&BinHexOptions::Font, font);
     viewer.MouseWheel(120, kModCtrl, 3);
-    EXPECT_EQ(viewer.Font().Size, 72);
+    EXPECT_EQ(viewer.Options().Font.Size, 72);
     EXPECT_EQ(optionChanges, 0);
 }
 
@@ -247,15 +247,15 @@ TEST_F(BinHexScrollingTest, PanModeMovesWithThePointerAndEndsOnAnyButtonOrKey) {
     EXPECT_EQ(viewer.CursorNumber(), 0); // the I-beam until the first tick
     viewer.PanTimerTick({100, 117});
     EXPECT_EQ(viewer.CursorNumber(), crPanDown);
-    EXPECT_EQ(viewer.ViewPos(), 16);
+    EXPECT_EQ(probe.ViewPos(), 16);
     viewer.PanTimerTick({100, 117});
-    EXPECT_EQ(viewer.ViewPos(), 32);
+    EXPECT_EQ(probe.ViewPos(), 32);
     viewer.PanTimerTick({100, 115});
     EXPECT_EQ(viewer.CursorNumber(), crPanNeutral);
-    EXPECT_EQ(viewer.ViewPos(), 32);
+    EXPECT_EQ(probe.ViewPos(), 32);
     viewer.PanTimerTick({100, 60});
     EXPECT_EQ(viewer.CursorNumber(), crPanUp);
-    EXPECT_EQ(viewer.ViewPos(), 0);
+    EXPECT_EQ(probe.ViewPos(), 0);
 
     // A press of any button only ends pan mode.
     viewer.MouseDown(TZorvBinHex::MouseButton::Left, 10, 10, kModNone, 0, 500);
@@ -281,15 +281,15 @@ TEST_F(BinHexScrollingTest, GrowingWhileAtTheEndKeepsTheEndAtTheBottom) {
     Show(Counting(100), vbmodeHex);
     viewer.Resize();
     viewer.KeyDown(kVkEnd, kModCtrl);
-    EXPECT_EQ(viewer.ViewPos(), 64);
+    EXPECT_EQ(probe.ViewPos(), 64);
     surface.height = 5 * 16 + 2;
     viewer.Resize();
-    EXPECT_EQ(viewer.ViewPos(), 32);
-    EXPECT_EQ(viewer.LastClientHeight(), 5 * 16 + 2);
+    EXPECT_EQ(probe.ViewPos(), 32);
+    EXPECT_EQ(probe.LastClientHeight(), 5 * 16 + 2);
     // Shrinking keeps the top line.
     surface.height = 2 * 16 + 2;
     viewer.Resize();
-    EXPECT_EQ(viewer.ViewPos(), 32);
+    EXPECT_EQ(probe.ViewPos(), 32);
 }
 
 } // namespace

@@ -50,7 +50,7 @@ protected:
         return text;
     }
     std::pair<std::int64_t, std::int64_t> Sel() const {
-        return {viewer.SelStart(), viewer.SelLength()};
+        return {probe.SelStart(), probe.SelLength()};
     }
 
     FakeClipboard clipboard;
@@ -71,17 +71,17 @@ TEST_F(BinHexSelectionTest, DragSelectsFromPressToReleaseAndNotifiesOnce) {
     viewer.MouseUp(Button::Left, Col(5), Row(2));
     EXPECT_EQ(selectionChanges, 1);
     EXPECT_EQ(Sel(), (SelPair{5, 24}));
-    EXPECT_EQ(viewer.SelText(), " world\nsecond line\nthird");
+    EXPECT_EQ(probe.SelText(), " world\nsecond line\nthird");
 }
 
 TEST_F(BinHexSelectionTest, PointsMapToCaretPositions) {
     Show("hello world\nsecond line\n", vbmodeText);
-    EXPECT_EQ(viewer.PosFromCoord(Col(5) + 3, Row(0), true), 5); // left half of the blank
-    EXPECT_EQ(viewer.PosFromCoord(Col(5) + 5, Row(0), true), 6); // right half
-    EXPECT_EQ(viewer.PosFromCoord(Col(30), Row(1), false), 23);  // right of the text: its end
-    EXPECT_EQ(viewer.PosFromCoord(Col(30), Row(1), true), -1);
-    EXPECT_EQ(viewer.PosFromCoord(Col(3), Row(9), false), 23); // below: the last line's end
-    EXPECT_EQ(viewer.PosFromCoord(Col(3), -3, false), 0);      // above: the first line
+    EXPECT_EQ(probe.PosFromCoord(Col(5) + 3, Row(0), true), 5); // left half of the blank
+    EXPECT_EQ(probe.PosFromCoord(Col(5) + 5, Row(0), true), 6); // right half
+    EXPECT_EQ(probe.PosFromCoord(Col(30), Row(1), false), 23);  // right of the text: its end
+    EXPECT_EQ(probe.PosFromCoord(Col(30), Row(1), true), -1);
+    EXPECT_EQ(probe.PosFromCoord(Col(3), Row(9), false), 23); // below: the last line's end
+    EXPECT_EQ(probe.PosFromCoord(Col(3), -3, false), 0);      // above: the first line
 }
 
 TEST_F(BinHexSelectionTest, DraggingPastTheTopEdgeScrollsEvery50ms) {
@@ -90,14 +90,14 @@ TEST_F(BinHexSelectionTest, DraggingPastTheTopEdgeScrollsEvery50ms) {
         text += "row " + std::to_string(10 + i) + "\n"; // 7 bytes a line
     }
     Show(text, vbmodeText);
-    viewer.ScrollLineDown(5);
-    ASSERT_EQ(viewer.ViewPos(), 35);
+    probe.ScrollLineDown(5);
+    ASSERT_EQ(probe.ViewPos(), 35);
     Press(Col(2), Row(1)); // offset 44
     viewer.MouseMove(Col(2), -2);
     EXPECT_TRUE(surface.timers[ViewerTimer::Select]);
     EXPECT_EQ(viewer.MouseState().AutoScrollDir, TAutoScrollDir::Up);
     viewer.SelectTimerTick(-2);
-    EXPECT_EQ(viewer.ViewPos(), 28);
+    EXPECT_EQ(probe.ViewPos(), 28);
     EXPECT_EQ(Sel(), (SelPair{28, 16})); // from the start of the first shown line
     viewer.SelectTimerTick(-2);
     EXPECT_EQ(Sel(), (SelPair{21, 23}));
@@ -121,14 +121,14 @@ TEST_F(BinHexSelectionTest, DoubleClickSelectsTheWordAndAThirdPressTheLine) {
     viewer.MouseUp(Button::Left, Col(7) + 2, Row(0));
     Press(Col(7) + 2, Row(0), 1600);
     EXPECT_EQ(Sel(), (SelPair{0, 16})); // the line without its break
-    EXPECT_EQ(viewer.SelText(), "alpha beta gamma");
+    EXPECT_EQ(probe.SelText(), "alpha beta gamma");
 }
 
 TEST_F(BinHexSelectionTest, DoubleClickOnTheLeftHalfOfAFirstLetterTakesTheBlankBefore) {
     Show("alpha beta gamma\n", vbmodeText);
     Press(Col(6) + 1, Row(0)); // left half of "b": the anchor is the blank before it
     viewer.DblClick();
-    EXPECT_EQ(viewer.SelText(), "alpha beta");
+    EXPECT_EQ(probe.SelText(), "alpha beta");
 }
 
 TEST_F(BinHexSelectionTest, ShiftClickBeforeTheLastPressSelectsBackToIt) {
@@ -153,19 +153,19 @@ TEST_F(BinHexSelectionTest, SetSelectionAlignsClampsAndRefuses) {
     EXPECT_FALSE(items[5].Enabled); // "Select all": everything already is
     EXPECT_TRUE(items[0].Enabled);
     EXPECT_FALSE(items[1].Enabled); // "Copy as hex" only in vbmodeHex
-    viewer.SetSelection(3, 3, false, true, true);
+    probe.SetSelection(3, 3, false, true, true);
     EXPECT_EQ(Sel(), (SelPair{2, 2}));
-    viewer.SetSelection(5, 1, false, true, true); // past the last position: ignored
-    viewer.SetSelection(-1, 1, false, true, true);
-    viewer.SetSelection(0, -1, false, true, true);
+    probe.SetSelection(5, 1, false, true, true); // past the last position: ignored
+    probe.SetSelection(-1, 1, false, true, true);
+    probe.SetSelection(0, -1, false, true, true);
     EXPECT_EQ(Sel(), (SelPair{2, 2}));
     EXPECT_EQ(selectionChanges, 2);
-    viewer.SelectNone(false);
+    probe.SelectNone(false);
     EXPECT_EQ(Sel(), (SelPair{0, 0}));
     EXPECT_EQ(selectionChanges, 2);
     // Opening the source again clears the selection and the mouse state.
     Press(Col(1), Row(0));
-    viewer.SelectAll();
+    probe.SelectAll();
     viewer.SetMode(vbmodeUnicode);
     EXPECT_EQ(Sel(), (SelPair{0, 0}));
     EXPECT_EQ(viewer.MouseState().MouseStart, -1);
@@ -174,9 +174,9 @@ TEST_F(BinHexSelectionTest, SetSelectionAlignsClampsAndRefuses) {
 
 TEST_F(BinHexSelectionTest, CopyAsHexIsTheSameInEveryEncoding) {
     Show(std::vector<std::uint8_t>{0x41, 0x00, 0xFF}, vbmodeHex);
-    viewer.SelectAll();
+    probe.SelectAll();
     for (TZorvEncoding e : {vEncANSI, vEncOEM, vEncCyrKOI8R, vEncEBCDIC, vEncUTF8}) {
-        viewer.SetTextEncoding(e);
+        viewer.SetOption(&BinHexOptions::TextEncoding, e);
         clipboard.Reset();
         viewer.ExecutePopupCommand(vpCmdCopyHex);
         EXPECT_EQ(ClipText(cf::Text), std::string("41 00 FF\0", 9)) << e;
@@ -186,11 +186,11 @@ TEST_F(BinHexSelectionTest, CopyAsHexIsTheSameInEveryEncoding) {
 
 TEST_F(BinHexSelectionTest, CopyAsTextInTheTextEncodingWithZerosAsBlanks) {
     Show(std::vector<std::uint8_t>{0x41, 0x00, 0xFF}, vbmodeHex);
-    viewer.SelectAll();
+    probe.SelectAll();
     viewer.ExecutePopupCommand(vpCmdCopy);
     EXPECT_EQ(ClipText(cf::Text), std::string("A \xFF\0", 4));
     EXPECT_EQ(ClipUnicode(), std::u16string(u"A \u00FF\0", 4));
-    viewer.SetTextEncoding(vEncOEM);
+    viewer.SetOption(&BinHexOptions::TextEncoding, vEncOEM);
     clipboard.Reset();
     viewer.KeyDown(kVkInsert, kModCtrl);
     EXPECT_EQ(ClipText(cf::OemText), std::string("A \xFF\0", 4));
@@ -200,26 +200,26 @@ TEST_F(BinHexSelectionTest, CopyAsTextInTheTextEncodingWithZerosAsBlanks) {
 TEST_F(BinHexSelectionTest, UnicodeModesCopyUnicodeText) {
     // "Hi", a zero unit and U+20AC, little-endian.
     Show(std::vector<std::uint8_t>{'H', 0, 'i', 0, 0, 0, 0xAC, 0x20}, vbmodeUHex);
-    viewer.SelectAll();
+    probe.SelectAll();
     viewer.KeyDown(kVkC, kModCtrl);
     EXPECT_EQ(ClipUnicode(), std::u16string(u"Hi \u20AC\0", 5));
-    EXPECT_EQ(viewer.SelTextW(), std::wstring(L"Hi\0\u20AC", 4));
+    EXPECT_EQ(probe.SelTextW(), std::wstring(L"Hi\0\u20AC", 4));
     // Copy as hex has no effect of its own there.
     clipboard.Reset();
-    viewer.CopyToClipboard(true);
+    probe.CopyToClipboard(true);
     EXPECT_EQ(ClipUnicode(), std::u16string(u"Hi \u20AC\0", 5));
     // Big-endian chosen from the Unicode menu.
     viewer.ChooseUnicodeOrder(1);
     EXPECT_EQ(viewer.UnicodeOrder(), kOrderBigEndian);
     EXPECT_EQ(optionChanges, 1);
-    EXPECT_EQ(viewer.SelTextW(), std::wstring(L"\u4800\u6900\0\uAC20", 4));
+    EXPECT_EQ(probe.SelTextW(), std::wstring(L"\u4800\u6900\0\uAC20", 4));
 }
 
 TEST_F(BinHexSelectionTest, SelTextWOutsideUnicodeModesIsAnAssertion) {
     Show("abc", vbmodeHex);
-    viewer.SelectAll();
+    probe.SelectAll();
     try {
-        viewer.SelTextW();
+        probe.SelTextW();
         FAIL() << "no assertion";
     } catch (const AssertionFailure& failure) {
         EXPECT_EQ(failure.Text(), L"SelTextW is called in non-Unicode mode");
@@ -231,17 +231,17 @@ TEST_F(BinHexSelectionTest, ALargeSelectionCopiesItsFirst16MiB) {
     VirtualStream big(size, [](std::int64_t p) { return static_cast<std::uint8_t>(p % 251); });
     viewer.OpenStream(&big, false);
     viewer.SetMode(vbmodeHex);
-    viewer.SelectAll();
-    EXPECT_EQ(viewer.SelLength(), size);
+    probe.SelectAll();
+    EXPECT_EQ(probe.SelLength(), size);
     const int reads = big.reads;
-    const std::string text = viewer.SelText();
+    const std::string text = probe.SelText();
     ASSERT_EQ(text.size(), 16777216u);
     EXPECT_EQ(static_cast<std::uint8_t>(text[16777215]), 16777215 % 251);
     EXPECT_EQ(big.reads, reads + 1); // one read, straight from the source
-    EXPECT_EQ(viewer.SelText(10).size(), 10u);
-    EXPECT_EQ(viewer.ViewPos(), 0);
+    EXPECT_EQ(probe.SelText(10).size(), 10u);
+    EXPECT_EQ(probe.ViewPos(), 0);
     // The copy holds the same 16 MiB, zeros as blanks, and its terminating zero.
-    viewer.CopyToClipboard(false);
+    probe.CopyToClipboard(false);
     const auto* copied = clipboard.Find(cf::Text);
     ASSERT_NE(copied, nullptr);
     ASSERT_EQ(copied->bytes.size(), 16777217u);
@@ -254,10 +254,10 @@ TEST_F(BinHexSelectionTest, AnUnreadableSelectionIsReportedAndNothingIsCopied) {
     VirtualStream source(100, [](std::int64_t) { return std::uint8_t{'z'}; });
     viewer.OpenStream(&source, false);
     viewer.SetMode(vbmodeHex);
-    viewer.SelectAll();
+    probe.SelectAll();
     clipboard.PutText(cf::Text, "before");
     source.failing = true;
-    viewer.CopyToClipboard(false);
+    probe.CopyToClipboard(false);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, L"Cannot read stream");
     EXPECT_EQ(messages[0].caption, L"Viewer");
@@ -266,9 +266,9 @@ TEST_F(BinHexSelectionTest, AnUnreadableSelectionIsReportedAndNothingIsCopied) {
 
 TEST_F(BinHexSelectionTest, AClipboardHeldElsewhereIsNotReported) {
     Show("abc", vbmodeText);
-    viewer.SelectAll();
+    probe.SelectAll();
     clipboard.heldByOther = true;
-    viewer.CopyToClipboard(false);
+    probe.CopyToClipboard(false);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(clipboard.Find(cf::Text), nullptr);
 }
@@ -281,14 +281,14 @@ TEST_F(BinHexSelectionTest, SelectLineFromTheMenuNeedsThePointerPosition) {
     viewer.ContextMenuRequested({Col(3), Row(1)});
     viewer.ExecutePopupCommand(vpCmdSelectLine);
     EXPECT_EQ(Sel(), (SelPair{11, 11}));
-    EXPECT_EQ(viewer.SelText(), "second line");
+    EXPECT_EQ(probe.SelText(), "second line");
     viewer.ExecutePopupCommand(vpCmdSelectAll);
     EXPECT_EQ(Sel(), (SelPair{0, 23}));
 }
 
 TEST_F(BinHexSelectionTest, MenuVisibilityFollowsTextPopupCommands) {
     Show("abc", vbmodeText);
-    viewer.SetTextPopupCommands(PopupCommandBit(vpCmdCopy));
+    viewer.SetOption(&BinHexOptions::TextPopupCommands, PopupCommandBit(vpCmdCopy));
     int visible = 0;
     for (const PopupMenuItem& item : viewer.ContextMenuItems()) {
         visible += item.Visible ? 1 : 0;
@@ -309,10 +309,10 @@ TEST_F(BinHexSelectionTest, EmptySourceDisablesEveryCommand) {
 TEST_F(BinHexSelectionTest, ChoosingAnEncodingRedrawsAndTells) {
     Show("abc", vbmodeText);
     viewer.ChooseEncoding(vEncOEM);
-    EXPECT_EQ(viewer.TextEncoding(), vEncOEM);
+    EXPECT_EQ(viewer.Options().TextEncoding, vEncOEM);
     EXPECT_EQ(optionChanges, 1);
     viewer.ChooseEncoding(vEncUnicodeLE); // not an 8-bit encoding
-    EXPECT_EQ(viewer.TextEncoding(), vEncOEM);
+    EXPECT_EQ(viewer.Options().TextEncoding, vEncOEM);
     EXPECT_EQ(optionChanges, 1);
 }
 

@@ -17,7 +17,7 @@ TEST_F(BinHexSourceTest, EmptyAndTooShortSourcesDrawABlankControlWithoutScrollBa
           std::pair{std::string("A"), vbmodeUHex}}) {
         surface.canvas.Calls.clear();
         Show(bytes, mode);
-        EXPECT_EQ(viewer.OffsetDigits(), 0);
+        EXPECT_EQ(probe.OffsetDigits(), 0);
         EXPECT_EQ(surface.vert, ScrollBarState{});
         EXPECT_EQ(surface.horz, ScrollBarState{});
         // Only the background fill: no text, no band.
@@ -31,34 +31,34 @@ TEST_F(BinHexSourceTest, EmptyAndTooShortSourcesDrawABlankControlWithoutScrollBa
 TEST_F(BinHexSourceTest, OpenStreamIgnoresTheStreamShownAndTheModeSetterReloadsIt) {
     Show("first", vbmodeText);
     EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L"first"});
-    viewer.SetSelectionRaw(1, 2);
+    probe.SetSelectionRaw(1, 2);
 
     stream.Assign(Bytes("second"));
     const int presents = surface.presents;
     EXPECT_TRUE(viewer.OpenStream(&stream, true));
     EXPECT_EQ(surface.presents, presents); // no reload and no redraw
     EXPECT_EQ(viewer.FileSize(), 5);
-    EXPECT_EQ(viewer.SelLength(), 2);
+    EXPECT_EQ(probe.SelLength(), 2);
 
     surface.canvas.Calls.clear();
     viewer.SetMode(vbmodeText); // the same mode still reopens
     EXPECT_EQ(viewer.FileSize(), 6);
     EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L"second"});
-    EXPECT_EQ(viewer.SelStart(), 0);
-    EXPECT_EQ(viewer.SelLength(), 0);
-    EXPECT_EQ(viewer.ViewPos(), 0);
+    EXPECT_EQ(probe.SelStart(), 0);
+    EXPECT_EQ(probe.SelLength(), 0);
+    EXPECT_EQ(probe.ViewPos(), 0);
 }
 
 TEST_F(BinHexSourceTest, ClosingWithNoStreamResetsEverything) {
     Show(std::string(1000, 'x'), vbmodeHex);
-    viewer.SetHViewPosRaw(30);
-    viewer.SetSelectionRaw(5, 5);
+    probe.SetHViewPosRaw(30);
+    probe.SetSelectionRaw(5, 5);
     viewer.OpenStream(nullptr, true);
-    EXPECT_FALSE(viewer.HasSource());
+    EXPECT_FALSE(probe.HasSource());
     EXPECT_EQ(viewer.FileSize(), 0);
-    EXPECT_EQ(viewer.HViewPos(), 0);
-    EXPECT_EQ(viewer.SelLength(), 0);
-    EXPECT_TRUE(viewer.Buffer().empty());
+    EXPECT_EQ(probe.HViewPos(), 0);
+    EXPECT_EQ(probe.SelLength(), 0);
+    EXPECT_TRUE(probe.Buffer().empty());
     EXPECT_EQ(viewer.UnicodeOrder(), kOrderUnknown);
     EXPECT_FALSE(surface.timers[ViewerTimer::Pan]);
     EXPECT_FALSE(surface.timers[ViewerTimer::Select]);
@@ -68,32 +68,32 @@ TEST_F(BinHexSourceTest, BufferIsThreeBlocksAndFollowsTheViewOneBlockBehind) {
     VirtualStream big(1 << 20, [](std::int64_t p) { return static_cast<std::uint8_t>(p * 7); });
     viewer.OpenStream(&big, false);
     viewer.SetMode(vbmodeHex);
-    EXPECT_EQ(viewer.BufMaxOffset(), 45000);
-    EXPECT_EQ(viewer.BufferAllocSize(), 135000);
-    EXPECT_EQ(viewer.BufferPos(), 0);
-    const int reads = viewer.BufferReads();
+    EXPECT_EQ(probe.BufMaxOffset(), 45000);
+    EXPECT_EQ(probe.BufferAllocSize(), 135000);
+    EXPECT_EQ(probe.BufferPos(), 0);
+    const int reads = probe.BufferReads();
 
     // Anywhere within the first two blocks needs no read.
-    viewer.ReadBuffer(0);
-    viewer.ReadBuffer(89999);
-    EXPECT_EQ(viewer.BufferReads(), reads);
+    probe.ReadBuffer(0);
+    probe.ReadBuffer(89999);
+    EXPECT_EQ(probe.BufferReads(), reads);
     // The first position past them starts a new buffer one block before it.
-    viewer.ReadBuffer(90000);
-    EXPECT_EQ(viewer.BufferReads(), reads + 1);
-    EXPECT_EQ(viewer.BufferPos(), 45000);
+    probe.ReadBuffer(90000);
+    EXPECT_EQ(probe.BufferReads(), reads + 1);
+    EXPECT_EQ(probe.BufferPos(), 45000);
     // Going back below the buffer reads again, clamped at 0.
-    viewer.ReadBuffer(44999);
-    EXPECT_EQ(viewer.BufferPos(), 0);
-    viewer.ReadBuffer(500000);
-    EXPECT_EQ(viewer.BufferPos(), 455000);
+    probe.ReadBuffer(44999);
+    EXPECT_EQ(probe.BufferPos(), 0);
+    probe.ReadBuffer(500000);
+    EXPECT_EQ(probe.BufferPos(), 455000);
     for (std::int64_t p : {455000, 500000, 589999}) {
-        EXPECT_EQ(viewer.Buffer()[static_cast<std::size_t>(p - viewer.BufferPos())],
+        EXPECT_EQ(probe.Buffer()[static_cast<std::size_t>(p - probe.BufferPos())],
                   static_cast<std::uint8_t>(p * 7))
             << p;
-        EXPECT_FALSE(viewer.IsOutOfRange(p));
+        EXPECT_FALSE(probe.IsOutOfRange(p));
     }
-    EXPECT_TRUE(viewer.IsOutOfRange(454999));
-    EXPECT_TRUE(viewer.IsOutOfRange(590000));
+    EXPECT_TRUE(probe.IsOutOfRange(454999));
+    EXPECT_TRUE(probe.IsOutOfRange(590000));
 }
 
 TEST_F(BinHexSourceTest, BytesPastTheEndReadAsZeroAndShortReadsAreNoError) {
@@ -101,12 +101,12 @@ TEST_F(BinHexSourceTest, BytesPastTheEndReadAsZeroAndShortReadsAreNoError) {
     small.chunk = 700; // the stream hands out its bytes in small pieces
     viewer.OpenStream(&small, false);
     viewer.SetMode(vbmodeBinary);
-    EXPECT_TRUE(viewer.BufferOK());
-    EXPECT_EQ(viewer.Buffer()[49999], 0xAB);
-    EXPECT_EQ(viewer.Buffer()[50000], 0);
-    EXPECT_EQ(viewer.Buffer()[134999], 0);
-    EXPECT_EQ(viewer.LastPos(), 49999);
-    EXPECT_TRUE(viewer.IsOutOfRange(50000));
+    EXPECT_TRUE(probe.BufferOK());
+    EXPECT_EQ(probe.Buffer()[49999], 0xAB);
+    EXPECT_EQ(probe.Buffer()[50000], 0);
+    EXPECT_EQ(probe.Buffer()[134999], 0);
+    EXPECT_EQ(probe.LastPos(), 49999);
+    EXPECT_TRUE(probe.IsOutOfRange(50000));
 }
 
 TEST_F(BinHexSourceTest, ReadErrorAsksRetryOrCancelAndCancelShowsTheErrorScreen) {
@@ -123,13 +123,13 @@ TEST_F(BinHexSourceTest, ReadErrorAsksRetryOrCancelAndCancelShowsTheErrorScreen)
     EXPECT_EQ(messages[0].text, L"Cannot read stream");
     EXPECT_EQ(messages[0].caption, L"Viewer");
     EXPECT_EQ(messages[0].flags & 0xFFu, 21u); // retry/cancel with the error icon
-    EXPECT_FALSE(viewer.BufferOK());
+    EXPECT_FALSE(probe.BufferOK());
 
     // Only the error text, centred, in the error colour; no scroll bars.
     const auto texts = Texts();
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].text, L"Read error at offset 00000000");
-    EXPECT_EQ(texts[0].textColor, viewer.TextColorError());
+    EXPECT_EQ(texts[0].textColor, viewer.Options().TextColorError);
     EXPECT_EQ(texts[0].rect.left, (640 - 29 * 8) / 2);
     EXPECT_EQ(texts[0].rect.top, (surface.height - 16) / 2);
     EXPECT_EQ(surface.vert, ScrollBarState{});
@@ -137,20 +137,20 @@ TEST_F(BinHexSourceTest, ReadErrorAsksRetryOrCancelAndCancelShowsTheErrorScreen)
 
     // A later successful read shows the data again.
     broken.failing = false;
-    viewer.ReadBuffer(-1);
-    EXPECT_TRUE(viewer.BufferOK());
-    EXPECT_EQ(viewer.GetChar(0), u'a');
+    probe.ReadBuffer(-1);
+    EXPECT_TRUE(probe.BufferOK());
+    EXPECT_EQ(probe.GetChar(0), u'a');
 }
 
 TEST_F(BinHexSourceTest, ByteOrderIsBigEndianOnlyAfterFeFf) {
     Show(std::vector<std::uint8_t>{0xFE, 0xFF, 0x00, 0x41}, vbmodeUnicode);
     EXPECT_EQ(viewer.UnicodeOrder(), kOrderBigEndian);
-    EXPECT_EQ(viewer.GetChar(2), u'A');
-    EXPECT_EQ(viewer.GetChar(0), 0xFEFF);
+    EXPECT_EQ(probe.GetChar(2), u'A');
+    EXPECT_EQ(probe.GetChar(0), 0xFEFF);
 
     Show(std::vector<std::uint8_t>{0xFF, 0xFE, 0x41, 0x00}, vbmodeUnicode);
     EXPECT_EQ(viewer.UnicodeOrder(), kOrderLittleEndian);
-    EXPECT_EQ(viewer.GetChar(2), u'A');
+    EXPECT_EQ(probe.GetChar(2), u'A');
 
     Show(std::vector<std::uint8_t>{0x41, 0x00}, vbmodeUnicode);
     EXPECT_EQ(viewer.UnicodeOrder(), kOrderLittleEndian);
@@ -158,8 +158,8 @@ TEST_F(BinHexSourceTest, ByteOrderIsBigEndianOnlyAfterFeFf) {
     // The hexadecimal cells show the little-endian value whatever the order.
     Show(std::vector<std::uint8_t>{0xFE, 0xFF, 0x00, 0x41}, vbmodeUHex);
     EXPECT_EQ(viewer.UnicodeOrder(), kOrderBigEndian);
-    EXPECT_EQ(viewer.GetHex(0), L"FFFE");
-    EXPECT_EQ(viewer.GetHex(2), L"4100");
+    EXPECT_EQ(probe.GetHex(0), L"FFFE");
+    EXPECT_EQ(probe.GetHex(2), L"4100");
 }
 
 TEST_F(BinHexSourceTest, ChosenByteOrderSurvivesBufferReadsUntilReopened) {
@@ -169,8 +169,8 @@ TEST_F(BinHexSourceTest, ChosenByteOrderSurvivesBufferReadsUntilReopened) {
     viewer.OpenStream(&big, false);
     viewer.SetMode(vbmodeUnicode);
     ASSERT_EQ(viewer.UnicodeOrder(), kOrderBigEndian);
-    viewer.SetUnicodeOrder(kOrderLittleEndian);
-    viewer.ReadBuffer(300000);
+    probe.SetUnicodeOrder(kOrderLittleEndian);
+    probe.ReadBuffer(300000);
     EXPECT_EQ(viewer.UnicodeOrder(), kOrderLittleEndian);
     viewer.SetMode(vbmodeUnicode);
     EXPECT_EQ(viewer.UnicodeOrder(), kOrderBigEndian);
@@ -178,10 +178,10 @@ TEST_F(BinHexSourceTest, ChosenByteOrderSurvivesBufferReadsUntilReopened) {
 
 TEST_F(BinHexSourceTest, OddLengthUnicodeNeverShowsTheLastByte) {
     Show(std::vector<std::uint8_t>{'A', 0, 'B', 0, 'C'}, vbmodeUnicode);
-    EXPECT_EQ(viewer.LastPos(), 2);
+    EXPECT_EQ(probe.LastPos(), 2);
     EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L"AB"});
     Show(std::vector<std::uint8_t>{'A', 0, 'B', 0, 'C'}, vbmodeUHex);
-    EXPECT_EQ(viewer.GetHex(4), L"");
+    EXPECT_EQ(probe.GetHex(4), L"");
     const auto texts = Texts();
     EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
                             [](const auto& call) { return call.text.size() == 4; }),
@@ -195,110 +195,140 @@ TEST_F(BinHexSourceTest, OffsetDigitsFollowTheSourceSize) {
         VirtualStream source(size, [](std::int64_t) { return std::uint8_t{0}; });
         viewer.OpenStream(&source, false);
         viewer.SetMode(vbmodeBinary);
-        EXPECT_EQ(viewer.OffsetDigits(), digits) << size;
-        EXPECT_LE(viewer.Buffer().size(), 270000u);
+        EXPECT_EQ(probe.OffsetDigits(), digits) << size;
+        EXPECT_LE(probe.Buffer().size(), 270000u);
         viewer.OpenStream(nullptr, false);
     }
 }
 
 TEST_F(BinHexSourceTest, ControlCharactersShowAsDotsOutsideTheTextModes) {
     Show(std::string("\t\r\n\x01 A\xE9", 7), vbmodeBinary);
-    EXPECT_EQ(viewer.GetChar(0), u'.');
-    EXPECT_EQ(viewer.GetChar(1), u'.');
-    EXPECT_EQ(viewer.GetChar(2), u'.');
-    EXPECT_EQ(viewer.GetChar(3), u'.');
-    EXPECT_EQ(viewer.GetChar(4), u' ');
-    EXPECT_EQ(viewer.GetChar(6), 0xE9);
+    EXPECT_EQ(probe.GetChar(0), u'.');
+    EXPECT_EQ(probe.GetChar(1), u'.');
+    EXPECT_EQ(probe.GetChar(2), u'.');
+    EXPECT_EQ(probe.GetChar(3), u'.');
+    EXPECT_EQ(probe.GetChar(4), u' ');
+    EXPECT_EQ(probe.GetChar(6), 0xE9);
     EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L".... A\u00E9"});
 
     Show(std::string("\t\r\n\x01", 4), vbmodeText);
-    EXPECT_EQ(viewer.GetChar(0), 9);
-    EXPECT_EQ(viewer.GetChar(1), 13);
-    EXPECT_EQ(viewer.GetChar(2), 10);
-    EXPECT_EQ(viewer.GetChar(3), u'.');
-    EXPECT_EQ(viewer.GetChar(-1), u'.');
+    EXPECT_EQ(probe.GetChar(0), 9);
+    EXPECT_EQ(probe.GetChar(1), 13);
+    EXPECT_EQ(probe.GetChar(2), 10);
+    EXPECT_EQ(probe.GetChar(3), u'.');
+    EXPECT_EQ(probe.GetChar(-1), u'.');
 }
 
 TEST_F(BinHexSourceTest, AFontWithLowGlyphsShowsControlBytesAsThemselves) {
     surface.canvas.FirstChar = 1;
     Show(std::string("\x01\x1F", 2), vbmodeBinary);
-    EXPECT_EQ(viewer.GetChar(0), 1);
-    EXPECT_EQ(viewer.GetChar(1), 0x1F);
+    EXPECT_EQ(probe.GetChar(0), 1);
+    EXPECT_EQ(probe.GetChar(1), 0x1F);
 }
 
 TEST_F(BinHexSourceTest, ABlankStaysABlankWhenTheFontReportsALaterFirstCharacter) {
     surface.canvas.FirstChar = 33;
     Show(std::string("a b\x1F", 4), vbmodeBinary);
-    EXPECT_EQ(viewer.FontFirstChar(), 32);
+    EXPECT_EQ(probe.FontFirstChar(), 32);
     EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L"a b."});
 }
 
 TEST_F(BinHexSourceTest, PropertiesClampAsDocumented) {
-    viewer.SetTextWidthHex(3);
-    EXPECT_EQ(viewer.TextWidthHex(), 2);
-    viewer.SetTextWidthHex(17);
-    EXPECT_EQ(viewer.TextWidthHex(), 16);
-    viewer.SetTextWidthHex(1000);
-    EXPECT_EQ(viewer.TextWidthHex(), 300);
-    viewer.SetTextWidthUHex(9);
-    EXPECT_EQ(viewer.TextWidthUHex(), 8);
-    viewer.SetTextWidth(1);
-    EXPECT_EQ(viewer.TextWidth(), 2);
-    viewer.SetTextWidth(301);
-    EXPECT_EQ(viewer.TextWidth(), 300);
-    viewer.SetTextTabSize(1);
-    EXPECT_EQ(viewer.TextTabSize(), 2);
-    viewer.SetTextTabSize(17);
-    EXPECT_EQ(viewer.TextTabSize(), 16);
-    viewer.SetTextGutterLinesStep(0);
-    EXPECT_EQ(viewer.TextGutterLinesStep(), 1);
-    viewer.SetTextGutterLinesStep(11);
-    EXPECT_EQ(viewer.TextGutterLinesStep(), 10);
-    viewer.SetTextGutterLinesCount(5);
-    EXPECT_EQ(viewer.TextGutterLinesCount(), 10);
-    viewer.SetTextGutterLinesBufSize(100000000);
-    EXPECT_EQ(viewer.TextGutterLinesBufSize(), 20971520);
-    viewer.SetTextSearchIndentVert(-1);
-    EXPECT_EQ(viewer.TextSearchIndentVert(), 0);
-    viewer.SetTextSearchIndentHorz(81);
-    EXPECT_EQ(viewer.TextSearchIndentHorz(), 80);
+    viewer.SetOption(&BinHexOptions::TextWidthHex, 3);
+    EXPECT_EQ(viewer.Options().TextWidthHex, 2);
+    viewer.SetOption(&BinHexOptions::TextWidthHex, 17);
+    EXPECT_EQ(viewer.Options().TextWidthHex, 16);
+    viewer.SetOption(&BinHexOptions::TextWidthHex, 1000);
+    EXPECT_EQ(viewer.Options().TextWidthHex, 300);
+    viewer.SetOption(&BinHexOptions::TextWidthUHex, 9);
+    EXPECT_EQ(viewer.Options().TextWidthUHex, 8);
+    viewer.SetOption(&BinHexOptions::TextWidth, 1);
+    EXPECT_EQ(viewer.Options().TextWidth, 2);
+    viewer.SetOption(&BinHexOptions::TextWidth, 301);
+    EXPECT_EQ(viewer.Options().TextWidth, 300);
+    viewer.SetOption(&BinHexOptions::TextTabSize, 1);
+    EXPECT_EQ(viewer.Options().TextTabSize, 2);
+    viewer.SetOption(&BinHexOptions::TextTabSize, 17);
+    EXPECT_EQ(viewer.Options().TextTabSize, 16);
+    viewer.SetOption(&BinHexOptions::TextGutterLinesStep, 0);
+    EXPECT_EQ(viewer.Options().TextGutterLinesStep, 1);
+    viewer.SetOption(&BinHexOptions::TextGutterLinesStep, 11);
+    EXPECT_EQ(viewer.Options().TextGutterLinesStep, 10);
+    viewer.SetOption(&BinHexOptions::TextGutterLinesCount, 5);
+    EXPECT_EQ(viewer.Options().TextGutterLinesCount, 10);
+    viewer.SetOption(&BinHexOptions::TextGutterLinesBufSize, 100000000);
+    EXPECT_EQ(viewer.Options().TextGutterLinesBufSize, 20971520);
+    viewer.SetOption(&BinHexOptions::TextSearchIndentVert, -1);
+    EXPECT_EQ(viewer.Options().TextSearchIndentVert, 0);
+    viewer.SetOption(&BinHexOptions::TextSearchIndentHorz, 81);
+    EXPECT_EQ(viewer.Options().TextSearchIndentHorz, 80);
 
     // Switching fitting off returns the hex widths to their defaults.
-    viewer.SetTextWidthFitHex(true);
-    viewer.SetTextWidthHex(40);
-    viewer.SetTextWidthFitHex(false);
-    EXPECT_EQ(viewer.TextWidthHex(), 16);
-    viewer.SetTextWidthFitUHex(true);
-    viewer.SetTextWidthUHex(40);
-    viewer.SetTextWidthFitUHex(false);
-    EXPECT_EQ(viewer.TextWidthUHex(), 8);
+    viewer.SetOption(&BinHexOptions::TextWidthFitHex, true);
+    viewer.SetOption(&BinHexOptions::TextWidthHex, 40);
+    viewer.SetOption(&BinHexOptions::TextWidthFitHex, false);
+    EXPECT_EQ(viewer.Options().TextWidthHex, 16);
+    viewer.SetOption(&BinHexOptions::TextWidthFitUHex, true);
+    viewer.SetOption(&BinHexOptions::TextWidthUHex, 40);
+    viewer.SetOption(&BinHexOptions::TextWidthFitUHex, false);
+    EXPECT_EQ(viewer.Options().TextWidthUHex, 8);
 }
 
 TEST_F(BinHexSourceTest, RedrawingSettersRedrawOnlyOnChange) {
     Show("abc", vbmodeText);
     int presents = surface.presents;
-    viewer.SetTextNonPrintable(false);
-    viewer.SetTextUrlHilight(true);
-    viewer.SetTextEncoding(vEncANSI);
+    viewer.SetOption(&BinHexOptions::TextNonPrintable, false);
+    viewer.SetOption(&BinHexOptions::TextUrlHilight, true);
+    viewer.SetOption(&BinHexOptions::TextEncoding, vEncANSI);
     EXPECT_EQ(surface.presents, presents);
-    viewer.SetTextNonPrintable(true);
-    viewer.SetTextOemSpecial(true);
-    viewer.SetTextEncoding(vEncOEM);
+    viewer.SetOption(&BinHexOptions::TextNonPrintable, true);
+    viewer.SetOption(&BinHexOptions::TextOemSpecial, true);
+    viewer.SetOption(&BinHexOptions::TextEncoding, vEncOEM);
     EXPECT_EQ(surface.presents, presents + 3);
     presents = surface.presents;
-    viewer.SetTextGutter(true); // stores only
+    viewer.SetOption(&BinHexOptions::TextGutter, true); // stores only
     EXPECT_EQ(surface.presents, presents);
 
-    viewer.SetHViewPosRaw(40);
-    viewer.SetTextWrap(true);
-    EXPECT_EQ(viewer.HViewPos(), 0);
+    probe.SetHViewPosRaw(40);
+    viewer.SetOption(&BinHexOptions::TextWrap, true);
+    EXPECT_EQ(probe.HViewPos(), 0);
+    EXPECT_EQ(surface.presents, presents + 1);
+}
+
+TEST_F(BinHexSourceTest, OptionsSetTogetherClampDrawOnceAndReopenOnANewMode) {
+    BinHexOptions options;
+    options.TextWidthFitHex = true;
+    viewer.SetOptions(options);
+    Show(std::string(1000, 'x'), vbmodeText);
+    probe.SetSelectionRaw(3, 4);
+
+    // Fitting off together with a width keeps that width; the mode change reopens the source.
+    options = viewer.Options();
+    options.TextWidthFitHex = false;
+    options.TextWidthHex = 26;
+    options.TextTabSize = 99;
+    options.TextNonPrintable = true;
+    options.TextEncoding = vEncOEM;
+    options.Mode = vbmodeHex;
+    const int presents = surface.presents;
+    viewer.SetOptions(options);
+    EXPECT_EQ(viewer.Options().TextWidthHex, 24);
+    EXPECT_EQ(viewer.Options().TextTabSize, 16);
+    EXPECT_EQ(viewer.Options().Mode, vbmodeHex);
+    EXPECT_EQ(probe.SelLength(), 0);
+    EXPECT_EQ(surface.presents, presents + 1);
+
+    // The options as they are change nothing and draw nothing, not even the mode.
+    probe.SetSelectionRaw(3, 4);
+    viewer.SetOptions(viewer.Options());
+    EXPECT_EQ(probe.SelLength(), 4);
     EXPECT_EQ(surface.presents, presents + 1);
 }
 
 TEST_F(BinHexSourceTest, InvariantChecksCarryTheirTexts) {
     Show(std::string(100, 'x'), vbmodeHex);
     try {
-        viewer.SetViewPosRaw(90001);
+        probe.SetViewPosRaw(90001);
         viewer.Redraw();
         FAIL() << "no assertion";
     } catch (const AssertionFailure& failure) {
@@ -307,7 +337,7 @@ TEST_F(BinHexSourceTest, InvariantChecksCarryTheirTexts) {
                   L"45000");
         EXPECT_NE(failure.Message().find(L"ZorvBinHex"), std::wstring::npos);
     }
-    viewer.SetViewPosRaw(0);
+    probe.SetViewPosRaw(0);
 
     VirtualStream big(1000000, [](std::int64_t) { return std::uint8_t{1}; });
     viewer.OpenStream(&big, false);
@@ -315,14 +345,14 @@ TEST_F(BinHexSourceTest, InvariantChecksCarryTheirTexts) {
     EXPECT_THROW(
         {
             try {
-                viewer.GetChar(500000);
+                probe.GetChar(500000);
             } catch (const AssertionFailure& failure) {
                 EXPECT_EQ(failure.Text(), L"Buffer position out of range: GetChar");
                 throw;
             }
         },
         AssertionFailure);
-    EXPECT_THROW(viewer.GetHex(500000), AssertionFailure);
+    EXPECT_THROW(probe.GetHex(500000), AssertionFailure);
 
     surface.pictureMissing = true;
     EXPECT_THROW(viewer.Redraw(), AssertionFailure);
@@ -332,7 +362,7 @@ TEST_F(BinHexSourceTest, InvariantChecksCarryTheirTexts) {
     std::uint8_t block[4];
     std::int64_t count = 0;
     try {
-        viewer.ReadSource(block, count, 0);
+        probe.ReadSource(block, count, 0);
         FAIL() << "no assertion";
     } catch (const AssertionFailure& failure) {
         EXPECT_EQ(failure.Text(), L"Source not assigned: ReadSource");

@@ -18,7 +18,7 @@ protected:
     std::vector<std::wstring> GutterNumbers() const {
         std::vector<std::wstring> numbers;
         for (const auto& call : Texts()) {
-            if (call.font == viewer.FontGutter()) {
+            if (call.font == viewer.Options().FontGutter) {
                 numbers.push_back(call.text);
             }
         }
@@ -29,61 +29,61 @@ protected:
 TEST_F(BinHexTextTest, LineStartsOfTheTenCharacterSource) {
     Show(kTenChars, vbmodeText);
     EXPECT_EQ(TextsAt(2), (std::vector<std::wstring>{L"AB", L"CD", L"EF"}));
-    EXPECT_EQ(viewer.NextLinePos(ScanDir::Forward, false, 0), 4);
-    EXPECT_EQ(viewer.NextLinePos(ScanDir::Forward, false, 4), 8);
-    EXPECT_EQ(viewer.NextLinePos(ScanDir::Forward, false, 8), -1);
-    EXPECT_EQ(viewer.NextLinePos(ScanDir::Backward, false, 8), 4);
-    EXPECT_EQ(viewer.NextLinePos(ScanDir::Backward, false, 4), 0);
-    EXPECT_EQ(viewer.NextLinePos(ScanDir::Backward, false, 0), -1);
+    EXPECT_EQ(probe.NextLinePos(ScanDir::Forward, false, 0), 4);
+    EXPECT_EQ(probe.NextLinePos(ScanDir::Forward, false, 4), 8);
+    EXPECT_EQ(probe.NextLinePos(ScanDir::Forward, false, 8), -1);
+    EXPECT_EQ(probe.NextLinePos(ScanDir::Backward, false, 8), 4);
+    EXPECT_EQ(probe.NextLinePos(ScanDir::Backward, false, 4), 0);
+    EXPECT_EQ(probe.NextLinePos(ScanDir::Backward, false, 0), -1);
     // From inside a line or from its break, backwards with to-line-start gives its own start.
-    EXPECT_EQ(viewer.NextLinePos(ScanDir::Backward, true, 5), 4);
-    EXPECT_EQ(viewer.NextLinePos(ScanDir::Backward, true, 4), 4);
-    EXPECT_EQ(viewer.NextLinePos(ScanDir::Backward, true, 7), 4);
-    EXPECT_EQ(viewer.NextLinePos(ScanDir::Backward, true, 6), 4);
+    EXPECT_EQ(probe.NextLinePos(ScanDir::Backward, true, 5), 4);
+    EXPECT_EQ(probe.NextLinePos(ScanDir::Backward, true, 4), 4);
+    EXPECT_EQ(probe.NextLinePos(ScanDir::Backward, true, 7), 4);
+    EXPECT_EQ(probe.NextLinePos(ScanDir::Backward, true, 6), 4);
 
-    viewer.MoveViewByLines(1, ScanDir::Forward, false, 0, true);
-    EXPECT_EQ(viewer.ViewPos(), 4);
-    viewer.MoveViewByLines(1, ScanDir::Backward, false, 8, true);
-    EXPECT_EQ(viewer.ViewPos(), 4);
-    viewer.MoveViewByLines(1, ScanDir::Backward, false, 0, true);
-    EXPECT_EQ(viewer.ViewPos(), 0);
+    probe.MoveViewByLines(1, ScanDir::Forward, false, 0, true);
+    EXPECT_EQ(probe.ViewPos(), 4);
+    probe.MoveViewByLines(1, ScanDir::Backward, false, 8, true);
+    EXPECT_EQ(probe.ViewPos(), 4);
+    probe.MoveViewByLines(1, ScanDir::Backward, false, 0, true);
+    EXPECT_EQ(probe.ViewPos(), 0);
     // Past the last line the view stops at the start of the last line.
-    viewer.MoveViewByLines(5, ScanDir::Forward, false, 0, true);
-    EXPECT_EQ(viewer.ViewPos(), 8);
+    probe.MoveViewByLines(5, ScanDir::Forward, false, 0, true);
+    EXPECT_EQ(probe.ViewPos(), 8);
 }
 
 TEST_F(BinHexTextTest, GoingToTheEndInATwoRowWindowShowsTheLastTwoLines) {
     surface.height = 2 * 16 + 2;
     Show(kTenChars, vbmodeText);
-    EXPECT_FALSE(viewer.ViewAtEnd());
+    EXPECT_FALSE(probe.ViewAtEnd());
     surface.canvas.Calls.clear();
-    viewer.MoveViewByLines(viewer.LinesCount(), ScanDir::Backward, false, viewer.FileSize(), true);
-    EXPECT_EQ(viewer.ViewPos(), 4);
+    probe.MoveViewByLines(probe.LinesCount(), ScanDir::Backward, false, viewer.FileSize(), true);
+    EXPECT_EQ(probe.ViewPos(), 4);
     EXPECT_EQ(TextsAt(2), (std::vector<std::wstring>{L"CD", L"EF"}));
-    EXPECT_TRUE(viewer.ViewAtEnd());
-    EXPECT_EQ(viewer.ViewPageSize(), 6);
+    EXPECT_TRUE(probe.ViewAtEnd());
+    EXPECT_EQ(probe.ViewPageSize(), 6);
 }
 
 TEST_F(BinHexTextTest, GutterNumbersEveryLineWithStepOne) {
-    viewer.SetTextGutter(true);
-    viewer.SetTextGutterLinesStep(1);
+    viewer.SetOption(&BinHexOptions::TextGutter, true);
+    viewer.SetOption(&BinHexOptions::TextGutterLinesStep, 1);
     Show(kTenChars, vbmodeText);
-    EXPECT_EQ(viewer.LineCount(), 2);
-    EXPECT_EQ(viewer.LineStarts()[0], 4);
-    EXPECT_EQ(viewer.LineStarts()[1], 8);
+    EXPECT_EQ(probe.LineCount(), 2);
+    EXPECT_EQ(probe.LineStarts()[0], 4);
+    EXPECT_EQ(probe.LineStarts()[1], 8);
     EXPECT_EQ(GutterNumbers(), (std::vector<std::wstring>{L"1", L"2", L"3"}));
     // Right-aligned two pixels left of the gutter's edge, vertically centred in the row.
     const auto texts = Texts();
     const auto three = std::find_if(texts.begin(), texts.end(),
                                     [](const auto& call) { return call.text == L"3"; });
     ASSERT_NE(three, texts.end());
-    EXPECT_EQ(three->rect.left, viewer.GutterWidth() - 2 - 8);
+    EXPECT_EQ(three->rect.left, probe.GutterWidth() - 2 - 8);
     EXPECT_EQ(three->rect.top, 32 + (16 - 15) / 2);
-    EXPECT_EQ(TextsAt(viewer.LeftMargin()), (std::vector<std::wstring>{L"AB", L"CD", L"EF"}));
+    EXPECT_EQ(TextsAt(probe.LeftMargin()), (std::vector<std::wstring>{L"AB", L"CD", L"EF"}));
     EXPECT_TRUE(CallsOf(Op::Ellipse).empty());
 
     // With the default step of 5 the first lines get dots.
-    viewer.SetTextGutterLinesStep(5);
+    viewer.SetOption(&BinHexOptions::TextGutterLinesStep, 5);
     Redraw();
     EXPECT_TRUE(GutterNumbers().empty());
     const auto dots = CallsOf(Op::Ellipse);
@@ -93,14 +93,14 @@ TEST_F(BinHexTextTest, GutterNumbersEveryLineWithStepOne) {
 }
 
 TEST_F(BinHexTextTest, AFinalLineBreakAddsNoEmptyLine) {
-    viewer.SetTextGutter(true);
-    viewer.SetTextGutterLinesStep(1);
+    viewer.SetOption(&BinHexOptions::TextGutter, true);
+    viewer.SetOption(&BinHexOptions::TextGutterLinesStep, 1);
     Show(std::string(kTenChars) + "\r\n", vbmodeText);
-    EXPECT_EQ(viewer.NextLinePos(ScanDir::Forward, false, 8), -1);
-    EXPECT_EQ(TextsAt(viewer.LeftMargin()), (std::vector<std::wstring>{L"AB", L"CD", L"EF"}));
+    EXPECT_EQ(probe.NextLinePos(ScanDir::Forward, false, 8), -1);
+    EXPECT_EQ(TextsAt(probe.LeftMargin()), (std::vector<std::wstring>{L"AB", L"CD", L"EF"}));
     EXPECT_EQ(GutterNumbers().size(), 3u);
-    viewer.MoveViewByLines(1, ScanDir::Backward, false, viewer.FileSize(), false);
-    EXPECT_EQ(viewer.ViewPos(), 8);
+    probe.MoveViewByLines(1, ScanDir::Backward, false, viewer.FileSize(), false);
+    EXPECT_EQ(probe.ViewPos(), 8);
 }
 
 TEST_F(BinHexTextTest, MovesLongerThanAScreenStayWithinTheBuffer) {
@@ -110,11 +110,11 @@ TEST_F(BinHexTextTest, MovesLongerThanAScreenStayWithinTheBuffer) {
         text += std::string(299, static_cast<char>('a' + i % 26)) + "\n";
     }
     Show(text, vbmodeText);
-    viewer.MoveViewByLines(400, ScanDir::Forward, false, 0, false);
-    EXPECT_EQ(viewer.ViewPos(), 400 * 300);
+    probe.MoveViewByLines(400, ScanDir::Forward, false, 0, false);
+    EXPECT_EQ(probe.ViewPos(), 400 * 300);
     surface.canvas.Calls.clear();
-    viewer.MoveViewByLines(390, ScanDir::Backward, false, viewer.ViewPos(), true);
-    EXPECT_EQ(viewer.ViewPos(), 10 * 300);
+    probe.MoveViewByLines(390, ScanDir::Backward, false, probe.ViewPos(), true);
+    EXPECT_EQ(probe.ViewPos(), 10 * 300);
     EXPECT_EQ(TextsAt(2).front(), std::wstring(299, L'k'));
 }
 
@@ -125,15 +125,15 @@ TEST_F(BinHexTextTest, LoneCrLoneLfAndLfCrEndLines) {
     EXPECT_EQ(TextsAt(2), (std::vector<std::wstring>{L"A", L"B"}));
     Show("A\n\rB", vbmodeText);
     EXPECT_EQ(TextsAt(2), (std::vector<std::wstring>{L"A", L"", L"B"}));
-    EXPECT_EQ(viewer.NextLinePos(ScanDir::Backward, false, 3), 2);
-    EXPECT_EQ(viewer.NextLinePos(ScanDir::Backward, false, 2), 0);
+    EXPECT_EQ(probe.NextLinePos(ScanDir::Backward, false, 3), 2);
+    EXPECT_EQ(probe.NextLinePos(ScanDir::Backward, false, 2), 0);
 }
 
 TEST_F(BinHexTextTest, LongSourceLineIsCutEveryThreeHundredCharacters) {
-    viewer.SetTextGutter(true);
-    viewer.SetTextGutterLinesStep(1);
+    viewer.SetOption(&BinHexOptions::TextGutter, true);
+    viewer.SetOption(&BinHexOptions::TextGutterLinesStep, 1);
     Show(std::string(700, 'x') + "\nz", vbmodeText);
-    const auto lines = TextsAt(viewer.LeftMargin());
+    const auto lines = TextsAt(probe.LeftMargin());
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0].size(), 300u);
     EXPECT_EQ(lines[1].size(), 300u);
@@ -142,88 +142,88 @@ TEST_F(BinHexTextTest, LongSourceLineIsCutEveryThreeHundredCharacters) {
     // Only lines that start a source line get a number; continuations get neither number nor dot.
     EXPECT_EQ(GutterNumbers(), (std::vector<std::wstring>{L"1", L"2"}));
     EXPECT_TRUE(CallsOf(Op::Ellipse).empty());
-    EXPECT_EQ(viewer.Positions().DrawnLines[1].Offset, 300);
-    EXPECT_EQ(viewer.Positions().DrawnLines[3].Offset, 701);
+    EXPECT_EQ(probe.Positions().DrawnLines[1].Offset, 300);
+    EXPECT_EQ(probe.Positions().DrawnLines[3].Offset, 701);
 }
 
 TEST_F(BinHexTextTest, WrappingBreaksAfterTheLastBlankThatFitsAndCutsLongWords) {
     surface.width = 2 + 10 * 8; // ten characters
-    viewer.SetTextWrap(true);
+    viewer.SetOption(&BinHexOptions::TextWrap, true);
     Show("aaaa bbbb cccc abcdefghijklmnop", vbmodeText);
     EXPECT_EQ(TextsAt(2),
               (std::vector<std::wstring>{L"aaaa bbbb", L"cccc", L"abcdefghij", L"klmnop"}));
-    EXPECT_EQ(viewer.Positions().DrawnLines[1].Offset, 10);
-    EXPECT_EQ(viewer.Positions().DrawnLines[2].Offset, 15);
+    EXPECT_EQ(probe.Positions().DrawnLines[1].Offset, 10);
+    EXPECT_EQ(probe.Positions().DrawnLines[2].Offset, 15);
     EXPECT_EQ(surface.horz, ScrollBarState{}); // no horizontal bar while wrapping
 
     // The view moves by wrapped lines too.
-    viewer.MoveViewByLines(1, ScanDir::Forward, false, 0, false);
-    EXPECT_EQ(viewer.ViewPos(), 10);
+    probe.MoveViewByLines(1, ScanDir::Forward, false, 0, false);
+    EXPECT_EQ(probe.ViewPos(), 10);
 }
 
 TEST_F(BinHexTextTest, NumbersBeyondTheTableLimitsShowAsDots) {
-    viewer.SetTextGutter(true);
-    viewer.SetTextGutterLinesStep(1);
+    viewer.SetOption(&BinHexOptions::TextGutter, true);
+    viewer.SetOption(&BinHexOptions::TextGutterLinesStep, 1);
     std::string lines;
     for (int i = 0; i < 2100; ++i) {
         lines += "x\n";
     }
     surface.height = 2 * 16 + 2;
     Show(lines, vbmodeText);
-    EXPECT_EQ(viewer.LineCount(), 1999);
-    viewer.SetViewPosRaw(2 * 1999); // line 2000
+    EXPECT_EQ(probe.LineCount(), 1999);
+    probe.SetViewPosRaw(2 * 1999); // line 2000
     Redraw();
     EXPECT_EQ(GutterNumbers(), std::vector<std::wstring>{L"2000"});
     EXPECT_EQ(CallsOf(Op::Ellipse).size(), 2u); // line 2001 and the part-visible 2002
     // The gutter is wide enough for the largest number.
-    EXPECT_EQ(viewer.GutterWidth(), 4 * 8 + 2);
+    EXPECT_EQ(probe.GutterWidth(), 4 * 8 + 2);
 
     // Only the first TextGutterLinesBufSize bytes are scanned.
-    viewer.SetTextGutterLinesBufSize(1024);
+    viewer.SetOption(&BinHexOptions::TextGutterLinesBufSize, 1024);
     viewer.SetMode(vbmodeText);
-    EXPECT_EQ(viewer.LineCount(), 511);
-    EXPECT_EQ(viewer.LineNumber(1022), 512);
-    EXPECT_EQ(viewer.LineNumber(1024), 0);
-    viewer.SetViewPosRaw(1022);
+    EXPECT_EQ(probe.LineCount(), 511);
+    EXPECT_EQ(probe.LineNumber(1022), 512);
+    EXPECT_EQ(probe.LineNumber(1024), 0);
+    probe.SetViewPosRaw(1022);
     Redraw();
     EXPECT_EQ(GutterNumbers(), std::vector<std::wstring>{L"512"});
     EXPECT_EQ(CallsOf(Op::Ellipse).size(), 2u);
 }
 
 TEST_F(BinHexTextTest, LineNumbersNeedGutterLinesAndAListedExtension) {
-    viewer.SetTextGutter(true);
-    viewer.SetTextGutterLinesStep(1);
-    viewer.SetTextGutterLines(false);
+    viewer.SetOption(&BinHexOptions::TextGutter, true);
+    viewer.SetOption(&BinHexOptions::TextGutterLinesStep, 1);
+    viewer.SetOption(&BinHexOptions::TextGutterLines, false);
     Show(kTenChars, vbmodeText);
-    EXPECT_FALSE(viewer.LinesEnabled());
+    EXPECT_FALSE(probe.LinesEnabled());
     EXPECT_TRUE(GutterNumbers().empty());
     EXPECT_EQ(CallsOf(Op::Ellipse).size(), 3u);
 
-    viewer.SetTextGutterLines(true);
-    viewer.SetTextGutterLinesExtUse(true);
-    viewer.SetTextGutterLinesExtList(L"txt,log");
-    EXPECT_FALSE(viewer.LinesEnabled()); // a stream has no file name, so no extension
-    viewer.SetTextGutterLinesExtList(L"txt,,log");
-    EXPECT_TRUE(viewer.LinesEnabled());
+    viewer.SetOption(&BinHexOptions::TextGutterLines, true);
+    viewer.SetOption(&BinHexOptions::TextGutterLinesExtUse, true);
+    viewer.SetOption(&BinHexOptions::TextGutterLinesExtList, L"txt,log");
+    EXPECT_FALSE(probe.LinesEnabled()); // a stream has no file name, so no extension
+    viewer.SetOption(&BinHexOptions::TextGutterLinesExtList, L"txt,,log");
+    EXPECT_TRUE(probe.LinesEnabled());
     viewer.SetMode(vbmodeHex);
-    EXPECT_FALSE(viewer.LinesEnabled());
+    EXPECT_FALSE(probe.LinesEnabled());
 }
 
 TEST_F(BinHexTextTest, UnicodeModeBreaksOnlyOnUnitsThirteenAndTen) {
-    viewer.SetTextGutter(true);
-    viewer.SetTextGutterLinesStep(1);
+    viewer.SetOption(&BinHexOptions::TextGutter, true);
+    viewer.SetOption(&BinHexOptions::TextGutterLinesStep, 1);
     const std::vector<std::uint8_t> units = {'A', 0, 0x0A, 0x0D, 'B', 0, 0x0A, 0, 'C', 0};
     Show(units, vbmodeUnicode);
-    EXPECT_EQ(TextsAt(viewer.LeftMargin()), (std::vector<std::wstring>{L"A\u0D0AB", L"C"}));
-    EXPECT_EQ(viewer.LineCount(), 1);
-    EXPECT_EQ(viewer.LineStarts()[0], 8);
+    EXPECT_EQ(TextsAt(probe.LeftMargin()), (std::vector<std::wstring>{L"A\u0D0AB", L"C"}));
+    EXPECT_EQ(probe.LineCount(), 1);
+    EXPECT_EQ(probe.LineStarts()[0], 8);
     EXPECT_EQ(GutterNumbers(), (std::vector<std::wstring>{L"1", L"2"}));
-    EXPECT_EQ(viewer.NextLinePos(ScanDir::Backward, false, 8), 0);
+    EXPECT_EQ(probe.NextLinePos(ScanDir::Backward, false, 8), 0);
 }
 
 TEST_F(BinHexTextTest, MultiByteCodePageDecodesToFewerCharactersThanBytes) {
-    viewer.SetTextEncoding(vEncUTF8);
-    viewer.SetTextNonPrintable(true);
+    viewer.SetOption(&BinHexOptions::TextEncoding, vEncUTF8);
+    viewer.SetOption(&BinHexOptions::TextNonPrintable, true);
     Show("\xC3\xA9t\xC3\xA9\nx", vbmodeText);
     const auto lines = TextsAt(2);
     ASSERT_EQ(lines.size(), 2u);
@@ -231,12 +231,12 @@ TEST_F(BinHexTextTest, MultiByteCodePageDecodesToFewerCharactersThanBytes) {
     EXPECT_EQ(lines[0], L"\u00E9t\u00E9\u00B6");
     EXPECT_EQ(lines[1], L"x");
     // Positions stay byte offsets.
-    EXPECT_EQ(viewer.Positions().DrawnLines[1].Offset, 6);
+    EXPECT_EQ(probe.Positions().DrawnLines[1].Offset, 6);
 }
 
 TEST_F(BinHexTextTest, SelectionInvertsTheSelectedPartOfATextLine) {
     Show("hello world", vbmodeText);
-    viewer.SetSelectionRaw(6, 3);
+    probe.SetSelectionRaw(6, 3);
     Redraw();
     const auto inverts = CallsOf(Op::Invert);
     ASSERT_EQ(inverts.size(), 1u);
@@ -246,22 +246,22 @@ TEST_F(BinHexTextTest, SelectionInvertsTheSelectedPartOfATextLine) {
 TEST_F(BinHexTextTest, VerticalBarOnlyWhenTheTextDoesNotFit) {
     surface.height = 2 * 16 + 2;
     Show("one\ntwo", vbmodeText);
-    EXPECT_TRUE(viewer.ViewAtEnd());
+    EXPECT_TRUE(probe.ViewAtEnd());
     EXPECT_EQ(surface.vert, ScrollBarState{});
     Show("one\ntwo\nthree", vbmodeText);
-    EXPECT_FALSE(viewer.ViewAtEnd());
+    EXPECT_FALSE(probe.ViewAtEnd());
     EXPECT_EQ(surface.vert, (ScrollBarState{0, 13, 0, 0}));
 }
 
 TEST_F(BinHexTextTest, BoundariesIncludeTheStartingCharacter) {
     Show("foo_bar1 baz\r\nnext", vbmodeText);
-    EXPECT_EQ(viewer.FindBoundary(BoundarySet::Word, ScanDir::Backward, 5), 0);
-    EXPECT_EQ(viewer.FindBoundary(BoundarySet::Word, ScanDir::Forward, 5), 7);
-    EXPECT_EQ(viewer.FindBoundary(BoundarySet::Word, ScanDir::Backward, 8), 0);
-    EXPECT_EQ(viewer.FindBoundary(BoundarySet::Word, ScanDir::Forward, 8), 11);
-    EXPECT_EQ(viewer.FindBoundary(BoundarySet::Line, ScanDir::Forward, 2), 11);
-    EXPECT_EQ(viewer.FindBoundary(BoundarySet::Line, ScanDir::Backward, 16), 14);
-    EXPECT_EQ(viewer.FindBoundary(BoundarySet::Line, ScanDir::Forward, 16), 17);
+    EXPECT_EQ(probe.FindBoundary(BoundarySet::Word, ScanDir::Backward, 5), 0);
+    EXPECT_EQ(probe.FindBoundary(BoundarySet::Word, ScanDir::Forward, 5), 7);
+    EXPECT_EQ(probe.FindBoundary(BoundarySet::Word, ScanDir::Backward, 8), 0);
+    EXPECT_EQ(probe.FindBoundary(BoundarySet::Word, ScanDir::Forward, 8), 11);
+    EXPECT_EQ(probe.FindBoundary(BoundarySet::Line, ScanDir::Forward, 2), 11);
+    EXPECT_EQ(probe.FindBoundary(BoundarySet::Line, ScanDir::Backward, 16), 14);
+    EXPECT_EQ(probe.FindBoundary(BoundarySet::Line, ScanDir::Forward, 16), 17);
 }
 
 TEST_F(BinHexTextTest, DrawLineEventsSeeTheLineAndCanReplaceTheDrawing) {
@@ -294,21 +294,21 @@ TEST_F(BinHexTextTest, DrawLineEventsSeeTheLineAndCanReplaceTheDrawing) {
 
 TEST_F(BinHexTextTest, LinkTableDrivesUrlAtAndClickLink) {
     Show("see www.example.com or mail", vbmodeText);
-    EXPECT_EQ(viewer.UrlAt(5), L"");
+    EXPECT_EQ(probe.UrlAt(5), L"");
     std::vector<std::wstring> clicked;
     viewer.OnClickURL = [&](TZorvBinHex&, const std::wstring& link) { clicked.push_back(link); };
-    viewer.ClickLink(5);
+    probe.ClickLink(5);
     EXPECT_TRUE(clicked.empty());
 
     // The table stays empty in the product; filled by hand it drives lookup and clicks.
-    viewer.Urls()[0] = {L"www.example.com", 4};
-    viewer.Urls()[1] = {L"me@example.com", 23};
-    EXPECT_EQ(viewer.UrlAt(3), L"");
-    EXPECT_EQ(viewer.UrlAt(4), L"www.example.com");
-    EXPECT_EQ(viewer.UrlAt(18), L"www.example.com");
-    EXPECT_EQ(viewer.UrlAt(19), L"");
-    viewer.ClickLink(10);
-    viewer.ClickLink(23);
+    probe.Urls()[0] = {L"www.example.com", 4};
+    probe.Urls()[1] = {L"me@example.com", 23};
+    EXPECT_EQ(probe.UrlAt(3), L"");
+    EXPECT_EQ(probe.UrlAt(4), L"www.example.com");
+    EXPECT_EQ(probe.UrlAt(18), L"www.example.com");
+    EXPECT_EQ(probe.UrlAt(19), L"");
+    probe.ClickLink(10);
+    probe.ClickLink(23);
     EXPECT_EQ(clicked, (std::vector<std::wstring>{L"www.example.com", L"mailto:me@example.com"}));
 
     Redraw();
@@ -319,12 +319,12 @@ TEST_F(BinHexTextTest, LinkTableDrivesUrlAtAndClickLink) {
     ASSERT_NE(link, texts.end());
     EXPECT_EQ(link->rect.left, 2 + 4 * 8);
     EXPECT_TRUE(link->font.Underline);
-    EXPECT_EQ(link->textColor, viewer.TextColorURL());
+    EXPECT_EQ(link->textColor, viewer.Options().TextColorURL);
 
     // Reading a buffer with highlighting off clears the table.
-    viewer.SetTextUrlHilight(false);
+    viewer.SetOption(&BinHexOptions::TextUrlHilight, false);
     viewer.SetMode(vbmodeText);
-    EXPECT_EQ(viewer.UrlAt(4), L"");
+    EXPECT_EQ(probe.UrlAt(4), L"");
 }
 
 } // namespace

@@ -2,8 +2,9 @@
 // Test scaffolding for the viewer model: a surface over the fixed-width recording canvas, a
 // stream that generates its bytes (so huge sources need no memory) and can fail or read short,
 // and a fixture with iconv code pages and a scripted message box.
+#include "BinHexProbe.h"
+#include "base/Error.h"
 #include "fakes/FixedWidthCanvas.h"
-#include "settings/Error.h"
 #include "viewer/CodePages.h"
 #include "viewer/CodepageSystem.h"
 #include "viewer/ViewerMessages.h"
@@ -220,6 +221,7 @@ protected:
     std::deque<int> answers;
     FakeViewerSurface surface;
     TZorvBinHex viewer{surface};
+    BinHexProbe probe{viewer};
     MemoryStream stream;
 };
 

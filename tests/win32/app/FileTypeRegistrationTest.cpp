@@ -1,7 +1,7 @@
 #include "app/win32/FileTypeRegistration.h"
 #include "app/WebPages.h"
+#include "base/Error.h"
 #include "settings/AppIni.h"
-#include "settings/Error.h"
 #include "settings/win32/Win32SettingsFiles.h"
 #include "settings/win32/Win32SettingsRegistry.h"
 #include "support/WineRegistry.h"

@@ -3,16 +3,16 @@
 // web browser replaced by recorders.
 #include "app/win32/MainForm.h"
 #include "app/win32/MainFormSettings.h"
+#include "base/Support.h"
+#include "base/SupportPlatform.h"
+#include "base/win32/MessageFilter.h"
+#include "base/win32/Win32SupportPlatform.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
-#include "settings/Support.h"
-#include "settings/SupportPlatform.h"
-#include "settings/win32/Win32SupportPlatform.h"
 #include "support/HelperProcess.h"
 #include "support/MessageWindow.h"
 #include "ui/win32/ErrorBox.h"
-#include "ui/win32/MessageFilter.h"
 #include "viewer/win32/Win32CodepageSystem.h"
 
 #include <gtest/gtest.h>

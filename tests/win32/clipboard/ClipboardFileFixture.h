@@ -2,12 +2,12 @@
 // Set-up for tests of the clipboard file routines on Wine's real clipboard: a message-only owner
 // window, the port over the Win32 backend, a support platform that records warnings instead of
 // showing them, a scratch folder, and helpers that put and read formats directly.
+#include "base/Support.h"
+#include "base/win32/Win32SupportPlatform.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
 #include "clipboard/win32/Win32FileAccess.h"
-#include "settings/Support.h"
-#include "settings/win32/Win32SupportPlatform.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // The clipboard file routines against Wine's real clipboard and file system.
+#include "base/Error.h"
 #include "clipboard/ClipboardFileReader.h"
 #include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/MemoryDataStream.h"
-#include "settings/Error.h"
 
 #include "ClipboardFileFixture.h"
 #include "support/HelperProcess.h"

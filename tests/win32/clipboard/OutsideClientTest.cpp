@@ -1,12 +1,12 @@
 // The monitor with a real outside client on the desktop's clipboard. Driven by
 // tests/e2e/engine_outside_client.sh, which starts this test with TAVRIX_OUTSIDE_CASE set, waits
 // for "ready" and then puts data with xclip; without the variable the test is skipped.
+#include "base/Support.h"
+#include "base/win32/Win32SupportPlatform.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
-#include "settings/Support.h"
-#include "settings/win32/Win32SupportPlatform.h"
 #include "support/MessageWindow.h"
 #include "support/RecordingSurface.h"
 

@@ -1,10 +1,11 @@
 #include "ErrorText.h"
+#include "base/Support.h"
+#include "base/TextHelpers.h"
+#include "base/win32/Win32SupportPlatform.h"
 #include "settings/AppIni.h"
-#include "settings/Support.h"
 #include "settings/win32/AppIniSetup.h"
 #include "settings/win32/Win32SettingsFiles.h"
 #include "settings/win32/Win32SettingsRegistry.h"
-#include "settings/win32/Win32SupportPlatform.h"
 #include "support/WineRegistry.h"
 
 #include <windows.h>

@@ -1,6 +1,6 @@
 #include "support/MessagePump.h"
 
-#include "ui/win32/MessageFilter.h"
+#include "base/win32/MessageFilter.h"
 
 namespace tavrix::test {
 

@@ -3,7 +3,7 @@
 // on a failed creation.
 #include "ui/win32/Window.h"
 #include "ErrorText.h"
-#include "settings/Error.h"
+#include "base/Error.h"
 #include "ui/win32/ErrorBox.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 // screen, erases nothing, answers the dialog-code query and greys out when disabled. The hex and
 // the Unicode text screens are saved as PNG files in the build directory.
 #include "viewer/win32/BinHexWindow.h"
+#include "BinHexProbe.h"
 #include "support/MessagePump.h"
 #include "viewer/PngFile.h"
 #include "viewer/win32/Win32CodepageSystem.h"
@@ -88,6 +89,7 @@ protected:
 TEST_F(BinHexWindowTest, HexScreenRendersIntoTheOffscreenPictureWithBandCellsAndLines) {
     Show(Counting(256), vbmodeHex);
     TZorvBinHex& model = viewer_->Model();
+    const BinHexProbe probe{model};
     ASSERT_TRUE(viewer_->LastError().empty())
         << std::string(viewer_->LastError().begin(), viewer_->LastError().end());
     RECT client{};
@@ -96,16 +98,16 @@ TEST_F(BinHexWindowTest, HexScreenRendersIntoTheOffscreenPictureWithBandCellsAnd
     ASSERT_EQ(picture.width, client.right);
     ASSERT_EQ(picture.height, client.bottom);
 
-    const int h = model.FontHeight();
-    const int cw = model.FontWidthDigits();
+    const int h = probe.FontHeight();
+    const int cw = probe.FontWidthDigits();
     ASSERT_GT(h, 0);
     ASSERT_GT(cw, 0);
     // The band's grey shows between the cells of the first row.
-    const int bandLeft = model.HexBandX();
-    EXPECT_GT(picture.Count(kBand, bandLeft, 0, bandLeft + model.HexBandWidth(), h), 100);
+    const int bandLeft = probe.HexBandX();
+    EXPECT_GT(picture.Count(kBand, bandLeft, 0, bandLeft + probe.HexBandWidth(), h), 100);
     // Cells 0 and 1 are navy, 2 and 3 blue.
     for (int j = 0; j < 4; ++j) {
-        const int x = model.HexCellX(j);
+        const int x = probe.HexCellX(j);
         const int navy = picture.Count(kNavy, x, 0, x + 2 * cw, h);
         const int blue = picture.Count(kBlue, x, 0, x + 2 * cw, h);
         if (j < 2) {
@@ -117,7 +119,7 @@ TEST_F(BinHexWindowTest, HexScreenRendersIntoTheOffscreenPictureWithBandCellsAnd
         }
     }
     // The separator lines run down every row.
-    for (const int x : {model.HexBandX(), model.HexMiddleLineX(), model.HexLastLineX()}) {
+    for (const int x : {probe.HexBandX(), probe.HexMiddleLineX(), probe.HexLastLineX()}) {
         EXPECT_GE(picture.Count(kLines, x - 1, 0, x + 2, 3 * h), 3 * h) << x;
     }
     // A full source gets a vertical scroll bar.
@@ -139,13 +141,14 @@ TEST_F(BinHexWindowTest, HexScreenRendersIntoTheOffscreenPictureWithBandCellsAnd
         }
     }
     EXPECT_EQ(differing, 0);
-    EXPECT_GT(screen.Count(kBand, bandLeft, 0, bandLeft + model.HexBandWidth(), h), 100);
+    EXPECT_GT(screen.Count(kBand, bandLeft, 0, bandLeft + probe.HexBandWidth(), h), 100);
 }
 
 TEST_F(BinHexWindowTest, UnicodeTextWithGutterShowsSilverBandNumbersAndNoBarsWhenItFits) {
     TZorvBinHex& model = viewer_->Model();
-    model.SetTextGutter(true);
-    model.SetTextGutterLinesStep(1);
+    const BinHexProbe probe{model};
+    model.SetOption(&BinHexOptions::TextGutter, true);
+    model.SetOption(&BinHexOptions::TextGutterLinesStep, 1);
     const std::wstring text =
         L"Zeile eins\r\n\x0416\x0438\x0437\x043D\x044C\r\n\x3042\x3044\r\nend";
     std::vector<std::uint8_t> bytes;
@@ -159,10 +162,10 @@ TEST_F(BinHexWindowTest, UnicodeTextWithGutterShowsSilverBandNumbersAndNoBarsWhe
     EXPECT_TRUE(testing::WritePng("viewer-unicode-gutter.png", screen));
 
     // The blank of "Zeile eins" is a blank, whatever first character the font reports.
-    EXPECT_LE(model.FontFirstChar(), 32);
-    EXPECT_EQ(model.GetChar(10), u' ');
-    const int h = model.FontHeight();
-    const int gutter = model.GutterWidth();
+    EXPECT_LE(probe.FontFirstChar(), 32);
+    EXPECT_EQ(probe.GetChar(10), u' ');
+    const int h = probe.FontHeight();
+    const int gutter = probe.GutterWidth();
     ASSERT_GE(gutter, 10);
     // The gutter band is silver over the whole height, with dark number pixels in the first four
     // rows and none below them.
@@ -175,7 +178,7 @@ TEST_F(BinHexWindowTest, UnicodeTextWithGutterShowsSilverBandNumbersAndNoBarsWhe
     // Text pixels right of the gutter in the rows of Latin and Cyrillic text.
     for (int row : {0, 1, 3}) {
         EXPECT_GT(
-            screen.Count(RGB(0, 0, 0), model.LeftMargin(), row * h, screen.width, (row + 1) * h), 3)
+            screen.Count(RGB(0, 0, 0), probe.LeftMargin(), row * h, screen.width, (row + 1) * h), 3)
             << row;
     }
     SCROLLINFO info{};
@@ -217,7 +220,7 @@ TEST_F(BinHexWindowTest, AnswersTheDialogCodeQueryAndGreysOutWhenDisabled) {
     PumpMessages();
     EXPECT_FALSE(viewer_->Model().Enabled());
     const Pixels picture = Picture();
-    const int h = viewer_->Model().FontHeight();
+    const int h = BinHexProbe{viewer_->Model()}.FontHeight();
     EXPECT_EQ(picture.Count(kNavy, 0, 0, picture.width, 4 * h), 0);
     EXPECT_EQ(picture.Count(kBlue, 0, 0, picture.width, 4 * h), 0);
     EXPECT_GT(picture.Count(GetSysColor(COLOR_GRAYTEXT), 0, 0, picture.width, 4 * h), 50);
@@ -228,20 +231,20 @@ TEST_F(BinHexWindowTest, AnswersTheDialogCodeQueryAndGreysOutWhenDisabled) {
 TEST_F(BinHexWindowTest, PanModeDrawsTheAnchorOverThePictureOnlyOnTheScreen) {
     Show(Counting(64), vbmodeHex);
     const Point origin{300, 200};
-    viewer_->Model().EnterPanMode(origin);
+    BinHexProbe{viewer_->Model()}.EnterPanMode(origin);
     const Pixels screen = Screen();
     const Pixels picture = Picture();
     // The anchor's centre dot is dark and its disc light; the picture itself is unchanged.
     EXPECT_EQ(screen.At(origin.x, origin.y), RGB(0, 0, 0));
     EXPECT_EQ(screen.At(origin.x + 5, origin.y), RGB(255, 255, 255));
     EXPECT_NE(picture.At(origin.x, origin.y), RGB(0, 0, 0));
-    viewer_->Model().LeavePanMode();
+    BinHexProbe{viewer_->Model()}.LeavePanMode();
     EXPECT_EQ(Screen().At(origin.x, origin.y), Picture().At(origin.x, origin.y));
 }
 
 TEST_F(BinHexWindowTest, FailedChecksStopAtTheWindowProcedureWithTheirText) {
     Show(Counting(64), vbmodeHex);
-    viewer_->Model().SetViewPosRaw(1000000); // breaks the position invariant
+    BinHexProbe{viewer_->Model()}.SetViewPosRaw(1000000); // breaks the position invariant
     // A redraw that does not move the view first (a resize at the end would scroll to the end).
     SendMessageW(viewer_->Handle(), WM_ENABLE, FALSE, 0);
     EXPECT_EQ(viewer_->LastError().rfind(L"Positions out of range: DrawTo", 0), 0u);

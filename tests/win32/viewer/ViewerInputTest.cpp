@@ -1,5 +1,6 @@
 // The viewer window's input under Wine: real scroll-bar, key, wheel and button messages sent to
 // the window, copying onto the real clipboard, and the encoding menus as real menus.
+#include "BinHexProbe.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
 #include "viewer/ByteStream.h"
@@ -60,6 +61,7 @@ protected:
         Show(std::vector<std::uint8_t>(text.begin(), text.end()), mode);
     }
     TZorvBinHex& Model() { return viewer->Model(); }
+    BinHexProbe Probe() { return BinHexProbe{viewer->Model()}; }
     HWND Handle() { return viewer->Handle(); }
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
         return SendMessageW(Handle(), message, wParam, lParam);
@@ -118,8 +120,8 @@ protected:
     }
     // Client point inside text row r at character column c (text modes).
     LPARAM TextPoint(int c, int r) {
-        const int x = Model().LeftMargin() + c * Model().FontWidthDigits() + 1;
-        const int y = r * Model().FontHeight() + Model().FontHeight() / 2;
+        const int x = Probe().LeftMargin() + c * Probe().FontWidthDigits() + 1;
+        const int y = r * Probe().FontHeight() + Probe().FontHeight() / 2;
         return MAKELPARAM(x, y);
     }
 
@@ -132,28 +134,28 @@ protected:
 
 TEST_F(ViewerInputTest, ScrollBarMessagesMoveTheView) {
     Show(Counting(100000), vbmodeHex);
-    const int lines = Model().LinesCount();
+    const int lines = Probe().LinesCount();
     ASSERT_GT(lines, 3);
     int scrolls = 0;
     Model().OnScroll = [&](TZorvBinHex&) { ++scrolls; };
     EXPECT_EQ(Send(WM_VSCROLL, SB_PAGEDOWN), 0);
-    EXPECT_EQ(Model().ViewPos(), 16LL * lines);
+    EXPECT_EQ(Probe().ViewPos(), 16LL * lines);
     Send(WM_VSCROLL, SB_LINEDOWN);
-    EXPECT_EQ(Model().ViewPos(), 16LL * (lines + 1));
+    EXPECT_EQ(Probe().ViewPos(), 16LL * (lines + 1));
     Send(WM_VSCROLL, SB_LINEUP);
     Send(WM_VSCROLL, SB_PAGEUP);
-    EXPECT_EQ(Model().ViewPos(), 0);
+    EXPECT_EQ(Probe().ViewPos(), 0);
     // 100000 / 16 = 6250 steps; the thumb at step 3125 is the middle.
     EXPECT_EQ(Bar(SB_VERT).nMax, 6250);
     Send(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 3125));
-    EXPECT_EQ(Model().ViewPos(), 50000);
+    EXPECT_EQ(Probe().ViewPos(), 50000);
     EXPECT_EQ(Bar(SB_VERT).nPos, 3125);
     Send(WM_VSCROLL, SB_BOTTOM);
-    EXPECT_EQ(Model().ViewPos(), Model().LastPageStart());
+    EXPECT_EQ(Probe().ViewPos(), Probe().LastPageStart());
     Send(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 6250)); // at the end already: stays
-    EXPECT_EQ(Model().ViewPos(), Model().LastPageStart());
+    EXPECT_EQ(Probe().ViewPos(), Probe().LastPageStart());
     Send(WM_VSCROLL, SB_TOP);
-    EXPECT_EQ(Model().ViewPos(), 0);
+    EXPECT_EQ(Probe().ViewPos(), 0);
     Send(WM_VSCROLL, SB_ENDSCROLL);
     EXPECT_EQ(scrolls, 9);
 }
@@ -161,37 +163,37 @@ TEST_F(ViewerInputTest, ScrollBarMessagesMoveTheView) {
 TEST_F(ViewerInputTest, HorizontalBarMessages) {
     SetWindowPos(Handle(), nullptr, 0, 0, 300, 300, SWP_NOZORDER | SWP_NOMOVE);
     Show(Counting(1000), vbmodeHex);
-    const int maxPos = Model().MaxHViewPos();
+    const int maxPos = Probe().MaxHViewPos();
     ASSERT_GT(maxPos, 200);
     Send(WM_HSCROLL, SB_LINERIGHT);
-    EXPECT_EQ(Model().HViewPos(), 200);
+    EXPECT_EQ(Probe().HViewPos(), 200);
     EXPECT_EQ(Bar(SB_HORZ).nPos, 200);
     Send(WM_HSCROLL, SB_RIGHT);
-    EXPECT_EQ(Model().HViewPos(), maxPos);
+    EXPECT_EQ(Probe().HViewPos(), maxPos);
     Send(WM_HSCROLL, SB_LEFT);
-    EXPECT_EQ(Model().HViewPos(), 0);
+    EXPECT_EQ(Probe().HViewPos(), 0);
 }
 
 TEST_F(ViewerInputTest, KeysWithExactModifiers) {
     Show(Counting(100000), vbmodeHex);
-    const int lines = Model().LinesCount();
+    const int lines = Probe().LinesCount();
     EXPECT_EQ(Send(WM_GETDLGCODE), DLGC_WANTARROWS);
     Send(WM_KEYDOWN, VK_NEXT);
-    EXPECT_EQ(Model().ViewPos(), 16LL * lines);
+    EXPECT_EQ(Probe().ViewPos(), 16LL * lines);
     Send(WM_KEYDOWN, VK_DOWN);
-    EXPECT_EQ(Model().ViewPos(), 16LL * (lines + 1));
+    EXPECT_EQ(Probe().ViewPos(), 16LL * (lines + 1));
     HoldKeys({VK_SHIFT});
     Send(WM_KEYDOWN, VK_NEXT); // Shift+Page Down is not the viewer's
-    EXPECT_EQ(Model().ViewPos(), 16LL * (lines + 1));
+    EXPECT_EQ(Probe().ViewPos(), 16LL * (lines + 1));
     HoldKeys({VK_CONTROL});
     Send(WM_KEYDOWN, VK_DOWN);
-    EXPECT_EQ(Model().ViewPos(), 16LL * (lines + 1));
+    EXPECT_EQ(Probe().ViewPos(), 16LL * (lines + 1));
     Send(WM_KEYDOWN, VK_END);
-    EXPECT_EQ(Model().ViewPos(), Model().LastPageStart());
+    EXPECT_EQ(Probe().ViewPos(), Probe().LastPageStart());
     Send(WM_KEYDOWN, VK_HOME);
-    EXPECT_EQ(Model().ViewPos(), 0);
+    EXPECT_EQ(Probe().ViewPos(), 0);
     Send(WM_KEYDOWN, 'A');
-    EXPECT_EQ(Model().SelLength(), 100000);
+    EXPECT_EQ(Probe().SelLength(), 100000);
     ReleaseKeys();
 }
 
@@ -204,20 +206,20 @@ TEST_F(ViewerInputTest, WheelScrollsTheSystemLinesAndCtrlWheelStepsTheFont) {
     ClientToScreen(Handle(), &screen);
     const LPARAM at = MAKELPARAM(screen.x, screen.y);
     Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), at);
-    EXPECT_EQ(Model().ViewPos(), 16LL * lines);
+    EXPECT_EQ(Probe().ViewPos(), 16LL * lines);
     // A touchpad's small deltas add up to the same.
     for (int i = 0; i < 4; ++i) {
         Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA / 4)), at);
     }
-    EXPECT_EQ(Model().ViewPos(), 32LL * lines);
-    const int size = Model().Font().Size;
+    EXPECT_EQ(Probe().ViewPos(), 32LL * lines);
+    const int size = Model().Options().Font.Size;
     int changes = 0;
     Model().OnOptionsChange = [&](TZorvBinHex&) { ++changes; };
     Send(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA), at);
     HoldKeys({VK_CONTROL});
     Send(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA), at);
     ReleaseKeys();
-    EXPECT_GT(Model().Font().Size, size);
+    EXPECT_GT(Model().Options().Font.Size, size);
     EXPECT_EQ(changes, 1);
 }
 
@@ -231,8 +233,8 @@ TEST_F(ViewerInputTest, DragDoubleAndTripleClickSelect) {
     EXPECT_EQ(changes, 0);
     Send(WM_LBUTTONUP, 0, TextPoint(0, 2));
     EXPECT_EQ(changes, 1);
-    EXPECT_EQ(Model().SelStart(), 0);
-    EXPECT_EQ(Model().SelLength(), 30);
+    EXPECT_EQ(Probe().SelStart(), 0);
+    EXPECT_EQ(Probe().SelLength(), 30);
     EXPECT_EQ(GetFocus(), Handle());
 
     // Double-click on the second letter of "word", then a third press.
@@ -240,10 +242,10 @@ TEST_F(ViewerInputTest, DragDoubleAndTripleClickSelect) {
     Send(WM_LBUTTONUP, 0, TextPoint(8, 1));
     Send(WM_LBUTTONDBLCLK, MK_LBUTTON, TextPoint(8, 1));
     Send(WM_LBUTTONUP, 0, TextPoint(8, 1));
-    EXPECT_EQ(Model().SelText(), "word");
+    EXPECT_EQ(Probe().SelText(), "word");
     Send(WM_LBUTTONDOWN, MK_LBUTTON, TextPoint(8, 1));
     Send(WM_LBUTTONUP, 0, TextPoint(8, 1));
-    EXPECT_EQ(Model().SelText(), "second word here");
+    EXPECT_EQ(Probe().SelText(), "second word here");
 }
 
 TEST_F(ViewerInputTest, MiddleButtonPansUntilAnotherPress) {
@@ -254,15 +256,15 @@ TEST_F(ViewerInputTest, MiddleButtonPansUntilAnotherPress) {
     ClientToScreen(Handle(), &cursor);
     ASSERT_TRUE(SetCursorPos(cursor.x, cursor.y));
     Send(WM_TIMER, kViewerPanTimerId);
-    EXPECT_EQ(Model().ViewPos(), 16);
+    EXPECT_EQ(Probe().ViewPos(), 16);
     EXPECT_EQ(Model().CursorNumber(), crPanDown);
     Send(WM_TIMER, kViewerPanTimerId);
-    EXPECT_EQ(Model().ViewPos(), 32);
+    EXPECT_EQ(Probe().ViewPos(), 32);
     cursor = {100, 115};
     ClientToScreen(Handle(), &cursor);
     SetCursorPos(cursor.x, cursor.y);
     Send(WM_TIMER, kViewerPanTimerId);
-    EXPECT_EQ(Model().ViewPos(), 32);
+    EXPECT_EQ(Probe().ViewPos(), 32);
     EXPECT_EQ(Model().CursorNumber(), crPanNeutral);
     Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
     EXPECT_FALSE(Model().PanMode());
@@ -273,14 +275,14 @@ TEST_F(ViewerInputTest, MiddleButtonPansUntilAnotherPress) {
 
 TEST_F(ViewerInputTest, CopyAsHexGivesTheSameTextInEveryEncoding) {
     Show(std::vector<std::uint8_t>{0x41, 0x00, 0xFF}, vbmodeHex);
-    Model().SelectAll();
+    Probe().SelectAll();
     for (TZorvEncoding e : {vEncANSI, vEncOEM, vEncCyrKOI8R, vEncEBUSCanada, vEncUTF8}) {
-        Model().SetTextEncoding(e);
+        Model().SetOption(&BinHexOptions::TextEncoding, e);
         Model().ExecutePopupCommand(vpCmdCopyHex);
         EXPECT_EQ(ClipboardAnsi(), "41 00 FF") << e;
         EXPECT_EQ(ClipboardUnicode(), L"41 00 FF") << e;
     }
-    Model().SetTextEncoding(vEncANSI);
+    Model().SetOption(&BinHexOptions::TextEncoding, vEncANSI);
     Model().ExecutePopupCommand(vpCmdCopy);
     EXPECT_EQ(ClipboardAnsi(), "A \xFF");
     EXPECT_EQ(ClipboardUnicode(), L"A \u00FF"); // Wine's ANSI code page is 1252
@@ -289,7 +291,7 @@ TEST_F(ViewerInputTest, CopyAsHexGivesTheSameTextInEveryEncoding) {
 
 TEST_F(ViewerInputTest, CtrlCInUnicodeHexCopiesUnicodeText) {
     Show(std::vector<std::uint8_t>{'O', 0, 'K', 0, 0xAC, 0x20}, vbmodeUHex);
-    Model().SelectAll();
+    Probe().SelectAll();
     HoldKeys({VK_CONTROL});
     Send(WM_KEYDOWN, 'C');
     ReleaseKeys();
@@ -342,7 +344,7 @@ TEST_F(ViewerInputTest, EncodingMenuColumnsAndUnavailableCodePages) {
 
 TEST_F(ViewerInputTest, ContextMenuItemsForTheCurrentState) {
     Show(Counting(10), vbmodeText);
-    Model().SetTextPopupCommands(PopupCommandBit(vpCmdCopy));
+    Model().SetOption(&BinHexOptions::TextPopupCommands, PopupCommandBit(vpCmdCopy));
     UniqueMenu menu = CreateContextMenu(Model().ContextMenuItems());
     ASSERT_EQ(GetMenuItemCount(menu.get()), 3);
     wchar_t text[64] = {};

@@ -1,6 +1,7 @@
 // Half of the end-to-end test tests/e2e/viewer_copy_xclip.sh: with TAVRIX_VIEWER_XCLIP set, a
 // viewer window selects a line with the mouse and copies it with Ctrl+C; the script then reads
 // the desktop clipboard with xclip. Without the variable there is nothing to do.
+#include "BinHexProbe.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
 #include "viewer/ByteStream.h"
@@ -40,17 +41,18 @@ TEST(ViewerXclipCopy, SelectAndCopyALineForXclip) {
         MemoryStream stream;
         stream.Assign(std::vector<std::uint8_t>(text.begin(), text.end()));
         TZorvBinHex& model = viewer.Model();
+        const BinHexProbe probe{model};
         model.OpenStream(&stream, true);
         model.SetMode(vbmodeText);
-        const int h = model.FontHeight();
-        const int w = model.FontWidthDigits();
-        const int left = model.LeftMargin();
+        const int h = probe.FontHeight();
+        const int w = probe.FontWidthDigits();
+        const int left = probe.LeftMargin();
         SendMessageW(viewer.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(left + 1, h + h / 2));
         SendMessageW(viewer.Handle(), WM_MOUSEMOVE, MK_LBUTTON,
                      MAKELPARAM(left + 40 * w, h + h / 2));
         SendMessageW(viewer.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(left + 40 * w, h + h / 2));
-        ASSERT_EQ(model.SelStart(), 8);
-        ASSERT_EQ(model.SelLength(), 20);
+        ASSERT_EQ(probe.SelStart(), 8);
+        ASSERT_EQ(probe.SelLength(), 20);
         BYTE keys[256] = {};
         keys[VK_CONTROL] = 0x80;
         SetKeyboardState(keys);

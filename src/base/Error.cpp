@@ -1,4 +1,4 @@
-#include "settings/Error.h"
+#include "base/Error.h"
 
 namespace tavrix {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The support routines' platform over user32, gdi32, kernel32 and version.dll.
-#include "settings/SupportPlatform.h"
+#include "base/SupportPlatform.h"
 
 namespace tavrix::win32 {
 

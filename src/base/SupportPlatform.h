@@ -1,6 +1,6 @@
 #pragma once
 // What the support routines need from the operating system. The Win32 implementation lives in
-// settings/win32; tests install their own to observe message boxes, time and files.
+// base/win32; tests install their own to observe message boxes, time and files.
 #include <cstdint>
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "settings/win32/SystemErrorText.h"
+#include "base/win32/SystemErrorText.h"
 
 namespace tavrix::win32 {
 

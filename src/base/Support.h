@@ -2,7 +2,6 @@
 // Small routines and process-wide flags shared by the whole program.
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace tavrix {
 
@@ -20,25 +19,15 @@ VersionFlags ComputeVersionFlags(unsigned platformId, unsigned major, unsigned m
 
 // Start-up of the support module: the "DEBUG" switch, an empty log, the version flags.
 void InitSupport(bool debugEnabled, VersionFlags flags);
-bool DebugEnabled();
 bool IsVistaOrLater();
 bool IsWin7OrLater();
-
-double DpiFactor();
-int ScaleByDpi(int count);
-// The scaling rule itself: unchanged at 96 pixels per inch, otherwise rounded half to even.
-int ScaleByDpi(int count, int pixelsPerInch);
-
-// text followed by blanks, cut to exactly width characters (empty for width <= 0).
-std::wstring PadRight(const std::wstring& text, int width);
 
 // Message boxes with an empty title: text + "!" with the warning icon, text + "." with the
 // information icon.
 void ShowWarning(const std::wstring& text);
 void ShowInfo(const std::wstring& text);
 
-// folder + "\" + name, without doubling a trailing backslash.
-std::wstring JoinPath(const std::wstring& folder, const std::wstring& fileName);
+// The running executable's folder with its trailing backslash.
 std::wstring ExecutableFolder();
 
 std::wstring GetVersionInfoString(const std::wstring& fileName, const std::wstring& key);
@@ -47,10 +36,5 @@ std::wstring GetProductVersion();
 // Waits at least milliseconds while handling window messages, so the program stays responsive.
 void WaitProcessingMessages(std::uint32_t milliseconds);
 void ProcessMessages();
-
-// With the "DEBUG" switch: adds a dated line and rewrites "Log.txt" beside the executable with
-// all lines of this run.
-void DebugLog(const std::wstring& text);
-const std::vector<std::wstring>& LogLines();
 
 } // namespace tavrix

@@ -1,4 +1,4 @@
-#include "ui/win32/MessageFilter.h"
+#include "base/win32/MessageFilter.h"
 
 namespace tavrix::win32 {
 

@@ -1,8 +1,9 @@
-#include "settings/win32/Win32SupportPlatform.h"
+#include "base/win32/Win32SupportPlatform.h"
 
-#include "settings/Error.h"
-#include "settings/win32/SystemErrorText.h"
-#include "ui/win32/Gdi.h"
+#include "base/Error.h"
+#include "base/win32/MessagePump.h"
+#include "base/win32/ScreenResolution.h"
+#include "base/win32/SystemErrorText.h"
 #include "ui/win32/UniqueHandle.h"
 
 #include <windows.h>
@@ -11,15 +12,7 @@
 
 namespace tavrix::win32 {
 
-namespace {
-int ReadScreenPixelsPerInch() {
-    WindowDC screen(nullptr);
-    int value = screen.get() != nullptr ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
-    return value > 0 ? value : 96;
-}
-} // namespace
-
-Win32SupportPlatform::Win32SupportPlatform() : pixelsPerInch_(ReadScreenPixelsPerInch()) {}
+Win32SupportPlatform::Win32SupportPlatform() : pixelsPerInch_(ReadScreenResolution().vertical) {}
 
 void Win32SupportPlatform::ShowMessageBox(const std::wstring& text, const std::wstring& caption,
                                           unsigned flags) {
@@ -38,16 +31,7 @@ void Win32SupportPlatform::SleepAlertable(std::uint32_t milliseconds) {
 }
 
 void Win32SupportPlatform::ProcessMessages() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            // Leave the quit request for the main message loop.
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    PumpWaitingMessages();
 }
 
 std::wstring Win32SupportPlatform::ExecutablePath() {

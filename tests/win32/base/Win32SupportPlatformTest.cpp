@@ -1,6 +1,7 @@
-#include "settings/win32/Win32SupportPlatform.h"
-#include "settings/Error.h"
-#include "settings/Support.h"
+#include "base/win32/Win32SupportPlatform.h"
+#include "base/Error.h"
+#include "base/Support.h"
+#include "base/TextHelpers.h"
 
 #include <windows.h>
 

@@ -1,0 +1,113 @@
+#pragma once
+// The tests' way into the viewer model: its internal state, the raw moves that set up a state
+// without the rules the host's path applies, and the operations below the host's surface. Shared
+// by the unit and Windows tests, the fuzz targets and the benchmarks.
+#include "viewer/ZorvBinHex.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tavrix {
+
+struct BinHexProbe {
+    TZorvBinHex& viewer;
+
+    // Source and buffer.
+    bool HasSource() const { return viewer.HasSource(); }
+    bool BufferOK() const { return viewer.bufferOk_; }
+    std::int64_t BufMaxOffset() const { return viewer.bufMaxOffset_; }
+    std::int64_t BufferAllocSize() const { return viewer.bufferAllocSize_; }
+    const std::vector<std::uint8_t>& Buffer() const { return viewer.buffer_; }
+    std::int64_t BufferPos() const { return viewer.bufferPos_; }
+    int BufferReads() const { return viewer.bufferReads_; }
+    int OffsetDigits() const { return viewer.offsetDigits_; }
+    void SetUnicodeOrder(std::uint8_t order) const { viewer.unicodeOrder_ = order; }
+    void ReadBuffer(std::int64_t pos) const { viewer.ReadBuffer(pos); }
+    bool ReadSource(std::span<std::uint8_t> buffer, std::int64_t& count, std::int64_t pos) const {
+        return viewer.ReadSource(buffer, count, pos);
+    }
+    char16_t GetChar(std::int64_t pos) const { return viewer.GetChar(pos); }
+    std::wstring GetHex(std::int64_t pos) const { return viewer.GetHex(pos); }
+    int CharSize() const { return viewer.CharSize(); }
+    std::int64_t LineSize() const { return viewer.LineSize(); }
+    std::int64_t AlignPos(std::int64_t pos) const { return viewer.AlignPos(pos); }
+    std::int64_t LastPos() const { return viewer.LastPos(); }
+    bool IsOutOfRange(std::int64_t pos) const { return viewer.IsOutOfRange(pos); }
+
+    // View and its geometry after the last drawing.
+    std::int64_t ViewPos() const { return viewer.viewPos_; }
+    void SetViewPosRaw(std::int64_t pos) const { viewer.viewPos_ = pos; }
+    bool ViewAtEnd() const { return viewer.viewAtEnd_; }
+    std::int64_t ViewPageSize() const { return viewer.viewPageSize_; }
+    int HViewPos() const { return viewer.hViewPos_; }
+    void SetHViewPosRaw(int pos) const { viewer.hViewPos_ = pos; }
+    int LinesCount() const { return viewer.linesCount_; }
+    int LastClientHeight() const { return viewer.lastClientHeight_; }
+    int LeftMargin() const { return viewer.LeftMargin(); }
+    int GutterWidth() const { return viewer.gutterWidth_; }
+    std::int64_t LastPageStart() const { return viewer.LastPageStart(); }
+    int MaxLineRight() const { return viewer.MaxLineRight(); }
+    int MaxHViewPos() const { return viewer.MaxHViewPos(); }
+    int HexBandX() const { return viewer.HexBandX(); }
+    int HexBandWidth() const { return viewer.HexBandWidth(); }
+    int HexCellX(int index) const { return viewer.HexCellX(index); }
+    int HexMiddleLineX() const { return viewer.HexMiddleLineX(); }
+    int HexLastLineX() const { return viewer.HexLastLineX(); }
+    const TStrPositions& Positions() const { return viewer.positions_; }
+
+    // Metrics of the font measured at the last drawing.
+    int FontHeight() const { return viewer.fontHeight_; }
+    int FontFirstChar() const { return viewer.fontFirstChar_; }
+    int FontWidthDigits() const { return viewer.fontWidthDigits_; }
+
+    // Text lines, line numbers and links.
+    std::int64_t NextLinePos(ScanDir dir, bool toLineStart, std::int64_t pos) const {
+        return viewer.NextLinePos(dir, toLineStart, pos);
+    }
+    void MoveViewByLines(int n, ScanDir dir, bool toLineStart, std::int64_t from,
+                         bool redraw) const {
+        viewer.MoveViewByLines(n, dir, toLineStart, from, redraw);
+    }
+    std::int64_t FindBoundary(BoundarySet set, ScanDir dir, std::int64_t pos) const {
+        return viewer.FindBoundary(set, dir, pos);
+    }
+    const std::vector<std::int32_t>& LineStarts() const { return viewer.lineStarts_; }
+    int LineCount() const { return viewer.lineCount_; }
+    int LineNumber(std::int64_t pos) const { return viewer.LineNumber(pos); }
+    bool LinesEnabled() const { return viewer.LinesEnabled(); }
+    std::array<TZorvUrl, kMaxUrls>& Urls() const { return viewer.urls_; }
+    std::wstring UrlAt(std::int64_t pos) const { return viewer.UrlAt(pos); }
+    void ClickLink(std::int64_t pos) const { viewer.ClickLink(pos); }
+
+    // Scrolling and pan mode.
+    void SetViewPos(std::int64_t pos) const { viewer.SetViewPos(pos); }
+    void ScrollLineDown(int n) const { viewer.ScrollLineDown(n); }
+    void ScrollToBegin() const { viewer.ScrollToBegin(); }
+    void EnterPanMode(Point origin) const { viewer.EnterPanMode(origin); }
+    void LeavePanMode() const { viewer.LeavePanMode(); }
+
+    // The selection.
+    std::int64_t SelStart() const { return viewer.selStart_; }
+    std::int64_t SelLength() const { return viewer.selLength_; }
+    void SetSelectionRaw(std::int64_t start, std::int64_t length) const {
+        viewer.selStart_ = start;
+        viewer.selLength_ = length;
+    }
+    void SetSelection(std::int64_t start, std::int64_t length, bool scroll, bool notify,
+                      bool redraw) const {
+        viewer.SetSelection(start, length, scroll, notify, redraw);
+    }
+    void SelectAll() const { viewer.SelectAll(); }
+    void SelectNone(bool notify) const { viewer.SelectNone(notify); }
+    std::string SelText(std::int64_t max = 0) const { return viewer.SelText(max); }
+    std::wstring SelTextW() const { return viewer.SelTextW(); }
+    void CopyToClipboard(bool asHex) const { viewer.CopyToClipboard(asHex); }
+    std::int64_t PosFromCoord(int x, int y, bool strict) const {
+        return viewer.PosFromCoord(x, y, strict);
+    }
+};
+
+} // namespace tavrix
