@@ -27,6 +27,7 @@ endif()
 add_executable(cliphelper ${CMAKE_SOURCE_DIR}/tests/helper/ClipHelper.cpp
                           ${CMAKE_SOURCE_DIR}/tests/helper/WindowReader.cpp)
 target_link_libraries(cliphelper PRIVATE user32 gdi32)
+target_include_directories(cliphelper PRIVATE ${CMAKE_SOURCE_DIR}/src) # the owners of src/base/win32
 target_compile_definitions(cliphelper PRIVATE ${TAVRIX_WIN32_DEFINES})
 tavrix_warnings(cliphelper)
 if(MINGW)

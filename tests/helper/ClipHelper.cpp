@@ -27,6 +27,12 @@
 //
 // Output is UTF-8. Exit code 0 on success, 1 on a failed command, 2 when dialog times out.
 #include "WindowReader.h"
+#include "base/win32/ClipboardSession.h"
+#include "base/win32/GdiObjects.h"
+#include "base/win32/GlobalBlock.h"
+#include "base/win32/GlobalLockView.h"
+#include "base/win32/KernelHandles.h"
+#include "base/win32/WindowDC.h"
 
 #include <windows.h>
 
@@ -35,12 +41,16 @@
 #include <cwchar>
 #include <cwctype>
 #include <exception>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace {
 
+using tavrix::win32::GlobalLockView;
+using tavrix::win32::UniqueFile;
+using tavrix::win32::WindowDC;
 using Bytes = std::vector<std::uint8_t>;
 
 // A failed command; the text goes to stderr.
@@ -104,126 +114,19 @@ public:
     // Another program may hold the clipboard for a moment; retry for up to two seconds.
     ClipboardSession() {
         for (int attempt = 0; attempt < 200; ++attempt) {
-            if (OpenClipboard(window_.get())) {
+            open_ = std::make_unique<tavrix::win32::ClipboardSession>(window_.get());
+            if (open_->opened()) {
                 return;
             }
+            open_.reset();
             Sleep(10);
         }
         Fail(L"cannot open the clipboard");
     }
-    ~ClipboardSession() { CloseClipboard(); }
-    ClipboardSession(const ClipboardSession&) = delete;
-    ClipboardSession& operator=(const ClipboardSession&) = delete;
 
 private:
     MessageWindow window_;
-};
-
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() {
-        if (handle_ != INVALID_HANDLE_VALUE) {
-            CloseHandle(handle_);
-        }
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    HANDLE get() const { return handle_; }
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE handle_;
-};
-
-// A global memory block that is freed unless the clipboard took it.
-class GlobalBlock {
-public:
-    explicit GlobalBlock(const Bytes& bytes)
-        : handle_(GlobalAlloc(GMEM_MOVEABLE, bytes.empty() ? 1 : bytes.size())) {
-        if (handle_ == nullptr) {
-            Fail(L"out of memory");
-        }
-        void* data = GlobalLock(handle_);
-        if (data == nullptr) {
-            GlobalFree(handle_);
-            Fail(L"cannot lock memory");
-        }
-        if (!bytes.empty()) {
-            std::memcpy(data, bytes.data(), bytes.size());
-        }
-        GlobalUnlock(handle_);
-    }
-    ~GlobalBlock() {
-        if (handle_ != nullptr) {
-            GlobalFree(handle_);
-        }
-    }
-    GlobalBlock(const GlobalBlock&) = delete;
-    GlobalBlock& operator=(const GlobalBlock&) = delete;
-    HANDLE get() const { return handle_; }
-    void release() { handle_ = nullptr; }
-
-private:
-    HGLOBAL handle_;
-};
-
-// A GDI object (bitmap, palette) or enhanced metafile handed to the clipboard.
-class GdiHandle {
-public:
-    GdiHandle(HANDLE handle, bool metafile) : handle_(handle), metafile_(metafile) {}
-    ~GdiHandle() {
-        if (handle_ == nullptr) {
-            return;
-        }
-        if (metafile_) {
-            DeleteEnhMetaFile(static_cast<HENHMETAFILE>(handle_));
-        } else {
-            DeleteObject(handle_);
-        }
-    }
-    GdiHandle(const GdiHandle&) = delete;
-    GdiHandle& operator=(const GdiHandle&) = delete;
-    HANDLE get() const { return handle_; }
-    void release() { handle_ = nullptr; }
-
-private:
-    HANDLE handle_;
-    bool metafile_;
-};
-
-class GlobalLockView {
-public:
-    explicit GlobalLockView(HANDLE handle) : handle_(static_cast<HGLOBAL>(handle)) {
-        data_ = static_cast<const std::uint8_t*>(GlobalLock(handle_));
-        size_ = data_ != nullptr ? GlobalSize(handle_) : 0;
-    }
-    ~GlobalLockView() {
-        if (data_ != nullptr) {
-            GlobalUnlock(handle_);
-        }
-    }
-    GlobalLockView(const GlobalLockView&) = delete;
-    GlobalLockView& operator=(const GlobalLockView&) = delete;
-    const std::uint8_t* data() const { return data_; }
-    SIZE_T size() const { return size_; }
-
-private:
-    HGLOBAL handle_;
-    const std::uint8_t* data_ = nullptr;
-    SIZE_T size_ = 0;
-};
-
-class ScreenDC {
-public:
-    ScreenDC() : dc_(GetDC(nullptr)) {}
-    ~ScreenDC() { ReleaseDC(nullptr, dc_); }
-    ScreenDC(const ScreenDC&) = delete;
-    ScreenDC& operator=(const ScreenDC&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
+    std::unique_ptr<tavrix::win32::ClipboardSession> open_; // closes before the window goes
 };
 
 // ---- arguments ----
@@ -265,9 +168,9 @@ UINT FormatFromText(const std::wstring& text) {
 }
 
 Bytes ReadFileBytes(const std::wstring& path) {
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) {
+    if (!file) {
         Fail(L"cannot open " + path);
     }
     LARGE_INTEGER size{};
@@ -285,9 +188,9 @@ Bytes ReadFileBytes(const std::wstring& path) {
 }
 
 void WriteFileBytes(const std::wstring& path, const std::uint8_t* data, std::size_t size) {
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) {
+    if (!file) {
         Fail(L"cannot create " + path);
     }
     DWORD written = 0;
@@ -332,7 +235,7 @@ Bytes DataFromText(const std::wstring& text) {
 // ---- clipboard commands ----
 
 // CF_BITMAP from the bytes of a packed DIB (BITMAPINFO followed by the bits).
-HANDLE BitmapFromDib(const Bytes& dib) {
+HBITMAP BitmapFromDib(const Bytes& dib) {
     if (dib.size() < sizeof(BITMAPINFOHEADER)) {
         Fail(L"format 2 needs the bytes of a DIB");
     }
@@ -349,7 +252,7 @@ HANDLE BitmapFromDib(const Bytes& dib) {
     if (offset > dib.size()) {
         Fail(L"DIB too short");
     }
-    ScreenDC screen;
+    WindowDC screen(nullptr);
     HBITMAP bitmap =
         CreateDIBitmap(screen.get(), &header, CBM_INIT, dib.data() + offset, info, DIB_RGB_COLORS);
     if (bitmap == nullptr) {
@@ -358,34 +261,49 @@ HANDLE BitmapFromDib(const Bytes& dib) {
     return bitmap;
 }
 
-void SetOne(UINT format, const Bytes& bytes) {
-    if (format == CF_BITMAP || format == CF_PALETTE || format == CF_ENHMETAFILE) {
-        HANDLE object = nullptr;
-        if (format == CF_BITMAP) {
-            object = BitmapFromDib(bytes);
-        } else if (format == CF_PALETTE) {
-            if (bytes.size() < sizeof(LOGPALETTE)) {
-                Fail(L"format 9 needs a LOGPALETTE");
-            }
-            object = CreatePalette(reinterpret_cast<const LOGPALETTE*>(bytes.data()));
-        } else {
-            object = SetEnhMetaFileBits(static_cast<UINT>(bytes.size()), bytes.data());
-        }
-        if (object == nullptr) {
-            Fail(L"cannot make the object for format " + std::to_wstring(format));
-        }
-        GdiHandle owner(object, format == CF_ENHMETAFILE);
-        if (SetClipboardData(format, owner.get()) == nullptr) {
-            Fail(L"SetClipboardData failed for format " + std::to_wstring(format));
-        }
-        owner.release();
-        return;
+// A movable block holding the bytes (at least one byte).
+tavrix::win32::GlobalBlock BlockOf(const Bytes& bytes) {
+    tavrix::win32::GlobalBlock block =
+        tavrix::win32::AllocateGlobalBlock(bytes.size(), GMEM_MOVEABLE);
+    if (!block) {
+        Fail(L"out of memory");
     }
-    GlobalBlock block(bytes);
-    if (SetClipboardData(format, block.get()) == nullptr) {
+    GlobalLockView view(block.get());
+    if (!view.locked()) {
+        Fail(L"cannot lock memory");
+    }
+    if (!bytes.empty()) {
+        std::memcpy(view.bytes().data(), bytes.data(), bytes.size());
+    }
+    return block;
+}
+
+// Puts the owned object on the clipboard, which owns it from then on.
+template <typename Owner> void HandOver(UINT format, Owner owner) {
+    if (!owner) {
+        Fail(L"cannot make the object for format " + std::to_wstring(format));
+    }
+    if (SetClipboardData(format, owner.get()) == nullptr) {
         Fail(L"SetClipboardData failed for format " + std::to_wstring(format));
     }
-    block.release();
+    owner.release();
+}
+
+void SetOne(UINT format, const Bytes& bytes) {
+    if (format == CF_BITMAP) {
+        HandOver(format, tavrix::win32::Bitmap(BitmapFromDib(bytes)));
+    } else if (format == CF_PALETTE) {
+        if (bytes.size() < sizeof(LOGPALETTE)) {
+            Fail(L"format 9 needs a LOGPALETTE");
+        }
+        HandOver(format, tavrix::win32::Palette(
+                             CreatePalette(reinterpret_cast<const LOGPALETTE*>(bytes.data()))));
+    } else if (format == CF_ENHMETAFILE) {
+        HandOver(format, tavrix::win32::EnhMetafile(
+                             SetEnhMetaFileBits(static_cast<UINT>(bytes.size()), bytes.data())));
+    } else {
+        HandOver(format, BlockOf(bytes));
+    }
 }
 
 void Set(const std::vector<std::pair<UINT, Bytes>>& items) {
@@ -413,13 +331,12 @@ void Hold(DWORD milliseconds) {
 
 // Opens the file allowing no other opener, prints "locked", keeps it open, then closes it.
 void LockFile(const std::wstring& path, DWORD milliseconds) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file) {
         Fail(L"cannot open " + path);
     }
     Print(L"locked");
     Sleep(milliseconds);
-    CloseHandle(file);
 }
 
 std::wstring FormatName(UINT format) {
@@ -441,9 +358,9 @@ void List() {
         if (!IsGdiFormat(format)) {
             HANDLE handle = GetClipboardData(format);
             if (handle != nullptr) {
-                GlobalLockView view(handle);
-                if (view.data() != nullptr) {
-                    size = std::to_wstring(view.size());
+                GlobalLockView view(static_cast<HGLOBAL>(handle));
+                if (view.locked()) {
+                    size = std::to_wstring(view.bytes().size());
                 }
             }
         }
@@ -457,11 +374,11 @@ void Get(UINT format, const std::wstring& path) {
     if (handle == nullptr) {
         Fail(L"no memory block for format " + std::to_wstring(format));
     }
-    GlobalLockView view(handle);
-    if (view.data() == nullptr) {
+    GlobalLockView view(static_cast<HGLOBAL>(handle));
+    if (!view.locked()) {
         Fail(L"cannot lock format " + std::to_wstring(format));
     }
-    WriteFileBytes(path, view.data(), view.size());
+    WriteFileBytes(path, view.bytes().data(), view.bytes().size());
 }
 
 // ---- reading another process's dialog box ----

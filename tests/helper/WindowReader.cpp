@@ -1,5 +1,7 @@
 #include "WindowReader.h"
 
+#include "base/win32/KernelHandles.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -17,22 +19,18 @@ public:
     RemoteBlock(HWND window, std::size_t size) : size_(size) {
         DWORD id = 0;
         GetWindowThreadProcessId(window, &id);
-        process_ =
-            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
-        if (process_ == nullptr) {
+        process_.reset(
+            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id));
+        if (!process_) {
             throw std::runtime_error("cannot open the window's process");
         }
         address_ =
-            VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+            VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
         if (address_ == nullptr) {
-            CloseHandle(process_);
             throw std::runtime_error("cannot allocate memory in the window's process");
         }
     }
-    ~RemoteBlock() {
-        VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-        CloseHandle(process_);
-    }
+    ~RemoteBlock() { VirtualFreeEx(process_.get(), address_, 0, MEM_RELEASE); }
     RemoteBlock(const RemoteBlock&) = delete;
     RemoteBlock& operator=(const RemoteBlock&) = delete;
 
@@ -41,14 +39,14 @@ public:
     }
     void Write(std::size_t offset, const void* data, std::size_t size) const {
         if (offset + size > size_ ||
-            !WriteProcessMemory(process_, static_cast<char*>(address_) + offset, data, size,
+            !WriteProcessMemory(process_.get(), static_cast<char*>(address_) + offset, data, size,
                                 nullptr)) {
             throw std::runtime_error("cannot write to the window's process");
         }
     }
     void Read(std::size_t offset, void* data, std::size_t size) const {
         if (offset + size > size_ ||
-            !ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, size,
+            !ReadProcessMemory(process_.get(), static_cast<char*>(address_) + offset, data, size,
                                nullptr)) {
             throw std::runtime_error("cannot read from the window's process");
         }
@@ -56,7 +54,7 @@ public:
 
 private:
     std::size_t size_;
-    HANDLE process_ = nullptr;
+    tavrix::win32::UniqueHandle process_;
     void* address_ = nullptr;
 };
 

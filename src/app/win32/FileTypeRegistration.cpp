@@ -1,7 +1,7 @@
 #include "app/win32/FileTypeRegistration.h"
 
 #include "base/Error.h"
-#include "settings/win32/RegistryKey.h"
+#include "base/win32/RegistryKey.h"
 
 #include <shellapi.h>
 #include <shlobj.h>

@@ -8,6 +8,8 @@
 #include "base/Error.h"
 #include "base/Support.h"
 #include "base/win32/MessageFilter.h"
+#include "base/win32/SelectGuard.h"
+#include "base/win32/WindowDC.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "ui/win32/ErrorBox.h"

@@ -5,11 +5,11 @@
 // clipboard engine drives: tree, actions, picture view and the four display routines.
 #include "app/win32/PicturePreview.h"
 #include "app/win32/ViewerHost.h"
+#include "base/win32/GdiObjects.h"
 #include "clipboard/ClipboardFormat.h"
 #include "clipboard/MainWindowSurface.h"
 #include "ui/win32/Action.h"
 #include "ui/win32/FileDialog.h"
-#include "ui/win32/Gdi.h"
 #include "ui/win32/ImageList.h"
 #include "ui/win32/RichEdit.h"
 #include "ui/win32/Splitter.h"

@@ -1,6 +1,7 @@
 #include "app/win32/PicturePreview.h"
 
 #include "base/Error.h"
+#include "base/win32/PaintDC.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 // left corner. The image shows a clipboard picture or an icon, either at its natural size
 // (automatic sizing) or stretched to a size the main window sets for the zoom; the scroll box
 // offers scroll bars for whatever does not fit.
+#include "base/win32/UserObjects.h"
 #include "clipboard/win32/Win32Picture.h"
-#include "ui/win32/Gdi.h"
 #include "ui/win32/Window.h"
 
 namespace tavrix::win32 {

@@ -1,6 +1,6 @@
 #include "base/win32/ScreenResolution.h"
 
-#include "ui/win32/Gdi.h"
+#include "base/win32/WindowDC.h"
 
 namespace tavrix::win32 {
 

@@ -1,10 +1,10 @@
 #include "base/win32/Win32SupportPlatform.h"
 
 #include "base/Error.h"
+#include "base/win32/KernelHandles.h"
 #include "base/win32/MessagePump.h"
 #include "base/win32/ScreenResolution.h"
 #include "base/win32/SystemErrorText.h"
-#include "ui/win32/UniqueHandle.h"
 
 #include <windows.h>
 
@@ -90,9 +90,9 @@ std::wstring Win32SupportPlatform::NowText() {
 }
 
 void Win32SupportPlatform::WriteFile(const std::wstring& path, const std::string& bytes) {
-    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) {
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         throw Error(L"Cannot create file \"" + path + L"\". " + SystemErrorText(GetLastError()));
     }
     DWORD written = 0;

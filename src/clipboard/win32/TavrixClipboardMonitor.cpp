@@ -44,9 +44,6 @@ TTavrixClipboardMonitor::~TTavrixClipboardMonitor() {
     if (Handle() != nullptr) {
         DestroyWindow(Handle());
     }
-    if (user32_ != nullptr) {
-        FreeLibrary(user32_);
-    }
 }
 
 LRESULT TTavrixClipboardMonitor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -75,12 +72,12 @@ WindowId TTavrixClipboardMonitor::Window() {
 }
 
 bool TTavrixClipboardMonitor::LoadListenerFunctions() {
-    user32_ = LoadLibraryW(L"user32.dll");
-    if (user32_ == nullptr) {
+    user32_.reset(LoadLibraryW(L"user32.dll"));
+    if (!user32_) {
         return false;
     }
-    addListener_ = ProcedureOf<ListenerFunction>(user32_, "AddClipboardFormatListener");
-    removeListener_ = ProcedureOf<ListenerFunction>(user32_, "RemoveClipboardFormatListener");
+    addListener_ = ProcedureOf<ListenerFunction>(user32_.get(), "AddClipboardFormatListener");
+    removeListener_ = ProcedureOf<ListenerFunction>(user32_.get(), "RemoveClipboardFormatListener");
     return addListener_ != nullptr && removeListener_ != nullptr;
 }
 

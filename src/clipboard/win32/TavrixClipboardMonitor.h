@@ -3,6 +3,7 @@
 // owns the format catalogue, the format list and the summary state (ClipboardEngine), and drives
 // the main window through its surface. An error that ends one of its handlers is dropped: the
 // next change brings the next refresh.
+#include "base/win32/KernelHandles.h"
 #include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardMonitorCore.h"
 #include "clipboard/MonitorPorts.h"
@@ -82,7 +83,7 @@ private:
 
     ClipboardPort& port_;
     MonitorOptions options_;
-    HMODULE user32_ = nullptr;
+    Module user32_;
     ListenerFunction addListener_ = nullptr;
     ListenerFunction removeListener_ = nullptr;
     Win32EnginePlatform enginePlatform_;

@@ -1,19 +1,30 @@
 #include "clipboard/win32/Win32ClipboardBackend.h"
 
 #include "base/Error.h"
+#include "base/win32/GlobalBlock.h"
+#include "base/win32/GlobalLockView.h"
 #include "clipboard/win32/Win32Picture.h"
-#include "ui/win32/GlobalMemory.h"
 
 #include <cstring>
 
 namespace tavrix::win32 {
 
 bool Win32ClipboardBackend::Open() {
-    return OpenClipboard(owner_) != FALSE;
+    // Opened again while held (the monitor's direct open): the system would say yes to the same
+    // window, and one Close still ends it.
+    if (session_) {
+        return true;
+    }
+    session_.emplace(owner_);
+    if (!session_->opened()) {
+        session_.reset();
+        return false;
+    }
+    return true;
 }
 
 void Win32ClipboardBackend::Close() {
-    CloseClipboard();
+    session_.reset();
 }
 
 bool Win32ClipboardBackend::Empty() {
@@ -62,7 +73,7 @@ DataResult Win32ClipboardBackend::ReadData(ClipFormat format, const ByteReader& 
 }
 
 bool Win32ClipboardBackend::SetData(ClipFormat format, std::span<const std::uint8_t> bytes) {
-    GlobalBlock block = GlobalBlock::Allocate(bytes.size());
+    GlobalBlock block = AllocateGlobalBlock(bytes.size());
     if (!block) {
         return false;
     }
@@ -85,7 +96,7 @@ bool Win32ClipboardBackend::SetData(ClipFormat format, std::span<const std::uint
 bool Win32ClipboardBackend::PlaceData(ClipFormat format, std::size_t size,
                                       const BlockFiller& fill) {
     // Movable and shareable, not zeroed: fill writes every byte before the block is placed.
-    GlobalBlock block(GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size == 0 ? 1 : size));
+    GlobalBlock block = AllocateGlobalBlock(size, GMEM_MOVEABLE | GMEM_DDESHARE);
     if (!block) {
         return false;
     }

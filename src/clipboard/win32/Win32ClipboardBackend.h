@@ -1,8 +1,11 @@
 #pragma once
 // The clipboard backend over user32 and kernel32.
+#include "base/win32/ClipboardSession.h"
 #include "clipboard/ClipboardBackend.h"
 
 #include <windows.h>
+
+#include <optional>
 
 namespace tavrix::win32 {
 
@@ -30,6 +33,8 @@ public:
 
 private:
     HWND owner_;
+    // Held from the outermost Open to its Close (the port counts the nested ones).
+    std::optional<ClipboardSession> session_;
 };
 
 } // namespace tavrix::win32

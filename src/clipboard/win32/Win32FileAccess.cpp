@@ -1,9 +1,9 @@
 #include "clipboard/win32/Win32FileAccess.h"
 
 #include "base/Error.h"
+#include "base/win32/KernelHandles.h"
 #include "base/win32/SystemErrorText.h"
 #include "clipboard/BufferedFileStream.h"
-#include "ui/win32/UniqueHandle.h"
 
 #include <windows.h>
 
@@ -24,7 +24,7 @@ constexpr std::size_t kMaxTransfer = 1u << 30;
 
 class Win32FileStream : public BufferedFileStream {
 public:
-    Win32FileStream(UniqueHandle file, std::wstring name)
+    Win32FileStream(UniqueFile file, std::wstring name)
         : file_(std::move(file)), name_(std::move(name)) {
         LARGE_INTEGER size{};
         if (GetFileSizeEx(file_.get(), &size)) {
@@ -90,7 +90,7 @@ protected:
     std::uint64_t RawSize() const override { return size_; }
 
 private:
-    UniqueHandle file_;
+    UniqueFile file_;
     std::wstring name_;
     std::uint64_t size_ = 0;
     std::uint64_t rawPosition_ = 0;
@@ -98,7 +98,7 @@ private:
 
 class Win32ReplacementFile : public ReplacementFile {
 public:
-    Win32ReplacementFile(UniqueHandle file, std::wstring temporary, std::wstring target)
+    Win32ReplacementFile(UniqueFile file, std::wstring temporary, std::wstring target)
         : stream_(std::move(file), target), temporary_(std::move(temporary)),
           target_(std::move(target)) {}
     ~Win32ReplacementFile() override {
@@ -149,9 +149,9 @@ bool Win32FileAccess::IsExistingFile(const std::wstring& path) {
 }
 
 std::unique_ptr<DataStream> Win32FileAccess::OpenForReading(const std::wstring& path) {
-    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file.valid()) {
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file) {
         ThrowFileError(L"Cannot open file", path);
     }
     return std::make_unique<Win32FileStream>(std::move(file), path);
@@ -160,9 +160,9 @@ std::unique_ptr<DataStream> Win32FileAccess::OpenForReading(const std::wstring& 
 std::unique_ptr<ReplacementFile> Win32FileAccess::CreateReplacement(const std::wstring& path) {
     for (;;) {
         std::wstring temporary = TemporaryName(path);
-        UniqueHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file.valid()) {
+        UniqueFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file) {
             return std::make_unique<Win32ReplacementFile>(std::move(file), std::move(temporary),
                                                           path);
         }

@@ -34,12 +34,6 @@ int PreferredImage(std::span<const std::uint8_t> bytes, std::size_t count) {
 
 } // namespace
 
-Win32Icon::~Win32Icon() {
-    if (icon_ != nullptr) {
-        DestroyIcon(icon_);
-    }
-}
-
 std::unique_ptr<Win32Icon> Win32Icon::FromIconFile(std::span<const std::uint8_t> bytes) {
     auto entries = ParseIconImage(bytes);
     if (!entries) {
@@ -49,14 +43,12 @@ std::unique_ptr<Win32Icon> Win32Icon::FromIconFile(std::span<const std::uint8_t>
     // The loader may write to the image (it fixes up headers), so it gets its own copy.
     std::vector<BYTE> image(bytes.begin() + entry.offset,
                             bytes.begin() + entry.offset + entry.size);
-    // The owner exists before the icon does, so the icon can never be left without one.
-    auto owner = std::make_unique<Win32Icon>(nullptr, entry.width, entry.height);
-    owner->icon_ = CreateIconFromResourceEx(image.data(), static_cast<DWORD>(image.size()), TRUE,
-                                            0x00030000, entry.width, entry.height, LR_DEFAULTCOLOR);
-    if (owner->icon_ == nullptr) {
+    Icon icon(CreateIconFromResourceEx(image.data(), static_cast<DWORD>(image.size()), TRUE,
+                                       0x00030000, entry.width, entry.height, LR_DEFAULTCOLOR));
+    if (!icon) {
         InvalidIcon();
     }
-    return owner;
+    return std::make_unique<Win32Icon>(std::move(icon), entry.width, entry.height);
 }
 
 } // namespace tavrix::win32

@@ -1,9 +1,9 @@
 #include "clipboard/win32/Win32Picture.h"
 
 #include "base/Error.h"
+#include "base/win32/BitmapDC.h"
+#include "base/win32/GlobalLockView.h"
 #include "base/win32/ScreenResolution.h"
-#include "ui/win32/Gdi.h"
-#include "ui/win32/GlobalMemory.h"
 
 #include <cmath>
 #include <cstring>
@@ -18,20 +18,20 @@ namespace {
     throw Error(L"Invalid clipboard format");
 }
 
-HPALETTE CopyPalette(HPALETTE source) {
+Palette CopyPalette(HPALETTE source) {
     if (source == nullptr) {
-        return nullptr;
+        return {};
     }
     UINT count = GetPaletteEntries(source, 0, 0, nullptr);
     if (count == 0) {
-        return nullptr;
+        return {};
     }
     std::vector<BYTE> storage(sizeof(LOGPALETTE) + count * sizeof(PALETTEENTRY));
     auto* log = reinterpret_cast<LOGPALETTE*>(storage.data());
     log->palVersion = 0x300;
     log->palNumEntries = static_cast<WORD>(count);
     GetPaletteEntries(source, 0, count, log->palPalEntry);
-    return CreatePalette(log);
+    return Palette(CreatePalette(log));
 }
 
 // 0.01 mm to pixels at the screen's resolution.
@@ -41,30 +41,17 @@ int HimetricToPixels(LONG himetric, int pixelsPerInch) {
 
 } // namespace
 
-Win32Picture::~Win32Picture() {
-    Clear();
-}
-
 void Win32Picture::Clear() {
-    if (bitmap_ != nullptr) {
-        DeleteObject(bitmap_);
-    }
-    if (palette_ != nullptr) {
-        DeleteObject(palette_);
-    }
-    if (metafile_ != nullptr) {
-        DeleteEnhMetaFile(metafile_);
-    }
-    bitmap_ = nullptr;
-    palette_ = nullptr;
-    metafile_ = nullptr;
+    bitmap_.reset();
+    palette_.reset();
+    metafile_.reset();
     width_ = height_ = 0;
 }
 
 void Win32Picture::LoadFromClipboard(ClipFormat format, bool withPalette) {
-    HBITMAP bitmap = nullptr;
-    HPALETTE palette = nullptr;
-    HENHMETAFILE metafile = nullptr;
+    win32::Bitmap bitmap;
+    Palette palette;
+    EnhMetafile metafile;
     int width = 0, height = 0;
 
     if (format == CF_BITMAP) {
@@ -73,8 +60,8 @@ void Win32Picture::LoadFromClipboard(ClipFormat format, bool withPalette) {
         if (source == nullptr || GetObjectW(source, sizeof(info), &info) == 0) {
             InvalidPicture();
         }
-        bitmap = static_cast<HBITMAP>(CopyImage(source, IMAGE_BITMAP, 0, 0, 0));
-        if (bitmap == nullptr) {
+        bitmap.reset(static_cast<HBITMAP>(CopyImage(source, IMAGE_BITMAP, 0, 0, 0)));
+        if (!bitmap) {
             InvalidPicture();
         }
         if (withPalette) {
@@ -88,8 +75,8 @@ void Win32Picture::LoadFromClipboard(ClipFormat format, bool withPalette) {
         if (source == nullptr || GetEnhMetaFileHeader(source, sizeof(header), &header) == 0) {
             InvalidPicture();
         }
-        metafile = CopyEnhMetaFileW(source, nullptr);
-        if (metafile == nullptr) {
+        metafile.reset(CopyEnhMetaFileW(source, nullptr));
+        if (!metafile) {
             InvalidPicture();
         }
         width = HimetricToPixels(header.rclFrame.right - header.rclFrame.left,
@@ -109,15 +96,15 @@ void Win32Picture::LoadFromClipboard(ClipFormat format, bool withPalette) {
         }
         std::vector<BYTE> bits(size);
         GetMetaFileBitsEx(pict.hMF, size, bits.data());
-        metafile = SetWinMetaFileBits(size, bits.data(), nullptr, &pict);
-        if (metafile == nullptr) {
+        metafile.reset(SetWinMetaFileBits(size, bits.data(), nullptr, &pict));
+        if (!metafile) {
             InvalidPicture();
         }
         width = HimetricToPixels(pict.xExt, ReadScreenResolution().horizontal);
         height = HimetricToPixels(pict.yExt, ReadScreenResolution().vertical);
         if (pict.mm != MM_ANISOTROPIC && pict.mm != MM_ISOTROPIC && pict.mm != MM_HIMETRIC) {
             ENHMETAHEADER header{};
-            GetEnhMetaFileHeader(metafile, sizeof(header), &header);
+            GetEnhMetaFileHeader(metafile.get(), sizeof(header), &header);
             width = header.rclBounds.right - header.rclBounds.left + 1;
             height = header.rclBounds.bottom - header.rclBounds.top + 1;
         }
@@ -125,30 +112,28 @@ void Win32Picture::LoadFromClipboard(ClipFormat format, bool withPalette) {
         InvalidPicture();
     }
 
-    Clear();
-    bitmap_ = bitmap;
-    palette_ = palette;
-    metafile_ = metafile;
+    bitmap_ = std::move(bitmap);
+    palette_ = std::move(palette);
+    metafile_ = std::move(metafile);
     width_ = width;
     height_ = height;
 }
 
 void Win32Picture::Draw(HDC dc, const RECT& rect) const {
-    if (metafile_ != nullptr) {
-        PlayEnhMetaFile(dc, metafile_, &rect);
+    if (metafile_) {
+        PlayEnhMetaFile(dc, metafile_.get(), &rect);
         return;
     }
-    if (bitmap_ == nullptr) {
+    if (!bitmap_) {
         return;
     }
-    MemoryDC memory(dc);
-    if (memory.get() == nullptr) {
+    BitmapDC memory(dc, bitmap_.get());
+    if (!memory) {
         return;
     }
-    SelectGuard picture(memory.get(), bitmap_);
     HPALETTE oldPalette = nullptr;
-    if (palette_ != nullptr) {
-        oldPalette = SelectPalette(dc, palette_, FALSE);
+    if (palette_) {
+        oldPalette = SelectPalette(dc, palette_.get(), FALSE);
         RealizePalette(dc);
     }
     SetStretchBltMode(dc, COLORONCOLOR);

@@ -1,6 +1,7 @@
 #pragma once
 // A picture copied off the clipboard: a bitmap (with its palette) or an enhanced metafile, which
 // also holds converted metafile pictures. It owns its GDI objects.
+#include "base/win32/GdiObjects.h"
 #include "clipboard/ClipboardFormat.h"
 #include "clipboard/ClipboardPicture.h"
 
@@ -11,13 +12,12 @@ namespace tavrix::win32 {
 class Win32Picture : public ClipboardPicture {
 public:
     Win32Picture() = default;
-    ~Win32Picture() override;
     Win32Picture(const Win32Picture&) = delete;
     Win32Picture& operator=(const Win32Picture&) = delete;
 
     int Width() const override { return width_; }
     int Height() const override { return height_; }
-    bool Empty() const override { return bitmap_ == nullptr && metafile_ == nullptr; }
+    bool Empty() const override { return !bitmap_ && !metafile_; }
 
     // Clipboard open: copies format 2, 3 or 14. Throws Error when the data cannot be loaded;
     // the previous picture is kept then.
@@ -26,13 +26,13 @@ public:
     void Draw(HDC dc, const RECT& rect) const;
     void Clear();
 
-    HBITMAP Bitmap() const { return bitmap_; }
-    HENHMETAFILE Metafile() const { return metafile_; }
+    HBITMAP Bitmap() const { return bitmap_.get(); }
+    HENHMETAFILE Metafile() const { return metafile_.get(); }
 
 private:
-    HBITMAP bitmap_ = nullptr;
-    HPALETTE palette_ = nullptr;
-    HENHMETAFILE metafile_ = nullptr;
+    win32::Bitmap bitmap_;
+    Palette palette_;
+    EnhMetafile metafile_;
     int width_ = 0;
     int height_ = 0;
 };

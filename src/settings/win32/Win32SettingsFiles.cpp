@@ -1,6 +1,6 @@
 #include "settings/win32/Win32SettingsFiles.h"
 
-#include "ui/win32/UniqueHandle.h"
+#include "base/win32/KernelHandles.h"
 
 #include <windows.h>
 
@@ -12,10 +12,10 @@ constexpr LONGLONG kLargestFile = 16 * 1024 * 1024;
 } // namespace
 
 std::optional<std::string> Win32SettingsFiles::Read(const std::wstring& path) {
-    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) {
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return std::nullopt;
     }
     LARGE_INTEGER size{};
@@ -42,9 +42,9 @@ bool Win32SettingsFiles::Write(const std::wstring& path, const std::string& byte
     }
     // Truncating in place keeps the file's other attributes and its links; a file in a
     // read-only folder refuses to open.
-    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) {
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return false;
     }
     DWORD written = 0;

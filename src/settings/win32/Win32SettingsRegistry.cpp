@@ -27,7 +27,7 @@ Win32SettingsRegistry::Win32SettingsRegistry(HKEY root, const std::wstring& path
 }
 
 SettingsRegistry::QueryResult Win32SettingsRegistry::Query(const std::wstring& name) {
-    if (!key_.valid()) {
+    if (!key_) {
         return {QueryStatus::Missing, false, 0};
     }
     DWORD type = REG_NONE;
@@ -47,7 +47,7 @@ SettingsRegistry::QueryResult Win32SettingsRegistry::Query(const std::wstring& n
 }
 
 bool Win32SettingsRegistry::SetDword(const std::wstring& name, std::uint32_t value) {
-    if (!key_.valid()) {
+    if (!key_) {
         return false;
     }
     const DWORD data = value;

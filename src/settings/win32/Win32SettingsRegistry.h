@@ -2,8 +2,8 @@
 // The settings key in the registry: opened with full access (created when missing), or, when
 // that is refused, for reading only with the first of KEY_READ, KEY_READ without change
 // notification, and KEY_QUERY_VALUE that the system grants.
+#include "base/win32/RegistryKey.h"
 #include "settings/SettingsBackend.h"
-#include "settings/win32/RegistryKey.h"
 
 #include <string>
 

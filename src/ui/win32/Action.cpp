@@ -95,12 +95,6 @@ bool Action::Execute() {
     return true;
 }
 
-ActionList::~ActionList() {
-    if (accelerators_ != nullptr) {
-        DestroyAcceleratorTable(accelerators_);
-    }
-}
-
 Action& ActionList::Add(int id) {
     actions_.push_back(std::make_unique<Action>(*this, id));
     return *actions_.back();
@@ -121,14 +115,11 @@ bool ActionList::Execute(int id) {
 }
 
 void ActionList::ShortcutsChanged() {
-    if (accelerators_ != nullptr) {
-        DestroyAcceleratorTable(accelerators_);
-        accelerators_ = nullptr;
-    }
+    accelerators_.reset();
 }
 
 HACCEL ActionList::Accelerators() {
-    if (accelerators_ == nullptr) {
+    if (!accelerators_) {
         std::vector<ACCEL> table;
         for (const auto& action : actions_) {
             const Shortcut& keys = action->Keys();
@@ -143,10 +134,11 @@ HACCEL ActionList::Accelerators() {
             table.push_back(accel);
         }
         if (!table.empty()) {
-            accelerators_ = CreateAcceleratorTableW(table.data(), static_cast<int>(table.size()));
+            accelerators_.reset(
+                CreateAcceleratorTableW(table.data(), static_cast<int>(table.size())));
         }
     }
-    return accelerators_;
+    return accelerators_.get();
 }
 
 std::wstring ActionList::MenuText(const Action& action) {

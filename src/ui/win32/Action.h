@@ -3,6 +3,8 @@
 // a hint, a shortcut, an image index, enabled and checked states and the routine it runs; the
 // action list keeps every menu item and toolbar button bound to it up to date and turns
 // shortcuts into an accelerator table.
+#include "base/win32/UserObjects.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -66,7 +68,6 @@ private:
 class ActionList {
 public:
     ActionList() = default;
-    ~ActionList();
     ActionList(const ActionList&) = delete;
     ActionList& operator=(const ActionList&) = delete;
 
@@ -97,7 +98,7 @@ private:
     std::vector<std::unique_ptr<Action>> actions_;
     HMENU menu_ = nullptr;
     HWND toolbar_ = nullptr;
-    HACCEL accelerators_ = nullptr;
+    AcceleratorTable accelerators_;
 };
 
 } // namespace tavrix::win32

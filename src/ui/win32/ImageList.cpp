@@ -8,8 +8,8 @@ namespace tavrix::win32 {
 
 int ImageList::Size() const {
     int cx = 0, cy = 0;
-    if (handle_ != nullptr) {
-        ImageList_GetIconSize(handle_, &cx, &cy);
+    if (handle_) {
+        ImageList_GetIconSize(handle_.get(), &cx, &cy);
     }
     return cx;
 }
@@ -45,8 +45,8 @@ Bitmap CreateIconBitmap(const IconImage& image, bool premultiplied) {
 }
 
 ImageList CreateProgramImageList(int size) {
-    ImageList list(ImageList_Create(size, size, ILC_COLOR32, kIconCount, 0));
-    if (list.get() == nullptr) {
+    ImageListHandle list(ImageList_Create(size, size, ILC_COLOR32, kIconCount, 0));
+    if (!list) {
         throw Error(L"Cannot create image list");
     }
     for (int k = 0; k < kIconCount; ++k) {
@@ -55,7 +55,7 @@ ImageList CreateProgramImageList(int size) {
             throw Error(L"Cannot create image list");
         }
     }
-    return list;
+    return ImageList(std::move(list));
 }
 
 } // namespace tavrix::win32

@@ -1,8 +1,9 @@
 #pragma once
 // Image lists of the program's pictures: one per size, eight 32-bit images with alpha each, in
 // the order of IconKind. Also single pictures as premultiplied bitmaps for menu items.
+#include "base/win32/GdiObjects.h"
+#include "base/win32/ImageListHandle.h"
 #include "ui/IconArt.h"
-#include "ui/win32/Gdi.h"
 
 #include <windows.h>
 
@@ -12,29 +13,19 @@
 
 namespace tavrix::win32 {
 
+// One of the program's image lists: the list and what the toolbar and menus ask of it.
 class ImageList {
 public:
     ImageList() = default;
-    explicit ImageList(HIMAGELIST handle) : handle_(handle) {}
-    ~ImageList() {
-        if (handle_ != nullptr) {
-            ImageList_Destroy(handle_);
-        }
-    }
-    ImageList(ImageList&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    ImageList& operator=(ImageList&& other) noexcept {
-        std::swap(handle_, other.handle_);
-        return *this;
-    }
-    ImageList(const ImageList&) = delete;
-    ImageList& operator=(const ImageList&) = delete;
+    explicit ImageList(ImageListHandle handle) : handle_(std::move(handle)) {}
 
-    HIMAGELIST get() const { return handle_; }
-    int Count() const { return handle_ != nullptr ? ImageList_GetImageCount(handle_) : 0; }
+    HIMAGELIST get() const { return handle_.get(); }
+    int Count() const { return handle_ ? ImageList_GetImageCount(handle_.get()) : 0; }
+    // The width of its pictures (they are square); 0 for no list.
     int Size() const;
 
 private:
-    HIMAGELIST handle_ = nullptr;
+    ImageListHandle handle_;
 };
 
 // The eight pictures at size × size pixels. Throws Error when the list cannot be made.

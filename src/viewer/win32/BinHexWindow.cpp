@@ -2,7 +2,8 @@
 
 #include "base/DebugLog.h"
 #include "base/Support.h"
-#include "ui/win32/Gdi.h"
+#include "base/win32/PaintDC.h"
+#include "base/win32/WindowDC.h"
 
 namespace tavrix::win32 {
 
@@ -64,11 +65,9 @@ LRESULT BinHexWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 bool BinHexWindow::OnPaint() {
-    PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(Handle(), &paint);
-    if (dc != nullptr) {
-        PaintTo(dc);
-        EndPaint(Handle(), &paint);
+    PaintDC paint(Handle());
+    if (paint.get() != nullptr) {
+        PaintTo(paint.get());
     }
     return true;
 }

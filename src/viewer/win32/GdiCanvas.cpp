@@ -1,5 +1,7 @@
 #include "viewer/win32/GdiCanvas.h"
 
+#include "base/win32/WindowDC.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -74,7 +76,7 @@ void GdiCanvas::SetFont(const ViewerFont& font) {
     lf.lfPitchAndFamily = DEFAULT_PITCH;
     const std::size_t nameLength = std::min<std::size_t>(font.Name.size(), LF_FACESIZE - 1);
     std::copy_n(font.Name.data(), nameLength, lf.lfFaceName);
-    GdiObject<HFONT> made(CreateFontIndirectW(&lf));
+    win32::Font made(CreateFontIndirectW(&lf));
     if (!made) {
         return; // keep the font we had
     }
@@ -91,7 +93,7 @@ void GdiCanvas::SetTextColor(Color color) {
 
 void GdiCanvas::SetBrushColor(Color color) {
     if (!brushObject_ || brushClear_ || color != brushColor_) {
-        GdiObject<HBRUSH> made(CreateSolidBrush(ToColorRef(color)));
+        Brush made(CreateSolidBrush(ToColorRef(color)));
         if (made) {
             SelectObject(dc_, made.get());
             brushObject_ = std::move(made);
@@ -111,7 +113,7 @@ void GdiCanvas::SetBrushClear() {
 }
 
 void GdiCanvas::SetPen(Color color, int width) {
-    GdiObject<HPEN> made(CreatePen(PS_SOLID, std::max(width, 0), ToColorRef(color)));
+    Pen made(CreatePen(PS_SOLID, std::max(width, 0), ToColorRef(color)));
     if (made) {
         SelectObject(dc_, made.get());
         penObject_ = std::move(made);
@@ -192,9 +194,9 @@ std::unique_ptr<Canvas> GdiCanvas::CreateCompatible() {
 }
 
 GdiPicture::GdiPicture(HDC compatibleWith, int width, int height) {
-    ScreenDc screen;
-    memoryDc_ = MemoryDc(compatibleWith != nullptr ? compatibleWith : screen.get());
-    if (memoryDc_.get() == nullptr) {
+    WindowDC screen(nullptr);
+    memoryDc_ = BitmapDC(compatibleWith != nullptr ? compatibleWith : screen.get());
+    if (!memoryDc_) {
         return;
     }
     Attach(memoryDc_.get(), 0, 0);
@@ -202,15 +204,11 @@ GdiPicture::GdiPicture(HDC compatibleWith, int width, int height) {
 }
 
 GdiPicture::~GdiPicture() {
-    const HDC dc = memoryDc_.get();
     Detach();
-    if (dc != nullptr && originalBitmap_ != nullptr) {
-        SelectObject(dc, originalBitmap_);
-    }
 }
 
 void GdiPicture::SetSize(int width, int height) {
-    if (memoryDc_.get() == nullptr) {
+    if (!memoryDc_) {
         return;
     }
     width = std::max(width, 1);
@@ -219,15 +217,12 @@ void GdiPicture::SetSize(int width, int height) {
         return;
     }
     // Bitmaps compatible with the screen: a memory device context alone would give monochrome.
-    ScreenDc screen;
-    GdiObject<HBITMAP> made(CreateCompatibleBitmap(screen.get(), width, height));
+    WindowDC screen(nullptr);
+    win32::Bitmap made(CreateCompatibleBitmap(screen.get(), width, height));
     if (!made) {
         return;
     }
-    HGDIOBJ previous = SelectObject(memoryDc_.get(), made.get());
-    if (originalBitmap_ == nullptr) {
-        originalBitmap_ = previous;
-    }
+    memoryDc_.Select(made.get());
     bitmap_ = std::move(made);
     width_ = width;
     height_ = height;

@@ -2,8 +2,9 @@
 // The viewer's canvas over a GDI device context: TextOutW, GetTextExtentPoint32W,
 // GetTextExtentExPointW, GetTextMetricsW, InvertRect and friends, with the fonts, brushes and
 // pens it needs made on demand and restored in the device context when it ends.
+#include "base/win32/BitmapDC.h"
+#include "base/win32/GdiObjects.h"
 #include "viewer/Canvas.h"
-#include "viewer/win32/GdiObjects.h"
 
 #include <windows.h>
 
@@ -60,11 +61,11 @@ private:
     ViewerFont font_;
     bool fontMade_ = false;
     int fontHeight_ = 0;
-    GdiObject<HFONT> fontObject_;
+    win32::Font fontObject_;
     Color brushColor_ = 0xFFFFFF;
     bool brushClear_ = false;
-    GdiObject<HBRUSH> brushObject_;
-    GdiObject<HPEN> penObject_;
+    Brush brushObject_;
+    Pen penObject_;
 };
 
 // An off-screen picture: a memory device context with a bitmap of the requested size, compatible
@@ -78,9 +79,8 @@ public:
     HBITMAP Bitmap() const { return bitmap_.get(); }
 
 private:
-    MemoryDc memoryDc_;
-    GdiObject<HBITMAP> bitmap_;
-    HGDIOBJ originalBitmap_ = nullptr;
+    win32::Bitmap bitmap_;
+    BitmapDC memoryDc_; // ends before bitmap_, so the bitmap is selected out when it is deleted
 };
 
 } // namespace tavrix::win32

@@ -1,5 +1,7 @@
 #include "viewer/win32/PanAnchorBitmap.h"
 
+#include "base/win32/BitmapDC.h"
+
 #include <vector>
 
 namespace tavrix::win32 {
@@ -28,17 +30,16 @@ void PanAnchorBitmap::Draw(HDC dc, int x, int y) {
     if (!image_ || !mask_) {
         Make(dc);
     }
-    MemoryDc source(dc);
-    if (source.get() == nullptr || !image_ || !mask_) {
+    BitmapDC source(dc);
+    if (!source || !image_ || !mask_) {
         return;
     }
     // The mask keeps the background where the picture is clear and blacks out the rest; the
     // image then paints into the blacked-out pixels.
-    HGDIOBJ original = SelectObject(source.get(), mask_.get());
+    source.Select(mask_.get());
     BitBlt(dc, x, y, kPanArtSize, kPanArtSize, source.get(), 0, 0, SRCAND);
-    SelectObject(source.get(), image_.get());
+    source.Select(image_.get());
     BitBlt(dc, x, y, kPanArtSize, kPanArtSize, source.get(), 0, 0, SRCPAINT);
-    SelectObject(source.get(), original);
 }
 
 } // namespace tavrix::win32

@@ -1,8 +1,8 @@
 #pragma once
 // The pan anchor as a GDI bitmap with a transparency mask, drawn over the viewer's picture while
 // pan mode is on.
+#include "base/win32/GdiObjects.h"
 #include "viewer/PanArtwork.h"
-#include "viewer/win32/GdiObjects.h"
 
 #include <windows.h>
 
@@ -19,8 +19,8 @@ public:
 
 private:
     void Make(HDC dc);
-    GdiObject<HBITMAP> image_; // dark and light pixels, black where clear
-    GdiObject<HBITMAP> mask_;  // white where clear, black elsewhere
+    Bitmap image_; // dark and light pixels, black where clear
+    Bitmap mask_;  // white where clear, black elsewhere
 };
 
 } // namespace tavrix::win32

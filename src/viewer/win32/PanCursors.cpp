@@ -1,5 +1,6 @@
 #include "viewer/win32/PanCursors.h"
 
+#include "base/win32/UserObjects.h"
 #include "viewer/PanArtwork.h"
 #include "viewer/PanMode.h"
 
@@ -11,7 +12,7 @@ namespace tavrix::win32 {
 namespace {
 
 // A cursor from the pan artwork: dark pixels black, light ones white, clear ones transparent.
-HCURSOR MakeCursor(int number) {
+Cursor MakeCursor(int number) {
     static constexpr PanPicture kPictures[] = {
         PanPicture::Neutral, PanPicture::Up, PanPicture::Down, PanPicture::Left, PanPicture::Right};
     const PanArt art = PanArtwork(kPictures[crPanNeutral - number]);
@@ -33,39 +34,27 @@ HCURSOR MakeCursor(int number) {
             }
         }
     }
-    return CreateCursor(GetModuleHandleW(nullptr), kPanArtSize / 2, kPanArtSize / 2, kPanArtSize,
-                        kPanArtSize, andMask.data(), xorMask.data());
+    return Cursor(CreateCursor(GetModuleHandleW(nullptr), kPanArtSize / 2, kPanArtSize / 2,
+                               kPanArtSize, kPanArtSize, andMask.data(), xorMask.data()));
 }
 
-class PanCursorSet {
-public:
-    PanCursorSet() {
-        for (int i = 0; i < 5; ++i) {
-            cursors_[i] = MakeCursor(crPanNeutral - i);
-        }
-    }
-    ~PanCursorSet() {
-        for (HCURSOR cursor : cursors_) {
-            if (cursor != nullptr) {
-                DestroyCursor(cursor);
-            }
-        }
-    }
-    PanCursorSet(const PanCursorSet&) = delete;
-    PanCursorSet& operator=(const PanCursorSet&) = delete;
+// The five cursors, neutral first, in the order of their numbers counting down.
+using PanCursorSet = std::array<Cursor, 5>;
 
-    HCURSOR Get(int number) const { return cursors_[crPanNeutral - number]; }
-
-private:
-    std::array<HCURSOR, 5> cursors_{};
-};
+PanCursorSet MakePanCursors() {
+    PanCursorSet cursors;
+    for (int i = 0; i < 5; ++i) {
+        cursors[static_cast<std::size_t>(i)] = MakeCursor(crPanNeutral - i);
+    }
+    return cursors;
+}
 
 } // namespace
 
 HCURSOR PanCursor(int cursorNumber) {
     if (cursorNumber <= crPanNeutral && cursorNumber >= crPanRight) {
-        static const PanCursorSet cursors;
-        HCURSOR cursor = cursors.Get(cursorNumber);
+        static const PanCursorSet cursors = MakePanCursors();
+        HCURSOR cursor = cursors[static_cast<std::size_t>(crPanNeutral - cursorNumber)].get();
         if (cursor != nullptr) {
             return cursor;
         }

@@ -186,7 +186,7 @@ void ViewerInput::ContextMenu(HWND window, LPARAM lParam) {
         ScreenToClient(window, &client);
         viewer_.ContextMenuRequested({client.x, client.y});
     }
-    UniqueMenu menu = CreateContextMenu(viewer_.ContextMenuItems());
+    Menu menu = CreateContextMenu(viewer_.ContextMenuItems());
     if (!menu) {
         return;
     }

@@ -37,8 +37,8 @@ private:
     void SelectTick(HWND window);
 
     TZorvBinHex& viewer_;
-    UniqueMenu eightBitMenu_;
-    UniqueMenu unicodeMenu_;
+    Menu eightBitMenu_;
+    Menu unicodeMenu_;
     bool skipNextContextMenu_ = false;
 };
 

@@ -2,8 +2,8 @@
 
 namespace tavrix::win32 {
 
-UniqueMenu CreateContextMenu(const PopupMenuItems& items) {
-    UniqueMenu menu(CreatePopupMenu());
+Menu CreateContextMenu(const PopupMenuItems& items) {
+    Menu menu(CreatePopupMenu());
     if (!menu) {
         return menu;
     }
@@ -21,8 +21,8 @@ UniqueMenu CreateContextMenu(const PopupMenuItems& items) {
     return menu;
 }
 
-UniqueMenu CreateEncodingMenu(const std::vector<EncodingMenuEntry>& entries) {
-    UniqueMenu menu(CreatePopupMenu());
+Menu CreateEncodingMenu(const std::vector<EncodingMenuEntry>& entries) {
+    Menu menu(CreatePopupMenu());
     if (!menu) {
         return menu;
     }

@@ -1,43 +1,15 @@
 #pragma once
 // The viewer's popup menus as real menus: the context menu built from its model, the two encoding
 // menus (kept for the control's life), and showing a menu at or centred on a point.
+#include "base/win32/UserObjects.h"
 #include "viewer/EncodingMenuLayout.h"
 #include "viewer/PopupMenuModel.h"
 
 #include <windows.h>
 
-#include <utility>
 #include <vector>
 
 namespace tavrix::win32 {
-
-class UniqueMenu {
-public:
-    UniqueMenu() = default;
-    explicit UniqueMenu(HMENU menu) : menu_(menu) {}
-    ~UniqueMenu() { reset(); }
-    UniqueMenu(UniqueMenu&& other) noexcept : menu_(std::exchange(other.menu_, nullptr)) {}
-    UniqueMenu& operator=(UniqueMenu&& other) noexcept {
-        if (this != &other) {
-            reset(std::exchange(other.menu_, nullptr));
-        }
-        return *this;
-    }
-    UniqueMenu(const UniqueMenu&) = delete;
-    UniqueMenu& operator=(const UniqueMenu&) = delete;
-
-    HMENU get() const { return menu_; }
-    explicit operator bool() const { return menu_ != nullptr; }
-    void reset(HMENU menu = nullptr) {
-        if (menu_ != nullptr) {
-            DestroyMenu(menu_);
-        }
-        menu_ = menu;
-    }
-
-private:
-    HMENU menu_ = nullptr;
-};
 
 // Menu item identifiers: context commands are kContextCommandBase + the command; encoding items
 // are kEncodingItemBase + their tag.
@@ -45,9 +17,9 @@ inline constexpr UINT kContextCommandBase = 0x100;
 inline constexpr UINT kEncodingItemBase = 0x200;
 
 // A popup menu with the visible items of the model, each enabled as the model says.
-UniqueMenu CreateContextMenu(const PopupMenuItems& items);
+Menu CreateContextMenu(const PopupMenuItems& items);
 // A popup menu with the entries' columns, separators, radio items and disabled items.
-UniqueMenu CreateEncodingMenu(const std::vector<EncodingMenuEntry>& entries);
+Menu CreateEncodingMenu(const std::vector<EncodingMenuEntry>& entries);
 // Checks the item whose tag is tag and unchecks every other.
 void CheckEncodingItem(HMENU menu, int tag);
 

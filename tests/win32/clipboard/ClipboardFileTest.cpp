@@ -1,5 +1,6 @@
 // The clipboard file routines against Wine's real clipboard and file system.
 #include "base/Error.h"
+#include "base/win32/KernelHandles.h"
 #include "clipboard/ClipboardFileReader.h"
 #include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/MemoryDataStream.h"
@@ -211,16 +212,16 @@ TEST_F(ClipboardFileOnWine, TargetThatCannotBeReplacedKeepsItsBytesAndNoTemporar
     const Bytes old = Pattern(500, 6);
     WriteFileBytes(path, old);
     // Another program has the file open and lets nobody delete or replace it.
-    HANDLE busy = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(busy, INVALID_HANDLE_VALUE);
+    UniqueFile busy(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(busy);
     try {
         SaveClipboardToFile(port, files, path);
         ADD_FAILURE() << "replacing an open file must fail";
     } catch (const Error& e) {
         EXPECT_EQ(e.Message().rfind(L"Cannot create file \"" + path + L"\". ", 0), 0u) << e.what();
     }
-    CloseHandle(busy);
+    busy.reset();
     EXPECT_EQ(ReadFileBytes(path), old);
     EXPECT_EQ(FileCount(), 1);
 }
@@ -229,16 +230,16 @@ TEST_F(ClipboardFileOnWine, LockedFileRaisesAndLeavesTheClipboardUnchanged) {
     Put({{CF_DIF, {7}}});
     const std::wstring path = folder + L"locked.cl7";
     WriteFileBytes(path, {0x04, 0x00, 0x01, 0x00, 0x00, 0x00, 0x09});
-    HANDLE locked = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    UniqueFile locked(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                  OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(locked);
     try {
         LoadClipboardFromFile(port, files, path);
         ADD_FAILURE() << "opening a locked file must fail";
     } catch (const Error& e) {
         EXPECT_EQ(e.Message().rfind(L"Cannot open file \"" + path + L"\". ", 0), 0u) << e.what();
     }
-    CloseHandle(locked);
+    locked.reset();
     EXPECT_EQ(Get(CF_DIF), Bytes{7});
     EXPECT_TRUE(Get(CF_SYLK).empty());
 }

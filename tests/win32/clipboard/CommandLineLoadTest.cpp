@@ -2,6 +2,8 @@
 // clipboard; with "/CLOSE" it ends right after.
 #include "ClipboardFileFixture.h"
 
+#include "base/win32/KernelHandles.h"
+
 namespace tavrix::win32 {
 namespace {
 
@@ -24,11 +26,11 @@ protected:
             ADD_FAILURE() << "cannot start Tavrix.exe";
             return 999;
         }
-        EXPECT_EQ(WaitForSingleObject(process.hProcess, 30'000), WAIT_OBJECT_0);
+        const UniqueHandle thread(process.hThread);
+        const UniqueHandle child(process.hProcess);
+        EXPECT_EQ(WaitForSingleObject(child.get(), 30'000), WAIT_OBJECT_0);
         DWORD code = 999;
-        GetExitCodeProcess(process.hProcess, &code);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+        GetExitCodeProcess(child.get(), &code);
         return code;
     }
 };

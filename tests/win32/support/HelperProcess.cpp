@@ -61,7 +61,7 @@ HelperProcess::HelperProcess(const std::vector<std::wstring>& arguments) {
 }
 
 HelperProcess::~HelperProcess() {
-    if (process_.valid() && !WaitPumping(process_.get(), 15000)) {
+    if (process_ && !WaitPumping(process_.get(), 15000)) {
         TerminateProcess(process_.get(), 3);
     }
 }
@@ -70,7 +70,7 @@ HelperProcess::~HelperProcess() {
 // starts on its behalf (the desktop process inherits it), so the end of the output is the end
 // of the helper, not the end of the pipe. False when the helper ended and nothing is left.
 bool HelperProcess::ReadSome() {
-    while (output_.valid()) {
+    while (output_) {
         DWORD available = 0;
         if (!PeekNamedPipe(output_.get(), nullptr, 0, nullptr, &available, nullptr)) {
             return false;
@@ -85,7 +85,7 @@ bool HelperProcess::ReadSome() {
             pending_.append(buffer, read);
             return true;
         }
-        if (!process_.valid() || WaitPumping(process_.get(), 10)) {
+        if (!process_ || WaitPumping(process_.get(), 10)) {
             // Ended: take what it wrote just before.
             PeekNamedPipe(output_.get(), nullptr, 0, nullptr, &available, nullptr);
             if (available == 0) {
@@ -117,7 +117,7 @@ std::string HelperProcess::RestOfOutput() {
 }
 
 int HelperProcess::Wait(DWORD milliseconds) {
-    if (!process_.valid() || !WaitPumping(process_.get(), milliseconds)) {
+    if (!process_ || !WaitPumping(process_.get(), milliseconds)) {
         return -1;
     }
     DWORD code = 0;

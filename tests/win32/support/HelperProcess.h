@@ -1,7 +1,7 @@
 #pragma once
 // The test helper program (cliphelper.exe, beside the test executable) as a second process:
 // "another program" that holds, sets or lists the clipboard.
-#include "ui/win32/UniqueHandle.h"
+#include "base/win32/KernelHandles.h"
 
 #include <windows.h>
 

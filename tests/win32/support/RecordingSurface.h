@@ -19,7 +19,6 @@ namespace tavrix::test {
 class RecordingSurface : public MainWindowSurface {
 public:
     explicit RecordingSurface(ClipboardPort& port) : port_(port) {}
-    ~RecordingSurface() override { DropIcon(); }
     RecordingSurface(const RecordingSurface&) = delete;
     RecordingSurface& operator=(const RecordingSurface&) = delete;
 
@@ -35,21 +34,20 @@ public:
     }
     void SetActionEnabled(EngineAction action, bool enabled) override { actions[action] = enabled; }
     ClipboardPicture& PreviewPicture() override {
-        DropIcon();
+        icon_.reset();
         return picture;
     }
     void SetPreviewIcon(const ClipboardIcon& icon) override {
         const auto& win32Icon = dynamic_cast<const win32::Win32Icon&>(icon);
-        DropIcon();
-        icon_ = CopyIcon(win32Icon.Handle());
+        icon_.reset(CopyIcon(win32Icon.Handle()));
         iconWidth_ = icon.Width();
         iconHeight_ = icon.Height();
     }
     int PreviewImageWidth() const override { return viewWidth; }
     int PreviewImageHeight() const override { return viewHeight; }
     void AutoSizePreviewImage() override {
-        viewWidth = icon_ != nullptr ? iconWidth_ : picture.Width();
-        viewHeight = icon_ != nullptr ? iconHeight_ : picture.Height();
+        viewWidth = icon_ ? iconWidth_ : picture.Width();
+        viewHeight = icon_ ? iconHeight_ : picture.Height();
     }
     void SelectPreviewView(PreviewView view) override { visibleView = view; }
     void ShowPreviewText(const std::u16string& text) override {
@@ -60,10 +58,10 @@ public:
     void ShowClipboardPicture() override {
         ++pictureShows;
         port_.LoadClipboardPicture(picture);
-        DropIcon();
+        icon_.reset();
     }
 
-    bool IconShown() const { return icon_ != nullptr; }
+    bool IconShown() const { return static_cast<bool>(icon_); }
 
     bool attached = true;
     std::function<void(int)> onSelect;
@@ -78,14 +76,8 @@ public:
     int pictureShows = 0;
 
 private:
-    void DropIcon() {
-        if (icon_ != nullptr) {
-            DestroyIcon(icon_);
-            icon_ = nullptr;
-        }
-    }
     ClipboardPort& port_;
-    HICON icon_ = nullptr;
+    win32::Icon icon_;
     int iconWidth_ = 0;
     int iconHeight_ = 0;
 };

@@ -1,5 +1,8 @@
 #include "viewer/PngFile.h"
 
+#include "base/win32/BitmapDC.h"
+#include "base/win32/GdiObjects.h"
+
 #include <cstdio>
 
 namespace tavrix::testing {
@@ -14,11 +17,10 @@ Pixels CapturePixels(HDC dc, int width, int height) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memory = CreateCompatibleDC(dc);
-    if (section != nullptr && memory != nullptr) {
-        HGDIOBJ old = SelectObject(memory, section);
-        BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    win32::Bitmap section(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    win32::BitmapDC memory(dc, section.get());
+    if (section && memory) {
+        BitBlt(memory.get(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
         GdiFlush();
         pixels.width = width;
         pixels.height = height;
@@ -27,13 +29,6 @@ Pixels CapturePixels(HDC dc, int width, int height) {
         for (std::uint32_t& v : pixels.rgb) {
             v &= 0x00FFFFFF;
         }
-        SelectObject(memory, old);
-    }
-    if (memory != nullptr) {
-        DeleteDC(memory);
-    }
-    if (section != nullptr) {
-        DeleteObject(section);
     }
     return pixels;
 }

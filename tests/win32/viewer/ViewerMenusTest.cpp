@@ -1,6 +1,8 @@
 #include "viewer/win32/ViewerMenus.h"
 #include "viewer/win32/PanCursors.h"
 
+#include "base/win32/GdiObjects.h"
+
 #include "viewer/PanMode.h"
 
 #include <windows.h>
@@ -44,7 +46,7 @@ TEST(ViewerEncodingMenu, ColumnsRadioItemsDisabledItemsAndTheCheck) {
         {false, false, 6, L"IBM-850", true},        {false, true, 26, L"US OEM", true},
         {false, false, 51, L"Latin 1", false},
     };
-    UniqueMenu menu = CreateEncodingMenu(entries);
+    Menu menu = CreateEncodingMenu(entries);
     ASSERT_TRUE(menu);
     auto items = ReadMenu(menu.get());
     ASSERT_EQ(items.size(), 5u);
@@ -81,15 +83,13 @@ TEST(ViewerPanCursors, FiveDistinct32PixelCursors) {
         seen.push_back(cursor);
         ICONINFO info{};
         ASSERT_TRUE(GetIconInfo(cursor, &info));
+        const Bitmap maskOwner(info.hbmMask); // the copies GetIconInfo made are ours
+        const Bitmap colorOwner(info.hbmColor);
         BITMAP mask{};
         GetObjectW(info.hbmMask, sizeof(mask), &mask);
         EXPECT_EQ(mask.bmWidth, 32);
         EXPECT_EQ(mask.bmHeight, 64); // monochrome: AND and XOR masks stacked
         EXPECT_EQ(info.xHotspot, 16u);
-        DeleteObject(info.hbmMask);
-        if (info.hbmColor != nullptr) {
-            DeleteObject(info.hbmColor);
-        }
     }
     EXPECT_EQ(PanCursor(crPanUp), seen[1]); // made once
     EXPECT_EQ(PanCursor(0), LoadCursorW(nullptr, IDC_IBEAM));

@@ -1,0 +1,35 @@
+#pragma once
+// Owners of kernel objects and loaded modules. Files say "nothing" with INVALID_HANDLE_VALUE,
+// processes, threads, events and pipes with null, so each has its own owner.
+#include "base/win32/Unique.h"
+
+#include <windows.h>
+
+namespace tavrix::win32 {
+
+struct KernelHandleTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle handle) noexcept { CloseHandle(handle); }
+};
+
+struct FileHandleTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle handle) noexcept { CloseHandle(handle); }
+};
+
+struct ModuleTraits {
+    using Handle = HMODULE;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle handle) noexcept { FreeLibrary(handle); }
+};
+
+// A process, thread, event or pipe end.
+using UniqueHandle = Unique<KernelHandleTraits>;
+// A file opened with CreateFileW.
+using UniqueFile = Unique<FileHandleTraits>;
+// A library loaded with LoadLibraryW.
+using Module = Unique<ModuleTraits>;
+
+} // namespace tavrix::win32
