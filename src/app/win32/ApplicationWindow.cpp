@@ -7,22 +7,9 @@ constexpr wchar_t kClassName[] = L"TavrixApplication";
 }
 
 ApplicationWindow::ApplicationWindow() {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = instance;
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);
+    RegisterClassOnce(kClassName, 0, nullptr, nullptr);
     // The application window has an empty title: the main window has its own taskbar button.
-    handle_ = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance,
-                              nullptr);
-}
-
-ApplicationWindow::~ApplicationWindow() {
-    if (handle_ != nullptr) {
-        DestroyWindow(handle_);
-    }
+    CreateWindowOfClass(kClassName, 0, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr);
 }
 
 } // namespace tavrix::win32

@@ -1,21 +1,14 @@
 #pragma once
 // The application's hidden window: a message-only window that owns the clipboard when the
 // program opens it, created before anything touches the clipboard.
-#include <windows.h>
+#include "ui/win32/Window.h"
 
 namespace tavrix::win32 {
 
-class ApplicationWindow {
+class ApplicationWindow final : public Window {
 public:
+    // Throws Error when the window cannot be made.
     ApplicationWindow();
-    ~ApplicationWindow();
-    ApplicationWindow(const ApplicationWindow&) = delete;
-    ApplicationWindow& operator=(const ApplicationWindow&) = delete;
-
-    HWND Handle() const { return handle_; }
-
-private:
-    HWND handle_ = nullptr;
 };
 
 } // namespace tavrix::win32

@@ -6,6 +6,7 @@
 #include "app/win32/ProgramStartup.h"
 #include "base/Error.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
+#include "ui/win32/Window.h"
 
 #include <windows.h>
 
@@ -51,6 +52,9 @@ int MainRoutine() {
             win32::RunMessageLoop();
         }
         return 0;
+    } catch (const win32::CreationAborted&) {
+        // The window that failed has shown why already.
+        return 1;
     } catch (const Error& e) {
         return LastChanceReport(e.Message());
     } catch (const std::exception& e) {

@@ -11,15 +11,6 @@ constexpr wchar_t kClassName[] = L"TTavrixClipboardMonitor";
 constexpr UINT_PTR kSaveTimerId = 1;
 constexpr UINT_PTR kRestartTimerId = 2;
 
-void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = instance;
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc); // fails harmlessly when a previous monitor registered it
-}
-
 // GetProcAddress hands out a generic function pointer; go through void* to the real type.
 template <typename Function> Function ProcedureOf(HMODULE module, const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
@@ -33,14 +24,12 @@ TTavrixClipboardMonitor::TTavrixClipboardMonitor(ClipboardPort& port, MainWindow
       saveTimer_(kSaveTimerId, options_.saveInterval),
       restartTimer_(kRestartTimerId, options_.restartInterval),
       core_(*this, saveTimer_, restartTimer_, port, engine_, options_.forceViewerChain) {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterWindowClass(instance, WindowProc);
+    RegisterClassOnce(kClassName, 0, nullptr, nullptr);
     // A message-only window: never shown, needs no desktop, still receives the clipboard's
     // notifications and timers.
-    window_ =
-        CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
-    saveTimer_.Attach(window_);
-    restartTimer_.Attach(window_);
+    CreateWindowOfClass(kClassName, 0, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr);
+    saveTimer_.Attach(Handle());
+    restartTimer_.Attach(Handle());
     core_.FormCreate();
 }
 
@@ -52,56 +41,34 @@ TTavrixClipboardMonitor::~TTavrixClipboardMonitor() {
     }
     saveTimer_.Disable();
     restartTimer_.Disable();
-    if (window_ != nullptr) {
-        DestroyWindow(window_);
+    if (Handle() != nullptr) {
+        DestroyWindow(Handle());
     }
 }
 
-LRESULT CALLBACK TTavrixClipboardMonitor::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                                     LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self =
-        reinterpret_cast<TTavrixClipboardMonitor*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    }
-    if (self == nullptr || message == WM_NCCREATE || message == WM_NCDESTROY) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    try {
-        return self->OnMessage(message, wParam, lParam);
-    } catch (...) {
-        // No error leaves the window procedure; the next change brings the next refresh.
-        return 0;
-    }
-}
-
-LRESULT TTavrixClipboardMonitor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_TIMER) {
-        OnTimer(wParam);
-        return 0;
-    }
+LRESULT TTavrixClipboardMonitor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     std::intptr_t result = 0;
     if (core_.HandleMessage(message, wParam, lParam, result)) {
         return result;
     }
-    return DefWindowProcW(window_, message, wParam, lParam);
+    return win32::Window::HandleMessage(message, wParam, lParam);
 }
 
-void TTavrixClipboardMonitor::OnTimer(UINT_PTR id) {
+bool TTavrixClipboardMonitor::OnTimer(UINT_PTR id) {
     if (id == kSaveTimerId && saveTimer_.Enabled()) {
         core_.tmrSaveTimer();
     } else if (id == kRestartTimerId && restartTimer_.Enabled()) {
         core_.tmrRestartTimer();
     }
+    return true;
+}
+
+void TTavrixClipboardMonitor::ReportHandlerError(const std::wstring&) {
+    // Dropped on purpose: the next clipboard change brings the next refresh.
 }
 
 WindowId TTavrixClipboardMonitor::Window() {
-    return reinterpret_cast<WindowId>(window_);
+    return reinterpret_cast<WindowId>(Handle());
 }
 
 bool TTavrixClipboardMonitor::LoadListenerFunctions() {
@@ -116,22 +83,22 @@ bool TTavrixClipboardMonitor::LoadListenerFunctions() {
 
 void TTavrixClipboardMonitor::AddListener() {
     if (addListener_ != nullptr) {
-        addListener_(window_);
+        addListener_(Handle());
     }
 }
 
 void TTavrixClipboardMonitor::RemoveListener() {
     if (removeListener_ != nullptr) {
-        removeListener_(window_);
+        removeListener_(Handle());
     }
 }
 
 WindowId TTavrixClipboardMonitor::SetClipboardViewer() {
-    return reinterpret_cast<WindowId>(::SetClipboardViewer(window_));
+    return reinterpret_cast<WindowId>(::SetClipboardViewer(Handle()));
 }
 
 void TTavrixClipboardMonitor::ChangeClipboardChain(WindowId next) {
-    ::ChangeClipboardChain(window_, reinterpret_cast<HWND>(next));
+    ::ChangeClipboardChain(Handle(), reinterpret_cast<HWND>(next));
 }
 
 void TTavrixClipboardMonitor::SendToWindow(WindowId target, unsigned message, std::uintptr_t wParam,

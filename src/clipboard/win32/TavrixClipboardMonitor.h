@@ -1,13 +1,15 @@
 #pragma once
 // The clipboard monitor: a hidden window that the system tells of every clipboard change. It
 // owns the format catalogue, the format list and the summary state (ClipboardEngine), and drives
-// the main window through its surface.
+// the main window through its surface. An error that ends one of its handlers is dropped: the
+// next change brings the next refresh.
 #include "base/win32/KernelHandles.h"
 #include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardMonitorCore.h"
 #include "clipboard/MonitorPorts.h"
+#include "clipboard/win32/MonitorWindowTimer.h"
 #include "clipboard/win32/Win32EnginePlatform.h"
-#include "clipboard/win32/WindowTimer.h"
+#include "ui/win32/Window.h"
 
 #include <windows.h>
 
@@ -30,7 +32,7 @@ struct MonitorOptions {
     bool forceViewerChain = false; // join the viewer chain even where the listener exists
 };
 
-class TTavrixClipboardMonitor : private MonitorPlatform {
+class TTavrixClipboardMonitor final : public Window, private MonitorPlatform {
 public:
     // Creates the hidden window and runs the creation step (catalogue, listener or chain).
     TTavrixClipboardMonitor(ClipboardPort& port, MainWindowSurface& surface,
@@ -39,8 +41,6 @@ public:
     ~TTavrixClipboardMonitor() override;
     TTavrixClipboardMonitor(const TTavrixClipboardMonitor&) = delete;
     TTavrixClipboardMonitor& operator=(const TTavrixClipboardMonitor&) = delete;
-
-    HWND Handle() const { return window_; }
 
     void StartMonitoring() { core_.StartMonitoring(); }
     void StopMonitoring() { core_.StopMonitoring(); }
@@ -61,9 +61,9 @@ public:
     std::int32_t ClipboardSize() const { return engine_.ClipboardSize(); }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnTimer(UINT_PTR id);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnTimer(UINT_PTR id) override;
+    void ReportHandlerError(const std::wstring& text) override;
 
     // MonitorPlatform
     WindowId Window() override;
@@ -83,14 +83,13 @@ private:
 
     ClipboardPort& port_;
     MonitorOptions options_;
-    HWND window_ = nullptr;
     Module user32_;
     ListenerFunction addListener_ = nullptr;
     ListenerFunction removeListener_ = nullptr;
     Win32EnginePlatform enginePlatform_;
     ClipboardEngine engine_;
-    WindowTimer saveTimer_;
-    WindowTimer restartTimer_;
+    MonitorWindowTimer saveTimer_;
+    MonitorWindowTimer restartTimer_;
     ClipboardMonitorCore core_;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/win32/Window.h"
 
 #include "base/Error.h"
+#include "base/win32/SystemErrorText.h"
 #include "ui/win32/ErrorBox.h"
 
 #include <windowsx.h>
@@ -11,72 +12,123 @@ Window::~Window() {
     if (handle_ != nullptr) {
         // The object goes away first: unhook it so the messages of the destruction do not
         // reach a half-destroyed object.
-        SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
         HWND handle = handle_;
-        handle_ = nullptr;
+        Detach();
         DestroyWindow(handle);
     }
 }
 
 void Window::RegisterClassOnce(const wchar_t* className, UINT style, HBRUSH background,
-                               HCURSOR cursor, HICON icon) {
+                               HCURSOR cursor, HICON icon, ObjectSlot slot) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
     if (GetClassInfoExW(instance, className, &existing)) {
         return;
     }
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.style = style;
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = cursor;
-    wc.hbrBackground = background;
-    wc.hIcon = icon;
-    wc.lpszClassName = className;
+    const bool inExtraBytes = slot == ObjectSlot::ExtraBytes;
+    const WNDCLASSEXW wc{
+        .cbSize = sizeof(WNDCLASSEXW),
+        .style = style,
+        .lpfnWndProc = inExtraBytes ? WindowProc<0> : WindowProc<GWLP_USERDATA>,
+        .cbClsExtra = 0,
+        .cbWndExtra = inExtraBytes ? static_cast<int>(sizeof(Window*)) : 0,
+        .hInstance = instance,
+        .hIcon = icon,
+        .hCursor = cursor,
+        .hbrBackground = background,
+        .lpszMenuName = nullptr,
+        .lpszClassName = className,
+        .hIconSm = nullptr,
+    };
     if (RegisterClassExW(&wc) == 0) {
-        throw Error(L"Cannot register the window class");
+        const DWORD code = GetLastError();
+        throw Error(L"Cannot register window class \"" + std::wstring(className) + L"\". " +
+                    SystemErrorText(code));
     }
 }
 
 void Window::CreateWindowOfClass(const wchar_t* className, DWORD exStyle,
                                  const std::wstring& caption, DWORD style, int x, int y, int width,
                                  int height, HWND parent, HMENU menu) {
+    creationFailed_ = false;
+    creationError_.clear();
     HWND created = CreateWindowExW(exStyle, className, caption.c_str(), style, x, y, width, height,
                                    parent, menu, GetModuleHandleW(nullptr), this);
-    if (created == nullptr) {
-        throw Error(L"Cannot create window");
+    if (created != nullptr) {
+        return;
     }
+    const DWORD code = GetLastError();
+    if (creationFailed_) {
+        throw CreationAborted(creationError_);
+    }
+    throw Error(L"Cannot create window \"" + std::wstring(className) + L"\". " +
+                SystemErrorText(code));
 }
 
+template <int Slot>
 LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* self = nullptr;
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
         self = static_cast<Window*>(create->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->handle_ = window;
+        if (self != nullptr) {
+            SetWindowLongPtrW(window, Slot, reinterpret_cast<LONG_PTR>(self));
+            self->handle_ = window;
+            self->slot_ = Slot;
+        }
     } else {
-        self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, Slot));
     }
     if (self == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        self->handle_ = nullptr;
+        self->Detach();
         return DefWindowProcW(window, message, wParam, lParam);
     }
+    return self->Dispatch(message, wParam, lParam);
+}
+
+LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    std::wstring failure;
+    bool failed = false;
     try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
+        const LRESULT result = HandleMessage(message, wParam, lParam);
+        if (message != WM_CREATE || result != -1) {
+            return result;
+        }
+    } catch (const CreationAborted& aborted) {
+        // A window made by this handler failed and has reported why already.
+        failed = true;
         try {
-            self->ReportHandlerError(CurrentExceptionText());
+            failure = aborted.Message();
+        } catch (...) {
+        }
+    } catch (...) {
+        failed = true;
+        try {
+            failure = CurrentExceptionText();
+            ReportHandlerError(failure);
         } catch (...) {
             // Nothing more can be done for an error that cannot even be reported.
         }
+    }
+    if (message != WM_CREATE) {
         return 0;
+    }
+    // The window would be half built: let the system destroy it, and keep its remaining
+    // messages away from the object.
+    creationFailed_ = failed;
+    creationError_ = std::move(failure);
+    Detach();
+    return -1;
+}
+
+void Window::Detach() {
+    if (handle_ != nullptr) {
+        SetWindowLongPtrW(handle_, slot_, 0);
+        handle_ = nullptr;
     }
 }
 

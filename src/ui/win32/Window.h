@@ -1,14 +1,28 @@
 #pragma once
-// Base class for the program's windows. The window procedure finds its object through
-// GWLP_USERDATA, which is set from CREATESTRUCT::lpCreateParams at WM_NCCREATE and cleared at
-// WM_NCDESTROY. Messages go to typed OnXxx handlers; whatever a handler leaves alone goes to
-// DefWindowProcW. No exception leaves the window procedure: a handler that throws has its
-// error shown in the program's error box.
+// Base class for the program's windows. The window procedure finds its object in a slot of the
+// window, set from CREATESTRUCT::lpCreateParams at WM_NCCREATE and cleared at WM_NCDESTROY:
+// GWLP_USERDATA for the program's own windows, the class's extra bytes for controls (a host may
+// use a control's user data for itself). Messages go to typed OnXxx handlers; whatever a handler
+// leaves alone goes to DefWindowProcW. No exception leaves the window procedure: what a handler
+// throws goes to the window's error policy, ReportHandlerError. An error while the window is
+// being created fails the creation, so no half-built window is left behind.
+#include "base/Error.h"
+
 #include <windows.h>
 
 #include <string>
 
 namespace tavrix::win32 {
+
+// Where a window class keeps the pointer to its object.
+enum class ObjectSlot { UserData, ExtraBytes };
+
+// Thrown by CreateWindowOfClass when the window's own creation handler failed. The window has
+// reported that error through its policy already; whoever catches this only unwinds.
+class CreationAborted : public Error {
+public:
+    using Error::Error;
+};
 
 class Window {
 public:
@@ -20,12 +34,14 @@ public:
     HWND Handle() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
 
-    // Registers the class once per process (name taken from ClassName()).
+    // Registers the class once per process. Throws Error with the system's reason on failure.
     static void RegisterClassOnce(const wchar_t* className, UINT style, HBRUSH background,
-                                  HCURSOR cursor, HICON icon = nullptr);
+                                  HCURSOR cursor, HICON icon = nullptr,
+                                  ObjectSlot slot = ObjectSlot::UserData);
 
 protected:
-    // Creates the window of a class registered with RegisterClassOnce. Throws Error on failure.
+    // Creates the window of a class registered with RegisterClassOnce. Throws CreationAborted
+    // when the creation handler failed, Error with the system's reason on any other failure.
     void CreateWindowOfClass(const wchar_t* className, DWORD exStyle, const std::wstring& caption,
                              DWORD style, int x, int y, int width, int height, HWND parent,
                              HMENU menu);
@@ -35,6 +51,7 @@ protected:
     LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Typed handlers. Returning false means "not handled": the default processing runs.
+    // OnCreate returning false or throwing fails the creation.
     virtual bool OnCreate(const CREATESTRUCTW&) { return true; }
     virtual void OnDestroy() {}
     virtual bool OnClose() { return false; }
@@ -56,13 +73,22 @@ protected:
     virtual bool OnMouseWheel(int /*delta*/, WPARAM /*keys*/) { return false; }
     virtual bool OnGetMinMaxInfo(MINMAXINFO& /*info*/) { return false; }
 
-    // Reports an error that ended a handler; by default the program's error box.
+    // The error policy: what happens to the error that ended a handler. By default the
+    // program's error box; a window may log or drop it instead.
     virtual void ReportHandlerError(const std::wstring& text);
 
 private:
+    template <int Slot>
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The error barrier around HandleMessage.
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    void Detach();
 
     HWND handle_ = nullptr;
+    int slot_ = GWLP_USERDATA;
+    // Set when the creation handler failed; the text of its error, already reported.
+    bool creationFailed_ = false;
+    std::wstring creationError_;
 };
 
 } // namespace tavrix::win32

@@ -1,12 +1,9 @@
 #include "viewer/win32/BinHexWindow.h"
 
 #include "base/DebugLog.h"
-#include "base/Error.h"
 #include "base/Support.h"
 #include "base/win32/PaintDC.h"
 #include "base/win32/WindowDC.h"
-
-#include <exception>
 
 namespace tavrix::win32 {
 
@@ -22,105 +19,62 @@ RECT ClientRect(HWND window) {
 
 } // namespace
 
-void BinHexWindow::RegisterWindowClass() {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    if (GetClassInfoExW(instance, kClassName, &wc)) {
-        return;
-    }
-    wc.cbSize = sizeof(wc);
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = WindowProc;
-    wc.cbWndExtra = sizeof(BinHexWindow*);
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
-    wc.hbrBackground = nullptr; // the picture covers the whole client area
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);
-}
-
 BinHexWindow::BinHexWindow(HWND parent, RECT bounds, int id) {
-    RegisterWindowClass();
+    // The picture covers the whole client area: no background brush.
+    RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr, LoadCursorW(nullptr, IDC_IBEAM), nullptr,
+                      ObjectSlot::ExtraBytes);
     if (IsRectEmpty(&bounds)) {
-        bounds = RECT{bounds.left, bounds.top, bounds.left + 200, bounds.top + 150};
+        bounds = RECT{
+            .left = bounds.left,
+            .top = bounds.top,
+            .right = bounds.left + 200,
+            .bottom = bounds.top + 150,
+        };
     }
     const DWORD style =
         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | WS_BORDER | WS_VSCROLL | WS_HSCROLL;
-    CreateWindowExW(0, kClassName, L"", style, bounds.left, bounds.top, bounds.right - bounds.left,
-                    bounds.bottom - bounds.top, parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                    this);
-    if (handle_ == nullptr) {
-        throw Error(L"Cannot create the viewer window");
-    }
+    CreateWindowOfClass(kClassName, 0, L"", style, bounds.left, bounds.top,
+                        bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
     // Start with hidden bars and a picture of the client size.
     model_.Redraw();
 }
 
 BinHexWindow::~BinHexWindow() {
-    if (handle_ != nullptr) {
-        DestroyWindow(handle_);
+    // Destroyed while the model still exists: the messages of the destruction reach it.
+    if (Handle() != nullptr) {
+        DestroyWindow(Handle());
     }
 }
 
-LRESULT CALLBACK BinHexWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        auto* self = static_cast<BinHexWindow*>(create->lpCreateParams);
-        SetWindowLongPtrW(window, 0, reinterpret_cast<LONG_PTR>(self));
-        self->handle_ = window;
-    }
-    auto* self = reinterpret_cast<BinHexWindow*>(GetWindowLongPtrW(window, 0));
-    if (self == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, 0, 0);
-        self->handle_ = nullptr;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (const Error& error) {
-        self->lastError_ = error.Message();
-    } catch (const std::exception& error) {
-        const std::string text = error.what();
-        self->lastError_.assign(text.begin(), text.end());
-    }
-    DebugLog(L"Viewer: " + self->lastError_);
-    return 0;
+void BinHexWindow::ReportHandlerError(const std::wstring& text) {
+    lastError_ = text;
+    DebugLog(L"Viewer: " + lastError_);
 }
 
 LRESULT BinHexWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (input_.HandleMessage(handle_, message, wParam, lParam, result)) {
+    if (input_.HandleMessage(Handle(), message, wParam, lParam, result)) {
         return result;
     }
-    switch (message) {
-    case WM_PAINT:
-        OnPaint();
-        return 0;
-    case WM_ERASEBKGND:
-        // Paint covers the whole client area with the picture; erasing first would flicker.
-        return 1;
-    case WM_SIZE:
-        OnSize();
-        return 0;
-    case WM_ENABLE:
+    if (message == WM_ENABLE) {
         model_.SetEnabled(wParam != 0);
         return 0;
-    default:
-        break;
     }
-    return DefWindowProcW(handle_, message, wParam, lParam);
+    return Window::HandleMessage(message, wParam, lParam);
 }
 
-void BinHexWindow::OnPaint() {
-    PaintDC paint(handle_);
+bool BinHexWindow::OnPaint() {
+    PaintDC paint(Handle());
     if (paint.get() != nullptr) {
         PaintTo(paint.get());
     }
+    return true;
+}
+
+bool BinHexWindow::OnEraseBackground(HDC) {
+    // Paint covers the whole client area with the picture; erasing first would flicker.
+    return true;
 }
 
 void BinHexWindow::PaintTo(HDC dc) {
@@ -131,7 +85,7 @@ void BinHexWindow::PaintTo(HDC dc) {
     }
 }
 
-void BinHexWindow::OnSize() {
+void BinHexWindow::OnSize(UINT, int, int) {
     // Showing or hiding a scroll bar while drawing resizes the client area again; one nested
     // redraw settles it, deeper ones would only repeat it.
     if (sizeDepth_ >= 2) {
@@ -148,17 +102,17 @@ void BinHexWindow::OnSize() {
 }
 
 int BinHexWindow::ClientWidth() {
-    const RECT rect = ClientRect(handle_);
+    const RECT rect = ClientRect(Handle());
     return rect.right - rect.left;
 }
 
 int BinHexWindow::ClientHeight() {
-    const RECT rect = ClientRect(handle_);
+    const RECT rect = ClientRect(Handle());
     return rect.bottom - rect.top;
 }
 
 void BinHexWindow::SetScrollBar(int bar, const ScrollBarState& state) {
-    if (handle_ == nullptr) {
+    if (Handle() == nullptr) {
         return;
     }
     SCROLLINFO info{};
@@ -168,7 +122,7 @@ void BinHexWindow::SetScrollBar(int bar, const ScrollBarState& state) {
     info.nMax = state.Max;
     info.nPage = static_cast<UINT>(state.Page);
     info.nPos = state.Pos;
-    SetScrollInfo(handle_, bar, &info, TRUE);
+    SetScrollInfo(Handle(), bar, &info, TRUE);
 }
 
 void BinHexWindow::SetVertScrollBar(const ScrollBarState& state) {
@@ -180,24 +134,24 @@ void BinHexWindow::SetHorzScrollBar(const ScrollBarState& state) {
 }
 
 void BinHexWindow::Present() {
-    if (handle_ == nullptr) {
+    if (Handle() == nullptr) {
         return;
     }
-    WindowDC dc(handle_);
+    WindowDC dc(Handle());
     if (dc.get() != nullptr) {
         PaintTo(dc.get());
     }
 }
 
 void BinHexWindow::SetTimerActive(ViewerTimer timer, bool active) {
-    if (handle_ == nullptr) {
+    if (Handle() == nullptr) {
         return;
     }
     const UINT_PTR id = timer == ViewerTimer::Select ? kSelectTimerId : kPanTimerId;
     if (active) {
-        SetTimer(handle_, id, timer == ViewerTimer::Select ? 50 : 100, nullptr);
+        SetTimer(Handle(), id, timer == ViewerTimer::Select ? 50 : 100, nullptr);
     } else {
-        KillTimer(handle_, id);
+        KillTimer(Handle(), id);
     }
 }
 

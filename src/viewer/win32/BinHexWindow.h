@@ -1,7 +1,9 @@
 #pragma once
 // The viewer control's window: a child window with both scroll bars that owns the off-screen
 // picture, copies it to the screen on paint, and forwards messages to the model (TZorvBinHex).
-// Background erasing is suppressed, so the control never flickers.
+// Background erasing is suppressed, so the control never flickers. Its object lives in the
+// class's extra bytes; an error that ends a handler is logged and kept for diagnosis.
+#include "ui/win32/Window.h"
 #include "viewer/ZorvBinHex.h"
 #include "viewer/win32/GdiCanvas.h"
 #include "viewer/win32/PanAnchorBitmap.h"
@@ -13,7 +15,7 @@
 
 namespace tavrix::win32 {
 
-class BinHexWindow final : public ViewerSurface {
+class BinHexWindow final : public Window, public ViewerSurface {
 public:
     static constexpr const wchar_t* kClassName = L"TZorvBinHex";
     static constexpr UINT_PTR kSelectTimerId = 1;
@@ -26,7 +28,6 @@ public:
     BinHexWindow(const BinHexWindow&) = delete;
     BinHexWindow& operator=(const BinHexWindow&) = delete;
 
-    HWND Handle() const { return handle_; }
     TZorvBinHex& Model() { return model_; }
     ViewerInput& Input() { return input_; }
     GdiPicture& OffscreenPicture() { return picture_; }
@@ -43,15 +44,14 @@ public:
     void SetTimerActive(ViewerTimer timer, bool active) override;
 
 private:
-    static void RegisterWindowClass();
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnPaint();
-    void OnSize();
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnPaint() override;
+    bool OnEraseBackground(HDC dc) override;
+    void OnSize(UINT kind, int width, int height) override;
+    void ReportHandlerError(const std::wstring& text) override;
     void PaintTo(HDC dc);
     void SetScrollBar(int bar, const ScrollBarState& state);
 
-    HWND handle_ = nullptr;
     GdiPicture picture_;
     TZorvBinHex model_{*this};
     ViewerInput input_{model_};

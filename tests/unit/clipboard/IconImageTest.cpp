@@ -1,5 +1,5 @@
 #include "clipboard/IconImage.h"
-#include "clipboard/IconImageBuilder.h"
+#include "IconImageBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "settings/AppIni.h"
+#include "ErrorText.h"
 #include "base/Error.h"
 #include "fakes/FakeSettings.h"
 
@@ -7,17 +8,9 @@
 namespace tavrix {
 namespace {
 
+using testing::ErrorText;
 using testing::FakeAppIni;
 using Access = SettingsRegistry::KeyAccess;
-
-std::wstring ErrorText(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Error& e) {
-        return e.Message();
-    }
-    return L"(no error)";
-}
 
 TEST(AppIniRegistry, MissingValuesGiveTheirDefaults) {
     FakeAppIni ini;

@@ -1,4 +1,4 @@
-#include "base/Error.h"
+#include "ErrorText.h"
 #include "base/Support.h"
 #include "base/TextHelpers.h"
 #include "base/win32/Win32SupportPlatform.h"
@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 namespace tavrix::win32 {
@@ -22,19 +21,11 @@ using test::DeleteKeyTree;
 using test::KeyExists;
 using test::ReadValue;
 using test::WriteRaw;
+using testing::ErrorText;
 
 // Most tests use a key of their own beside the program's, so a test run leaves the program's
 // settings in the prefix alone.
 const std::wstring kTestKey = L"SOFTWARE\\Norvane\\TavrixTest";
-
-std::wstring ErrorText(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Error& e) {
-        return e.Message();
-    }
-    return L"(no error)";
-}
 
 std::wstring TempFolder() {
     wchar_t buffer[MAX_PATH] = {};

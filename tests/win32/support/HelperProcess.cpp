@@ -1,5 +1,7 @@
 #include "support/HelperProcess.h"
 
+#include "support/MessagePump.h"
+
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -20,31 +22,14 @@ std::wstring Quoted(const std::wstring& argument) {
     return L"\"" + argument + L"\"";
 }
 
-// Waits for the process while handling this thread's messages: the clipboard sends its previous
-// owner WM_DESTROYCLIPBOARD when the helper empties it, and would wait for an answer.
-bool WaitHandlingMessages(HANDLE process, DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    while (true) {
-        DWORD elapsed = GetTickCount() - start;
-        DWORD left = elapsed < milliseconds ? milliseconds - elapsed : 0;
-        DWORD result = MsgWaitForMultipleObjects(1, &process, FALSE, left, QS_ALLINPUT);
-        if (result == WAIT_OBJECT_0) {
-            return true;
-        }
-        if (result != WAIT_OBJECT_0 + 1) {
-            return false;
-        }
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageW(&message);
-        }
-    }
-}
-
 } // namespace
 
 HelperProcess::HelperProcess(const std::vector<std::wstring>& arguments) {
-    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    SECURITY_ATTRIBUTES inherit{
+        .nLength = sizeof(SECURITY_ATTRIBUTES),
+        .lpSecurityDescriptor = nullptr,
+        .bInheritHandle = TRUE,
+    };
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
     if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) {
@@ -76,7 +61,7 @@ HelperProcess::HelperProcess(const std::vector<std::wstring>& arguments) {
 }
 
 HelperProcess::~HelperProcess() {
-    if (process_ && !WaitHandlingMessages(process_.get(), 15000)) {
+    if (process_ && !WaitPumping(process_.get(), 15000)) {
         TerminateProcess(process_.get(), 3);
     }
 }
@@ -100,7 +85,7 @@ bool HelperProcess::ReadSome() {
             pending_.append(buffer, read);
             return true;
         }
-        if (!process_ || WaitHandlingMessages(process_.get(), 10)) {
+        if (!process_ || WaitPumping(process_.get(), 10)) {
             // Ended: take what it wrote just before.
             PeekNamedPipe(output_.get(), nullptr, 0, nullptr, &available, nullptr);
             if (available == 0) {
@@ -132,7 +117,7 @@ std::string HelperProcess::RestOfOutput() {
 }
 
 int HelperProcess::Wait(DWORD milliseconds) {
-    if (!process_ || !WaitHandlingMessages(process_.get(), milliseconds)) {
+    if (!process_ || !WaitPumping(process_.get(), milliseconds)) {
         return -1;
     }
     DWORD code = 0;

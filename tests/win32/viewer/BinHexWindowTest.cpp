@@ -3,6 +3,7 @@
 // the Unicode text screens are saved as PNG files in the build directory.
 #include "viewer/win32/BinHexWindow.h"
 #include "BinHexProbe.h"
+#include "support/MessagePump.h"
 #include "viewer/PngFile.h"
 #include "viewer/win32/Win32CodepageSystem.h"
 
@@ -26,15 +27,9 @@ constexpr COLORREF kBand = RGB(0xEC, 0xEC, 0xEC);
 constexpr COLORREF kLines = RGB(0x80, 0x80, 0x80);
 constexpr COLORREF kSilver = RGB(0xC0, 0xC0, 0xC0);
 
+// Long enough for the paints and resizes a change brings.
 void PumpMessages() {
-    MSG msg;
-    for (int round = 0; round < 5; ++round) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(20);
-    }
+    test::PumpMessagesFor(100);
 }
 
 class BinHexWindowTest : public ::testing::Test {

@@ -1,8 +1,9 @@
+#include "i18n/win32/Win32UiLanguage.h"
 #include "i18n/Labels.h"
 #include "i18n/Translate.h"
 #include "i18n/TranslatedTexts.h"
 #include "i18n/UiLanguage.h"
-#include "i18n/win32/Win32UiLanguage.h"
+#include "support/MessagePump.h"
 
 #include <windows.h>
 
@@ -80,14 +81,7 @@ TEST_F(DisplayLanguageTest, GermanSessionShowsGermanTexts) {
     EXPECT_EQ(WindowText(window), L"Vorschau / プレビュー / Просмотр");
     if (const char* hold = std::getenv("TAVRIX_HOLD_WINDOW_MS")) {
         SetWindowTextW(window, texts.aboutCaption.c_str());
-        const DWORD until = GetTickCount() + std::strtoul(hold, nullptr, 10);
-        MSG msg;
-        while (GetTickCount() < until) {
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                DispatchMessageW(&msg);
-            }
-            Sleep(20);
-        }
+        test::PumpMessagesFor(std::strtoul(hold, nullptr, 10));
     }
     DestroyWindow(window);
     DestroyMenu(bar);

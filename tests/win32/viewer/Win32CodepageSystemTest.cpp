@@ -1,7 +1,7 @@
 // The encodings through the system's real code page tables, against reference tables that the
 // build generated from glibc iconv (where the build machine has it).
-#include "viewer/CodePages.h"
 #include "viewer/win32/Win32CodepageSystem.h"
+#include "viewer/CodePages.h"
 
 #include <windows.h>
 

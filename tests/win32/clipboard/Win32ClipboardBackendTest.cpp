@@ -1,10 +1,11 @@
 // The clipboard port, the registered formats and the catalogue against Wine's real clipboard,
 // with a second process (cliphelper) where "another program" matters.
-#include "base/Error.h"
+#include "clipboard/win32/Win32ClipboardBackend.h"
+#include "DibBuilder.h"
+#include "ErrorText.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/FormatCatalogue.h"
 #include "clipboard/RegisteredFormats.h"
-#include "clipboard/win32/Win32ClipboardBackend.h"
 #include "clipboard/win32/Win32Picture.h"
 #include "support/HelperProcess.h"
 #include "support/MessageWindow.h"
@@ -22,30 +23,11 @@ namespace tavrix {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-// A packed bottom-up 24-bit DIB of the given size, rows padded to four bytes.
-Bytes MakeDib(int width, int height) {
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof(header);
-    header.biWidth = width;
-    header.biHeight = height;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
-    Bytes dib(sizeof(header) + stride * static_cast<std::size_t>(height), 0x7F);
-    std::memcpy(dib.data(), &header, sizeof(header));
-    return dib;
-}
+using testing::MakeDib;
 
 // Expects f to throw tavrix::Error with exactly the given text.
 template <typename F> void ExpectError(F f, const std::wstring& text) {
-    try {
-        f();
-        ADD_FAILURE() << "no error raised";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.Message(), text);
-    }
+    EXPECT_EQ(testing::ErrorText(f), text);
 }
 
 class RealClipboardTest : public ::testing::Test {
@@ -153,7 +135,7 @@ TEST_F(RealClipboardTest, OpenIsRefusedWhileAnotherProgramHoldsTheClipboard) {
 }
 
 TEST_F(RealClipboardTest, APlacedDibOffersPictureFormatAndNoBitmapBytes) {
-    Place({{cf::Dib, MakeDib(5, 3)}});
+    Place({{cf::Dib, MakeDib(5, 3, 0x7F)}});
     EXPECT_FALSE(IsClipboardFormatAvailable(PictureFormat));
     EXPECT_TRUE(port_.HasFormat(PictureFormat)) << "the bitmap derived from the DIB is loadable";
     EXPECT_EQ(port_.Depth(), 0);
@@ -162,14 +144,14 @@ TEST_F(RealClipboardTest, APlacedDibOffersPictureFormatAndNoBitmapBytes) {
     bool called = false;
     EXPECT_EQ(port_.ReadData(cf::Bitmap, [&](auto) { called = true; }), DataResult::NotMemory);
     EXPECT_FALSE(called);
-    EXPECT_EQ(port_.GetData(cf::Dib), MakeDib(5, 3));
+    EXPECT_EQ(port_.GetData(cf::Dib), MakeDib(5, 3, 0x7F));
 
     Place({{cf::UnicodeText, {0x41, 0, 0, 0}}});
     EXPECT_FALSE(port_.HasFormat(PictureFormat));
 }
 
 TEST_F(RealClipboardTest, LoadClipboardPictureGivesTheSizeOrKeepsThePreviousPicture) {
-    Place({{cf::Dib, MakeDib(5, 3)}});
+    Place({{cf::Dib, MakeDib(5, 3, 0x7F)}});
     win32::Win32Picture picture;
     port_.LoadClipboardPicture(picture);
     EXPECT_FALSE(picture.Empty());

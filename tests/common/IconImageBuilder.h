@@ -1,15 +1,11 @@
 #pragma once
 // Builds ".ico" file images for tests: one bitmap image of the given size and depth.
+#include "LittleEndian.h"
+
 #include <cstdint>
 #include <vector>
 
 namespace tavrix::testing {
-
-inline void PutLe(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-    }
-}
 
 inline std::vector<std::uint8_t> MakeIconImage(int width, int height, int bitCount = 32) {
     const std::uint32_t colorStride = (static_cast<std::uint32_t>(width * bitCount) + 31) / 32 * 4;

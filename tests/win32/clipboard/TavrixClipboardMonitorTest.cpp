@@ -1,14 +1,16 @@
 // The clipboard monitor on Wine's real clipboard, with cliphelper as the other program that
 // changes or holds it: coalescing, the busy guard, skipped refreshes, the viewer chain, the
 // renewal in scaled time, bounded waits, and malformed data.
-#include "../../unit/clipboard/IconImageBuilder.h"
+#include "clipboard/win32/TavrixClipboardMonitor.h"
+#include "DibBuilder.h"
+#include "IconImageBuilder.h"
 #include "base/Support.h"
 #include "base/win32/Win32SupportPlatform.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
-#include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
 #include "support/HelperProcess.h"
+#include "support/MessagePump.h"
 #include "support/MessageWindow.h"
 #include "support/RecordingSurface.h"
 
@@ -17,7 +19,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,22 +36,6 @@ std::wstring Hex(const Bytes& bytes) {
         hex.push_back(digits[b & 15]);
     }
     return hex;
-}
-
-// Handles this thread's messages (timers, clipboard notifications) for a while.
-void Pump(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= milliseconds) {
-            return;
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageW(&message);
-        }
-    }
 }
 
 // A window of the test that records the clipboard messages it receives, with the time and
@@ -145,7 +130,7 @@ TEST_F(MonitorTest, ListenerModeShowsAnotherProgramsText) {
     ASSERT_TRUE(monitor_->Core().UseListener()) << "Wine reports Windows 7 by default";
     const std::wstring text = L"Gr\u00FC\u00DFe,\r\nTavrix \u2713";
     test::RunHelper({L"set", L"13=" + test::UnicodeTextHex(text)});
-    Pump(400);
+    test::PumpMessagesFor(400);
     EXPECT_EQ(Refreshes(), 1);
     ASSERT_GE(surface_.nodes.size(), 2u);
     EXPECT_EQ(surface_.nodes[0], L"Preview");
@@ -167,11 +152,11 @@ TEST_F(MonitorTest, ThreeChangesTenMillisecondsApartGiveOneRefreshAfterTheLast) 
     RecordingWindow notifications;
     ASSERT_TRUE(AddClipboardFormatListener(notifications.get()));
     Start();
-    Pump(100);
+    test::PumpMessagesFor(100);
     test::RunHelper({L"set", L"13=" + test::UnicodeTextHex(L"one"), L"sleep", L"10", L"set",
                      L"13=" + test::UnicodeTextHex(L"two"), L"sleep", L"10", L"set",
                      L"13=" + test::UnicodeTextHex(L"three")});
-    Pump(500);
+    test::PumpMessagesFor(500);
     RemoveClipboardFormatListener(notifications.get());
     EXPECT_EQ(Refreshes(), 1);
     ASSERT_EQ(notifications.received.size(), 3u);
@@ -195,7 +180,7 @@ TEST_F(MonitorTest, AChangeDuringARefreshStartsNoSecondRefresh) {
         WaitProcessingMessages(150); // the notification arrives in here
     };
     test::RunHelper({L"set", L"13=" + test::UnicodeTextHex(L"first")});
-    Pump(700);
+    test::PumpMessagesFor(700);
     EXPECT_TRUE(changed);
     EXPECT_EQ(Refreshes(), 1);
     EXPECT_FALSE(monitor_->RefreshPending());
@@ -206,13 +191,13 @@ TEST_F(MonitorTest, AChangeDuringARefreshStartsNoSecondRefresh) {
 TEST_F(MonitorTest, AClipboardHeldFor500msSkipsTheRefresh) {
     Start();
     test::RunHelper({L"set", L"13=" + test::UnicodeTextHex(L"before")});
-    Pump(300);
+    test::PumpMessagesFor(300);
     ASSERT_EQ(Refreshes(), 1);
     const std::vector<std::wstring> before = surface_.nodes;
 
     test::HelperProcess helper({L"set", L"Tavrix Test Held=0102", L"hold", L"500"});
     EXPECT_EQ(helper.ReadLine(), "holding");
-    Pump(900);
+    test::PumpMessagesFor(900);
     EXPECT_EQ(helper.Wait(), 0);
     EXPECT_EQ(Refreshes(), 1);
     EXPECT_EQ(surface_.nodes, before);
@@ -278,15 +263,15 @@ TEST_F(MonitorTest, RenewalAfterAQuietMinuteInScaledTime) {
     Start(options);
     EXPECT_EQ(helper.Wait(), 0); // 1.5 s of a change every 300 ms
     EXPECT_EQ(monitor_->Core().Renewals(), 0);
-    Pump(300);
+    test::PumpMessagesFor(300);
     EXPECT_EQ(monitor_->Core().Renewals(), 0);
     EXPECT_EQ(Refreshes(), 6);
-    Pump(700);
+    test::PumpMessagesFor(700);
     EXPECT_EQ(monitor_->Core().Renewals(), 1);
     // Still registered after the renewal.
     const int refreshes = Refreshes();
     test::RunHelper({L"set", L"13=" + test::UnicodeTextHex(L"after")});
-    Pump(300);
+    test::PumpMessagesFor(300);
     EXPECT_EQ(Refreshes(), refreshes + 1);
 }
 
@@ -299,7 +284,7 @@ TEST_F(MonitorTest, ViewerChainPassesMessagesOnAsAMemberMust) {
     next.monitor = monitor_.get();
     EXPECT_FALSE(monitor_->Core().UseListener());
     EXPECT_EQ(monitor_->Core().NextViewer(), reinterpret_cast<WindowId>(next.get()));
-    Pump(200);
+    test::PumpMessagesFor(200);
     EXPECT_EQ(Refreshes(), 0) << "joining the chain is no change";
 
     // WM_DRAWCLIPBOARD goes on to the next viewer before the monitor arms its refresh.
@@ -309,7 +294,7 @@ TEST_F(MonitorTest, ViewerChainPassesMessagesOnAsAMemberMust) {
     EXPECT_EQ(next.received[0].message, static_cast<UINT>(WM_DRAWCLIPBOARD));
     EXPECT_FALSE(next.received[0].refreshPending);
     EXPECT_TRUE(monitor_->RefreshPending());
-    Pump(300);
+    test::PumpMessagesFor(300);
     EXPECT_EQ(Refreshes(), 1);
 
     // Another window leaves: passed on unchanged.
@@ -326,13 +311,13 @@ TEST_F(MonitorTest, ViewerChainPassesMessagesOnAsAMemberMust) {
     SendMessageW(monitor_->Handle(), WM_DESTROYCLIPBOARD, 0, 0);
     EXPECT_TRUE(next.received.empty());
     EXPECT_TRUE(monitor_->RefreshPending());
-    Pump(300);
+    test::PumpMessagesFor(300);
     EXPECT_EQ(Refreshes(), 2);
 
     // A real change by another program reaches the monitor and the next viewer.
     next.received.clear();
     test::RunHelper({L"set", L"13=" + test::UnicodeTextHex(L"chained")});
-    Pump(300);
+    test::PumpMessagesFor(300);
     EXPECT_EQ(Refreshes(), 3);
     EXPECT_EQ(surface_.previewText, u"chained");
     ASSERT_FALSE(next.received.empty());
@@ -353,7 +338,7 @@ TEST_F(MonitorTest, MalformedDataFromAnotherProgramIsReadWithinItsBlock) {
     // turned into the zero (the block keeps its six bytes), so "AB" is the whole text here; the
     // unit tests cover blocks that really end without one.
     test::RunHelper({L"set", L"13=410042004300"});
-    Pump(300);
+    test::PumpMessagesFor(300);
     EXPECT_EQ(surface_.previewText, u"AB");
     EXPECT_EQ(monitor_->ClipboardSize(), 2);
 
@@ -367,7 +352,7 @@ TEST_F(MonitorTest, MalformedDataFromAnotherProgramIsReadWithinItsBlock) {
     garbage[2] = 1;
     garbage[3] = 0;
     test::RunHelper({L"set", L"Delphi Icon=" + Hex(garbage)});
-    Pump(300);
+    test::PumpMessagesFor(300);
     EXPECT_EQ(Refreshes(), 2);
     EXPECT_EQ(surface_.nodes, (std::vector<std::wstring>{L"Preview", L"Delphi Icon"}));
     EXPECT_EQ(monitor_->SummaryText(), L"");
@@ -385,7 +370,7 @@ TEST_F(MonitorTest, MalformedDataFromAnotherProgramIsReadWithinItsBlock) {
     }
     drop.insert(drop.end(), 4, 0);
     test::RunHelper({L"set", L"15=" + Hex(drop)});
-    Pump(300);
+    test::PumpMessagesFor(300);
     EXPECT_EQ(Refreshes(), 3);
     EXPECT_EQ(surface_.nodes, (std::vector<std::wstring>{L"Preview", L"List of Files"}));
     EXPECT_EQ(monitor_->ClipboardSize(), 0);
@@ -409,7 +394,7 @@ TEST_F(MonitorTest, FileNamesAreReadInFullAsUnicode) {
     }
     drop.insert(drop.end(), 2, 0);
     test::RunHelper({L"set", L"15=" + Hex(drop)});
-    Pump(300);
+    test::PumpMessagesFor(300);
     ASSERT_EQ(monitor_->Engine().FileList().size(), 2u);
     EXPECT_EQ(monitor_->Engine().FileList()[0], std::u16string(longName.begin(), longName.end()));
     EXPECT_EQ(monitor_->Engine().FileList()[1], std::u16string(cyrillic.begin(), cyrillic.end()));
@@ -420,7 +405,7 @@ TEST_F(MonitorTest, IconAndBitmapSummariesGiveTheNaturalSize) {
     Start();
     const Bytes icon = testing::MakeIconImage(32, 32);
     test::RunHelper({L"set", L"Delphi Icon=" + Hex(icon)});
-    Pump(300);
+    test::PumpMessagesFor(300);
     EXPECT_EQ(monitor_->SummaryText(), L"32 x 32");
     EXPECT_EQ(monitor_->ClipboardSize(), static_cast<std::int32_t>(icon.size()));
     // No bitmap beside the icon: reloading the picture fails and the icon stays.
@@ -428,16 +413,9 @@ TEST_F(MonitorTest, IconAndBitmapSummariesGiveTheNaturalSize) {
     EXPECT_EQ(surface_.visibleView, PreviewView::Picture);
 
     // A packed 64 x 48 DIB placed as format 2; the system adds the DIB formats.
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof(header);
-    header.biWidth = 64;
-    header.biHeight = 48;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    Bytes dib(sizeof(header) + 64 * 3 * 48, 0x40);
-    std::memcpy(dib.data(), &header, sizeof(header));
+    const Bytes dib = testing::MakeDib(64, 48, 0x40);
     test::RunHelper({L"set", L"2=" + Hex(dib)});
-    Pump(300);
+    test::PumpMessagesFor(300);
     EXPECT_EQ(monitor_->SummaryText(), L"64 x 48");
     EXPECT_FALSE(surface_.IconShown());
     EXPECT_EQ(surface_.picture.Width(), 64);
