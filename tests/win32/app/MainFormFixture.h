@@ -1,6 +1,7 @@
 #pragma once
 // A main window created in the test process over the real clipboard, with the error box, the
 // web browser and the file chooser replaced by recorders and the settings store kept in memory.
+#include "DibBuilder.h"
 #include "app/win32/MainForm.h"
 #include "base/Support.h"
 #include "base/SupportPlatform.h"
@@ -12,13 +13,13 @@
 #include "settings/AppIni.h"
 #include "settings/SettingsBackend.h"
 #include "support/HelperProcess.h"
+#include "support/MessagePump.h"
 #include "support/MessageWindow.h"
 #include "ui/win32/ErrorBox.h"
 #include "viewer/win32/Win32CodepageSystem.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <map>
 #include <memory>
 #include <optional>
@@ -60,22 +61,7 @@ public:
     bool Write(const std::wstring&, const std::string&) override { return false; }
 };
 
-// Handles every waiting message, like the program's loop (shortcuts included).
-inline void PumpMessages() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            continue;
-        }
-        if (win32::FilterMessage(msg)) {
-            continue;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-class MainFormTest : public testing::Test {
+class MainFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
         platform_.pixelsPerInch = PixelsPerInch();
@@ -138,18 +124,7 @@ protected:
 
     // A bottom-up 24-bit DIB of the given size.
     static std::vector<std::uint8_t> Dib(int width, int height) {
-        BITMAPINFOHEADER header{};
-        header.biSize = sizeof(header);
-        header.biWidth = width;
-        header.biHeight = height;
-        header.biPlanes = 1;
-        header.biBitCount = 24;
-        header.biCompression = BI_RGB;
-        std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
-        std::vector<std::uint8_t> bytes(sizeof(header) + stride * static_cast<std::size_t>(height),
-                                        0x80);
-        std::memcpy(bytes.data(), &header, sizeof(header));
-        return bytes;
+        return tavrix::testing::MakeDib(width, height);
     }
 
     ResolutionPlatform platform_;

@@ -215,18 +215,7 @@ TEST_F(MainFormTest, ClearWhileAnotherProgramHoldsTheClipboardReportsTheError) {
 TEST_F(MainFormTest, ExitClosesTheWindowAndEndsTheLoop) {
     TMainForm& f = CreateForm();
     f.actExitExecute();
-    MSG msg;
-    bool quit = false;
-    for (int i = 0; i < 100 && !quit; ++i) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) {
-                quit = true;
-                break;
-            }
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    }
+    const bool quit = PumpUntilQuit(500);
     EXPECT_TRUE(quit);
     EXPECT_EQ(f.Handle(), nullptr);
 }
