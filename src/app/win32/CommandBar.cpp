@@ -1,12 +1,17 @@
 #include "app/win32/CommandBar.h"
 
 #include "base/Dpi.h"
+#include "base/Error.h"
 #include "base/win32/SelectGuard.h"
+#include "base/win32/SystemErrorText.h"
+#include "base/win32/UserObjects.h"
 #include "base/win32/WindowDC.h"
 #include "i18n/TranslatedTexts.h"
+#include "ui/win32/ChildControl.h"
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace tavrix::win32 {
 
@@ -124,10 +129,18 @@ void CommandBar::CreateActions(const CommandRunner& run) {
 }
 
 void CommandBar::CreateMainMenu(HWND owner) {
-    mmMain_ = CreateMenu();
-    HMENU miFile = CreatePopupMenu();
-    HMENU miEdit = CreatePopupMenu();
-    HMENU miHelp = CreatePopupMenu();
+    // The menus are owned here until the window holds them: a popup belongs to the bar once
+    // appended, the bar to the window once set, and the window destroys them with itself.
+    win32::Menu bar(CreateMenu());
+    win32::Menu file(CreatePopupMenu());
+    win32::Menu edit(CreatePopupMenu());
+    win32::Menu help(CreatePopupMenu());
+    if (!bar || !file || !edit || !help) {
+        throw Error(L"Cannot create the main menu. " + SystemErrorText(GetLastError()));
+    }
+    HMENU miFile = file.get();
+    HMENU miEdit = edit.get();
+    HMENU miHelp = help.get();
     auto addAction = [this](HMENU menu, int id) {
         AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(id),
                     ActionList::MenuText(*alMain_.Find(id)).c_str());
@@ -147,9 +160,13 @@ void CommandBar::CreateMainMenu(HWND owner) {
     AppendMenuW(miHelp, MF_STRING, kMiAbout, L"About Tavrix...");
     AppendMenuW(miHelp, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(miHelp, MF_STRING, kMiBrisvel, L"About Brisvel...");
-    AppendMenuW(mmMain_, MF_POPUP, reinterpret_cast<UINT_PTR>(miFile), L"File");
-    AppendMenuW(mmMain_, MF_POPUP, reinterpret_cast<UINT_PTR>(miEdit), L"Edit");
-    AppendMenuW(mmMain_, MF_POPUP, reinterpret_cast<UINT_PTR>(miHelp), L"Help");
+    for (auto [popup, caption] :
+         {std::pair{&file, L"File"}, std::pair{&edit, L"Edit"}, std::pair{&help, L"Help"}}) {
+        if (AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(popup->get()), caption)) {
+            popup->release();
+        }
+    }
+    mmMain_ = bar.get();
 
     // The measured items draw their pictures themselves and report their height.
     for (int id : kMeasuredItems) {
@@ -159,7 +176,10 @@ void CommandBar::CreateMainMenu(HWND owner) {
         info.hbmpItem = HBMMENU_CALLBACK;
         SetMenuItemInfoW(mmMain_, static_cast<UINT>(id), FALSE, &info);
     }
-    SetMenu(owner, mmMain_);
+    if (!SetMenu(owner, mmMain_)) {
+        throw Error(L"Cannot create the main menu. " + SystemErrorText(GetLastError()));
+    }
+    bar.release();
     alMain_.BindMenu(mmMain_);
     for (const auto& action : alMain_.Actions()) {
         alMain_.Refresh(*action);
@@ -167,12 +187,12 @@ void CommandBar::CreateMainMenu(HWND owner) {
 }
 
 void CommandBar::CreateToolbar(HWND owner, int id, int pixelsPerInch) {
-    tbrMain_ =
-        CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
-                        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TOOLTIPS |
-                            CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
-                        0, 0, 0, 0, owner, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                        GetModuleHandleW(nullptr), nullptr);
+    tbrMain_ = CreateChildControl({.className = TOOLBARCLASSNAMEW,
+                                   .style = WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_LIST |
+                                            TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE |
+                                            CCS_NOPARENTALIGN,
+                                   .parent = owner,
+                                   .id = id});
     SendMessageW(tbrMain_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     // Buttons without the "show text" style show only their picture, their caption as tooltip.
     SendMessageW(tbrMain_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);

@@ -77,6 +77,7 @@ private:
     void CustomDrawToolbar(NMTBCUSTOMDRAW& draw, LRESULT& result) const;
 
     ActionList alMain_;
+    // The menu bar; the window holds it once it is set.
     HMENU mmMain_ = nullptr;
     HWND tbrMain_ = nullptr;
     ImageList ilMain16_;

@@ -1,6 +1,7 @@
 #include "app/win32/FormatTree.h"
 
 #include "base/Dpi.h"
+#include "ui/win32/ChildControl.h"
 
 #include <commctrl.h>
 
@@ -11,11 +12,12 @@ constexpr int kIndent = 19;
 } // namespace
 
 void FormatTree::Create(HWND parent, int id) {
-    tree_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"",
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_SHOWSELALWAYS |
-                                TVS_FULLROWSELECT | TVS_TRACKSELECT,
-                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleW(nullptr), nullptr);
+    tree_ = CreateChildControl({.className = WC_TREEVIEWW,
+                                .exStyle = WS_EX_CLIENTEDGE,
+                                .style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_SHOWSELALWAYS |
+                                         TVS_FULLROWSELECT | TVS_TRACKSELECT,
+                                .parent = parent,
+                                .id = id});
 }
 
 void FormatTree::ApplyDpi(int pixelsPerInch, HFONT font) {

@@ -356,15 +356,9 @@ bool TMainForm::OnDrawItem(const DRAWITEMSTRUCT& item) {
     return commands_.DrawItem(item);
 }
 
-LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DPICHANGED) {
-        // Both words of wParam carry the new resolution; lParam the frame the system suggests.
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-        int pixelsPerInch = HIWORD(wParam);
-        RunReportingErrors(Handle(), [&] { OnDpiChanged(pixelsPerInch, suggested); });
-        return 0;
-    }
-    return Window::HandleMessage(message, wParam, lParam);
+bool TMainForm::OnDpiChanged(int pixelsPerInch, const RECT& suggested) {
+    RunReportingErrors(Handle(), [&] { FollowDpiChange(pixelsPerInch, suggested); });
+    return true;
 }
 
 } // namespace tavrix::win32

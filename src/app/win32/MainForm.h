@@ -91,7 +91,7 @@ protected:
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
     bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnDpiChanged(int pixelsPerInch, const RECT& suggested) override;
     void ReportHandlerError(const std::wstring& text) override;
 
 private:
@@ -101,7 +101,7 @@ private:
     void RunCommand(int id);
     void LayoutControls();
     // The window moved to a screen of another resolution: the suggested frame, then the layout.
-    void OnDpiChanged(int pixelsPerInch, const RECT& suggested);
+    void FollowDpiChange(int pixelsPerInch, const RECT& suggested);
     void RunReportingErrors(HWND owner, const std::function<void()>& work);
 
     // The handlers that only the window runs.

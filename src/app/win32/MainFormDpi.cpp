@@ -24,7 +24,7 @@ void TMainForm::miMainMeasureItem(MEASUREITEMSTRUCT& item) {
     }
 }
 
-void TMainForm::OnDpiChanged(int pixelsPerInch, const RECT& suggested) {
+void TMainForm::FollowDpiChange(int pixelsPerInch, const RECT& suggested) {
     if (pixelsPerInch <= 0) {
         return;
     }
@@ -42,6 +42,7 @@ void TMainForm::OnDpiChanged(int pixelsPerInch, const RECT& suggested) {
     Font previousFont = std::move(font_);
     CreateControlFont();
     tvFormats_.ApplyDpi(pixelsPerInch_, font_.get());
+    preview_.Viewer().SetPixelsPerInch(pixelsPerInch_);
     ApplyDpiLayout();
     previousFont.reset();
 

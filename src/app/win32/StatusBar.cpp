@@ -1,6 +1,7 @@
 #include "app/win32/StatusBar.h"
 
 #include "base/Dpi.h"
+#include "ui/win32/ChildControl.h"
 
 #include <commctrl.h>
 
@@ -12,26 +13,28 @@ constexpr int kTipWidth = 600;
 } // namespace
 
 void StatusBar::Create(HWND parent, int id) {
-    bar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"",
-                           WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_NORESIZE |
-                               CCS_NOPARENTALIGN | CCS_NODIVIDER,
-                           0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           GetModuleHandleW(nullptr), nullptr);
+    bar_ = CreateChildControl({.className = STATUSCLASSNAMEW,
+                               .style = WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_NORESIZE |
+                                        CCS_NOPARENTALIGN | CCS_NODIVIDER,
+                               .parent = parent,
+                               .id = id});
 
     // The hint: the bar's whole area shows the description as a tooltip.
-    tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                           WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, GetModuleHandleW(nullptr),
-                           nullptr);
-    if (tip_ != nullptr) {
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof(tool);
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = parent;
-        tool.uId = reinterpret_cast<UINT_PTR>(bar_);
-        tool.lpszText = LPSTR_TEXTCALLBACKW;
-        SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    tip_ = CreateChildControl({.className = TOOLTIPS_CLASSW,
+                               .exStyle = WS_EX_TOPMOST,
+                               .style = WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               .parent = parent,
+                               .x = CW_USEDEFAULT,
+                               .y = CW_USEDEFAULT,
+                               .width = CW_USEDEFAULT,
+                               .height = CW_USEDEFAULT});
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = parent;
+    tool.uId = reinterpret_cast<UINT_PTR>(bar_);
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void StatusBar::ApplyDpi(int pixelsPerInch, HFONT font) {

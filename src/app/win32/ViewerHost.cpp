@@ -46,6 +46,11 @@ void ViewerHost::SetFontSize(int points) {
     window_->Model().SetOptions(options);
 }
 
+void ViewerHost::SetPixelsPerInch(int pixelsPerInch) {
+    window_->OffscreenPicture().SetPixelsPerInch(pixelsPerInch);
+    window_->Model().Redraw();
+}
+
 void ViewerHost::Redraw() {
     window_->Model().Redraw();
 }

@@ -29,6 +29,10 @@ public:
     void SetTextGutterLinesStep(int step);
     int FontSize() const;
     void SetFontSize(int points);
+    // Fonts follow the window to a screen of another resolution.
+    void SetPixelsPerInch(int pixelsPerInch);
+    // The height of the font the control draws with, in pixels (negative: the character height).
+    int FontPixelHeight() { return window_->OffscreenPicture().FontPixelHeight(); }
     void Redraw();
     // The size of the source the control shows now.
     std::int64_t ShownSize() const;

@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/win32/SystemErrorText.h"
+#include "ui/win32/ChildControl.h"
 #include "ui/win32/ErrorBox.h"
 
 #include <windowsx.h>
@@ -62,8 +63,7 @@ void Window::CreateWindowOfClass(const wchar_t* className, DWORD exStyle,
     if (creationFailed_) {
         throw CreationAborted(creationError_);
     }
-    throw Error(L"Cannot create window \"" + std::wstring(className) + L"\". " +
-                SystemErrorText(code));
+    throw Error(CannotCreateWindowText(className, code));
 }
 
 template <int Slot>
@@ -231,6 +231,12 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_GETMINMAXINFO:
         if (OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam))) {
+            return 0;
+        }
+        break;
+    case WM_DPICHANGED:
+        // Both words of wParam carry the new resolution.
+        if (OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam))) {
             return 0;
         }
         break;

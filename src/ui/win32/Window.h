@@ -72,6 +72,9 @@ protected:
     virtual bool OnScroll(bool /*vertical*/, int /*request*/) { return false; }
     virtual bool OnMouseWheel(int /*delta*/, WPARAM /*keys*/) { return false; }
     virtual bool OnGetMinMaxInfo(MINMAXINFO& /*info*/) { return false; }
+    // The window now shows on a screen of another resolution; suggested is the frame the system
+    // proposes for it there.
+    virtual bool OnDpiChanged(int /*pixelsPerInch*/, const RECT& /*suggested*/) { return false; }
 
     // The error policy: what happens to the error that ended a handler. By default the
     // program's error box; a window may log or drop it instead.

@@ -64,7 +64,8 @@ void GdiCanvas::SetFont(const ViewerFont& font) {
         return;
     }
     LOGFONTW lf{};
-    lf.lfHeight = -MulDiv(font.Size, GetDeviceCaps(dc_, LOGPIXELSY), 72);
+    const int pixelsPerInch = pixelsPerInch_ > 0 ? pixelsPerInch_ : GetDeviceCaps(dc_, LOGPIXELSY);
+    lf.lfHeight = -MulDiv(font.Size, pixelsPerInch, 72);
     lf.lfWeight = font.Bold ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = font.Italic ? TRUE : FALSE;
     lf.lfUnderline = font.Underline ? TRUE : FALSE;
@@ -185,11 +186,19 @@ void GdiCanvas::SetSize(int width, int height) {
     height_ = height;
 }
 
+void GdiCanvas::SetPixelsPerInch(int pixelsPerInch) {
+    if (pixelsPerInch != pixelsPerInch_) {
+        pixelsPerInch_ = pixelsPerInch;
+        fontMade_ = false; // the next SetFont makes it anew at this resolution
+    }
+}
+
 std::unique_ptr<Canvas> GdiCanvas::CreateCompatible() {
     auto scratch = std::make_unique<GdiPicture>(dc_, 1, 1);
     if (scratch->Dc() == nullptr) {
         return nullptr;
     }
+    scratch->SetPixelsPerInch(pixelsPerInch_);
     return scratch;
 }
 

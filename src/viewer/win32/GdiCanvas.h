@@ -45,6 +45,10 @@ public:
 
     static COLORREF ToColorRef(Color color);
 
+    // The resolution fonts are made for: the window's own once it has moved to a screen of
+    // another resolution; 0 (the default) is the device context's.
+    void SetPixelsPerInch(int pixelsPerInch);
+
 protected:
     // For pictures that create their device context after this base is built.
     GdiCanvas();
@@ -60,6 +64,7 @@ private:
     HGDIOBJ originalPen_ = nullptr;
     ViewerFont font_;
     bool fontMade_ = false;
+    int pixelsPerInch_ = 0;
     int fontHeight_ = 0;
     win32::Font fontObject_;
     Color brushColor_ = 0xFFFFFF;

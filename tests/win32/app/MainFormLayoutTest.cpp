@@ -292,6 +292,7 @@ TEST_F(MainFormTest, DpiChangeMovesTheWindowAndScalesItsControls) {
         RECT tree = ChildRect(f.Handle(), f.Formats().Handle());
         EXPECT_EQ(tree.right - tree.left, move.treeWidth);
         EXPECT_EQ(tree.top, move.figures.toolbarHeight + ScaleByDpi(3, move.pixelsPerInch));
+        EXPECT_EQ(f.Preview().Viewer().FontPixelHeight(), -MulDiv(10, move.pixelsPerInch, 72));
     }
     EXPECT_TRUE(errors.empty());
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace tavrix::win32 {
 namespace {
 
@@ -66,6 +68,16 @@ TEST_F(GdiCanvasTest, MetricsComeFromTheSelectedFont) {
     EXPECT_EQ(picture.FontPixelHeight(), -MulDiv(10, GetDeviceCaps(picture.Dc(), LOGPIXELSY), 72));
     picture.SetFont(Font(L"Courier New", 30));
     EXPECT_GT(FontLineHeight(picture), height);
+
+    // After a move to a screen of another resolution the same font is made anew for it, in
+    // scratch pictures too.
+    picture.SetPixelsPerInch(144);
+    picture.SetFont(Font(L"Courier New", 30));
+    EXPECT_EQ(picture.FontPixelHeight(), -60);
+    std::unique_ptr<Canvas> scratch = picture.CreateCompatible();
+    ASSERT_NE(scratch, nullptr);
+    scratch->SetFont(Font(L"Courier New", 10));
+    EXPECT_EQ(scratch->FontPixelHeight(), -20);
 }
 
 int LineHeightAt(HDC reference, int size) {

@@ -1,0 +1,24 @@
+#include "ui/win32/ChildControl.h"
+
+#include "base/Error.h"
+#include "base/win32/SystemErrorText.h"
+
+namespace tavrix::win32 {
+
+HWND CreateChildControl(const ChildControlDesign& design) {
+    HWND control = CreateWindowExW(design.exStyle, design.className, L"", design.style, design.x,
+                                   design.y, design.width, design.height, design.parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)),
+                                   GetModuleHandleW(nullptr), nullptr);
+    if (control == nullptr) {
+        throw Error(CannotCreateWindowText(design.className, GetLastError()));
+    }
+    return control;
+}
+
+std::wstring CannotCreateWindowText(const wchar_t* className, DWORD errorCode) {
+    return L"Cannot create window \"" + std::wstring(className) + L"\". " +
+           SystemErrorText(errorCode);
+}
+
+} // namespace tavrix::win32
