@@ -9,6 +9,9 @@ CommandLine& Storage() {
     static CommandLine current({});
     return current;
 }
+bool IsSwitch(const std::wstring& parameter) {
+    return !parameter.empty() && (parameter[0] == L'/' || parameter[0] == L'-');
+}
 } // namespace
 
 CommandLine::CommandLine(std::vector<std::wstring> arguments, EqualIgnoringCase equal)
@@ -21,11 +24,24 @@ CommandLine::CommandLine(std::vector<std::wstring> arguments, EqualIgnoringCase 
 bool CommandLine::HasSwitch(const std::wstring& name) const {
     for (std::size_t i = 1; i < arguments_.size(); ++i) {
         const std::wstring& p = arguments_[i];
-        if (!p.empty() && (p[0] == L'/' || p[0] == L'-') && equal_(p.substr(1), name)) {
+        if (IsSwitch(p) && equal_(p.substr(1), name)) {
             return true;
         }
     }
     return false;
+}
+
+std::optional<std::wstring> CommandLine::SwitchArgument(const std::wstring& name) const {
+    for (std::size_t i = 1; i < arguments_.size(); ++i) {
+        const std::wstring& p = arguments_[i];
+        if (IsSwitch(p) && equal_(p.substr(1), name)) {
+            if (i + 1 < arguments_.size() && !IsSwitch(arguments_[i + 1])) {
+                return arguments_[i + 1];
+            }
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
 }
 
 std::wstring CommandLine::Param(std::size_t index) const {

@@ -2,6 +2,7 @@
 // The program's parameters and its switches: "/NAME" or "-NAME", letter case ignored, at any
 // position after the program's own path.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ public:
     explicit CommandLine(std::vector<std::wstring> arguments, EqualIgnoringCase equal = {});
 
     bool HasSwitch(const std::wstring& name) const;
+    // The parameter right after the first occurrence of the switch; nothing when the switch is
+    // the last parameter or another switch follows it. Only call it when HasSwitch(name).
+    std::optional<std::wstring> SwitchArgument(const std::wstring& name) const;
     // Parameter index (1-based, like the platform's ParamStr); empty past the end.
     std::wstring Param(std::size_t index) const;
     std::size_t ParamCount() const { return arguments_.empty() ? 0 : arguments_.size() - 1; }

@@ -1,5 +1,7 @@
 #include "app/Startup.h"
 
+#include "base/Error.h"
+
 namespace tavrix {
 
 std::wstring HelpText() {
@@ -13,13 +15,27 @@ std::wstring HelpText() {
            L"Clears the clipboard.\r\n"
            L"\r\n"
            L"/CLOSE\r\n"
-           L"Closes the program";
+           L"Closes the program\r\n"
+           L"\r\n"
+           L"/SAVE \"FileName.cl7\"\r\n"
+           L"Saves the clipboard to the file.\r\n"
+           L"\r\n"
+           L"/QUIET\r\n"
+           L"Shows no message boxes; errors set the exit code";
 }
 
 StartupOutcome RunStartup(const CommandLine& commandLine, StartupActions& actions) {
     if (commandLine.HasSwitch(L"HELP") || commandLine.HasSwitch(L"?")) {
         actions.ShowHelp(HelpText());
         return StartupOutcome::EndAtOnce;
+    }
+    // The save comes before the clear so that "/SAVE backup /CLEAR" backs up what it clears.
+    if (commandLine.HasSwitch(L"SAVE")) {
+        const std::optional<std::wstring> fileName = commandLine.SwitchArgument(L"SAVE");
+        if (!fileName) {
+            throw Error(L"Missing file name after /SAVE");
+        }
+        actions.SaveClipboard(*fileName);
     }
     if (commandLine.HasSwitch(L"CLEAR")) {
         actions.ClearClipboard();

@@ -1,13 +1,13 @@
 #pragma once
-// The main routine's decisions: help, clear, load, close — in that order — and then either end
-// or open the main window.
+// The main routine's decisions: help, save, clear, load, close — in that order, whatever the
+// order of the switches on the line — and then either end or open the main window.
 #include "app/CommandLine.h"
 
 #include <string>
 
 namespace tavrix {
 
-// The eleven lines of the help box (ShowInfo adds the final full stop).
+// The help box's lines (ShowInfo adds the final full stop).
 std::wstring HelpText();
 
 // What the main routine does to the world; the Win32 program and tests implement it.
@@ -15,6 +15,8 @@ class StartupActions {
 public:
     virtual ~StartupActions() = default;
     virtual void ShowHelp(const std::wstring& text) = 0;
+    // Saves the clipboard to the file named after "/SAVE"; throws Error when it cannot.
+    virtual void SaveClipboard(const std::wstring& fileName) = 0;
     virtual void ClearClipboard() = 0;          // throws Error "Cannot open clipboard"
     virtual void LoadFileFromCommandLine() = 0; // throws the file's own error
     virtual void CreateMainWindow() = 0;
@@ -22,8 +24,8 @@ public:
 
 enum class StartupOutcome { EndAtOnce, RunMainWindow };
 
-// Steps 4 to 7 of the main routine. Errors are not caught here: they reach the last-chance
-// report, which ends the process with exit code 1.
+// The main routine's steps from the help to the window. Errors are not caught here: they reach
+// the last-chance report, which ends the process with exit code 1.
 StartupOutcome RunStartup(const CommandLine& commandLine, StartupActions& actions);
 
 } // namespace tavrix

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# "/?" and "-help" show the help box and do nothing else, also when other switches follow.
+# "/?" and "-help" show the help box and do nothing else, also when other switches follow; with
+# "/QUIET" the help goes to the standard output the program was given instead.
 source "$(dirname "$0")/lib.sh"
 need_display
 
@@ -14,7 +15,13 @@ It loads the file specified in the command line to the clipboard.
 Clears the clipboard.
 
 /CLOSE
-Closes the program.
+Closes the program
+
+/SAVE "FileName.cl7"
+Saves the clipboard to the file.
+
+/QUIET
+Shows no message boxes; errors set the exit code.
 button: OK'
 
 put_known_clipboard
@@ -31,4 +38,12 @@ for args in "/?" "-help" "-HeLp /CLEAR /CLOSE" "/CLEAR /?"; do
     expect_eq "exit code after the help box ($args)" 0 "$tavrix_status"
     expect_eq "clipboard after $args" "$before" "$(helper list)"
 done
+
+step "Tavrix.exe /QUIET /? (the help to standard output, no box)"
+tavrix_start "$TAVRIX_EXE" /QUIET /? >"$E2E_TMP/help.txt"
+expect_eq "box under /QUIET /?" "no dialog" "$(helper dialog 6 | tr -d '\r')"
+tavrix_wait 30
+expect_eq "exit code after the quiet help" 0 "$tavrix_status"
+expected_text=$(sed -n '/^text: /,/^button: /p' <<<"$expected_box" | sed '1s/^text: //;$d')
+expect_eq "help on standard output" "$expected_text" "$(tr -d '\r' <"$E2E_TMP/help.txt")"
 echo PASS

@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/win32/MainForm.h"
+#include "app/win32/ParentConsole.h"
 #include "base/Support.h"
 #include "base/win32/MessageFilter.h"
 #include "clipboard/ClipboardPort.h"
@@ -14,8 +15,20 @@ namespace tavrix::win32 {
 ProgramStartup::ProgramStartup() = default;
 ProgramStartup::~ProgramStartup() = default;
 
+bool IsQuiet() {
+    return CommandLine::Current().HasSwitch(L"QUIET");
+}
+
 void ProgramStartup::ShowHelp(const std::wstring& text) {
+    // The user asked for the help: without a console to take it, the box shows even when quiet.
+    if (IsQuiet() && WriteToParentConsole(text + L".", ConsoleStream::Output)) {
+        return;
+    }
     ShowInfo(text);
+}
+
+void ProgramStartup::SaveClipboard(const std::wstring& fileName) {
+    SaveClipboardFileForScript(fileName);
 }
 
 void ProgramStartup::ClearClipboard() {

@@ -13,7 +13,9 @@ public:
     ProgramStartup();
     ~ProgramStartup() override;
 
+    // With "/QUIET" the help goes to the starting console when there is one.
     void ShowHelp(const std::wstring& text) override;
+    void SaveClipboard(const std::wstring& fileName) override;
     void ClearClipboard() override;
     void LoadFileFromCommandLine() override;
     void CreateMainWindow() override;
@@ -21,6 +23,9 @@ public:
 private:
     std::unique_ptr<TMainForm> window_;
 };
+
+// True when the command line asks for no message boxes ("/QUIET").
+bool IsQuiet();
 
 // Runs the window message loop until WM_QUIT; returns its exit code.
 int RunMessageLoop();

@@ -3,7 +3,9 @@
 #include "app/Startup.h"
 #include "app/win32/ApplicationWindow.h"
 #include "app/win32/ModuleInit.h"
+#include "app/win32/ParentConsole.h"
 #include "app/win32/ProgramStartup.h"
+#include "base/DebugLog.h"
 #include "base/Error.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
 #include "ui/win32/Window.h"
@@ -38,6 +40,12 @@ bool EqualForUserLocale(const std::wstring& a, const std::wstring& b) {
 }
 
 int LastChanceReport(const std::wstring& text) {
+    // A script run with "/QUIET" must never wait on a box nobody may be there to close.
+    if (win32::IsQuiet()) {
+        DebugLog(text);
+        win32::WriteToParentConsole(text, win32::ConsoleStream::Error);
+        return 1;
+    }
     MessageBoxW(nullptr, text.c_str(), L"Tavrix", MB_OK | MB_ICONERROR | MB_TASKMODAL);
     return 1;
 }

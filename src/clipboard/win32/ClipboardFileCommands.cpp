@@ -1,15 +1,67 @@
 #include "clipboard/win32/ClipboardFileCommands.h"
 
+#include "base/Error.h"
+#include "base/Support.h"
 #include "clipboard/ClipboardFileReader.h"
 #include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/ClipboardPort.h"
+#include "clipboard/FileAccess.h"
 #include "clipboard/win32/Win32FileAccess.h"
 
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+
 namespace tavrix::win32 {
+
+namespace {
+
+// The longest a script's save waits for another program to let go of the clipboard.
+constexpr std::uint32_t kScriptClipboardWait = 2000;
+constexpr std::uint32_t kRetryPause = 20;
+
+// Opens the clipboard, retrying while another program holds it; throws "Cannot open clipboard"
+// when the wait runs out.
+std::unique_ptr<ClipboardOpen> OpenWaiting(ClipboardPort& port) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        try {
+            return std::make_unique<ClipboardOpen>(port);
+        } catch (const Error&) {
+            // Unsigned difference: correct across the wrap of the tick count.
+            if (static_cast<std::uint32_t>(GetTickCount() - start) >= kScriptClipboardWait) {
+                throw;
+            }
+        }
+        WaitProcessingMessages(kRetryPause);
+    }
+}
+
+} // namespace
 
 bool SaveClipboardFile(const std::wstring& name) {
     Win32FileAccess files;
     return SaveClipboardToFile(ClipboardPort::Instance(), files, name);
+}
+
+void SaveClipboardFileForScript(const std::wstring& name) {
+    const std::wstring target = WithClipboardFileExtension(name);
+    const std::wstring failure = L"Cannot save the clipboard to \"" + target + L"\"";
+    ClipboardPort& port = ClipboardPort::Instance();
+    try {
+        // Held open across the whole save, so the writer's own open cannot meet a new holder.
+        const std::unique_ptr<ClipboardOpen> open = OpenWaiting(port);
+        Win32FileAccess files;
+        std::unique_ptr<ReplacementFile> file = files.CreateReplacement(target);
+        if (!SaveClipboardToStream(port, file->Stream(), MaxSavedFormatSize)) {
+            throw Error(L"The clipboard's data could not be read");
+        }
+        file->Commit();
+    } catch (const Error& e) {
+        // The temporary file is gone again; an existing target keeps its content.
+        throw Error(failure + L": " + e.Message());
+    }
 }
 
 void LoadClipboardFile(const std::wstring& name) {

@@ -10,6 +10,12 @@ namespace tavrix::win32 {
 // Error "Cannot create file ..." when the file cannot be written.
 bool SaveClipboardFile(const std::wstring& name);
 
+// The "/SAVE" switch: like SaveClipboardFile, but a clipboard held by another program is waited
+// for (up to two seconds) and every failure is thrown as Error "Cannot save the clipboard to
+// "<name>"" with the reason, for the command line's error report. An existing file is replaced
+// only after a complete save.
+void SaveClipboardFileForScript(const std::wstring& name);
+
 // Puts the clipboard file name onto the clipboard; nothing happens when it names no file.
 // Throws Error when the file cannot be opened.
 void LoadClipboardFile(const std::wstring& name);

@@ -13,6 +13,12 @@ namespace {
 class RecordingActions : public StartupActions {
 public:
     void ShowHelp(const std::wstring& text) override { log.push_back(L"help:" + text); }
+    void SaveClipboard(const std::wstring& fileName) override {
+        log.push_back(L"save:" + fileName);
+        if (saveFails) {
+            throw Error(L"Cannot save the clipboard to \"" + fileName + L"\"");
+        }
+    }
     void ClearClipboard() override {
         log.push_back(L"clear");
         if (clearFails) {
@@ -23,6 +29,7 @@ public:
     void CreateMainWindow() override { log.push_back(L"window"); }
     std::vector<std::wstring> log;
     bool clearFails = false;
+    bool saveFails = false;
 };
 
 CommandLine Args(std::vector<std::wstring> params) {
@@ -54,16 +61,26 @@ TEST(Startup, HelpShowsTheBoxAndNothingElse) {
     }
 }
 
-TEST(Startup, HelpTextHasElevenLinesEndingWithoutBreak) {
-    std::wstring text = HelpText();
+TEST(Startup, HelpTextKeepsItsElevenLinesAndGoesOnWithSaveAndQuiet) {
+    const std::wstring text = HelpText();
+    const std::wstring eleven = L"Closes the program\r\n";
+    const std::size_t end = text.find(eleven);
+    ASSERT_NE(end, std::wstring::npos);
+    const std::wstring first = text.substr(0, end + eleven.size() - 2);
     std::size_t lines = 1;
-    for (std::size_t pos = 0; (pos = text.find(L"\r\n", pos)) != std::wstring::npos; pos += 2) {
+    for (std::size_t pos = 0; (pos = first.find(L"\r\n", pos)) != std::wstring::npos; pos += 2) {
         ++lines;
     }
     EXPECT_EQ(lines, 11u);
     EXPECT_EQ(text.substr(0, 14), L"/HELP and /?\r\n");
     EXPECT_NE(text.find(L"\r\nTavrix.exe \"FileName.cl7\"\r\n"), std::wstring::npos);
-    EXPECT_EQ(text.substr(text.size() - 18), L"Closes the program");
+    EXPECT_EQ(text.substr(end + eleven.size()),
+              L"\r\n"
+              L"/SAVE \"FileName.cl7\"\r\n"
+              L"Saves the clipboard to the file.\r\n"
+              L"\r\n"
+              L"/QUIET\r\n"
+              L"Shows no message boxes; errors set the exit code");
 }
 
 TEST(Startup, ClearThenLoadThenCloseOrWindow) {
@@ -78,6 +95,43 @@ TEST(Startup, ClearThenLoadThenCloseOrWindow) {
     RecordingActions c;
     EXPECT_EQ(RunStartup(Args({L"file.cl7", L"/clear"}), c), StartupOutcome::RunMainWindow);
     EXPECT_EQ(c.log, (std::vector<std::wstring>{L"clear", L"load", L"window"}));
+}
+
+TEST(Startup, SaveComesBeforeClearWhereverItStands) {
+    RecordingActions a;
+    auto outcome = RunStartup(Args({L"/CLEAR", L"/CLOSE", L"-save", L"backup"}), a);
+    EXPECT_EQ(outcome, StartupOutcome::EndAtOnce);
+    EXPECT_EQ(a.log, (std::vector<std::wstring>{L"save:backup", L"clear", L"load"}));
+
+    // Without /CLOSE the window opens after the save.
+    RecordingActions b;
+    EXPECT_EQ(RunStartup(Args({L"/SAVE", L"b.cl7"}), b), StartupOutcome::RunMainWindow);
+    EXPECT_EQ(b.log, (std::vector<std::wstring>{L"save:b.cl7", L"load", L"window"}));
+
+    // The help still ends everything before the save.
+    RecordingActions c;
+    RunStartup(Args({L"/SAVE", L"b.cl7", L"/?"}), c);
+    EXPECT_EQ(c.log, (std::vector<std::wstring>{L"help:" + HelpText()}));
+}
+
+TEST(Startup, SaveWithoutFileNameOrFailingEndsBeforeAnythingElse) {
+    for (const std::vector<std::wstring>& args : {std::vector<std::wstring>{L"/SAVE"},
+                                                  {L"/SAVE", L"/CLEAR"},
+                                                  {L"/CLOSE", L"/SAVE", L"-x"}}) {
+        RecordingActions actions;
+        try {
+            RunStartup(Args(args), actions);
+            ADD_FAILURE() << "no error for " << args.size() << " parameters";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.Message(), L"Missing file name after /SAVE");
+        }
+        EXPECT_TRUE(actions.log.empty());
+    }
+
+    RecordingActions failing;
+    failing.saveFails = true;
+    EXPECT_THROW(RunStartup(Args({L"/SAVE", L"b", L"/CLEAR"}), failing), Error);
+    EXPECT_EQ(failing.log, (std::vector<std::wstring>{L"save:b"}));
 }
 
 TEST(Startup, RefusedClearEndsBeforeLoadAndWindow) {
