@@ -177,9 +177,8 @@ std::map<ClipFormat, ClipFormat> ExpectedNumbers(const std::uint8_t* data, std::
 
 // What the reader must end with: the last complete record of each format, in the order each
 // format first appeared, from the records up to the first incomplete one.
-std::map<ClipFormat, std::vector<std::uint8_t>> ExpectedFormats(const std::uint8_t* data,
-                                                                std::size_t size,
-                                                                NameRegistry& names) {
+std::map<ClipFormat, std::vector<std::uint8_t>>
+ExpectedFormats(const std::uint8_t* data, std::size_t size, NameRegistry& names) {
     std::map<ClipFormat, std::vector<std::uint8_t>> expected;
     std::size_t at = 0;
     const auto numbers = ExpectedNumbers(data, size, names, at);

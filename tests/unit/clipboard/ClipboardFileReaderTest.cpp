@@ -209,8 +209,8 @@ TEST_F(ClipboardReader, MalformedNameTableIsIgnoredAndRecordsLoadByNumber) {
     trailing.push_back(0);
     Bytes cut = good;
     cut.pop_back();
-    const Bytes tables[] = {broken(3, 'X'), broken(4, 2), broken(6, 2), broken(10, 3), trailing,
-                            cut,            {'C', 'L'}};
+    const Bytes tables[] = {broken(3, 'X'), broken(4, 2), broken(6, 2), broken(10, 3),
+                            trailing,       cut,          {'C', 'L'}};
     for (const Bytes& table : tables) {
         SCOPED_TRACE(::testing::PrintToString(table));
         EXPECT_TRUE(Load(Concat({Record(0, table), Record(0xC000, {1})})));

@@ -77,9 +77,11 @@ TEST_F(ClipboardWriter, NamedRegisteredFormatPutsANameTableFirst) {
     const Bytes file = Save();
     EXPECT_TRUE(result);
     EXPECT_EQ(RecordFormats(file), (std::vector<ClipFormat>{cf::Dif, HtmlFormat, 0xC0DE}));
-    const Bytes table{'C', 'L', '7', 'N', 1, 0, 1, 0, static_cast<std::uint8_t>(HtmlFormat),
-                      0xC0, 11, 0, 'H', 0, 'T', 0, 'M', 0, 'L', 0, ' ', 0, 'F', 0, 'o', 0,
-                      'r', 0, 'm', 0, 'a', 0, 't', 0};
+    const Bytes table{
+        'C',  'L', '7', 'N', 1,   0,   1,   0,   static_cast<std::uint8_t>(HtmlFormat),
+        0xC0, 11,  0,   'H', 0,   'T', 0,   'M', 0,
+        'L',  0,   ' ', 0,   'F', 0,   'o', 0,   'r',
+        0,    'm', 0,   'a', 0,   't', 0};
     EXPECT_EQ(Bytes(file.begin(), file.begin() + 6 + 34), testing::Record(0, table));
 }
 
