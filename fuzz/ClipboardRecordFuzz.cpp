@@ -1,14 +1,17 @@
-// Fuzz target: the clipboard file reader on arbitrary bytes, over an in-memory clipboard. Checks
-// that no block larger than the input is ever asked for, that every placed block holds exactly
-// the bytes of its record, and that saving what was loaded and loading that again gives the
-// same clipboard.
+// Fuzz target: the clipboard file reader and its name table on arbitrary bytes, over an
+// in-memory clipboard. Checks that no block larger than the input is ever asked for, that every
+// placed block holds exactly the bytes of its record under the number its name has now, that a
+// table that parses encodes back to the same bytes, and that saving what was loaded and loading
+// that again gives the same clipboard.
 #include "base/Support.h"
 #include "base/SupportPlatform.h"
 #include "clipboard/ClipboardFileReader.h"
 #include "clipboard/ClipboardFileWriter.h"
+#include "clipboard/ClipboardNameTable.h"
 #include "clipboard/ClipboardPicture.h"
 #include "clipboard/MemoryDataStream.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -32,10 +35,40 @@ public:
     void WriteFile(const std::wstring&, const std::string&) override {}
 };
 
+// The names of one session, numbered apart from the file's usual numbers so that a renumbering
+// shows.
+class NameRegistry {
+public:
+    ClipFormat Register(const std::wstring& name) {
+        if (name.empty() || name.size() > kMaxFormatNameLength) {
+            return 0;
+        }
+        auto it = numbers_.find(name);
+        if (it != numbers_.end()) {
+            return it->second;
+        }
+        if (next_ == 0) {
+            return 0; // all numbers handed out
+        }
+        names_[next_] = name;
+        return numbers_[name] = next_++;
+    }
+    std::wstring Name(ClipFormat format) const {
+        auto it = names_.find(format);
+        return it == names_.end() ? std::wstring{} : it->second;
+    }
+
+private:
+    std::map<std::wstring, ClipFormat> numbers_;
+    std::map<ClipFormat, std::wstring> names_;
+    ClipFormat next_ = 0xD000;
+};
+
 // Formats in the order they were first set; setting one again replaces its data.
 class MemoryClipboard : public ClipboardBackend {
 public:
-    explicit MemoryClipboard(std::size_t inputSize) : inputSize_(inputSize) {}
+    MemoryClipboard(std::size_t inputSize, NameRegistry& names)
+        : inputSize_(inputSize), names_(names) {}
     bool Open() override { return !std::exchange(open_, true); }
     void Close() override { open_ = false; }
     bool Empty() override {
@@ -85,8 +118,8 @@ public:
         std::vector<std::uint8_t> block(size, 0xA5);
         return fill(block) && SetData(format, block);
     }
-    ClipFormat RegisterFormat(const std::wstring&) override { return 0; }
-    std::wstring RegisteredFormatName(ClipFormat) override { return {}; }
+    ClipFormat RegisterFormat(const std::wstring& name) override { return names_.Register(name); }
+    std::wstring RegisteredFormatName(ClipFormat format) override { return names_.Name(format); }
     void LoadPicture(ClipFormat, bool, ClipboardPicture&) override {}
 
     std::vector<std::pair<ClipFormat, std::vector<std::uint8_t>>> entries;
@@ -101,19 +134,59 @@ private:
         return nullptr;
     }
     std::size_t inputSize_;
+    NameRegistry& names_;
     bool open_ = false;
 };
 
+std::uint32_t SizeField(const std::uint8_t* header) {
+    std::uint32_t n = 0;
+    std::memcpy(&n, header + 2, 4); // little-endian hosts only
+    return n;
+}
+
+// A first record of format 0 that fits is a name table; numbers of a table that parses go to
+// the numbers their names are registered under. Sets at past the table.
+std::map<ClipFormat, ClipFormat> ExpectedNumbers(const std::uint8_t* data, std::size_t size,
+                                                 NameRegistry& names, std::size_t& at) {
+    std::map<ClipFormat, ClipFormat> numbers;
+    if (size < 6 || data[0] != 0 || data[1] != 0) {
+        return numbers;
+    }
+    const std::uint32_t n = SizeField(data);
+    if (n == 0 || n > kMaxNameTableSize || n > size - 6) {
+        return numbers;
+    }
+    at = 6 + n;
+    const std::span<const std::uint8_t> table(data + 6, n);
+    const auto entries = ParseNameTable(table);
+    if (!entries) {
+        return numbers;
+    }
+    bool encodable = true;
+    for (const NamedFormat& entry : *entries) {
+        encodable = encodable && !entry.name.empty() && entry.name.size() <= kMaxFormatNameLength;
+        const ClipFormat now = names.Register(entry.name);
+        numbers[entry.format] = now != 0 ? now : entry.format;
+    }
+    const std::vector<std::uint8_t> again = EncodeNameTable(*entries);
+    if (encodable && !std::equal(again.begin(), again.end(), table.begin(), table.end())) {
+        std::abort();
+    }
+    return numbers;
+}
+
 // What the reader must end with: the last complete record of each format, in the order each
 // format first appeared, from the records up to the first incomplete one.
-std::map<ClipFormat, std::vector<std::uint8_t>> ExpectedFormats(const std::uint8_t* data,
-                                                                std::size_t size) {
+std::map<ClipFormat, std::vector<std::uint8_t>>
+ExpectedFormats(const std::uint8_t* data, std::size_t size, NameRegistry& names) {
     std::map<ClipFormat, std::vector<std::uint8_t>> expected;
     std::size_t at = 0;
+    const auto numbers = ExpectedNumbers(data, size, names, at);
     while (size - at >= 6) {
-        const ClipFormat format = static_cast<ClipFormat>(data[at] | (data[at + 1] << 8));
-        std::uint32_t n = 0;
-        std::memcpy(&n, data + at + 2, 4); // little-endian hosts only
+        const ClipFormat stored = static_cast<ClipFormat>(data[at] | (data[at + 1] << 8));
+        const auto renumbered = numbers.find(stored);
+        const ClipFormat format = renumbered == numbers.end() ? stored : renumbered->second;
+        const std::uint32_t n = SizeField(data + at);
         at += 6;
         if (n > size - at) {
             break;
@@ -133,13 +206,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     InstallSupportPlatform(&platform);
     InitSupport(false, VersionFlags{true, true});
 
-    MemoryClipboard clipboard(size);
+    // The model registers the table's names first, in the reader's order: the reader then
+    // finds them under the same numbers.
+    NameRegistry names;
+    const auto expected = ExpectedFormats(data, size, names);
+    MemoryClipboard clipboard(size, names);
     ClipboardPort port(clipboard);
     MemoryDataStream input(std::vector<std::uint8_t>(data, data + size));
     if (!LoadClipboardFromStream(port, input) || port.Depth() != 0) {
         std::abort();
     }
-    const auto expected = ExpectedFormats(data, size);
     if (expected.size() != clipboard.entries.size()) {
         std::abort();
     }
@@ -150,13 +226,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    // Save and load again: the same clipboard comes back.
+    // Save and load again in the same session: the same clipboard comes back.
     MemoryDataStream saved;
     if (!SaveClipboardToStream(port, saved, MaxSavedFormatSize)) {
         std::abort();
     }
-    const auto first = clipboard.entries;
-    MemoryClipboard again(saved.Size());
+    // Formats under the two names that are never saved drop out.
+    auto first = clipboard.entries;
+    std::erase_if(first, [&](const auto& entry) {
+        const std::wstring name = names.Name(entry.first);
+        return name == L"Embed Source" || name == L"Native";
+    });
+    MemoryClipboard again(saved.Size(), names);
     ClipboardPort againPort(again);
     saved.Seek(0);
     if (!LoadClipboardFromStream(againPort, saved) || again.entries != first) {

@@ -4,7 +4,35 @@
 #include "clipboard/ClipboardFileFormat.h"
 #include "clipboard/FileAccess.h"
 
+#include <vector>
+
 namespace tavrix {
+
+namespace {
+
+// Reads the name table when the stream's first record is one, and leaves the position after
+// it; any other first record is left for the record loop. A malformed table is skipped and
+// every record loads by number.
+FormatNumbers ReadNameTable(ClipboardBackend& backend, DataStream& stream) {
+    const std::uint64_t start = stream.Position();
+    std::uint8_t header[kRecordHeaderSize];
+    if (ReadFully(stream, header) == kRecordHeaderSize &&
+        DecodeRecordFormat(header) == kNameTableFormat) {
+        const std::uint32_t size = DecodeRecordSize(header + 2);
+        const std::uint64_t left = stream.Size() - stream.Position();
+        if (size > 0 && size <= kMaxNameTableSize && size <= left) {
+            std::vector<std::uint8_t> data(size);
+            if (ReadFully(stream, data) == size) {
+                const auto entries = ParseNameTable(data);
+                return entries ? NumbersInThisSession(*entries, backend) : FormatNumbers{};
+            }
+        }
+    }
+    stream.Seek(start);
+    return {};
+}
+
+} // namespace
 
 void LoadClipboardFromFile(ClipboardPort& port, FileAccess& files, const std::wstring& name) {
     if (!files.IsExistingFile(name)) {
@@ -20,8 +48,9 @@ bool LoadClipboardFromStream(ClipboardPort& port, DataStream& stream) {
     try {
         port.Clear();
         ClipboardOpen open(port);
+        const FormatNumbers numbers = ReadNameTable(port.Backend(), stream);
         while (stream.Position() < stream.Size()) {
-            if (!ReadClipboardRecord(port, stream)) {
+            if (!ReadClipboardRecord(port, stream, numbers)) {
                 break;
             }
         }
@@ -31,7 +60,7 @@ bool LoadClipboardFromStream(ClipboardPort& port, DataStream& stream) {
     }
 }
 
-bool ReadClipboardRecord(ClipboardPort& port, DataStream& stream) {
+bool ReadClipboardRecord(ClipboardPort& port, DataStream& stream, const FormatNumbers& numbers) {
     ProcessMessages();
     std::uint8_t header[kRecordHeaderSize];
     if (ReadFully(stream, std::span(header, 2)) < 2) {
@@ -40,7 +69,9 @@ bool ReadClipboardRecord(ClipboardPort& port, DataStream& stream) {
     if (ReadFully(stream, std::span(header + 2, 4)) < 4) {
         return false;
     }
-    const ClipFormat format = DecodeRecordFormat(header);
+    const ClipFormat stored = DecodeRecordFormat(header);
+    const auto renumbered = numbers.find(stored);
+    const ClipFormat format = renumbered == numbers.end() ? stored : renumbered->second;
     const std::uint32_t size = DecodeRecordSize(header + 2);
     if (size == 0) {
         return true;

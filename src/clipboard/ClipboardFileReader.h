@@ -1,6 +1,8 @@
 #pragma once
 // Loading a clipboard file: the clipboard is emptied, then each record's data is placed under
-// its stored format number, in file order.
+// its stored format number, in file order; a registered format listed in the file's name table
+// goes under the number its name has in this session.
+#include "clipboard/ClipboardNameTable.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/DataStream.h"
 
@@ -19,10 +21,12 @@ void LoadClipboardFromFile(ClipboardPort& port, FileAccess& files, const std::ws
 // clipboard cannot be opened or an error ended the load.
 bool LoadClipboardFromStream(ClipboardPort& port, DataStream& stream);
 
-// Reads the record at the stream's position and places it when it is complete and wanted.
-// False when the stream holds no complete record any more: a short header, or a size larger
-// than the bytes left, which is neither allocated nor placed. The clipboard must be open.
-bool ReadClipboardRecord(ClipboardPort& port, DataStream& stream);
+// Reads the record at the stream's position and places it when it is complete and wanted, under
+// the number numbers gives its stored one. False when the stream holds no complete record any
+// more: a short header, or a size larger than the bytes left, which is neither allocated nor
+// placed. The clipboard must be open.
+bool ReadClipboardRecord(ClipboardPort& port, DataStream& stream,
+                         const FormatNumbers& numbers = {});
 
 // Bitmaps and enhanced metafiles are handles, not memory blocks, from Windows 7 on: a stored
 // block of either would not be a valid handle there.

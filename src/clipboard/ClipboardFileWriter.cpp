@@ -1,8 +1,11 @@
 #include "clipboard/ClipboardFileWriter.h"
 
 #include "base/Support.h"
+#include "clipboard/ClipboardNameTable.h"
 #include "clipboard/FileAccess.h"
 #include "clipboard/RegisteredFormats.h"
+
+#include <vector>
 
 namespace tavrix {
 
@@ -37,6 +40,21 @@ bool IsSkipped(ClipboardPort& port, ClipFormat format, const std::wstring& name,
     return !port.HasFormat(format);
 }
 
+// Whether WriteClipboardFormat will write a record for the format; the block is only looked at.
+bool GivesRecord(ClipboardPort& port, ClipFormat format, std::uint32_t limit) {
+    bool gives = false;
+    port.ReadData(format, [&](std::span<const std::uint8_t> block) {
+        gives = !block.empty() && block.size() < limit;
+    });
+    return gives;
+}
+
+void WriteNameTable(DataStream& stream, const std::vector<NamedFormat>& entries) {
+    const std::vector<std::uint8_t> table = EncodeNameTable(entries);
+    stream.Write(EncodeRecordHeader(kNameTableFormat, static_cast<std::uint32_t>(table.size())));
+    stream.Write(table);
+}
+
 } // namespace
 
 bool SaveClipboardToStream(ClipboardPort& port, DataStream& stream, std::uint32_t limit) {
@@ -44,12 +62,26 @@ bool SaveClipboardToStream(ClipboardPort& port, DataStream& stream, std::uint32_
         ClipboardOpen open(port);
         const bool reduced = IsReducedSave(port);
         const int count = port.FormatCount();
+        std::vector<ClipFormat> saved;
+        std::vector<NamedFormat> names;
         for (int i = 0; i < count; ++i) {
             const ClipFormat format = port.Formats(i);
-            const std::wstring name = port.Backend().RegisteredFormatName(format);
-            if (!IsSkipped(port, format, name, reduced)) {
-                WriteClipboardFormat(port, format, stream, limit);
+            std::wstring name = port.Backend().RegisteredFormatName(format);
+            if (IsSkipped(port, format, name, reduced)) {
+                continue;
             }
+            saved.push_back(format);
+            if (format >= cf::FirstRegistered && !name.empty() &&
+                name.size() <= kMaxFormatNameLength && GivesRecord(port, format, limit)) {
+                names.push_back(NamedFormat{.format = format, .name = std::move(name)});
+            }
+        }
+        // Without registered formats the file keeps the layout that every reader knows.
+        if (!names.empty()) {
+            WriteNameTable(stream, names);
+        }
+        for (ClipFormat format : saved) {
+            WriteClipboardFormat(port, format, stream, limit);
         }
         return true;
     } catch (...) {

@@ -1,5 +1,6 @@
 #pragma once
-// Saving the clipboard: one record per format, in the clipboard's enumeration order.
+// Saving the clipboard: one record per format, in the clipboard's enumeration order, after a
+// name table when a named registered format is among them.
 #include "clipboard/ClipboardFileFormat.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/DataStream.h"

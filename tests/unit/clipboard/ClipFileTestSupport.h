@@ -3,6 +3,7 @@
 // registered, a support platform that records warnings, and record builders.
 #include "base/Support.h"
 #include "clipboard/ClipboardFileFormat.h"
+#include "clipboard/ClipboardNameTable.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
 #include "fakes/FakeClipboard.h"
@@ -40,12 +41,16 @@ inline Bytes Concat(std::initializer_list<Bytes> parts) {
     return out;
 }
 
-// The formats of a file's records, in file order; the records must be complete.
+// The formats of a file's records, in file order, without a leading name table; the records
+// must be complete.
 inline std::vector<ClipFormat> RecordFormats(const Bytes& file) {
     std::vector<ClipFormat> formats;
     std::size_t at = 0;
     while (at + kRecordHeaderSize <= file.size()) {
-        formats.push_back(DecodeRecordFormat(file.data() + at));
+        const ClipFormat format = DecodeRecordFormat(file.data() + at);
+        if (at != 0 || format != kNameTableFormat) {
+            formats.push_back(format);
+        }
         at += kRecordHeaderSize + DecodeRecordSize(file.data() + at + 2);
     }
     EXPECT_EQ(at, file.size()) << "the records do not end where the file ends";

@@ -1,4 +1,5 @@
 #include "clipboard/ClipboardFileReader.h"
+#include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/MemoryDataStream.h"
 
 #include "ClipFileTestSupport.h"
@@ -170,6 +171,55 @@ TEST_F(ClipboardReader, ProcessesMessagesBeforeEachRecordWithTheClipboardOpen) {
     EXPECT_TRUE(Load(Concat({Record(cf::Dif, {1}), Record(cf::Sylk, {2}), Record(0xC020, {})})));
     EXPECT_EQ(platform.messagePumps, 3);
     EXPECT_EQ(depth, 1);
+}
+
+// A session that registered other names first: every name gets another number than it had in
+// the session that saved the file.
+TEST_F(ClipboardReader, NamedFormatsComeBackUnderTheirNumbersInThisSession) {
+    fake.Put(HtmlFormat, {1, 2});
+    fake.Put(0xC777, {3}); // no name: loads by number
+    fake.Put(cf::Dif, {4});
+    MemoryDataStream saved;
+    ASSERT_TRUE(SaveClipboardToStream(port, saved, MaxSavedFormatSize));
+
+    FakeClipboard later;
+    later.RegisterFormat(L"Tavrix Other");
+    later.RegisterFormat(L"Tavrix Another");
+    ClipboardPort laterPort(later);
+    saved.Seek(0);
+    EXPECT_TRUE(LoadClipboardFromStream(laterPort, saved));
+    const ClipFormat html = later.RegisterFormat(L"HTML Format");
+    ASSERT_NE(html, HtmlFormat);
+    ASSERT_EQ(later.Entries().size(), 3u);
+    EXPECT_EQ(later.Entries()[0].format, html);
+    EXPECT_EQ(later.Entries()[0].bytes, (Bytes{1, 2}));
+    EXPECT_EQ(later.Entries()[1].format, 0xC777);
+    EXPECT_EQ(later.Entries()[2].format, cf::Dif);
+}
+
+TEST_F(ClipboardReader, MalformedNameTableIsIgnoredAndRecordsLoadByNumber) {
+    // A well-formed table would move 0xC000 to the number of "Tavrix Moved".
+    const Bytes good{'C', 'L', '7', 'N', 1, 0, 1, 0, 0x00, 0xC0, 2, 0, 'M', 0, 'v', 0};
+    const auto broken = [&](std::size_t at, std::uint8_t value) {
+        Bytes table = good;
+        table[at] = value;
+        return table;
+    };
+    Bytes trailing = good;
+    trailing.push_back(0);
+    Bytes cut = good;
+    cut.pop_back();
+    const Bytes tables[] = {broken(3, 'X'), broken(4, 2), broken(6, 2), broken(10, 3),
+                            trailing,       cut,          {'C', 'L'}};
+    for (const Bytes& table : tables) {
+        SCOPED_TRACE(::testing::PrintToString(table));
+        EXPECT_TRUE(Load(Concat({Record(0, table), Record(0xC000, {1})})));
+        ASSERT_EQ(spy.Entries().size(), 1u);
+        EXPECT_EQ(Data(0xC000), (Bytes{1}));
+    }
+    EXPECT_TRUE(Load(Concat({Record(0, good), Record(0xC000, {1})})));
+    EXPECT_EQ(Data(spy.RegisterFormat(L"Mv")), (Bytes{1}));
+    EXPECT_EQ(spy.Entries().size(), 1u);
 }
 
 TEST(CommandLineFileName, TrimsCharactersUpToBlankAtBothEnds) {

@@ -68,6 +68,23 @@ TEST_F(ClipboardWriter, AppendsAtTheStreamsPositionAndKeepsLargeFormatNumbers) {
     EXPECT_EQ(stream.Bytes(), (Bytes{1, 2, 3, 0xDE, 0xC0, 2, 0, 0, 0, 7, 8}));
 }
 
+TEST_F(ClipboardWriter, NamedRegisteredFormatPutsANameTableFirst) {
+    const ClipFormat empty = fake.RegisterFormat(L"Tavrix Empty");
+    fake.Put(cf::Dif, {5});
+    fake.Put(HtmlFormat, {7});
+    fake.Put(0xC0DE, {8}); // registered range, but no name in this session
+    fake.Put(empty, {});   // gives no record, so it is not listed
+    const Bytes file = Save();
+    EXPECT_TRUE(result);
+    EXPECT_EQ(RecordFormats(file), (std::vector<ClipFormat>{cf::Dif, HtmlFormat, 0xC0DE}));
+    const Bytes table{
+        'C',  'L', '7', 'N', 1,   0,   1,   0,   static_cast<std::uint8_t>(HtmlFormat),
+        0xC0, 11,  0,   'H', 0,   'T', 0,   'M', 0,
+        'L',  0,   ' ', 0,   'F', 0,   'o', 0,   'r',
+        0,    'm', 0,   'a', 0,   't', 0};
+    EXPECT_EQ(Bytes(file.begin(), file.begin() + 6 + 34), testing::Record(0, table));
+}
+
 TEST_F(ClipboardWriter, HeldClipboardGivesFalseAndWritesNothing) {
     fake.PutText(cf::Text, "abc");
     fake.heldByOther = true;

@@ -3,6 +3,7 @@
 #include "base/win32/KernelHandles.h"
 #include "clipboard/ClipboardFileReader.h"
 #include "clipboard/ClipboardFileWriter.h"
+#include "clipboard/ClipboardNameTable.h"
 #include "clipboard/MemoryDataStream.h"
 
 #include "ClipboardFileFixture.h"
@@ -171,8 +172,16 @@ TEST_F(ClipboardFileOnWine, LimitLeavesOutBlocksOfItsSizeAndLarger) {
     Put({{below, Pattern(99, 3)}, {at, Pattern(100, 4)}});
     MemoryDataStream stream;
     ASSERT_TRUE(SaveClipboardToStream(port, stream, 100));
-    EXPECT_EQ(RecordFormats(stream.Bytes()), (std::vector<ClipFormat>{ClipFormat(below)}));
-    EXPECT_EQ(stream.Size(), 105u);
+    EXPECT_EQ(RecordFormats(stream.Bytes()),
+              (std::vector<ClipFormat>{kNameTableFormat, ClipFormat(below)}));
+    // The name table lists only the format that has a record.
+    const Bytes table =
+        EncodeNameTable({NamedFormat{.format = ClipFormat(below), .name = L"Tavrix Test Below"}});
+    const Bytes& file = stream.Bytes();
+    EXPECT_EQ(Bytes(file.begin() + kRecordHeaderSize,
+                    file.begin() + static_cast<std::ptrdiff_t>(kRecordHeaderSize + table.size())),
+              table);
+    EXPECT_EQ(stream.Size(), kRecordHeaderSize + table.size() + 105u);
 }
 
 TEST_F(ClipboardFileOnWine, SaveWhileAnotherProgramHoldsTheClipboardKeepsTheOldFile) {
@@ -189,6 +198,40 @@ TEST_F(ClipboardFileOnWine, SaveWhileAnotherProgramHoldsTheClipboardKeepsTheOldF
     EXPECT_EQ(FileCount(), 1);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0], L"Cannot save the clipboard to \"" + path + L"\"!");
+}
+
+// The name table rides under format 0 because the clipboard refuses that number: a reader that
+// places every record by number loses nothing but the table.
+TEST_F(ClipboardFileOnWine, FormatZeroIsRefused) {
+    ClipboardOpen open(port);
+    ASSERT_TRUE(backend.Empty());
+    EXPECT_FALSE(backend.SetData(kNameTableFormat, Bytes{'C', 'L', '7', 'N'}));
+    EXPECT_TRUE(backend.SetData(CF_DIF, Bytes{1})); // the same open takes a real format
+    EXPECT_EQ(CountClipboardFormats(), 1);
+}
+
+TEST_F(ClipboardFileOnWine, NamedRecordsGoUnderTheNumbersTheirNamesHaveNow) {
+    // The file was saved where "Tavrix Test Moved" had the number that "Tavrix Test Taken" holds
+    // here.
+    const ClipFormat taken =
+        static_cast<ClipFormat>(RegisterClipboardFormatW(L"Tavrix Test Taken"));
+    const Bytes table =
+        EncodeNameTable({NamedFormat{.format = taken, .name = L"Tavrix Test Moved"}});
+    Bytes file;
+    const std::vector<std::pair<ClipFormat, Bytes>> records{{kNameTableFormat, table},
+                                                            {taken, Bytes{4, 2}}};
+    for (const auto& [format, data] : records) {
+        const RecordHeader header =
+            EncodeRecordHeader(format, static_cast<std::uint32_t>(data.size()));
+        file.insert(file.end(), header.begin(), header.end());
+        file.insert(file.end(), data.begin(), data.end());
+    }
+    MemoryDataStream stream(file);
+    ASSERT_TRUE(LoadClipboardFromStream(port, stream));
+    const UINT moved = RegisterClipboardFormatW(L"Tavrix Test Moved");
+    EXPECT_NE(moved, taken);
+    EXPECT_EQ(Get(moved), (Bytes{4, 2}));
+    EXPECT_EQ(Offered(), std::vector<UINT>{moved});
 }
 
 TEST_F(ClipboardFileOnWine, LoadWhileAnotherProgramHoldsTheClipboardPlacesNothing) {
