@@ -98,6 +98,8 @@ void TMainForm::Create() {
 
 bool TMainForm::OnCreate(const CREATESTRUCTW&) {
     CreateControls();
+    // A clipboard file dropped on the window is loaded as if chosen with "Load...".
+    DragAcceptFiles(Handle(), TRUE);
     // An error in the creation handler ends it at that step; the window still opens.
     RunReportingErrors(Handle(), [this] { FormCreate(); });
     LayoutControls();

@@ -92,6 +92,7 @@ protected:
     bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
     bool OnDpiChanged(int pixelsPerInch, const RECT& suggested) override;
+    void OnDropFiles(HDROP drop) override;
     void ReportHandlerError(const std::wstring& text) override;
 
 private:

@@ -5,6 +5,7 @@
 #include "app/win32/MainForm.h"
 #include "base/Support.h"
 #include "base/SupportPlatform.h"
+#include "base/win32/DroppedFiles.h"
 #include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/ClipboardFileCommands.h"
@@ -20,6 +21,15 @@ void TMainForm::actLoadExecute() {
     }
     // The monitor notices the new content and refreshes the tree.
     LoadClipboardFile(*name);
+}
+
+void TMainForm::OnDropFiles(HDROP drop) {
+    // Only the first of several files: the clipboard holds one file's content at a time. A
+    // folder or a name that is gone by now loads nothing.
+    const std::wstring name = FirstDroppedFile(drop);
+    if (!name.empty()) {
+        LoadClipboardFile(name);
+    }
 }
 
 void TMainForm::actSaveExecute() {

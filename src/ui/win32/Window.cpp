@@ -1,6 +1,7 @@
 #include "ui/win32/Window.h"
 
 #include "base/Error.h"
+#include "base/win32/DroppedFiles.h"
 #include "base/win32/SystemErrorText.h"
 #include "ui/win32/ChildControl.h"
 #include "ui/win32/ErrorBox.h"
@@ -240,6 +241,11 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case WM_DROPFILES: {
+        const DroppedFiles drop(reinterpret_cast<HDROP>(wParam));
+        OnDropFiles(drop.get());
+        return 0;
+    }
     default:
         break;
     }

@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <string>
 
 namespace tavrix::win32 {
@@ -75,6 +77,9 @@ protected:
     // The window now shows on a screen of another resolution; suggested is the frame the system
     // proposes for it there.
     virtual bool OnDpiChanged(int /*pixelsPerInch*/, const RECT& /*suggested*/) { return false; }
+    // Files were dropped on a window that accepts them. The list goes back to the system when
+    // the handler returns or throws.
+    virtual void OnDropFiles(HDROP /*drop*/) {}
 
     // The error policy: what happens to the error that ended a handler. By default the
     // program's error box; a window may log or drop it instead.
