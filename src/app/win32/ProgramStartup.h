@@ -1,6 +1,7 @@
 #pragma once
 // The main routine's actions on the real system.
 #include "app/Startup.h"
+#include "clipboard/DataStream.h"
 
 #include <memory>
 
@@ -17,10 +18,13 @@ public:
     void ShowHelp(const std::wstring& text) override;
     void SaveClipboard(const std::wstring& fileName) override;
     void ClearClipboard() override;
-    void LoadFileFromCommandLine() override;
+    void OpenFileFromCommandLine() override;
+    // Shows a long load's progress in the main window when it is open.
+    void LoadOpenedFile() override;
     void CreateMainWindow() override;
 
 private:
+    std::unique_ptr<DataStream> opened_;
     std::unique_ptr<TMainForm> window_;
 };
 

@@ -62,6 +62,23 @@ void StatusBar::SetPanelText(int panel, const std::wstring& text) {
                  reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+void StatusBar::ShowWholeBarText(const std::wstring& text) {
+    if (!ShowsWholeBarText()) {
+        SendMessageW(bar_, SB_SIMPLE, TRUE, 0);
+    }
+    SendMessageW(bar_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
+    UpdateWindow(bar_);
+}
+
+void StatusBar::EndWholeBarText() {
+    SendMessageW(bar_, SB_SIMPLE, FALSE, 0);
+    UpdateWindow(bar_);
+}
+
+bool StatusBar::ShowsWholeBarText() const {
+    return SendMessageW(bar_, SB_ISSIMPLE, 0, 0) != FALSE;
+}
+
 std::wstring StatusBar::PanelText(int panel) const {
     wchar_t buffer[512] = {};
     LRESULT info = SendMessageW(bar_, SB_GETTEXTLENGTHW, static_cast<WPARAM>(panel), 0);

@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -93,6 +94,7 @@ protected:
                 },
             .reportError = [this](HWND, const std::wstring& text) { errors.push_back(text); },
             .firstStart = {},
+            .tickCount = [this] { return clock ? clock() : GetTickCount(); },
         };
         form = std::make_unique<win32::TMainForm>(ClipboardPort::Instance(), std::move(services));
         form->Create();
@@ -138,6 +140,8 @@ protected:
     // What the file chooser answers; nothing is a cancelled dialog.
     std::optional<std::wstring> saveChoice;
     std::optional<std::wstring> openChoice;
+    // The clock of the progress shown for long saves and loads; empty is the system's.
+    std::function<std::uint32_t()> clock;
 };
 
 inline RECT ChildRect(HWND parent, HWND child) {
