@@ -100,6 +100,32 @@ put_known_clipboard() {
         fail "the helper could not set the clipboard"
 }
 
+# hold_with_helper <word> <helper arguments...>: starts the helper in the background, as "another
+# program", and returns once it printed word: from then on it holds what it was asked to hold.
+# Its pid is in $holder; release_holder ends it.
+hold_with_helper() {
+    local word=$1 line
+    shift
+    [ -p "$E2E_TMP/holder" ] || mkfifo "$E2E_TMP/holder"
+    "$WINE_RUN" "$CLIPHELPER_EXE" "$@" >"$E2E_TMP/holder" &
+    holder=$!
+    e2e_background+=("$holder")
+    exec 3<"$E2E_TMP/holder"
+    read -r -t 30 line <&3
+    expect_eq "helper output" "$word" "$(tr -d '\r' <<<"$line")"
+}
+
+# Another program holds the clipboard open far longer than any start of Tavrix.exe takes.
+hold_clipboard() {
+    hold_with_helper holding hold 60000
+}
+
+release_holder() {
+    kill "$holder" 2>/dev/null
+    wait "$holder" 2>/dev/null
+    exec 3<&-
+}
+
 # ---- the main window, seen from another process ----
 
 # What the helper reads of the Tavrix window: "client:", "tree:", "node:", "selected:" and
