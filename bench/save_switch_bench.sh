@@ -18,11 +18,9 @@ rounds=${1:-15}
 mib=256
 parent=${TAVRIX_BENCH_DIR:-$([ -d /dev/shm ] && echo /dev/shm || echo /tmp)}
 dir=$(mktemp -d "$parent/tavrix-bench.XXXXXX")
-# Wine empties the clipboard when the last program of its session ends: a sleeping helper keeps
-# the session, and the data the set-up put there, between the measured runs.
-"$root/tools/wine-run.sh" "$build/cliphelper.exe" sleep 3600000 >/dev/null &
-keeper=$!
-trap 'kill "$keeper" 2>/dev/null; rm -rf "$dir"' EXIT
+source "$root/bench/lib.sh"
+keep_wine_session
+trap 'kill "$bench_keeper" 2>/dev/null; rm -rf "$dir"' EXIT
 win=$(printf 'Z:%s' "$dir" | tr / '\\')
 
 median() { sort -g | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
@@ -59,11 +57,7 @@ echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 # What each process holds without saving anything: the peak less this is what the save adds.
 rawRest=$(measure "$build/clipfilebench.exe" start none | awk '{print $2}')
 oursRest=$(measure "$build/Tavrix.exe" /CLOSE /QUIET | awk '{print $2}')
-# The program's file starts with the name table of its registered format; the records after it
-# are the baseline's byte for byte.
-table=$(od -An -tu4 -j2 -N4 "$dir/tavrix.cl7" | tr -d ' ')
-tail -c +$((6 + table + 1)) "$dir/tavrix.cl7" | cmp - "$dir/raw.cl7" &&
-    echo "saved records are identical (after a name table of $table bytes)"
+same_records "$dir/tavrix.cl7" "$dir/raw.cl7"
 
 rawMs=$(awk '{print $1}' "$dir/raw.log" | median)
 oursMs=$(awk '{print $1}' "$dir/tavrix.log" | median)
