@@ -12,7 +12,11 @@ namespace {
 class Utf8Console : public tavrix::ToolConsole {
 public:
     void Out(std::wstring_view line) override { Write(stdout, line); }
-    void Err(std::wstring_view line) override { Write(stderr, line); }
+    void Err(std::wstring_view line) override {
+        // What was listed before a fault comes before its message, also in one shared stream.
+        std::fflush(stdout);
+        Write(stderr, line);
+    }
 
 private:
     static void Write(std::FILE* to, std::wstring_view line) {
