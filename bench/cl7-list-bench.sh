@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# "tavrix-cl7 list" of 1 GiB files against a baseline that only reads each record header with
+# one positioned read (Cl7WalkBaseline.cpp), both built natively with optimisation and timed as
+# whole processes, alternating. Peak memory is the maximum resident set; it must not grow with
+# the file, so a 1 MiB file is listed too. Files are sparse: their data costs no disk.
+#   bench/cl7-list-bench.sh [rounds]
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+rounds=${1:-5}
+dir=$(mktemp -d "${TMPDIR:-/tmp}/tavrix-cl7-bench.XXXXXX")
+trap 'rm -rf "$dir"' EXIT
+
+g++ -std=c++20 -O2 -DNDEBUG -I"$root/src" -I"$root/tools/cl7" -o "$dir/tavrix-cl7" \
+    "$root"/tools/cl7/{Cl7Tool,Cl7Commands,PosixMain}.cpp \
+    "$root"/src/clipboard/{ClipboardRecords,ClipboardNameTable,FormatCatalogue,RegisteredFormats}.cpp \
+    "$root"/src/clipboard/{StdFileAccess,BufferedFileStream,DataStream,ClipboardPort}.cpp \
+    "$root"/src/base/{Unicode,Error}.cpp
+g++ -O2 -o "$dir/baseline" "$root/bench/Cl7WalkBaseline.cpp"
+
+# make <file> <total MiB> <record KiB>: a name table, then records of alternating text and one
+# registered format up to the total size.
+make_file() {
+    python3 - "$@" <<'PY'
+import struct, sys
+path, total, record = sys.argv[1], int(sys.argv[2]) << 20, int(sys.argv[3]) << 10
+name = "Tavrix Bench Format".encode("utf-16-le")
+table = b"CL7N" + struct.pack("<HHHH", 1, 1, 0xC100, len(name) // 2) + name
+with open(path, "wb") as f:
+    f.write(struct.pack("<HI", 0, len(table)) + table)
+    at, i = f.tell(), 0
+    while at + 6 + record <= total:
+        f.seek(at)
+        f.write(struct.pack("<HI", 13 if i % 2 else 0xC100, record))
+        at, i = at + 6 + record, i + 1
+    f.truncate(at)
+PY
+}
+make_file "$dir/small.cl7" 1 64
+make_file "$dir/large-records.cl7" 1024 262144
+make_file "$dir/many-records.cl7" 1024 64
+cat "$dir"/*.cl7 >/dev/null # into the page cache, for both programs alike
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
+
+# measure <log> <program> <file>: appends "<ms> <peak KiB>" for one run.
+measure() {
+    /usr/bin/time -f "%e %M" -o "$dir/time.txt" "$2" list "$3" >"$dir/out.txt" 2>&1 ||
+        { echo "failed: $2 $3" >&2; exit 1; }
+    awk '{printf "%.0f %d\n", $1 * 1000, $2}' "$dir/time.txt" >>"$1"
+}
+
+for file in small large-records many-records; do
+    path=$dir/$file.cl7
+    # The baseline takes its file without a command.
+    printf '#!/bin/sh\nexec "%s" "$2"\n' "$dir/baseline" >"$dir/baseline.sh"
+    chmod +x "$dir/baseline.sh"
+    for ((i = 0; i < rounds; i++)); do
+        measure "$dir/$file.tool" "$dir/tavrix-cl7" "$path"
+        measure "$dir/$file.base" "$dir/baseline.sh" "$path"
+    done
+    records=$("$dir/tavrix-cl7" list "$path" | wc -l)
+    tool=$(awk '{print $1}' "$dir/$file.tool" | median)
+    base=$(awk '{print $1}' "$dir/$file.base" | median)
+    peak=$(awk '{print $2}' "$dir/$file.tool" | median)
+    basePeak=$(awk '{print $2}' "$dir/$file.base" | median)
+    printf '%-13s %6d MiB %6d records: list %5d ms, baseline %5d ms, ratio %s; peak resident %d KiB (baseline %d KiB)\n' \
+        "$file" $(($(stat -c %s "$path") >> 20)) "$records" "$tool" "$base" \
+        "$(awk "BEGIN {printf \"%.2f\", ($tool + 0.5) / ($base + 0.5)}")" "$peak" "$basePeak"
+done
