@@ -1,7 +1,7 @@
 // The baseline of the inspector's listing benchmark: only what any lister of a clipboard file
 // must do, reading each 6-byte record header with one positioned read and jumping over the
 // data. Prints one line per record, as the listing does, without names.
-//   cl7walkbaseline FILE
+//   cl7walkbaseline list FILE       (the inspector's command line, for the same script)
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -9,10 +9,10 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
+    if (argc != 3) {
         return 2;
     }
-    const int fd = open(argv[1], O_RDONLY);
+    const int fd = open(argv[2], O_RDONLY);
     if (fd < 0) {
         return 1;
     }

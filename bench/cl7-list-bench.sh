@@ -18,7 +18,7 @@ g++ -std=c++20 -O2 -DNDEBUG -I"$root/src" -I"$root/tools/cl7" -o "$dir/tavrix-cl
 g++ -O2 -o "$dir/baseline" "$root/bench/Cl7WalkBaseline.cpp"
 
 # make <file> <total MiB> <record KiB>: a name table, then records of alternating text and one
-# registered format up to the total size.
+# registered format; the last one fills the file up to exactly the total size.
 make_file() {
     python3 - "$@" <<'PY'
 import struct, sys
@@ -28,11 +28,12 @@ table = b"CL7N" + struct.pack("<HHHH", 1, 1, 0xC100, len(name) // 2) + name
 with open(path, "wb") as f:
     f.write(struct.pack("<HI", 0, len(table)) + table)
     at, i = f.tell(), 0
-    while at + 6 + record <= total:
+    while at + 6 < total:
+        size = min(record, total - at - 6)
         f.seek(at)
-        f.write(struct.pack("<HI", 13 if i % 2 else 0xC100, record))
-        at, i = at + 6 + record, i + 1
-    f.truncate(at)
+        f.write(struct.pack("<HI", 13 if i % 2 else 0xC100, size))
+        at, i = at + 6 + size, i + 1
+    f.truncate(total)
 PY
 }
 make_file "$dir/small.cl7" 1 64
@@ -42,28 +43,29 @@ cat "$dir"/*.cl7 >/dev/null # into the page cache, for both programs alike
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 
-# measure <log> <program> <file>: appends "<ms> <peak KiB>" for one run.
+# measure <log> <program> <file>: appends "<microseconds> <peak KiB>" for one run.
 measure() {
-    /usr/bin/time -f "%e %M" -o "$dir/time.txt" "$2" list "$3" >"$dir/out.txt" 2>&1 ||
+    local start end
+    start=$(date +%s%N)
+    /usr/bin/time -f "%M" -o "$dir/peak.txt" "$2" list "$3" >"$dir/out.txt" 2>&1 ||
         { echo "failed: $2 $3" >&2; exit 1; }
-    awk '{printf "%.0f %d\n", $1 * 1000, $2}' "$dir/time.txt" >>"$1"
+    end=$(date +%s%N)
+    echo "$(((end - start) / 1000)) $(cat "$dir/peak.txt")" >>"$1"
 }
 
 for file in small large-records many-records; do
     path=$dir/$file.cl7
-    # The baseline takes its file without a command.
-    printf '#!/bin/sh\nexec "%s" "$2"\n' "$dir/baseline" >"$dir/baseline.sh"
-    chmod +x "$dir/baseline.sh"
     for ((i = 0; i < rounds; i++)); do
         measure "$dir/$file.tool" "$dir/tavrix-cl7" "$path"
-        measure "$dir/$file.base" "$dir/baseline.sh" "$path"
+        measure "$dir/$file.base" "$dir/baseline" "$path"
     done
     records=$("$dir/tavrix-cl7" list "$path" | wc -l)
     tool=$(awk '{print $1}' "$dir/$file.tool" | median)
     base=$(awk '{print $1}' "$dir/$file.base" | median)
     peak=$(awk '{print $2}' "$dir/$file.tool" | median)
     basePeak=$(awk '{print $2}' "$dir/$file.base" | median)
-    printf '%-13s %6d MiB %6d records: list %5d ms, baseline %5d ms, ratio %s; peak resident %d KiB (baseline %d KiB)\n' \
-        "$file" $(($(stat -c %s "$path") >> 20)) "$records" "$tool" "$base" \
-        "$(awk "BEGIN {printf \"%.2f\", ($tool + 0.5) / ($base + 0.5)}")" "$peak" "$basePeak"
+    printf '%-13s %5d MiB %6d records: list %7.1f ms, baseline %7.1f ms, ratio %s;' \
+        "$file" $(($(stat -c %s "$path") >> 20)) "$records" "${tool}e-3" "${base}e-3" \
+        "$(awk "BEGIN {printf \"%.2f\", $tool / $base}")"
+    printf ' peak resident %d KiB (baseline %d KiB)\n' "$peak" "$basePeak"
 done
