@@ -43,21 +43,22 @@ cat "$dir"/*.cl7 >/dev/null # into the page cache, for both programs alike
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 
-# measure <log> <program> <file>: appends "<microseconds> <peak KiB>" for one run.
+# measure <log> <command...>: appends "<microseconds> <peak KiB>" for one run.
 measure() {
-    local start end
+    local log=$1 start end
+    shift
     start=$(date +%s%N)
-    /usr/bin/time -f "%M" -o "$dir/peak.txt" "$2" list "$3" >"$dir/out.txt" 2>&1 ||
-        { echo "failed: $2 $3" >&2; exit 1; }
+    /usr/bin/time -f "%M" -o "$dir/peak.txt" "$@" >"$dir/out.txt" 2>&1 ||
+        { echo "failed: $*" >&2; exit 1; }
     end=$(date +%s%N)
-    echo "$(((end - start) / 1000)) $(cat "$dir/peak.txt")" >>"$1"
+    echo "$(((end - start) / 1000)) $(cat "$dir/peak.txt")" >>"$log"
 }
 
 for file in small large-records many-records; do
     path=$dir/$file.cl7
     for ((i = 0; i < rounds; i++)); do
-        measure "$dir/$file.tool" "$dir/tavrix-cl7" "$path"
-        measure "$dir/$file.base" "$dir/baseline" "$path"
+        measure "$dir/$file.tool" "$dir/tavrix-cl7" list "$path"
+        measure "$dir/$file.base" "$dir/baseline" list "$path"
     done
     records=$("$dir/tavrix-cl7" list "$path" | wc -l)
     tool=$(awk '{print $1}' "$dir/$file.tool" | median)
@@ -69,3 +70,20 @@ for file in small large-records many-records; do
         "$(awk "BEGIN {printf \"%.2f\", $tool / $base}")"
     printf ' peak resident %d KiB (baseline %d KiB)\n' "$peak" "$basePeak"
 done
+
+# The Windows program under Wine, when the windows build has it: the same files by the same
+# measure (Wine's own processes are in the peak).
+exe=$root/build/windows/tavrix-cl7.exe
+[ -x "$exe" ] || exit 0
+export TAVRIX_WINEPREFIX=$root/build/windows/wineprefix
+winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
+"$root/tools/wine-run.sh" "$exe" check "$(winpath "$dir/small.cl7")" >/dev/null # starts Wine
+for file in small large-records many-records; do
+    for ((i = 0; i < rounds; i++)); do
+        measure "$dir/$file.wine" "$root/tools/wine-run.sh" "$exe" list \
+            "$(winpath "$dir/$file.cl7")"
+    done
+    printf '%-13s tavrix-cl7.exe under Wine: list %7.1f ms; peak resident %d KiB\n' "$file" \
+        "$(awk '{print $1}' "$dir/$file.wine" | median)e-3" "$(awk '{print $2}' "$dir/$file.wine" | median)"
+done
+WINEPREFIX=$TAVRIX_WINEPREFIX wineserver -k

@@ -11,27 +11,60 @@
 
 namespace {
 
-class Win32Console : public tavrix::ToolConsole {
+// One standard handle. Text for a file or a pipe is gathered and written in large pieces: a
+// listing of many records would otherwise cost a system call per line.
+class StandardStream {
 public:
-    void Out(std::wstring_view line) override { Write(STD_OUTPUT_HANDLE, line); }
-    void Err(std::wstring_view line) override { Write(STD_ERROR_HANDLE, line); }
+    explicit StandardStream(DWORD which) : handle_(GetStdHandle(which)) {
+        DWORD mode = 0;
+        console_ =
+            handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE && GetConsoleMode(handle_, &mode);
+    }
+    ~StandardStream() { Flush(); }
+    StandardStream(const StandardStream&) = delete;
+    StandardStream& operator=(const StandardStream&) = delete;
+
+    void Line(std::wstring_view line) {
+        const std::wstring text = std::wstring(line) + L"\r\n";
+        if (console_) {
+            DWORD written = 0;
+            WriteConsoleW(handle_, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+            return;
+        }
+        pending_ += tavrix::Utf8FromWide(text);
+        if (pending_.size() >= 64 * 1024) {
+            Flush();
+        }
+    }
+    // The standard handles belong to the process: they are written, never closed here.
+    void Flush() {
+        DWORD written = 0;
+        if (!pending_.empty() && handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE) {
+            WriteFile(handle_, pending_.data(), static_cast<DWORD>(pending_.size()), &written,
+                      nullptr);
+        }
+        pending_.clear();
+    }
 
 private:
-    // The standard handles belong to the process, not to us: they are never closed here.
-    static void Write(DWORD which, std::wstring_view line) {
-        const HANDLE handle = GetStdHandle(which);
-        if (handle == nullptr || handle == INVALID_HANDLE_VALUE) {
-            return;
-        }
-        const std::wstring text = std::wstring(line) + L"\r\n";
-        DWORD mode = 0, written = 0;
-        if (GetConsoleMode(handle, &mode)) {
-            WriteConsoleW(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-            return;
-        }
-        const std::string bytes = tavrix::Utf8FromWide(text);
-        WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    HANDLE handle_;
+    bool console_ = false;
+    std::string pending_;
+};
+
+class Win32Console : public tavrix::ToolConsole {
+public:
+    void Out(std::wstring_view line) override { out_.Line(line); }
+    void Err(std::wstring_view line) override {
+        // What was listed before a fault comes before its message, also in one shared stream.
+        out_.Flush();
+        err_.Line(line);
+        err_.Flush();
     }
+
+private:
+    StandardStream out_{STD_OUTPUT_HANDLE};
+    StandardStream err_{STD_ERROR_HANDLE};
 };
 
 } // namespace
