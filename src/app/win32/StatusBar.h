@@ -1,7 +1,8 @@
 #pragma once
 // The status bar (sbMain) at the bottom of the main window: panels of fixed widths, the last one
-// taking the rest, and a hint shown as a tooltip over the whole bar. Every panel text goes
-// through here; a panel is added by giving its width at construction.
+// taking the rest. Two tooltips: over the fixed panels the hint (the format's description), over
+// the last panel that panel's own text, which is often longer than the room it has. Every panel
+// text goes through here; a panel is added by giving its width at construction.
 #include <windows.h>
 
 #include <string>
@@ -23,17 +24,24 @@ public:
     // Sizes the panels, the bar's height and the tooltip for the resolution and sets the font.
     void ApplyDpi(int pixelsPerInch, HFONT font);
     int Height() const { return height_; }
+    // Moves the bar; the tooltips follow their panels.
+    void Place(int x, int y, int width, int height);
 
+    // The last panel's text is its tooltip as well.
     void SetPanelText(int panel, const std::wstring& text);
     std::wstring PanelText(int panel) const;
-    // The description shown as a tooltip over the bar; empty shows none.
-    void SetHint(const std::wstring& hint) { hint_ = hint; }
+    // The description shown as a tooltip over the fixed panels; empty shows none.
+    void SetHint(const std::wstring& hint);
     const std::wstring& Hint() const { return hint_; }
-
-    // The tooltip asking for the hint; true when the notification was the bar's.
-    bool HandleNotify(const NMHDR& header);
+    // What the tooltip shows over a panel, as the tooltip control holds it.
+    std::wstring TipOverPanel(int panel) const;
 
 private:
+    enum Tip : UINT_PTR { kHintTip = 1, kLastPanelTip = 2 };
+    void SetTipText(Tip tip, const std::wstring& text);
+    void FollowPanels();
+    int LastPanel() const { return static_cast<int>(panelWidths_.size()) - 1; }
+
     std::vector<int> panelWidths_;
     HWND bar_ = nullptr;
     HWND tip_ = nullptr;

@@ -27,6 +27,11 @@ public:
     ClipFormat RegisterFormat(const std::wstring& name) override;
     std::wstring RegisteredFormatName(ClipFormat format) override;
     void LoadPicture(ClipFormat format, bool withPalette, ClipboardPicture& picture) override;
+    std::optional<ClipboardProcess> OwnerProcess() override;
+    std::optional<ClipboardProcess> HolderProcess() override;
+    std::uint32_t SequenceNumber() override;
+    std::unique_ptr<ClipboardObjectCopy> CopyObject(ClipFormat format) override;
+    bool PlaceObject(ClipFormat format, std::unique_ptr<ClipboardObjectCopy> copy) override;
 
     // Formats whose data handle is a GDI object rather than a memory block.
     static bool IsGdiHandleFormat(ClipFormat format);
