@@ -44,8 +44,7 @@ constexpr bool IsGdiObjectFormat(ClipFormat format) {
 // enhanced metafile and their display variants. A metafile picture is a memory block, but one
 // that holds a metafile handle, so its bytes alone mean nothing once the clipboard lets go.
 constexpr bool IsObjectFormat(ClipFormat format) {
-    return IsGdiObjectFormat(format) || format == cf::MetafilePict ||
-           format == cf::DspMetafilePict;
+    return IsGdiObjectFormat(format) || format == cf::MetafilePict || format == cf::DspMetafilePict;
 }
 
 } // namespace tavrix

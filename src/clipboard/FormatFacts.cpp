@@ -25,7 +25,8 @@ constexpr std::size_t kCoreHeaderSize = 12;
 constexpr std::size_t kInfoHeaderSize = 40;
 
 std::uint32_t Dword(BlockView block, std::size_t at) {
-    return static_cast<std::uint32_t>(block[at]) | (static_cast<std::uint32_t>(block[at + 1]) << 8) |
+    return static_cast<std::uint32_t>(block[at]) |
+           (static_cast<std::uint32_t>(block[at + 1]) << 8) |
            (static_cast<std::uint32_t>(block[at + 2]) << 16) |
            (static_cast<std::uint32_t>(block[at + 3]) << 24);
 }
@@ -97,7 +98,8 @@ std::wstring DropEffectFact(BlockView block) {
         return {};
     }
     std::wstring fact;
-    for (auto [bit, name] : {std::pair{1u, L"Copy"}, std::pair{2u, L"Move"}, std::pair{4u, L"Link"}}) {
+    for (auto [bit, name] :
+         {std::pair{1u, L"Copy"}, std::pair{2u, L"Move"}, std::pair{4u, L"Link"}}) {
         if ((*effect & bit) != 0) {
             fact += (fact.empty() ? L"" : L", ") + std::wstring(name);
         }
@@ -190,8 +192,9 @@ bool HasFormatFact(ClipFormat format, std::wstring_view name) {
         return format == cf::Locale || format == cf::Dib || format == cf::DibV5 ||
                format == cf::HDrop;
     }
-    for (std::wstring_view known : {kPreferredDropEffect, kPerformedDropEffect, kHtmlFormat,
-                                    kFileGroupDescriptorW, kCanIncludeInHistory, kCanUploadToCloud}) {
+    for (std::wstring_view known :
+         {kPreferredDropEffect, kPerformedDropEffect, kHtmlFormat, kFileGroupDescriptorW,
+          kCanIncludeInHistory, kCanUploadToCloud}) {
         if (EqualIgnoringCase(name, known)) {
             return true;
         }
@@ -217,7 +220,8 @@ std::wstring FormatFact(ClipFormat format, std::wstring_view name, BlockView blo
     if (format < cf::FirstRegistered) {
         return {};
     }
-    if (EqualIgnoringCase(name, kPreferredDropEffect) || EqualIgnoringCase(name, kPerformedDropEffect)) {
+    if (EqualIgnoringCase(name, kPreferredDropEffect) ||
+        EqualIgnoringCase(name, kPerformedDropEffect)) {
         return DropEffectFact(block);
     }
     if (EqualIgnoringCase(name, kHtmlFormat)) {
@@ -226,7 +230,8 @@ std::wstring FormatFact(ClipFormat format, std::wstring_view name, BlockView blo
     if (EqualIgnoringCase(name, kFileGroupDescriptorW)) {
         return FileGroupDescriptorFact(block);
     }
-    if (EqualIgnoringCase(name, kCanIncludeInHistory) || EqualIgnoringCase(name, kCanUploadToCloud)) {
+    if (EqualIgnoringCase(name, kCanIncludeInHistory) ||
+        EqualIgnoringCase(name, kCanUploadToCloud)) {
         return PermissionFact(block);
     }
     return {};

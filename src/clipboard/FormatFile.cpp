@@ -57,8 +57,9 @@ bool IsReservedDeviceName(const std::wstring& name) {
             return true;
         }
     }
-    return name.size() == 4 && (EqualIgnoringCase(name.substr(0, 3), L"COM") ||
-                                EqualIgnoringCase(name.substr(0, 3), L"LPT")) &&
+    return name.size() == 4 &&
+           (EqualIgnoringCase(name.substr(0, 3), L"COM") ||
+            EqualIgnoringCase(name.substr(0, 3), L"LPT")) &&
            name[3] >= L'1' && name[3] <= L'9';
 }
 
@@ -67,8 +68,8 @@ bool IsReservedDeviceName(const std::wstring& name) {
 std::wstring SafeFileName(const std::wstring& name) {
     std::wstring safe;
     for (wchar_t c : name) {
-        const bool forbidden = c < 0x20 || std::wstring_view(L"<>:\"/\\|?*").find(c) !=
-                                               std::wstring_view::npos;
+        const bool forbidden =
+            c < 0x20 || std::wstring_view(L"<>:\"/\\|?*").find(c) != std::wstring_view::npos;
         safe.push_back(forbidden ? L'_' : c);
     }
     while (!safe.empty() && (safe.back() == L' ' || safe.back() == L'.')) {
@@ -130,8 +131,8 @@ std::wstring SuggestedFormatFileName(ClipFormat format, const std::wstring& name
 
 std::vector<std::uint8_t> FormatFileImage(ClipFormat format, std::span<const std::uint8_t> block) {
     std::vector<std::uint8_t> file;
-    const auto offset = (format == cf::Dib || format == cf::DibV5) ? PixelOffset(block)
-                                                                   : std::nullopt;
+    const auto offset =
+        (format == cf::Dib || format == cf::DibV5) ? PixelOffset(block) : std::nullopt;
     // Anything but a readable bitmap is saved exactly as the clipboard holds it.
     if (!offset || *offset > block.size() || block.size() > 0xFFFFFFFFu - kFileHeaderSize) {
         file.assign(block.begin(), block.end());

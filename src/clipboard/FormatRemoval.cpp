@@ -53,8 +53,9 @@ FormatRemoval RemoveClipboardFormat(ClipboardPort& port, ClipFormat format) {
             throw Error(L"Cannot empty the clipboard");
         }
         for (KeptFormat& entry : kept) {
-            const bool placed = entry.object ? backend.PlaceObject(entry.format, std::move(entry.object))
-                                             : backend.SetData(entry.format, entry.bytes);
+            const bool placed = entry.object
+                                    ? backend.PlaceObject(entry.format, std::move(entry.object))
+                                    : backend.SetData(entry.format, entry.bytes);
             if (!placed) {
                 throw Error(L"Cannot put format " + std::to_wstring(entry.format) +
                             L" back on the clipboard");

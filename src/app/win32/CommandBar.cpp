@@ -370,9 +370,9 @@ void CommandBar::ShowFormatMenu(HWND owner, POINT screen) {
         AppendMenuW(popup.get(), MF_STRING | (action.Enabled() ? MF_ENABLED : MF_GRAYED),
                     static_cast<UINT_PTR>(id), action.Caption().c_str());
     }
-    const int chosen = static_cast<int>(TrackPopupMenu(
-        popup.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, screen.x, screen.y, 0, owner,
-        nullptr));
+    const int chosen =
+        static_cast<int>(TrackPopupMenu(popup.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
+                                        screen.x, screen.y, 0, owner, nullptr));
     if (chosen != 0) {
         alMain_.Execute(chosen);
     }

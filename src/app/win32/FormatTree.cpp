@@ -87,7 +87,8 @@ bool FormatTree::HandleNotify(const NMHDR& header, LRESULT& result) {
         // A right click selects the node under the mouse, then offers what can be done with it.
         TVHITTESTINFO hit{};
         DWORD pos = GetMessagePos();
-        const POINT screen{.x = static_cast<short>(LOWORD(pos)), .y = static_cast<short>(HIWORD(pos))};
+        const POINT screen{.x = static_cast<short>(LOWORD(pos)),
+                           .y = static_cast<short>(HIWORD(pos))};
         hit.pt = screen;
         ScreenToClient(tree_, &hit.pt);
         auto item = reinterpret_cast<HTREEITEM>(

@@ -176,7 +176,8 @@ void TMainForm::CreateControls() {
     tvFormats_.Create(Handle(), kIdTree);
     tvFormats_.ApplyDpi(pixelsPerInch_, font_.get());
     tvFormats_.SetOnChange([this](int node) { tvFormatsChange(node); });
-    tvFormats_.SetOnContextMenu([this](POINT screen) { commands_.ShowFormatMenu(Handle(), screen); });
+    tvFormats_.SetOnContextMenu(
+        [this](POINT screen) { commands_.ShowFormatMenu(Handle(), screen); });
     spltMain_.Create(Handle(), kIdSplitter);
     preview_.Create(Handle(), kIdRichEdit, kIdScrollBox);
     LayoutControls();

@@ -1,6 +1,6 @@
+#include "clipboard/FormatFacts.h"
 #include "DibBuilder.h"
 #include "LittleEndian.h"
-#include "clipboard/FormatFacts.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +67,8 @@ TEST(FormatFacts, BitmapHeaderGivesSizeDepthAndCompression) {
 }
 
 TEST(FormatFacts, HtmlHeaderFromTheBridgeAndWithWrongOffsets) {
-    EXPECT_EQ(Fact(0xC0DE, L"HTML Format", Text(kBridgeHtml)), L"Version 0.9, fragment 120\u2013139");
+    EXPECT_EQ(Fact(0xC0DE, L"HTML Format", Text(kBridgeHtml)),
+              L"Version 0.9, fragment 120\u2013139");
     EXPECT_EQ(Fact(0xC0DE, L"HTML Format",
                    Text("Version:1.0\r\nStartFragment:60\r\nEndFragment:9999\r\n"
                         "SourceURL:https://example.org/\r\n<p>x</p>")),

@@ -1,5 +1,5 @@
-#include "DibBuilder.h"
 #include "clipboard/FormatFile.h"
+#include "DibBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -27,8 +27,8 @@ TEST(FormatFile, BitmapGetsAFileHeaderOtherBlocksStayAsTheyAre) {
     const auto file = FormatFileImage(cf::Dib, dib);
     ASSERT_EQ(file.size(), 14 + dib.size());
     EXPECT_EQ(std::vector<std::uint8_t>(file.begin(), file.begin() + 14),
-              (std::vector<std::uint8_t>{'B', 'M', static_cast<std::uint8_t>(14 + dib.size()), 0,
-                                         0, 0, 0, 0, 0, 0, 54, 0, 0, 0}));
+              (std::vector<std::uint8_t>{'B', 'M', static_cast<std::uint8_t>(14 + dib.size()), 0, 0,
+                                         0, 0, 0, 0, 0, 54, 0, 0, 0}));
     EXPECT_TRUE(std::equal(dib.begin(), dib.end(), file.begin() + 14));
 
     auto paletted = testing::MakeDib(2, 2);

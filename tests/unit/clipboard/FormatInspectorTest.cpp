@@ -1,6 +1,6 @@
+#include "clipboard/FormatInspector.h"
 #include "LittleEndian.h"
 #include "clipboard/ClipboardPort.h"
-#include "clipboard/FormatInspector.h"
 #include "fakes/FakeClipboard.h"
 
 #include <gtest/gtest.h>
@@ -43,8 +43,9 @@ TEST_F(FormatInspectorTest, PreviewNamesOwnerSequenceAndPrivacy) {
     fake.owner = ClipboardProcess{.exeName = L"editor.exe", .processId = 12};
     fake.Put(Registered(L"CanIncludeInClipboardHistory"), Flag(0));
     fake.Put(Registered(L"CanUploadToCloudClipboard"), Flag(0));
-    EXPECT_EQ(inspector.PreviewText(), L"Owner: editor.exe (pid 12) \u00B7 #311 \u00B7 Excluded "
-                                       L"from clipboard history \u00B7 Not for the cloud clipboard");
+    EXPECT_EQ(inspector.PreviewText(),
+              L"Owner: editor.exe (pid 12) \u00B7 #311 \u00B7 Excluded "
+              L"from clipboard history \u00B7 Not for the cloud clipboard");
 
     fake.Reset();
     fake.Put(Registered(L"ExcludeClipboardContentFromMonitorProcessing"), {});

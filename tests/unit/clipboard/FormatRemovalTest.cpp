@@ -1,5 +1,5 @@
-#include "clipboard/ClipboardPort.h"
 #include "clipboard/FormatRemoval.h"
+#include "clipboard/ClipboardPort.h"
 #include "fakes/FakeClipboard.h"
 
 #include <gtest/gtest.h>
@@ -29,8 +29,8 @@ TEST(FormatRemoval, PutsTheRestBackInOrderWithTheirObjects) {
     EXPECT_EQ(Order(fake), (std::vector<ClipFormat>{cf::UnicodeText, cf::Bitmap, 0xC002}));
     EXPECT_EQ(fake.Find(cf::Bitmap)->pictureWidth, 4);
     EXPECT_FALSE(fake.Find(cf::Bitmap)->memory);
-    EXPECT_EQ(fake.Find(0xC002)->bytes, (std::vector<std::uint8_t>{'p', 'r', 'i', 'v', 'a', 't',
-                                                                     'e', 0}));
+    EXPECT_EQ(fake.Find(0xC002)->bytes,
+              (std::vector<std::uint8_t>{'p', 'r', 'i', 'v', 'a', 't', 'e', 0}));
     EXPECT_EQ(port.Depth(), 0);
 }
 
