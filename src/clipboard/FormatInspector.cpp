@@ -3,6 +3,7 @@
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/InspectorTexts.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace tavrix {
@@ -31,8 +32,14 @@ ClipFormat FormatInspector::Registered(const wchar_t* name, ClipFormat& cached) 
     return cached;
 }
 
-bool FormatInspector::FlagIsZero(ClipFormat format) {
-    if (format == 0 || !port_.Backend().IsFormatAvailable(format)) {
+namespace {
+bool IsListed(ClipFormat format, std::span<const ClipFormat> listed) {
+    return format != 0 && std::find(listed.begin(), listed.end(), format) != listed.end();
+}
+} // namespace
+
+bool FormatInspector::FlagIsZero(ClipFormat format, std::span<const ClipFormat> listed) {
+    if (!IsListed(format, listed)) {
         return false;
     }
     bool zero = false;
@@ -47,15 +54,15 @@ bool FormatInspector::FlagIsZero(ClipFormat format) {
     return zero;
 }
 
-std::wstring FormatInspector::PreviewText() {
+std::wstring FormatInspector::PreviewText(std::span<const ClipFormat> listed) {
     ClipboardBackend& backend = port_.Backend();
-    const ClipFormat exclude =
-        Registered(L"ExcludeClipboardContentFromMonitorProcessing", excludeFormat_);
     ClipboardPrivacy privacy;
     privacy.excludedFromHistory =
-        (exclude != 0 && backend.IsFormatAvailable(exclude)) ||
-        FlagIsZero(Registered(L"CanIncludeInClipboardHistory", historyFormat_));
-    privacy.notForCloud = FlagIsZero(Registered(L"CanUploadToCloudClipboard", cloudFormat_));
+        IsListed(Registered(L"ExcludeClipboardContentFromMonitorProcessing", excludeFormat_),
+                 listed) ||
+        FlagIsZero(Registered(L"CanIncludeInClipboardHistory", historyFormat_), listed);
+    privacy.notForCloud =
+        FlagIsZero(Registered(L"CanUploadToCloudClipboard", cloudFormat_), listed);
     return PreviewPanelText(backend.OwnerProcess(), backend.SequenceNumber(), privacy);
 }
 

@@ -5,6 +5,7 @@
 #include "clipboard/ClipboardFormat.h"
 #include "clipboard/FormatFacts.h"
 
+#include <span>
 #include <string>
 
 namespace tavrix {
@@ -18,13 +19,15 @@ public:
 
     // "Format 13 (0x000D) · …"; the number alone when the data says nothing or cannot be read.
     std::wstring FormatText(ClipFormat format);
-    // "Owner: … · #N" with the privacy notes. Never throws: what cannot be read is left out.
-    std::wstring PreviewText();
+    // "Owner: … · #N" with the privacy notes of the listed formats (the formats of the tree, so
+    // that a refresh asks the system nothing more about them). Never throws: what cannot be read
+    // is left out.
+    std::wstring PreviewText(std::span<const ClipFormat> listed);
     // "Clipboard held by …" for a refresh that found the clipboard held.
     std::wstring HeldText();
 
 private:
-    bool FlagIsZero(ClipFormat format);
+    bool FlagIsZero(ClipFormat format, std::span<const ClipFormat> listed);
     ClipFormat Registered(const wchar_t* name, ClipFormat& cached);
 
     ClipboardPort& port_;

@@ -9,23 +9,11 @@ put_known_clipboard
 before=$(helper list)
 
 # start_holder <command>: the helper holds the clipboard far longer than any start of Tavrix.exe
-# takes; its pid is in $holder_pid. It is ended once the box is read.
+# takes; "pid <n>" of it is in $holder_pid. It is ended once the box is read.
 start_holder() {
-    rm -f "$E2E_TMP/holder"
-    mkfifo "$E2E_TMP/holder"
-    "$WINE_RUN" "$CLIPHELPER_EXE" pid "$1" 60000 >"$E2E_TMP/holder" &
-    holder=$!
-    e2e_background+=("$holder")
-    exec 3<"$E2E_TMP/holder"
-    read -r -t 30 holder_pid <&3
-    holder_pid=${holder_pid%$'\r'}
-    read -r -t 30 line <&3
-    expect_eq "helper output" holding "${line%$'\r'}"
-}
-release_holder() {
-    kill "$holder" 2>/dev/null
-    wait "$holder" 2>/dev/null
-    exec 3<&-
+    helper_background pid "$1" 60000
+    holder_pid=$(helper_line)
+    expect_eq "helper output" holding "$(helper_line)"
 }
 
 step "another program holds the clipboard for its window"
@@ -41,7 +29,7 @@ grep -qx "Held by $(basename "$CLIPHELPER_EXE") ($holder_pid)" <<<"$box" ||
 tavrix_wait 30
 expect_eq "exit code after the error" 1 "$tavrix_status"
 
-release_holder
+helper_end
 expect_eq "clipboard after the refused clear" "$before" "$(helper list)"
 
 step "Tavrix.exe /CLEAR (ends after the error) against a holder without a window"
@@ -52,5 +40,5 @@ echo "$box"
 expect_eq "the box's text" "text: Cannot open clipboard" "$(grep -A1 '^text:' <<<"$box" | grep -v '^button:')"
 tavrix_wait 30
 expect_eq "exit code after the error" 1 "$tavrix_status"
-release_holder
+helper_end
 echo PASS

@@ -28,7 +28,11 @@ void TMainForm::ShowFormatFacts(int nodeIndex, ClipFormat format) {
         sbMain_.SetPanelText(kFactsPanel, inspector.FormatText(format));
         return;
     }
-    std::wstring text = inspector.PreviewText();
+    std::vector<ClipFormat> listed;
+    for (const std::wstring& entry : engine_->FormatList()) {
+        listed.push_back(FormatOfEntry(entry));
+    }
+    std::wstring text = inspector.PreviewText(listed);
     if (!removalNote_.empty() && port_.Backend().SequenceNumber() == removalNoteSequence_) {
         text += kFactSeparator + removalNote_;
     }

@@ -132,12 +132,12 @@ void Win32ClipboardBackend::LoadPicture(ClipFormat format, bool withPalette,
 }
 
 std::optional<ClipboardProcess> Win32ClipboardBackend::OwnerProcess() {
-    return ProcessOfWindow(GetClipboardOwner());
+    return processes_.ProcessOf(GetClipboardOwner());
 }
 
 std::optional<ClipboardProcess> Win32ClipboardBackend::HolderProcess() {
     // A program that opened the clipboard without a window cannot be told.
-    return ProcessOfWindow(GetOpenClipboardWindow());
+    return processes_.ProcessOf(GetOpenClipboardWindow());
 }
 
 std::uint32_t Win32ClipboardBackend::SequenceNumber() {

@@ -2,6 +2,7 @@
 // The clipboard backend over user32 and kernel32.
 #include "base/win32/ClipboardSession.h"
 #include "clipboard/ClipboardBackend.h"
+#include "clipboard/win32/WindowProcess.h"
 
 #include <windows.h>
 
@@ -40,6 +41,7 @@ private:
     HWND owner_;
     // Held from the outermost Open to its Close (the port counts the nested ones).
     std::optional<ClipboardSession> session_;
+    WindowProcessCache processes_;
 };
 
 } // namespace tavrix::win32

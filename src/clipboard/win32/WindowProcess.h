@@ -8,8 +8,17 @@
 
 namespace tavrix::win32 {
 
-// Nothing for no window; the name stays empty when the process cannot be queried (gone, or
-// another user's).
-std::optional<ClipboardProcess> ProcessOfWindow(HWND window);
+// Remembers the last window's program: asked on every clipboard change, the owner is mostly the
+// same window of the same process, and the process's name costs three system calls.
+class WindowProcessCache {
+public:
+    // Nothing for no window; the name stays empty when the process cannot be queried (gone, or
+    // another user's).
+    std::optional<ClipboardProcess> ProcessOf(HWND window);
+
+private:
+    HWND window_ = nullptr;
+    ClipboardProcess process_;
+};
 
 } // namespace tavrix::win32

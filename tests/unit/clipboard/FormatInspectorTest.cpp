@@ -16,6 +16,14 @@ protected:
         return out;
     }
     ClipFormat Registered(const wchar_t* name) { return fake.RegisterFormat(name); }
+    // What the tree lists: every format on the clipboard.
+    std::vector<ClipFormat> Listed() const {
+        std::vector<ClipFormat> formats;
+        for (const auto& entry : fake.Entries()) {
+            formats.push_back(entry.format);
+        }
+        return formats;
+    }
 
     testing::FakeClipboard fake;
     ClipboardPort port{fake};
@@ -38,19 +46,19 @@ TEST_F(FormatInspectorTest, FormatNumberInDecimalAndHexWithTheDataFact) {
 TEST_F(FormatInspectorTest, PreviewNamesOwnerSequenceAndPrivacy) {
     fake.sequence = 311;
     fake.PutText(cf::Text, "x");
-    EXPECT_EQ(inspector.PreviewText(), L"Owner: none \u00B7 #311");
+    EXPECT_EQ(inspector.PreviewText(Listed()), L"Owner: none \u00B7 #311");
 
     fake.owner = ClipboardProcess{.exeName = L"editor.exe", .processId = 12};
     fake.Put(Registered(L"CanIncludeInClipboardHistory"), Flag(0));
     fake.Put(Registered(L"CanUploadToCloudClipboard"), Flag(0));
-    EXPECT_EQ(inspector.PreviewText(),
+    EXPECT_EQ(inspector.PreviewText(Listed()),
               L"Owner: editor.exe (pid 12) \u00B7 #311 \u00B7 Excluded "
               L"from clipboard history \u00B7 Not for the cloud clipboard");
 
     fake.Reset();
     fake.Put(Registered(L"ExcludeClipboardContentFromMonitorProcessing"), {});
     fake.Put(Registered(L"CanUploadToCloudClipboard"), Flag(1));
-    EXPECT_EQ(inspector.PreviewText(),
+    EXPECT_EQ(inspector.PreviewText(Listed()),
               L"Owner: editor.exe (pid 12) \u00B7 #311 \u00B7 Excluded from clipboard history");
 }
 
