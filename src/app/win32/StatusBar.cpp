@@ -10,7 +10,31 @@ namespace tavrix::win32 {
 namespace {
 constexpr int kDesignedHeight = 19;
 constexpr int kTipWidth = 600;
+constexpr UINT_PTR kSubclassId = 1;
 } // namespace
+
+StatusBar::~StatusBar() {
+    if (bar_ != nullptr && IsWindow(bar_)) {
+        RemoveWindowSubclass(bar_, AnswerTipText, kSubclassId);
+    }
+}
+
+LRESULT CALLBACK StatusBar::AnswerTipText(HWND bar, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR, DWORD_PTR self) noexcept {
+    if (message == WM_NOTIFY) {
+        auto& info = *reinterpret_cast<NMTTDISPINFOW*>(lParam);
+        auto& owner = *reinterpret_cast<StatusBar*>(self);
+        if (info.hdr.code == TTN_GETDISPINFOW && info.hdr.hwndFrom == owner.tip_) {
+            std::wstring& text =
+                info.hdr.idFrom == kLastPanelTip ? owner.lastPanelText_ : owner.hint_;
+            info.lpszText = text.data();
+            return 0;
+        }
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(bar, AnswerTipText, kSubclassId);
+    }
+    return DefSubclassProc(bar, message, wParam, lParam);
+}
 
 void StatusBar::Create(HWND parent, int id) {
     bar_ = CreateChildControl({.className = STATUSCLASSNAMEW,
@@ -26,16 +50,17 @@ void StatusBar::Create(HWND parent, int id) {
                                .y = CW_USEDEFAULT,
                                .width = CW_USEDEFAULT,
                                .height = CW_USEDEFAULT});
-    // Areas of the bar that the tooltip watches itself; their texts are set whenever they change.
+    // Areas of the bar that the tooltip watches itself, asking the bar for their texts.
     for (Tip tip : {kHintTip, kLastPanelTip}) {
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
         tool.uFlags = TTF_SUBCLASS;
         tool.hwnd = bar_;
         tool.uId = tip;
-        tool.lpszText = const_cast<wchar_t*>(L"");
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
         SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+    SetWindowSubclass(bar_, AnswerTipText, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void StatusBar::ApplyDpi(int pixelsPerInch, HFONT font) {
@@ -86,28 +111,20 @@ void StatusBar::FollowPanels() {
     }
 }
 
-void StatusBar::SetTipText(Tip tip, const std::wstring& text) {
-    if (tip_ == nullptr) {
-        return;
-    }
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.hwnd = bar_;
-    tool.uId = tip;
-    tool.lpszText = const_cast<wchar_t*>(text.c_str()); // copied by the tooltip
-    SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-void StatusBar::SetHint(const std::wstring& hint) {
-    hint_ = hint;
-    SetTipText(kHintTip, hint_);
-}
-
 void StatusBar::SetPanelText(int panel, const std::wstring& text) {
+    // The control would paint the panel at once, for every text of every refresh; the window's
+    // next paint shows them all together instead.
+    SendMessageW(bar_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(bar_, SB_SETTEXTW, static_cast<WPARAM>(panel),
                  reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(bar_, WM_SETREDRAW, TRUE, 0);
+    RECT part{};
+    if (SendMessageW(bar_, SB_GETRECT, static_cast<WPARAM>(panel),
+                     reinterpret_cast<LPARAM>(&part))) {
+        InvalidateRect(bar_, &part, FALSE);
+    }
     if (panel == LastPanel()) {
-        SetTipText(kLastPanelTip, text);
+        lastPanelText_ = text;
     }
 }
 
