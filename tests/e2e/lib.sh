@@ -54,6 +54,31 @@ helper() {
     timeout 60 "$WINE_RUN" "$CLIPHELPER_EXE" "$@"
 }
 
+# helper_background <arguments...>: the helper in the background, its pid in $helper_pid and its
+# output readable line by line with helper_line. One at a time.
+helper_background() {
+    rm -f "$E2E_TMP/helper-output"
+    mkfifo "$E2E_TMP/helper-output"
+    "$WINE_RUN" "$CLIPHELPER_EXE" "$@" >"$E2E_TMP/helper-output" &
+    helper_pid=$!
+    e2e_background+=("$helper_pid")
+    exec 3<"$E2E_TMP/helper-output"
+}
+
+# helper_line: the background helper's next line of output (empty after 30 s without one).
+helper_line() {
+    local line=
+    read -r -t 30 line <&3
+    printf '%s' "${line%$'\r'}"
+}
+
+# helper_end: ends the background helper.
+helper_end() {
+    kill "$helper_pid" 2>/dev/null
+    wait "$helper_pid" 2>/dev/null
+    exec 3<&-
+}
+
 # tavrix <exe> <arguments...>: runs to its end; the exit code is Tavrix's.
 tavrix() {
     timeout 60 "$WINE_RUN" "$@"

@@ -13,13 +13,8 @@ printf '\x01\x00\x04\x00\x00\x00abc\x00' >"$file"
 winfile="Z:${file//\//\\}"
 
 step "another program locks the file"
-mkfifo "$E2E_TMP/locker"
-"$WINE_RUN" "$CLIPHELPER_EXE" lock "$winfile" 60000 >"$E2E_TMP/locker" &
-locker=$!
-e2e_background+=("$locker")
-exec 3<"$E2E_TMP/locker"
-read -r -t 30 line <&3
-expect_eq "helper output" locked "$(tr -d '\r' <<<"$line")"
+helper_background lock "$winfile" 60000
+expect_eq "helper output" locked "$(helper_line)"
 
 step "Tavrix.exe <locked file> /CLOSE"
 tavrix_start "$TAVRIX_EXE" "$winfile" /CLOSE
@@ -28,8 +23,7 @@ echo "$box"
 grep -qF "text: Cannot open file \"$winfile\". " <<<"$box" || fail "no error box with the file's error"
 tavrix_wait 30
 expect_eq "exit code after the error" 1 "$tavrix_status"
-kill "$locker" 2>/dev/null
-wait "$locker" 2>/dev/null
+helper_end
 exec 3<&-
 expect_eq "clipboard after the failed load" "$before" "$(helper list)"
 echo PASS
