@@ -49,6 +49,7 @@ public:
     void ShowPreviewText(const std::u16string& text) override { shownUnits = text.size(); }
     void UpdateZoomActions() override {}
     void ShowClipboardPicture() override {}
+    void ShowClipboardHolder(const std::wstring&) override {}
 
     std::function<void()> onPreview;
     std::size_t shownUnits = 0;

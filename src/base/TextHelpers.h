@@ -1,11 +1,15 @@
 #pragma once
 // Small string routines used all over the program.
 #include <string>
+#include <string_view>
 
 namespace tavrix {
 
 // text followed by blanks, cut to exactly width characters (empty for width <= 0).
 std::wstring PadRight(const std::wstring& text, int width);
+
+// True when both texts are the same but for the letter case of their characters.
+bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b);
 
 // folder + "\" + name, without doubling a trailing backslash.
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& fileName);

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -23,6 +25,22 @@ enum class DataResult {
 using ByteReader = std::function<void(std::span<const std::uint8_t>)>;
 // Fills a new block in place; true when the block is complete and should be placed.
 using BlockFiller = std::function<bool(std::span<std::uint8_t>)>;
+
+// A program that owns or holds the clipboard: its executable's file name (no folder; empty when
+// the system would not tell it) and its process id.
+struct ClipboardProcess {
+    std::wstring exeName;
+    std::uint32_t processId = 0;
+    bool operator==(const ClipboardProcess&) const = default;
+};
+
+// A copy of data whose handle is a system object (bitmap, palette, metafile picture, enhanced
+// metafile), made while the clipboard is open and still valid after it was emptied. Releasing it
+// without placing it frees the copy.
+class ClipboardObjectCopy {
+public:
+    virtual ~ClipboardObjectCopy() = default;
+};
 
 class ClipboardBackend {
 public:
@@ -55,6 +73,18 @@ public:
     // Loads format 2, 3 or 14 into picture (format 2 with the palette of format 9 when
     // withPalette). Clipboard open. Throws Error when the data cannot be loaded.
     virtual void LoadPicture(ClipFormat format, bool withPalette, ClipboardPicture& picture) = 0;
+
+    // What a platform that cannot tell answers: no process, sequence 0, no object copies.
+    // The program that put the current data on the clipboard (its owner window's process).
+    virtual std::optional<ClipboardProcess> OwnerProcess() { return std::nullopt; }
+    // The program that has the clipboard open now, when it opened it for a window.
+    virtual std::optional<ClipboardProcess> HolderProcess() { return std::nullopt; }
+    // The system's count of clipboard changes.
+    virtual std::uint32_t SequenceNumber() { return 0; }
+    // A copy of an object format's data (clipboard open); null when it cannot be supplied.
+    virtual std::unique_ptr<ClipboardObjectCopy> CopyObject(ClipFormat) { return nullptr; }
+    // Hands the copy to the clipboard (clipboard open, emptied by us); false when refused.
+    virtual bool PlaceObject(ClipFormat, std::unique_ptr<ClipboardObjectCopy>) { return false; }
 };
 
 } // namespace tavrix

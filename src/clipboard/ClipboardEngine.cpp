@@ -30,7 +30,8 @@ std::int32_t BlockSize(std::size_t bytes) {
 
 ClipboardEngine::ClipboardEngine(ClipboardPort& port, EnginePlatform& platform,
                                  MainWindowSurface& surface)
-    : port_(port), platform_(platform), surface_(surface) {
+    : port_(port), platform_(platform), surface_(surface),
+      inspector_(port, [&platform](std::uint32_t lcid) { return platform.LocaleName(lcid); }) {
     catalogue_.BuildFormatCatalogue();
 }
 
@@ -40,6 +41,10 @@ const std::wstring& ClipboardEngine::GetFormatName(ClipFormat format) const {
 
 const std::wstring& ClipboardEngine::GetFormatDescription(ClipFormat format) const {
     return catalogue_.GetFormatDescription(format);
+}
+
+void ClipboardEngine::ShowClipboardHeld() {
+    surface_.ShowClipboardHolder(inspector_.HeldText());
 }
 
 std::wstring ClipboardEngine::RegisteredName(ClipFormat format) {

@@ -6,6 +6,7 @@
 // summary text and a size figure for the status bar.
 #include "clipboard/ClipboardFormat.h"
 #include "clipboard/FormatCatalogue.h"
+#include "clipboard/FormatInspector.h"
 
 #include <cstdint>
 #include <memory>
@@ -43,6 +44,11 @@ public:
     // Throws Error when the data is not a valid icon file image.
     std::unique_ptr<ClipboardIcon> ReadClipboardIcon();
 
+    // The facts of formats and of the whole clipboard for the status bar.
+    FormatInspector& Inspector() { return inspector_; }
+    // A refresh found the clipboard held: the facts panel names the holder.
+    void ShowClipboardHeld();
+
     const std::vector<std::wstring>& FormatList() const { return formatList_; }
     const std::vector<std::u16string>& FileList() const { return fileList_; }
     const std::wstring& SummaryText() const { return summaryText_; }
@@ -63,6 +69,7 @@ private:
     EnginePlatform& platform_;
     MainWindowSurface& surface_;
     FormatCatalogue catalogue_;
+    FormatInspector inspector_;
     std::vector<std::wstring> formatList_;
     std::vector<std::u16string> fileList_;
     std::wstring summaryText_;

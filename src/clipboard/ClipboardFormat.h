@@ -33,4 +33,18 @@ inline constexpr ClipFormat DspEnhMetafile = 0x8E;
 inline constexpr ClipFormat FirstRegistered = 0xC000;
 } // namespace cf
 
+// Formats whose data handle is a GDI object, not a memory block: they have no bytes to show or
+// save.
+constexpr bool IsGdiObjectFormat(ClipFormat format) {
+    return format == cf::Bitmap || format == cf::Palette || format == cf::EnhMetafile ||
+           format == cf::DspBitmap || format == cf::DspEnhMetafile;
+}
+
+// Formats whose data is a system object rather than bytes: bitmap, metafile picture, palette,
+// enhanced metafile and their display variants. A metafile picture is a memory block, but one
+// that holds a metafile handle, so its bytes alone mean nothing once the clipboard lets go.
+constexpr bool IsObjectFormat(ClipFormat format) {
+    return IsGdiObjectFormat(format) || format == cf::MetafilePict || format == cf::DspMetafilePict;
+}
+
 } // namespace tavrix

@@ -134,8 +134,10 @@ void ClipboardMonitorCore::WaitForClipboard(std::uint32_t timeout) {
 
 void ClipboardMonitorCore::SaveClipboardToFile() {
     WaitForClipboard(kClipboardWait);
-    // Still held by another program: skip this refresh; the next change brings another.
+    // Still held by another program: skip this refresh, saying who holds it; the next change
+    // brings another.
     if (!platform_.OpenClipboardDirect()) {
+        engine_.ShowClipboardHeld();
         return;
     }
     platform_.CloseClipboardDirect();

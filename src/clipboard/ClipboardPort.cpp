@@ -1,6 +1,7 @@
 #include "clipboard/ClipboardPort.h"
 
 #include "base/Error.h"
+#include "clipboard/InspectorTexts.h"
 #include "clipboard/RegisteredFormats.h"
 
 #include <memory>
@@ -24,7 +25,8 @@ void ClipboardPort::Install(ClipboardBackend& backend) {
 
 void ClipboardPort::Open() {
     if (depth_ == 0 && !backend_.Open()) {
-        throw Error(L"Cannot open clipboard");
+        // Naming the program that keeps the clipboard open tells the user whom to close.
+        throw Error(CannotOpenClipboardText(backend_.HolderProcess()));
     }
     ++depth_;
 }

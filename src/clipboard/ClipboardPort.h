@@ -15,7 +15,8 @@ public:
     ClipboardPort(const ClipboardPort&) = delete;
     ClipboardPort& operator=(const ClipboardPort&) = delete;
 
-    // Throws Error "Cannot open clipboard" when the outermost open is refused.
+    // Throws Error "Cannot open clipboard" when the outermost open is refused, with the holder
+    // named on a second line when the platform can tell.
     void Open();
     void Close();
     int Depth() const { return depth_; }

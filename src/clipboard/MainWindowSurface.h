@@ -65,6 +65,10 @@ public:
     // current zoom. Throws Error when the clipboard offers no picture (the view keeps what it
     // shows then).
     virtual void ShowClipboardPicture() = 0;
+
+    // The facts panel of the status bar, when a refresh found the clipboard held by another
+    // program; the next refresh that gets through shows the clipboard's facts again.
+    virtual void ShowClipboardHolder(const std::wstring& text) = 0;
 };
 
 } // namespace tavrix

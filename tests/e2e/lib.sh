@@ -54,6 +54,31 @@ helper() {
     timeout 60 "$WINE_RUN" "$CLIPHELPER_EXE" "$@"
 }
 
+# helper_background <arguments...>: the helper in the background, its pid in $helper_pid and its
+# output readable line by line with helper_line. One at a time.
+helper_background() {
+    rm -f "$E2E_TMP/helper-output"
+    mkfifo "$E2E_TMP/helper-output"
+    "$WINE_RUN" "$CLIPHELPER_EXE" "$@" >"$E2E_TMP/helper-output" &
+    helper_pid=$!
+    e2e_background+=("$helper_pid")
+    exec 3<"$E2E_TMP/helper-output"
+}
+
+# helper_line: the background helper's next line of output (empty after 30 s without one).
+helper_line() {
+    local line=
+    read -r -t 30 line <&3
+    printf '%s' "${line%$'\r'}"
+}
+
+# helper_end: ends the background helper.
+helper_end() {
+    kill "$helper_pid" 2>/dev/null
+    wait "$helper_pid" 2>/dev/null
+    exec 3<&-
+}
+
 # tavrix <exe> <arguments...>: runs to its end; the exit code is Tavrix's.
 tavrix() {
     timeout 60 "$WINE_RUN" "$@"
@@ -105,32 +130,6 @@ utf16_hex() {
 put_known_clipboard() {
     helper set "13=$(utf16_hex 'Tavrix e2e ✓')" "Tavrix E2E Format=00ff10" ||
         fail "the helper could not set the clipboard"
-}
-
-# hold_with_helper <word> <helper arguments...>: starts the helper in the background, as "another
-# program", and returns once it printed word: from then on it holds what it was asked to hold.
-# Its pid is in $holder; release_holder ends it.
-hold_with_helper() {
-    local word=$1 line
-    shift
-    [ -p "$E2E_TMP/holder" ] || mkfifo "$E2E_TMP/holder"
-    "$WINE_RUN" "$CLIPHELPER_EXE" "$@" >"$E2E_TMP/holder" &
-    holder=$!
-    e2e_background+=("$holder")
-    exec 3<"$E2E_TMP/holder"
-    read -r -t 30 line <&3
-    expect_eq "helper output" "$word" "$(tr -d '\r' <<<"$line")"
-}
-
-# Another program holds the clipboard open far longer than any start of Tavrix.exe takes.
-hold_clipboard() {
-    hold_with_helper holding hold 60000
-}
-
-release_holder() {
-    kill "$holder" 2>/dev/null
-    wait "$holder" 2>/dev/null
-    exec 3<&-
 }
 
 # ---- the main window, seen from another process ----

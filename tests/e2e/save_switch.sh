@@ -46,7 +46,8 @@ expect_eq "size of the empty save" 0 "$(stat -c %s "$E2E_TMP/empty.cl7")"
 step "/SAVE while another program holds the clipboard"
 put_known_clipboard
 cp "$E2E_TMP/backup.cl7" "$E2E_TMP/before.cl7"
-hold_clipboard
+helper_background hold 60000
+expect_eq "helper output" holding "$(helper_line)"
 tavrix_start "$TAVRIX_EXE" /SAVE "$(winname backup.cl7)" /CLOSE
 box=$(helper dialog 30)
 echo "$box"
@@ -64,7 +65,7 @@ tavrix_wait 30
 expect_eq "exit code under /QUIET" 1 "$tavrix_status"
 grep -q "Cannot save the clipboard to" "$E2E_TMP/stderr.txt" || fail "no error on standard error"
 cmp -s "$E2E_TMP/before.cl7" "$E2E_TMP/backup.cl7" || fail "the refused quiet save changed the file"
-release_holder
+helper_end
 
 step "Tavrix.exe /QUIET /SAVE (no file name): no box, exit code 1"
 tavrix_start "$TAVRIX_EXE" /QUIET /SAVE 2>"$E2E_TMP/stderr.txt"

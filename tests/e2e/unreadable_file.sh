@@ -13,7 +13,8 @@ printf '\x01\x00\x04\x00\x00\x00abc\x00' >"$file"
 winfile="Z:${file//\//\\}"
 
 step "another program locks the file"
-hold_with_helper locked lock "$winfile" 60000
+helper_background lock "$winfile" 60000
+expect_eq "helper output" locked "$(helper_line)"
 
 step "Tavrix.exe <locked file> /CLOSE"
 tavrix_start "$TAVRIX_EXE" "$winfile" /CLOSE
@@ -22,6 +23,7 @@ echo "$box"
 grep -qF "text: Cannot open file \"$winfile\". " <<<"$box" || fail "no error box with the file's error"
 tavrix_wait 30
 expect_eq "exit code after the error" 1 "$tavrix_status"
-release_holder
+helper_end
+exec 3<&-
 expect_eq "clipboard after the failed load" "$before" "$(helper list)"
 echo PASS

@@ -2,11 +2,15 @@
 // Tavrix's message boxes. Commands run one after the other, in one process:
 //
 //   hold <ms>                 open the clipboard, print "holding", keep it open <ms> ms, close
+//   holdbare <ms>             the same, opened for no window
+//   pid                       print "pid " and this process's id
 //   set <fmt>=<data> ...      open, empty, put every given format, close (one clipboard change)
 //                             <fmt>: a number (decimal or 0x hex) or a name to register
 //                             <data>: hex digits, or @path for a file's bytes
 //                             formats 2 (bytes of a DIB), 9 (a LOGPALETTE) and 14 (EMF file bytes)
 //                             become the GDI objects the clipboard expects for them
+//   own <ms> <fmt>=<data> ... like set, then print "owning" and keep the window that put the
+//                             data (the clipboard's owner) for <ms> ms, answering its messages
 //   clear                     open, empty, close
 //   list                      one line per offered format: number TAB registered name TAB size
 //                             (size "-" for data that is not a memory block or is not supplied)
@@ -42,6 +46,7 @@
 #include <cwctype>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -111,10 +116,14 @@ private:
 
 class ClipboardSession {
 public:
-    // Another program may hold the clipboard for a moment; retry for up to two seconds.
-    ClipboardSession() {
+    // Another program may hold the clipboard for a moment; retry for up to two seconds. Opened
+    // for owner, or for a window of its own.
+    explicit ClipboardSession(HWND owner = nullptr) {
+        if (owner == nullptr) {
+            owner = window_.emplace().get();
+        }
         for (int attempt = 0; attempt < 200; ++attempt) {
-            open_ = std::make_unique<tavrix::win32::ClipboardSession>(window_.get());
+            open_ = std::make_unique<tavrix::win32::ClipboardSession>(owner);
             if (open_->opened()) {
                 return;
             }
@@ -125,7 +134,7 @@ public:
     }
 
 private:
-    MessageWindow window_;
+    std::optional<MessageWindow> window_;
     std::unique_ptr<tavrix::win32::ClipboardSession> open_; // closes before the window goes
 };
 
@@ -306,8 +315,8 @@ void SetOne(UINT format, const Bytes& bytes) {
     }
 }
 
-void Set(const std::vector<std::pair<UINT, Bytes>>& items) {
-    ClipboardSession session;
+void Set(const std::vector<std::pair<UINT, Bytes>>& items, HWND owner = nullptr) {
+    ClipboardSession session(owner);
     if (!EmptyClipboard()) {
         Fail(L"EmptyClipboard failed");
     }
@@ -327,6 +336,33 @@ void Hold(DWORD milliseconds) {
     ClipboardSession session;
     Print(L"holding");
     Sleep(milliseconds);
+}
+
+// Opened for no window: the system cannot tell other programs who holds the clipboard.
+void HoldWithoutWindow(DWORD milliseconds) {
+    tavrix::win32::ClipboardSession session(nullptr);
+    if (!session.opened()) {
+        Fail(L"cannot open the clipboard");
+    }
+    Print(L"holding");
+    Sleep(milliseconds);
+}
+
+// Puts the data with a window that stays, as an application's does: the clipboard names it as
+// its owner. Its messages (WM_DESTROYCLIPBOARD when another program empties the clipboard) are
+// answered while it waits.
+void Own(DWORD milliseconds, const std::vector<std::pair<UINT, Bytes>>& items) {
+    MessageWindow window;
+    Set(items, window.get());
+    Print(L"owning");
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&msg);
+        }
+    }
 }
 
 // Opens the file allowing no other opener, prints "locked", keeps it open, then closes it.
@@ -563,9 +599,9 @@ unsigned long long MillisecondsSinceUnixEpoch() {
 // ---- the command loop ----
 
 bool IsCommand(const std::wstring& word) {
-    static const wchar_t* const commands[] = {L"hold",     L"set",   L"clear",  L"list",   L"get",
-                                              L"count",    L"sleep", L"dialog", L"window", L"close",
-                                              L"contents", L"stamp", L"lock"};
+    static const wchar_t* const commands[] = {
+        L"hold",  L"holdbare", L"pid",    L"set",    L"own",   L"clear",    L"list",  L"get",
+        L"count", L"sleep",    L"dialog", L"window", L"close", L"contents", L"stamp", L"lock"};
     for (const wchar_t* command : commands) {
         if (word == command) {
             return true;
@@ -583,7 +619,8 @@ int Run(const std::vector<std::wstring>& args) {
         return args[i++];
     };
     if (args.empty()) {
-        Fail(L"usage: cliphelper hold <ms> | set <fmt>=<hex|@file>... | clear | list | "
+        Fail(L"usage: cliphelper hold|holdbare <ms> | pid | set <fmt>=<hex|@file>... | "
+             L"own <ms> <fmt>=<hex|@file>... | clear | list | "
              L"get <fmt> <file> | count | sleep <ms> | lock <file> <ms> | stamp | "
              L"dialog <seconds> | window|close|contents <caption> <seconds>");
     }
@@ -591,7 +628,12 @@ int Run(const std::vector<std::wstring>& args) {
         const std::wstring command = args[i++];
         if (command == L"hold") {
             Hold(ParseNumber(next(L"milliseconds"), L"hold"));
-        } else if (command == L"set") {
+        } else if (command == L"holdbare") {
+            HoldWithoutWindow(ParseNumber(next(L"milliseconds"), L"holdbare"));
+        } else if (command == L"pid") {
+            Print(L"pid " + std::to_wstring(GetCurrentProcessId()));
+        } else if (command == L"set" || command == L"own") {
+            const DWORD ownFor = command == L"own" ? ParseNumber(next(L"milliseconds"), L"own") : 0;
             std::vector<std::pair<UINT, Bytes>> items;
             while (i < args.size() && !IsCommand(args[i])) {
                 const std::wstring& item = args[i++];
@@ -602,7 +644,11 @@ int Run(const std::vector<std::wstring>& args) {
                 items.emplace_back(FormatFromText(item.substr(0, equals)),
                                    DataFromText(item.substr(equals + 1)));
             }
-            Set(items);
+            if (command == L"own") {
+                Own(ownFor, items);
+            } else {
+                Set(items);
+            }
         } else if (command == L"clear") {
             Clear();
         } else if (command == L"list") {

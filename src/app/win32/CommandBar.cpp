@@ -118,6 +118,16 @@ void CommandBar::CreateActions(const CommandRunner& run) {
          .hint = L"Zoom to 100%",
          .keys = {.key = 0x30, .ctrl = true, .shift = false, .alt = false},
          .image = -1},
+        {.id = kActSaveFormat,
+         .caption = L"Save format as...",
+         .hint = L"Save the selected format to a file",
+         .keys = {},
+         .image = -1},
+        {.id = kActRemoveFormat,
+         .caption = L"Remove from clipboard",
+         .hint = L"Remove the selected format from the clipboard",
+         .keys = {},
+         .image = -1},
     };
     for (const Design& d : designs) {
         Action& action = alMain_.Add(d.id);
@@ -153,6 +163,9 @@ void CommandBar::CreateMainMenu(HWND owner) {
     AppendMenuW(miFile, MF_SEPARATOR, 0, nullptr);
     addAction(miFile, kActExit);
     addAction(miEdit, kActDelete);
+    AppendMenuW(miEdit, MF_SEPARATOR, 0, nullptr);
+    addAction(miEdit, kActSaveFormat);
+    addAction(miEdit, kActRemoveFormat);
     AppendMenuW(miEdit, MF_SEPARATOR, 0, nullptr);
     addAction(miEdit, kActZoomOut);
     addAction(miEdit, kActZoomIn);
@@ -346,6 +359,24 @@ std::wstring CommandBar::MenuItemText(int id, bool byPosition) const {
     GetMenuStringW(mmMain_, static_cast<UINT>(id), buffer, 256,
                    byPosition ? MF_BYPOSITION : MF_BYCOMMAND);
     return buffer;
+}
+
+void CommandBar::ShowFormatMenu(HWND owner, POINT screen) {
+    win32::Menu popup(CreatePopupMenu());
+    if (!popup) {
+        return;
+    }
+    for (int id : {kActSaveFormat, kActRemoveFormat}) {
+        const Action& action = *alMain_.Find(id);
+        AppendMenuW(popup.get(), MF_STRING | (action.Enabled() ? MF_ENABLED : MF_GRAYED),
+                    static_cast<UINT_PTR>(id), action.Caption().c_str());
+    }
+    const int chosen =
+        static_cast<int>(TrackPopupMenu(popup.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
+                                        screen.x, screen.y, 0, owner, nullptr));
+    if (chosen != 0) {
+        alMain_.Execute(chosen);
+    }
 }
 
 bool CommandBar::MeasureItem(MEASUREITEMSTRUCT& item) const {

@@ -33,6 +33,8 @@ enum MainCommand : int {
     kActZoomOut,
     kActZoomIn,
     kActZoom100,
+    kActSaveFormat,
+    kActRemoveFormat,
     kMiAbout = 120,
     kMiBrisvel,
 };
@@ -58,6 +60,10 @@ public:
     std::wstring MenuItemText(int id, bool byPosition = false) const;
     int ImageListSize() const { return currentImages_ != nullptr ? currentImages_->Size() : 0; }
     int ToolbarHeight() const { return toolbarHeight_; }
+
+    // The format tree's context menu at a screen point: the actions on the selected format. Runs
+    // the chosen one; its errors go to the caller.
+    void ShowFormatMenu(HWND owner, POINT screen);
 
     // The measured menu items: room for their picture. False for every other item.
     bool MeasureItem(MEASUREITEMSTRUCT& item) const;

@@ -84,15 +84,20 @@ bool FormatTree::HandleNotify(const NMHDR& header, LRESULT& result) {
         return true;
     }
     if (header.code == NM_RCLICK) {
-        // A right click selects the node under the mouse.
+        // A right click selects the node under the mouse, then offers what can be done with it.
         TVHITTESTINFO hit{};
         DWORD pos = GetMessagePos();
-        hit.pt = {.x = static_cast<short>(LOWORD(pos)), .y = static_cast<short>(HIWORD(pos))};
+        const POINT screen{.x = static_cast<short>(LOWORD(pos)),
+                           .y = static_cast<short>(HIWORD(pos))};
+        hit.pt = screen;
         ScreenToClient(tree_, &hit.pt);
         auto item = reinterpret_cast<HTREEITEM>(
             SendMessageW(tree_, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
         if (item != nullptr) {
             SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+            if (onMenu_) {
+                onMenu_(screen);
+            }
         }
         result = 1;
         return true;

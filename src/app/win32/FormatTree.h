@@ -13,6 +13,8 @@ namespace tavrix::win32 {
 class FormatTree {
 public:
     using ChangeHandler = std::function<void(int nodeIndex)>;
+    // Asked for the context menu of the selected node, at a screen point.
+    using MenuHandler = std::function<void(POINT screen)>;
 
     void Create(HWND parent, int id);
     HWND Handle() const { return tree_; }
@@ -22,6 +24,7 @@ public:
     void SetItemHeight(int height);
 
     void SetOnChange(ChangeHandler handler) { onChange_ = std::move(handler); }
+    void SetOnContextMenu(MenuHandler handler) { onMenu_ = std::move(handler); }
     void Detach() { attached_ = false; }
     void Attach() { attached_ = true; }
 
@@ -41,6 +44,7 @@ private:
     HWND tree_ = nullptr;
     bool attached_ = true;
     ChangeHandler onChange_;
+    MenuHandler onMenu_;
 };
 
 } // namespace tavrix::win32

@@ -42,7 +42,7 @@ using namespace design;
 
 TMainForm::TMainForm(ClipboardPort& port, MainFormServices services)
     : port_(port), services_(std::move(services)),
-      sbMain_({kStatusPanelWidth, StatusBar::kRestOfBar}),
+      sbMain_({kStatusPanelWidth, kStatusPanelWidth, StatusBar::kRestOfBar}),
       spltMain_([this] { return treeWidth_; },
                 [this](int wanted) {
                     RECT client{};
@@ -61,7 +61,12 @@ TMainForm::TMainForm(ClipboardPort& port, MainFormServices services)
                .filterIndex = 1,
                .mustExist = false,
                .promptOverwrite = false,
-               .defaultExtension = L""}) {}
+               .defaultExtension = L""}),
+      sdFormat_({.filter = L"All files (*.*)|*.*",
+                 .filterIndex = 1,
+                 .mustExist = false,
+                 .promptOverwrite = true,
+                 .defaultExtension = L""}) {}
 
 TMainForm::~TMainForm() {
     // Destroy the window while the whole object still exists: the destruction handler needs it.
@@ -170,6 +175,8 @@ void TMainForm::CreateControls() {
     tvFormats_.Create(Handle(), kIdTree);
     tvFormats_.ApplyDpi(pixelsPerInch_, font_.get());
     tvFormats_.SetOnChange([this](int node) { tvFormatsChange(node); });
+    tvFormats_.SetOnContextMenu(
+        [this](POINT screen) { commands_.ShowFormatMenu(Handle(), screen); });
     spltMain_.Create(Handle(), kIdSplitter);
     preview_.Create(Handle(), kIdRichEdit, kIdScrollBox);
     LayoutControls();
@@ -202,7 +209,7 @@ void TMainForm::LayoutControls() {
         }
     };
     place(commands_.Toolbar(), r.toolbar);
-    place(sbMain_.Handle(), r.status);
+    sbMain_.Place(r.status.left, r.status.top, r.status.width, r.status.height);
     place(tvFormats_.Handle(), r.tree);
     place(spltMain_.Handle(), r.splitter);
     preview_.Place(r.preview);
@@ -302,6 +309,12 @@ void TMainForm::RunCommand(int id) {
     case kActZoom100:
         actZoom100Execute();
         return;
+    case kActSaveFormat:
+        actSaveFormatExecute();
+        return;
+    case kActRemoveFormat:
+        actRemoveFormatExecute();
+        return;
     case kMiAbout:
         miAboutClick();
         return;
@@ -331,8 +344,7 @@ bool TMainForm::OnCommand(int id, int, HWND control) {
 }
 
 bool TMainForm::OnNotify(const NMHDR& header, LRESULT& result) {
-    if (tvFormats_.HandleNotify(header, result) || commands_.HandleNotify(header, result) ||
-        sbMain_.HandleNotify(header)) {
+    if (tvFormats_.HandleNotify(header, result) || commands_.HandleNotify(header, result)) {
         return true;
     }
     std::wstring link;

@@ -57,10 +57,15 @@ public:
     void ShowPreviewText(const std::u16string& text) override;
     void UpdateZoomActions() override;
     void ShowClipboardPicture() override;
+    void ShowClipboardHolder(const std::wstring& text) override;
 
     // --- Display routines, commands and handlers that tests run directly ------------------------
     std::int32_t ReadSelectedFormat(ClipFormat format);
     void actSaveExecute();
+    // The selected format's block to a file of the user's choice.
+    void actSaveFormatExecute();
+    // The clipboard put back without the selected format.
+    void actRemoveFormatExecute();
     void actExitExecute();
     void actHelpOnlineExecute();
     void actOnTopExecute();
@@ -85,6 +90,9 @@ public:
     void SetTreeWidth(int width);
     // The resolution the layout follows: the screen's at creation, then the window's own.
     int PixelsPerInch() const { return pixelsPerInch_; }
+    // The facts panel is filled on every selection unless switched off (which only benchmarks
+    // do, to weigh what it costs a refresh).
+    void ShowFacts(bool shown) { factsShown_ = shown; }
 
 protected:
     bool OnCreate(const CREATESTRUCTW& create) override;
@@ -130,6 +138,10 @@ private:
     void StopClipboardMonitor();
 
     void ViewerSteps(ClipFormat format, TZorvBinHexMode mode);
+    // The facts panel and the format actions for the selected node (0: "Preview").
+    void ShowFormatFacts(int nodeIndex, ClipFormat format);
+    // The format of the selected node and its name; format 0 for "Preview" or none.
+    ClipFormat SelectedFormat(std::wstring* name = nullptr) const;
     std::wstring SizeText(std::int32_t number) const;
     void OpenWebPage(const std::wstring& address);
 
@@ -146,6 +158,7 @@ private:
     PreviewPane preview_;
     FileDialog odMain_;
     FileDialog sdMain_;
+    FileDialog sdFormat_;
     StatusBarProgress progress_{sbMain_, services_.tickCount};
 
     std::unique_ptr<TTavrixClipboardMonitor> monitor_;
@@ -157,6 +170,11 @@ private:
     int splitterWidth_ = 5;
     bool shownOnce_ = false;
     bool destroyed_ = false;
+    bool factsShown_ = true;
+    // Said in the facts panel while the clipboard is the one a removal left: the removed format
+    // is offered again, made by the system from another one.
+    std::wstring removalNote_;
+    std::uint32_t removalNoteSequence_ = 0;
 };
 
 } // namespace tavrix::win32

@@ -26,6 +26,7 @@ void TMainForm::tvFormatsChange(int nodeIndex) {
         sbMain_.SetHint(engine_->SummaryText());
         sbMain_.SetPanelText(1, engine_->SummaryText());
         sbMain_.SetPanelText(0, SizeText(engine_->ClipboardSize()));
+        ShowFormatFacts(0, 0);
         return;
     }
     const auto& list = engine_->FormatList();
@@ -36,6 +37,7 @@ void TMainForm::tvFormatsChange(int nodeIndex) {
     const std::wstring& description = engine_->GetFormatDescription(format);
     sbMain_.SetHint(description);
     sbMain_.SetPanelText(1, description);
+    ShowFormatFacts(nodeIndex, format);
 
     if (format == cf::Bitmap || format == cf::EnhMetafile) {
         ImageControl& image = preview_.Image();

@@ -1,6 +1,7 @@
 #include "app/win32/StatusBar.h"
 
 #include "base/Dpi.h"
+#include "base/win32/CommonControls.h"
 #include "ui/win32/ChildControl.h"
 
 #include <commctrl.h>
@@ -10,7 +11,31 @@ namespace tavrix::win32 {
 namespace {
 constexpr int kDesignedHeight = 19;
 constexpr int kTipWidth = 600;
+constexpr UINT_PTR kSubclassId = 1;
 } // namespace
+
+StatusBar::~StatusBar() {
+    if (bar_ != nullptr && IsWindow(bar_)) {
+        CommonControls().removeWindowSubclass(bar_, AnswerTipText, kSubclassId);
+    }
+}
+
+LRESULT CALLBACK StatusBar::AnswerTipText(HWND bar, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR, DWORD_PTR self) noexcept {
+    if (message == WM_NOTIFY) {
+        auto& info = *reinterpret_cast<NMTTDISPINFOW*>(lParam);
+        auto& owner = *reinterpret_cast<StatusBar*>(self);
+        if (info.hdr.code == TTN_GETDISPINFOW && info.hdr.hwndFrom == owner.tip_) {
+            std::wstring& text =
+                info.hdr.idFrom == kLastPanelTip ? owner.lastPanelText_ : owner.hint_;
+            info.lpszText = text.data();
+            return 0;
+        }
+    } else if (message == WM_NCDESTROY) {
+        CommonControls().removeWindowSubclass(bar, AnswerTipText, kSubclassId);
+    }
+    return CommonControls().defSubclassProc(bar, message, wParam, lParam);
+}
 
 void StatusBar::Create(HWND parent, int id) {
     bar_ = CreateChildControl({.className = STATUSCLASSNAMEW,
@@ -18,8 +43,6 @@ void StatusBar::Create(HWND parent, int id) {
                                         CCS_NOPARENTALIGN | CCS_NODIVIDER,
                                .parent = parent,
                                .id = id});
-
-    // The hint: the bar's whole area shows the description as a tooltip.
     tip_ = CreateChildControl({.className = TOOLTIPS_CLASSW,
                                .exStyle = WS_EX_TOPMOST,
                                .style = WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
@@ -28,13 +51,18 @@ void StatusBar::Create(HWND parent, int id) {
                                .y = CW_USEDEFAULT,
                                .width = CW_USEDEFAULT,
                                .height = CW_USEDEFAULT});
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = parent;
-    tool.uId = reinterpret_cast<UINT_PTR>(bar_);
-    tool.lpszText = LPSTR_TEXTCALLBACKW;
-    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    // Areas of the bar that the tooltip watches itself, asking the bar for their texts.
+    for (Tip tip : {kHintTip, kLastPanelTip}) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_SUBCLASS;
+        tool.hwnd = bar_;
+        tool.uId = tip;
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    CommonControls().setWindowSubclass(bar_, AnswerTipText, kSubclassId,
+                                       reinterpret_cast<DWORD_PTR>(this));
 }
 
 void StatusBar::ApplyDpi(int pixelsPerInch, HFONT font) {
@@ -55,11 +83,51 @@ void StatusBar::ApplyDpi(int pixelsPerInch, HFONT font) {
     if (tip_ != nullptr) {
         SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, ScaleByDpi(kTipWidth, pixelsPerInch));
     }
+    FollowPanels();
+}
+
+void StatusBar::Place(int x, int y, int width, int height) {
+    MoveWindow(bar_, x, y, width, height, TRUE);
+    FollowPanels();
+}
+
+void StatusBar::FollowPanels() {
+    if (tip_ == nullptr) {
+        return;
+    }
+    RECT last{};
+    SendMessageW(bar_, SB_GETRECT, static_cast<WPARAM>(LastPanel()),
+                 reinterpret_cast<LPARAM>(&last));
+    RECT client{};
+    GetClientRect(bar_, &client);
+    RECT fixed = client;
+    fixed.right = last.left;
+    last.right = client.right;
+    for (auto [tip, area] : {std::pair{kHintTip, fixed}, std::pair{kLastPanelTip, last}}) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.hwnd = bar_;
+        tool.uId = tip;
+        tool.rect = area;
+        SendMessageW(tip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
 }
 
 void StatusBar::SetPanelText(int panel, const std::wstring& text) {
+    // The control would paint the panel at once, for every text of every refresh; the window's
+    // next paint shows them all together instead.
+    SendMessageW(bar_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(bar_, SB_SETTEXTW, static_cast<WPARAM>(panel),
                  reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(bar_, WM_SETREDRAW, TRUE, 0);
+    RECT part{};
+    if (SendMessageW(bar_, SB_GETRECT, static_cast<WPARAM>(panel),
+                     reinterpret_cast<LPARAM>(&part))) {
+        InvalidateRect(bar_, &part, FALSE);
+    }
+    if (panel == LastPanel()) {
+        lastPanelText_ = text;
+    }
 }
 
 void StatusBar::ShowWholeBarText(const std::wstring& text) {
@@ -80,22 +148,23 @@ bool StatusBar::ShowsWholeBarText() const {
 }
 
 std::wstring StatusBar::PanelText(int panel) const {
-    wchar_t buffer[512] = {};
-    LRESULT info = SendMessageW(bar_, SB_GETTEXTLENGTHW, static_cast<WPARAM>(panel), 0);
-    if (LOWORD(info) >= std::size(buffer)) {
-        return {};
-    }
-    SendMessageW(bar_, SB_GETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(buffer));
-    return buffer;
+    const LRESULT info = SendMessageW(bar_, SB_GETTEXTLENGTHW, static_cast<WPARAM>(panel), 0);
+    std::wstring text(static_cast<std::size_t>(LOWORD(info)) + 1, L'\0');
+    SendMessageW(bar_, SB_GETTEXTW, static_cast<WPARAM>(panel),
+                 reinterpret_cast<LPARAM>(text.data()));
+    text.resize(LOWORD(info));
+    return text;
 }
 
-bool StatusBar::HandleNotify(const NMHDR& header) {
-    if (header.code != TTN_GETDISPINFOW || header.idFrom != reinterpret_cast<UINT_PTR>(bar_)) {
-        return false;
-    }
-    auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
-    info.lpszText = hint_.empty() ? nullptr : hint_.data();
-    return true;
+std::wstring StatusBar::TipOverPanel(int panel) const {
+    wchar_t buffer[1024] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = bar_;
+    tool.uId = panel == LastPanel() ? kLastPanelTip : kHintTip;
+    tool.lpszText = buffer;
+    SendMessageW(tip_, TTM_GETTEXTW, std::size(buffer), reinterpret_cast<LPARAM>(&tool));
+    return buffer;
 }
 
 } // namespace tavrix::win32

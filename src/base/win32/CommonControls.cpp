@@ -26,6 +26,9 @@ CommonControlsLibrary Load(HMODULE library) {
     Find(library, functions.imageListDraw, "ImageList_Draw");
     Find(library, functions.imageListGetIconSize, "ImageList_GetIconSize");
     Find(library, functions.imageListGetImageCount, "ImageList_GetImageCount");
+    Find(library, functions.setWindowSubclass, "SetWindowSubclass");
+    Find(library, functions.removeWindowSubclass, "RemoveWindowSubclass");
+    Find(library, functions.defSubclassProc, "DefSubclassProc");
     return functions;
 }
 

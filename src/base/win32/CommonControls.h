@@ -16,6 +16,9 @@ struct CommonControlsLibrary {
     decltype(&ImageList_Draw) imageListDraw = nullptr;
     decltype(&ImageList_GetIconSize) imageListGetIconSize = nullptr;
     decltype(&ImageList_GetImageCount) imageListGetImageCount = nullptr;
+    decltype(&SetWindowSubclass) setWindowSubclass = nullptr;
+    decltype(&RemoveWindowSubclass) removeWindowSubclass = nullptr;
+    decltype(&DefSubclassProc) defSubclassProc = nullptr;
 };
 
 // Loads the library on the first call. Throws Error "Cannot load comctl32.dll" when it or one of

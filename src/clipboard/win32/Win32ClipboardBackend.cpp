@@ -3,7 +3,9 @@
 #include "base/Error.h"
 #include "base/win32/GlobalBlock.h"
 #include "base/win32/GlobalLockView.h"
+#include "clipboard/win32/ClipboardObjectCopies.h"
 #include "clipboard/win32/Win32Picture.h"
+#include "clipboard/win32/WindowProcess.h"
 
 #include <cstring>
 
@@ -44,16 +46,7 @@ ClipFormat Win32ClipboardBackend::EnumFormats(ClipFormat previous) {
 }
 
 bool Win32ClipboardBackend::IsGdiHandleFormat(ClipFormat format) {
-    switch (format) {
-    case CF_BITMAP:
-    case CF_PALETTE:
-    case CF_ENHMETAFILE:
-    case CF_DSPBITMAP:
-    case CF_DSPENHMETAFILE:
-        return true;
-    default:
-        return false;
-    }
+    return IsGdiObjectFormat(format);
 }
 
 DataResult Win32ClipboardBackend::ReadData(ClipFormat format, const ByteReader& reader) {
@@ -136,6 +129,29 @@ void Win32ClipboardBackend::LoadPicture(ClipFormat format, bool withPalette,
         throw Error(L"Invalid clipboard format");
     }
     target->LoadFromClipboard(format, withPalette);
+}
+
+std::optional<ClipboardProcess> Win32ClipboardBackend::OwnerProcess() {
+    return processes_.ProcessOf(GetClipboardOwner());
+}
+
+std::optional<ClipboardProcess> Win32ClipboardBackend::HolderProcess() {
+    // A program that opened the clipboard without a window cannot be told.
+    return processes_.ProcessOf(GetOpenClipboardWindow());
+}
+
+std::uint32_t Win32ClipboardBackend::SequenceNumber() {
+    return GetClipboardSequenceNumber();
+}
+
+std::unique_ptr<ClipboardObjectCopy> Win32ClipboardBackend::CopyObject(ClipFormat format) {
+    return CopyClipboardObject(format);
+}
+
+bool Win32ClipboardBackend::PlaceObject(ClipFormat format,
+                                        std::unique_ptr<ClipboardObjectCopy> copy) {
+    auto* object = dynamic_cast<Win32ObjectCopy*>(copy.get());
+    return object != nullptr && object->Place(format);
 }
 
 } // namespace tavrix::win32

@@ -2,6 +2,7 @@
 // The clipboard backend over user32 and kernel32.
 #include "base/win32/ClipboardSession.h"
 #include "clipboard/ClipboardBackend.h"
+#include "clipboard/win32/WindowProcess.h"
 
 #include <windows.h>
 
@@ -27,6 +28,11 @@ public:
     ClipFormat RegisterFormat(const std::wstring& name) override;
     std::wstring RegisteredFormatName(ClipFormat format) override;
     void LoadPicture(ClipFormat format, bool withPalette, ClipboardPicture& picture) override;
+    std::optional<ClipboardProcess> OwnerProcess() override;
+    std::optional<ClipboardProcess> HolderProcess() override;
+    std::uint32_t SequenceNumber() override;
+    std::unique_ptr<ClipboardObjectCopy> CopyObject(ClipFormat format) override;
+    bool PlaceObject(ClipFormat format, std::unique_ptr<ClipboardObjectCopy> copy) override;
 
     // Formats whose data handle is a GDI object rather than a memory block.
     static bool IsGdiHandleFormat(ClipFormat format);
@@ -35,6 +41,7 @@ private:
     HWND owner_;
     // Held from the outermost Open to its Close (the port counts the nested ones).
     std::optional<ClipboardSession> session_;
+    WindowProcessCache processes_;
 };
 
 } // namespace tavrix::win32

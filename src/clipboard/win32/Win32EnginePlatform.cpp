@@ -23,6 +23,12 @@ std::u16string Win32EnginePlatform::AnsiToUtf16(std::span<const std::uint8_t> te
     return std::u16string(wide.begin(), wide.end());
 }
 
+std::wstring Win32EnginePlatform::LocaleName(std::uint32_t lcid) {
+    wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
+    const int length = LCIDToLocaleName(lcid, name, LOCALE_NAME_MAX_LENGTH, 0);
+    return length > 1 ? std::wstring(name, static_cast<std::size_t>(length - 1)) : std::wstring();
+}
+
 std::unique_ptr<ClipboardIcon>
 Win32EnginePlatform::DecodeIcon(std::span<const std::uint8_t> icoImage) {
     return Win32Icon::FromIconFile(icoImage);

@@ -7,6 +7,7 @@ namespace tavrix::win32 {
 class Win32EnginePlatform : public EnginePlatform {
 public:
     std::u16string AnsiToUtf16(std::span<const std::uint8_t> text) override;
+    std::wstring LocaleName(std::uint32_t lcid) override;
     std::unique_ptr<ClipboardIcon> DecodeIcon(std::span<const std::uint8_t> icoImage) override;
 };
 

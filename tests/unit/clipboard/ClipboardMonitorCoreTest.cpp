@@ -98,8 +98,9 @@ TEST_F(MonitorTest, AChangeDuringARefreshStartsNoSecondRefresh) {
     EXPECT_EQ(monitor.Renewals(), 0);
 }
 
-TEST_F(MonitorTest, AHeldClipboardSkipsTheRefresh) {
+TEST_F(MonitorTest, AHeldClipboardSkipsTheRefreshNamingTheHolder) {
     fake.heldByOther = true;
+    fake.holder = ClipboardProcess{.exeName = L"keeper.exe", .processId = 77};
     Notify();
     const std::uint32_t armed = platform.now;
     platform.Advance(100);
@@ -107,6 +108,7 @@ TEST_F(MonitorTest, AHeldClipboardSkipsTheRefresh) {
     EXPECT_GE(platform.now - armed, 250u);
     EXPECT_EQ(monitor.Refreshes(), 0);
     EXPECT_TRUE(surface.nodes.empty());
+    EXPECT_EQ(surface.holderText, L"Clipboard held by keeper.exe (pid 77)");
     EXPECT_EQ(port.Depth(), 0);
     // Once released, the next change is shown.
     fake.heldByOther = false;

@@ -26,16 +26,21 @@ TEST(ClipboardPort, NestedOpensShareOnePlatformOpen) {
     EXPECT_EQ(port.Depth(), 0);
 }
 
-TEST(ClipboardPort, RefusedOpenRaisesAndKeepsDepth) {
+TEST(ClipboardPort, RefusedOpenRaisesNamingAKnownHolderAndKeepsDepth) {
     FakeClipboard fake;
     ClipboardPort port(fake);
     fake.heldByOther = true;
-    try {
-        port.Open();
-        FAIL() << "Open must fail while another program holds the clipboard";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.Message(), L"Cannot open clipboard");
-    }
+    auto openError = [&port] {
+        try {
+            port.Open();
+        } catch (const Error& e) {
+            return e.Message();
+        }
+        return std::wstring(L"opened");
+    };
+    EXPECT_EQ(openError(), L"Cannot open clipboard");
+    fake.holder = ClipboardProcess{.exeName = L"keeper.exe", .processId = 4242};
+    EXPECT_EQ(openError(), L"Cannot open clipboard\r\nHeld by keeper.exe (pid 4242)");
     EXPECT_EQ(port.Depth(), 0);
 }
 

@@ -150,6 +150,30 @@ std::wstring FakeClipboard::RegisteredFormatName(ClipFormat format) {
     return {};
 }
 
+namespace {
+struct FakeObjectCopy : ClipboardObjectCopy {
+    explicit FakeObjectCopy(FakeClipboard::Entry e) : entry(std::move(e)) {}
+    FakeClipboard::Entry entry;
+};
+} // namespace
+
+std::unique_ptr<ClipboardObjectCopy> FakeClipboard::CopyObject(ClipFormat format) {
+    const Entry* e = isOpen ? Find(format) : nullptr;
+    if (e == nullptr || !e->rendered) {
+        return nullptr;
+    }
+    return std::make_unique<FakeObjectCopy>(*e);
+}
+
+bool FakeClipboard::PlaceObject(ClipFormat format, std::unique_ptr<ClipboardObjectCopy> copy) {
+    auto* object = dynamic_cast<FakeObjectCopy*>(copy.get());
+    if (!isOpen || object == nullptr) {
+        return false;
+    }
+    Slot(format) = object->entry;
+    return true;
+}
+
 void FakeClipboard::LoadPicture(ClipFormat format, bool withPalette, ClipboardPicture& picture) {
     const Entry* e = Find(format);
     auto* fake = dynamic_cast<FakePicture*>(&picture);

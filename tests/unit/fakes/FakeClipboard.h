@@ -48,6 +48,8 @@ public:
     bool isOpen = false;
     int openCalls = 0, closeCalls = 0, emptyCalls = 0, registerCalls = 0;
     std::map<std::wstring, ClipFormat> registered;
+    std::optional<ClipboardProcess> owner, holder;
+    std::uint32_t sequence = 0;
 
     bool Open() override;
     void Close() override;
@@ -60,6 +62,12 @@ public:
     ClipFormat RegisterFormat(const std::wstring& name) override;
     std::wstring RegisteredFormatName(ClipFormat format) override;
     void LoadPicture(ClipFormat format, bool withPalette, ClipboardPicture& picture) override;
+    std::optional<ClipboardProcess> OwnerProcess() override { return owner; }
+    std::optional<ClipboardProcess> HolderProcess() override { return holder; }
+    std::uint32_t SequenceNumber() override { return sequence; }
+    // Handle entries copy as themselves; unrendered ones cannot be copied.
+    std::unique_ptr<ClipboardObjectCopy> CopyObject(ClipFormat format) override;
+    bool PlaceObject(ClipFormat format, std::unique_ptr<ClipboardObjectCopy> copy) override;
 
 private:
     Entry& Slot(ClipFormat format);

@@ -23,6 +23,10 @@ public:
         return std::make_unique<FakeIcon>(entries->front().width, entries->front().height);
     }
 
+    std::wstring LocaleName(std::uint32_t lcid) override {
+        return lcid == 0x0409 ? L"en-US" : std::wstring();
+    }
+
     int ansiConversions = 0;
     int iconLoads = 0;
     bool failIconLoad = false;

@@ -79,6 +79,8 @@ public:
         }
     }
 
+    void ShowClipboardHolder(const std::wstring& text) override { holderText = text; }
+
     int Count(const std::string& call) const {
         int n = 0;
         for (const auto& entry : log) {
@@ -98,6 +100,7 @@ public:
     int viewHeight = 100;
     PreviewView visibleView = PreviewView::RichText;
     std::u16string previewText;
+    std::wstring holderText;
     bool failShowPicture = false;
 };
 

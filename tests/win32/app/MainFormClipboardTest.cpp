@@ -16,42 +16,6 @@ namespace {
 using win32::TMainForm;
 using PV = PreviewView;
 
-std::vector<std::wstring> NodeTexts(HWND tree) {
-    std::vector<std::wstring> texts;
-    auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    while (item != nullptr) {
-        wchar_t buffer[256] = {};
-        TVITEMW info{};
-        info.mask = TVIF_TEXT;
-        info.hItem = item;
-        info.pszText = buffer;
-        info.cchTextMax = 256;
-        SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
-        texts.emplace_back(buffer);
-        item = reinterpret_cast<HTREEITEM>(
-            SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
-    }
-    return texts;
-}
-
-int NodeIndex(HWND tree, const std::wstring& text) {
-    auto texts = NodeTexts(tree);
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (texts[i] == text) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
-// Lets the monitor's 50 ms timer fire and the refresh run.
-void WaitForRefresh() {
-    for (int i = 0; i < 40; ++i) {
-        PumpMessages();
-        Sleep(10);
-    }
-}
-
 // The texts a status bar is given for the whole bar while it shows one there, and whether the
 // wait cursor was up then; watches one bar at a time.
 class BarWatch {
@@ -96,17 +60,6 @@ bool IsSavingText(const std::wstring& text) {
     }
     const std::wstring number = text.substr(head.size(), text.size() - head.size() - tail.size());
     return std::all_of(number.begin(), number.end(), [](wchar_t c) { return std::iswdigit(c); });
-}
-
-std::vector<std::uint8_t> Utf16(const std::wstring& text) {
-    std::vector<std::uint8_t> bytes;
-    for (wchar_t c : text) {
-        bytes.push_back(static_cast<std::uint8_t>(c & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>(c >> 8));
-    }
-    bytes.push_back(0);
-    bytes.push_back(0);
-    return bytes;
 }
 
 TEST_F(MainFormTest, FirstLookFillsTheTreeBeforeShowingAndSelectsPreview) {

@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <functional>
 #include <map>
 #include <memory>
@@ -89,7 +91,8 @@ protected:
             .settings = Settings(),
             .openPage = [this](const std::wstring& page) { pages.push_back(page); },
             .chooseFile =
-                [this](win32::FileChoice choice, win32::FileDialog&, HWND) {
+                [this](win32::FileChoice choice, win32::FileDialog& dialog, HWND) {
+                    proposedName = dialog.FileName();
                     return choice == win32::FileChoice::Save ? saveChoice : openChoice;
                 },
             .reportError = [this](HWND, const std::wstring& text) { errors.push_back(text); },
@@ -140,9 +143,59 @@ protected:
     // What the file chooser answers; nothing is a cancelled dialog.
     std::optional<std::wstring> saveChoice;
     std::optional<std::wstring> openChoice;
+    // The name the dialog proposed when it was last shown.
+    std::wstring proposedName;
     // The clock of the progress shown for long saves and loads; empty is the system's.
     std::function<std::uint32_t()> clock;
 };
+
+// The texts of the tree's top-level nodes, first to last.
+inline std::vector<std::wstring> NodeTexts(HWND tree) {
+    std::vector<std::wstring> texts;
+    auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    while (item != nullptr) {
+        wchar_t buffer[256] = {};
+        TVITEMW info{};
+        info.mask = TVIF_TEXT;
+        info.hItem = item;
+        info.pszText = buffer;
+        info.cchTextMax = 256;
+        SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
+        texts.emplace_back(buffer);
+        item = reinterpret_cast<HTREEITEM>(
+            SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
+    }
+    return texts;
+}
+
+inline int NodeIndex(HWND tree, const std::wstring& text) {
+    auto texts = NodeTexts(tree);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (texts[i] == text) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// Lets the monitor's 50 ms timer fire and the refresh run.
+inline void WaitForRefresh() {
+    for (int i = 0; i < 40; ++i) {
+        PumpMessages();
+        Sleep(10);
+    }
+}
+
+inline std::vector<std::uint8_t> Utf16(const std::wstring& text) {
+    std::vector<std::uint8_t> bytes;
+    for (wchar_t c : text) {
+        bytes.push_back(static_cast<std::uint8_t>(c & 0xFF));
+        bytes.push_back(static_cast<std::uint8_t>(c >> 8));
+    }
+    bytes.push_back(0);
+    bytes.push_back(0);
+    return bytes;
+}
 
 inline RECT ChildRect(HWND parent, HWND child) {
     RECT r{};

@@ -26,8 +26,10 @@ TEST_F(MainFormTest, DesignedLayoutAt96Dpi) {
     EXPECT_EQ(status.bottom, 522);
     int edges[4] = {};
     EXPECT_EQ(SendMessageW(f.Status().Handle(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)),
-              2);
+              3);
     EXPECT_EQ(edges[0], 150);
+    EXPECT_EQ(edges[1], 300);
+    EXPECT_EQ(edges[2], -1);
 
     RECT tree = ChildRect(f.Handle(), f.Formats().Handle());
     EXPECT_EQ(tree.left, 3);
@@ -72,8 +74,12 @@ TEST_F(MainFormTest, MenuToolbarAndShortcutsFollowTheDesign) {
     // Separators have id 0.
     EXPECT_EQ(ids(GetSubMenu(bar, 0)), (std::vector<int>{win32::kActLoad, win32::kActSave, 0,
                                                          win32::kActOnTop, 0, win32::kActExit}));
-    EXPECT_EQ(ids(GetSubMenu(bar, 1)), (std::vector<int>{win32::kActDelete, 0, win32::kActZoomOut,
-                                                         win32::kActZoomIn, win32::kActZoom100}));
+    EXPECT_EQ(
+        ids(GetSubMenu(bar, 1)),
+        (std::vector<int>{win32::kActDelete, 0, win32::kActSaveFormat, win32::kActRemoveFormat, 0,
+                          win32::kActZoomOut, win32::kActZoomIn, win32::kActZoom100}));
+    EXPECT_EQ(f.Commands().MenuItemText(win32::kActSaveFormat), L"Save format as...");
+    EXPECT_EQ(f.Commands().MenuItemText(win32::kActRemoveFormat), L"Remove from clipboard");
     EXPECT_EQ(ids(GetSubMenu(bar, 2)),
               (std::vector<int>{win32::kActHelpOnline, win32::kMiAbout, 0, win32::kMiBrisvel}));
     EXPECT_EQ(f.Commands().MenuItemText(win32::kActSave), L"Save...");

@@ -205,10 +205,14 @@ TEST_F(MainFormTest, ClearWhileAnotherProgramHoldsTheClipboardReportsTheError) {
     PutClipboard({{CF_TEXT, Bytes("abc")}});
     TMainForm& f = CreateForm();
     ASSERT_TRUE(f.Commands().ActionById(win32::kActDelete).Enabled());
-    HelperProcess holder({L"hold", L"3000"});
+    HelperProcess holder({L"pid", L"hold", L"3000"});
+    const std::string pid = holder.ReadLine();
     ASSERT_EQ(holder.ReadLine(), "holding");
     SendMessageW(f.Handle(), WM_COMMAND, MAKEWPARAM(win32::kActDelete, 0), 0);
-    EXPECT_EQ(errors, std::vector<std::wstring>{L"Cannot open clipboard"});
+    // The holder opened the clipboard for a window: the box names its program.
+    EXPECT_EQ(errors, std::vector<std::wstring>{L"Cannot open clipboard\r\nHeld by " +
+                                                std::wstring(kHelperExe) + L" (" +
+                                                std::wstring(pid.begin(), pid.end()) + L")"});
     holder.Wait();
 }
 

@@ -28,15 +28,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-std::wstring Hex(const Bytes& bytes) {
-    static const wchar_t digits[] = L"0123456789abcdef";
-    std::wstring hex;
-    for (std::uint8_t b : bytes) {
-        hex.push_back(digits[b >> 4]);
-        hex.push_back(digits[b & 15]);
-    }
-    return hex;
-}
+using test::BytesHex;
 
 // A window of the test that records the clipboard messages it receives, with the time and
 // whether the monitor had a refresh pending at that moment.
@@ -351,7 +343,7 @@ TEST_F(MonitorTest, MalformedDataFromAnotherProgramIsReadWithinItsBlock) {
     garbage[1] = 0;
     garbage[2] = 1;
     garbage[3] = 0;
-    test::RunHelper({L"set", L"Delphi Icon=" + Hex(garbage)});
+    test::RunHelper({L"set", L"Delphi Icon=" + BytesHex(garbage)});
     test::PumpMessagesFor(300);
     EXPECT_EQ(Refreshes(), 2);
     EXPECT_EQ(surface_.nodes, (std::vector<std::wstring>{L"Preview", L"Delphi Icon"}));
@@ -369,7 +361,7 @@ TEST_F(MonitorTest, MalformedDataFromAnotherProgramIsReadWithinItsBlock) {
         drop.push_back(0);
     }
     drop.insert(drop.end(), 4, 0);
-    test::RunHelper({L"set", L"15=" + Hex(drop)});
+    test::RunHelper({L"set", L"15=" + BytesHex(drop)});
     test::PumpMessagesFor(300);
     EXPECT_EQ(Refreshes(), 3);
     EXPECT_EQ(surface_.nodes, (std::vector<std::wstring>{L"Preview", L"List of Files"}));
@@ -393,7 +385,7 @@ TEST_F(MonitorTest, FileNamesAreReadInFullAsUnicode) {
         }
     }
     drop.insert(drop.end(), 2, 0);
-    test::RunHelper({L"set", L"15=" + Hex(drop)});
+    test::RunHelper({L"set", L"15=" + BytesHex(drop)});
     test::PumpMessagesFor(300);
     ASSERT_EQ(monitor_->Engine().FileList().size(), 2u);
     EXPECT_EQ(monitor_->Engine().FileList()[0], std::u16string(longName.begin(), longName.end()));
@@ -404,7 +396,7 @@ TEST_F(MonitorTest, FileNamesAreReadInFullAsUnicode) {
 TEST_F(MonitorTest, IconAndBitmapSummariesGiveTheNaturalSize) {
     Start();
     const Bytes icon = testing::MakeIconImage(32, 32);
-    test::RunHelper({L"set", L"Delphi Icon=" + Hex(icon)});
+    test::RunHelper({L"set", L"Delphi Icon=" + BytesHex(icon)});
     test::PumpMessagesFor(300);
     EXPECT_EQ(monitor_->SummaryText(), L"32 x 32");
     EXPECT_EQ(monitor_->ClipboardSize(), static_cast<std::int32_t>(icon.size()));
@@ -414,7 +406,7 @@ TEST_F(MonitorTest, IconAndBitmapSummariesGiveTheNaturalSize) {
 
     // A packed 64 x 48 DIB placed as format 2; the system adds the DIB formats.
     const Bytes dib = testing::MakeDib(64, 48, 0x40);
-    test::RunHelper({L"set", L"2=" + Hex(dib)});
+    test::RunHelper({L"set", L"2=" + BytesHex(dib)});
     test::PumpMessagesFor(300);
     EXPECT_EQ(monitor_->SummaryText(), L"64 x 48");
     EXPECT_FALSE(surface_.IconShown());

@@ -121,11 +121,15 @@ TEST_F(RealClipboardTest, ClearEmptiesWhatAnotherProgramPut) {
 
 TEST_F(RealClipboardTest, OpenIsRefusedWhileAnotherProgramHoldsTheClipboard) {
     {
-        test::HelperProcess helper({L"hold", L"1500"});
+        test::HelperProcess helper({L"pid", L"hold", L"1500"});
+        const std::string pid = helper.ReadLine();
         ASSERT_EQ(helper.ReadLine(), "holding");
-        ExpectError([&] { port_.Open(); }, L"Cannot open clipboard");
+        const std::wstring held = L"Cannot open clipboard\r\nHeld by " +
+                                  std::wstring(test::kHelperExe) + L" (" +
+                                  std::wstring(pid.begin(), pid.end()) + L")";
+        ExpectError([&] { port_.Open(); }, held);
         EXPECT_EQ(port_.Depth(), 0);
-        ExpectError([&] { port_.Clear(); }, L"Cannot open clipboard");
+        ExpectError([&] { port_.Clear(); }, held);
         EXPECT_EQ(port_.Depth(), 0);
         EXPECT_EQ(helper.Wait(), 0);
     }

@@ -132,6 +132,16 @@ std::string RunHelper(const std::vector<std::wstring>& arguments) {
     return output;
 }
 
+std::wstring BytesHex(const std::vector<std::uint8_t>& bytes) {
+    static const wchar_t digits[] = L"0123456789abcdef";
+    std::wstring hex;
+    for (std::uint8_t b : bytes) {
+        hex.push_back(digits[b >> 4]);
+        hex.push_back(digits[b & 15]);
+    }
+    return hex;
+}
+
 std::wstring UnicodeTextHex(const std::wstring& text) {
     static const wchar_t digits[] = L"0123456789abcdef";
     std::wstring hex;

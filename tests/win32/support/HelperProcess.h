@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -39,5 +40,10 @@ std::string RunHelper(const std::vector<std::wstring>& arguments);
 // A Unicode text as the hex digits of its UTF-16 code units, with the terminating zero: the
 // argument cliphelper's "set" takes for format 13.
 std::wstring UnicodeTextHex(const std::wstring& text);
+// Bytes as the hex digits "set" takes for any format.
+std::wstring BytesHex(const std::vector<std::uint8_t>& bytes);
+
+// The helper's file name, as another process sees it in the process list.
+inline constexpr wchar_t kHelperExe[] = L"" TAVRIX_CLIPHELPER_NAME;
 
 } // namespace tavrix::test

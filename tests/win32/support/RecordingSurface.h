@@ -61,6 +61,8 @@ public:
         icon_.reset();
     }
 
+    void ShowClipboardHolder(const std::wstring& text) override { holderText = text; }
+
     bool IconShown() const { return static_cast<bool>(icon_); }
 
     bool attached = true;
@@ -73,6 +75,7 @@ public:
     int viewHeight = 10;
     PreviewView visibleView = PreviewView::RichText;
     std::u16string previewText;
+    std::wstring holderText;
     int pictureShows = 0;
 
 private:

@@ -1,0 +1,190 @@
+// The inspector of the main window over the real clipboard: the facts panel with the owner and
+// the decoded data, saving one format and taking one format off the clipboard.
+#include "MainFormFixture.h"
+
+#include "clipboard/ClipboardEngine.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace tavrix::test {
+namespace {
+
+using win32::TMainForm;
+namespace fs = std::filesystem;
+
+std::wstring Wide(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+std::vector<std::uint8_t> FileBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A folder of its own for the files a test writes, removed afterwards.
+class ScratchFolder {
+public:
+    ScratchFolder()
+        : path_(fs::temp_directory_path() /
+                ("tavrix-inspector-" + std::to_string(GetTickCount()))) {
+        fs::create_directories(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    fs::path operator/(const std::wstring& name) const { return path_ / name; }
+
+private:
+    fs::path path_;
+};
+
+const std::string kHtml = "Version:0.9\r\nStartHTML:0000000105\r\nEndHTML:0000000129\r\n"
+                          "StartFragment:0000000105\r\nEndFragment:0000000129\r\n<b>inspected</b>";
+
+void SelectNode(TMainForm& f, const std::wstring& text) {
+    const int index = NodeIndex(f.Formats().Handle(), text);
+    ASSERT_GE(index, 0) << "no node " << std::string(text.begin(), text.end());
+    f.Formats().SelectNode(index);
+}
+
+void RunAction(TMainForm& f, int id) {
+    SendMessageW(f.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+TEST_F(MainFormTest, FactsPanelNamesTheOwnerAndDecodesTheSelectedFormat) {
+    HelperProcess owner(
+        {L"pid", L"own", L"4000", L"13=" + UnicodeTextHex(L"owned"), L"16=09040000"});
+    const std::wstring pid = Wide(owner.ReadLine());
+    ASSERT_EQ(owner.ReadLine(), "owning");
+    TMainForm& f = CreateForm();
+
+    const std::wstring facts = f.Status().PanelText(2);
+    EXPECT_EQ(facts.rfind(L"Owner: " + std::wstring(kHelperExe) + L" (" + pid + L") \u00B7 #", 0),
+              0u)
+        << std::string(facts.begin(), facts.end());
+    EXPECT_EQ(f.Status().TipOverPanel(2), facts);
+    EXPECT_EQ(f.Status().TipOverPanel(0), f.Status().PanelText(1));
+
+    SelectNode(f, L"Locale Identifier");
+    EXPECT_EQ(f.Status().PanelText(2), L"Format 16 (0x0010) \u00B7 en-US");
+    EXPECT_EQ(f.Status().TipOverPanel(2), L"Format 16 (0x0010) \u00B7 en-US");
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainFormTest, SaveFormatWritesTheSelectedBlockToItsFile) {
+    const auto png = static_cast<UINT>(RegisterClipboardFormatW(L"PNG"));
+    const auto own = static_cast<UINT>(RegisterClipboardFormatW(L"Tavrix Inspector Data"));
+    const std::vector<std::uint8_t> pngBytes{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 7};
+    const auto dib = Dib(3, 2);
+    PutClipboard({{CF_TEXT, Bytes("plain")},
+                  {CF_UNICODETEXT, Utf16(L"wide")},
+                  {HtmlFormat, Bytes(kHtml)},
+                  {CF_DIB, dib},
+                  {png, pngBytes},
+                  {own, {1, 2, 3}}});
+    TMainForm& f = CreateForm();
+    ScratchFolder folder;
+    const struct {
+        std::wstring node, proposed;
+        std::vector<std::uint8_t> bytes;
+    } kinds[] = {{L"Text", L"Text.txt", Bytes("plain")},
+                 {L"Unicode Text Format", L"Unicode Text Format.txt", Utf16(L"wide")},
+                 {L"HTML Format", L"HTML Format.html", Bytes(kHtml)},
+                 {L"PNG", L"PNG.png", pngBytes},
+                 {L"Tavrix Inspector Data", L"Tavrix Inspector Data.bin", {1, 2, 3}}};
+    for (const auto& kind : kinds) {
+        SelectNode(f, kind.node);
+        saveChoice = (folder / kind.proposed).wstring();
+        RunAction(f, win32::kActSaveFormat);
+        EXPECT_EQ(proposedName, kind.proposed);
+        EXPECT_EQ(FileBytes(folder / kind.proposed), kind.bytes)
+            << std::string(kind.node.begin(), kind.node.end());
+    }
+
+    // A bitmap opens in image programs: the file header, then the clipboard's block.
+    SelectNode(f, L"Bitmap DIB");
+    saveChoice = (folder / L"picture.bmp").wstring();
+    RunAction(f, win32::kActSaveFormat);
+    EXPECT_EQ(proposedName, L"Bitmap DIB.bmp");
+    const auto bmp = FileBytes(folder / L"picture.bmp");
+    ASSERT_EQ(bmp.size(), 14 + dib.size());
+    EXPECT_EQ(bmp[0], 'B');
+    EXPECT_EQ(bmp[10], 54);
+    EXPECT_TRUE(std::equal(dib.begin(), dib.end(), bmp.begin() + 14));
+
+    SelectNode(f, L"Bitmap"); // a GDI object, no block to save
+    EXPECT_FALSE(f.Commands().ActionById(win32::kActSaveFormat).Enabled());
+    EXPECT_TRUE(f.Commands().ActionById(win32::kActRemoveFormat).Enabled());
+    f.Formats().SelectNode(0);
+    EXPECT_FALSE(f.Commands().ActionById(win32::kActSaveFormat).Enabled());
+    EXPECT_FALSE(f.Commands().ActionById(win32::kActRemoveFormat).Enabled());
+    EXPECT_TRUE(errors.empty());
+}
+
+// "list" lines of the helper: format, name, size.
+std::vector<std::string> ListLines(const std::string& list) {
+    std::vector<std::string> lines;
+    std::istringstream in(list);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST_F(MainFormTest, RemoveFormatPutsEveryOtherFormatBackAsItWas) {
+    RunHelper({L"set", L"13=" + UnicodeTextHex(L"keep me"),
+               L"HTML Format=" + BytesHex(Bytes(kHtml)), L"8=" + BytesHex(Dib(5, 3)),
+               L"Tavrix Inspector Private=0a0b0c0d"});
+    TMainForm& f = CreateForm();
+    ScratchFolder folder;
+    // Every other format, with its bytes as another program reads them.
+    std::vector<std::string> kept;
+    for (const std::string& line : ListLines(RunHelper({L"list"}))) {
+        if (line.find("\tHTML Format\t") != std::string::npos) {
+            continue;
+        }
+        kept.push_back(line);
+        const std::wstring format = Wide(line.substr(0, line.find('\t')));
+        if (line.back() != '-') {
+            RunHelper({L"get", format, (folder / (L"before-" + format)).wstring()});
+        }
+    }
+    ASSERT_GE(kept.size(), 4u);
+
+    SelectNode(f, L"HTML Format");
+    RunAction(f, win32::kActRemoveFormat);
+    WaitForRefresh();
+    EXPECT_TRUE(errors.empty());
+    EXPECT_EQ(ListLines(RunHelper({L"list"})), kept);
+    for (const std::string& line : kept) {
+        const std::wstring format = Wide(line.substr(0, line.find('\t')));
+        if (line.back() != '-') {
+            RunHelper({L"get", format, (folder / (L"after-" + format)).wstring()});
+            EXPECT_EQ(FileBytes(folder / (L"after-" + format)),
+                      FileBytes(folder / (L"before-" + format)))
+                << line;
+        }
+    }
+    EXPECT_EQ(NodeIndex(f.Formats().Handle(), L"HTML Format"), -1);
+}
+
+TEST_F(MainFormTest, RemovingAFormatTheSystemMakesAgainSaysSo) {
+    PutClipboard({{CF_UNICODETEXT, Utf16(L"made again")}});
+    TMainForm& f = CreateForm();
+    SelectNode(f, L"Text");
+    RunAction(f, win32::kActRemoveFormat);
+    WaitForRefresh();
+    EXPECT_TRUE(errors.empty());
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
+    const std::wstring facts = f.Status().PanelText(2);
+    EXPECT_NE(facts.find(L" \u00B7 Text comes back: the system makes it from another format"),
+              std::wstring::npos)
+        << std::string(facts.begin(), facts.end());
+}
+
+} // namespace
+} // namespace tavrix::test
