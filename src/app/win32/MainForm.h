@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tavrix {
@@ -56,6 +57,8 @@ public:
     void ShowPreviewText(const std::u16string& text) override;
     void UpdateZoomActions() override;
     void ShowClipboardPicture() override;
+    std::optional<PictureSize> ShowEncodedPicture(ClipFormat format) override;
+    void ShowFormatBytes(ClipFormat format) override;
 
     // --- Display routines, commands and handlers that tests run directly ------------------------
     std::int32_t ReadSelectedFormat(ClipFormat format);
@@ -126,6 +129,8 @@ private:
     void StopClipboardMonitor();
 
     void ViewerSteps(ClipFormat format, TZorvBinHexMode mode);
+    // The format's bytes in the viewer in the given mode, without the gutter; their count.
+    std::int32_t ShowFormatInViewer(ClipFormat format, TZorvBinHexMode mode);
     std::wstring SizeText(std::int32_t number) const;
     void OpenWebPage(const std::wstring& address);
 

@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/win32/PaintDC.h"
+#include "ui/win32/Checkerboard.h"
 
 #include <algorithm>
 
@@ -72,6 +73,9 @@ bool ImageControl::OnPaint() {
     if (!stretch_) {
         target.right = target.left + NaturalWidth();
         target.bottom = target.top + NaturalHeight();
+    }
+    if (picture_.HasAlpha()) {
+        FillCheckerboard(paint.get(), target, checkerCell_);
     }
     if (!picture_.Empty()) {
         SetStretchBltMode(paint.get(), HALFTONE);

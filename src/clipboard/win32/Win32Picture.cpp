@@ -2,11 +2,14 @@
 
 #include "base/Error.h"
 #include "base/win32/BitmapDC.h"
+#include "base/win32/DibSection.h"
 #include "base/win32/GlobalLockView.h"
 #include "base/win32/ScreenResolution.h"
+#include "clipboard/AlphaDib.h"
 
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -39,6 +42,33 @@ int HimetricToPixels(LONG himetric, int pixelsPerInch) {
     return static_cast<int>(std::lround(std::abs(himetric) * pixelsPerInch / 2540.0));
 }
 
+// Clipboard open: the bitmap's pixels with their transparency, when the clipboard also holds
+// them as a 32-bit device-independent bitmap with alpha (the bitmap handle itself has lost it).
+std::optional<PremultipliedPicture> ClipboardAlphaPixels() {
+    for (UINT format : {UINT{CF_DIBV5}, UINT{CF_DIB}}) {
+        if (!IsClipboardFormatAvailable(format)) {
+            continue;
+        }
+        GlobalLockView view(static_cast<HGLOBAL>(GetClipboardData(format)));
+        if (view.locked()) {
+            if (auto pixels = ReadAlphaDib(view.bytes())) {
+                return pixels;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+win32::Bitmap TransparentBitmap(const PremultipliedPicture& pixels) {
+    DibSection section = CreateBgraDibSection(pixels.width, pixels.height);
+    if (section.bits == nullptr) {
+        return {};
+    }
+    std::memcpy(section.bits, pixels.bgra.data(), pixels.bgra.size());
+    GdiFlush();
+    return std::move(section.bitmap);
+}
+
 } // namespace
 
 void Win32Picture::Clear() {
@@ -46,6 +76,15 @@ void Win32Picture::Clear() {
     palette_.reset();
     metafile_.reset();
     width_ = height_ = 0;
+    alpha_ = false;
+}
+
+void Win32Picture::SetTransparent(win32::Bitmap bitmap, int width, int height) {
+    Clear();
+    bitmap_ = std::move(bitmap);
+    width_ = width;
+    height_ = height;
+    alpha_ = true;
 }
 
 void Win32Picture::LoadFromClipboard(ClipFormat format, bool withPalette) {
@@ -53,6 +92,7 @@ void Win32Picture::LoadFromClipboard(ClipFormat format, bool withPalette) {
     Palette palette;
     EnhMetafile metafile;
     int width = 0, height = 0;
+    bool alpha = false;
 
     if (format == CF_BITMAP) {
         auto source = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
@@ -69,6 +109,14 @@ void Win32Picture::LoadFromClipboard(ClipFormat format, bool withPalette) {
         }
         width = info.bmWidth;
         height = std::abs(info.bmHeight);
+        if (auto pixels = ClipboardAlphaPixels();
+            pixels && pixels->width == width && pixels->height == height) {
+            if (win32::Bitmap transparent = TransparentBitmap(*pixels)) {
+                bitmap = std::move(transparent);
+                palette.reset();
+                alpha = true;
+            }
+        }
     } else if (format == CF_ENHMETAFILE) {
         auto source = static_cast<HENHMETAFILE>(GetClipboardData(CF_ENHMETAFILE));
         ENHMETAHEADER header{};
@@ -117,6 +165,7 @@ void Win32Picture::LoadFromClipboard(ClipFormat format, bool withPalette) {
     metafile_ = std::move(metafile);
     width_ = width;
     height_ = height;
+    alpha_ = alpha;
 }
 
 void Win32Picture::Draw(HDC dc, const RECT& rect) const {
@@ -129,6 +178,12 @@ void Win32Picture::Draw(HDC dc, const RECT& rect) const {
     }
     BitmapDC memory(dc, bitmap_.get());
     if (!memory) {
+        return;
+    }
+    if (alpha_) {
+        const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        AlphaBlend(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                   memory.get(), 0, 0, width_, height_, blend);
         return;
     }
     HPALETTE oldPalette = nullptr;

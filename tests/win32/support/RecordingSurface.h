@@ -61,6 +61,16 @@ public:
         icon_.reset();
     }
 
+    // Pictures are decoded by the main window's picture view; here they are only noted.
+    std::optional<PictureSize> ShowEncodedPicture(ClipFormat format) override {
+        encodedFormat = format;
+        return std::nullopt;
+    }
+    void ShowFormatBytes(ClipFormat format) override {
+        bytesFormat = format;
+        visibleView = PreviewView::Viewer;
+    }
+
     bool IconShown() const { return static_cast<bool>(icon_); }
 
     bool attached = true;
@@ -74,6 +84,8 @@ public:
     PreviewView visibleView = PreviewView::RichText;
     std::u16string previewText;
     int pictureShows = 0;
+    ClipFormat encodedFormat = 0;
+    ClipFormat bytesFormat = 0;
 
 private:
     ClipboardPort& port_;
