@@ -14,42 +14,6 @@ namespace {
 using win32::TMainForm;
 using PV = PreviewView;
 
-std::vector<std::wstring> NodeTexts(HWND tree) {
-    std::vector<std::wstring> texts;
-    auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    while (item != nullptr) {
-        wchar_t buffer[256] = {};
-        TVITEMW info{};
-        info.mask = TVIF_TEXT;
-        info.hItem = item;
-        info.pszText = buffer;
-        info.cchTextMax = 256;
-        SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
-        texts.emplace_back(buffer);
-        item = reinterpret_cast<HTREEITEM>(
-            SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
-    }
-    return texts;
-}
-
-int NodeIndex(HWND tree, const std::wstring& text) {
-    auto texts = NodeTexts(tree);
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (texts[i] == text) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
-// Lets the monitor's 50 ms timer fire and the refresh run.
-void WaitForRefresh() {
-    for (int i = 0; i < 40; ++i) {
-        PumpMessages();
-        Sleep(10);
-    }
-}
-
 std::vector<std::uint8_t> Utf16(const std::wstring& text) {
     std::vector<std::uint8_t> bytes;
     for (wchar_t c : text) {

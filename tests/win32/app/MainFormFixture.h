@@ -5,6 +5,7 @@
 #include "app/win32/MainForm.h"
 #include "base/Support.h"
 #include "base/SupportPlatform.h"
+#include "base/win32/ComApartment.h"
 #include "base/win32/MessageFilter.h"
 #include "base/win32/Win32SupportPlatform.h"
 #include "clipboard/ClipboardPort.h"
@@ -19,6 +20,8 @@
 #include "viewer/win32/Win32CodepageSystem.h"
 
 #include <gtest/gtest.h>
+
+#include <commctrl.h>
 
 #include <map>
 #include <memory>
@@ -127,6 +130,8 @@ protected:
         return tavrix::testing::MakeDib(width, height);
     }
 
+    // COM as the program has it on its window's thread: pictures decode through it.
+    win32::ComApartment com_;
     ResolutionPlatform platform_;
     TAppIni memorySettings_{std::make_unique<MemorySettingsRegistry>(),
                             std::make_unique<NoSettingsFiles>()};
@@ -145,6 +150,42 @@ inline RECT ChildRect(HWND parent, HWND child) {
     GetWindowRect(child, &r);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     return r;
+}
+
+inline std::vector<std::wstring> NodeTexts(HWND tree) {
+    std::vector<std::wstring> texts;
+    auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    while (item != nullptr) {
+        wchar_t buffer[256] = {};
+        TVITEMW info{};
+        info.mask = TVIF_TEXT;
+        info.hItem = item;
+        info.pszText = buffer;
+        info.cchTextMax = 256;
+        SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
+        texts.emplace_back(buffer);
+        item = reinterpret_cast<HTREEITEM>(
+            SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
+    }
+    return texts;
+}
+
+inline int NodeIndex(HWND tree, const std::wstring& text) {
+    auto texts = NodeTexts(tree);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (texts[i] == text) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// Lets the monitor's 50 ms timer fire and the refresh run.
+inline void WaitForRefresh() {
+    for (int i = 0; i < 40; ++i) {
+        PumpMessages();
+        Sleep(10);
+    }
 }
 
 } // namespace tavrix::test

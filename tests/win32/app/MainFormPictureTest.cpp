@@ -1,0 +1,122 @@
+// Pictures in the main window: image files under their registered names decoded into the
+// picture view, transparency over the checkerboard, and what broken files show.
+#include "MainFormFixture.h"
+
+#include "support/ImageFiles.h"
+#include "ui/win32/Checkerboard.h"
+#include "viewer/PngFile.h"
+
+namespace tavrix::test {
+namespace {
+
+using testing::Pixels;
+using win32::TMainForm;
+using PV = PreviewView;
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+// Left half clear, right half opaque red.
+std::vector<std::uint32_t> HalfClear(int width, int height, std::uint32_t right) {
+    std::vector<std::uint32_t> argb;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            argb.push_back(x < width / 2 ? 0x00000000 : right);
+        }
+    }
+    return argb;
+}
+
+std::vector<std::uint8_t> File(ImageFileKind kind, int width, int height) {
+    auto bytes = EncodeImageFile(kind, width, height, HalfClear(width, height, 0xFFFF0000));
+    EXPECT_FALSE(bytes.empty());
+    return bytes;
+}
+
+// What the picture view shows on the screen, from its top left corner.
+Pixels ShownPicture(TMainForm& f, int width, int height) {
+    HWND image = f.Preview().Image().Handle();
+    RedrawWindow(image, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC dc = GetDC(image);
+    Pixels pixels = testing::CapturePixels(dc, width, height);
+    ReleaseDC(image, dc);
+    return pixels;
+}
+
+// The squares at the top left of a transparent area: white, then grey to the right and below.
+void ExpectCheckerboard(const Pixels& pixels) {
+    EXPECT_EQ(pixels.At(0, 0), win32::kCheckerLight);
+    EXPECT_EQ(pixels.At(7, 7), win32::kCheckerLight);
+    EXPECT_EQ(pixels.At(8, 0), win32::kCheckerDark);
+    EXPECT_EQ(pixels.At(0, 8), win32::kCheckerDark);
+    EXPECT_EQ(pixels.At(8, 8), win32::kCheckerLight);
+}
+
+TEST_F(MainFormTest, PngWithAlphaShowsOverTheCheckerboardAndZooms) {
+    PutClipboard({{RegisterClipboardFormatW(L"PNG"), File(ImageFileKind::Png, 64, 32)}});
+    TMainForm& f = CreateForm();
+    EXPECT_EQ(f.Status().PanelText(1), L"64 x 32");
+    ASSERT_TRUE(f.Preview().IsVisible(PV::Picture));
+    const Pixels shown = ShownPicture(f, 64, 32);
+    ExpectCheckerboard(shown);
+    EXPECT_EQ(shown.Count(kRed, 32, 0, 64, 32), 32 * 32);
+
+    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"PNG"));
+    EXPECT_EQ(f.Status().PanelText(0), L"64 x 32");
+    f.actZoomInExecute();
+    EXPECT_EQ(f.Preview().Image().Width(), 128);
+    EXPECT_EQ(f.Preview().Image().Height(), 64);
+    EXPECT_EQ(ShownPicture(f, 128, 64).Count(kRed, 64, 0, 128, 64), 64 * 64);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainFormTest, JpegUnderJfifAndGifShowTheirSizes) {
+    PutClipboard({{RegisterClipboardFormatW(L"JFIF"), File(ImageFileKind::Jpeg, 40, 30)}});
+    TMainForm& f = CreateForm();
+    EXPECT_EQ(f.Status().PanelText(1), L"40 x 30");
+    EXPECT_TRUE(f.Preview().IsVisible(PV::Picture));
+
+    PutClipboard({{RegisterClipboardFormatW(L"image/gif"), File(ImageFileKind::Gif, 20, 10)}});
+    WaitForRefresh();
+    EXPECT_EQ(f.Status().PanelText(1), L"20 x 10");
+    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"image/gif"));
+    EXPECT_EQ(f.Status().PanelText(0), L"20 x 10");
+    EXPECT_TRUE(f.Preview().IsVisible(PV::Picture));
+    // GIF keeps its colours exactly.
+    const Pixels shown = ShownPicture(f, 20, 10);
+    EXPECT_EQ(shown.Count(kRed, 10, 0, 20, 10), 10 * 10);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainFormTest, TruncatedPngShowsItsBytes) {
+    std::vector<std::uint8_t> png = File(ImageFileKind::Png, 64, 32);
+    png.resize(png.size() / 2);
+    PutClipboard({{RegisterClipboardFormatW(L"image/png"), png}});
+    TMainForm& f = CreateForm();
+    EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
+    EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeHex);
+    EXPECT_EQ(f.Status().PanelText(1), L"");
+    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"image/png"));
+    EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
+    EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeHex);
+    EXPECT_GE(f.Preview().PreviewStream().Bytes().size(), png.size());
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainFormTest, BitmapWithAlphaShowsOverTheCheckerboardOthersAsBefore) {
+    PutClipboard({{CF_DIB, tavrix::testing::MakeDib32(32, 16, HalfClear(32, 16, 0xFF0000FF))}});
+    TMainForm& f = CreateForm();
+    ASSERT_EQ(f.Status().PanelText(1), L"32 x 16");
+    Pixels shown = ShownPicture(f, 32, 16);
+    ExpectCheckerboard(shown);
+    EXPECT_EQ(shown.Count(kBlue, 16, 0, 32, 16), 16 * 16);
+
+    // Alpha bytes all zero: an opaque picture, drawn as it always was.
+    PutClipboard({{CF_DIB, tavrix::testing::MakeDib32(
+                               16, 16, std::vector<std::uint32_t>(256, 0x00FF0000))}});
+    WaitForRefresh();
+    EXPECT_EQ(ShownPicture(f, 16, 16).Count(kRed, 0, 0, 16, 16), 256);
+}
+
+} // namespace
+} // namespace tavrix::test
