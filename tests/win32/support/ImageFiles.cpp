@@ -39,8 +39,8 @@ Layout LayOut(ImageFileKind kind, int width, int height, const std::vector<std::
         return out;
     }
     const std::size_t bytesPerPixel = kind == ImageFileKind::Png ? 4 : 3;
-    out.format = kind == ImageFileKind::Png ? GUID_WICPixelFormat32bppBGRA
-                                            : GUID_WICPixelFormat24bppBGR;
+    out.format =
+        kind == ImageFileKind::Png ? GUID_WICPixelFormat32bppBGRA : GUID_WICPixelFormat24bppBGR;
     out.stride = static_cast<UINT>((w * bytesPerPixel + 3) & ~std::size_t{3});
     out.pixels.assign(static_cast<std::size_t>(out.stride) * static_cast<std::size_t>(height), 0);
     for (std::size_t i = 0; i < argb.size(); ++i) {
@@ -63,8 +63,7 @@ std::vector<std::uint8_t> EncodeImageFile(ImageFileKind kind, int width, int hei
                             : kind == ImageFileKind::Jpeg ? GUID_ContainerFormatJpeg
                                                           : GUID_ContainerFormatGif;
     if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IWICImagingFactory,
-                                reinterpret_cast<void**>(factory.put()))) ||
+                                IID_IWICImagingFactory, reinterpret_cast<void**>(factory.put()))) ||
         FAILED(CreateStreamOnHGlobal(nullptr, TRUE, stream.put())) ||
         FAILED(factory.get()->CreateEncoder(container, nullptr, encoder.put())) ||
         FAILED(encoder.get()->Initialize(stream.get(), WICBitmapEncoderNoCache))) {
@@ -105,8 +104,8 @@ std::vector<std::uint8_t> EncodeImageFile(ImageFileKind kind, int width, int hei
     if (!view.locked() || view.bytes().size() < end.QuadPart) {
         return {};
     }
-    return std::vector<std::uint8_t>(view.bytes().begin(),
-                                     view.bytes().begin() + static_cast<std::ptrdiff_t>(end.QuadPart));
+    return std::vector<std::uint8_t>(
+        view.bytes().begin(), view.bytes().begin() + static_cast<std::ptrdiff_t>(end.QuadPart));
 }
 
 } // namespace tavrix::test
