@@ -1,6 +1,7 @@
 // Fuzz target for the readers of clipboard blocks that another program filled: the icon file
-// image check, the file-list reader, the text readers and the reader of bitmaps with alpha. Each gets the input as its block, held
-// in an allocation of exactly that size, so ASan reports any read past the block.
+// image check, the file-list reader, the text readers and the reader of bitmaps with alpha. Each
+// gets the input as its block, held in an allocation of exactly that size, so ASan reports any read
+// past the block.
 #include "base/PictureLimits.h"
 #include "clipboard/AlphaDib.h"
 #include "clipboard/FileDropList.h"

@@ -97,9 +97,7 @@ std::optional<PictureSize> PreviewPane::ShowEncodedPicture(ClipFormat format) {
     if (!decoded) {
         return std::nullopt;
     }
-    ImageControl& image = Image();
-    image.SetAutoSize(true);
-    image.Picture().SetTransparent(std::move(decoded->bitmap), decoded->width, decoded->height);
+    Image().Picture().SetTransparent(std::move(decoded->bitmap), decoded->width, decoded->height);
     ShowLoadedPicture();
     return PictureSize{.width = decoded->width, .height = decoded->height};
 }

@@ -69,6 +69,58 @@ win32::Bitmap TransparentBitmap(const PremultipliedPicture& pixels) {
     return std::move(section.bitmap);
 }
 
+// The stretch of one side, from source pixels to target pixels, cut to the visible span
+// [visibleBegin, visibleEnd) of the target when whole source pixels map to whole target pixels.
+struct Span {
+    int target = 0, targetLength = 0, source = 0, sourceLength = 0;
+};
+
+bool CutToVisible(Span& span, int visibleBegin, int visibleEnd) {
+    const int from = visibleBegin - span.target;
+    const int to = visibleEnd - span.target;
+    if (span.targetLength % span.sourceLength == 0) {
+        const int k = span.targetLength / span.sourceLength;
+        const int first = from / k;
+        const int last = (to + k - 1) / k;
+        span = {span.target + first * k, (last - first) * k, first, last - first};
+        return true;
+    }
+    if (span.sourceLength % span.targetLength == 0) {
+        const int k = span.sourceLength / span.targetLength;
+        span = {visibleBegin, to - from, from * k, (to - from) * k};
+        return true;
+    }
+    return false;
+}
+
+// AlphaBlend takes in its whole source rectangle whatever the clipping (Wine's X11 driver sends
+// it all to the server): only the source pixels that reach the visible part go in, when the zoom
+// maps whole pixels to whole pixels; the rest would be thrown away anyway.
+void BlendVisible(HDC dc, const RECT& rect, HDC source, int width, int height) {
+    Span x{rect.left, rect.right - rect.left, 0, width};
+    Span y{rect.top, rect.bottom - rect.top, 0, height};
+    if (x.targetLength <= 0 || y.targetLength <= 0 || width <= 0 || height <= 0) {
+        return;
+    }
+    RECT clip{};
+    RECT visible{};
+    if (GetClipBox(dc, &clip) != ERROR && clip.right > clip.left && clip.bottom > clip.top) {
+        if (!IntersectRect(&visible, &rect, &clip)) {
+            return;
+        }
+        Span cutX = x;
+        Span cutY = y;
+        if (CutToVisible(cutX, visible.left, visible.right) &&
+            CutToVisible(cutY, visible.top, visible.bottom)) {
+            x = cutX;
+            y = cutY;
+        }
+    }
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    AlphaBlend(dc, x.target, y.target, x.targetLength, y.targetLength, source, x.source, y.source,
+               x.sourceLength, y.sourceLength, blend);
+}
+
 } // namespace
 
 void Win32Picture::Clear() {
@@ -181,9 +233,7 @@ void Win32Picture::Draw(HDC dc, const RECT& rect) const {
         return;
     }
     if (alpha_) {
-        const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        AlphaBlend(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                   memory.get(), 0, 0, width_, height_, blend);
+        BlendVisible(dc, rect, memory.get(), width_, height_);
         return;
     }
     HPALETTE oldPalette = nullptr;
