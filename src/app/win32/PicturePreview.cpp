@@ -139,9 +139,11 @@ void ScrollBox::UpdateScrollRange() {
     for (int pass = 0; pass < 2; ++pass) {
         RECT client{};
         GetClientRect(Handle(), &client);
-        scrollX_ = std::clamp(scrollX_, 0, std::max(0, image_.Width() - int{client.right}));
+        scrollX_ =
+            std::clamp(scrollX_, 0, std::max(0, image_.Width() - static_cast<int>(client.right)));
         SetScrollBar(Handle(), SB_HORZ, image_.Width(), client.right, scrollX_);
-        scrollY_ = std::clamp(scrollY_, 0, std::max(0, image_.Height() - int{client.bottom}));
+        scrollY_ =
+            std::clamp(scrollY_, 0, std::max(0, image_.Height() - static_cast<int>(client.bottom)));
         SetScrollBar(Handle(), SB_VERT, image_.Height(), client.bottom, scrollY_);
     }
     SetWindowPos(image_.Handle(), nullptr, -scrollX_, -scrollY_, 0, 0,

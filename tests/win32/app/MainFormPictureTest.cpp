@@ -104,12 +104,23 @@ TEST_F(MainFormTest, TruncatedPngShowsItsBytes) {
 }
 
 TEST_F(MainFormTest, BitmapWithAlphaShowsOverTheCheckerboardOthersAsBefore) {
-    PutClipboard({{CF_DIB, tavrix::testing::MakeDib32(32, 16, HalfClear(32, 16, 0xFF0000FF))}});
+    // A short header, bottom-up, then a version 5 header with masks, top-down.
+    auto dib = [](int width, bool v5) {
+        return tavrix::testing::MakeDib32(width, 16, HalfClear(width, 16, 0xFF0000FF), v5);
+    };
+    PutClipboard({{CF_DIB, dib(32, false)}});
     TMainForm& f = CreateForm();
-    ASSERT_EQ(f.Status().PanelText(1), L"32 x 16");
-    Pixels shown = ShownPicture(f, 32, 16);
-    ExpectCheckerboard(shown);
-    EXPECT_EQ(shown.Count(kBlue, 16, 0, 32, 16), 16 * 16);
+    for (int width : {32, 40}) {
+        SCOPED_TRACE(width);
+        if (width == 40) {
+            PutClipboard({{CF_DIBV5, dib(width, true)}});
+            WaitForRefresh();
+        }
+        ASSERT_EQ(f.Status().PanelText(1), std::to_wstring(width) + L" x 16");
+        const Pixels shown = ShownPicture(f, width, 16);
+        ExpectCheckerboard(shown);
+        EXPECT_EQ(shown.Count(kBlue, width / 2, 0, width, 16), width / 2 * 16);
+    }
 
     // Alpha bytes all zero: an opaque picture, drawn as it always was.
     PutClipboard({{CF_DIB, tavrix::testing::MakeDib32(
