@@ -4,6 +4,7 @@
 // bytes with the imaging component and converts them to premultiplied BGRA. Alternating, in one
 // run; prints both medians and their ratio. Target: ratio at most 1.2.
 //   picturebench [rounds]
+#include "BenchTiming.h"
 #include "app/CommandLine.h"
 #include "app/win32/ApplicationWindow.h"
 #include "app/win32/MainForm.h"
@@ -27,27 +28,12 @@
 namespace {
 
 using namespace tavrix;
+using bench::Median;
+using bench::NowMs;
 using win32::ComPtr;
 
 constexpr int kWidth = 4000;
 constexpr int kHeight = 3000;
-
-double NowMs() {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart) / 1000.0;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / frequency;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 // A photo-like picture: smooth colours with some grain, a clear band and a half-clear one.
 std::vector<std::uint32_t> Pixels() {

@@ -1,6 +1,7 @@
 #pragma once
 // Small string routines used all over the program.
 #include <string>
+#include <string_view>
 
 namespace tavrix {
 
@@ -9,5 +10,9 @@ std::wstring PadRight(const std::wstring& text, int width);
 
 // folder + "\" + name, without doubling a trailing backslash.
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& fileName);
+
+// True when a and b differ at most in the case of ASCII letters; other characters must match.
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
+bool EqualIgnoringAsciiCase(std::wstring_view a, std::wstring_view b);
 
 } // namespace tavrix
