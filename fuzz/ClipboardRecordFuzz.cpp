@@ -1,7 +1,7 @@
-// Fuzz target: the clipboard file reader and its name table on arbitrary bytes, over an
-// in-memory clipboard. Checks that no block larger than the input is ever asked for, that every
-// placed block holds exactly the bytes of its record under the number its name has now, that a
-// table that parses encodes back to the same bytes, and that saving what was loaded and loading
+// Fuzz target: the clipboard file reader, its name table and the record walk on arbitrary bytes,
+// over an in-memory clipboard. Checks that no block larger than the input is ever asked for, that
+// every placed block holds exactly the bytes of its record under the number its name has now, that
+// a table that parses encodes back to the same bytes, and that saving what was loaded and loading
 // that again gives the same clipboard.
 #include "base/Support.h"
 #include "base/SupportPlatform.h"
@@ -9,6 +9,7 @@
 #include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/ClipboardNameTable.h"
 #include "clipboard/ClipboardPicture.h"
+#include "clipboard/ClipboardRecords.h"
 #include "clipboard/MemoryDataStream.h"
 
 #include <algorithm>
@@ -199,12 +200,58 @@ ExpectedFormats(const std::uint8_t* data, std::size_t size, NameRegistry& names)
     return expected;
 }
 
+// The record walk that the inspector lists from: a complete first record of format 0 is the
+// table, well formed exactly when it parses; then every complete record with its offset, and
+// the walk ends where the bytes end or at the offset of the first incomplete record.
+void CheckWalk(const std::uint8_t* data, std::size_t size) {
+    MemoryDataStream stream(std::vector<std::uint8_t>(data, data + size));
+    ClipboardRecordWalk walk(stream);
+    std::size_t at = 0;
+    const FileNameTable& table = walk.NameTable();
+    if (size >= 6 && data[0] == 0 && data[1] == 0 && SizeField(data) <= size - 6) {
+        at = 6 + SizeField(data);
+        const bool parses = SizeField(data) > 0 && SizeField(data) <= kMaxNameTableSize &&
+                            ParseNameTable(std::span(data + 6, SizeField(data))).has_value();
+        if (table.state != (parses ? NameTableState::WellFormed : NameTableState::Malformed)) {
+            std::abort();
+        }
+    } else if (table.state != NameTableState::Absent) {
+        std::abort();
+    }
+    for (;;) {
+        ClipboardRecord record;
+        const RecordRead read = walk.Next(record);
+        if (record.offset != at) {
+            std::abort();
+        }
+        const bool complete = size - at >= 6 && SizeField(data + at) <= size - at - 6;
+        if (size == at) {
+            if (read != RecordRead::End) {
+                std::abort();
+            }
+            return;
+        }
+        if (!complete) {
+            if (read != RecordRead::Incomplete || walk.Next(record) != RecordRead::End) {
+                std::abort();
+            }
+            return;
+        }
+        if (read != RecordRead::Complete || record.size != SizeField(data + at) ||
+            record.format != (data[at] | (data[at + 1] << 8))) {
+            std::abort();
+        }
+        at += 6 + record.size;
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static QuietPlatform platform;
     InstallSupportPlatform(&platform);
     InitSupport(false, VersionFlags{true, true});
+    CheckWalk(data, size);
 
     // The model registers the table's names first, in the reader's order: the reader then
     // finds them under the same numbers.

@@ -19,6 +19,7 @@ std::size_t BufferedFileStream::Read(std::span<std::uint8_t> buffer) {
         const std::size_t wanted = buffer.size() - done;
         if (wanted >= buffer_.size()) {
             // Large reads go straight into the caller's memory.
+            DropReadBuffer();
             const std::size_t n = RawRead(buffer.data() + done, wanted);
             done += n;
             if (n < wanted) {
@@ -27,7 +28,8 @@ std::size_t BufferedFileStream::Read(std::span<std::uint8_t> buffer) {
             continue;
         }
         readStart_ = 0;
-        readEnd_ = RawRead(buffer_.data(), buffer_.size());
+        readEnd_ = RawRead(buffer_.data(), fill_);
+        fill_ = std::min(fill_ * 2, buffer_.size());
         if (readEnd_ == 0) {
             break;
         }
@@ -65,10 +67,20 @@ std::uint64_t BufferedFileStream::Size() const {
 }
 
 void BufferedFileStream::Seek(std::uint64_t position) {
+    // A target among the bytes already read costs no call to the file: a walk over small
+    // records jumps within them.
+    const std::uint64_t bufferStart = position_ - readStart_;
+    if (pendingWrite_ == 0 && readEnd_ > 0 && position >= bufferStart &&
+        position - bufferStart <= readEnd_) {
+        readStart_ = static_cast<std::size_t>(position - bufferStart);
+        position_ = position;
+        return;
+    }
     Flush();
     DropReadBuffer();
     RawSeek(position);
     position_ = position;
+    fill_ = kFirstFill;
 }
 
 void BufferedFileStream::Flush() {

@@ -12,6 +12,9 @@ namespace tavrix {
 class BufferedFileStream : public DataStream {
 public:
     static constexpr std::size_t kBufferSize = 64 * 1024;
+    // The first fill after a jump reads this much, each later one twice as much up to the
+    // buffer's size: a walk over records reads only a header after each jump.
+    static constexpr std::size_t kFirstFill = 4 * 1024;
 
     std::size_t Read(std::span<std::uint8_t> buffer) override;
     void Write(std::span<const std::uint8_t> bytes) override;
@@ -37,7 +40,8 @@ private:
     void DropReadBuffer();
 
     std::vector<std::uint8_t> buffer_;
-    std::size_t readStart_ = 0, readEnd_ = 0; // unread bytes of the buffer
+    std::size_t readStart_ = 0, readEnd_ = 0; // the buffer's read bytes end at the file's position
+    std::size_t fill_ = kFirstFill;           // bytes the next fill asks for
     std::size_t pendingWrite_ = 0;            // bytes of the buffer not yet written
     std::uint64_t position_ = 0;
     std::uint64_t writtenEnd_ = 0; // end of the bytes written, some perhaps still buffered

@@ -1,38 +1,10 @@
 #include "clipboard/ClipboardFileReader.h"
 
 #include "base/Support.h"
-#include "clipboard/ClipboardFileFormat.h"
+#include "clipboard/ClipboardRecords.h"
 #include "clipboard/FileAccess.h"
 
-#include <vector>
-
 namespace tavrix {
-
-namespace {
-
-// Reads the name table when the stream's first record is one, and leaves the position after
-// it; any other first record is left for the record loop. A malformed table is skipped and
-// every record loads by number.
-FormatNumbers ReadNameTable(ClipboardBackend& backend, DataStream& stream) {
-    const std::uint64_t start = stream.Position();
-    std::uint8_t header[kRecordHeaderSize];
-    if (ReadFully(stream, header) == kRecordHeaderSize &&
-        DecodeRecordFormat(header) == kNameTableFormat) {
-        const std::uint32_t size = DecodeRecordSize(header + 2);
-        const std::uint64_t left = stream.Size() - stream.Position();
-        if (size > 0 && size <= kMaxNameTableSize && size <= left) {
-            std::vector<std::uint8_t> data(size);
-            if (ReadFully(stream, data) == size) {
-                const auto entries = ParseNameTable(data);
-                return entries ? NumbersInThisSession(*entries, backend) : FormatNumbers{};
-            }
-        }
-    }
-    stream.Seek(start);
-    return {};
-}
-
-} // namespace
 
 void LoadClipboardFromFile(ClipboardPort& port, FileAccess& files, const std::wstring& name) {
     if (!files.IsExistingFile(name)) {
@@ -48,7 +20,9 @@ bool LoadClipboardFromStream(ClipboardPort& port, DataStream& stream) {
     try {
         port.Clear();
         ClipboardOpen open(port);
-        const FormatNumbers numbers = ReadNameTable(port.Backend(), stream);
+        // A malformed table is passed over and every record loads by its stored number.
+        const FileNameTable table = ReadFileNameTable(stream);
+        const FormatNumbers numbers = NumbersInThisSession(table.entries, port.Backend());
         while (stream.Position() < stream.Size()) {
             if (!ReadClipboardRecord(port, stream, numbers)) {
                 break;
@@ -62,27 +36,16 @@ bool LoadClipboardFromStream(ClipboardPort& port, DataStream& stream) {
 
 bool ReadClipboardRecord(ClipboardPort& port, DataStream& stream, const FormatNumbers& numbers) {
     ProcessMessages();
-    std::uint8_t header[kRecordHeaderSize];
-    if (ReadFully(stream, std::span(header, 2)) < 2) {
+    ClipboardRecord record;
+    if (ReadRecordHeader(stream, record) != RecordRead::Complete) {
+        // A size field that promises more than the stream holds: no block is made for it.
         return false;
     }
-    if (ReadFully(stream, std::span(header + 2, 4)) < 4) {
-        return false;
-    }
-    const ClipFormat stored = DecodeRecordFormat(header);
-    const auto renumbered = numbers.find(stored);
-    const ClipFormat format = renumbered == numbers.end() ? stored : renumbered->second;
-    const std::uint32_t size = DecodeRecordSize(header + 2);
+    const auto renumbered = numbers.find(record.format);
+    const ClipFormat format = renumbered == numbers.end() ? record.format : renumbered->second;
+    const std::uint32_t size = record.size;
     if (size == 0) {
         return true;
-    }
-    const std::uint64_t start = stream.Position();
-    const std::uint64_t total = stream.Size();
-    if (start > total || size > total - start) {
-        // The size field promises more than the stream holds: the record cannot be complete,
-        // and no block is made for it.
-        stream.Seek(total);
-        return false;
     }
     if (IsFormatWanted(format)) {
         try {
@@ -93,7 +56,7 @@ bool ReadClipboardRecord(ClipboardPort& port, DataStream& stream, const FormatNu
             // A record that cannot be read or placed is left out; the others still load.
         }
     }
-    stream.Seek(start + size);
+    stream.Seek(record.EndOffset());
     return true;
 }
 

@@ -32,9 +32,14 @@ public:
                   const std::wstring& name)
         : name_(name) {
         errno = 0;
+        // BufferedFileStream buffers already; a second buffer below it would read ahead after
+        // every jump and copy every byte twice. Some libraries take this before opening, others
+        // after.
+        file_.pubsetbuf(nullptr, 0);
         if (file_.open(path, mode | std::ios::binary) == nullptr) {
             throw Error(FileErrorText(errorWhat, name, ReasonText(errno != 0 ? errno : EIO)));
         }
+        file_.pubsetbuf(nullptr, 0);
         std::error_code ec;
         size_ = fs::file_size(path, ec);
         if (ec) {

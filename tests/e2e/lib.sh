@@ -6,6 +6,7 @@ e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 TAVRIX_BUILD_DIR=${TAVRIX_BUILD_DIR:-$e2e_root/build/windows}
 TAVRIX_EXE=${TAVRIX_EXE:-$TAVRIX_BUILD_DIR/Tavrix.exe}
 CLIPHELPER_EXE=${CLIPHELPER_EXE:-$TAVRIX_BUILD_DIR/cliphelper.exe}
+CL7_EXE=${CL7_EXE:-$TAVRIX_BUILD_DIR/tavrix-cl7.exe}
 WINE_RUN=${WINE_RUN:-$e2e_root/tools/wine-run.sh}
 # One prefix for every copy of the program, wherever the copy lies.
 export TAVRIX_WINEPREFIX=${TAVRIX_WINEPREFIX:-$TAVRIX_BUILD_DIR/wineprefix}
@@ -56,6 +57,12 @@ helper() {
 # tavrix <exe> <arguments...>: runs to its end; the exit code is Tavrix's.
 tavrix() {
     timeout 60 "$WINE_RUN" "$@"
+}
+
+# winname <name>: the file in the test's folder, as a Windows program sees it.
+winname() {
+    local path=$E2E_TMP/$1
+    echo "Z:${path//\//\\}"
 }
 
 # tavrix_start <exe> <arguments...>: in the background; the pid is in $tavrix_pid.

@@ -26,12 +26,6 @@ print("records:", sorted(records))
 PY
 }
 
-# winname <name>: the file in the test's folder, as the program sees it.
-winname() {
-    local path=$E2E_TMP/$1
-    echo "Z:${path//\//\\}"
-}
-
 put_known_clipboard
 registered=$(helper list | tr -d '\r' | awk -F'\t' '$2 == "Tavrix E2E Format" {print $1}')
 [ -n "$registered" ] || fail "the registered format is not on the clipboard"

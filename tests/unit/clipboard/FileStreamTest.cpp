@@ -102,6 +102,59 @@ TEST_F(FileStreams, SeekDropsBufferedBytes) {
     EXPECT_EQ(stream->Read(two), 0u);
 }
 
+// A buffered stream over bytes in memory that counts what it asks of its "file".
+class CountingStream : public BufferedFileStream {
+public:
+    explicit CountingStream(const Bytes& bytes) : bytes_(bytes) {}
+    std::size_t bytesAsked = 0, seeks = 0;
+
+protected:
+    std::size_t RawRead(std::uint8_t* data, std::size_t size) override {
+        bytesAsked += size;
+        const std::size_t n = at_ >= bytes_.size() ? 0 : std::min(size, bytes_.size() - at_);
+        std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(at_), n, data);
+        at_ += n;
+        return n;
+    }
+    void RawWrite(const std::uint8_t*, std::size_t) override { ADD_FAILURE(); }
+    void RawSeek(std::uint64_t position) override {
+        at_ = static_cast<std::size_t>(position);
+        ++seeks;
+    }
+    std::uint64_t RawSize() const override { return bytes_.size(); }
+
+private:
+    const Bytes& bytes_;
+    std::size_t at_ = 0;
+};
+
+TEST(BufferedFileStreams, JumpsReadLittleAndJumpsAmongTheBytesReadCostNoCall) {
+    const Bytes data = Pattern(1 << 20, 5);
+    CountingStream stream(data);
+    auto readAt = [&](std::uint64_t at, std::size_t size) {
+        stream.Seek(at);
+        Bytes part(size);
+        EXPECT_EQ(ReadFully(stream, part), size);
+        EXPECT_TRUE(std::equal(part.begin(), part.end(), data.begin() + at)) << at;
+    };
+    // A walk over sixteen records of 64 KiB reads a header after each jump, not a buffer.
+    for (std::uint64_t at = 0; at < data.size(); at += 1 << 16) {
+        readAt(at, 6);
+    }
+    EXPECT_EQ(stream.bytesAsked, 16 * BufferedFileStream::kFirstFill);
+
+    const std::size_t seeks = stream.seeks;
+    const std::uint64_t lastHeader = data.size() - (1 << 16);
+    readAt(lastHeader + 3000, 2);
+    readAt(lastHeader + 100, 2);
+    EXPECT_EQ(stream.seeks, seeks) << "jumps among the bytes read";
+
+    // After a read past the buffer, the bytes buffered before it are no jump target any more.
+    readAt(0, 6);
+    readAt(6, 200'000);
+    readAt(200'006 - 100, 2);
+}
+
 TEST_F(FileStreams, ReplacementWithoutCommitLeavesTheTargetAndNoTemporaryFile) {
     { std::ofstream(fs::path(path), std::ios::binary) << "old"; }
     {

@@ -1,0 +1,26 @@
+#pragma once
+// The inspector's commands on an open clipboard file. Each streams the file from its position
+// and returns the program's exit code: 0 done, 1 when the file does not allow it.
+#include "ToolConsole.h"
+#include "clipboard/DataStream.h"
+#include "clipboard/FileAccess.h"
+
+#include <string>
+
+namespace tavrix {
+
+// One line per record: number, tab, name, tab, size. Names come from the file's name table, or
+// for standard formats from the catalogue; unknown formats have none. An incomplete record ends
+// the listing with a message and exit code 1.
+int ListRecords(DataStream& file, ToolConsole& console);
+
+// Writes the data of the last complete record whose number (decimal or 0x hex) or name equals
+// format to out. The output file is touched only when such a record exists.
+int ExtractRecord(DataStream& file, const std::wstring& format, FileAccess& files,
+                  const std::wstring& out, ToolConsole& console);
+
+// 0 for a file whose records all lie whole in it and whose name table, if any, is well formed;
+// 1 with the offset of each fault otherwise.
+int CheckFile(DataStream& file, ToolConsole& console);
+
+} // namespace tavrix

@@ -1,0 +1,50 @@
+#include "Cl7Tool.h"
+
+#include "Cl7Commands.h"
+#include "base/Error.h"
+
+#include <exception>
+
+namespace tavrix {
+
+namespace {
+
+constexpr wchar_t kUsage[] = L"Usage: tavrix-cl7 list FILE | extract FILE FORMAT OUT | check FILE";
+
+std::unique_ptr<DataStream> OpenClipboardFile(FileAccess& files, const std::wstring& name) {
+    if (!files.IsExistingFile(name)) {
+        throw Error(FileErrorText(L"Cannot open file", name, L"No such file."));
+    }
+    return files.OpenForReading(name);
+}
+
+int Run(std::span<const std::wstring> args, FileAccess& files, ToolConsole& console) {
+    const std::wstring command = args.empty() ? std::wstring{} : args[0];
+    if (command == L"list" && args.size() == 2) {
+        return ListRecords(*OpenClipboardFile(files, args[1]), console);
+    }
+    if (command == L"check" && args.size() == 2) {
+        return CheckFile(*OpenClipboardFile(files, args[1]), console);
+    }
+    if (command == L"extract" && args.size() == 4) {
+        return ExtractRecord(*OpenClipboardFile(files, args[1]), args[2], files, args[3], console);
+    }
+    console.Err(kUsage);
+    return 2;
+}
+
+} // namespace
+
+int RunCl7Tool(std::span<const std::wstring> args, FileAccess& files, ToolConsole& console) {
+    try {
+        return Run(args, files, console);
+    } catch (const Error& e) {
+        console.Err(e.Message());
+    } catch (const std::exception& e) {
+        const std::string what = e.what();
+        console.Err(std::wstring(what.begin(), what.end()));
+    }
+    return 1;
+}
+
+} // namespace tavrix
