@@ -163,7 +163,7 @@ void ClipboardEngine::ShowSummaryCase() {
         ShowPictureSummary();
     } else if (const ClipFormat encoded = FirstEncodedPictureFormat(); encoded != 0) {
         ShowEncodedPictureSummary(encoded);
-    } else if (HtmlFormat != 0 && has(HtmlFormat)) {
+    } else if (has(HtmlFormat)) {
         ShowHtmlSummary();
     } else if (has(cf::HDrop)) {
         ShowFileListSummary();

@@ -44,12 +44,13 @@ Pixels ShownPicture(TMainForm& f, int width, int height) {
 }
 
 // The squares at the top left of a transparent area: white, then grey to the right and below.
-void ExpectCheckerboard(const Pixels& pixels) {
+void ExpectCheckerboard(const Pixels& pixels, int cell = 8) {
     EXPECT_EQ(pixels.At(0, 0), win32::kCheckerLight);
-    EXPECT_EQ(pixels.At(7, 7), win32::kCheckerLight);
-    EXPECT_EQ(pixels.At(8, 0), win32::kCheckerDark);
-    EXPECT_EQ(pixels.At(0, 8), win32::kCheckerDark);
-    EXPECT_EQ(pixels.At(8, 8), win32::kCheckerLight);
+    EXPECT_EQ(pixels.At(cell - 1, 0), win32::kCheckerLight);
+    EXPECT_EQ(pixels.At(0, cell - 1), win32::kCheckerLight);
+    EXPECT_EQ(pixels.At(cell, 0), win32::kCheckerDark);
+    EXPECT_EQ(pixels.At(0, cell), win32::kCheckerDark);
+    EXPECT_EQ(pixels.At(cell, cell), win32::kCheckerLight);
 }
 
 TEST_F(MainFormTest, PngWithAlphaShowsOverTheCheckerboardAndZooms) {
@@ -127,6 +128,16 @@ TEST_F(MainFormTest, BitmapWithAlphaShowsOverTheCheckerboardOthersAsBefore) {
                                16, 16, std::vector<std::uint32_t>(256, 0x00FF0000))}});
     WaitForRefresh();
     EXPECT_EQ(ShownPicture(f, 16, 16).Count(kRed, 0, 0, 16, 16), 256);
+}
+
+class MainFormPictureAt144Dpi : public MainFormTest {
+protected:
+    int PixelsPerInch() const override { return 144; }
+};
+
+TEST_F(MainFormPictureAt144Dpi, CheckerboardSquaresGrowWithTheResolution) {
+    PutClipboard({{RegisterClipboardFormatW(L"PNG"), File(ImageFileKind::Png, 64, 32)}});
+    ExpectCheckerboard(ShownPicture(CreateForm(), 64, 32), 12);
 }
 
 } // namespace

@@ -61,15 +61,10 @@ public:
         icon_.reset();
     }
 
-    // Pictures are decoded by the main window's picture view; here they are only noted.
-    std::optional<PictureSize> ShowEncodedPicture(ClipFormat format) override {
-        encodedFormat = format;
-        return std::nullopt;
-    }
-    void ShowFormatBytes(ClipFormat format) override {
-        bytesFormat = format;
-        visibleView = PreviewView::Viewer;
-    }
+    // Image files are decoded by the main window's picture view: here none decodes, so their
+    // bytes show.
+    std::optional<PictureSize> ShowEncodedPicture(ClipFormat) override { return std::nullopt; }
+    void ShowFormatBytes(ClipFormat) override { visibleView = PreviewView::Viewer; }
 
     bool IconShown() const { return static_cast<bool>(icon_); }
 
@@ -84,8 +79,6 @@ public:
     PreviewView visibleView = PreviewView::RichText;
     std::u16string previewText;
     int pictureShows = 0;
-    ClipFormat encodedFormat = 0;
-    ClipFormat bytesFormat = 0;
 
 private:
     ClipboardPort& port_;
