@@ -6,6 +6,9 @@
 #include "ui/win32/Checkerboard.h"
 #include "viewer/PngFile.h"
 
+#include <cwchar>
+#include <utility>
+
 namespace tavrix::test {
 namespace {
 
@@ -89,18 +92,33 @@ TEST_F(MainFormTest, JpegUnderJfifAndGifShowTheirSizes) {
     EXPECT_TRUE(errors.empty());
 }
 
-TEST_F(MainFormTest, TruncatedPngShowsItsBytes) {
-    std::vector<std::uint8_t> png = File(ImageFileKind::Png, 64, 32);
-    png.resize(png.size() / 2);
-    PutClipboard({{RegisterClipboardFormatW(L"image/png"), png}});
+TEST_F(MainFormTest, TruncatedOrOversizedPngShowsItsBytes) {
+    std::vector<std::uint8_t> cut = File(ImageFileKind::Png, 64, 32);
+    cut.resize(cut.size() / 2);
+    // A whole file, one pixel wider than decoding allows.
+    const std::vector<std::uint8_t> wide = EncodeImageFile(
+        ImageFileKind::Png, 16385, 1, std::vector<std::uint32_t>(16385, 0xFF00FF00));
+    ASSERT_FALSE(wide.empty());
+    const std::pair<const wchar_t*, const std::vector<std::uint8_t>*> cases[] = {
+        {L"image/png", &cut}, {L"PNG", &wide}};
+    PutClipboard({{RegisterClipboardFormatW(cases[0].first), cut}});
     TMainForm& f = CreateForm();
-    EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
-    EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeHex);
-    EXPECT_EQ(f.Status().PanelText(1), L"");
-    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"image/png"));
-    EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
-    EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeHex);
-    EXPECT_GE(f.Preview().PreviewStream().Bytes().size(), png.size());
+    for (const auto& [name, png] : cases) {
+        SCOPED_TRACE(std::string(name, name + std::wcslen(name)));
+        if (png == &wide) {
+            PutClipboard({{RegisterClipboardFormatW(name), wide}});
+            WaitForRefresh();
+        }
+        EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
+        EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeHex);
+        EXPECT_EQ(f.Status().PanelText(1), L"");
+        const int node = NodeIndex(f.Formats().Handle(), name);
+        ASSERT_NE(node, -1);
+        f.SelectFormatNode(node);
+        EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
+        EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeHex);
+        EXPECT_GE(f.Preview().PreviewStream().Bytes().size(), png->size());
+    }
     EXPECT_TRUE(errors.empty());
 }
 
