@@ -43,7 +43,8 @@ int HimetricToPixels(LONG himetric, int pixelsPerInch) {
 }
 
 // Clipboard open: the bitmap's pixels with their transparency, when the clipboard also holds
-// them as a 32-bit device-independent bitmap with alpha (the bitmap handle itself has lost it).
+// them as a 32-bit device-independent bitmap with alpha (drawn from the bitmap handle, the
+// picture would show as opaque).
 std::optional<PremultipliedPicture> ClipboardAlphaPixels() {
     for (UINT format : {UINT{CF_DIBV5}, UINT{CF_DIB}}) {
         if (!IsClipboardFormatAvailable(format)) {
