@@ -49,6 +49,7 @@ void ProgramStartup::LoadOpenedFile() {
 }
 
 void ProgramStartup::CreateMainWindow() {
+    com_.emplace();
     window_ = std::make_unique<TMainForm>(ClipboardPort::Instance(), ProgramMainFormServices());
     window_->Create();
     window_->Show();

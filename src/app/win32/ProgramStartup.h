@@ -1,9 +1,11 @@
 #pragma once
 // The main routine's actions on the real system.
 #include "app/Startup.h"
+#include "base/win32/ComApartment.h"
 #include "clipboard/DataStream.h"
 
 #include <memory>
+#include <optional>
 
 namespace tavrix::win32 {
 
@@ -25,6 +27,9 @@ public:
 
 private:
     std::unique_ptr<DataStream> opened_;
+    // COM for the window's whole life on this thread (pictures decode through it); declared
+    // before the window so that it ends after it.
+    std::optional<ComApartment> com_;
     std::unique_ptr<TMainForm> window_;
 };
 
