@@ -11,10 +11,10 @@ seconds=${1:-60}
 bash tools/deps.sh || exit 1
 
 build=build/fuzz
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    CC=clang CXX=clang++ cmake -S . -B "$build" -DTAVRIX_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        >"$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
-fi
+# Configured every time: a target added to fuzz/ since the last run is picked up.
+mkdir -p "$build"
+CC=clang CXX=clang++ cmake -S . -B "$build" -DTAVRIX_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    >"$build/configure.log" 2>&1 || { cat "$build/configure.log"; exit 1; }
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
     for src in fuzz/*.cpp; do targets+=("$(basename "$src" .cpp)"); done
