@@ -9,6 +9,7 @@
 // filled and switched off, so the work with it is weighed against the work without it in the
 // same run, under the same load.
 //   refreshlatencybench [changes]
+#include "BenchTiming.h"
 #include "app/CommandLine.h"
 #include "app/win32/ApplicationWindow.h"
 #include "app/win32/MainForm.h"
@@ -28,18 +29,9 @@
 namespace {
 
 using namespace tavrix;
+using bench::Median;
+using bench::NowMs;
 using win32::TTavrixClipboardMonitor;
-
-double NowMs() {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart) / 1000.0;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / frequency;
-}
 
 std::wstring HelperPath() {
     wchar_t path[MAX_PATH] = {};
@@ -86,12 +78,6 @@ double Pump(TTavrixClipboardMonitor& monitor) {
         }
     }
     return refreshWork;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 int Run(int changes) {

@@ -1,6 +1,9 @@
 // Fuzz target for the readers of clipboard blocks that another program filled: the icon file
-// image check, the file-list reader and the text readers. Each gets the input as its block, held
-// in an allocation of exactly that size, so ASan reports any read past the block.
+// image check, the file-list reader, the text readers and the reader of bitmaps with alpha. Each
+// gets the input as its block, held in an allocation of exactly that size, so ASan reports any read
+// past the block.
+#include "base/PictureLimits.h"
+#include "clipboard/AlphaDib.h"
 #include "clipboard/FileDropList.h"
 #include "clipboard/IconImage.h"
 #include "clipboard/TextBlocks.h"
@@ -39,6 +42,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (tavrix::Utf16UpToZero(block).size() > size / 2 ||
         tavrix::BytesUpToZero(block).size() > size) {
         std::abort();
+    }
+    if (auto picture = tavrix::ReadAlphaDib(block)) {
+        // Every pixel comes from the block, and the picture is one the program may decode.
+        const std::size_t bytes = std::size_t{static_cast<std::uint32_t>(picture->width)} *
+                                  static_cast<std::uint32_t>(picture->height) * 4;
+        if (picture->bgra.size() != bytes || bytes > size ||
+            !tavrix::DecodedPictureFits(static_cast<std::uint32_t>(picture->width),
+                                        static_cast<std::uint32_t>(picture->height))) {
+            std::abort();
+        }
     }
     std::free(copy);
     return 0;

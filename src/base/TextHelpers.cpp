@@ -4,6 +4,34 @@
 
 namespace tavrix {
 
+namespace {
+
+template <typename Char>
+bool EqualFoldingAscii(std::basic_string_view<Char> a, std::basic_string_view<Char> b) {
+    auto fold = [](Char c) {
+        return c >= Char('A') && c <= Char('Z') ? static_cast<Char>(c - Char('A') + Char('a')) : c;
+    };
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (fold(a[i]) != fold(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return EqualFoldingAscii(a, b);
+}
+
+bool EqualIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
+    return EqualFoldingAscii(a, b);
+}
+
 std::wstring PadRight(const std::wstring& text, int width) {
     if (width <= 0) {
         return {};

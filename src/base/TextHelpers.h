@@ -14,4 +14,8 @@ bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b);
 // folder + "\" + name, without doubling a trailing backslash.
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& fileName);
 
+// True when a and b differ at most in the case of ASCII letters; other characters must match.
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
+bool EqualIgnoringAsciiCase(std::wstring_view a, std::wstring_view b);
+
 } // namespace tavrix

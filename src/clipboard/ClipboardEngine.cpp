@@ -5,10 +5,12 @@
 #include "base/Unicode.h"
 #include "clipboard/ClipboardIcon.h"
 #include "clipboard/ClipboardPort.h"
+#include "clipboard/EncodedPictures.h"
 #include "clipboard/EngineLabels.h"
 #include "clipboard/EnginePlatform.h"
 #include "clipboard/FileDropList.h"
 #include "clipboard/FormatListEntry.h"
+#include "clipboard/HtmlClipboardHeader.h"
 #include "clipboard/IconImage.h"
 #include "clipboard/MainWindowSurface.h"
 #include "clipboard/RegisteredFormats.h"
@@ -164,6 +166,10 @@ void ClipboardEngine::ShowSummaryCase() {
         icon.reset();
         MeasureClipboardSize();
         ShowPictureSummary();
+    } else if (const ClipFormat encoded = FirstEncodedPictureFormat(); encoded != 0) {
+        ShowEncodedPictureSummary(encoded);
+    } else if (has(HtmlFormat)) {
+        ShowHtmlSummary();
     } else if (has(cf::HDrop)) {
         ShowFileListSummary();
     } else {
@@ -208,6 +214,43 @@ void ClipboardEngine::ShowPictureSummary() {
                    std::to_wstring(surface_.PreviewImageHeight());
     surface_.SelectPreviewView(PreviewView::Picture);
     surface_.ShowClipboardPicture();
+}
+
+bool ClipboardEngine::IsEncodedPictureFormat(ClipFormat format) {
+    return format >= cf::FirstRegistered && IsEncodedPictureName(RegisteredName(format));
+}
+
+ClipFormat ClipboardEngine::FirstEncodedPictureFormat() {
+    ClipboardOpen open(port_);
+    for (ClipFormat format : OfferedFormats()) {
+        if (IsEncodedPictureFormat(format)) {
+            return format;
+        }
+    }
+    return 0;
+}
+
+void ClipboardEngine::ShowEncodedPictureSummary(ClipFormat format) {
+    MeasureClipboardSize();
+    const std::optional<PictureSize> size = surface_.ShowEncodedPicture(format);
+    if (!size) {
+        // Broken or oversized: its bytes are all there is to see.
+        surface_.ShowFormatBytes(format);
+        return;
+    }
+    summaryText_ = std::to_wstring(size->width) + L" x " + std::to_wstring(size->height);
+}
+
+void ClipboardEngine::ShowHtmlSummary() {
+    std::u16string text;
+    {
+        ClipboardOpen open(port_);
+        port_.ReadData(HtmlFormat, [&text](std::span<const std::uint8_t> block) {
+            text = Utf16FromWide(HtmlFragmentText(block));
+        });
+    }
+    clipboardSize_ = BlockSize(text.size());
+    surface_.ShowPreviewText(text);
 }
 
 void ClipboardEngine::ShowFileListSummary() {

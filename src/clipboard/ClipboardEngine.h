@@ -2,8 +2,8 @@
 // The format list and the "Preview" summary of the clipboard. After each change the monitor
 // rebuilds the list (catalogue formats first, then other named formats, both in the clipboard's
 // order) and fills the main window's format tree; the summary picks the most readable rendering
-// of the whole content (text, sound note, picture, icon, file names or nothing) and leaves a
-// summary text and a size figure for the status bar.
+// of the whole content (text, sound note, picture, icon, encoded picture, HTML fragment, file
+// names or nothing) and leaves a summary text and a size figure for the status bar.
 #include "clipboard/ClipboardFormat.h"
 #include "clipboard/FormatCatalogue.h"
 #include "clipboard/FormatInspector.h"
@@ -43,6 +43,8 @@ public:
     // The icon of the clipboard's "Delphi Icon" data; nothing when that format is not offered.
     // Throws Error when the data is not a valid icon file image.
     std::unique_ptr<ClipboardIcon> ReadClipboardIcon();
+    // True for a format registered under one of the names of encoded pictures (PNG, JPEG, GIF).
+    bool IsEncodedPictureFormat(ClipFormat format);
 
     // The facts of formats and of the whole clipboard for the status bar.
     FormatInspector& Inspector() { return inspector_; }
@@ -59,6 +61,9 @@ private:
     void ShowSummaryCase();
     void MeasureClipboardSize();
     void ShowPictureSummary();
+    void ShowEncodedPictureSummary(ClipFormat format);
+    void ShowHtmlSummary();
+    ClipFormat FirstEncodedPictureFormat();
     void ShowFileListSummary();
     void ShowOtherFormatPreview();
     void FillFormatTree();

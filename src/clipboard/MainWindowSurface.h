@@ -1,7 +1,10 @@
 #pragma once
 // The part of the main window that the clipboard engine drives: the format tree, the actions it
-// enables, the picture view and four display routines. The engine knows the main window only
+// enables, the picture view and its display routines. The engine knows the main window only
 // through this interface; the main window implements it, tests use a recording fake.
+#include "clipboard/ClipboardFormat.h"
+
+#include <optional>
 #include <string>
 
 namespace tavrix {
@@ -23,6 +26,12 @@ enum class PreviewView : int {
     RichText = 0,
     Picture = 1, // scrlPreview with imgPreview
     Viewer = 2,  // the binary viewer control
+};
+
+// A picture's natural size in pixels.
+struct PictureSize {
+    int width = 0;
+    int height = 0;
 };
 
 class MainWindowSurface {
@@ -53,6 +62,15 @@ public:
     virtual int PreviewImageHeight() const = 0;
     // Switches imgPreview to automatic sizing: it takes the natural size of its picture.
     virtual void AutoSizePreviewImage() = 0;
+
+    // Decodes the block of an encoded picture format (PNG, JPEG, GIF) into imgPreview at its
+    // natural size times the current zoom and makes the picture view visible; answers the
+    // natural size. Nothing, with the views as they were, when the bytes are no picture that can
+    // be decoded (broken, cut short, or beyond the size limits).
+    virtual std::optional<PictureSize> ShowEncodedPicture(ClipFormat format) = 0;
+    // Shows a format's bytes as a hex dump in the viewer, without the gutter, and makes the
+    // viewer the visible preview view.
+    virtual void ShowFormatBytes(ClipFormat format) = 0;
 
     // Makes the given view the visible preview view.
     virtual void SelectPreviewView(PreviewView view) = 0;

@@ -1,5 +1,6 @@
 #include "settings/IniDocument.h"
 
+#include "base/TextHelpers.h"
 #include "base/Unicode.h"
 
 namespace tavrix {
@@ -13,22 +14,6 @@ std::string_view Trim(std::string_view s) {
     }
     const auto last = s.find_last_not_of(" \t");
     return s.substr(first, last - first + 1);
-}
-
-char FoldAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldAscii(a[i]) != FoldAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // The section name of a header line, or nothing when the line is no header.

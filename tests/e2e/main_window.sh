@@ -3,7 +3,8 @@
 # fragment, a PNG image and a BMP picture on the desktop clipboard in turn. After each, the
 # helper reads the window's format tree and status bar from its own process, and a screenshot
 # of the window goes to <build dir>/screenshots (the text one also to docs/main-window.png, which
-# the README shows). Then Tavrix.exe starts with a clipboard file saved by the program's own writer
+# the README shows). The "HTML Format" block Wine's bridge made is kept and handed to the Win32
+# test program, which checks that Preview shows exactly the fragment. Then Tavrix.exe starts with a clipboard file saved by the program's own writer
 # and shows the formats it loaded.
 source "$(dirname "$0")/lib.sh"
 need_display
@@ -49,27 +50,47 @@ mkdir -p "$e2e_root/docs" && cp "$TAVRIX_BUILD_DIR/screenshots/main-text.png" "$
     fail "cannot copy the screenshot to docs/"
 
 step "xclip puts an HTML fragment"
-printf '%s' '<p><b>Tavrix</b> outside <i>HTML</i></p>' >"$E2E_TMP/page.html"
+fragment='<p><b>Tavrix</b> outside <i>HTML</i> – ä✓</p>'
+printf '%s' "$fragment" >"$E2E_TMP/page.html"
 xclip_puts "$E2E_TMP/page.html" -t text/html
 out=$(wait_for_window_line "node: HTML Format") || fail "the HTML never showed: $out"
 echo "$out"
 expect_eq "nodes of the HTML" "Preview|HTML Format" "$(nodes "$out")"
 window_screenshot main-html
+html_format=$(helper list | tr -d '\r' | awk -F'\t' '$2 == "HTML Format" { print $1 }')
+[ -n "$html_format" ] || fail "no HTML Format on the clipboard"
+helper get "$html_format" "$E2E_TMP/bridge-html.bin" || fail "cannot read the HTML Format block"
+echo "the bridge's HTML Format block:"
+tr -d '\0' <"$E2E_TMP/bridge-html.bin"
+echo
+# Preview shows the fragment's text, its size is its length in UTF-16 units. The bridge's
+# fragment is the data xclip gave followed by a line feed of the bridge's own.
+expect_eq "size of the HTML fragment" "Size : $((${#fragment} + 1))" "$(panel "$out" 0)"
+printf '%s\n' "$fragment" >"$E2E_TMP/fragment.txt"
+TAVRIX_BRIDGE_HTML="$E2E_TMP/bridge-html.bin" TAVRIX_BRIDGE_FRAGMENT="$E2E_TMP/fragment.txt" \
+    timeout 120 "$WINE_RUN" "$TAVRIX_BUILD_DIR/tavrix_win32_tests.exe" \
+    --gtest_filter=MainFormTest.BridgeHtmlShowsItsFragmentInPreview >"$E2E_TMP/html.log" 2>&1 ||
+    { cat "$E2E_TMP/html.log"; fail "Preview does not show the bridge's fragment"; }
+grep -q '\[  PASSED  \] 1 test' "$E2E_TMP/html.log" || { cat "$E2E_TMP/html.log"; fail "not run"; }
 
 step "xclip puts a PNG image"
-# 64 x 48 pixels, drawn by ImageMagick.
-convert -size 64x48 gradient:'#2060c0-#f0c020' "$E2E_TMP/image.png" || fail "convert failed"
+# 160 x 120 pixels drawn by ImageMagick, the left third clear and the middle one half clear.
+convert -size 160x120 gradient:'#2060c0-#f0c020' -alpha set -channel A \
+    -fx 'i<w/3?0:(i<2*w/3?0.5:1)' +channel -depth 8 "$E2E_TMP/image.png" || fail "convert failed"
 xclip_puts "$E2E_TMP/image.png" -t image/png
 out=$(wait_for_window_line "node: PNG") || fail "the PNG never showed: $out"
 echo "$out"
 expect_eq "nodes of the PNG" "Preview|PNG" "$(nodes "$out")"
+expect_eq "Preview of the PNG" "160 x 120" "$(panel "$out" 1)"
 expect_eq "size of the PNG" "Size : $(stat -c %s "$E2E_TMP/image.png")" "$(panel "$out" 0)"
 window_screenshot main-png
 
 step "xclip puts a BMP picture"
-convert "$E2E_TMP/image.png" -type TrueColor "BMP3:$E2E_TMP/image.bmp" || fail "convert failed"
+convert "$E2E_TMP/image.png" -alpha off -type TrueColor "BMP3:$E2E_TMP/image.bmp" ||
+    fail "convert failed"
 xclip_puts "$E2E_TMP/image.bmp" -t image/bmp
-out=$(wait_for_window_line "panel 1: 64 x 48") || fail "the picture never showed: $out"
+out=$(wait_for_window_line "node: Bitmap DIB") || fail "the picture never showed: $out"
+expect_eq "Preview of the BMP" "160 x 120" "$(panel "$out" 1)"
 echo "$out"
 expect_eq "nodes of the BMP" "Preview|Bitmap DIB|Bitmap|Bitmap DIBV5" "$(nodes "$out")"
 window_screenshot main-bmp

@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tavrix {
@@ -57,6 +58,8 @@ public:
     void UpdateZoomActions() override;
     void ShowClipboardPicture() override;
     void ShowClipboardHolder(const std::wstring& text) override;
+    std::optional<PictureSize> ShowEncodedPicture(ClipFormat format) override;
+    void ShowFormatBytes(ClipFormat format) override;
 
     // --- Display routines, commands and handlers that tests run directly ------------------------
     std::int32_t ReadSelectedFormat(ClipFormat format);
@@ -142,6 +145,8 @@ private:
     void ShowFormatFacts(int nodeIndex, ClipFormat format);
     // The format of the selected node and its name; format 0 for "Preview" or none.
     ClipFormat SelectedFormat(std::wstring* name = nullptr) const;
+    // The format's bytes in the viewer in the given mode, without the gutter; their count.
+    std::int32_t ShowFormatInViewer(ClipFormat format, TZorvBinHexMode mode);
     std::wstring SizeText(std::int32_t number) const;
     void OpenWebPage(const std::wstring& address);
 

@@ -11,5 +11,7 @@ inline constexpr int kStatusPanelWidth = 150;
 inline constexpr int kMinTreeWidth = 30;
 inline constexpr int kMinPreviewWidth = 100;
 inline constexpr int kFontPoints = 8;
+// The squares shown through transparent parts of pictures.
+inline constexpr int kCheckerCell = 8;
 
 } // namespace tavrix::win32::design

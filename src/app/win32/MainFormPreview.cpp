@@ -57,16 +57,39 @@ void TMainForm::tvFormatsChange(int nodeIndex) {
         ViewerSteps(format, vbmodeUHex);
     } else if (format == HtmlFormat && format != 0) {
         ViewerSteps(format, vbmodeText);
+    } else if (engine_->IsEncodedPictureFormat(format)) {
+        if (std::optional<PictureSize> size = ShowEncodedPicture(format)) {
+            sbMain_.SetPanelText(0, std::to_wstring(size->width) + L" x " +
+                                        std::to_wstring(size->height));
+        } else {
+            ViewerSteps(format, vbmodeHex); // broken or too large: its bytes
+        }
     } else {
         ViewerSteps(format, vbmodeHex);
     }
 }
 
 void TMainForm::ViewerSteps(ClipFormat format, TZorvBinHexMode mode) {
+    sbMain_.SetPanelText(0, SizeText(ShowFormatInViewer(format, mode)));
+}
+
+std::int32_t TMainForm::ShowFormatInViewer(ClipFormat format, TZorvBinHexMode mode) {
     std::int32_t size = ReadSelectedFormat(format);
     preview_.ShowStreamInViewer(mode, false);
     SelectPreviewView(PreviewView::Viewer);
-    sbMain_.SetPanelText(0, SizeText(size));
+    return size;
+}
+
+void TMainForm::ShowFormatBytes(ClipFormat format) {
+    ShowFormatInViewer(format, vbmodeHex);
+}
+
+std::optional<PictureSize> TMainForm::ShowEncodedPicture(ClipFormat format) {
+    std::optional<PictureSize> size = preview_.ShowEncodedPicture(format);
+    if (size) {
+        SelectPreviewView(PreviewView::Picture);
+    }
+    return size;
 }
 
 std::int32_t TMainForm::ReadSelectedFormat(ClipFormat format) {

@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/win32/PaintDC.h"
+#include "ui/win32/Checkerboard.h"
 
 #include <algorithm>
 
@@ -52,11 +53,16 @@ void ImageControl::SetAutoSize(bool on) {
 }
 
 void ImageControl::SetSize(int width, int height) {
-    width_ = std::max(0, width);
-    height_ = std::max(0, height);
+    InvalidateRect(Handle(), nullptr, TRUE);
+    width = std::max(0, width);
+    height = std::max(0, height);
+    if (width == width_ && height == height_) {
+        return;
+    }
+    width_ = width;
+    height_ = height;
     SetWindowPos(Handle(), nullptr, 0, 0, width_, height_,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(Handle(), nullptr, TRUE);
     HWND box = GetParent(Handle());
     if (box != nullptr) {
         SendMessageW(box, WM_SIZE, SIZE_RESTORED, 0);
@@ -72,6 +78,9 @@ bool ImageControl::OnPaint() {
     if (!stretch_) {
         target.right = target.left + NaturalWidth();
         target.bottom = target.top + NaturalHeight();
+    }
+    if (picture_.HasAlpha()) {
+        FillCheckerboard(paint.get(), target, checkerCell_);
     }
     if (!picture_.Empty()) {
         SetStretchBltMode(paint.get(), HALFTONE);
@@ -98,6 +107,30 @@ void ScrollBox::OnSize(UINT, int, int) {
     UpdateScrollRange();
 }
 
+namespace {
+
+// Sets a scroll bar only when it changes: each setting redraws the bar.
+void SetScrollBar(HWND window, int bar, int size, int page, int position) {
+    SCROLLINFO now{};
+    now.cbSize = sizeof(now);
+    now.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    const int max = std::max(0, size - 1);
+    const auto pageSize = static_cast<UINT>(std::max(0, page));
+    if (GetScrollInfo(window, bar, &now) && now.nMin == 0 && now.nMax == max &&
+        now.nPage == pageSize && now.nPos == position) {
+        return;
+    }
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMax = max;
+    info.nPage = pageSize;
+    info.nPos = position;
+    SetScrollInfo(window, bar, &info, TRUE);
+}
+
+} // namespace
+
 void ScrollBox::UpdateScrollRange() {
     if (Handle() == nullptr) {
         return;
@@ -106,22 +139,12 @@ void ScrollBox::UpdateScrollRange() {
     for (int pass = 0; pass < 2; ++pass) {
         RECT client{};
         GetClientRect(Handle(), &client);
-        SCROLLINFO info{};
-        info.cbSize = sizeof(info);
-        info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-        info.nMin = 0;
-        info.nMax = std::max(0, image_.Width() - 1);
-        info.nPage = static_cast<UINT>(std::max(0L, client.right));
         scrollX_ =
             std::clamp(scrollX_, 0, std::max(0, image_.Width() - static_cast<int>(client.right)));
-        info.nPos = scrollX_;
-        SetScrollInfo(Handle(), SB_HORZ, &info, TRUE);
-        info.nMax = std::max(0, image_.Height() - 1);
-        info.nPage = static_cast<UINT>(std::max(0L, client.bottom));
+        SetScrollBar(Handle(), SB_HORZ, image_.Width(), client.right, scrollX_);
         scrollY_ =
             std::clamp(scrollY_, 0, std::max(0, image_.Height() - static_cast<int>(client.bottom)));
-        info.nPos = scrollY_;
-        SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
+        SetScrollBar(Handle(), SB_VERT, image_.Height(), client.bottom, scrollY_);
     }
     SetWindowPos(image_.Handle(), nullptr, -scrollX_, -scrollY_, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

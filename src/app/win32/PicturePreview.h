@@ -23,6 +23,8 @@ public:
     // On: the control takes the natural size of its picture (now and whenever it changes).
     void SetAutoSize(bool on);
     void SetStretch(bool on) { stretch_ = on; }
+    // The side in pixels of the squares shown through transparent pictures.
+    void SetCheckerCell(int pixels) { checkerCell_ = pixels; }
     // Sizes the control; the scroll box is told to update its scroll range.
     void SetSize(int width, int height);
     // With automatic sizing the control follows its picture at once, as soon as it is loaded.
@@ -40,6 +42,7 @@ private:
     int iconHeight_ = 0;
     bool autoSize_ = true;
     bool stretch_ = false;
+    int checkerCell_ = 8;
     int width_ = 0;
     int height_ = 0;
 };

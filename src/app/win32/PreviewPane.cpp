@@ -84,6 +84,26 @@ void PreviewPane::ShowClipboardPicture() {
     ImageControl& image = Image();
     image.SetAutoSize(true);
     port_.LoadClipboardPicture(image.Picture());
+    ShowLoadedPicture();
+}
+
+std::optional<PictureSize> PreviewPane::ShowEncodedPicture(ClipFormat format) {
+    // Decoded from a copy, so that the clipboard is not held while it takes.
+    const std::optional<std::vector<std::uint8_t>> bytes = port_.GetData(format);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    std::optional<DecodedPicture> decoded = decoder_.Decode(*bytes);
+    if (!decoded) {
+        return std::nullopt;
+    }
+    Image().Picture().SetTransparent(std::move(decoded->bitmap), decoded->width, decoded->height);
+    ShowLoadedPicture();
+    return PictureSize{.width = decoded->width, .height = decoded->height};
+}
+
+void PreviewPane::ShowLoadedPicture() {
+    ImageControl& image = Image();
     image.SetAutoSize(true);
     imageWidth_ = image.NaturalWidth();
     imageHeight_ = image.NaturalHeight();

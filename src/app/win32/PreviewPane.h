@@ -8,11 +8,13 @@
 #include "app/win32/ViewerHost.h"
 #include "clipboard/ClipboardFormat.h"
 #include "clipboard/MainWindowSurface.h"
+#include "ui/win32/PictureDecoder.h"
 #include "ui/win32/RichEdit.h"
 #include "viewer/ByteStream.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tavrix {
@@ -61,15 +63,22 @@ public:
     // Percent; ApplyImageZoom resizes the picture.
     void SetImageZoom(int percent) { imageZoom_ = percent; }
     void ApplyImageZoom();
+    // The image file in a format's block, decoded, at its natural size times the zoom; its
+    // natural size. Nothing, with the picture as it was, when it cannot be decoded.
+    std::optional<PictureSize> ShowEncodedPicture(ClipFormat format);
     // The viewer's font size when it was created.
     int ViewerFontSize() const { return viewerFontSize_; }
 
 private:
+    // The picture just loaded into the image: its natural size, then the zoom.
+    void ShowLoadedPicture();
+
     ClipboardPort& port_;
     RichEdit rtfPreview_;
     ScrollBox scrlPreview_;
     ViewerHost viewer_;
     std::unique_ptr<MemoryStream> previewStream_;
+    PictureDecoder decoder_;
     int viewerFontSize_ = ViewerHost::kDefaultFontSize;
     int imageZoom_ = 100;
     int imageWidth_ = 0;

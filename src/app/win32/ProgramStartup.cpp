@@ -40,6 +40,7 @@ void ProgramStartup::LoadFileFromCommandLine() {
 }
 
 void ProgramStartup::CreateMainWindow() {
+    com_.emplace();
     window_ = std::make_unique<TMainForm>(ClipboardPort::Instance(), ProgramMainFormServices());
     window_->Create();
     window_->Show();

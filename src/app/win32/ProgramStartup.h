@@ -1,8 +1,10 @@
 #pragma once
 // The main routine's actions on the real system.
 #include "app/Startup.h"
+#include "base/win32/ComApartment.h"
 
 #include <memory>
+#include <optional>
 
 namespace tavrix::win32 {
 
@@ -21,6 +23,9 @@ public:
     void CreateMainWindow() override;
 
 private:
+    // COM for the window's whole life on this thread (pictures decode through it); declared
+    // first so that it ends after the window.
+    std::optional<ComApartment> com_;
     std::unique_ptr<TMainForm> window_;
 };
 

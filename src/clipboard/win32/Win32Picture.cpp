@@ -2,11 +2,14 @@
 
 #include "base/Error.h"
 #include "base/win32/BitmapDC.h"
+#include "base/win32/DibSection.h"
 #include "base/win32/GlobalLockView.h"
 #include "base/win32/ScreenResolution.h"
+#include "clipboard/AlphaDib.h"
 
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -39,6 +42,86 @@ int HimetricToPixels(LONG himetric, int pixelsPerInch) {
     return static_cast<int>(std::lround(std::abs(himetric) * pixelsPerInch / 2540.0));
 }
 
+// Clipboard open: the bitmap's pixels with their transparency, when the clipboard also holds
+// them as a 32-bit device-independent bitmap with alpha (drawn from the bitmap handle, the
+// picture would show as opaque).
+std::optional<PremultipliedPicture> ClipboardAlphaPixels() {
+    for (UINT format : {UINT{CF_DIBV5}, UINT{CF_DIB}}) {
+        if (!IsClipboardFormatAvailable(format)) {
+            continue;
+        }
+        GlobalLockView view(static_cast<HGLOBAL>(GetClipboardData(format)));
+        if (view.locked()) {
+            if (auto pixels = ReadAlphaDib(view.bytes())) {
+                return pixels;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+win32::Bitmap TransparentBitmap(const PremultipliedPicture& pixels) {
+    DibSection section = CreateBgraDibSection(pixels.width, pixels.height);
+    if (section.bits == nullptr) {
+        return {};
+    }
+    std::memcpy(section.bits, pixels.bgra.data(), pixels.bgra.size());
+    GdiFlush();
+    return std::move(section.bitmap);
+}
+
+// The stretch of one side, from source pixels to target pixels, cut to the visible span
+// [visibleBegin, visibleEnd) of the target when whole source pixels map to whole target pixels.
+struct Span {
+    int target = 0, targetLength = 0, source = 0, sourceLength = 0;
+};
+
+bool CutToVisible(Span& span, int visibleBegin, int visibleEnd) {
+    const int from = visibleBegin - span.target;
+    const int to = visibleEnd - span.target;
+    if (span.targetLength % span.sourceLength == 0) {
+        const int k = span.targetLength / span.sourceLength;
+        const int first = from / k;
+        const int last = (to + k - 1) / k;
+        span = {span.target + first * k, (last - first) * k, first, last - first};
+        return true;
+    }
+    if (span.sourceLength % span.targetLength == 0) {
+        const int k = span.sourceLength / span.targetLength;
+        span = {visibleBegin, to - from, from * k, (to - from) * k};
+        return true;
+    }
+    return false;
+}
+
+// AlphaBlend takes in its whole source rectangle whatever the clipping (Wine's X11 driver sends
+// it all to the server): only the source pixels that reach the visible part go in, when the zoom
+// maps whole pixels to whole pixels; the rest would be thrown away anyway.
+void BlendVisible(HDC dc, const RECT& rect, HDC source, int width, int height) {
+    Span x{rect.left, rect.right - rect.left, 0, width};
+    Span y{rect.top, rect.bottom - rect.top, 0, height};
+    if (x.targetLength <= 0 || y.targetLength <= 0 || width <= 0 || height <= 0) {
+        return;
+    }
+    RECT clip{};
+    RECT visible{};
+    if (GetClipBox(dc, &clip) != ERROR && clip.right > clip.left && clip.bottom > clip.top) {
+        if (!IntersectRect(&visible, &rect, &clip)) {
+            return;
+        }
+        Span cutX = x;
+        Span cutY = y;
+        if (CutToVisible(cutX, visible.left, visible.right) &&
+            CutToVisible(cutY, visible.top, visible.bottom)) {
+            x = cutX;
+            y = cutY;
+        }
+    }
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    AlphaBlend(dc, x.target, y.target, x.targetLength, y.targetLength, source, x.source, y.source,
+               x.sourceLength, y.sourceLength, blend);
+}
+
 } // namespace
 
 void Win32Picture::Clear() {
@@ -46,6 +129,15 @@ void Win32Picture::Clear() {
     palette_.reset();
     metafile_.reset();
     width_ = height_ = 0;
+    alpha_ = false;
+}
+
+void Win32Picture::SetTransparent(win32::Bitmap bitmap, int width, int height) {
+    Clear();
+    bitmap_ = std::move(bitmap);
+    width_ = width;
+    height_ = height;
+    alpha_ = true;
 }
 
 void Win32Picture::LoadFromClipboard(ClipFormat format, bool withPalette) {
@@ -53,6 +145,7 @@ void Win32Picture::LoadFromClipboard(ClipFormat format, bool withPalette) {
     Palette palette;
     EnhMetafile metafile;
     int width = 0, height = 0;
+    bool alpha = false;
 
     if (format == CF_BITMAP) {
         auto source = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
@@ -69,6 +162,14 @@ void Win32Picture::LoadFromClipboard(ClipFormat format, bool withPalette) {
         }
         width = info.bmWidth;
         height = std::abs(info.bmHeight);
+        if (auto pixels = ClipboardAlphaPixels();
+            pixels && pixels->width == width && pixels->height == height) {
+            if (win32::Bitmap transparent = TransparentBitmap(*pixels)) {
+                bitmap = std::move(transparent);
+                palette.reset();
+                alpha = true;
+            }
+        }
     } else if (format == CF_ENHMETAFILE) {
         auto source = static_cast<HENHMETAFILE>(GetClipboardData(CF_ENHMETAFILE));
         ENHMETAHEADER header{};
@@ -117,6 +218,7 @@ void Win32Picture::LoadFromClipboard(ClipFormat format, bool withPalette) {
     metafile_ = std::move(metafile);
     width_ = width;
     height_ = height;
+    alpha_ = alpha;
 }
 
 void Win32Picture::Draw(HDC dc, const RECT& rect) const {
@@ -129,6 +231,10 @@ void Win32Picture::Draw(HDC dc, const RECT& rect) const {
     }
     BitmapDC memory(dc, bitmap_.get());
     if (!memory) {
+        return;
+    }
+    if (alpha_) {
+        BlendVisible(dc, rect, memory.get(), width_, height_);
         return;
     }
     HPALETTE oldPalette = nullptr;

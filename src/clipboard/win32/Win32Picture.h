@@ -1,6 +1,7 @@
 #pragma once
 // A picture copied off the clipboard: a bitmap (with its palette) or an enhanced metafile, which
-// also holds converted metafile pictures. It owns its GDI objects.
+// also holds converted metafile pictures, or a bitmap with transparency (premultiplied 32-bit
+// pixels, blended over what is drawn below it). It owns its GDI objects.
 #include "base/win32/GdiObjects.h"
 #include "clipboard/ClipboardFormat.h"
 #include "clipboard/ClipboardPicture.h"
@@ -22,9 +23,13 @@ public:
     // Clipboard open: copies format 2, 3 or 14. Throws Error when the data cannot be loaded;
     // the previous picture is kept then.
     void LoadFromClipboard(ClipFormat format, bool withPalette);
+    // Takes a top-down 32-bit DIB section of premultiplied pixels in place of the picture.
+    void SetTransparent(win32::Bitmap bitmap, int width, int height);
     // Stretches the picture into rect.
     void Draw(HDC dc, const RECT& rect) const;
     void Clear();
+    // Drawn with its transparency: what lies below shows through.
+    bool HasAlpha() const { return alpha_; }
 
     HBITMAP Bitmap() const { return bitmap_.get(); }
     HENHMETAFILE Metafile() const { return metafile_.get(); }
@@ -35,6 +40,7 @@ private:
     EnhMetafile metafile_;
     int width_ = 0;
     int height_ = 0;
+    bool alpha_ = false;
 };
 
 } // namespace tavrix::win32

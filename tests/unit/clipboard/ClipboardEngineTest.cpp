@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace tavrix {
 namespace {
@@ -267,6 +268,50 @@ TEST_F(ClipboardEngineTest, MalformedIconEndsTheSummaryQuietly) {
     EXPECT_EQ(surface.Count("icon"), 0);
     EXPECT_THROW(engine.ReadClipboardIcon(), Error);
     EXPECT_EQ(port.Depth(), 0);
+}
+
+TEST_F(ClipboardEngineTest, FirstEncodedPictureGoesBeforeHtmlAndFiles) {
+    const ClipFormat other = Register(L"Ole Private Data");
+    const ClipFormat jfif = Register(L"JFIF");
+    const ClipFormat png = Register(L"image/PNG");
+    fake.Put(cf::HDrop, Bytes(20));
+    fake.Put(HtmlFormat, Bytes(50));
+    fake.Put(other, Bytes(100));
+    fake.Put(jfif, Bytes(2000));
+    fake.Put(png, Bytes(3000));
+    surface.decodable = {{jfif, {640, 480}}, {png, {10, 10}}};
+    Refresh();
+    EXPECT_EQ(engine.SummaryText(), L"640 x 480");
+    EXPECT_EQ(engine.ClipboardSize(), 2000);
+    EXPECT_EQ(surface.visibleView, PreviewView::Picture);
+    EXPECT_EQ(surface.Count("encoded " + std::to_string(png)), 0);
+    EXPECT_EQ(port.Depth(), 0);
+}
+
+TEST_F(ClipboardEngineTest, EncodedPictureThatDoesNotDecodeShowsItsBytes) {
+    const ClipFormat gif = Register(L"gif");
+    fake.Put(gif, Bytes(300));
+    engine.ShowClipboardSummary();
+    EXPECT_EQ(surface.log.back(), "bytes " + std::to_string(gif));
+    EXPECT_EQ(surface.visibleView, PreviewView::Viewer);
+    EXPECT_EQ(engine.SummaryText(), L"");
+    EXPECT_EQ(engine.ClipboardSize(), 300);
+}
+
+TEST_F(ClipboardEngineTest, HtmlAloneShowsItsFragmentCountedInUtf16Units) {
+    const std::string fragment = "<b>Gr\xC3\xBC\xC3\x9F \xF0\x9F\x98\x80</b>";
+    const std::string before = "<html><!--StartFragment-->";
+    const std::string headerFormat =
+        "Version:0.9\r\nStartFragment:%010zu\r\nEndFragment:%010zu\r\n";
+    const std::size_t headerSize = headerFormat.size() + 2 * 4; // "%010zu" writes ten digits
+    char header[80];
+    std::snprintf(header, sizeof header, headerFormat.c_str(), headerSize + before.size(),
+                  headerSize + before.size() + fragment.size());
+    fake.PutText(HtmlFormat, header + before + fragment + "<!--EndFragment--></html>");
+    Refresh();
+    EXPECT_EQ(surface.previewText, u"<b>Gr\u00FC\u00DF \U0001F600</b>");
+    EXPECT_EQ(engine.ClipboardSize(), 14);
+    EXPECT_EQ(engine.SummaryText(), L"");
 }
 
 TEST_F(ClipboardEngineTest, FileListShowsOneNamePerLine) {

@@ -80,6 +80,19 @@ public:
     }
 
     void ShowClipboardHolder(const std::wstring& text) override { holderText = text; }
+    std::optional<PictureSize> ShowEncodedPicture(ClipFormat format) override {
+        log.push_back("encoded " + std::to_string(format));
+        auto it = decodable.find(format);
+        if (it == decodable.end()) {
+            return std::nullopt;
+        }
+        visibleView = PreviewView::Picture;
+        return it->second;
+    }
+    void ShowFormatBytes(ClipFormat format) override {
+        log.push_back("bytes " + std::to_string(format));
+        visibleView = PreviewView::Viewer;
+    }
 
     int Count(const std::string& call) const {
         int n = 0;
@@ -102,6 +115,8 @@ public:
     std::u16string previewText;
     std::wstring holderText;
     bool failShowPicture = false;
+    // The encoded picture formats that decode, with their natural sizes.
+    std::map<ClipFormat, PictureSize> decodable;
 };
 
 } // namespace tavrix::testing

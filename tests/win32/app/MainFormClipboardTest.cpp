@@ -2,11 +2,15 @@
 // bar after the clipboard changes.
 #include "MainFormFixture.h"
 
+#include "base/Unicode.h"
 #include "clipboard/ClipboardEngine.h"
 
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace tavrix::test {
 namespace {
@@ -140,6 +144,29 @@ TEST_F(MainFormTest, ChangesByAnotherProgramRefreshTheTree) {
     WaitForRefresh();
     EXPECT_EQ(NodeTexts(f.Formats().Handle())[0], L"Preview");
     EXPECT_EQ(f.Status().PanelText(0), L"Size : 15");
+}
+
+// Half of tests/e2e/main_window.sh: the "HTML Format" block that Wine's bridge made of HTML from
+// xclip (TAVRIX_BRIDGE_HTML) shows in Preview as the fragment xclip was given
+// (TAVRIX_BRIDGE_FRAGMENT, UTF-8).
+TEST_F(MainFormTest, BridgeHtmlShowsItsFragmentInPreview) {
+    const char* blockFile = std::getenv("TAVRIX_BRIDGE_HTML");
+    const char* fragmentFile = std::getenv("TAVRIX_BRIDGE_FRAGMENT");
+    if (blockFile == nullptr || fragmentFile == nullptr) {
+        GTEST_SKIP() << "run by tests/e2e/main_window.sh";
+    }
+    auto read = [](const char* path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::vector<std::uint8_t> fragment = read(fragmentFile);
+    ASSERT_FALSE(fragment.empty());
+    PutClipboard({{RegisterClipboardFormatW(L"HTML Format"), read(blockFile)}});
+    TMainForm& f = CreateForm();
+    const std::wstring expected = WideFromUtf8(std::string(fragment.begin(), fragment.end()));
+    EXPECT_EQ(f.Preview().PreviewStream().Bytes(), Utf16(expected, false));
+    EXPECT_EQ(f.Status().PanelText(0), L"Size : " + std::to_wstring(expected.size()));
+    EXPECT_TRUE(f.Preview().Viewer().TextGutter());
 }
 
 TEST_F(MainFormTest, SaveAppendsTheFileExtension) {

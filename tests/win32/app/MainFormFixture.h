@@ -5,6 +5,7 @@
 #include "app/win32/MainForm.h"
 #include "base/Support.h"
 #include "base/SupportPlatform.h"
+#include "base/win32/ComApartment.h"
 #include "base/win32/MessageFilter.h"
 #include "base/win32/Win32SupportPlatform.h"
 #include "clipboard/ClipboardPort.h"
@@ -130,6 +131,8 @@ protected:
         return tavrix::testing::MakeDib(width, height);
     }
 
+    // COM as the program has it on its window's thread: pictures decode through it.
+    win32::ComApartment com_;
     ResolutionPlatform platform_;
     TAppIni memorySettings_{std::make_unique<MemorySettingsRegistry>(),
                             std::make_unique<NoSettingsFiles>()};
@@ -182,14 +185,17 @@ inline void WaitForRefresh() {
     }
 }
 
-inline std::vector<std::uint8_t> Utf16(const std::wstring& text) {
+// UTF-16LE bytes of text, ending with a zero unit unless withZero is false.
+inline std::vector<std::uint8_t> Utf16(const std::wstring& text, bool withZero = true) {
     std::vector<std::uint8_t> bytes;
     for (wchar_t c : text) {
         bytes.push_back(static_cast<std::uint8_t>(c & 0xFF));
         bytes.push_back(static_cast<std::uint8_t>(c >> 8));
     }
-    bytes.push_back(0);
-    bytes.push_back(0);
+    if (withZero) {
+        bytes.push_back(0);
+        bytes.push_back(0);
+    }
     return bytes;
 }
 

@@ -62,6 +62,10 @@ public:
     }
 
     void ShowClipboardHolder(const std::wstring& text) override { holderText = text; }
+    // Image files are decoded by the main window's picture view: here none decodes, so their
+    // bytes show.
+    std::optional<PictureSize> ShowEncodedPicture(ClipFormat) override { return std::nullopt; }
+    void ShowFormatBytes(ClipFormat) override { visibleView = PreviewView::Viewer; }
 
     bool IconShown() const { return static_cast<bool>(icon_); }
 
