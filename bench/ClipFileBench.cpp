@@ -7,9 +7,12 @@
 //   clipfilebench save-raw-replace <path>  the same into a temporary file that then replaces
 //                                      the target (MoveFileExW), as the program's safe save does
 //   clipfilebench save-tavrix <path>   the program's save
+//   clipfilebench save-progress <path> the program's save as the window runs it, with its
+//                                      progress shown from the first moment on (to nowhere)
 //   clipfilebench load-raw <path>      ReadFile -> GlobalAlloc -> SetClipboardData per record
 //   clipfilebench load-tavrix <path>   the program's load
 //   clipfilebench limit <path>         blocks of 304,857,599 and 304,857,600 bytes, saved
+//   clipfilebench start <any>          nothing: the process's own footprint, for comparison
 // Each mode prints "<mode> <milliseconds> ms, peak working set <MiB> MiB".
 #include "app/CommandLine.h"
 #include "app/win32/ApplicationWindow.h"
@@ -17,7 +20,9 @@
 #include "base/Error.h"
 #include "clipboard/ClipboardFileFormat.h"
 #include "clipboard/ClipboardFileWriter.h"
+#include "clipboard/ClipboardNameTable.h"
 #include "clipboard/ClipboardPort.h"
+#include "clipboard/FileProgress.h"
 #include "clipboard/win32/ClipboardFileCommands.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
 #include "clipboard/win32/Win32FileAccess.h"
@@ -92,6 +97,18 @@ bool ReadAll(HANDLE file, void* data, std::size_t size) {
     return ReadFile(file, data, static_cast<DWORD>(size), &read, nullptr) && read == size;
 }
 
+// Progress that counts as long at once and is shown nowhere: what a save pays for showing it.
+class UnseenProgress : public ProgressDisplay {
+public:
+    std::uint32_t TickCount() override { return GetTickCount() + kProgressDelay * started_++; }
+    void ShowProgress(FileTask, int) override { ++shown; }
+    void EndProgress() override {}
+    int shown = 0;
+
+private:
+    std::uint32_t started_ = 0;
+};
+
 // The same records as the program writes, with nothing but the system calls.
 void SaveRaw(HWND owner, const std::wstring& path) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -157,10 +174,16 @@ int Limit(HWND owner, const std::wstring& path) {
          {std::size_t{MaxSavedFormatSize} - 1, std::size_t{MaxSavedFormatSize}}) {
         Check(OpenClipboard(owner), "OpenClipboard");
         EmptyClipboard();
-        Check(PutBlock(RegisterClipboardFormatW(L"Tavrix Bench Limit"), size, 2), "limit block");
+        const UINT format = RegisterClipboardFormatW(L"Tavrix Bench Limit");
+        Check(PutBlock(format, size, 2), "limit block");
         CloseClipboard();
         Check(win32::SaveClipboardFile(path), "save");
-        const LONGLONG expected = size < MaxSavedFormatSize ? static_cast<LONGLONG>(size) + 6 : 0;
+        // A saved block comes after the name table that names its registered format.
+        const std::size_t table =
+            kRecordHeaderSize +
+            EncodeNameTable({{static_cast<ClipFormat>(format), L"Tavrix Bench Limit"}}).size();
+        const LONGLONG expected =
+            size < MaxSavedFormatSize ? static_cast<LONGLONG>(table + kRecordHeaderSize + size) : 0;
         const LONGLONG actual = FileSize(path);
         std::printf("block of %zu bytes: file of %lld bytes (expected %lld) %s\n", size, actual,
                     expected, actual == expected ? "ok" : "WRONG");
@@ -173,11 +196,12 @@ int Limit(HWND owner, const std::wstring& path) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
-        std::fputs(
-            "usage: clipfilebench setup <MiB> | save-raw|save-raw-replace|save-tavrix|load-raw|"
-            "load-tavrix|"
-            "limit <path>\n",
-            stderr);
+        std::fputs("usage: clipfilebench setup <MiB> | "
+                   "save-raw|save-raw-replace|save-tavrix|save-progress|"
+                   "load-raw|"
+                   "load-tavrix|"
+                   "limit|start <path>\n",
+                   stderr);
         return 2;
     }
     const std::wstring mode = argv[1];
@@ -188,7 +212,9 @@ int wmain(int argc, wchar_t** argv) {
         const HWND owner = application.Handle();
         modules.Clipboard().SetOwner(owner);
         const double start = Now();
-        if (mode == L"setup") {
+        if (mode == L"start") {
+            // Only the start-up, as every other mode has it.
+        } else if (mode == L"setup") {
             Setup(owner, std::stoul(argument));
         } else if (mode == L"save-raw") {
             SaveRaw(owner, argument);
@@ -196,6 +222,9 @@ int wmain(int argc, wchar_t** argv) {
             SaveRawReplacing(owner, argument);
         } else if (mode == L"save-tavrix") {
             Check(win32::SaveClipboardFile(argument), "save");
+        } else if (mode == L"save-progress") {
+            UnseenProgress progress;
+            Check(win32::SaveClipboardFile(argument, &progress) && progress.shown > 0, "save");
         } else if (mode == L"save-steps") {
             // Where the time of a save goes: the temporary file, the records, the replacement.
             win32::Win32FileAccess files;

@@ -4,8 +4,8 @@ enable_language(RC)
 
 set(TAVRIX_WIN32_DEFINES UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
                          WINVER=0x0601 STRICT)
-set(TAVRIX_WIN32_LIBS user32 gdi32 comctl32 comdlg32 shell32 advapi32 version ole32 uxtheme
-                     windowscodecs msimg32)
+set(TAVRIX_WIN32_LIBS user32 gdi32 comctl32 shell32 advapi32 version ole32 uxtheme windowscodecs
+                     msimg32)
 
 target_compile_definitions(tavrix_core PUBLIC ${TAVRIX_WIN32_DEFINES})
 if(MINGW)

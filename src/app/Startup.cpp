@@ -40,11 +40,14 @@ StartupOutcome RunStartup(const CommandLine& commandLine, StartupActions& action
     if (commandLine.HasSwitch(L"CLEAR")) {
         actions.ClearClipboard();
     }
-    actions.LoadFileFromCommandLine();
+    // A file that cannot be opened ends the program before any window exists.
+    actions.OpenFileFromCommandLine();
     if (commandLine.HasSwitch(L"CLOSE")) {
+        actions.LoadOpenedFile();
         return StartupOutcome::EndAtOnce;
     }
     actions.CreateMainWindow();
+    actions.LoadOpenedFile();
     return StartupOutcome::RunMainWindow;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The main routine's decisions: help, save, clear, load, close — in that order, whatever the
-// order of the switches on the line — and then either end or open the main window.
+// order of the switches on the line — and then either end or open the main window. When the
+// window opens, the file to load is opened before it and its records are placed after it shows,
+// so that a long load shows its progress there.
 #include "app/CommandLine.h"
 
 #include <string>
@@ -17,8 +19,11 @@ public:
     virtual void ShowHelp(const std::wstring& text) = 0;
     // Saves the clipboard to the file named after "/SAVE"; throws Error when it cannot.
     virtual void SaveClipboard(const std::wstring& fileName) = 0;
-    virtual void ClearClipboard() = 0;          // throws Error "Cannot open clipboard"
-    virtual void LoadFileFromCommandLine() = 0; // throws the file's own error
+    virtual void ClearClipboard() = 0; // throws Error "Cannot open clipboard"
+    // Opens the file named by the first parameter, if any; throws the file's own error.
+    virtual void OpenFileFromCommandLine() = 0;
+    // Puts the opened file's records onto the clipboard; nothing when no file was opened.
+    virtual void LoadOpenedFile() = 0;
     virtual void CreateMainWindow() = 0;
 };
 

@@ -4,29 +4,36 @@
 #include "clipboard/ClipboardRecords.h"
 #include "clipboard/FileAccess.h"
 
+#include <algorithm>
+
 namespace tavrix {
 
-void LoadClipboardFromFile(ClipboardPort& port, FileAccess& files, const std::wstring& name) {
+void LoadClipboardFromFile(ClipboardPort& port, FileAccess& files, const std::wstring& name,
+                           ProgressDisplay* display) {
     if (!files.IsExistingFile(name)) {
         return;
     }
     // The file stays open for reading, and closed to writers, until the load is done: each
     // record is read straight into the memory block that goes to the clipboard.
     std::unique_ptr<DataStream> stream = files.OpenForReading(name);
-    LoadClipboardFromStream(port, *stream);
+    LoadClipboardFromStream(port, *stream, display);
 }
 
-bool LoadClipboardFromStream(ClipboardPort& port, DataStream& stream) {
+bool LoadClipboardFromStream(ClipboardPort& port, DataStream& stream, ProgressDisplay* display) {
     try {
         port.Clear();
         ClipboardOpen open(port);
+        const std::uint64_t base = stream.Position();
+        FileProgress progress(display, FileTask::Load,
+                              stream.Size() - std::min(base, stream.Size()));
         // A malformed table is passed over and every record loads by its stored number.
         const FileNameTable table = ReadFileNameTable(stream);
         const FormatNumbers numbers = NumbersInThisSession(table.entries, port.Backend());
         while (stream.Position() < stream.Size()) {
-            if (!ReadClipboardRecord(port, stream, numbers)) {
+            if (!ReadClipboardRecord(port, stream, numbers, progress, base)) {
                 break;
             }
+            progress.Report(stream.Position() - base);
         }
         return true;
     } catch (...) {
@@ -34,7 +41,8 @@ bool LoadClipboardFromStream(ClipboardPort& port, DataStream& stream) {
     }
 }
 
-bool ReadClipboardRecord(ClipboardPort& port, DataStream& stream, const FormatNumbers& numbers) {
+bool ReadClipboardRecord(ClipboardPort& port, DataStream& stream, const FormatNumbers& numbers,
+                         FileProgress& progress, std::uint64_t base) {
     ProcessMessages();
     ClipboardRecord record;
     if (ReadRecordHeader(stream, record) != RecordRead::Complete) {
@@ -50,7 +58,7 @@ bool ReadClipboardRecord(ClipboardPort& port, DataStream& stream, const FormatNu
     if (IsFormatWanted(format)) {
         try {
             port.Backend().PlaceData(format, size, [&](std::span<std::uint8_t> block) {
-                return ReadFully(stream, block) == block.size();
+                return ReadReporting(stream, block, progress, base) == block.size();
             });
         } catch (...) {
             // A record that cannot be read or placed is left out; the others still load.
@@ -78,10 +86,18 @@ std::wstring TrimControlCharacters(const std::wstring& text) {
 
 void LoadFileFromCommandLine(ClipboardPort& port, FileAccess& files,
                              const std::wstring& firstParameter) {
-    const std::wstring name = TrimControlCharacters(firstParameter);
-    if (!name.empty() && files.IsExistingFile(name)) {
-        LoadClipboardFromFile(port, files, name);
+    if (const std::unique_ptr<DataStream> stream = OpenFileFromCommandLine(files, firstParameter)) {
+        LoadClipboardFromStream(port, *stream);
     }
+}
+
+std::unique_ptr<DataStream> OpenFileFromCommandLine(FileAccess& files,
+                                                    const std::wstring& firstParameter) {
+    const std::wstring name = TrimControlCharacters(firstParameter);
+    if (name.empty() || !files.IsExistingFile(name)) {
+        return nullptr;
+    }
+    return files.OpenForReading(name);
 }
 
 } // namespace tavrix

@@ -40,30 +40,34 @@ bool IsSkipped(ClipboardPort& port, ClipFormat format, const std::wstring& name,
     return !port.HasFormat(format);
 }
 
-// Whether WriteClipboardFormat will write a record for the format; the block is only looked at.
-bool GivesRecord(ClipboardPort& port, ClipFormat format, std::uint32_t limit) {
-    bool gives = false;
+// The bytes of the record WriteClipboardFormat will write for the format, 0 for none; the block
+// is only looked at.
+std::uint64_t RecordBytes(ClipboardPort& port, ClipFormat format, std::uint32_t limit) {
+    std::uint64_t bytes = 0;
     port.ReadData(format, [&](std::span<const std::uint8_t> block) {
-        gives = !block.empty() && block.size() < limit;
+        if (!block.empty() && block.size() < limit) {
+            bytes = kRecordHeaderSize + block.size();
+        }
     });
-    return gives;
+    return bytes;
 }
 
-void WriteNameTable(DataStream& stream, const std::vector<NamedFormat>& entries) {
-    const std::vector<std::uint8_t> table = EncodeNameTable(entries);
+void WriteNameTable(DataStream& stream, const std::vector<std::uint8_t>& table) {
     stream.Write(EncodeRecordHeader(kNameTableFormat, static_cast<std::uint32_t>(table.size())));
     stream.Write(table);
 }
 
 } // namespace
 
-bool SaveClipboardToStream(ClipboardPort& port, DataStream& stream, std::uint32_t limit) {
+bool SaveClipboardToStream(ClipboardPort& port, DataStream& stream, std::uint32_t limit,
+                           ProgressDisplay* display) {
     try {
         ClipboardOpen open(port);
         const bool reduced = IsReducedSave(port);
         const int count = port.FormatCount();
         std::vector<ClipFormat> saved;
         std::vector<NamedFormat> names;
+        std::uint64_t total = 0;
         for (int i = 0; i < count; ++i) {
             const ClipFormat format = port.Formats(i);
             std::wstring name = port.Backend().RegisteredFormatName(format);
@@ -71,17 +75,32 @@ bool SaveClipboardToStream(ClipboardPort& port, DataStream& stream, std::uint32_
                 continue;
             }
             saved.push_back(format);
-            if (format >= cf::FirstRegistered && !name.empty() &&
-                name.size() <= kMaxFormatNameLength && GivesRecord(port, format, limit)) {
+            const bool named = format >= cf::FirstRegistered && !name.empty() &&
+                               name.size() <= kMaxFormatNameLength;
+            // Sizes are looked up for the table, and for all records only when progress shows.
+            if (!named && display == nullptr) {
+                continue;
+            }
+            const std::uint64_t bytes = RecordBytes(port, format, limit);
+            total += bytes;
+            if (named && bytes != 0) {
                 names.push_back(NamedFormat{.format = format, .name = std::move(name)});
             }
         }
         // Without registered formats the file keeps the layout that every reader knows.
+        const std::vector<std::uint8_t> table =
+            names.empty() ? std::vector<std::uint8_t>{} : EncodeNameTable(names);
         if (!names.empty()) {
-            WriteNameTable(stream, names);
+            total += kRecordHeaderSize + table.size();
+        }
+        FileProgress progress(display, FileTask::Save, total);
+        const std::uint64_t base = stream.Position();
+        if (!names.empty()) {
+            WriteNameTable(stream, table);
         }
         for (ClipFormat format : saved) {
-            WriteClipboardFormat(port, format, stream, limit);
+            WriteClipboardFormat(port, format, stream, limit, progress, base);
+            progress.Report(stream.Position() - base);
         }
         return true;
     } catch (...) {
@@ -95,7 +114,7 @@ bool SaveClipboardToStream(DataStream& stream, std::uint32_t limit) {
 }
 
 bool WriteClipboardFormat(ClipboardPort& port, ClipFormat format, DataStream& stream,
-                          std::uint32_t limit) {
+                          std::uint32_t limit, FileProgress& progress, std::uint64_t base) {
     ProcessMessages();
     bool written = false;
     port.ReadData(format, [&](std::span<const std::uint8_t> block) {
@@ -105,7 +124,7 @@ bool WriteClipboardFormat(ClipboardPort& port, ClipFormat format, DataStream& st
         const RecordHeader header =
             EncodeRecordHeader(format, static_cast<std::uint32_t>(block.size()));
         stream.Write(header);
-        stream.Write(block);
+        WriteReporting(stream, block, progress, base);
         written = true;
     });
     return written;
@@ -117,10 +136,11 @@ std::wstring WithClipboardFileExtension(const std::wstring& name) {
     return dot == std::wstring::npos ? name + L".cl7" : name;
 }
 
-bool SaveClipboardToFile(ClipboardPort& port, FileAccess& files, const std::wstring& name) {
+bool SaveClipboardToFile(ClipboardPort& port, FileAccess& files, const std::wstring& name,
+                         ProgressDisplay* display) {
     const std::wstring target = WithClipboardFileExtension(name);
     std::unique_ptr<ReplacementFile> file = files.CreateReplacement(target);
-    if (!SaveClipboardToStream(port, file->Stream(), MaxSavedFormatSize)) {
+    if (!SaveClipboardToStream(port, file->Stream(), MaxSavedFormatSize, display)) {
         file.reset(); // removes the temporary file; the target keeps its content
         ShowWarning(L"Cannot save the clipboard to \"" + target + L"\"");
         return false;

@@ -4,6 +4,7 @@
 #include "clipboard/ClipboardFileFormat.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/DataStream.h"
+#include "clipboard/FileProgress.h"
 
 #include <string>
 
@@ -13,15 +14,18 @@ class FileAccess;
 
 // Appends a record for every format that is saved to stream. True when the walk over all
 // formats ran to its end (also with no record written); false when the clipboard cannot be
-// opened or an error ended the save. Skipped formats do not make the result false.
-bool SaveClipboardToStream(ClipboardPort& port, DataStream& stream, std::uint32_t limit);
+// opened or an error ended the save. Skipped formats do not make the result false. A save that
+// takes long shows its progress on display when there is one.
+bool SaveClipboardToStream(ClipboardPort& port, DataStream& stream, std::uint32_t limit,
+                           ProgressDisplay* display = nullptr);
 bool SaveClipboardToStream(DataStream& stream, std::uint32_t limit);
 
 // Writes the record of one format, read straight from its locked block; true when it did.
 // Formats without data, without a memory block, with an empty block, or whose block holds limit
-// bytes or more give no record. The clipboard must be open.
+// bytes or more give no record. The clipboard must be open. progress learns the stream's
+// position from base on.
 bool WriteClipboardFormat(ClipboardPort& port, ClipFormat format, DataStream& stream,
-                          std::uint32_t limit);
+                          std::uint32_t limit, FileProgress& progress, std::uint64_t base);
 
 // The name a clipboard file is saved under: ".cl7" is appended when the last part of the path
 // holds no ".".
@@ -31,6 +35,7 @@ std::wstring WithClipboardFileExtension(const std::wstring& name);
 // target only when the save succeeded: a save that fails (the clipboard is held by another
 // program) leaves an existing file untouched and is reported with a warning. Returns the
 // result of the save. Throws Error "Cannot create file ..." when the file cannot be written.
-bool SaveClipboardToFile(ClipboardPort& port, FileAccess& files, const std::wstring& name);
+bool SaveClipboardToFile(ClipboardPort& port, FileAccess& files, const std::wstring& name,
+                         ProgressDisplay* display = nullptr);
 
 } // namespace tavrix

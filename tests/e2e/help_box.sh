@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # "/?" and "-help" show the help box and do nothing else, also when other switches follow; with
-# "/QUIET" the help goes to the standard output the program was given instead.
+# "/QUIET" the help goes to the standard output the program was given instead, and only when it
+# has none (nor a console to attach to) does the box show.
 source "$(dirname "$0")/lib.sh"
 need_display
 
@@ -46,4 +47,10 @@ tavrix_wait 30
 expect_eq "exit code after the quiet help" 0 "$tavrix_status"
 expected_text=$(sed -n '/^text: /,/^button: /p' <<<"$expected_box" | sed '1s/^text: //;$d')
 expect_eq "help on standard output" "$expected_text" "$(tr -d '\r' <"$E2E_TMP/help.txt")"
+
+step "Tavrix.exe /QUIET /? with nowhere to write (the box shows: the user asked for the help)"
+tavrix_start "$TAVRIX_EXE" /QUIET /? >&- 2>&-
+expect_eq "help box under /QUIET without output" "$expected_box" "$(helper dialog 30)"
+tavrix_wait 30
+expect_eq "exit code after the help box under /QUIET" 0 "$tavrix_status"
 echo PASS

@@ -46,13 +46,8 @@ expect_eq "size of the empty save" 0 "$(stat -c %s "$E2E_TMP/empty.cl7")"
 step "/SAVE while another program holds the clipboard"
 put_known_clipboard
 cp "$E2E_TMP/backup.cl7" "$E2E_TMP/before.cl7"
-mkfifo "$E2E_TMP/holder"
-"$WINE_RUN" "$CLIPHELPER_EXE" hold 60000 >"$E2E_TMP/holder" &
-holder=$!
-e2e_background+=("$holder")
-exec 3<"$E2E_TMP/holder"
-read -r -t 30 line <&3
-expect_eq "helper output" holding "$line"
+helper_background hold 60000
+expect_eq "helper output" holding "$(helper_line)"
 tavrix_start "$TAVRIX_EXE" /SAVE "$(winname backup.cl7)" /CLOSE
 box=$(helper dialog 30)
 echo "$box"
@@ -70,9 +65,7 @@ tavrix_wait 30
 expect_eq "exit code under /QUIET" 1 "$tavrix_status"
 grep -q "Cannot save the clipboard to" "$E2E_TMP/stderr.txt" || fail "no error on standard error"
 cmp -s "$E2E_TMP/before.cl7" "$E2E_TMP/backup.cl7" || fail "the refused quiet save changed the file"
-kill "$holder" 2>/dev/null
-wait "$holder" 2>/dev/null
-exec 3<&-
+helper_end
 
 step "Tavrix.exe /QUIET /SAVE (no file name): no box, exit code 1"
 tavrix_start "$TAVRIX_EXE" /QUIET /SAVE 2>"$E2E_TMP/stderr.txt"

@@ -2,6 +2,7 @@
 
 #include "base/Dpi.h"
 #include "base/Error.h"
+#include "base/win32/CommonControls.h"
 #include "base/win32/SelectGuard.h"
 #include "base/win32/SystemErrorText.h"
 #include "base/win32/UserObjects.h"
@@ -405,7 +406,7 @@ bool CommandBar::DrawItem(const DRAWITEMSTRUCT& item) {
     int y = item.rcItem.top +
             std::max(0, (static_cast<int>(item.rcItem.bottom - item.rcItem.top) - size) / 2);
     UINT style = ILD_TRANSPARENT | ((item.itemState & ODS_GRAYED) ? ILD_BLEND50 : 0);
-    ImageList_Draw(currentImages_->get(), index, item.hDC, x, y, style);
+    CommonControls().imageListDraw(currentImages_->get(), index, item.hDC, x, y, style);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "base/Dpi.h"
 #include "base/Error.h"
 #include "base/Support.h"
+#include "base/win32/CommonControls.h"
 #include "base/win32/MessageFilter.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/TavrixClipboardMonitor.h"
@@ -167,9 +168,7 @@ void TMainForm::ReportHandlerError(const std::wstring& text) {
 // --- The designed window ------------------------------------------------------------------------
 
 void TMainForm::CreateControls() {
-    INITCOMMONCONTROLSEX init{.dwSize = sizeof(init),
-                              .dwICC = ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&init);
+    InitCommonControlClasses(ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES | ICC_WIN95_CLASSES);
 
     treeWidth_ = ScaleByDpi(kTreeWidth, pixelsPerInch_);
     margin_ = ScaleByDpi(kMargin, pixelsPerInch_);

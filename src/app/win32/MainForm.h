@@ -8,6 +8,7 @@
 #include "app/win32/MainFormServices.h"
 #include "app/win32/PreviewPane.h"
 #include "app/win32/StatusBar.h"
+#include "app/win32/StatusBarProgress.h"
 #include "base/win32/GdiObjects.h"
 #include "clipboard/ClipboardFormat.h"
 #include "clipboard/MainWindowSurface.h"
@@ -82,6 +83,8 @@ public:
     CommandBar& Commands() { return commands_; }
     FormatTree& Formats() { return tvFormats_; }
     StatusBar& Status() { return sbMain_; }
+    // Where long saves and loads show how far they have come.
+    ProgressDisplay& FileProgressDisplay() { return progress_; }
     PreviewPane& Preview() { return preview_; }
     FileDialog& SaveDialog() { return sdMain_; }
     // The clipboard monitor; null until the creation handler starts it.
@@ -104,6 +107,7 @@ protected:
     bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
     bool OnDpiChanged(int pixelsPerInch, const RECT& suggested) override;
+    bool OnSetCursor(HWND over, UINT hitTest) override;
     void OnDropFiles(HDROP drop) override;
     void ReportHandlerError(const std::wstring& text) override;
 
@@ -164,6 +168,7 @@ private:
     FileDialog odMain_;
     FileDialog sdMain_;
     FileDialog sdFormat_;
+    StatusBarProgress progress_{sbMain_, services_.tickCount};
 
     std::unique_ptr<TTavrixClipboardMonitor> monitor_;
     ClipboardEngine* engine_ = nullptr;

@@ -6,6 +6,7 @@
 #include "base/Support.h"
 #include "base/SupportPlatform.h"
 #include "base/win32/DroppedFiles.h"
+#include "base/win32/WaitCursor.h"
 #include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/ClipboardFileCommands.h"
@@ -20,7 +21,7 @@ void TMainForm::actLoadExecute() {
         return;
     }
     // The monitor notices the new content and refreshes the tree.
-    LoadClipboardFile(*name);
+    LoadClipboardFile(*name, &progress_);
 }
 
 void TMainForm::OnDropFiles(HDROP drop) {
@@ -28,7 +29,7 @@ void TMainForm::OnDropFiles(HDROP drop) {
     // folder or a name that is gone by now loads nothing.
     const std::wstring name = FirstDroppedFile(drop);
     if (!name.empty()) {
-        LoadClipboardFile(name);
+        LoadClipboardFile(name, &progress_);
     }
 }
 
@@ -39,7 +40,16 @@ void TMainForm::actSaveExecute() {
     }
     // The dialog proposes the name with its extension next time.
     sdMain_.SetFileName(WithClipboardFileExtension(*name));
-    SaveClipboardFile(*name);
+    SaveClipboardFile(*name, &progress_);
+}
+
+bool TMainForm::OnSetCursor(HWND /*over*/, UINT /*hitTest*/) {
+    // The child windows ask here first, so the whole window keeps the wait cursor.
+    if (!progress_.Showing()) {
+        return false;
+    }
+    SetCursor(WaitCursor::Shape());
+    return true;
 }
 
 void TMainForm::actDeleteExecute() {

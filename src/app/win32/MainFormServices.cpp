@@ -21,6 +21,7 @@ MainFormServices ProgramMainFormServices() {
         },
         .reportError = ShowErrorBox,
         .firstStart = RunFirstStart,
+        .tickCount = {},
     };
 }
 

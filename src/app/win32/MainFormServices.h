@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -35,6 +36,9 @@ struct MainFormServices {
     ErrorReporter reportError;
     // Runs after the clipboard monitor's first look; empty runs nothing.
     std::function<void()> firstStart;
+    // The clock that decides when a save or load is long enough to show its progress; empty is
+    // the system's tick count.
+    std::function<std::uint32_t()> tickCount;
 };
 
 // The program's own: the store made at start-up, the shell, the common dialogs, the error box

@@ -35,8 +35,17 @@ void ProgramStartup::ClearClipboard() {
     ClipboardPort::Instance().Clear();
 }
 
-void ProgramStartup::LoadFileFromCommandLine() {
-    LoadClipboardFileFromParameter(CommandLine::Current().Param(1));
+void ProgramStartup::OpenFileFromCommandLine() {
+    opened_ = OpenClipboardFileFromParameter(CommandLine::Current().Param(1));
+}
+
+void ProgramStartup::LoadOpenedFile() {
+    if (!opened_) {
+        return;
+    }
+    LoadClipboardStream(*opened_, window_ ? &window_->FileProgressDisplay() : nullptr);
+    // Closed at once: other programs may write the file again.
+    opened_.reset();
 }
 
 void ProgramStartup::CreateMainWindow() {

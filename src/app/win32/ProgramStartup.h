@@ -2,6 +2,7 @@
 // The main routine's actions on the real system.
 #include "app/Startup.h"
 #include "base/win32/ComApartment.h"
+#include "clipboard/DataStream.h"
 
 #include <memory>
 #include <optional>
@@ -19,12 +20,15 @@ public:
     void ShowHelp(const std::wstring& text) override;
     void SaveClipboard(const std::wstring& fileName) override;
     void ClearClipboard() override;
-    void LoadFileFromCommandLine() override;
+    void OpenFileFromCommandLine() override;
+    // Shows a long load's progress in the main window when it is open.
+    void LoadOpenedFile() override;
     void CreateMainWindow() override;
 
 private:
+    std::unique_ptr<DataStream> opened_;
     // COM for the window's whole life on this thread (pictures decode through it); declared
-    // first so that it ends after the window.
+    // before the window so that it ends after it.
     std::optional<ComApartment> com_;
     std::unique_ptr<TMainForm> window_;
 };

@@ -1,6 +1,7 @@
 #include "app/win32/StatusBar.h"
 
 #include "base/Dpi.h"
+#include "base/win32/CommonControls.h"
 #include "ui/win32/ChildControl.h"
 
 #include <commctrl.h>
@@ -15,7 +16,7 @@ constexpr UINT_PTR kSubclassId = 1;
 
 StatusBar::~StatusBar() {
     if (bar_ != nullptr && IsWindow(bar_)) {
-        RemoveWindowSubclass(bar_, AnswerTipText, kSubclassId);
+        CommonControls().removeWindowSubclass(bar_, AnswerTipText, kSubclassId);
     }
 }
 
@@ -31,9 +32,9 @@ LRESULT CALLBACK StatusBar::AnswerTipText(HWND bar, UINT message, WPARAM wParam,
             return 0;
         }
     } else if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(bar, AnswerTipText, kSubclassId);
+        CommonControls().removeWindowSubclass(bar, AnswerTipText, kSubclassId);
     }
-    return DefSubclassProc(bar, message, wParam, lParam);
+    return CommonControls().defSubclassProc(bar, message, wParam, lParam);
 }
 
 void StatusBar::Create(HWND parent, int id) {
@@ -60,7 +61,8 @@ void StatusBar::Create(HWND parent, int id) {
         tool.lpszText = LPSTR_TEXTCALLBACKW;
         SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    SetWindowSubclass(bar_, AnswerTipText, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    CommonControls().setWindowSubclass(bar_, AnswerTipText, kSubclassId,
+                                       reinterpret_cast<DWORD_PTR>(this));
 }
 
 void StatusBar::ApplyDpi(int pixelsPerInch, HFONT font) {
@@ -132,6 +134,23 @@ void StatusBar::SetPanelText(int panel, const std::wstring& text) {
     if (panel == LastPanel()) {
         lastPanelText_ = text;
     }
+}
+
+void StatusBar::ShowWholeBarText(const std::wstring& text) {
+    if (!ShowsWholeBarText()) {
+        SendMessageW(bar_, SB_SIMPLE, TRUE, 0);
+    }
+    SendMessageW(bar_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
+    UpdateWindow(bar_);
+}
+
+void StatusBar::EndWholeBarText() {
+    SendMessageW(bar_, SB_SIMPLE, FALSE, 0);
+    UpdateWindow(bar_);
+}
+
+bool StatusBar::ShowsWholeBarText() const {
+    return SendMessageW(bar_, SB_ISSIMPLE, 0, 0) != FALSE;
 }
 
 std::wstring StatusBar::PanelText(int panel) const {

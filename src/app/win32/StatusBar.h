@@ -34,6 +34,14 @@ public:
     // The last panel's text is its tooltip as well.
     void SetPanelText(int panel, const std::wstring& text);
     std::wstring PanelText(int panel) const;
+
+    // One text over the whole bar in place of the panels, painted at once: the work that shows
+    // it keeps the thread from painting. The panels keep their texts meanwhile.
+    void ShowWholeBarText(const std::wstring& text);
+    // The panels again, with their texts.
+    void EndWholeBarText();
+    bool ShowsWholeBarText() const;
+
     // The description shown as a tooltip over the fixed panels; empty shows none.
     void SetHint(const std::wstring& hint) { hint_ = hint; }
     const std::wstring& Hint() const { return hint_; }

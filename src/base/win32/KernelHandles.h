@@ -32,4 +32,10 @@ using UniqueFile = Unique<FileHandleTraits>;
 // A library loaded with LoadLibraryW.
 using Module = Unique<ModuleTraits>;
 
+// A function of a loaded library, null when it has none of that name. GetProcAddress hands out a
+// generic function pointer; going through void* gives the real type without a warning.
+template <typename Function> Function ProcedureOf(HMODULE module, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
 } // namespace tavrix::win32

@@ -40,9 +40,9 @@ std::unique_ptr<ClipboardOpen> OpenWaiting(ClipboardPort& port) {
 
 } // namespace
 
-bool SaveClipboardFile(const std::wstring& name) {
+bool SaveClipboardFile(const std::wstring& name, ProgressDisplay* display) {
     Win32FileAccess files;
-    return SaveClipboardToFile(ClipboardPort::Instance(), files, name);
+    return SaveClipboardToFile(ClipboardPort::Instance(), files, name, display);
 }
 
 void SaveClipboardFileForScript(const std::wstring& name) {
@@ -64,14 +64,18 @@ void SaveClipboardFileForScript(const std::wstring& name) {
     }
 }
 
-void LoadClipboardFile(const std::wstring& name) {
+void LoadClipboardFile(const std::wstring& name, ProgressDisplay* display) {
     Win32FileAccess files;
-    LoadClipboardFromFile(ClipboardPort::Instance(), files, name);
+    LoadClipboardFromFile(ClipboardPort::Instance(), files, name, display);
 }
 
-void LoadClipboardFileFromParameter(const std::wstring& firstParameter) {
+std::unique_ptr<DataStream> OpenClipboardFileFromParameter(const std::wstring& firstParameter) {
     Win32FileAccess files;
-    LoadFileFromCommandLine(ClipboardPort::Instance(), files, firstParameter);
+    return OpenFileFromCommandLine(files, firstParameter);
+}
+
+void LoadClipboardStream(DataStream& stream, ProgressDisplay* display) {
+    LoadClipboardFromStream(ClipboardPort::Instance(), stream, display);
 }
 
 } // namespace tavrix::win32

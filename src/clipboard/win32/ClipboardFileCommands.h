@@ -1,14 +1,19 @@
 #pragma once
 // The clipboard file routines on the process-wide clipboard port with the platform's files: what
 // the main window's save and load commands and start-up call.
+#include "clipboard/DataStream.h"
+#include "clipboard/FileProgress.h"
+
+#include <memory>
 #include <string>
 
 namespace tavrix::win32 {
 
 // Saves the clipboard to name (".cl7" appended when the name has no extension). False, with a
 // warning shown and an existing file untouched, when the clipboard could not be saved. Throws
-// Error "Cannot create file ..." when the file cannot be written.
-bool SaveClipboardFile(const std::wstring& name);
+// Error "Cannot create file ..." when the file cannot be written. A long save shows its progress
+// on display when there is one.
+bool SaveClipboardFile(const std::wstring& name, ProgressDisplay* display = nullptr);
 
 // The "/SAVE" switch: like SaveClipboardFile, but a clipboard held by another program is waited
 // for (up to two seconds) and every failure is thrown as Error "Cannot save the clipboard to
@@ -17,10 +22,14 @@ bool SaveClipboardFile(const std::wstring& name);
 void SaveClipboardFileForScript(const std::wstring& name);
 
 // Puts the clipboard file name onto the clipboard; nothing happens when it names no file.
-// Throws Error when the file cannot be opened.
-void LoadClipboardFile(const std::wstring& name);
+// Throws Error when the file cannot be opened. A long load shows its progress on display when
+// there is one.
+void LoadClipboardFile(const std::wstring& name, ProgressDisplay* display = nullptr);
 
-// Loads the file named by the first command-line parameter, trimmed at both ends.
-void LoadClipboardFileFromParameter(const std::wstring& firstParameter);
+// Opens the file named by the first command-line parameter, trimmed at both ends; null when it
+// names no file. Throws Error when the file cannot be opened.
+std::unique_ptr<DataStream> OpenClipboardFileFromParameter(const std::wstring& firstParameter);
+// Puts the records of an opened clipboard file onto the clipboard.
+void LoadClipboardStream(DataStream& stream, ProgressDisplay* display = nullptr);
 
 } // namespace tavrix::win32

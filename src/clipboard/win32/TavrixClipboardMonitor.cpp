@@ -11,11 +11,6 @@ constexpr wchar_t kClassName[] = L"TTavrixClipboardMonitor";
 constexpr UINT_PTR kSaveTimerId = 1;
 constexpr UINT_PTR kRestartTimerId = 2;
 
-// GetProcAddress hands out a generic function pointer; go through void* to the real type.
-template <typename Function> Function ProcedureOf(HMODULE module, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 } // namespace
 
 TTavrixClipboardMonitor::TTavrixClipboardMonitor(ClipboardPort& port, MainWindowSurface& surface,

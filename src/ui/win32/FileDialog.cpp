@@ -1,10 +1,31 @@
 #include "ui/win32/FileDialog.h"
 
+#include "base/Error.h"
+#include "base/win32/KernelHandles.h"
+
 #include <commdlg.h>
 
 #include <vector>
 
 namespace tavrix::win32 {
+
+namespace {
+
+using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+// The common dialogs are loaded when the first one opens: the library and the ones it brings
+// along cost every start several megabytes, and a script's start never shows a dialog.
+FileDialogFunction DialogFunction(bool save) {
+    static const Module library(LoadLibraryW(L"comdlg32.dll"));
+    const auto function = ProcedureOf<FileDialogFunction>(library.get(), save ? "GetSaveFileNameW"
+                                                                              : "GetOpenFileNameW");
+    if (function == nullptr) {
+        throw Error(L"Cannot load comdlg32.dll");
+    }
+    return function;
+}
+
+} // namespace
 
 std::wstring FileDialog::PlatformFilter(const std::wstring& filter) {
     std::wstring result = filter;
@@ -48,7 +69,7 @@ std::optional<std::wstring> FileDialog::Show(HWND owner, bool save) {
     if (options_.promptOverwrite) {
         ofn.Flags |= OFN_OVERWRITEPROMPT;
     }
-    BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+    BOOL ok = DialogFunction(save)(&ofn);
     if (!ok) {
         return std::nullopt;
     }

@@ -9,7 +9,7 @@ namespace tavrix::win32 {
 int ImageList::Size() const {
     int cx = 0, cy = 0;
     if (handle_) {
-        ImageList_GetIconSize(handle_.get(), &cx, &cy);
+        CommonControls().imageListGetIconSize(handle_.get(), &cx, &cy);
     }
     return cx;
 }
@@ -45,13 +45,13 @@ Bitmap CreateIconBitmap(const IconImage& image, bool premultiplied) {
 }
 
 ImageList CreateProgramImageList(int size) {
-    ImageListHandle list(ImageList_Create(size, size, ILC_COLOR32, kIconCount, 0));
+    ImageListHandle list(CommonControls().imageListCreate(size, size, ILC_COLOR32, kIconCount, 0));
     if (!list) {
         throw Error(L"Cannot create image list");
     }
     for (int k = 0; k < kIconCount; ++k) {
         Bitmap bitmap = CreateIconBitmap(DrawIcon(static_cast<IconKind>(k), size), false);
-        if (ImageList_Add(list.get(), bitmap.get(), nullptr) < 0) {
+        if (CommonControls().imageListAdd(list.get(), bitmap.get(), nullptr) < 0) {
             throw Error(L"Cannot create image list");
         }
     }

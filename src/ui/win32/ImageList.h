@@ -1,6 +1,7 @@
 #pragma once
 // Image lists of the program's pictures: one per size, eight 32-bit images with alpha each, in
 // the order of IconKind. Also single pictures as premultiplied bitmaps for menu items.
+#include "base/win32/CommonControls.h"
 #include "base/win32/GdiObjects.h"
 #include "base/win32/ImageListHandle.h"
 #include "ui/IconArt.h"
@@ -20,7 +21,9 @@ public:
     explicit ImageList(ImageListHandle handle) : handle_(std::move(handle)) {}
 
     HIMAGELIST get() const { return handle_.get(); }
-    int Count() const { return handle_ ? ImageList_GetImageCount(handle_.get()) : 0; }
+    int Count() const {
+        return handle_ ? CommonControls().imageListGetImageCount(handle_.get()) : 0;
+    }
     // The width of its pictures (they are square); 0 for no list.
     int Size() const;
 

@@ -25,7 +25,8 @@ public:
             throw Error(L"Cannot open clipboard");
         }
     }
-    void LoadFileFromCommandLine() override { log.push_back(L"load"); }
+    void OpenFileFromCommandLine() override { log.push_back(L"open"); }
+    void LoadOpenedFile() override { log.push_back(L"load"); }
     void CreateMainWindow() override { log.push_back(L"window"); }
     std::vector<std::wstring> log;
     bool clearFails = false;
@@ -84,29 +85,30 @@ TEST(Startup, HelpTextKeepsItsElevenLinesAndGoesOnWithSaveAndQuiet) {
 }
 
 TEST(Startup, ClearThenLoadThenCloseOrWindow) {
+    // With a window to come, the file is opened before it and loaded once it shows.
     RecordingActions a;
     EXPECT_EQ(RunStartup(Args({}), a), StartupOutcome::RunMainWindow);
-    EXPECT_EQ(a.log, (std::vector<std::wstring>{L"load", L"window"}));
+    EXPECT_EQ(a.log, (std::vector<std::wstring>{L"open", L"window", L"load"}));
 
     RecordingActions b;
     EXPECT_EQ(RunStartup(Args({L"/CLEAR", L"/CLOSE"}), b), StartupOutcome::EndAtOnce);
-    EXPECT_EQ(b.log, (std::vector<std::wstring>{L"clear", L"load"}));
+    EXPECT_EQ(b.log, (std::vector<std::wstring>{L"clear", L"open", L"load"}));
 
     RecordingActions c;
     EXPECT_EQ(RunStartup(Args({L"file.cl7", L"/clear"}), c), StartupOutcome::RunMainWindow);
-    EXPECT_EQ(c.log, (std::vector<std::wstring>{L"clear", L"load", L"window"}));
+    EXPECT_EQ(c.log, (std::vector<std::wstring>{L"clear", L"open", L"window", L"load"}));
 }
 
 TEST(Startup, SaveComesBeforeClearWhereverItStands) {
     RecordingActions a;
     auto outcome = RunStartup(Args({L"/CLEAR", L"/CLOSE", L"-save", L"backup"}), a);
     EXPECT_EQ(outcome, StartupOutcome::EndAtOnce);
-    EXPECT_EQ(a.log, (std::vector<std::wstring>{L"save:backup", L"clear", L"load"}));
+    EXPECT_EQ(a.log, (std::vector<std::wstring>{L"save:backup", L"clear", L"open", L"load"}));
 
     // Without /CLOSE the window opens after the save.
     RecordingActions b;
     EXPECT_EQ(RunStartup(Args({L"/SAVE", L"b.cl7"}), b), StartupOutcome::RunMainWindow);
-    EXPECT_EQ(b.log, (std::vector<std::wstring>{L"save:b.cl7", L"load", L"window"}));
+    EXPECT_EQ(b.log, (std::vector<std::wstring>{L"save:b.cl7", L"open", L"window", L"load"}));
 
     // The help still ends everything before the save.
     RecordingActions c;

@@ -7,7 +7,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cwctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -17,6 +19,52 @@ namespace {
 
 using win32::TMainForm;
 using PV = PreviewView;
+
+// The texts a status bar is given for the whole bar while it shows one there, and whether the
+// wait cursor was up then; watches one bar at a time.
+class BarWatch {
+public:
+    explicit BarWatch(HWND bar) : bar_(bar) {
+        watching_ = this;
+        original_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(bar_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Watch)));
+    }
+    ~BarWatch() {
+        SetWindowLongPtrW(bar_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+        watching_ = nullptr;
+    }
+    BarWatch(const BarWatch&) = delete;
+    BarWatch& operator=(const BarWatch&) = delete;
+
+    std::vector<std::wstring> texts;
+    std::vector<bool> waiting;
+
+private:
+    static LRESULT CALLBACK Watch(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
+        const LRESULT result = CallWindowProcW(watching_->original_, bar, message, wParam, lParam);
+        if (message == SB_SETTEXTW && LOBYTE(wParam) == SB_SIMPLEID &&
+            SendMessageW(bar, SB_ISSIMPLE, 0, 0) != FALSE) {
+            watching_->texts.emplace_back(reinterpret_cast<const wchar_t*>(lParam));
+            watching_->waiting.push_back(GetCursor() == LoadCursorW(nullptr, IDC_WAIT));
+        }
+        return result;
+    }
+    static inline BarWatch* watching_ = nullptr;
+    HWND bar_;
+    WNDPROC original_ = nullptr;
+};
+
+// "Saving… N %" with a whole number N.
+bool IsSavingText(const std::wstring& text) {
+    const std::wstring head = L"Saving\u2026 ";
+    const std::wstring tail = L" %";
+    if (text.size() <= head.size() + tail.size() || !text.starts_with(head) ||
+        !text.ends_with(tail)) {
+        return false;
+    }
+    const std::wstring number = text.substr(head.size(), text.size() - head.size() - tail.size());
+    return std::all_of(number.begin(), number.end(), [](wchar_t c) { return std::iswdigit(c); });
+}
 
 TEST_F(MainFormTest, FirstLookFillsTheTreeBeforeShowingAndSelectsPreview) {
     PutClipboard({{CF_UNICODETEXT, Utf16(L"hello")}});
@@ -185,6 +233,44 @@ TEST_F(MainFormTest, SaveAppendsTheFileExtension) {
     EXPECT_TRUE(errors.empty()) << (errors.empty()
                                         ? std::string()
                                         : std::string(errors[0].begin(), errors[0].end()));
+}
+
+TEST_F(MainFormTest, LongSaveShowsItsPercentageAndWaitCursorThenThePanelsAgain) {
+    PutClipboard({{CF_UNICODETEXT, Utf16(L"hello")}, {CF_DIF, Bytes("dif")}});
+    TMainForm& f = CreateForm();
+    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Unicode Text Format"));
+    const std::wstring size = f.Status().PanelText(0);
+    const std::wstring description = f.Status().PanelText(1);
+    ASSERT_FALSE(size.empty());
+    ASSERT_FALSE(description.empty());
+    // Every look at the clock is a fifth of a second later: the save counts as long at once.
+    std::uint32_t now = 0;
+    clock = [&now] { return now += 200; };
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / L"tavrix-mainform-progress.cl7";
+    saveChoice = file.wstring();
+    std::vector<std::wstring> texts;
+    std::vector<bool> waiting;
+    {
+        BarWatch watch(f.Status().Handle());
+        f.actSaveExecute();
+        texts = watch.texts;
+        waiting = watch.waiting;
+    }
+    clock = {};
+    std::filesystem::remove(file);
+
+    ASSERT_FALSE(texts.empty());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_TRUE(IsSavingText(texts[i])) << i;
+        EXPECT_TRUE(waiting[i]) << i;
+    }
+    EXPECT_EQ(texts.back(), L"Saving\u2026 100 %");
+    EXPECT_FALSE(f.Status().ShowsWholeBarText());
+    EXPECT_NE(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
+    EXPECT_EQ(f.Status().PanelText(0), size);
+    EXPECT_EQ(f.Status().PanelText(1), description);
+    EXPECT_TRUE(errors.empty());
 }
 
 } // namespace

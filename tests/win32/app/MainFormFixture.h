@@ -23,6 +23,7 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -97,6 +98,7 @@ protected:
                 },
             .reportError = [this](HWND, const std::wstring& text) { errors.push_back(text); },
             .firstStart = {},
+            .tickCount = [this] { return clock ? clock() : GetTickCount(); },
         };
         form = std::make_unique<win32::TMainForm>(ClipboardPort::Instance(), std::move(services));
         form->Create();
@@ -146,6 +148,8 @@ protected:
     std::optional<std::wstring> openChoice;
     // The name the dialog proposed when it was last shown.
     std::wstring proposedName;
+    // The clock of the progress shown for long saves and loads; empty is the system's.
+    std::function<std::uint32_t()> clock;
 };
 
 // The texts of the tree's top-level nodes, first to last.

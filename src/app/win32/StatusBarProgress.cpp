@@ -1,0 +1,21 @@
+#include "app/win32/StatusBarProgress.h"
+
+namespace tavrix::win32 {
+
+std::uint32_t StatusBarProgress::TickCount() {
+    return clock_ ? clock_() : GetTickCount();
+}
+
+void StatusBarProgress::ShowProgress(FileTask task, int percent) {
+    if (!wait_) {
+        wait_.emplace();
+    }
+    bar_.ShowWholeBarText(ProgressText(task, percent));
+}
+
+void StatusBarProgress::EndProgress() {
+    bar_.EndWholeBarText();
+    wait_.reset();
+}
+
+} // namespace tavrix::win32
