@@ -8,6 +8,7 @@ cl7() {
     timeout 60 "$WINE_RUN" "$CL7_EXE" "$@"
 }
 
+keep_wine_session
 name='Tavrix E2E Fórmat ✓'
 helper set "13=$(utf16_hex 'Tavrix e2e ✓')" "$name=00ff10" ||
     fail "the helper could not set the clipboard"

@@ -7,9 +7,7 @@ need_display
 command -v xclip >/dev/null || fail "xclip is not installed"
 CLIPFILETOOL_EXE=${CLIPFILETOOL_EXE:-$TAVRIX_BUILD_DIR/clipfiletool.exe}
 
-# Wine's bridge to the X clipboard lives only while some Win32 process of the prefix runs.
-"$WINE_RUN" "$CLIPHELPER_EXE" sleep 120000 >/dev/null &
-e2e_background+=($!)
+keep_wine_session
 
 # round <target> <pattern of the bridged format's "helper list" line> <content>
 round() {

@@ -54,6 +54,13 @@ helper() {
     timeout 60 "$WINE_RUN" "$CLIPHELPER_EXE" "$@"
 }
 
+# keep_wine_session: a sleeping helper for the rest of the script. Wine empties its clipboard, and
+# its bridge to the X clipboard goes away, when the last Win32 process of the prefix ends.
+keep_wine_session() {
+    "$WINE_RUN" "$CLIPHELPER_EXE" sleep 180000 >/dev/null &
+    e2e_background+=($!)
+}
+
 # helper_background <arguments...>: the helper in the background, its pid in $helper_pid and its
 # output readable line by line with helper_line. One at a time.
 helper_background() {

@@ -7,9 +7,7 @@ command -v xclip >/dev/null || fail "xclip is not installed"
 tests_exe="$TAVRIX_BUILD_DIR/tavrix_win32_tests.exe"
 [ -f "$tests_exe" ] || fail "missing $tests_exe"
 
-# Wine's bridge to the X clipboard lives only while some Win32 process of the prefix runs.
-"$WINE_RUN" "$CLIPHELPER_EXE" sleep 60000 >/dev/null &
-e2e_background+=($!)
+keep_wine_session
 
 step "the viewer copies a selected line"
 TAVRIX_VIEWER_XCLIP=1 timeout 120 "$WINE_RUN" "$tests_exe" \

@@ -5,9 +5,7 @@ source "$(dirname "$0")/lib.sh"
 need_display
 command -v xclip >/dev/null || fail "xclip is not installed"
 
-# Wine's bridge to the X clipboard lives only while some Win32 process of the prefix runs.
-"$WINE_RUN" "$CLIPHELPER_EXE" sleep 60000 >/dev/null &
-e2e_background+=($!)
+keep_wine_session
 
 text="Tavrix xclip text $$"
 step "xclip puts \"$text\""
