@@ -36,6 +36,8 @@ void MarkStartupStage(const char* stage) {
     const int size = std::snprintf(line, sizeof line, "%s %.1f\r\n", stage, elapsed);
     UniqueFile file(CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // Also to the debugger, so that the stage shows in line with a library-load trace.
+    OutputDebugStringA(line);
     if (file && size > 0) {
         DWORD written = 0;
         WriteFile(file.get(), line, static_cast<DWORD>(size), &written, nullptr);
