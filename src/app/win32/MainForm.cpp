@@ -88,8 +88,9 @@ void TMainForm::Create() {
     AdjustWindowRectEx(&frame, style, TRUE, 0);
     // A clipboard file dropped on the window is loaded as if chosen with "Load...". The style
     // says so without loading the shell library before the window is on screen.
-    CreateWindowOfClass(kClassName, WS_EX_ACCEPTFILES, L"Tavrix", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr);
+    CreateWindowOfClass(kClassName, WS_EX_ACCEPTFILES, L"Tavrix", style, CW_USEDEFAULT,
+                        CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                        nullptr);
     SetMessageFilter([this](MSG& msg) {
         if (Handle() == nullptr || msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) {
             return false;

@@ -16,8 +16,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <optional>
-#include <string>
 
 namespace tavrix {
 class ClipboardPort;
