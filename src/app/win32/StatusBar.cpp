@@ -113,11 +113,17 @@ void StatusBar::FollowPanels() {
 
 void StatusBar::SetPanelText(int panel, const std::wstring& text) {
     // The control would paint the panel at once, for every text of every refresh; the window's
-    // next paint shows them all together instead.
+    // next paint shows them all together instead. Turning redrawing back on validates the whole
+    // bar, so the panels still waiting for that paint are marked again.
+    RECT waiting{};
+    const bool othersWaiting = GetUpdateRect(bar_, &waiting, FALSE) != FALSE;
     SendMessageW(bar_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(bar_, SB_SETTEXTW, static_cast<WPARAM>(panel),
                  reinterpret_cast<LPARAM>(text.c_str()));
     SendMessageW(bar_, WM_SETREDRAW, TRUE, 0);
+    if (othersWaiting) {
+        InvalidateRect(bar_, &waiting, FALSE);
+    }
     RECT part{};
     if (SendMessageW(bar_, SB_GETRECT, static_cast<WPARAM>(panel),
                      reinterpret_cast<LPARAM>(&part))) {
