@@ -184,8 +184,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 8:
             // Jump as the thumb does: to a line start in the text modes, a line boundary else.
             if (probe.HasSource() && viewer.FileSize() > 0) {
-                const std::int64_t target =
-                    static_cast<std::int64_t>(value) * viewer.FileSize() / 0xFFFFFFFFLL;
+                // value / 0xFFFFFFFF of the size, in parts that stay inside 64 bits for
+                // streams above 4 GiB.
+                const auto size = static_cast<std::uint64_t>(viewer.FileSize());
+                const std::uint64_t whole = size / 0xFFFFFFFFu;
+                const std::uint64_t rest = size % 0xFFFFFFFFu;
+                const auto target =
+                    static_cast<std::int64_t>(value * whole + value * rest / 0xFFFFFFFFu);
                 if (IsTextMode(viewer.Options().Mode)) {
                     probe.MoveViewByLines(1, ScanDir::Backward, true, target, true);
                 } else {

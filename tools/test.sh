@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the presets and runs every test: the portable core natively (ASan + UBSan), then the
-# Win32 adapters, Tavrix.exe and the end-to-end tests under Wine on a virtual display, and the
-# release package. The clang build of Tavrix.exe and the test programs is compiled (warnings are
-# errors) but not run: the gcc build's tests cover the same code.
+# Win32 adapters, Tavrix.exe and the end-to-end tests under Wine on a virtual display, the
+# release package, and a short run of every fuzz target. The clang build of Tavrix.exe and the
+# test programs is compiled (warnings are errors) but not run: the gcc build's tests cover the
+# same code.
 # Full test output goes to build/<preset>/ctest.log; the summaries are printed. A Windows test
 # that fails gets one more run; failed attempts are listed.
 set -u
@@ -29,6 +30,10 @@ if grep -qE '\*\*\*(Failed|Exception|Timeout)' build/windows/ctest.log; then
     grep -E '\*\*\*(Failed|Exception|Timeout)' build/windows/ctest.log
 fi
 WINEPREFIX=$PWD/build/windows/wineprefix wineserver -k >/dev/null 2>&1 || true
+
+# A short run of every fuzz target on its seeds: a finding fails the run.
+echo "== fuzz targets, 20 s each"
+bash tools/fuzz.sh 20 || status=1
 
 [ $status -eq 0 ] && echo "All tests passed." || echo "Some tests FAILED (details in build/*/ctest.log)."
 exit $status

@@ -52,7 +52,8 @@ std::string_view Unquote(std::string_view value) {
 } // namespace
 
 IniDocument::IniDocument(std::string_view bytes) {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+    // Some editors add a byte order mark to a file that has one already.
+    while (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
         bytes.remove_prefix(3);
     }
     std::size_t start = 0;

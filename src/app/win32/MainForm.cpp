@@ -137,6 +137,13 @@ void TMainForm::OnDestroy() {
     PostQuitMessage(0);
 }
 
+void TMainForm::OnEndSession(bool ending) {
+    // Windows may end the process after this message without destroying the window.
+    if (ending) {
+        RunReportingErrors(nullptr, [this] { SaveFormSettings(); });
+    }
+}
+
 void TMainForm::RunReportingErrors(HWND owner, const std::function<void()>& work) {
     try {
         work();
@@ -260,11 +267,19 @@ void TMainForm::FormShow() {
 }
 
 void TMainForm::FormDestroy() {
+    SaveFormSettings();
+    preview_.ReleaseStream();
+}
+
+void TMainForm::SaveFormSettings() {
+    if (settingsSaved_) {
+        return;
+    }
+    settingsSaved_ = true;
     SaveZoomSettings();
     services_.settings.WriteInteger(L"FormatsWidth", treeWidth_);
     Win32PlacementForm placement(Handle(), kClassName);
     services_.settings.SaveFormPlacement(placement, false);
-    preview_.ReleaseStream();
 }
 
 void TMainForm::StartClipboardMonitor() {

@@ -97,6 +97,7 @@ public:
 protected:
     bool OnCreate(const CREATESTRUCTW& create) override;
     void OnDestroy() override;
+    void OnEndSession(bool ending) override;
     void OnSize(UINT kind, int width, int height) override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
@@ -132,6 +133,9 @@ private:
     void FormCreate();
     void FormShow();
     void FormDestroy();
+    // Placement, zoom and tree width, written once: at logoff or at destruction, whichever comes
+    // first.
+    void SaveFormSettings();
     // Creation steps 9 and 10: the clipboard monitor with its first look, and the first start.
     void StartClipboardMonitor();
     void StopClipboardMonitor();
@@ -170,6 +174,7 @@ private:
     int splitterWidth_ = 5;
     bool shownOnce_ = false;
     bool destroyed_ = false;
+    bool settingsSaved_ = false;
     bool factsShown_ = true;
     // Said in the facts panel while the clipboard is the one a removal left: the removed format
     // is offered again, made by the system from another one.

@@ -56,6 +56,9 @@ protected:
     // OnCreate returning false or throwing fails the creation.
     virtual bool OnCreate(const CREATESTRUCTW&) { return true; }
     virtual void OnDestroy() {}
+    // The session ends (ending true) or a query to end it was refused (false); the process may
+    // be ended after this without the window being destroyed.
+    virtual void OnEndSession(bool /*ending*/) {}
     virtual bool OnClose() { return false; }
     virtual void OnSize(UINT /*kind*/, int /*width*/, int /*height*/) {}
     virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }

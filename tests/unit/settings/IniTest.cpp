@@ -77,6 +77,12 @@ TEST(IniDocument, NonAsciiTextSurvivesAndByteOrderMarkIsSkipped) {
     doc.Set(L"Main", L"Zoom", L"3");
     EXPECT_EQ(doc.Bytes(), "[Main]\r\nName=Gr\xC3\xB6\xC3\x9F"
                            "e\r\nRaw=\xE9t\xE9\r\nZoom=3\r\n");
+
+    // A file an editor marked twice: written back without the marks, its section stays the one
+    // read (with one mark left, the next read would find a section this one did not).
+    IniDocument twice("\xEF\xBB\xBF\xEF\xBB\xBF[main]\r\nOnTop=1\r\n");
+    twice.Set(L"Main", L"Zoom", L"12");
+    EXPECT_EQ(twice.Bytes(), "[main]\r\nOnTop=1\r\nZoom=12\r\n");
 }
 
 class IniFileTest : public ::testing::Test {

@@ -177,6 +177,24 @@ TEST_F(MainFormWithStore, TreeWidthAndPlacementComeBackAtTheNextStart) {
     EXPECT_EQ(r.bottom - r.top, 500);
 }
 
+TEST_F(MainFormWithStore, EndingSessionWritesTheSettingsOnceAndAQueryAloneWritesNothing) {
+    TMainForm& f = CreateForm();
+    f.SetTreeWidth(201);
+    SendMessageW(f.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+    SendMessageW(f.Handle(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(AppIni().ReadInteger(L"FormatsWidth", -1), -1);
+
+    SendMessageW(f.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(AppIni().ReadInteger(L"FormatsWidth", -1), 201);
+    EXPECT_EQ(AppIni().ReadInteger(L"TMainFormState", -1), 0);
+
+    // Destroyed after all: what the session's end wrote stays.
+    f.SetTreeWidth(150);
+    form.reset();
+    PumpMessages();
+    EXPECT_EQ(AppIni().ReadInteger(L"FormatsWidth", -1), 201);
+}
+
 // What the resolution decides, as the window shows it.
 struct DpiFigures {
     int imageSize;
