@@ -20,7 +20,8 @@ if [ -z "${TAVRIX_WINEPREFIX:-}" ]; then
     TAVRIX_WINEPREFIX=$dir/wineprefix
 fi
 export WINEPREFIX=$TAVRIX_WINEPREFIX
-export WINEDEBUG=-all
+# Quiet unless a test asks for one of Wine's traces (TAVRIX_WINEDEBUG=+loaddll).
+export WINEDEBUG=${TAVRIX_WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 

@@ -87,8 +87,11 @@ void TMainForm::Create() {
                .right = ScaleByDpi(kClientWidth, pixelsPerInch_),
                .bottom = ScaleByDpi(kClientHeight, pixelsPerInch_)};
     AdjustWindowRectEx(&frame, style, TRUE, 0);
-    CreateWindowOfClass(kClassName, 0, L"Tavrix", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr);
+    // A clipboard file dropped on the window is loaded as if chosen with "Load...". The style
+    // says so without loading the shell library before the window is on screen.
+    CreateWindowOfClass(kClassName, WS_EX_ACCEPTFILES, L"Tavrix", style, CW_USEDEFAULT,
+                        CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                        nullptr);
     SetMessageFilter([this](MSG& msg) {
         if (Handle() == nullptr || msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) {
             return false;
@@ -104,8 +107,6 @@ void TMainForm::Create() {
 
 bool TMainForm::OnCreate(const CREATESTRUCTW&) {
     CreateControls();
-    // A clipboard file dropped on the window is loaded as if chosen with "Load...".
-    DragAcceptFiles(Handle(), TRUE);
     // An error in the creation handler ends it at that step; the window still opens.
     RunReportingErrors(Handle(), [this] { FormCreate(); });
     LayoutControls();
@@ -364,7 +365,7 @@ bool TMainForm::OnNotify(const NMHDR& header, LRESULT& result) {
     }
     std::wstring link;
     bool left = false;
-    if (preview_.RichText().IsLinkClick(header, link, left)) {
+    if (preview_.IsRichTextLinkClick(header, link, left)) {
         rtfPreviewURLClick(link, left);
         result = 1;
         return true;

@@ -9,8 +9,20 @@
 namespace tavrix::win32 {
 
 void PreviewPane::Create(HWND parent, int richTextId, int pictureId) {
-    rtfPreview_.Create(parent, richTextId);
+    parent_ = parent;
+    richTextId_ = richTextId;
     scrlPreview_.Create(parent, pictureId);
+}
+
+RichEdit& PreviewPane::RichText() {
+    if (rtfPreview_.Handle() == nullptr && parent_ != nullptr) {
+        rtfPreview_.Create(parent_, richTextId_);
+        if (placed_) {
+            MoveWindow(rtfPreview_.Handle(), placed_->left, placed_->top, placed_->width,
+                       placed_->height, TRUE);
+        }
+    }
+    return rtfPreview_;
 }
 
 void PreviewPane::CreateViewer(HWND parent, int id) {
@@ -27,6 +39,7 @@ void PreviewPane::ReleaseStream() {
 }
 
 void PreviewPane::Place(const LayoutRect& rect) {
+    placed_ = rect;
     for (HWND view : {rtfPreview_.Handle(), scrlPreview_.Handle(), viewer_.Handle()}) {
         if (view != nullptr) {
             MoveWindow(view, rect.left, rect.top, rect.width, rect.height, TRUE);
@@ -35,7 +48,9 @@ void PreviewPane::Place(const LayoutRect& rect) {
 }
 
 void PreviewPane::Select(PreviewView view) {
-    ShowWindow(rtfPreview_.Handle(), view == PreviewView::RichText ? SW_SHOW : SW_HIDE);
+    if (view == PreviewView::RichText || rtfPreview_.Handle() != nullptr) {
+        ShowWindow(RichText().Handle(), view == PreviewView::RichText ? SW_SHOW : SW_HIDE);
+    }
     ShowWindow(scrlPreview_.Handle(), view == PreviewView::Picture ? SW_SHOW : SW_HIDE);
     ShowWindow(viewer_.Handle(), view == PreviewView::Viewer ? SW_SHOW : SW_HIDE);
 }
@@ -67,7 +82,7 @@ std::int32_t PreviewPane::ReadFormat(ClipFormat format) {
 
 void PreviewPane::LoadRichText() {
     previewStream_->SetPosition(0);
-    rtfPreview_.LoadRtf(previewStream_->Bytes());
+    RichText().LoadRtf(previewStream_->Bytes());
 }
 
 void PreviewPane::ShowStreamInViewer(TZorvBinHexMode mode, bool gutter) {

@@ -27,7 +27,8 @@ class PreviewPane {
 public:
     explicit PreviewPane(ClipboardPort& port) : port_(port) {}
 
-    // The rich text and picture views.
+    // The picture view; the rich text view comes when it is first used, so that its library
+    // is not loaded before the window is on screen.
     void Create(HWND parent, int richTextId, int pictureId);
     // The viewer control (hidden) and the preview stream; the font size it starts with is the
     // one zoom to 100% returns to.
@@ -40,7 +41,12 @@ public:
     void Select(PreviewView view);
     bool IsVisible(PreviewView view) const;
 
-    RichEdit& RichText() { return rtfPreview_; }
+    // The rich text view, created now if it was not yet.
+    RichEdit& RichText();
+    // Whether a notification is a click on a link in the rich text view, if there is one yet.
+    bool IsRichTextLinkClick(const NMHDR& header, std::wstring& link, bool& leftButton) const {
+        return rtfPreview_.Handle() != nullptr && rtfPreview_.IsLinkClick(header, link, leftButton);
+    }
     ScrollBox& PictureBox() { return scrlPreview_; }
     ImageControl& Image() { return scrlPreview_.Image(); }
     const ImageControl& Image() const { return const_cast<ScrollBox&>(scrlPreview_).Image(); }
@@ -74,6 +80,9 @@ private:
     void ShowLoadedPicture();
 
     ClipboardPort& port_;
+    HWND parent_ = nullptr;
+    int richTextId_ = 0;
+    std::optional<LayoutRect> placed_;
     RichEdit rtfPreview_;
     ScrollBox scrlPreview_;
     ViewerHost viewer_;

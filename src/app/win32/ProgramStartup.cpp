@@ -5,6 +5,7 @@
 #include "app/win32/ParentConsole.h"
 #include "base/Support.h"
 #include "base/win32/MessageFilter.h"
+#include "base/win32/StartupProbe.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/ClipboardFileCommands.h"
 
@@ -49,10 +50,15 @@ void ProgramStartup::LoadOpenedFile() {
 }
 
 void ProgramStartup::CreateMainWindow() {
-    com_.emplace();
     window_ = std::make_unique<TMainForm>(ClipboardPort::Instance(), ProgramMainFormServices());
     window_->Create();
+    MarkStartupStage("window created");
     window_->Show();
+    MarkStartupStage("first paint");
+    // COM (for the shell's page opener) once the window is on screen: its library is not
+    // needed for the first frame. The picture decoder joins the apartment itself when a
+    // picture comes first.
+    com_.emplace();
 }
 
 int RunMessageLoop() {

@@ -7,13 +7,14 @@
 #include "app/win32/ProgramStartup.h"
 #include "base/DebugLog.h"
 #include "base/Error.h"
+#include "base/win32/DelayLoadFailure.h"
+#include "base/win32/StartupProbe.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
 #include "ui/win32/Window.h"
 
 #include <windows.h>
 
-#include <shellapi.h>
-
+#include <cstdlib>
 #include <exception>
 #include <string>
 #include <vector>
@@ -23,12 +24,11 @@ namespace {
 using namespace tavrix;
 
 std::vector<std::wstring> ProcessArguments() {
-    int count = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+    // The runtime has split the command line already; asking the shell to do it again would
+    // load the shell library on every run, even a script's.
     std::vector<std::wstring> arguments;
-    if (argv != nullptr) {
-        arguments.assign(argv, argv + count);
-        LocalFree(argv);
+    if (__wargv != nullptr) {
+        arguments.assign(__wargv, __wargv + __argc);
     }
     return arguments;
 }
@@ -74,6 +74,8 @@ int MainRoutine() {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    win32::MarkStartupStage("wWinMain");
+    win32::InstallDelayLoadFailureReport();
     CommandLine::SetCurrent(CommandLine(ProcessArguments(), EqualForUserLocale));
     return MainRoutine();
 }

@@ -14,6 +14,10 @@ PictureDecoder::~PictureDecoder() = default;
 
 IWICImagingFactory* PictureDecoder::Factory() {
     if (!factory_) {
+        // COM is started on this thread when the first picture needs it, not at start-up.
+        if (!com_) {
+            com_.emplace();
+        }
         IWICImagingFactory* factory = nullptr;
         if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                        IID_IWICImagingFactory,

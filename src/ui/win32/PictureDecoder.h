@@ -2,7 +2,8 @@
 // Decodes image files (PNG, JPEG, GIF and whatever else the system's imaging component reads)
 // into premultiplied 32-bit bitmaps. All use of the imaging component is kept in this module, so
 // its libraries can be loaded on first use. The factory is made on the first decode, never at
-// start-up; COM must be initialised on the calling thread.
+// start-up, and COM is joined on the calling thread then (the decoder is used on one thread).
+#include "base/win32/ComApartment.h"
 #include "base/win32/ComPtr.h"
 #include "base/win32/GdiObjects.h"
 
@@ -35,6 +36,8 @@ public:
 private:
     IWICImagingFactory* Factory();
 
+    // Declared first, so that the factory is released before COM is left.
+    std::optional<ComApartment> com_;
     ComPtr<IWICImagingFactory> factory_;
 };
 

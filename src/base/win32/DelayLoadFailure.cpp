@@ -1,0 +1,51 @@
+#include "base/win32/DelayLoadFailure.h"
+
+#include "base/win32/SystemErrorText.h"
+
+#include <windows.h>
+
+#include <delayimp.h>
+
+#include <string>
+
+namespace {
+
+std::wstring Widen(const char* text) {
+    std::wstring result;
+    for (const char* p = text; p != nullptr && *p != '\0'; ++p) {
+        result.push_back(static_cast<wchar_t>(static_cast<unsigned char>(*p)));
+    }
+    return result;
+}
+
+FARPROC WINAPI ReportMissingLibrary(unsigned notification, PDelayLoadInfo info) {
+    if (notification != dliFailLoadLib && notification != dliFailGetProc) {
+        return nullptr;
+    }
+    std::wstring text = L"Tavrix cannot load " + Widen(info->szDll);
+    if (notification == dliFailGetProc && info->dlp.fImportByName) {
+        text += L" (" + Widen(info->dlp.szProcName) + L")";
+    }
+    text += L": " + tavrix::win32::SystemErrorText(info->dwLastError);
+    // Nothing of the program can go on without the routine; returning would raise an
+    // exception nobody can handle.
+    MessageBoxW(nullptr, text.c_str(), L"Tavrix", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    ExitProcess(1);
+}
+
+} // namespace
+
+#ifdef _MSC_VER
+// The Microsoft helper reads a constant hook, set before the first delay-loaded call.
+ExternC const PfnDliHook __pfnDliFailureHook2 = ReportMissingLibrary;
+#endif
+
+namespace tavrix::win32 {
+
+void InstallDelayLoadFailureReport() {
+#ifndef _MSC_VER
+    __pfnDliFailureHook2 = ReportMissingLibrary;
+#endif
+}
+
+} // namespace tavrix::win32
