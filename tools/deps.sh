@@ -3,7 +3,7 @@
 # when something is missing.
 set -eu
 packages=(cmake g++ make libgtest-dev libgmock-dev googletest clang-format git
-          g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 clang lld wine wine64 xvfb xauth xclip
+          g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 clang libclang-rt-14-dev lld wine wine64 xvfb xauth xclip
           x11-utils imagemagick locales fonts-noto-cjk unzip)
 missing=()
 for p in "${packages[@]}"; do
