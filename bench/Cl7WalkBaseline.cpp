@@ -1,7 +1,7 @@
-// The baseline of the inspector's listing benchmark: only what any lister of a clipboard file
+// The baseline of the tool's listing benchmark: only what any lister of a clipboard file
 // must do, reading each 6-byte record header with one positioned read and jumping over the
 // data. Prints one line per record, as the listing does, without names.
-//   cl7walkbaseline list FILE       (the inspector's command line, for the same script)
+//   cl7walkbaseline list FILE       (the tool's command line, for the same script)
 #include <fcntl.h>
 #include <unistd.h>
 

@@ -200,7 +200,7 @@ ExpectedFormats(const std::uint8_t* data, std::size_t size, NameRegistry& names)
     return expected;
 }
 
-// The record walk that the inspector lists from: a complete first record of format 0 is the
+// The record walk that tavrix-cl7 lists from: a complete first record of format 0 is the
 // table, well formed exactly when it parses; then every complete record with its offset, and
 // the walk ends where the bytes end or at the offset of the first incomplete record.
 void CheckWalk(const std::uint8_t* data, std::size_t size) {

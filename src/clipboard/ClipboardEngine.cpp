@@ -33,7 +33,7 @@ std::int32_t BlockSize(std::size_t bytes) {
 ClipboardEngine::ClipboardEngine(ClipboardPort& port, EnginePlatform& platform,
                                  MainWindowSurface& surface)
     : port_(port), platform_(platform), surface_(surface),
-      inspector_(port, [&platform](std::uint32_t lcid) { return platform.LocaleName(lcid); }) {
+      factsPanel_(port, [&platform](std::uint32_t lcid) { return platform.LocaleName(lcid); }) {
     catalogue_.BuildFormatCatalogue();
 }
 
@@ -46,7 +46,7 @@ const std::wstring& ClipboardEngine::GetFormatDescription(ClipFormat format) con
 }
 
 void ClipboardEngine::ShowClipboardHeld() {
-    surface_.ShowClipboardHolder(inspector_.HeldText());
+    surface_.ShowClipboardHolder(factsPanel_.HeldText());
 }
 
 std::wstring ClipboardEngine::RegisteredName(ClipFormat format) {

@@ -6,7 +6,7 @@
 // names or nothing) and leaves a summary text and a size figure for the status bar.
 #include "clipboard/ClipboardFormat.h"
 #include "clipboard/FormatCatalogue.h"
-#include "clipboard/FormatInspector.h"
+#include "clipboard/FormatFactsPanel.h"
 
 #include <cstdint>
 #include <memory>
@@ -47,7 +47,7 @@ public:
     bool IsEncodedPictureFormat(ClipFormat format);
 
     // The facts of formats and of the whole clipboard for the status bar.
-    FormatInspector& Inspector() { return inspector_; }
+    FormatFactsPanel& FactsPanel() { return factsPanel_; }
     // A refresh found the clipboard held: the facts panel names the holder.
     void ShowClipboardHeld();
 
@@ -74,7 +74,7 @@ private:
     EnginePlatform& platform_;
     MainWindowSurface& surface_;
     FormatCatalogue catalogue_;
-    FormatInspector inspector_;
+    FormatFactsPanel factsPanel_;
     std::vector<std::wstring> formatList_;
     std::vector<std::u16string> fileList_;
     std::wstring summaryText_;

@@ -1,7 +1,7 @@
 #include "clipboard/ClipboardPort.h"
 
 #include "base/Error.h"
-#include "clipboard/InspectorTexts.h"
+#include "clipboard/FactsPanelTexts.h"
 #include "clipboard/RegisteredFormats.h"
 
 #include <memory>

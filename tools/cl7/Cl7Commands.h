@@ -1,5 +1,5 @@
 #pragma once
-// The inspector's commands on an open clipboard file. Each streams the file from its position
+// The tool's commands on an open clipboard file. Each streams the file from its position
 // and returns the program's exit code: 0 done, 1 when the file does not allow it.
 #include "ToolConsole.h"
 #include "clipboard/DataStream.h"

@@ -1,5 +1,5 @@
 #pragma once
-// tavrix-cl7, the clipboard file inspector: reads its command line, runs the command and turns
+// tavrix-cl7, the clipboard file reader: reads its command line, runs the command and turns
 // every failure into a message and an exit code (0 done, 1 failed, 2 a usage error).
 #include "ToolConsole.h"
 #include "clipboard/FileAccess.h"

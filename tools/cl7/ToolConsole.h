@@ -1,5 +1,5 @@
 #pragma once
-// Where the inspector's lines go: the platform writes each one with its own line end, in the
+// Where the tool's lines go: the platform writes each one with its own line end, in the
 // encoding its console shows correctly.
 #include <string_view>
 

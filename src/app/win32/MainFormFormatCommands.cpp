@@ -1,4 +1,4 @@
-// The inspector of the main window: the facts panel of the status bar, and the two commands on
+// The facts panel of the main window: the facts panel of the status bar, and the two commands on
 // one format, saving it to a file and taking it off the clipboard.
 #include "app/win32/MainForm.h"
 #include "base/Error.h"
@@ -23,16 +23,16 @@ void TMainForm::ShowFormatFacts(int nodeIndex, ClipFormat format) {
     if (!factsShown_ || engine_ == nullptr) {
         return;
     }
-    FormatInspector& inspector = engine_->Inspector();
+    FormatFactsPanel& factsPanel = engine_->FactsPanel();
     if (nodeIndex > 0) {
-        sbMain_.SetPanelText(kFactsPanel, inspector.FormatText(format));
+        sbMain_.SetPanelText(kFactsPanel, factsPanel.FormatText(format));
         return;
     }
     std::vector<ClipFormat> listed;
     for (const std::wstring& entry : engine_->FormatList()) {
         listed.push_back(FormatOfEntry(entry));
     }
-    std::wstring text = inspector.PreviewText(listed);
+    std::wstring text = factsPanel.PreviewText(listed);
     if (!removalNote_.empty() && port_.Backend().SequenceNumber() == removalNoteSequence_) {
         text += kFactSeparator + removalNote_;
     }

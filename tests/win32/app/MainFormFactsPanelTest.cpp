@@ -1,4 +1,4 @@
-// The inspector of the main window over the real clipboard: the facts panel with the owner and
+// The facts panel of the main window over the real clipboard: the facts panel with the owner and
 // the decoded data, saving one format and taking one format off the clipboard.
 #include "MainFormFixture.h"
 
@@ -28,8 +28,7 @@ std::vector<std::uint8_t> FileBytes(const fs::path& path) {
 class ScratchFolder {
 public:
     ScratchFolder()
-        : path_(fs::temp_directory_path() /
-                ("tavrix-inspector-" + std::to_string(GetTickCount()))) {
+        : path_(fs::temp_directory_path() / ("tavrix-facts-" + std::to_string(GetTickCount()))) {
         fs::create_directories(path_);
     }
     ~ScratchFolder() {
@@ -43,7 +42,7 @@ private:
 };
 
 const std::string kHtml = "Version:0.9\r\nStartHTML:0000000105\r\nEndHTML:0000000129\r\n"
-                          "StartFragment:0000000105\r\nEndFragment:0000000129\r\n<b>inspected</b>";
+                          "StartFragment:0000000105\r\nEndFragment:0000000129\r\n<b>clipboard</b>";
 
 void SelectNode(TMainForm& f, const std::wstring& text) {
     const int index = NodeIndex(f.Formats().Handle(), text);
@@ -77,7 +76,7 @@ TEST_F(MainFormTest, FactsPanelNamesTheOwnerAndDecodesTheSelectedFormat) {
 
 TEST_F(MainFormTest, SaveFormatWritesTheSelectedBlockToItsFile) {
     const auto png = static_cast<UINT>(RegisterClipboardFormatW(L"PNG"));
-    const auto own = static_cast<UINT>(RegisterClipboardFormatW(L"Tavrix Inspector Data"));
+    const auto own = static_cast<UINT>(RegisterClipboardFormatW(L"Tavrix Facts Data"));
     const std::vector<std::uint8_t> pngBytes{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 7};
     const auto dib = Dib(3, 2);
     PutClipboard({{CF_TEXT, Bytes("plain")},
@@ -95,7 +94,7 @@ TEST_F(MainFormTest, SaveFormatWritesTheSelectedBlockToItsFile) {
                  {L"Unicode Text Format", L"Unicode Text Format.txt", Utf16(L"wide")},
                  {L"HTML Format", L"HTML Format.html", Bytes(kHtml)},
                  {L"PNG", L"PNG.png", pngBytes},
-                 {L"Tavrix Inspector Data", L"Tavrix Inspector Data.bin", {1, 2, 3}}};
+                 {L"Tavrix Facts Data", L"Tavrix Facts Data.bin", {1, 2, 3}}};
     for (const auto& kind : kinds) {
         SelectNode(f, kind.node);
         saveChoice = (folder / kind.proposed).wstring();
@@ -138,7 +137,7 @@ std::vector<std::string> ListLines(const std::string& list) {
 TEST_F(MainFormTest, RemoveFormatPutsEveryOtherFormatBackAsItWas) {
     RunHelper({L"set", L"13=" + UnicodeTextHex(L"keep me"),
                L"HTML Format=" + BytesHex(Bytes(kHtml)), L"8=" + BytesHex(Dib(5, 3)),
-               L"Tavrix Inspector Private=0a0b0c0d"});
+               L"Tavrix Facts Private=0a0b0c0d"});
     TMainForm& f = CreateForm();
     ScratchFolder folder;
     // Every other format, with its bytes as another program reads them.

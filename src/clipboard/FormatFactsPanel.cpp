@@ -1,14 +1,14 @@
-#include "clipboard/FormatInspector.h"
+#include "clipboard/FormatFactsPanel.h"
 
 #include "clipboard/ClipboardPort.h"
-#include "clipboard/InspectorTexts.h"
+#include "clipboard/FactsPanelTexts.h"
 
 #include <algorithm>
 #include <exception>
 
 namespace tavrix {
 
-std::wstring FormatInspector::FormatText(ClipFormat format) {
+std::wstring FormatFactsPanel::FormatText(ClipFormat format) {
     ClipboardBackend& backend = port_.Backend();
     const std::wstring name =
         format >= cf::FirstRegistered ? backend.RegisteredFormatName(format) : std::wstring();
@@ -25,7 +25,7 @@ std::wstring FormatInspector::FormatText(ClipFormat format) {
     return FormatPanelText(format, fact);
 }
 
-ClipFormat FormatInspector::Registered(const wchar_t* name, ClipFormat& cached) {
+ClipFormat FormatFactsPanel::Registered(const wchar_t* name, ClipFormat& cached) {
     if (cached == 0) {
         cached = port_.Backend().RegisterFormat(name);
     }
@@ -38,7 +38,7 @@ bool IsListed(ClipFormat format, std::span<const ClipFormat> listed) {
 }
 } // namespace
 
-bool FormatInspector::FlagIsZero(ClipFormat format, std::span<const ClipFormat> listed) {
+bool FormatFactsPanel::FlagIsZero(ClipFormat format, std::span<const ClipFormat> listed) {
     if (!IsListed(format, listed)) {
         return false;
     }
@@ -54,7 +54,7 @@ bool FormatInspector::FlagIsZero(ClipFormat format, std::span<const ClipFormat> 
     return zero;
 }
 
-std::wstring FormatInspector::PreviewText(std::span<const ClipFormat> listed) {
+std::wstring FormatFactsPanel::PreviewText(std::span<const ClipFormat> listed) {
     ClipboardBackend& backend = port_.Backend();
     ClipboardPrivacy privacy;
     privacy.excludedFromHistory =
@@ -66,7 +66,7 @@ std::wstring FormatInspector::PreviewText(std::span<const ClipFormat> listed) {
     return PreviewPanelText(backend.OwnerProcess(), backend.SequenceNumber(), privacy);
 }
 
-std::wstring FormatInspector::HeldText() {
+std::wstring FormatFactsPanel::HeldText() {
     return ClipboardHeldText(port_.Backend().HolderProcess());
 }
 

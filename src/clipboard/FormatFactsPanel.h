@@ -12,9 +12,9 @@ namespace tavrix {
 
 class ClipboardPort;
 
-class FormatInspector {
+class FormatFactsPanel {
 public:
-    FormatInspector(ClipboardPort& port, LocaleNamer localeName)
+    FormatFactsPanel(ClipboardPort& port, LocaleNamer localeName)
         : port_(port), localeName_(std::move(localeName)) {}
 
     // "Format 13 (0x000D) · …"; the number alone when the data says nothing or cannot be read.

@@ -1,4 +1,4 @@
-#include "clipboard/InspectorTexts.h"
+#include "clipboard/FactsPanelTexts.h"
 
 #include <cwchar>
 
