@@ -1,5 +1,6 @@
 #include "clipboard/AlphaDib.h"
 
+#include "base/LittleEndian.h"
 #include "base/PictureLimits.h"
 
 #include <cstdlib>
@@ -13,23 +14,13 @@ constexpr std::uint32_t kBitfields = 3; // BI_BITFIELDS
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::size_t kV4HeaderSize = 108; // V4 and V5 headers hold the masks themselves
 
-std::uint32_t U32(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8 |
-           static_cast<std::uint32_t>(b[at + 2]) << 16 |
-           static_cast<std::uint32_t>(b[at + 3]) << 24;
-}
-
-std::uint16_t U16(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
-}
-
 // Where the pixels start, when the channels sit where blending expects them.
 std::optional<std::size_t> PixelOffset(std::span<const std::uint8_t> block) {
-    const std::uint32_t headerSize = U32(block, 0);
+    const std::uint32_t headerSize = ReadLe32(block, 0);
     if (headerSize < kInfoHeaderSize || headerSize > block.size()) {
         return std::nullopt;
     }
-    const std::uint32_t compression = U32(block, 16);
+    const std::uint32_t compression = ReadLe32(block, 16);
     std::size_t offset = headerSize;
     if (compression == kBitfields) {
         // The red, green and blue masks sit right after the short header's 40 bytes, inside the
@@ -38,12 +29,13 @@ std::optional<std::size_t> PixelOffset(std::span<const std::uint8_t> block) {
         if (headerSize < kV4HeaderSize) {
             offset += 12;
         }
-        if (offset > block.size() || U32(block, kMasks) != 0x00FF0000 ||
-            U32(block, kMasks + 4) != 0x0000FF00 || U32(block, kMasks + 8) != 0x000000FF) {
+        if (offset > block.size() || ReadLe32(block, kMasks) != 0x00FF0000 ||
+            ReadLe32(block, kMasks + 4) != 0x0000FF00 ||
+            ReadLe32(block, kMasks + 8) != 0x000000FF) {
             return std::nullopt;
         }
         if (headerSize >= kV4HeaderSize) {
-            const std::uint32_t alphaMask = U32(block, kMasks + 12);
+            const std::uint32_t alphaMask = ReadLe32(block, kMasks + 12);
             if (alphaMask != 0 && alphaMask != 0xFF000000) {
                 return std::nullopt;
             }
@@ -51,18 +43,18 @@ std::optional<std::size_t> PixelOffset(std::span<const std::uint8_t> block) {
     } else if (compression != kRgb) {
         return std::nullopt;
     }
-    offset += std::size_t{U32(block, 32)} * 4; // colour table, rare at 32 bits
+    offset += std::size_t{ReadLe32(block, 32)} * 4; // colour table, rare at 32 bits
     return offset;
 }
 
 } // namespace
 
 std::optional<PremultipliedPicture> ReadAlphaDib(std::span<const std::uint8_t> block) {
-    if (block.size() < kInfoHeaderSize || U16(block, 14) != 32) {
+    if (block.size() < kInfoHeaderSize || ReadLe16(block, 14) != 32) {
         return std::nullopt;
     }
-    const auto width = static_cast<std::int32_t>(U32(block, 4));
-    const auto height = static_cast<std::int32_t>(U32(block, 8));
+    const auto width = static_cast<std::int32_t>(ReadLe32(block, 4));
+    const auto height = static_cast<std::int32_t>(ReadLe32(block, 8));
     if (width <= 0 || height == 0 || height == INT32_MIN) {
         return std::nullopt;
     }

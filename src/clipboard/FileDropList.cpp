@@ -1,5 +1,6 @@
 #include "clipboard/FileDropList.h"
 
+#include "base/LittleEndian.h"
 #include "clipboard/TextBlocks.h"
 
 #include <algorithm>
@@ -16,8 +17,7 @@ std::vector<std::u16string> ReadFileDropList(std::span<const std::uint8_t> block
     if (block.size() < kHeaderSize) {
         return names;
     }
-    const std::uint32_t offset = static_cast<std::uint32_t>(block[0]) | (block[1] << 8) |
-                                 (block[2] << 16) | (static_cast<std::uint32_t>(block[3]) << 24);
+    const std::uint32_t offset = ReadLe32(block, 0);
     const bool wide = (block[16] | block[17] | block[18] | block[19]) != 0;
     if (offset < kHeaderSize || offset >= block.size()) {
         return names;

@@ -1,5 +1,6 @@
 #include "clipboard/FormatFacts.h"
 
+#include "base/LittleEndian.h"
 #include "base/TextHelpers.h"
 #include "base/Unicode.h"
 #include "clipboard/FileDropList.h"
@@ -23,17 +24,6 @@ constexpr std::wstring_view kCanUploadToCloud = L"CanUploadToCloudClipboard";
 constexpr std::size_t kFileDescriptorSize = 4 + 16 + 8 + 8 + 4 + 3 * 8 + 2 * 4 + 260 * 2;
 constexpr std::size_t kCoreHeaderSize = 12;
 constexpr std::size_t kInfoHeaderSize = 40;
-
-std::uint32_t Dword(BlockView block, std::size_t at) {
-    return static_cast<std::uint32_t>(block[at]) |
-           (static_cast<std::uint32_t>(block[at + 1]) << 8) |
-           (static_cast<std::uint32_t>(block[at + 2]) << 16) |
-           (static_cast<std::uint32_t>(block[at + 3]) << 24);
-}
-
-std::uint16_t Word(BlockView block, std::size_t at) {
-    return static_cast<std::uint16_t>(block[at] | (block[at + 1] << 8));
-}
 
 std::wstring CountOfFiles(std::size_t count) {
     return std::to_wstring(count) + (count == 1 ? L" file" : L" files");
@@ -89,7 +79,7 @@ std::optional<std::uint32_t> ReadBlockDword(BlockView block) {
     if (block.size() < 4) {
         return std::nullopt;
     }
-    return Dword(block, 0);
+    return ReadLe32(block, 0);
 }
 
 std::wstring DropEffectFact(BlockView block) {
@@ -117,14 +107,14 @@ std::wstring BitmapHeaderFact(BlockView block) {
     std::uint16_t bitCount = 0;
     std::uint32_t compression = 0;
     if (*headerSize == kCoreHeaderSize) {
-        width = Word(block, 4);
-        height = Word(block, 6);
-        bitCount = Word(block, 10);
+        width = ReadLe16(block, 4);
+        height = ReadLe16(block, 6);
+        bitCount = ReadLe16(block, 10);
     } else if (*headerSize >= kInfoHeaderSize) {
-        width = static_cast<std::int32_t>(Dword(block, 4));
-        height = static_cast<std::int32_t>(Dword(block, 8));
-        bitCount = Word(block, 14);
-        compression = Dword(block, 16);
+        width = static_cast<std::int32_t>(ReadLe32(block, 4));
+        height = static_cast<std::int32_t>(ReadLe32(block, 8));
+        bitCount = ReadLe16(block, 14);
+        compression = ReadLe32(block, 16);
     } else {
         return {};
     }

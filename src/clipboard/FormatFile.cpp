@@ -1,5 +1,6 @@
 #include "clipboard/FormatFile.h"
 
+#include "base/LittleEndian.h"
 #include "base/TextHelpers.h"
 #include "clipboard/FormatFacts.h"
 
@@ -88,18 +89,15 @@ std::optional<std::size_t> PixelOffset(std::span<const std::uint8_t> block) {
     if (!headerSize || *headerSize > block.size()) {
         return std::nullopt;
     }
-    auto word = [&block](std::size_t at) {
-        return static_cast<std::uint32_t>(block[at] | (block[at + 1] << 8));
-    };
     if (*headerSize == kCoreHeaderSize) {
-        const std::uint32_t bits = word(10);
+        const std::uint32_t bits = ReadLe16(block, 10);
         const std::size_t colors = bits <= 8 ? std::size_t{1} << bits : 0;
         return *headerSize + colors * 3;
     }
     if (*headerSize < kInfoHeaderSize) {
         return std::nullopt;
     }
-    const std::uint32_t bits = word(14);
+    const std::uint32_t bits = ReadLe16(block, 14);
     const auto compression = ReadBlockDword(block.subspan(16)).value_or(0);
     const auto used = ReadBlockDword(block.subspan(32)).value_or(0);
     std::size_t masks = 0;

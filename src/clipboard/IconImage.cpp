@@ -1,5 +1,7 @@
 #include "clipboard/IconImage.h"
 
+#include "base/LittleEndian.h"
+
 namespace tavrix {
 
 namespace {
@@ -7,14 +9,6 @@ namespace {
 constexpr std::size_t kDirectorySize = 6;
 constexpr std::size_t kEntrySize = 16;
 constexpr std::uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-
-std::uint32_t Word(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint32_t>(b[at] | (b[at + 1] << 8));
-}
-
-std::uint32_t Dword(std::span<const std::uint8_t> b, std::size_t at) {
-    return Word(b, at) | (Word(b, at + 2) << 16);
-}
 
 bool IsPng(std::span<const std::uint8_t> image) {
     if (image.size() < sizeof(kPngSignature)) {
@@ -34,13 +28,13 @@ bool IsPlausibleBitmapImage(std::span<const std::uint8_t> image) {
     if (image.size() < 40) {
         return false;
     }
-    const std::uint32_t headerSize = Dword(image, 0);
-    const auto width = static_cast<std::int32_t>(Dword(image, 4));
-    const auto doubleHeight = static_cast<std::int32_t>(Dword(image, 8));
-    const std::uint32_t planes = Word(image, 12);
-    const std::uint32_t bitCount = Word(image, 14);
-    const std::uint32_t compression = Dword(image, 16);
-    const std::uint32_t colorsUsed = Dword(image, 32);
+    const std::uint32_t headerSize = ReadLe32(image, 0);
+    const auto width = static_cast<std::int32_t>(ReadLe32(image, 4));
+    const auto doubleHeight = static_cast<std::int32_t>(ReadLe32(image, 8));
+    const std::uint32_t planes = ReadLe16(image, 12);
+    const std::uint32_t bitCount = ReadLe16(image, 14);
+    const std::uint32_t compression = ReadLe32(image, 16);
+    const std::uint32_t colorsUsed = ReadLe32(image, 32);
     if (headerSize < 40 || headerSize > image.size() || width <= 0 || width > 256 ||
         doubleHeight <= 0 || doubleHeight > 512 || doubleHeight % 2 != 0 || planes != 1) {
         return false;
@@ -73,10 +67,10 @@ bool IsPlausibleBitmapImage(std::span<const std::uint8_t> image) {
 } // namespace
 
 std::optional<std::vector<IconImageEntry>> ParseIconImage(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() < kDirectorySize || Word(bytes, 0) != 0 || Word(bytes, 2) != 1) {
+    if (bytes.size() < kDirectorySize || ReadLe16(bytes, 0) != 0 || ReadLe16(bytes, 2) != 1) {
         return std::nullopt;
     }
-    const std::uint32_t count = Word(bytes, 4);
+    const std::uint32_t count = ReadLe16(bytes, 4);
     const std::uint64_t directoryEnd = kDirectorySize + std::uint64_t{count} * kEntrySize;
     if (count == 0 || directoryEnd > bytes.size()) {
         return std::nullopt;
@@ -87,9 +81,9 @@ std::optional<std::vector<IconImageEntry>> ParseIconImage(std::span<const std::u
         IconImageEntry entry;
         entry.width = bytes[at] == 0 ? 256 : bytes[at];
         entry.height = bytes[at + 1] == 0 ? 256 : bytes[at + 1];
-        entry.bitCount = static_cast<int>(Word(bytes, at + 6));
-        entry.size = Dword(bytes, at + 8);
-        entry.offset = Dword(bytes, at + 12);
+        entry.bitCount = static_cast<int>(ReadLe16(bytes, at + 6));
+        entry.size = ReadLe32(bytes, at + 8);
+        entry.offset = ReadLe32(bytes, at + 12);
         if (entry.size == 0 || entry.offset < directoryEnd ||
             std::uint64_t{entry.offset} + entry.size > bytes.size()) {
             return std::nullopt;

@@ -1,43 +1,34 @@
 #include "base/win32/CommonControls.h"
 
-#include "base/Error.h"
-#include "base/win32/KernelHandles.h"
+#include "base/win32/LibraryOnFirstUse.h"
 
 namespace tavrix::win32 {
 
 namespace {
 
-template <typename Function> void Find(HMODULE library, Function& function, const char* name) {
-    function = ProcedureOf<Function>(library, name);
-    if (function == nullptr) {
-        throw Error(L"Cannot load comctl32.dll");
-    }
+template <typename Function> void Find(Function& function, const char* name) {
+    function = RoutineOnFirstUse<Function>(L"comctl32.dll", name);
 }
 
-CommonControlsLibrary Load(HMODULE library) {
-    if (library == nullptr) {
-        throw Error(L"Cannot load comctl32.dll");
-    }
+CommonControlsLibrary Load() {
     CommonControlsLibrary functions;
-    Find(library, functions.initCommonControlsEx, "InitCommonControlsEx");
-    Find(library, functions.imageListCreate, "ImageList_Create");
-    Find(library, functions.imageListDestroy, "ImageList_Destroy");
-    Find(library, functions.imageListAdd, "ImageList_Add");
-    Find(library, functions.imageListDraw, "ImageList_Draw");
-    Find(library, functions.imageListGetIconSize, "ImageList_GetIconSize");
-    Find(library, functions.imageListGetImageCount, "ImageList_GetImageCount");
-    Find(library, functions.setWindowSubclass, "SetWindowSubclass");
-    Find(library, functions.removeWindowSubclass, "RemoveWindowSubclass");
-    Find(library, functions.defSubclassProc, "DefSubclassProc");
+    Find(functions.initCommonControlsEx, "InitCommonControlsEx");
+    Find(functions.imageListCreate, "ImageList_Create");
+    Find(functions.imageListDestroy, "ImageList_Destroy");
+    Find(functions.imageListAdd, "ImageList_Add");
+    Find(functions.imageListDraw, "ImageList_Draw");
+    Find(functions.imageListGetIconSize, "ImageList_GetIconSize");
+    Find(functions.imageListGetImageCount, "ImageList_GetImageCount");
+    Find(functions.setWindowSubclass, "SetWindowSubclass");
+    Find(functions.removeWindowSubclass, "RemoveWindowSubclass");
+    Find(functions.defSubclassProc, "DefSubclassProc");
     return functions;
 }
 
 } // namespace
 
 const CommonControlsLibrary& CommonControls() {
-    // Kept to the end of the process: the windows and image lists made from it live that long.
-    static const Module library(LoadLibraryW(L"comctl32.dll"));
-    static const CommonControlsLibrary functions = Load(library.get());
+    static const CommonControlsLibrary functions = Load();
     return functions;
 }
 

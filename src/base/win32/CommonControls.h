@@ -21,8 +21,8 @@ struct CommonControlsLibrary {
     decltype(&DefSubclassProc) defSubclassProc = nullptr;
 };
 
-// Loads the library on the first call. Throws Error "Cannot load comctl32.dll" when it or one of
-// its functions is missing.
+// Loads the library on the first call. Throws Error "Cannot load comctl32.dll ..." when it or one
+// of its functions is missing.
 const CommonControlsLibrary& CommonControls();
 
 // Loads the library and registers the window classes of the controls in classes (ICC_ flags).

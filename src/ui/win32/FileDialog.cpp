@@ -1,7 +1,6 @@
 #include "ui/win32/FileDialog.h"
 
-#include "base/Error.h"
-#include "base/win32/KernelHandles.h"
+#include "base/win32/LibraryOnFirstUse.h"
 
 #include <commdlg.h>
 
@@ -16,13 +15,8 @@ using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
 // The common dialogs are loaded when the first one opens: the library and the ones it brings
 // along cost every start several megabytes, and a script's start never shows a dialog.
 FileDialogFunction DialogFunction(bool save) {
-    static const Module library(LoadLibraryW(L"comdlg32.dll"));
-    const auto function = ProcedureOf<FileDialogFunction>(library.get(), save ? "GetSaveFileNameW"
-                                                                              : "GetOpenFileNameW");
-    if (function == nullptr) {
-        throw Error(L"Cannot load comdlg32.dll");
-    }
-    return function;
+    return RoutineOnFirstUse<FileDialogFunction>(L"comdlg32.dll",
+                                                 save ? "GetSaveFileNameW" : "GetOpenFileNameW");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ui/win32/RichEdit.h"
 
 #include "base/Error.h"
+#include "base/win32/LibraryOnFirstUse.h"
 #include "base/win32/SystemErrorText.h"
 
 #include <richedit.h>
@@ -13,11 +14,8 @@ namespace tavrix::win32 {
 namespace {
 
 void LoadRichEditLibrary() {
-    // Loaded once and kept for the life of the process: the window class lives in it.
-    static HMODULE library = LoadLibraryW(L"msftedit.dll");
-    if (library == nullptr) {
-        throw Error(L"Cannot load the rich edit control");
-    }
+    // The window class lives in the library.
+    LibraryOnFirstUse(L"msftedit.dll");
 }
 
 struct StreamSource {

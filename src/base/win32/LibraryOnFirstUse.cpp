@@ -1,0 +1,48 @@
+#include "base/win32/LibraryOnFirstUse.h"
+
+#include "base/Error.h"
+#include "base/win32/KernelHandles.h"
+#include "base/win32/SystemErrorText.h"
+
+#include <map>
+#include <mutex>
+#include <string>
+
+namespace tavrix::win32 {
+
+namespace {
+
+std::wstring Widen(const char* text) {
+    std::wstring result;
+    for (const char* p = text; *p != '\0'; ++p) {
+        result.push_back(static_cast<wchar_t>(static_cast<unsigned char>(*p)));
+    }
+    return result;
+}
+
+} // namespace
+
+HMODULE LibraryOnFirstUse(const wchar_t* name) {
+    static std::mutex lock;
+    static std::map<std::wstring, Module, std::less<>> loaded;
+    const std::scoped_lock guard(lock);
+    if (const auto found = loaded.find(name); found != loaded.end()) {
+        return found->second.get();
+    }
+    Module library(LoadLibraryW(name));
+    if (!library) {
+        throw Error(L"Cannot load " + std::wstring(name) + L": " + SystemErrorText(GetLastError()));
+    }
+    return loaded.emplace(name, std::move(library)).first->second.get();
+}
+
+void* RoutineAddress(const wchar_t* library, const char* routine) {
+    const FARPROC address = GetProcAddress(LibraryOnFirstUse(library), routine);
+    if (address == nullptr) {
+        throw Error(L"Cannot load " + std::wstring(library) + L" (" + Widen(routine) + L"): " +
+                    SystemErrorText(GetLastError()));
+    }
+    return reinterpret_cast<void*>(address);
+}
+
+} // namespace tavrix::win32
