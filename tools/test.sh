@@ -4,8 +4,7 @@
 # release package, and a short run of every fuzz target. The clang build of Tavrix.exe and the
 # test programs is compiled (warnings are errors) but not run: the gcc build's tests cover the
 # same code.
-# Full test output goes to build/<preset>/ctest.log; the summaries are printed. A Windows test
-# that fails gets one more run; failed attempts are listed.
+# Full test output goes to build/<preset>/ctest.log; the summaries are printed.
 set -u
 cd "$(dirname "$0")/.."
 bash tools/deps.sh || exit 1
@@ -23,12 +22,6 @@ summary build/native/ctest.log
 echo "== Windows tests under Wine"
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows >build/windows/ctest.log 2>&1 || status=1
 summary build/windows/ctest.log
-# A Windows test that fails is run once more (Wine under Xvfb now and then loses a process at
-# start); every failed attempt is listed here even when the second one passed.
-if grep -qE '\*\*\*(Failed|Exception|Timeout)' build/windows/ctest.log; then
-    echo "Failed attempts (each test that failed was run once more):"
-    grep -E '\*\*\*(Failed|Exception|Timeout)' build/windows/ctest.log
-fi
 WINEPREFIX=$PWD/build/windows/wineprefix wineserver -k >/dev/null 2>&1 || true
 
 # A short run of every fuzz target on its seeds: a finding fails the run.

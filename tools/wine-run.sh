@@ -42,8 +42,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     (
         flock 9
         if [ ! -f "$WINEPREFIX/system.reg" ]; then
-            wineboot -i </dev/null >/dev/null 2>&1
-            wineserver -w </dev/null >/dev/null 2>&1
+            wineboot -i </dev/null >/dev/null 2>&1 9>&-
+            wineserver -w </dev/null >/dev/null 2>&1 9>&-
         fi
     ) 9>"$WINEPREFIX.lock"
 fi
@@ -51,16 +51,21 @@ fi
 # A server started without a display cannot create top-level windows later, so restart it when
 # DISPLAY changes. The server and Wine's background services get /dev/null as their standard
 # streams: if they inherited ours, whoever reads our output would wait for them to exit.
+# Callers that start together (a test's background holder and its program) take turns here, so
+# that one of them starts the server and its services and the others find them running. The lock
+# is not handed down to the server or the services.
 marker=$WINEPREFIX/.tavrix-display
-if [ "$(cat "$marker" 2>/dev/null)" != "${DISPLAY:-none}" ]; then
-    wineserver -k </dev/null >/dev/null 2>&1
-    wineserver -w </dev/null >/dev/null 2>&1
-    echo "${DISPLAY:-none}" >"$marker"
-fi
-sock=$(server_socket)
-if [ ! -S "$sock" ]; then
-    wineserver -p30 </dev/null >/dev/null 2>&1
-    "$wine_bin" cmd.exe /c exit </dev/null >/dev/null 2>&1
-fi
+(
+    flock 9
+    if [ "$(cat "$marker" 2>/dev/null)" != "${DISPLAY:-none}" ]; then
+        wineserver -k </dev/null >/dev/null 2>&1 9>&-
+        wineserver -w </dev/null >/dev/null 2>&1 9>&-
+        echo "${DISPLAY:-none}" >"$marker"
+    fi
+    if [ ! -S "$(server_socket)" ]; then
+        wineserver -p30 </dev/null >/dev/null 2>&1 9>&-
+        "$wine_bin" cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
+    fi
+) 9>"$WINEPREFIX.lock"
 
 exec "$wine_bin" "$exe" "$@"
