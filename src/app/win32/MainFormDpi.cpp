@@ -14,7 +14,7 @@ void TMainForm::ApplyDpiLayout() {
     commands_.ApplyDpi(pixelsPerInch_, m, font_.get());
     sbMain_.ApplyDpi(pixelsPerInch_, font_.get());
     tvFormats_.SetItemHeight(m.treeItemHeight);
-    preview_.Image().SetCheckerCell(ScaleByDpi(kCheckerCell, pixelsPerInch_));
+    preview_.SetCheckerCell(ScaleByDpi(kCheckerCell, pixelsPerInch_));
     LayoutControls();
 }
 

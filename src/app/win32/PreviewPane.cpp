@@ -11,18 +11,29 @@ namespace tavrix::win32 {
 void PreviewPane::Create(HWND parent, int richTextId, int pictureId) {
     parent_ = parent;
     richTextId_ = richTextId;
-    scrlPreview_.Create(parent, pictureId);
+    pictureId_ = pictureId;
+}
+
+void PreviewPane::PlaceLateView(HWND view) const {
+    if (placed_) {
+        MoveWindow(view, placed_->left, placed_->top, placed_->width, placed_->height, TRUE);
+    }
 }
 
 RichEdit& PreviewPane::RichText() {
     if (rtfPreview_.Handle() == nullptr && parent_ != nullptr) {
         rtfPreview_.Create(parent_, richTextId_);
-        if (placed_) {
-            MoveWindow(rtfPreview_.Handle(), placed_->left, placed_->top, placed_->width,
-                       placed_->height, TRUE);
-        }
+        PlaceLateView(rtfPreview_.Handle());
     }
     return rtfPreview_;
+}
+
+ScrollBox& PreviewPane::PictureBox() {
+    if (scrlPreview_.Handle() == nullptr && parent_ != nullptr) {
+        scrlPreview_.Create(parent_, pictureId_);
+        PlaceLateView(scrlPreview_.Handle());
+    }
+    return scrlPreview_;
 }
 
 void PreviewPane::CreateViewer(HWND parent, int id) {
@@ -51,7 +62,9 @@ void PreviewPane::Select(PreviewView view) {
     if (view == PreviewView::RichText || rtfPreview_.Handle() != nullptr) {
         ShowWindow(RichText().Handle(), view == PreviewView::RichText ? SW_SHOW : SW_HIDE);
     }
-    ShowWindow(scrlPreview_.Handle(), view == PreviewView::Picture ? SW_SHOW : SW_HIDE);
+    if (view == PreviewView::Picture || scrlPreview_.Handle() != nullptr) {
+        ShowWindow(PictureBox().Handle(), view == PreviewView::Picture ? SW_SHOW : SW_HIDE);
+    }
     ShowWindow(viewer_.Handle(), view == PreviewView::Viewer ? SW_SHOW : SW_HIDE);
 }
 
@@ -129,7 +142,7 @@ void PreviewPane::ShowLoadedPicture() {
 
 void PreviewPane::ApplyImageZoom() {
     Image().SetSize(ZoomedSide(imageWidth_, imageZoom_), ZoomedSide(imageHeight_, imageZoom_));
-    scrlPreview_.UpdateScrollRange();
+    PictureBox().UpdateScrollRange();
 }
 
 } // namespace tavrix::win32

@@ -27,8 +27,8 @@ class PreviewPane {
 public:
     explicit PreviewPane(ClipboardPort& port) : port_(port) {}
 
-    // The picture view; the rich text view comes when it is first used, so that its library
-    // is not loaded before the window is on screen.
+    // Nothing is made yet: the picture view and the rich text view come when they are first
+    // used, so that neither (nor the rich text library) is made before the window is on screen.
     void Create(HWND parent, int richTextId, int pictureId);
     // The viewer control (hidden) and the preview stream; the font size it starts with is the
     // one zoom to 100% returns to.
@@ -47,9 +47,12 @@ public:
     bool IsRichTextLinkClick(const NMHDR& header, std::wstring& link, bool& leftButton) const {
         return rtfPreview_.Handle() != nullptr && rtfPreview_.IsLinkClick(header, link, leftButton);
     }
-    ScrollBox& PictureBox() { return scrlPreview_; }
-    ImageControl& Image() { return scrlPreview_.Image(); }
+    // The picture view, created now if it was not yet.
+    ScrollBox& PictureBox();
+    ImageControl& Image() { return PictureBox().Image(); }
     const ImageControl& Image() const { return const_cast<ScrollBox&>(scrlPreview_).Image(); }
+    // Kept for the picture view, made or not.
+    void SetCheckerCell(int pixels) { scrlPreview_.Image().SetCheckerCell(pixels); }
     ViewerHost& Viewer() { return viewer_; }
     MemoryStream& PreviewStream() { return *previewStream_; }
 
@@ -78,10 +81,13 @@ public:
 private:
     // The picture just loaded into the image: its natural size, then the zoom.
     void ShowLoadedPicture();
+    // A view made after the pane was placed takes the place the others have.
+    void PlaceLateView(HWND view) const;
 
     ClipboardPort& port_;
     HWND parent_ = nullptr;
     int richTextId_ = 0;
+    int pictureId_ = 0;
     std::optional<LayoutRect> placed_;
     RichEdit rtfPreview_;
     ScrollBox scrlPreview_;

@@ -6,6 +6,7 @@
 #include "clipboard/ClipboardEngine.h"
 
 #include <commctrl.h>
+#include <richedit.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -79,6 +80,9 @@ TEST_F(MainFormTest, FirstLookFillsTheTreeBeforeShowingAndSelectsPreview) {
     EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
     EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeUnicode);
     EXPECT_TRUE(f.Preview().Viewer().TextGutter());
+    // The picture and rich text views are made when first shown, not for a text.
+    EXPECT_EQ(FindWindowExW(f.Handle(), nullptr, L"TavrixScrollBox", nullptr), nullptr);
+    EXPECT_EQ(FindWindowExW(f.Handle(), nullptr, MSFTEDIT_CLASS, nullptr), nullptr);
     EXPECT_TRUE(f.Commands().ActionById(win32::kActSave).Enabled());
     EXPECT_TRUE(f.Commands().ActionById(win32::kActDelete).Enabled());
     EXPECT_TRUE(errors.empty()) << (errors.empty()
