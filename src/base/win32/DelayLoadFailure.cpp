@@ -1,5 +1,6 @@
 #include "base/win32/DelayLoadFailure.h"
 
+#include "base/Unicode.h"
 #include "base/win32/SystemErrorText.h"
 
 #include <windows.h>
@@ -10,21 +11,14 @@
 
 namespace {
 
-std::wstring Widen(const char* text) {
-    std::wstring result;
-    for (const char* p = text; p != nullptr && *p != '\0'; ++p) {
-        result.push_back(static_cast<wchar_t>(static_cast<unsigned char>(*p)));
-    }
-    return result;
-}
-
 FARPROC WINAPI ReportMissingLibrary(unsigned notification, PDelayLoadInfo info) {
     if (notification != dliFailLoadLib && notification != dliFailGetProc) {
         return nullptr;
     }
-    std::wstring text = L"Tavrix cannot load " + Widen(info->szDll);
+    std::wstring text =
+        L"Tavrix cannot load " + tavrix::WideFromUtf8(info->szDll != nullptr ? info->szDll : "");
     if (notification == dliFailGetProc && info->dlp.fImportByName) {
-        text += L" (" + Widen(info->dlp.szProcName) + L")";
+        text += L" (" + tavrix::WideFromUtf8(info->dlp.szProcName) + L")";
     }
     text += L": " + tavrix::win32::SystemErrorText(info->dwLastError);
     // Nothing of the program can go on without the routine; returning would raise an

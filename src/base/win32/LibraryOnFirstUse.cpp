@@ -1,6 +1,7 @@
 #include "base/win32/LibraryOnFirstUse.h"
 
 #include "base/Error.h"
+#include "base/Unicode.h"
 #include "base/win32/KernelHandles.h"
 #include "base/win32/SystemErrorText.h"
 
@@ -9,18 +10,6 @@
 #include <string>
 
 namespace tavrix::win32 {
-
-namespace {
-
-std::wstring Widen(const char* text) {
-    std::wstring result;
-    for (const char* p = text; *p != '\0'; ++p) {
-        result.push_back(static_cast<wchar_t>(static_cast<unsigned char>(*p)));
-    }
-    return result;
-}
-
-} // namespace
 
 HMODULE LibraryOnFirstUse(const wchar_t* name) {
     static std::mutex lock;
@@ -39,8 +28,8 @@ HMODULE LibraryOnFirstUse(const wchar_t* name) {
 void* RoutineAddress(const wchar_t* library, const char* routine) {
     const FARPROC address = GetProcAddress(LibraryOnFirstUse(library), routine);
     if (address == nullptr) {
-        throw Error(L"Cannot load " + std::wstring(library) + L" (" + Widen(routine) + L"): " +
-                    SystemErrorText(GetLastError()));
+        throw Error(L"Cannot load " + std::wstring(library) + L" (" + WideFromUtf8(routine) +
+                    L"): " + SystemErrorText(GetLastError()));
     }
     return reinterpret_cast<void*>(address);
 }
