@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 namespace tavrix::win32 {
 
 namespace {
@@ -103,6 +105,29 @@ bool FormatTree::HandleNotify(const NMHDR& header, LRESULT& result) {
         return true;
     }
     return false;
+}
+
+bool FormatTree::HandleContextMenu(HWND from, POINT screen) {
+    if (from != tree_) {
+        return false;
+    }
+    if (screen.x == -1 && screen.y == -1) {
+        const auto item =
+            reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_GETNEXTITEM, TVGN_CARET, 0));
+        RECT rect{};
+        // The item goes in where the rectangle comes back.
+        std::memcpy(&rect, &item, sizeof item);
+        if (item == nullptr ||
+            SendMessageW(tree_, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect)) == 0) {
+            return true;
+        }
+        screen = {.x = rect.left, .y = rect.bottom};
+        ClientToScreen(tree_, &screen);
+    }
+    if (onMenu_) {
+        onMenu_(screen);
+    }
+    return true;
 }
 
 } // namespace tavrix::win32

@@ -39,6 +39,9 @@ public:
 
     // Selection changes and right clicks; true when the notification was the tree's.
     bool HandleNotify(const NMHDR& header, LRESULT& result);
+    // A context menu asked for in the tree from the keyboard opens under the selected node;
+    // true when it was the tree's.
+    bool HandleContextMenu(HWND from, POINT screen);
 
 private:
     HWND tree_ = nullptr;

@@ -359,6 +359,10 @@ bool TMainForm::OnCommand(int id, int, HWND control) {
     return true;
 }
 
+bool TMainForm::OnContextMenu(HWND from, POINT screen) {
+    return tvFormats_.HandleContextMenu(from, screen);
+}
+
 bool TMainForm::OnNotify(const NMHDR& header, LRESULT& result) {
     if (tvFormats_.HandleNotify(header, result) || commands_.HandleNotify(header, result)) {
         return true;

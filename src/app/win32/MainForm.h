@@ -104,6 +104,7 @@ protected:
     void OnSize(UINT kind, int width, int height) override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
+    bool OnContextMenu(HWND from, POINT screen) override;
     bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
     bool OnDpiChanged(int pixelsPerInch, const RECT& suggested) override;

@@ -171,6 +171,12 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     }
+    case WM_CONTEXTMENU:
+        if (OnContextMenu(reinterpret_cast<HWND>(wParam),
+                          POINT{.x = GET_X_LPARAM(lParam), .y = GET_Y_LPARAM(lParam)})) {
+            return 0;
+        }
+        break;
     case WM_TIMER:
         if (OnTimer(static_cast<UINT_PTR>(wParam))) {
             return 0;

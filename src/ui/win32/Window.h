@@ -63,6 +63,9 @@ protected:
     virtual void OnSize(UINT /*kind*/, int /*width*/, int /*height*/) {}
     virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
     virtual bool OnNotify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+    // A context menu is asked for in window from, at a screen point; from the keyboard (Shift+F10,
+    // the menu key) the point is (-1, -1).
+    virtual bool OnContextMenu(HWND /*from*/, POINT /*screen*/) { return false; }
     virtual bool OnTimer(UINT_PTR /*id*/) { return false; }
     virtual bool OnPaint() { return false; }
     virtual bool OnMeasureItem(MEASUREITEMSTRUCT& /*item*/) { return false; }

@@ -4,6 +4,7 @@
 
 #include "clipboard/ClipboardEngine.h"
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -132,6 +133,40 @@ std::vector<std::string> ListLines(const std::string& list) {
         lines.push_back(line);
     }
     return lines;
+}
+
+// What the menu key or Shift+F10 in the tree asks of the main window.
+TEST_F(MainFormTest, MenuKeyOpensTheFormatMenuUnderTheSelectedNode) {
+    PutClipboard({{CF_UNICODETEXT, Utf16(L"hello")}});
+    TMainForm& f = CreateForm();
+    SelectNode(f, L"Unicode Text Format");
+    static RECT menuRect;
+    static int menuItems;
+    menuRect = {};
+    menuItems = 0;
+    // The menu runs its own loop; a timer looks at it from inside and closes it.
+    const UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR, DWORD) {
+        if (HWND menu = FindWindowW(L"#32768", nullptr); menu != nullptr && IsWindowVisible(menu)) {
+            GetWindowRect(menu, &menuRect);
+            menuItems =
+                GetMenuItemCount(reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0)));
+        }
+        EndMenu();
+    });
+    SendMessageW(f.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(f.Formats().Handle()),
+                 MAKELPARAM(-1, -1));
+    KillTimer(nullptr, timer);
+
+    const auto item = reinterpret_cast<HTREEITEM>(
+        SendMessageW(f.Formats().Handle(), TVM_GETNEXTITEM, TVGN_CARET, 0));
+    RECT itemRect{};
+    std::memcpy(&itemRect, &item, sizeof item);
+    SendMessageW(f.Formats().Handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&itemRect));
+    POINT below{.x = itemRect.left, .y = itemRect.bottom};
+    ClientToScreen(f.Formats().Handle(), &below);
+    EXPECT_EQ(menuItems, 2); // "Save format as..." and "Remove from clipboard"
+    EXPECT_EQ(menuRect.left, below.x);
+    EXPECT_EQ(menuRect.top, below.y);
 }
 
 TEST_F(MainFormTest, RemoveFormatPutsEveryOtherFormatBackAsItWas) {
