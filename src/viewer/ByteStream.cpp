@@ -4,16 +4,22 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace tavrix {
 
 void MemoryStream::Assign(std::span<const std::uint8_t> bytes) {
+    Clear();
     bytes_.assign(bytes.begin(), bytes.end());
-    position_ = 0;
+}
+
+void MemoryStream::Assign(std::vector<std::uint8_t>&& bytes) {
+    Clear();
+    bytes_ = std::move(bytes);
 }
 
 void MemoryStream::Clear() {
-    bytes_.clear();
+    std::vector<std::uint8_t>().swap(bytes_); // clear() would keep the capacity
     position_ = 0;
 }
 

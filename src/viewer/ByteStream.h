@@ -24,7 +24,12 @@ public:
     MemoryStream() = default;
     explicit MemoryStream(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
 
+    // A copy of bytes, which must not lie in this stream. The bytes held before are let go
+    // first, so that two large blocks are never held at once.
     void Assign(std::span<const std::uint8_t> bytes);
+    // Takes the bytes over without copying them.
+    void Assign(std::vector<std::uint8_t>&& bytes);
+    // Empty, with the memory given back.
     void Clear();
     const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
 

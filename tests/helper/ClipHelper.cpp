@@ -28,6 +28,13 @@
 //   close <prefix> <seconds>  the same, then ask that window to close
 //   contents <prefix> <seconds> the same, then print its tree items, selected item and status
 //                             bar panels
+//   select <prefix> <seconds> <rounds> [<item>]
+//                             the same, then select each top-level tree item in turn, <rounds>
+//                             times over, beginning after the selected item; or only the item
+//                             with the given text, once per round (the first item selected before
+//                             it when it is selected already); per selection print the
+//                             milliseconds until the window has painted again, those until the
+//                             selection returned, and the item's text (tab-separated)
 //
 // Output is UTF-8. Exit code 0 on success, 1 on a failed command, 2 when dialog times out.
 #include "WindowReader.h"
@@ -39,6 +46,8 @@
 #include "base/win32/WindowDC.h"
 
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdint>
 #include <cstring>
@@ -586,6 +595,107 @@ bool PrintWindowContents(const std::wstring& prefix, DWORD seconds) {
     return true;
 }
 
+double MillisecondsSince(const LARGE_INTEGER& start) {
+    LARGE_INTEGER now{};
+    LARGE_INTEGER frequency{};
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
+}
+
+std::wstring Milliseconds(double value) {
+    wchar_t text[32];
+    swprintf(text, 32, L"%.2f", value);
+    return text;
+}
+
+// A selection is sent, not posted: the tree answers once the window's change handler has shown
+// the item. The paint that follows is asked for at once, so the time includes it.
+class TreeSelector {
+public:
+    TreeSelector(HWND window, DWORD seconds)
+        : window_(window), seconds_(seconds), tree_(cliphelper::ReadTreeItems(window)) {
+        if (tree_.items.empty()) {
+            Fail(L"the window has no tree items");
+        }
+        current_ = Count() - 1;
+        for (std::size_t i = 0; i < Count(); ++i) {
+            if (tree_.items[i] == tree_.selected) {
+                current_ = i;
+            }
+        }
+    }
+    std::size_t Count() const { return tree_.items.size(); }
+    std::size_t Current() const { return current_; }
+    const std::wstring& Text(std::size_t index) const { return tree_.texts[index]; }
+
+    // Selects the item and prints its line.
+    void Select(std::size_t index) {
+        const auto item = reinterpret_cast<LPARAM>(tree_.items[index]);
+        LARGE_INTEGER start{};
+        QueryPerformanceCounter(&start);
+        DWORD_PTR done = 0;
+        if (!SendMessageTimeoutW(tree_.tree, TVM_SELECTITEM, TVGN_CARET, item, SMTO_NORMAL,
+                                 seconds_ * 1000, &done) ||
+            done == 0) {
+            Fail(L"the tree did not select " + Text(index));
+        }
+        const double selected = MillisecondsSince(start);
+        RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        const double painted = MillisecondsSince(start);
+        DWORD_PTR caret = 0;
+        if (!SendMessageTimeoutW(tree_.tree, TVM_GETNEXTITEM, TVGN_CARET, 0, SMTO_NORMAL, 5000,
+                                 &caret) ||
+            static_cast<LPARAM>(caret) != item) {
+            Fail(L"the tree's selection is not " + Text(index));
+        }
+        current_ = index;
+        Print(Milliseconds(painted) + L"\t" + Milliseconds(selected) + L"\t" + Text(index));
+    }
+
+private:
+    HWND window_;
+    DWORD seconds_;
+    cliphelper::TreeItems tree_;
+    std::size_t current_ = 0;
+};
+
+// Every item in turn, beginning after the selected one and ending with it; or, given its text,
+// one item once per round, stepping to the first item (or the second) before when it is
+// selected already.
+bool SelectItems(const std::wstring& prefix, DWORD seconds, DWORD rounds,
+                 const std::optional<std::wstring>& only) {
+    HWND window = FindCaptionedWindow(prefix, seconds);
+    if (window == nullptr) {
+        return false;
+    }
+    TreeSelector selector(window, seconds);
+    const std::size_t count = selector.Count();
+    std::size_t target = count;
+    for (std::size_t i = 0; only && i < count; ++i) {
+        if (selector.Text(i) == *only) {
+            target = i;
+        }
+    }
+    if (only && (target == count || count < 2)) {
+        Fail(L"no other item beside " + *only);
+    }
+    for (DWORD round = 0; round < rounds; ++round) {
+        if (!only) {
+            for (std::size_t step = 0; step < count; ++step) {
+                selector.Select((selector.Current() + 1) % count);
+            }
+            continue;
+        }
+        if (selector.Current() == target) {
+            selector.Select(target == 0 ? 1 : 0);
+        }
+        selector.Select(target);
+    }
+    return true;
+}
+
 // The system time as a Unix time in milliseconds, comparable with the host's clock under Wine.
 unsigned long long MillisecondsSinceUnixEpoch() {
     FILETIME now{};
@@ -600,8 +710,9 @@ unsigned long long MillisecondsSinceUnixEpoch() {
 
 bool IsCommand(const std::wstring& word) {
     static const wchar_t* const commands[] = {
-        L"hold",  L"holdbare", L"pid",    L"set",    L"own",   L"clear",    L"list",  L"get",
-        L"count", L"sleep",    L"dialog", L"window", L"close", L"contents", L"stamp", L"lock"};
+        L"hold",  L"holdbare", L"pid",   L"set",   L"own",    L"clear",
+        L"list",  L"get",      L"count", L"sleep", L"dialog", L"window",
+        L"close", L"contents", L"stamp", L"lock",  L"select"};
     for (const wchar_t* command : commands) {
         if (word == command) {
             return true;
@@ -622,7 +733,8 @@ int Run(const std::vector<std::wstring>& args) {
         Fail(L"usage: cliphelper hold|holdbare <ms> | pid | set <fmt>=<hex|@file>... | "
              L"own <ms> <fmt>=<hex|@file>... | clear | list | "
              L"get <fmt> <file> | count | sleep <ms> | lock <file> <ms> | stamp | "
-             L"dialog <seconds> | window|close|contents <caption> <seconds>");
+             L"dialog <seconds> | window|close|contents <caption> <seconds> | "
+             L"select <caption> <seconds> <rounds> [<item>]");
     }
     while (i < args.size()) {
         const std::wstring command = args[i++];
@@ -672,6 +784,17 @@ int Run(const std::vector<std::wstring>& args) {
         } else if (command == L"contents") {
             const std::wstring prefix = next(L"caption");
             if (!PrintWindowContents(prefix, ParseNumber(next(L"seconds"), L"contents"))) {
+                return 2;
+            }
+        } else if (command == L"select") {
+            const std::wstring prefix = next(L"caption");
+            const DWORD seconds = ParseNumber(next(L"seconds"), L"select");
+            const DWORD rounds = ParseNumber(next(L"rounds"), L"select");
+            std::optional<std::wstring> only;
+            if (i < args.size() && !IsCommand(args[i])) {
+                only = args[i++];
+            }
+            if (!SelectItems(prefix, seconds, rounds, only)) {
                 return 2;
             }
         } else if (command == L"window" || command == L"close") {

@@ -159,4 +159,20 @@ WindowContents ReadWindowContents(HWND window) {
     return contents;
 }
 
+TreeItems ReadTreeItems(HWND window) {
+    TreeItems tree;
+    tree.tree = ChildOfClass(window, WC_TREEVIEWW);
+    if (tree.tree == nullptr) {
+        return tree;
+    }
+    RemoteBlock block(window, kBlockSize);
+    for (HTREEITEM item = Next(tree.tree, TVGN_ROOT, nullptr); item != nullptr;
+         item = Next(tree.tree, TVGN_NEXT, item)) {
+        tree.items.push_back(item);
+        tree.texts.push_back(ItemText(tree.tree, block, item));
+    }
+    tree.selected = Next(tree.tree, TVGN_CARET, nullptr);
+    return tree;
+}
+
 } // namespace cliphelper

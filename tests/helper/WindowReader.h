@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
@@ -17,7 +19,16 @@ struct WindowContents {
     SIZE tree{};                      // the tree's outer size
 };
 
-// Throws std::runtime_error when the other process cannot be read.
+// The window's tree and its top-level items with their texts, in order.
+struct TreeItems {
+    HWND tree = nullptr;
+    std::vector<HTREEITEM> items;
+    std::vector<std::wstring> texts;
+    HTREEITEM selected = nullptr;
+};
+
+// Both throw std::runtime_error when the other process cannot be read.
 WindowContents ReadWindowContents(HWND window);
+TreeItems ReadTreeItems(HWND window);
 
 } // namespace cliphelper

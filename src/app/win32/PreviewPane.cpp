@@ -116,12 +116,12 @@ void PreviewPane::ShowClipboardPicture() {
 }
 
 std::optional<PictureSize> PreviewPane::ShowEncodedPicture(ClipFormat format) {
-    // Decoded from a copy, so that the clipboard is not held while it takes.
-    const std::optional<std::vector<std::uint8_t>> bytes = port_.GetData(format);
-    if (!bytes) {
+    // Decoded from the preview stream, so that the clipboard is not held while it takes and no
+    // second copy of the file is made beside the stream's.
+    if (ReadFormat(format) == 0) {
         return std::nullopt;
     }
-    std::optional<DecodedPicture> decoded = decoder_.Decode(*bytes);
+    std::optional<DecodedPicture> decoded = decoder_.Decode(previewStream_->Bytes());
     if (!decoded) {
         return std::nullopt;
     }

@@ -1,5 +1,6 @@
 // The viewer's source and buffer: opening and reopening, buffer reads at block edges, short and
-// failing reads, byte order, offset digits, characters at a position and the invariant checks.
+// failing reads, byte order, offset digits, characters at a position, the invariant checks and
+// the memory stream letting go of the bytes it held.
 #include "ViewerTestKit.h"
 
 #include "viewer/ViewerAssert.h"
@@ -47,6 +48,20 @@ TEST_F(BinHexSourceTest, OpenStreamIgnoresTheStreamShownAndTheModeSetterReloadsI
     EXPECT_EQ(probe.SelStart(), 0);
     EXPECT_EQ(probe.SelLength(), 0);
     EXPECT_EQ(probe.ViewPos(), 0);
+}
+
+// A preview stream refilled for every format holds only the current format's block.
+TEST(MemoryStreamTest, RefillingAndClearingGiveTheEarlierBlockBack) {
+    MemoryStream stream;
+    stream.Assign(std::vector<std::uint8_t>(1 << 20, 0x41));
+    const std::uint8_t small[] = {1, 2, 3};
+    stream.Assign(small);
+    EXPECT_EQ(stream.Bytes(), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_LT(stream.Bytes().capacity(), 1024u);
+    stream.Assign(std::vector<std::uint8_t>(1 << 20, 0x41));
+    stream.Clear();
+    EXPECT_EQ(stream.Bytes().capacity(), 0u);
+    EXPECT_EQ(stream.Size(), 0);
 }
 
 TEST_F(BinHexSourceTest, ClosingWithNoStreamResetsEverything) {

@@ -57,9 +57,12 @@ void ExpectCheckerboard(const Pixels& pixels, int cell = 8) {
 }
 
 TEST_F(MainFormTest, PngWithAlphaShowsOverTheCheckerboardAndZooms) {
-    PutClipboard({{RegisterClipboardFormatW(L"PNG"), File(ImageFileKind::Png, 64, 32)}});
+    const std::vector<std::uint8_t> png = File(ImageFileKind::Png, 64, 32);
+    PutClipboard({{RegisterClipboardFormatW(L"PNG"), png}});
     TMainForm& f = CreateForm();
     EXPECT_EQ(f.Status().PanelText(1), L"64 x 32");
+    // Decoded from the preview stream's copy of the file, the only one the program holds.
+    EXPECT_EQ(f.Preview().PreviewStream().Bytes(), png);
     ASSERT_TRUE(f.Preview().IsVisible(PV::Picture));
     const Pixels shown = ShownPicture(f, 64, 32);
     ExpectCheckerboard(shown);
