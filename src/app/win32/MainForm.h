@@ -152,6 +152,8 @@ private:
     ClipFormat SelectedFormat(std::wstring* name = nullptr) const;
     // The format's bytes in the viewer in the given mode, without the gutter; their count.
     std::int32_t ShowFormatInViewer(ClipFormat format, TZorvBinHexMode mode);
+    // What the preview stream holds now, in the viewer without its gutter.
+    void ShowStreamInViewer(TZorvBinHexMode mode);
     std::wstring SizeText(std::int32_t number) const;
     void OpenWebPage(const std::wstring& address);
 

@@ -62,7 +62,9 @@ void TMainForm::tvFormatsChange(int nodeIndex) {
             sbMain_.SetPanelText(0, std::to_wstring(size->width) + L" x " +
                                         std::to_wstring(size->height));
         } else {
-            ViewerSteps(format, vbmodeHex); // broken or too large: its bytes
+            // Broken or too large: the bytes just read for the decoder, as hex.
+            ShowStreamInViewer(vbmodeHex);
+            sbMain_.SetPanelText(0, SizeText(preview_.StreamSize()));
         }
     } else {
         ViewerSteps(format, vbmodeHex);
@@ -74,10 +76,14 @@ void TMainForm::ViewerSteps(ClipFormat format, TZorvBinHexMode mode) {
 }
 
 std::int32_t TMainForm::ShowFormatInViewer(ClipFormat format, TZorvBinHexMode mode) {
-    std::int32_t size = ReadSelectedFormat(format);
+    const std::int32_t size = ReadSelectedFormat(format);
+    ShowStreamInViewer(mode);
+    return size;
+}
+
+void TMainForm::ShowStreamInViewer(TZorvBinHexMode mode) {
     preview_.ShowStreamInViewer(mode, false);
     SelectPreviewView(PreviewView::Viewer);
-    return size;
 }
 
 void TMainForm::ShowFormatBytes(ClipFormat format) {

@@ -81,16 +81,19 @@ bool PreviewPane::IsVisible(PreviewView view) const {
 }
 
 std::int32_t PreviewPane::ReadFormat(ClipFormat format) {
-    std::int32_t size = 0;
     previewStream_->Clear();
-    ClipboardOpen open(port_);
-    // The whole memory block, as large as the platform made it; nothing for handles that are no
-    // memory block (bitmaps, palettes, metafiles).
-    port_.ReadData(format, [&](std::span<const std::uint8_t> bytes) {
-        previewStream_->Assign(bytes);
-        size = static_cast<std::int32_t>(std::min<std::size_t>(bytes.size(), INT32_MAX));
-    });
-    return size;
+    {
+        ClipboardOpen open(port_);
+        // The whole memory block, as large as the platform made it; nothing for handles that
+        // are no memory block (bitmaps, palettes, metafiles).
+        port_.ReadData(format,
+                       [&](std::span<const std::uint8_t> bytes) { previewStream_->Assign(bytes); });
+    }
+    return StreamSize();
+}
+
+std::int32_t PreviewPane::StreamSize() const {
+    return static_cast<std::int32_t>(std::min<std::int64_t>(previewStream_->Size(), INT32_MAX));
 }
 
 void PreviewPane::LoadRichText() {

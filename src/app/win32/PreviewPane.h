@@ -59,6 +59,8 @@ public:
     // The whole memory block of the format in the preview stream; its size, 0 for a format that
     // is no memory block.
     std::int32_t ReadFormat(ClipFormat format);
+    // The size of what the preview stream holds, at most INT32_MAX.
+    std::int32_t StreamSize() const;
     // The preview stream loaded into the rich text view.
     void LoadRichText();
     // The preview stream in the viewer in the given mode, with or without its gutter.
