@@ -1,27 +1,30 @@
 #include "app/Startup.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
+
+#include <utility>
 
 namespace tavrix {
 
 std::wstring HelpText() {
-    return L"/HELP and /?\r\n"
-           L"Shows this information.\r\n"
-           L"\r\n"
-           L"Tavrix.exe \"FileName.cl7\"\r\n"
-           L"It loads the file specified in the command line to the clipboard.\r\n"
-           L"\r\n"
-           L"/CLEAR\r\n"
-           L"Clears the clipboard.\r\n"
-           L"\r\n"
-           L"/CLOSE\r\n"
-           L"Closes the program\r\n"
-           L"\r\n"
-           L"/SAVE \"FileName.cl7\"\r\n"
-           L"Saves the clipboard to the file.\r\n"
-           L"\r\n"
-           L"/QUIET\r\n"
-           L"Shows no message boxes; errors set the exit code";
+    // Each switch on a line of its own, its description on the next; the switches, the program
+    // and the file name stay as they are in every language.
+    const std::wstring fileName = L"\"FileName.cl7\"";
+    const std::pair<std::wstring, std::wstring> entries[] = {
+        {Tr(L"%1 and %2", {L"/HELP", L"/?"}), Tr(L"Shows this information.")},
+        {L"Tavrix.exe " + fileName,
+         Tr(L"It loads the file specified in the command line to the clipboard.")},
+        {L"/CLEAR", Tr(L"Clears the clipboard.")},
+        {L"/CLOSE", Tr(L"Closes the program.")},
+        {L"/SAVE " + fileName, Tr(L"Saves the clipboard to the file.")},
+        {L"/QUIET", Tr(L"Shows no message boxes; errors set the exit code.")},
+    };
+    std::wstring text;
+    for (const auto& [usage, description] : entries) {
+        text += (text.empty() ? L"" : L"\r\n\r\n") + usage + L"\r\n" + description;
+    }
+    return text;
 }
 
 StartupOutcome RunStartup(const CommandLine& commandLine, StartupActions& actions) {
@@ -33,7 +36,7 @@ StartupOutcome RunStartup(const CommandLine& commandLine, StartupActions& action
     if (commandLine.HasSwitch(L"SAVE")) {
         const std::optional<std::wstring> fileName = commandLine.SwitchArgument(L"SAVE");
         if (!fileName) {
-            throw Error(L"Missing file name after /SAVE");
+            throw Error(Tr(L"Missing file name after %1", {L"/SAVE"}));
         }
         actions.SaveClipboard(*fileName);
     }

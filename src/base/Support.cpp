@@ -3,6 +3,7 @@
 #include "base/DebugLog.h"
 #include "base/Error.h"
 #include "base/SupportPlatform.h"
+#include "base/UiText.h"
 
 namespace tavrix {
 
@@ -17,7 +18,7 @@ void InstallSupportPlatform(SupportPlatform* platform) {
 
 SupportPlatform& CurrentSupportPlatform() {
     if (g_platform == nullptr) {
-        throw Error(L"No support platform installed");
+        throw Error(Tr(L"No support platform installed"));
     }
     return *g_platform;
 }

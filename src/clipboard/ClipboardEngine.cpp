@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/Support.h"
+#include "base/UiText.h"
 #include "base/Unicode.h"
 #include "clipboard/ClipboardIcon.h"
 #include "clipboard/ClipboardPort.h"
@@ -310,12 +311,12 @@ std::unique_ptr<ClipboardIcon> ClipboardEngine::ReadClipboardIcon() {
     ClipboardOpen open(port_);
     const DataResult result = port_.ReadData(format, [&](std::span<const std::uint8_t> bytes) {
         if (!ParseIconImage(bytes)) {
-            throw Error(L"Invalid icon");
+            throw Error(Tr(L"Invalid icon"));
         }
         icon = platform_.DecodeIcon(bytes);
     });
     if (result != DataResult::Read || !icon) {
-        throw Error(L"Invalid icon");
+        throw Error(Tr(L"Invalid icon"));
     }
     return icon;
 }

@@ -1,6 +1,7 @@
 #include "clipboard/ClipboardFileWriter.h"
 
 #include "base/Support.h"
+#include "base/UiText.h"
 #include "clipboard/ClipboardNameTable.h"
 #include "clipboard/FileAccess.h"
 #include "clipboard/RegisteredFormats.h"
@@ -142,7 +143,7 @@ bool SaveClipboardToFile(ClipboardPort& port, FileAccess& files, const std::wstr
     std::unique_ptr<ReplacementFile> file = files.CreateReplacement(target);
     if (!SaveClipboardToStream(port, file->Stream(), MaxSavedFormatSize, display)) {
         file.reset(); // removes the temporary file; the target keeps its content
-        ShowWarning(L"Cannot save the clipboard to \"" + target + L"\"");
+        ShowWarning(Tr(L"Cannot save the clipboard to \"%1\"", {target}));
         return false;
     }
     file->Commit();

@@ -2,6 +2,7 @@
 
 #include "base/DebugLog.h"
 #include "base/Support.h"
+#include "base/UiText.h"
 #include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardPort.h"
 
@@ -42,7 +43,7 @@ void ClipboardMonitorCore::FormCreate() {
         useListener_ = true;
         if (!platform_.LoadListenerFunctions()) {
             useListener_ = false;
-            ShowWarning(L"Failed to locate Vista Clipboard API");
+            ShowWarning(Tr(L"Failed to locate Vista Clipboard API"));
         }
     }
     busy_ = false;

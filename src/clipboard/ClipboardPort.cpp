@@ -1,6 +1,7 @@
 #include "clipboard/ClipboardPort.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 #include "clipboard/FactsPanelTexts.h"
 #include "clipboard/RegisteredFormats.h"
 
@@ -14,7 +15,7 @@ std::unique_ptr<ClipboardPort> g_instance;
 
 ClipboardPort& ClipboardPort::Instance() {
     if (!g_instance) {
-        throw Error(L"Clipboard not available");
+        throw Error(Tr(L"Clipboard not available"));
     }
     return *g_instance;
 }
@@ -103,7 +104,7 @@ void ClipboardPort::LoadClipboardPicture(ClipboardPicture& picture) {
         }
     }
     if (picked == 0) {
-        throw Error(L"Invalid clipboard format");
+        throw Error(Tr(L"Invalid clipboard format"));
     }
     backend_.LoadPicture(picked, picked == cf::Bitmap && paletteOffered, picture);
 }

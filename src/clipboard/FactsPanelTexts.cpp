@@ -1,4 +1,5 @@
 #include "clipboard/FactsPanelTexts.h"
+#include "base/UiText.h"
 
 #include <cwchar>
 
@@ -11,7 +12,7 @@ constexpr wchar_t kSeparator[] = L" \u00B7 ";
 std::wstring FormatPanelText(ClipFormat format, const std::wstring& fact) {
     wchar_t hex[8];
     std::swprintf(hex, std::size(hex), L"%04X", static_cast<unsigned>(format));
-    std::wstring text = L"Format " + std::to_wstring(format) + L" (0x" + hex + L")";
+    std::wstring text = Tr(L"Format %1 (0x%2)", {std::to_wstring(format), hex});
     if (!fact.empty()) {
         text += kSeparator + fact;
     }
@@ -19,33 +20,33 @@ std::wstring FormatPanelText(ClipFormat format, const std::wstring& fact) {
 }
 
 std::wstring ProcessText(const ClipboardProcess& process) {
-    const std::wstring pid = L"pid " + std::to_wstring(process.processId);
+    const std::wstring pid = Tr(L"pid %1", {std::to_wstring(process.processId)});
     return process.exeName.empty() ? pid : process.exeName + L" (" + pid + L")";
 }
 
 std::wstring PreviewPanelText(const std::optional<ClipboardProcess>& owner, std::uint32_t sequence,
                               const ClipboardPrivacy& privacy) {
-    std::wstring text = L"Owner: " + (owner ? ProcessText(*owner) : std::wstring(L"none"));
+    std::wstring text = Tr(L"Owner: %1", {owner ? ProcessText(*owner) : Tr(L"none")});
     text += kSeparator + (L"#" + std::to_wstring(sequence));
     if (privacy.excludedFromHistory) {
-        text += kSeparator + std::wstring(L"Excluded from clipboard history");
+        text += kSeparator + Tr(L"Excluded from clipboard history");
     }
     if (privacy.notForCloud) {
-        text += kSeparator + std::wstring(L"Not for the cloud clipboard");
+        text += kSeparator + Tr(L"Not for the cloud clipboard");
     }
     return text;
 }
 
 std::wstring CannotOpenClipboardText(const std::optional<ClipboardProcess>& holder) {
-    std::wstring text = L"Cannot open clipboard";
+    std::wstring text = Tr(L"Cannot open clipboard");
     if (holder) {
-        text += L"\r\nHeld by " + ProcessText(*holder);
+        text += L"\r\n" + Tr(L"Held by %1", {ProcessText(*holder)});
     }
     return text;
 }
 
 std::wstring ClipboardHeldText(const std::optional<ClipboardProcess>& holder) {
-    return L"Clipboard held by " + (holder ? ProcessText(*holder) : L"another program");
+    return Tr(L"Clipboard held by %1", {holder ? ProcessText(*holder) : Tr(L"another program")});
 }
 
 } // namespace tavrix

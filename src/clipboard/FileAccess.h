@@ -35,8 +35,8 @@ public:
     virtual std::unique_ptr<ReplacementFile> CreateReplacement(const std::wstring& path) = 0;
 };
 
-// The error texts for files: what, a blank, the name in double quotes, ".", a blank and the
-// system's reason.
+// The error texts for files: what (a sentence with "%1" where the file's name goes), a blank and
+// the system's reason.
 std::wstring FileErrorText(const std::wstring& what, const std::wstring& path,
                            const std::wstring& reason);
 

@@ -1,5 +1,6 @@
 #include "clipboard/FileProgress.h"
 
+#include "base/UiText.h"
 #include "clipboard/DataStream.h"
 
 #include <algorithm>
@@ -45,8 +46,9 @@ int PercentDone(std::uint64_t done, std::uint64_t total) {
 }
 
 std::wstring ProgressText(FileTask task, int percent) {
-    return (task == FileTask::Save ? L"Saving\u2026 " : L"Loading\u2026 ") +
-           std::to_wstring(percent) + L" %";
+    const std::wstring number = std::to_wstring(percent);
+    return task == FileTask::Save ? Tr(L"Saving\u2026 %1 %", {number})
+                                  : Tr(L"Loading\u2026 %1 %", {number});
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "base/LittleEndian.h"
 #include "base/TextHelpers.h"
+#include "base/UiText.h"
 #include "base/Unicode.h"
 #include "clipboard/FileDropList.h"
 #include "clipboard/HtmlClipboardHeader.h"
@@ -26,7 +27,8 @@ constexpr std::size_t kCoreHeaderSize = 12;
 constexpr std::size_t kInfoHeaderSize = 40;
 
 std::wstring CountOfFiles(std::size_t count) {
-    return std::to_wstring(count) + (count == 1 ? L" file" : L" files");
+    const std::wstring number = std::to_wstring(count);
+    return count == 1 ? Tr(L"%1 file", {number}) : Tr(L"%1 files", {number});
 }
 
 std::wstring CompressionName(std::uint32_t compression) {
@@ -57,7 +59,7 @@ std::wstring CompressionName(std::uint32_t compression) {
     for (int shift = 0; shift < 32; shift += 8) {
         const auto c = static_cast<wchar_t>((compression >> shift) & 0xFF);
         if (c < 0x20 || c > 0x7E) {
-            return L"compression " + std::to_wstring(compression);
+            return Tr(L"compression %1", {std::to_wstring(compression)});
         }
         code.push_back(c);
     }
@@ -89,9 +91,9 @@ std::wstring DropEffectFact(BlockView block) {
     }
     std::wstring fact;
     for (auto [bit, name] :
-         {std::pair{1u, L"Copy"}, std::pair{2u, L"Move"}, std::pair{4u, L"Link"}}) {
+         {std::pair{1u, Tr(L"Copy")}, std::pair{2u, Tr(L"Move")}, std::pair{4u, Tr(L"Link")}}) {
         if ((*effect & bit) != 0) {
-            fact += (fact.empty() ? L"" : L", ") + std::wstring(name);
+            fact += (fact.empty() ? L"" : L", ") + name;
         }
     }
     return fact;
@@ -140,17 +142,17 @@ std::wstring HtmlHeaderFact(BlockView block) {
     std::wstring fact;
     auto add = [&fact](const std::wstring& part) { fact += (fact.empty() ? L"" : L", ") + part; };
     if (!header.version.empty()) {
-        add(L"Version " + WideFromUtf8(header.version));
+        add(Tr(L"Version %1", {WideFromUtf8(header.version)}));
     }
     const auto fragment = HtmlFragmentRange(header, block);
     if (!OffsetsFit(header.startHtml, header.endHtml, textSize) || (hasFragment && !fragment)) {
-        add(L"offsets out of range");
+        add(Tr(L"offsets out of range"));
     } else if (fragment) {
-        add(L"fragment " + std::to_wstring(fragment->begin) + L"\u2013" +
-            std::to_wstring(fragment->end));
+        add(Tr(L"fragment %1\u2013%2",
+               {std::to_wstring(fragment->begin), std::to_wstring(fragment->end)}));
     }
     if (!header.sourceUrl.empty()) {
-        add(L"source " + WideFromUtf8(header.sourceUrl));
+        add(Tr(L"source %1", {WideFromUtf8(header.sourceUrl)}));
     }
     return fact;
 }
@@ -174,7 +176,7 @@ std::wstring PermissionFact(BlockView block) {
     if (!flag) {
         return {};
     }
-    return *flag != 0 ? L"Allowed" : L"Not allowed";
+    return *flag != 0 ? Tr(L"Allowed") : Tr(L"Not allowed");
 }
 
 bool HasFormatFact(ClipFormat format, std::wstring_view name) {

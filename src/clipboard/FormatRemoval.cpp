@@ -1,6 +1,7 @@
 #include "clipboard/FormatRemoval.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 #include "clipboard/ClipboardPort.h"
 
 #include <cstdint>
@@ -50,15 +51,15 @@ FormatRemoval RemoveClipboardFormat(ClipboardPort& port, ClipFormat format) {
             return result;
         }
         if (!backend.Empty()) {
-            throw Error(L"Cannot empty the clipboard");
+            throw Error(Tr(L"Cannot empty the clipboard"));
         }
         for (KeptFormat& entry : kept) {
             const bool placed = entry.object
                                     ? backend.PlaceObject(entry.format, std::move(entry.object))
                                     : backend.SetData(entry.format, entry.bytes);
             if (!placed) {
-                throw Error(L"Cannot put format " + std::to_wstring(entry.format) +
-                            L" back on the clipboard");
+                throw Error(Tr(L"Cannot put format %1 back on the clipboard",
+                               {std::to_wstring(entry.format)}));
             }
         }
         result.removed = true;

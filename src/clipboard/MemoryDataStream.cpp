@@ -1,6 +1,7 @@
 #include "clipboard/MemoryDataStream.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -26,7 +27,7 @@ void MemoryDataStream::Write(std::span<const std::uint8_t> bytes) {
         return;
     }
     if (position_ > std::numeric_limits<std::size_t>::max() - bytes.size()) {
-        throw Error(L"Out of memory");
+        throw Error(Tr(L"Out of memory"));
     }
     const auto start = static_cast<std::size_t>(position_);
     const std::size_t end = start + bytes.size();

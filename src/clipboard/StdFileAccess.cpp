@@ -1,6 +1,7 @@
 #include "clipboard/StdFileAccess.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 #include "clipboard/BufferedFileStream.h"
 
 #include <atomic>
@@ -14,7 +15,7 @@ namespace tavrix {
 
 std::wstring FileErrorText(const std::wstring& what, const std::wstring& path,
                            const std::wstring& reason) {
-    return what + L" \"" + path + L"\". " + reason;
+    return FillPlaceholders(what, {path}) + L" " + reason;
 }
 
 namespace {
@@ -56,7 +57,7 @@ public:
     void Close() {
         Flush();
         if (file_.close() == nullptr) {
-            throw Error(FileErrorText(L"Cannot write file", name_, ReasonText(EIO)));
+            throw Error(FileErrorText(Tr(L"Cannot write file \"%1\"."), name_, ReasonText(EIO)));
         }
     }
     // Closes the file without writing what is buffered.
@@ -74,14 +75,14 @@ protected:
         const auto n =
             file_.sputn(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
         if (n != static_cast<std::streamsize>(size)) {
-            throw Error(FileErrorText(L"Cannot write file", name_, ReasonText(EIO)));
+            throw Error(FileErrorText(Tr(L"Cannot write file \"%1\"."), name_, ReasonText(EIO)));
         }
         rawPosition_ += size;
         size_ = std::max(size_, rawPosition_);
     }
     void RawSeek(std::uint64_t position) override {
         if (file_.pubseekpos(static_cast<std::streamoff>(position)) == std::streampos(-1)) {
-            throw Error(FileErrorText(L"Cannot read file", name_, ReasonText(EIO)));
+            throw Error(FileErrorText(Tr(L"Cannot read file \"%1\"."), name_, ReasonText(EIO)));
         }
         rawPosition_ = position;
     }
@@ -98,7 +99,8 @@ class StdReplacementFile : public ReplacementFile {
 public:
     StdReplacementFile(fs::path target, fs::path temporary, const std::wstring& name)
         : target_(std::move(target)), temporary_(std::move(temporary)), name_(name),
-          stream_(temporary_, std::ios::out | std::ios::trunc, L"Cannot create file", name) {}
+          stream_(temporary_, std::ios::out | std::ios::trunc, Tr(L"Cannot create file \"%1\"."),
+                  name) {}
     ~StdReplacementFile() override {
         if (!committed_) {
             stream_.Discard();
@@ -122,7 +124,8 @@ public:
         if (ec) {
             std::error_code ignored;
             fs::remove(temporary_, ignored);
-            throw Error(FileErrorText(L"Cannot create file", name_, ReasonText(ec.value())));
+            throw Error(
+                FileErrorText(Tr(L"Cannot create file \"%1\"."), name_, ReasonText(ec.value())));
         }
     }
 
@@ -144,7 +147,8 @@ bool StdFileAccess::IsExistingFile(const std::wstring& path) {
 }
 
 std::unique_ptr<DataStream> StdFileAccess::OpenForReading(const std::wstring& path) {
-    return std::make_unique<StdFileStream>(fs::path(path), std::ios::in, L"Cannot open file", path);
+    return std::make_unique<StdFileStream>(fs::path(path), std::ios::in,
+                                           Tr(L"Cannot open file \"%1\"."), path);
 }
 
 std::unique_ptr<ReplacementFile> StdFileAccess::CreateReplacement(const std::wstring& path) {

@@ -1,5 +1,6 @@
 #include "i18n/Translate.h"
 
+#include "base/UiText.h"
 #include "base/Unicode.h"
 #include "i18n/TranslationTable.h"
 #include "i18n/UiLanguage.h"
@@ -26,18 +27,10 @@ std::u16string TranslateText(std::u16string_view text, std::uint16_t languageId)
     if (key == kEnglishKey) {
         return std::u16string(text);
     }
-    const auto& keys = TranslationKeys();
-    std::size_t row = 0;
-    while (row < keys.size() && keys[row] != text) {
-        ++row;
-    }
-    if (row == keys.size()) {
-        return std::u16string(text);
-    }
     for (const TranslationColumn& column : TranslationColumns()) {
         if (column.languageKey == key) {
-            const char16_t* cell = column.cells[row];
-            return cell != nullptr ? std::u16string(cell) : std::u16string(text);
+            const std::u16string_view* cell = FindTranslation(column, text);
+            return std::u16string(cell != nullptr ? *cell : text);
         }
     }
     return std::u16string(text);
@@ -45,6 +38,16 @@ std::u16string TranslateText(std::u16string_view text, std::uint16_t languageId)
 
 std::wstring TranslateText(const std::wstring& text) {
     return WideFromUtf16(TranslateText(Utf16FromWide(text), CurrentUiLanguage()));
+}
+
+namespace {
+std::wstring TranslateForUser(std::wstring_view key) {
+    return WideFromUtf16(TranslateText(Utf16FromWide(key), CurrentUiLanguage()));
+}
+} // namespace
+
+void InstallTableTranslation() {
+    InstallTextTranslator(&TranslateForUser);
 }
 
 } // namespace tavrix

@@ -18,4 +18,7 @@ std::u16string TranslateText(std::u16string_view text, std::uint16_t languageId)
 // The same in the current display language (asked again at every call).
 std::wstring TranslateText(const std::wstring& text);
 
+// Makes Tr (base/UiText.h) translate through the table into the current display language.
+void InstallTableTranslation();
+
 } // namespace tavrix

@@ -1,6 +1,7 @@
 #include "settings/AppIni.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 
 namespace tavrix {
 
@@ -37,12 +38,12 @@ std::int32_t TAppIni::ReadInteger(const std::wstring& name, std::int32_t default
     case SettingsRegistry::QueryStatus::Missing:
         return defaultValue;
     case SettingsRegistry::QueryStatus::Failed:
-        throw Error(L"Failed to get data for " + Quoted(name));
+        throw Error(Tr(L"Failed to get data for %1", {Quoted(name)}));
     case SettingsRegistry::QueryStatus::Read:
         break;
     }
     if (!value.isDword) {
-        throw Error(L"Invalid data type for " + Quoted(name));
+        throw Error(Tr(L"Invalid data type for %1", {Quoted(name)}));
     }
     return static_cast<std::int32_t>(value.data);
 }
@@ -63,12 +64,12 @@ void TAppIni::WriteInteger(const std::wstring& name, std::int32_t value) {
     case SettingsRegistry::KeyAccess::ReadOnly:
         return;
     case SettingsRegistry::KeyAccess::None:
-        throw Error(L"Failed to set data for " + Quoted(name));
+        throw Error(Tr(L"Failed to set data for %1", {Quoted(name)}));
     case SettingsRegistry::KeyAccess::Full:
         break;
     }
     if (!registry_->SetDword(name, static_cast<std::uint32_t>(value))) {
-        throw Error(L"Failed to set data for " + Quoted(name));
+        throw Error(Tr(L"Failed to set data for %1", {Quoted(name)}));
     }
 }
 
@@ -93,7 +94,7 @@ void TAppIni::UseIniFile(const std::wstring& path) {
 
 TAppIni& AppIni() {
     if (!g_appIni) {
-        throw Error(L"The settings store is not available");
+        throw Error(Tr(L"The settings store is not available"));
     }
     return *g_appIni;
 }

@@ -1,6 +1,7 @@
 #include "settings/IniFile.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 #include "base/Unicode.h"
 #include "settings/IniDocument.h"
 #include "settings/IniInteger.h"
@@ -48,7 +49,7 @@ void IniFile::WriteString(const std::wstring& section, const std::wstring& name,
     const std::string text = document.Bytes();
     const std::string out = IsUtf16(bytes) ? std::string(kUtf16Mark) + Utf16LeFromUtf8(text) : text;
     if (!files_.Write(fileName_, out)) {
-        throw Error(L"Unable to write to " + fileName_);
+        throw Error(Tr(L"Unable to write to %1", {fileName_}));
     }
 }
 

@@ -97,7 +97,7 @@ std::string TZorvBinHex::SelText(std::int64_t max) {
     std::int64_t count = 0;
     const std::span<std::uint8_t> bytes(reinterpret_cast<std::uint8_t*>(text.data()), text.size());
     if (!ReadSource(bytes, count, selStart_)) {
-        ShowViewerError(ViewerCannotReadStream);
+        ShowViewerError(ViewerCannotReadStream());
         return {};
     }
     text.resize(static_cast<std::size_t>(std::clamp<std::int64_t>(count, 0, size)));
@@ -128,7 +128,7 @@ void TZorvBinHex::CopyToClipboard(bool asHex) {
             }
         }
     } catch (const std::exception&) {
-        ShowViewerError(ViewerCannotCopy);
+        ShowViewerError(ViewerCannotCopy());
     }
 }
 

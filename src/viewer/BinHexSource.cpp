@@ -85,7 +85,7 @@ void TZorvBinHex::ReadBuffer(std::int64_t pos) {
         if (bufferOk_) {
             break;
         }
-        if (ShowViewerMessage(ViewerCannotReadStream, ViewerCaption,
+        if (ShowViewerMessage(ViewerCannotReadStream(), ViewerCaption(),
                               kMbRetryCancel | kMbIconError) != kIdRetry) {
             return;
         }

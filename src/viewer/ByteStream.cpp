@@ -1,6 +1,7 @@
 #include "viewer/ByteStream.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -25,7 +26,7 @@ void MemoryStream::Clear() {
 
 void MemoryStream::SetPosition(std::int64_t position) {
     if (position < 0) {
-        throw Error(L"Invalid stream position");
+        throw Error(Tr(L"Invalid stream position"));
     }
     position_ = position;
 }

@@ -12,7 +12,7 @@ namespace tavrix {
 
 const TZorvEncodingRec& EncodingRecord(TZorvEncoding encoding);
 // Name of a language group (1 to 15); empty for group 0.
-const wchar_t* EncodingGroupName(int group);
+std::wstring EncodingGroupName(int group);
 
 // The entry's code page. Encodings without one of their own are a caller error (assertion).
 std::int32_t CodepageID(TZorvEncoding encoding);

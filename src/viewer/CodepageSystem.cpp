@@ -1,6 +1,7 @@
 #include "viewer/CodepageSystem.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 
 namespace tavrix {
 
@@ -14,7 +15,7 @@ void InstallCodepageSystem(CodepageSystem* system) {
 
 CodepageSystem& CurrentCodepageSystem() {
     if (g_system == nullptr) {
-        throw Error(L"Code pages not available");
+        throw Error(Tr(L"Code pages not available"));
     }
     return *g_system;
 }

@@ -1,3 +1,4 @@
+#include "base/UiText.h"
 #include "viewer/CodePages.h"
 #include "viewer/ViewerAssert.h"
 
@@ -84,12 +85,25 @@ constexpr std::array<TZorvEncodingRec, kEncodingCount> kEncodings = {{
     {-1, 15, L"UTF-16 BE"},
 }};
 
-constexpr std::array<const wchar_t*, 16> kGroupNames = {
-    L"",           L"Western European", L"Central European",
-    L"Baltic",     L"Cyrillic",         L"United States",
-    L"Greek",      L"Latin 3",          L"Turkish",
-    L"Arabic",     L"Hebrew",           L"Thai",
-    L"Vietnamese", L"IBM EBCDIC",       L"Unicode",
+// The names of the groups are translated up to the families that are names themselves (IBM
+// EBCDIC, Unicode); the names of the code pages never are.
+constexpr int kFirstNamedGroup = 13;
+constexpr std::array<std::wstring_view, 16> kGroupNames = {
+    L"",
+    TextKey(L"Western European"),
+    TextKey(L"Central European"),
+    TextKey(L"Baltic"),
+    TextKey(L"Cyrillic"),
+    TextKey(L"United States"),
+    TextKey(L"Greek"),
+    TextKey(L"Latin 3"),
+    TextKey(L"Turkish"),
+    TextKey(L"Arabic"),
+    TextKey(L"Hebrew"),
+    TextKey(L"Thai"),
+    TextKey(L"Vietnamese"),
+    L"IBM EBCDIC",
+    L"Unicode",
     L"Unicode",
 };
 
@@ -103,11 +117,12 @@ const TZorvEncodingRec& EncodingRecord(TZorvEncoding encoding) {
     return kEncodings[static_cast<std::size_t>(encoding)];
 }
 
-const wchar_t* EncodingGroupName(int group) {
-    if (group < 0 || group >= static_cast<int>(kGroupNames.size())) {
-        return L"";
+std::wstring EncodingGroupName(int group) {
+    if (group <= 0 || group >= static_cast<int>(kGroupNames.size())) {
+        return {};
     }
-    return kGroupNames[static_cast<std::size_t>(group)];
+    const std::wstring_view name = kGroupNames[static_cast<std::size_t>(group)];
+    return group < kFirstNamedGroup ? Tr(name) : std::wstring(name);
 }
 
 std::int32_t CodepageID(TZorvEncoding encoding) {
@@ -123,7 +138,7 @@ std::wstring EncodingName(TZorvEncoding encoding) {
     if (rec.Group == 0) {
         return rec.Name;
     }
-    return std::wstring(EncodingGroupName(rec.Group)) + L" (" + rec.Name + L")";
+    return EncodingGroupName(rec.Group) + L" (" + rec.Name + L")";
 }
 
 } // namespace tavrix

@@ -1,12 +1,16 @@
 #include "viewer/PopupMenuModel.h"
 
+#include "base/UiText.h"
+
+#include <utility>
+
 namespace tavrix {
 
 namespace {
 
-PopupMenuItem Command(TZorvPopupCommand command, const wchar_t* caption, bool enabled,
+PopupMenuItem Command(TZorvPopupCommand command, std::wstring caption, bool enabled,
                       TZorvPopupCommands shown) {
-    return {false, command, caption, (shown & PopupCommandBit(command)) != 0, enabled};
+    return {false, command, std::move(caption), (shown & PopupCommandBit(command)) != 0, enabled};
 }
 
 } // namespace
@@ -15,14 +19,14 @@ PopupMenuItems BuildPopupMenu(const PopupMenuState& s, TZorvPopupCommands shown)
     const bool haveSel = !s.Empty && s.SelLength > 0;
     const bool allSelected = s.SelStart == 0 && s.SelLength >= s.AlignedFileSize;
     return {{
-        Command(vpCmdCopy, L"Copy", haveSel, shown),
-        Command(vpCmdCopyHex, L"Copy as hex", haveSel && s.HexMode, shown),
-        Command(vpCmdCopyLink, L"Copy link", !s.Empty && s.LinkAtPopupPos, shown),
+        Command(vpCmdCopy, Tr(L"Copy"), haveSel, shown),
+        Command(vpCmdCopyHex, Tr(L"Copy as hex"), haveSel && s.HexMode, shown),
+        Command(vpCmdCopyLink, Tr(L"Copy link"), !s.Empty && s.LinkAtPopupPos, shown),
         PopupMenuItem{true},
-        Command(vpCmdSelectLine, L"Select line", !s.Empty, shown),
-        Command(vpCmdSelectAll, L"Select all", !s.Empty && !allSelected, shown),
+        Command(vpCmdSelectLine, Tr(L"Select line"), !s.Empty, shown),
+        Command(vpCmdSelectAll, Tr(L"Select all"), !s.Empty && !allSelected, shown),
         PopupMenuItem{true},
-        Command(vpCmdEncMenu, L"Encoding...", !s.Empty, shown),
+        Command(vpCmdEncMenu, Tr(L"Encoding..."), !s.Empty, shown),
     }};
 }
 

@@ -5,13 +5,14 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace tavrix {
 
 struct PopupMenuItem {
     bool Separator = false;
     TZorvPopupCommand Command = vpCmdCopy; // meaningless for a separator
-    const wchar_t* Caption = L"-";
+    std::wstring Caption = L"-";
     bool Visible = true;
     bool Enabled = true;
 };

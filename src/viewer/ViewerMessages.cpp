@@ -1,5 +1,7 @@
 #include "viewer/ViewerMessages.h"
 
+#include "base/UiText.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -7,10 +9,21 @@
 
 namespace tavrix {
 
-const std::wstring ViewerCaption = L"Viewer";
-const std::wstring ViewerCannotReadStream = L"Cannot read stream";
-const std::wstring ViewerReadError = L"Read error at offset %s";
-const std::wstring ViewerCannotCopy = L"Cannot copy data to Clipboard";
+std::wstring ViewerCaption() {
+    return Tr(L"Viewer");
+}
+
+std::wstring ViewerCannotReadStream() {
+    return Tr(L"Cannot read stream");
+}
+
+std::wstring ViewerReadError() {
+    return Tr(L"Read error at offset %1");
+}
+
+std::wstring ViewerCannotCopy() {
+    return Tr(L"Cannot copy data to Clipboard");
+}
 
 namespace {
 ViewerMessageBoxFn& MessageBoxSlot() {
@@ -33,17 +46,15 @@ int ShowViewerMessage(const std::wstring& text, const std::wstring& caption, uns
 }
 
 int ShowViewerError(const std::wstring& text, WindowRef owner) {
-    return ShowViewerMessage(text, ViewerCaption, kMbIconError, owner);
+    return ShowViewerMessage(text, ViewerCaption(), kMbIconError, owner);
 }
 
 std::wstring FormatReadError(std::int64_t offset, int offsetDigits) {
     char digits[32];
     std::snprintf(digits, sizeof digits, "%0*llX", std::clamp(offsetDigits, 1, 16),
                   static_cast<unsigned long long>(offset));
-    std::wstring text = ViewerReadError;
-    const std::size_t at = text.find(L"%s");
-    return text.replace(at, 2,
-                        std::wstring(digits, digits + std::char_traits<char>::length(digits)));
+    return FillPlaceholders(
+        ViewerReadError(), {std::wstring(digits, digits + std::char_traits<char>::length(digits))});
 }
 
 } // namespace tavrix

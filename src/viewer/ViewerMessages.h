@@ -6,10 +6,11 @@
 
 namespace tavrix {
 
-extern const std::wstring ViewerCaption;          // "Viewer"
-extern const std::wstring ViewerCannotReadStream; // "Cannot read stream"
-extern const std::wstring ViewerReadError;        // "Read error at offset %s"
-extern const std::wstring ViewerCannotCopy;       // "Cannot copy data to Clipboard"
+// The texts in the user's language.
+std::wstring ViewerCaption();          // "Viewer"
+std::wstring ViewerCannotReadStream(); // "Cannot read stream"
+std::wstring ViewerReadError();        // "Read error at offset %1"
+std::wstring ViewerCannotCopy();       // "Cannot copy data to Clipboard"
 
 // Message box flags and answers (the platform's values).
 inline constexpr unsigned kMbOk = 0x0;

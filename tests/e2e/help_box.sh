@@ -16,7 +16,7 @@ It loads the file specified in the command line to the clipboard.
 Clears the clipboard.
 
 /CLOSE
-Closes the program
+Closes the program.
 
 /SAVE "FileName.cl7"
 Saves the clipboard to the file.

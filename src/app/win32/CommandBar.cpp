@@ -2,6 +2,7 @@
 
 #include "base/Dpi.h"
 #include "base/Error.h"
+#include "base/UiText.h"
 #include "base/win32/CommonControls.h"
 #include "base/win32/SelectGuard.h"
 #include "base/win32/SystemErrorText.h"
@@ -75,57 +76,57 @@ void CommandBar::Create(HWND owner, int toolbarId, int pixelsPerInch, HFONT font
 void CommandBar::CreateActions(const CommandRunner& run) {
     struct Design {
         int id;
-        const wchar_t* caption;
-        const wchar_t* hint;
+        std::wstring caption;
+        std::wstring hint;
         Shortcut keys;
         int image;
     };
     const Design designs[] = {
         {.id = kActLoad,
-         .caption = L"Load...",
-         .hint = L"Load file to clipboard",
+         .caption = Tr(L"Load..."),
+         .hint = Tr(L"Load file to clipboard"),
          .keys = {},
          .image = 1},
         {.id = kActSave,
-         .caption = L"Save...",
-         .hint = L"Save clipboard to file",
+         .caption = Tr(L"Save..."),
+         .hint = Tr(L"Save clipboard to file"),
          .keys = {},
          .image = 2},
         {.id = kActDelete,
-         .caption = L"Clear clipboard",
-         .hint = L"Clear clipboard",
+         .caption = Tr(L"Clear clipboard"),
+         .hint = Tr(L"Clear clipboard"),
          .keys = {},
          .image = 3},
-        {.id = kActExit, .caption = L"Exit", .hint = L"", .keys = {}, .image = -1},
+        {.id = kActExit, .caption = Tr(L"Exit"), .hint = L"", .keys = {}, .image = -1},
         {.id = kActHelpOnline,
-         .caption = L"Help online...",
-         .hint = L"Help online",
+         .caption = Tr(L"Help online") + L"...",
+         .hint = Tr(L"Help online"),
          .keys = {.key = VK_F1, .ctrl = false, .shift = false, .alt = false},
          .image = 0},
-        {.id = kActOnTop, .caption = L"Always on top", .hint = L"", .keys = {}, .image = -1},
+        {.id = kActOnTop, .caption = Tr(L"Always on top"), .hint = L"", .keys = {}, .image = -1},
         {.id = kActZoomOut,
-         .caption = L"Zoom out",
-         .hint = L"Zoom out",
+         .caption = Tr(L"Zoom out"),
+         .hint = Tr(L"Zoom out"),
          .keys = {.key = VK_OEM_MINUS, .ctrl = true, .shift = false, .alt = false},
          .image = 4},
         {.id = kActZoomIn,
-         .caption = L"Zoom in",
-         .hint = L"Zoom in",
+         .caption = Tr(L"Zoom in"),
+         .hint = Tr(L"Zoom in"),
          .keys = {.key = VK_OEM_PLUS, .ctrl = true, .shift = false, .alt = false},
          .image = 5},
         {.id = kActZoom100,
-         .caption = L"Zoom to 100%",
-         .hint = L"Zoom to 100%",
+         .caption = Tr(L"Zoom to 100%"),
+         .hint = Tr(L"Zoom to 100%"),
          .keys = {.key = 0x30, .ctrl = true, .shift = false, .alt = false},
          .image = -1},
         {.id = kActSaveFormat,
-         .caption = L"Save format as...",
-         .hint = L"Save the selected format to a file",
+         .caption = Tr(L"Save format as..."),
+         .hint = Tr(L"Save the selected format to a file"),
          .keys = {},
          .image = -1},
         {.id = kActRemoveFormat,
-         .caption = L"Remove from clipboard",
-         .hint = L"Remove the selected format from the clipboard",
+         .caption = Tr(L"Remove from clipboard"),
+         .hint = Tr(L"Remove the selected format from the clipboard"),
          .keys = {},
          .image = -1},
     };
@@ -147,7 +148,7 @@ void CommandBar::CreateMainMenu(HWND owner) {
     win32::Menu edit(CreatePopupMenu());
     win32::Menu help(CreatePopupMenu());
     if (!bar || !file || !edit || !help) {
-        throw Error(L"Cannot create the main menu. " + SystemErrorText(GetLastError()));
+        throw Error(Tr(L"Cannot create the main menu.") + L" " + SystemErrorText(GetLastError()));
     }
     HMENU miFile = file.get();
     HMENU miEdit = edit.get();
@@ -171,12 +172,13 @@ void CommandBar::CreateMainMenu(HWND owner) {
     addAction(miEdit, kActZoomIn);
     addAction(miEdit, kActZoom100);
     addAction(miHelp, kActHelpOnline);
-    AppendMenuW(miHelp, MF_STRING, kMiAbout, L"About Tavrix...");
+    AppendMenuW(miHelp, MF_STRING, kMiAbout, Tr(L"About %1...", {L"Tavrix"}).c_str());
     AppendMenuW(miHelp, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(miHelp, MF_STRING, kMiBrisvel, L"About Brisvel...");
-    for (auto [popup, caption] :
-         {std::pair{&file, L"File"}, std::pair{&edit, L"Edit"}, std::pair{&help, L"Help"}}) {
-        if (AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(popup->get()), caption)) {
+    AppendMenuW(miHelp, MF_STRING, kMiBrisvel, Tr(L"About %1...", {L"Brisvel"}).c_str());
+    for (auto [popup, caption] : {std::pair{&file, Tr(L"File")}, std::pair{&edit, Tr(L"Edit")},
+                                  std::pair{&help, Tr(L"Help")}}) {
+        if (AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(popup->get()),
+                        caption.c_str())) {
             popup->release();
         }
     }
@@ -191,7 +193,7 @@ void CommandBar::CreateMainMenu(HWND owner) {
         SetMenuItemInfoW(mmMain_, static_cast<UINT>(id), FALSE, &info);
     }
     if (!SetMenu(owner, mmMain_)) {
-        throw Error(L"Cannot create the main menu. " + SystemErrorText(GetLastError()));
+        throw Error(Tr(L"Cannot create the main menu.") + L" " + SystemErrorText(GetLastError()));
     }
     bar.release();
     alMain_.BindMenu(mmMain_);

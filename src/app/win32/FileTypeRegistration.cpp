@@ -1,6 +1,7 @@
 #include "app/win32/FileTypeRegistration.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 #include "base/win32/RegistryKey.h"
 
 #include <shellapi.h>
@@ -16,14 +17,14 @@ void RegisterFileType(const std::wstring& extension, const std::wstring& typeNam
         HKEY opened = nullptr;
         if (RegCreateKeyExW(root, entry.key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                             KEY_ALL_ACCESS, nullptr, &opened, nullptr) != ERROR_SUCCESS) {
-            throw Error(L"Failed to set data for ''");
+            throw Error(Tr(L"Failed to set data for %1", {L"''"}));
         }
         RegistryKey key(opened);
         const auto bytes = static_cast<DWORD>((entry.value.size() + 1) * sizeof(wchar_t));
         if (RegSetValueExW(key.get(), nullptr, 0, REG_SZ,
                            reinterpret_cast<const BYTE*>(entry.value.c_str()),
                            bytes) != ERROR_SUCCESS) {
-            throw Error(L"Failed to set data for ''");
+            throw Error(Tr(L"Failed to set data for %1", {L"''"}));
         }
     }
 }

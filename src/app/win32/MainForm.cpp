@@ -7,6 +7,7 @@
 #include "base/Dpi.h"
 #include "base/Error.h"
 #include "base/Support.h"
+#include "base/UiText.h"
 #include "base/win32/CommonControls.h"
 #include "base/win32/MessageFilter.h"
 #include "clipboard/ClipboardPort.h"
@@ -24,7 +25,13 @@ namespace tavrix::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TMainForm";
-constexpr wchar_t kFileFilter[] = L"Clipboard file (*.cl7)|*.cl7|All files (*.*)|*.*";
+std::wstring AllFilesFilter() {
+    return Tr(L"All files") + L" (*.*)|*.*";
+}
+
+std::wstring ClipboardFileFilter() {
+    return Tr(L"Clipboard file") + L" (*.cl7)|*.cl7|" + AllFilesFilter();
+}
 
 enum ControlId : int {
     kIdToolbar = 10,
@@ -52,17 +59,17 @@ TMainForm::TMainForm(ClipboardPort& port, MainFormServices services)
                                                 ScaleByDpi(kMinTreeWidth, pixelsPerInch_),
                                                 ScaleByDpi(kMinPreviewWidth, pixelsPerInch_)));
                 }),
-      preview_(port), odMain_({.filter = kFileFilter,
+      preview_(port), odMain_({.filter = ClipboardFileFilter(),
                                .filterIndex = 1,
                                .mustExist = true,
                                .promptOverwrite = false,
                                .defaultExtension = L""}),
-      sdMain_({.filter = kFileFilter,
+      sdMain_({.filter = ClipboardFileFilter(),
                .filterIndex = 1,
                .mustExist = false,
                .promptOverwrite = false,
                .defaultExtension = L""}),
-      sdFormat_({.filter = L"All files (*.*)|*.*",
+      sdFormat_({.filter = AllFilesFilter(),
                  .filterIndex = 1,
                  .mustExist = false,
                  .promptOverwrite = true,

@@ -3,6 +3,7 @@
 #include "app/win32/MainForm.h"
 #include "base/Error.h"
 #include "base/Support.h"
+#include "base/UiText.h"
 #include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/FormatFile.h"
@@ -73,7 +74,7 @@ void TMainForm::actSaveFormatExecute() {
         file = FormatFileImage(format, block);
     });
     if (read != DataResult::Read) {
-        throw Error(L"The clipboard no longer offers \"" + name + L"\"");
+        throw Error(Tr(L"The clipboard no longer offers \"%1\"", {name}));
     }
     // Written beside the target and put in its place in one step: a failed save leaves an
     // existing file as it was.
@@ -98,17 +99,17 @@ void TMainForm::actRemoveFormatExecute() {
                 known = port_.Backend().RegisteredFormatName(unreadable);
             }
             if (known.empty()) {
-                known = L"Format " + std::to_wstring(unreadable);
+                known = Tr(L"Format %1", {std::to_wstring(unreadable)});
             }
             names += (names.empty() ? L"" : L", ") + known;
         }
-        ShowWarning(L"Nothing was removed: the clipboard cannot give " + names);
+        ShowWarning(Tr(L"Nothing was removed: the clipboard cannot give %1", {names}));
         return;
     }
     removalNote_.clear();
     if (removal.removed && removal.comesBack) {
         // The refresh that follows shows the note; it lasts while this clipboard does.
-        removalNote_ = name + L" comes back: the system makes it from another format";
+        removalNote_ = Tr(L"%1 comes back: the system makes it from another format", {name});
         removalNoteSequence_ = port_.Backend().SequenceNumber();
         sbMain_.SetPanelText(kFactsPanel, removalNote_);
     }

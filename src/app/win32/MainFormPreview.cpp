@@ -3,6 +3,7 @@
 #include "app/FormatThousands.h"
 #include "app/win32/MainForm.h"
 #include "base/Error.h"
+#include "base/UiText.h"
 #include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/EngineLabels.h"
@@ -150,7 +151,7 @@ ClipboardPicture& TMainForm::PreviewPicture() {
 void TMainForm::SetPreviewIcon(const ClipboardIcon& icon) {
     const auto* platformIcon = dynamic_cast<const Win32Icon*>(&icon);
     if (platformIcon == nullptr) {
-        throw Error(L"Invalid icon");
+        throw Error(Tr(L"Invalid icon"));
     }
     preview_.Image().SetIcon(platformIcon->Handle(), platformIcon->Width(), platformIcon->Height());
 }

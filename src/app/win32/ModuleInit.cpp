@@ -5,6 +5,7 @@
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
+#include "i18n/Translate.h"
 #include "i18n/win32/Win32UiLanguage.h"
 #include "settings/win32/AppIniSetup.h"
 #include "viewer/win32/Win32CodepageSystem.h"
@@ -22,6 +23,9 @@ ProgramModules::ProgramModules(const CommandLine& commandLine) {
     // 1. Constants: nothing to do.
     // 2. Support module: the "DEBUG" switch, the log, the start-up format registrations and the
     //    Windows version flags.
+    // The texts follow the display language from the first one on.
+    InstallWin32UiLanguage();
+    InstallTableTranslation();
     g_supportPlatform = std::make_unique<Win32SupportPlatform>();
     InstallSupportPlatform(g_supportPlatform.get());
     g_clipboard = std::make_unique<Win32ClipboardBackend>();
@@ -34,8 +38,6 @@ ProgramModules::ProgramModules(const CommandLine& commandLine) {
     InitViewerTextSupport();
     // 3. Settings module: the settings store AppIni ("INIFILE" switches it to Backup.ini).
     CreateAppIni(commandLine.HasSwitch(L"INIFILE"));
-    // The translation asks the platform for the display language.
-    InstallWin32UiLanguage();
     // 4. Clipboard engine module: nothing to do.
 }
 

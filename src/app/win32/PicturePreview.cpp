@@ -1,6 +1,7 @@
 #include "app/win32/PicturePreview.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 #include "base/win32/PaintDC.h"
 #include "ui/win32/Checkerboard.h"
 
@@ -21,7 +22,7 @@ void ImageControl::Create(HWND parent) {
 void ImageControl::SetIcon(HICON icon, int width, int height) {
     HICON copy = CopyIcon(icon);
     if (copy == nullptr) {
-        throw Error(L"Invalid icon");
+        throw Error(Tr(L"Invalid icon"));
     }
     picture_.Clear();
     icon_.reset(copy);

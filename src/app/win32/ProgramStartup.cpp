@@ -4,6 +4,7 @@
 #include "app/win32/MainForm.h"
 #include "app/win32/ParentConsole.h"
 #include "base/Support.h"
+#include "base/SupportPlatform.h"
 #include "base/win32/MessageFilter.h"
 #include "base/win32/StartupProbe.h"
 #include "clipboard/ClipboardPort.h"
@@ -22,10 +23,11 @@ bool IsQuiet() {
 
 void ProgramStartup::ShowHelp(const std::wstring& text) {
     // The user asked for the help: without a console to take it, the box shows even when quiet.
-    if (IsQuiet() && WriteToParentConsole(text + L".", ConsoleStream::Output)) {
+    if (IsQuiet() && WriteToParentConsole(text, ConsoleStream::Output)) {
         return;
     }
-    ShowInfo(text);
+    // Every description ends with its full stop already.
+    CurrentSupportPlatform().ShowMessageBox(text, L"", kIconInformation);
 }
 
 void ProgramStartup::SaveClipboard(const std::wstring& fileName) {

@@ -1,6 +1,7 @@
 #include "base/win32/LibraryOnFirstUse.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 #include "base/Unicode.h"
 #include "base/win32/KernelHandles.h"
 #include "base/win32/SystemErrorText.h"
@@ -20,7 +21,8 @@ HMODULE LibraryOnFirstUse(const wchar_t* name) {
     }
     Module library(LoadLibraryW(name));
     if (!library) {
-        throw Error(L"Cannot load " + std::wstring(name) + L": " + SystemErrorText(GetLastError()));
+        const DWORD code = GetLastError();
+        throw Error(Tr(L"Cannot load %1: %2", {name, SystemErrorText(code)}));
     }
     return loaded.emplace(name, std::move(library)).first->second.get();
 }
@@ -28,8 +30,9 @@ HMODULE LibraryOnFirstUse(const wchar_t* name) {
 void* RoutineAddress(const wchar_t* library, const char* routine) {
     const FARPROC address = GetProcAddress(LibraryOnFirstUse(library), routine);
     if (address == nullptr) {
-        throw Error(L"Cannot load " + std::wstring(library) + L" (" + WideFromUtf8(routine) +
-                    L"): " + SystemErrorText(GetLastError()));
+        const DWORD code = GetLastError();
+        throw Error(Tr(L"Cannot load %1 (%2): %3",
+                       {library, WideFromUtf8(routine), SystemErrorText(code)}));
     }
     return reinterpret_cast<void*>(address);
 }

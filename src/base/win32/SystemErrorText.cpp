@@ -1,4 +1,5 @@
 #include "base/win32/SystemErrorText.h"
+#include "base/UiText.h"
 
 namespace tavrix::win32 {
 
@@ -18,7 +19,7 @@ std::wstring SystemErrorText(DWORD code) {
         text.pop_back();
     }
     if (text.empty()) {
-        text = L"System error " + std::to_wstring(code);
+        text = Tr(L"System error %1", {std::to_wstring(code)});
     }
     return text;
 }

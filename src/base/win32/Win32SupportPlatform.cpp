@@ -1,6 +1,7 @@
 #include "base/win32/Win32SupportPlatform.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 #include "base/win32/KernelHandles.h"
 #include "base/win32/MessagePump.h"
 #include "base/win32/ScreenResolution.h"
@@ -93,13 +94,15 @@ void Win32SupportPlatform::WriteFile(const std::wstring& path, const std::string
     UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
-        throw Error(L"Cannot create file \"" + path + L"\". " + SystemErrorText(GetLastError()));
+        const DWORD code = GetLastError();
+        throw Error(Tr(L"Cannot create file \"%1\".", {path}) + L" " + SystemErrorText(code));
     }
     DWORD written = 0;
     if (!::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
                      nullptr) ||
         written != bytes.size()) {
-        throw Error(L"Cannot write file \"" + path + L"\". " + SystemErrorText(GetLastError()));
+        const DWORD code = GetLastError();
+        throw Error(Tr(L"Cannot write file \"%1\".", {path}) + L" " + SystemErrorText(code));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/Support.h"
+#include "base/UiText.h"
 #include "clipboard/ClipboardFileReader.h"
 #include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/ClipboardPort.h"
@@ -55,7 +56,7 @@ void SaveClipboardFileForScript(const std::wstring& name) {
         Win32FileAccess files;
         std::unique_ptr<ReplacementFile> file = files.CreateReplacement(target);
         if (!SaveClipboardToStream(port, file->Stream(), MaxSavedFormatSize)) {
-            throw Error(L"The clipboard's data could not be read");
+            throw Error(Tr(L"The clipboard's data could not be read"));
         }
         file->Commit();
     } catch (const Error& e) {

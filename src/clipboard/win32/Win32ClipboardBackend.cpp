@@ -1,6 +1,7 @@
 #include "clipboard/win32/Win32ClipboardBackend.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 #include "base/win32/GlobalBlock.h"
 #include "base/win32/GlobalLockView.h"
 #include "clipboard/win32/ClipboardObjectCopies.h"
@@ -126,7 +127,7 @@ void Win32ClipboardBackend::LoadPicture(ClipFormat format, bool withPalette,
                                         ClipboardPicture& picture) {
     auto* target = dynamic_cast<Win32Picture*>(&picture);
     if (target == nullptr) {
-        throw Error(L"Invalid clipboard format");
+        throw Error(Tr(L"Invalid clipboard format"));
     }
     target->LoadFromClipboard(format, withPalette);
 }

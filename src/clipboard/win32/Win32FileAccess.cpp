@@ -1,6 +1,7 @@
 #include "clipboard/win32/Win32FileAccess.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 #include "base/win32/KernelHandles.h"
 #include "base/win32/SystemErrorText.h"
 #include "clipboard/BufferedFileStream.h"
@@ -17,7 +18,7 @@ namespace {
 // ReadFile and WriteFile take 32-bit counts.
 constexpr std::size_t kMaxTransfer = 1u << 30;
 
-[[noreturn]] void ThrowFileError(const wchar_t* what, const std::wstring& name) {
+[[noreturn]] void ThrowFileError(const std::wstring& what, const std::wstring& name) {
     const DWORD code = GetLastError();
     throw Error(FileErrorText(what, name, SystemErrorText(code)));
 }
@@ -56,7 +57,7 @@ protected:
             const auto chunk = static_cast<DWORD>(std::min(size - done, kMaxTransfer));
             DWORD n = 0;
             if (!ReadFile(file_.get(), data + done, chunk, &n, nullptr)) {
-                ThrowFileError(L"Cannot read file", name_);
+                ThrowFileError(Tr(L"Cannot read file \"%1\"."), name_);
             }
             if (n == 0) {
                 break;
@@ -72,7 +73,7 @@ protected:
             const auto chunk = static_cast<DWORD>(std::min(size - done, kMaxTransfer));
             DWORD n = 0;
             if (!WriteFile(file_.get(), data + done, chunk, &n, nullptr) || n == 0) {
-                ThrowFileError(L"Cannot write file", name_);
+                ThrowFileError(Tr(L"Cannot write file \"%1\"."), name_);
             }
             done += n;
         }
@@ -83,7 +84,7 @@ protected:
         LARGE_INTEGER to{};
         to.QuadPart = static_cast<LONGLONG>(position);
         if (!SetFilePointerEx(file_.get(), to, nullptr, FILE_BEGIN)) {
-            ThrowFileError(L"Cannot read file", name_);
+            ThrowFileError(Tr(L"Cannot read file \"%1\"."), name_);
         }
         rawPosition_ = position;
     }
@@ -119,7 +120,8 @@ public:
         if (!MoveFileExW(temporary_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING)) {
             const DWORD code = GetLastError();
             DeleteFileW(temporary_.c_str());
-            throw Error(FileErrorText(L"Cannot create file", target_, SystemErrorText(code)));
+            throw Error(
+                FileErrorText(Tr(L"Cannot create file \"%1\"."), target_, SystemErrorText(code)));
         }
     }
 
@@ -152,7 +154,7 @@ std::unique_ptr<DataStream> Win32FileAccess::OpenForReading(const std::wstring& 
     UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file) {
-        ThrowFileError(L"Cannot open file", path);
+        ThrowFileError(Tr(L"Cannot open file \"%1\"."), path);
     }
     return std::make_unique<Win32FileStream>(std::move(file), path);
 }
@@ -167,7 +169,7 @@ std::unique_ptr<ReplacementFile> Win32FileAccess::CreateReplacement(const std::w
                                                           path);
         }
         if (GetLastError() != ERROR_FILE_EXISTS) {
-            ThrowFileError(L"Cannot create file", path);
+            ThrowFileError(Tr(L"Cannot create file \"%1\"."), path);
         }
     }
 }

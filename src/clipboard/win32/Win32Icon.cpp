@@ -1,6 +1,7 @@
 #include "clipboard/win32/Win32Icon.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 #include "clipboard/IconImage.h"
 
 #include <cstring>
@@ -11,7 +12,7 @@ namespace tavrix::win32 {
 namespace {
 
 [[noreturn]] void InvalidIcon() {
-    throw Error(L"Invalid icon");
+    throw Error(Tr(L"Invalid icon"));
 }
 
 // The system's choice among the images works on the resource form of the directory, where each

@@ -1,6 +1,7 @@
 #include "clipboard/win32/Win32Picture.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 #include "base/win32/BitmapDC.h"
 #include "base/win32/DibSection.h"
 #include "base/win32/GlobalLockView.h"
@@ -18,7 +19,7 @@ namespace tavrix::win32 {
 namespace {
 
 [[noreturn]] void InvalidPicture() {
-    throw Error(L"Invalid clipboard format");
+    throw Error(Tr(L"Invalid clipboard format"));
 }
 
 Palette CopyPalette(HPALETTE source) {

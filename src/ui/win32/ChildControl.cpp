@@ -1,6 +1,7 @@
 #include "ui/win32/ChildControl.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 #include "base/win32/SystemErrorText.h"
 
 namespace tavrix::win32 {
@@ -17,8 +18,7 @@ HWND CreateChildControl(const ChildControlDesign& design) {
 }
 
 std::wstring CannotCreateWindowText(const wchar_t* className, DWORD errorCode) {
-    return L"Cannot create window \"" + std::wstring(className) + L"\". " +
-           SystemErrorText(errorCode);
+    return Tr(L"Cannot create window \"%1\".", {className}) + L" " + SystemErrorText(errorCode);
 }
 
 } // namespace tavrix::win32

@@ -1,6 +1,7 @@
 #include "ui/win32/ErrorBox.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 
 #include <exception>
 
@@ -37,7 +38,7 @@ std::wstring CurrentExceptionText() {
         }
         return text;
     } catch (...) {
-        return L"Unknown error";
+        return Tr(L"Unknown error");
     }
 }
 

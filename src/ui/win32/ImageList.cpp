@@ -1,6 +1,7 @@
 #include "ui/win32/ImageList.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 
 #include <cstring>
 
@@ -25,7 +26,7 @@ Bitmap CreateIconBitmap(const IconImage& image, bool premultiplied) {
     void* bits = nullptr;
     Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap || bits == nullptr) {
-        throw Error(L"Cannot create picture");
+        throw Error(Tr(L"Cannot create picture"));
     }
     auto* out = static_cast<std::uint8_t*>(bits);
     for (const IconPixel& p : image.pixels) {
@@ -47,12 +48,12 @@ Bitmap CreateIconBitmap(const IconImage& image, bool premultiplied) {
 ImageList CreateProgramImageList(int size) {
     ImageListHandle list(CommonControls().imageListCreate(size, size, ILC_COLOR32, kIconCount, 0));
     if (!list) {
-        throw Error(L"Cannot create image list");
+        throw Error(Tr(L"Cannot create image list"));
     }
     for (int k = 0; k < kIconCount; ++k) {
         Bitmap bitmap = CreateIconBitmap(DrawIcon(static_cast<IconKind>(k), size), false);
         if (CommonControls().imageListAdd(list.get(), bitmap.get(), nullptr) < 0) {
-            throw Error(L"Cannot create image list");
+            throw Error(Tr(L"Cannot create image list"));
         }
     }
     return ImageList(std::move(list));

@@ -1,6 +1,7 @@
 #include "ui/win32/RichEdit.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 #include "base/win32/LibraryOnFirstUse.h"
 #include "base/win32/SystemErrorText.h"
 
@@ -43,7 +44,8 @@ void RichEdit::Create(HWND parent, int id) {
                               0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                               GetModuleHandleW(nullptr), nullptr);
     if (handle_ == nullptr) {
-        throw Error(L"Cannot create the rich edit control. " + SystemErrorText(GetLastError()));
+        const DWORD code = GetLastError();
+        throw Error(Tr(L"Cannot create the rich edit control.") + L" " + SystemErrorText(code));
     }
     // A line width of 1 twip turns word wrap off.
     SendMessageW(handle_, EM_SETTARGETDEVICE, 0, 1);
@@ -59,7 +61,7 @@ void RichEdit::LoadRtf(std::span<const std::uint8_t> rtf) {
     stream.pfnCallback = ReadChunk;
     SendMessageW(handle_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
     if (stream.dwError != 0) {
-        throw Error(L"Cannot read rich text");
+        throw Error(Tr(L"Cannot read rich text"));
     }
 }
 

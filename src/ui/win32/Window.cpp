@@ -1,6 +1,7 @@
 #include "ui/win32/Window.h"
 
 #include "base/Error.h"
+#include "base/UiText.h"
 #include "base/win32/DroppedFiles.h"
 #include "base/win32/SystemErrorText.h"
 #include "ui/win32/ChildControl.h"
@@ -45,7 +46,7 @@ void Window::RegisterClassOnce(const wchar_t* className, UINT style, HBRUSH back
     };
     if (RegisterClassExW(&wc) == 0) {
         const DWORD code = GetLastError();
-        throw Error(L"Cannot register window class \"" + std::wstring(className) + L"\". " +
+        throw Error(Tr(L"Cannot register window class \"%1\".", {className}) + L" " +
                     SystemErrorText(code));
     }
 }

@@ -15,7 +15,8 @@ Menu CreateContextMenu(const PopupMenuItems& items) {
             AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
         } else {
             AppendMenuW(menu.get(), MF_STRING | (item.Enabled ? MF_ENABLED : MF_GRAYED),
-                        kContextCommandBase + static_cast<UINT>(item.Command), item.Caption);
+                        kContextCommandBase + static_cast<UINT>(item.Command),
+                        item.Caption.c_str());
         }
     }
     return menu;

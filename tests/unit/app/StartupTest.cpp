@@ -64,7 +64,7 @@ TEST(Startup, HelpShowsTheBoxAndNothingElse) {
 
 TEST(Startup, HelpTextKeepsItsElevenLinesAndGoesOnWithSaveAndQuiet) {
     const std::wstring text = HelpText();
-    const std::wstring eleven = L"Closes the program\r\n";
+    const std::wstring eleven = L"Closes the program.\r\n";
     const std::size_t end = text.find(eleven);
     ASSERT_NE(end, std::wstring::npos);
     const std::wstring first = text.substr(0, end + eleven.size() - 2);
@@ -81,7 +81,7 @@ TEST(Startup, HelpTextKeepsItsElevenLinesAndGoesOnWithSaveAndQuiet) {
               L"Saves the clipboard to the file.\r\n"
               L"\r\n"
               L"/QUIET\r\n"
-              L"Shows no message boxes; errors set the exit code");
+              L"Shows no message boxes; errors set the exit code.");
 }
 
 TEST(Startup, ClearThenLoadThenCloseOrWindow) {

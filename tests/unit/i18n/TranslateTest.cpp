@@ -112,11 +112,12 @@ TEST(TranslationTable, CellsArePresentExactlyWhereTheLanguageTranslatesTheGroup)
         ASSERT_TRUE(expected.count(column.languageKey)) << column.languageKey;
         EXPECT_TRUE(seen.insert(column.languageKey).second) << "duplicate " << column.languageKey;
         const Presence presence = expected.at(column.languageKey);
-        for (std::size_t row = 0; row < keys.size(); ++row) {
+        // The first twenty keys are the texts the window had from the start.
+        for (std::size_t row = 0; row < 20; ++row) {
             const bool present = secondGroup.count(keys[row]) ? presence.second : presence.first;
-            const char16_t* cell = column.cells[row];
+            const std::u16string_view* cell = FindTranslation(column, keys[row]);
             if (present) {
-                EXPECT_TRUE(cell != nullptr && *cell != u'\0')
+                EXPECT_TRUE(cell != nullptr && !cell->empty())
                     << "column " << column.languageKey << " row " << row << " is missing";
             } else {
                 EXPECT_EQ(cell, nullptr) << "column " << column.languageKey << " row " << row;
@@ -125,7 +126,7 @@ TEST(TranslationTable, CellsArePresentExactlyWhereTheLanguageTranslatesTheGroup)
     }
 }
 
-TEST(TranslationTable, KeysAreTheTwentyEnglishTextsInLookupOrder) {
+TEST(TranslationTable, KeysBeginWithTheTwentyEnglishTextsInLookupOrder) {
     const std::u16string_view expected[] = {u"File",
                                             u"Edit",
                                             u"Help",
@@ -147,8 +148,8 @@ TEST(TranslationTable, KeysAreTheTwentyEnglishTextsInLookupOrder) {
                                             u"Load file to clipboard",
                                             u"Save clipboard to file"};
     const auto& keys = TranslationKeys();
-    ASSERT_EQ(keys.size(), std::size(expected));
-    for (std::size_t i = 0; i < keys.size(); ++i) {
+    ASSERT_GE(keys.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
         EXPECT_EQ(keys[i], expected[i]) << i;
     }
 }
@@ -221,10 +222,10 @@ TEST(TranslationTable, PortugalSharesTheBrazilianFirstGroup) {
         }
     }
     ASSERT_TRUE(brazil != nullptr && portugal != nullptr);
-    for (std::size_t row = 0; row < kTranslationKeyCount; ++row) {
-        if (portugal->cells[row] != nullptr) {
-            EXPECT_EQ(std::u16string_view(portugal->cells[row]),
-                      std::u16string_view(brazil->cells[row]));
+    for (std::u16string_view key : TranslationKeys()) {
+        if (const std::u16string_view* cell = FindTranslation(*portugal, key)) {
+            ASSERT_NE(FindTranslation(*brazil, key), nullptr);
+            EXPECT_EQ(*cell, *FindTranslation(*brazil, key));
         }
     }
 }

@@ -66,10 +66,10 @@ TEST(ViewerMessagesTest, MessageBoxGetsForegroundAndTaskModalFlags) {
         shown.push_back({text, caption, flags, owner});
         return kIdRetry;
     });
-    EXPECT_EQ(ShowViewerMessage(ViewerCannotReadStream, ViewerCaption, kMbRetryCancel | 16),
+    EXPECT_EQ(ShowViewerMessage(ViewerCannotReadStream(), ViewerCaption(), kMbRetryCancel | 16),
               kIdRetry);
     int ownerDummy = 0;
-    ShowViewerError(ViewerCannotCopy, &ownerDummy);
+    ShowViewerError(ViewerCannotCopy(), &ownerDummy);
     InstallViewerMessageBox(nullptr);
     EXPECT_EQ(ShowViewerError(L"unseen"), kIdCancel);
     ASSERT_EQ(shown.size(), 2u);
@@ -84,7 +84,7 @@ TEST(ViewerMessagesTest, MessageBoxGetsForegroundAndTaskModalFlags) {
 }
 
 TEST(ViewerMessagesTest, ReadErrorTextWithHexOffset) {
-    EXPECT_EQ(ViewerReadError, L"Read error at offset %s");
+    EXPECT_EQ(ViewerReadError(), L"Read error at offset %1");
     EXPECT_EQ(FormatReadError(0x1A2B, 8), L"Read error at offset 00001A2B");
     EXPECT_EQ(FormatReadError(0x123456789, 4), L"Read error at offset 123456789");
 }

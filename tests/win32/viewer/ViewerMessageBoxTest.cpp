@@ -30,7 +30,7 @@ TEST(ViewerMessageBoxTest, RetryQuestionShowsViewerCaptionTextAndButtons) {
     win32::InitViewerTextSupport();
     test::HelperProcess helper({L"dialog", L"20"});
     const int answer =
-        ShowViewerMessage(ViewerCannotReadStream, ViewerCaption, kMbRetryCancel | kMbIconError);
+        ShowViewerMessage(ViewerCannotReadStream(), ViewerCaption(), kMbRetryCancel | kMbIconError);
     EXPECT_EQ(helper.Wait(), 0);
     const std::string shown = helper.RestOfOutput();
     EXPECT_NE(shown.find("caption: Viewer\n"), std::string::npos) << shown;
@@ -46,7 +46,7 @@ TEST(ViewerMessageBoxTest, ErrorHasOnlyAnOkButton) {
     }
     win32::InitViewerTextSupport();
     test::HelperProcess helper({L"dialog", L"20"});
-    EXPECT_EQ(ShowViewerError(ViewerCannotCopy), kIdOk);
+    EXPECT_EQ(ShowViewerError(ViewerCannotCopy()), kIdOk);
     EXPECT_EQ(helper.Wait(), 0);
     const std::string shown = helper.RestOfOutput();
     EXPECT_NE(shown.find("caption: Viewer\n"), std::string::npos) << shown;

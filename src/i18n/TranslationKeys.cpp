@@ -1,0 +1,143 @@
+// The English texts of the program: the keys of the translation table. A text shown to the user
+// is one of them; each language file lists its texts by these keys.
+#include "i18n/TranslationTable.h"
+
+namespace tavrix {
+
+namespace {
+
+// clang-format off
+constexpr std::u16string_view kKeys[] = {
+    // The main window's menus, commands, summary and status bar
+    u"File",  // menu
+    u"Edit",  // menu
+    u"Help",  // menu
+    u"Help online",  // help command (caption gets "..." appended) and its hint
+    u"Load...",  // load command
+    u"Save...",  // save command
+    u"Always on top",  // stay-on-top command
+    u"Exit",  // exit command
+    u"Delete",  // kept for completeness; no text of the window uses it
+    u"Clear clipboard",  // clear command and its hint
+    u"About %1...",  // the two About items; "%1" is the product name
+    u"Size",  // status bar
+    u"Sound",  // sound summary
+    u"Preview",  // first node of the format tree
+    u"Clipboard is Empty.",  // empty-clipboard summary
+    u"Zoom out",  // zoom commands
+    u"Zoom in",  // u"Zoom to 100%",           //
+    u"Zoom to 100%",  // load hint
+    u"Load file to clipboard",  // save hint
+    // Main window: the format commands and the file choosers
+    u"Save format as...",
+    u"Save the selected format to a file",
+    u"Remove from clipboard",
+    u"Remove the selected format from the clipboard",
+    u"Clipboard file",
+    u"All files",
+    // The facts panel of the status bar
+    u"Format %1 (0x%2)",
+    u"pid %1",
+    u"Owner: %1",
+    u"none",
+    u"Excluded from clipboard history",
+    u"Not for the cloud clipboard",
+    u"Cannot open clipboard",
+    u"Held by %1",
+    u"Clipboard held by %1",
+    u"another program",
+    u"%1 comes back: the system makes it from another format",
+    u"Nothing was removed: the clipboard cannot give %1",
+    u"Format %1",
+    // Facts of single formats
+    u"%1 file",
+    u"%1 files",
+    u"compression %1",
+    u"Copy",
+    u"Move",
+    u"Link",
+    u"Version %1",
+    u"offsets out of range",
+    u"fragment %1–%2",
+    u"source %1",
+    u"Allowed",
+    u"Not allowed",
+    // Progress of long saves and loads
+    u"Saving… %1 %",
+    u"Loading… %1 %",
+    // The command line's help and its errors
+    u"%1 and %2",
+    u"Shows this information.",
+    u"It loads the file specified in the command line to the clipboard.",
+    u"Clears the clipboard.",
+    u"Closes the program.",
+    u"Saves the clipboard to the file.",
+    u"Shows no message boxes; errors set the exit code.",
+    u"Missing file name after %1",
+    // The viewer: its context menu, the groups of its encodings and its messages
+    u"Copy as hex",
+    u"Copy link",
+    u"Select line",
+    u"Select all",
+    u"Encoding...",
+    u"Western European",
+    u"Central European",
+    u"Baltic",
+    u"Cyrillic",
+    u"United States",
+    u"Greek",
+    u"Latin 3",
+    u"Turkish",
+    u"Arabic",
+    u"Hebrew",
+    u"Thai",
+    u"Vietnamese",
+    u"Viewer",
+    u"Cannot read stream",
+    u"Read error at offset %1",
+    u"Cannot copy data to Clipboard",
+    // Errors of files, the clipboard and the settings
+    u"Cannot open file \"%1\".",
+    u"Cannot read file \"%1\".",
+    u"Cannot create file \"%1\".",
+    u"Cannot write file \"%1\".",
+    u"Cannot save the clipboard to \"%1\"",
+    u"The clipboard no longer offers \"%1\"",
+    u"The clipboard's data could not be read",
+    u"Clipboard not available",
+    u"Invalid clipboard format",
+    u"Cannot empty the clipboard",
+    u"Cannot put format %1 back on the clipboard",
+    u"Failed to locate Vista Clipboard API",
+    u"Invalid icon",
+    u"Out of memory",
+    u"Invalid stream position",
+    u"Code pages not available",
+    u"Failed to get data for %1",
+    u"Failed to set data for %1",
+    u"Invalid data type for %1",
+    u"The settings store is not available",
+    u"Unable to write to %1",
+    // Errors of the system and of the window's parts
+    u"System error %1",
+    u"Cannot load %1: %2",
+    u"Cannot load %1 (%2): %3",
+    u"Cannot register window class \"%1\".",
+    u"Cannot create window \"%1\".",
+    u"Cannot create the main menu.",
+    u"Cannot create the rich edit control.",
+    u"Cannot read rich text",
+    u"Cannot create picture",
+    u"Cannot create image list",
+    u"Unknown error",
+    u"No support platform installed",
+};
+// clang-format on
+
+} // namespace
+
+std::span<const std::u16string_view> TranslationKeys() {
+    return kKeys;
+}
+
+} // namespace tavrix
