@@ -9,25 +9,26 @@ namespace {
 // clang-format off
 constexpr std::u16string_view kKeys[] = {
     // The main window's menus, commands, summary and status bar
-    u"File",  // menu
-    u"Edit",  // menu
-    u"Help",  // menu
-    u"Help online",  // help command (caption gets "..." appended) and its hint
-    u"Load...",  // load command
-    u"Save...",  // save command
-    u"Always on top",  // stay-on-top command
-    u"Exit",  // exit command
-    u"Delete",  // kept for completeness; no text of the window uses it
-    u"Clear clipboard",  // clear command and its hint
-    u"About %1...",  // the two About items; "%1" is the product name
-    u"Size",  // status bar
-    u"Sound",  // sound summary
-    u"Preview",  // first node of the format tree
-    u"Clipboard is Empty.",  // empty-clipboard summary
-    u"Zoom out",  // zoom commands
-    u"Zoom in",  // u"Zoom to 100%",           //
-    u"Zoom to 100%",  // load hint
-    u"Load file to clipboard",  // save hint
+    u"File", // menu
+    u"Edit", // menu
+    u"Help", // menu
+    u"Help online", // help command (caption gets "..." appended) and its hint
+    u"Load...", // load command
+    u"Save...", // save command
+    u"Always on top", // stay-on-top command
+    u"Exit", // exit command
+    u"Delete", // kept for completeness; no text of the window uses it
+    u"Clear clipboard", // clear command and its hint
+    u"About %1...", // the two About items; "%1" is the product name
+    u"Size", // status bar
+    u"Sound", // sound summary
+    u"Preview", // first node of the format tree
+    u"Clipboard is Empty.", // empty-clipboard summary
+    u"Zoom out", // zoom commands
+    u"Zoom in",
+    u"Zoom to 100%",
+    u"Load file to clipboard", // load hint
+    u"Save clipboard to file", // save hint
     // Main window: the format commands and the file choosers
     u"Save format as...",
     u"Save the selected format to a file",
@@ -122,6 +123,7 @@ constexpr std::u16string_view kKeys[] = {
     u"System error %1",
     u"Cannot load %1: %2",
     u"Cannot load %1 (%2): %3",
+    u"%1 cannot load %2: %3",
     u"Cannot register window class \"%1\".",
     u"Cannot create window \"%1\".",
     u"Cannot create the main menu.",

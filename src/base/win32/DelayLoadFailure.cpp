@@ -1,5 +1,6 @@
 #include "base/win32/DelayLoadFailure.h"
 
+#include "base/UiText.h"
 #include "base/Unicode.h"
 #include "base/win32/SystemErrorText.h"
 
@@ -15,12 +16,13 @@ FARPROC WINAPI ReportMissingLibrary(unsigned notification, PDelayLoadInfo info) 
     if (notification != dliFailLoadLib && notification != dliFailGetProc) {
         return nullptr;
     }
-    std::wstring text =
-        L"Tavrix cannot load " + tavrix::WideFromUtf8(info->szDll != nullptr ? info->szDll : "");
+    std::wstring library = tavrix::WideFromUtf8(info->szDll != nullptr ? info->szDll : "");
     if (notification == dliFailGetProc && info->dlp.fImportByName) {
-        text += L" (" + tavrix::WideFromUtf8(info->dlp.szProcName) + L")";
+        library += L" (" + tavrix::WideFromUtf8(info->dlp.szProcName) + L")";
     }
-    text += L": " + tavrix::win32::SystemErrorText(info->dwLastError);
+    const std::wstring text =
+        tavrix::Tr(L"%1 cannot load %2: %3",
+                   {L"Tavrix", library, tavrix::win32::SystemErrorText(info->dwLastError)});
     // Nothing of the program can go on without the routine; returning would raise an
     // exception nobody can handle.
     MessageBoxW(nullptr, text.c_str(), L"Tavrix", MB_OK | MB_ICONERROR | MB_TASKMODAL);

@@ -48,7 +48,7 @@ bool SaveClipboardFile(const std::wstring& name, ProgressDisplay* display) {
 
 void SaveClipboardFileForScript(const std::wstring& name) {
     const std::wstring target = WithClipboardFileExtension(name);
-    const std::wstring failure = L"Cannot save the clipboard to \"" + target + L"\"";
+    const std::wstring failure = Tr(L"Cannot save the clipboard to \"%1\"", {target});
     ClipboardPort& port = ClipboardPort::Instance();
     try {
         // Held open across the whole save, so the writer's own open cannot meet a new holder.

@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"خطأ في النظام %1"},
     {u"Cannot load %1: %2", u"تعذر تحميل %1: %2"},
     {u"Cannot load %1 (%2): %3", u"تعذر تحميل %1 (%2): %3"},
+    {u"%1 cannot load %2: %3", u"يتعذر على %1 تحميل %2: %3"},
     {u"Cannot register window class \"%1\".", u"تعذر تسجيل فئة الإطار \"%1\"."},
     {u"Cannot create window \"%1\".", u"تعذر إنشاء الإطار \"%1\"."},
     {u"Cannot create the main menu.", u"تعذر إنشاء القائمة الرئيسية."},

@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"Системна грешка %1"},
     {u"Cannot load %1: %2", u"%1 не може да бъде зареден: %2"},
     {u"Cannot load %1 (%2): %3", u"%1 (%2) не може да бъде зареден: %3"},
+    {u"%1 cannot load %2: %3", u"%1 не може да зареди %2: %3"},
     {u"Cannot register window class \"%1\".", u"Класът на прозореца \"%1\" не може да бъде регистриран."},
     {u"Cannot create window \"%1\".", u"Прозорецът \"%1\" не може да бъде създаден."},
     {u"Cannot create the main menu.", u"Главното меню не може да бъде създадено."},

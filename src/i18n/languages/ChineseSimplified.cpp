@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"系统错误 %1"},
     {u"Cannot load %1: %2", u"无法加载 %1: %2"},
     {u"Cannot load %1 (%2): %3", u"无法加载 %1 (%2): %3"},
+    {u"%1 cannot load %2: %3", u"%1 无法加载 %2: %3"},
     {u"Cannot register window class \"%1\".", u"无法注册窗口类 \"%1\"。"},
     {u"Cannot create window \"%1\".", u"无法创建窗口 \"%1\"。"},
     {u"Cannot create the main menu.", u"无法创建主菜单。"},

@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"系統錯誤 %1"},
     {u"Cannot load %1: %2", u"無法載入 %1: %2"},
     {u"Cannot load %1 (%2): %3", u"無法載入 %1 (%2): %3"},
+    {u"%1 cannot load %2: %3", u"%1 無法載入 %2: %3"},
     {u"Cannot register window class \"%1\".", u"無法登錄視窗類別 \"%1\"。"},
     {u"Cannot create window \"%1\".", u"無法建立視窗 \"%1\"。"},
     {u"Cannot create the main menu.", u"無法建立主功能表。"},

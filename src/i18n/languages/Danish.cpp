@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"Systemfejl %1"},
     {u"Cannot load %1: %2", u"%1 kan ikke indlæses: %2"},
     {u"Cannot load %1 (%2): %3", u"%1 (%2) kan ikke indlæses: %3"},
+    {u"%1 cannot load %2: %3", u"%1 kan ikke indlæse %2: %3"},
     {u"Cannot register window class \"%1\".", u"Vinduesklassen \"%1\" kan ikke registreres."},
     {u"Cannot create window \"%1\".", u"Vinduet \"%1\" kan ikke oprettes."},
     {u"Cannot create the main menu.", u"Hovedmenuen kan ikke oprettes."},

@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"Systeemfout %1"},
     {u"Cannot load %1: %2", u"Kan %1 niet laden: %2"},
     {u"Cannot load %1 (%2): %3", u"Kan %1 (%2) niet laden: %3"},
+    {u"%1 cannot load %2: %3", u"%1 kan %2 niet laden: %3"},
     {u"Cannot register window class \"%1\".", u"Kan de vensterklasse \"%1\" niet registreren."},
     {u"Cannot create window \"%1\".", u"Kan het venster \"%1\" niet maken."},
     {u"Cannot create the main menu.", u"Kan het hoofdmenu niet maken."},

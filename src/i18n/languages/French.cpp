@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"Erreur système %1"},
     {u"Cannot load %1: %2", u"Impossible de charger %1 : %2"},
     {u"Cannot load %1 (%2): %3", u"Impossible de charger %1 (%2) : %3"},
+    {u"%1 cannot load %2: %3", u"%1 ne peut pas charger %2 : %3"},
     {u"Cannot register window class \"%1\".", u"Impossible d'inscrire la classe de fenêtre \"%1\"."},
     {u"Cannot create window \"%1\".", u"Impossible de créer la fenêtre \"%1\"."},
     {u"Cannot create the main menu.", u"Impossible de créer le menu principal."},

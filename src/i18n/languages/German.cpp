@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"Systemfehler %1"},
     {u"Cannot load %1: %2", u"%1 kann nicht geladen werden: %2"},
     {u"Cannot load %1 (%2): %3", u"%1 (%2) kann nicht geladen werden: %3"},
+    {u"%1 cannot load %2: %3", u"%1 kann %2 nicht laden: %3"},
     {u"Cannot register window class \"%1\".", u"Die Fensterklasse \"%1\" kann nicht registriert werden."},
     {u"Cannot create window \"%1\".", u"Das Fenster \"%1\" kann nicht erstellt werden."},
     {u"Cannot create the main menu.", u"Das Hauptmenü kann nicht erstellt werden."},

@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"Rendszerhiba: %1"},
     {u"Cannot load %1: %2", u"A(z) %1 nem tölthető be: %2"},
     {u"Cannot load %1 (%2): %3", u"A(z) %1 (%2) nem tölthető be: %3"},
+    {u"%1 cannot load %2: %3", u"A(z) %1 nem tudja betölteni: %2: %3"},
     {u"Cannot register window class \"%1\".", u"A(z) \"%1\" ablakosztály nem regisztrálható."},
     {u"Cannot create window \"%1\".", u"A(z) \"%1\" ablak nem hozható létre."},
     {u"Cannot create the main menu.", u"A főmenü nem hozható létre."},

@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"Errore di sistema %1"},
     {u"Cannot load %1: %2", u"Impossibile caricare %1: %2"},
     {u"Cannot load %1 (%2): %3", u"Impossibile caricare %1 (%2): %3"},
+    {u"%1 cannot load %2: %3", u"%1 non può caricare %2: %3"},
     {u"Cannot register window class \"%1\".", u"Impossibile registrare la classe di finestra \"%1\"."},
     {u"Cannot create window \"%1\".", u"Impossibile creare la finestra \"%1\"."},
     {u"Cannot create the main menu.", u"Impossibile creare il menu principale."},

@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"システム エラー %1"},
     {u"Cannot load %1: %2", u"%1 を読み込めません: %2"},
     {u"Cannot load %1 (%2): %3", u"%1 (%2) を読み込めません: %3"},
+    {u"%1 cannot load %2: %3", u"%1 は %2 を読み込めません: %3"},
     {u"Cannot register window class \"%1\".", u"ウィンドウ クラス \"%1\" を登録できません。"},
     {u"Cannot create window \"%1\".", u"ウィンドウ \"%1\" を作成できません。"},
     {u"Cannot create the main menu.", u"メイン メニューを作成できません。"},

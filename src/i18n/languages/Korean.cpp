@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"시스템 오류 %1"},
     {u"Cannot load %1: %2", u"%1을(를) 불러올 수 없습니다: %2"},
     {u"Cannot load %1 (%2): %3", u"%1 (%2)을(를) 불러올 수 없습니다: %3"},
+    {u"%1 cannot load %2: %3", u"%1에서 %2을(를) 불러올 수 없습니다: %3"},
     {u"Cannot register window class \"%1\".", u"창 클래스 \"%1\"을(를) 등록할 수 없습니다."},
     {u"Cannot create window \"%1\".", u"창 \"%1\"을(를) 만들 수 없습니다."},
     {u"Cannot create the main menu.", u"주 메뉴를 만들 수 없습니다."},

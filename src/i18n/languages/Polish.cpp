@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"Błąd systemu %1"},
     {u"Cannot load %1: %2", u"Nie można wczytać %1: %2"},
     {u"Cannot load %1 (%2): %3", u"Nie można wczytać %1 (%2): %3"},
+    {u"%1 cannot load %2: %3", u"%1 nie może wczytać %2: %3"},
     {u"Cannot register window class \"%1\".", u"Nie można zarejestrować klasy okna \"%1\"."},
     {u"Cannot create window \"%1\".", u"Nie można utworzyć okna \"%1\"."},
     {u"Cannot create the main menu.", u"Nie można utworzyć menu głównego."},

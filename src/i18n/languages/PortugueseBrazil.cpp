@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"Erro do sistema %1"},
     {u"Cannot load %1: %2", u"Não é possível carregar %1: %2"},
     {u"Cannot load %1 (%2): %3", u"Não é possível carregar %1 (%2): %3"},
+    {u"%1 cannot load %2: %3", u"%1 não consegue carregar %2: %3"},
     {u"Cannot register window class \"%1\".", u"Não é possível registrar a classe de janela \"%1\"."},
     {u"Cannot create window \"%1\".", u"Não é possível criar a janela \"%1\"."},
     {u"Cannot create the main menu.", u"Não é possível criar o menu principal."},

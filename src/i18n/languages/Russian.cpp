@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"Системная ошибка %1"},
     {u"Cannot load %1: %2", u"Не удается загрузить %1: %2"},
     {u"Cannot load %1 (%2): %3", u"Не удается загрузить %1 (%2): %3"},
+    {u"%1 cannot load %2: %3", u"%1 не удается загрузить %2: %3"},
     {u"Cannot register window class \"%1\".", u"Не удается зарегистрировать класс окна \"%1\"."},
     {u"Cannot create window \"%1\".", u"Не удается создать окно \"%1\"."},
     {u"Cannot create the main menu.", u"Не удается создать главное меню."},

@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"Системска грешка %1"},
     {u"Cannot load %1: %2", u"Није могуће учитати %1: %2"},
     {u"Cannot load %1 (%2): %3", u"Није могуће учитати %1 (%2): %3"},
+    {u"%1 cannot load %2: %3", u"%1 не може да учита %2: %3"},
     {u"Cannot register window class \"%1\".", u"Није могуће регистровати класу прозора \"%1\"."},
     {u"Cannot create window \"%1\".", u"Није могуће направити прозор \"%1\"."},
     {u"Cannot create the main menu.", u"Није могуће направити главни мени."},

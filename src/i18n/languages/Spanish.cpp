@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"Error del sistema %1"},
     {u"Cannot load %1: %2", u"No se puede cargar %1: %2"},
     {u"Cannot load %1 (%2): %3", u"No se puede cargar %1 (%2): %3"},
+    {u"%1 cannot load %2: %3", u"%1 no puede cargar %2: %3"},
     {u"Cannot register window class \"%1\".", u"No se puede registrar la clase de ventana \"%1\"."},
     {u"Cannot create window \"%1\".", u"No se puede crear la ventana \"%1\"."},
     {u"Cannot create the main menu.", u"No se puede crear el menú principal."},

@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"Systemfel %1"},
     {u"Cannot load %1: %2", u"Det går inte att läsa in %1: %2"},
     {u"Cannot load %1 (%2): %3", u"Det går inte att läsa in %1 (%2): %3"},
+    {u"%1 cannot load %2: %3", u"%1 kan inte läsa in %2: %3"},
     {u"Cannot register window class \"%1\".", u"Det går inte att registrera fönsterklassen \"%1\"."},
     {u"Cannot create window \"%1\".", u"Det går inte att skapa fönstret \"%1\"."},
     {u"Cannot create the main menu.", u"Det går inte att skapa huvudmenyn."},

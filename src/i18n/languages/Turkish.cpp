@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"Sistem hatası %1"},
     {u"Cannot load %1: %2", u"%1 yüklenemiyor: %2"},
     {u"Cannot load %1 (%2): %3", u"%1 (%2) yüklenemiyor: %3"},
+    {u"%1 cannot load %2: %3", u"%1, %2 yükleyemiyor: %3"},
     {u"Cannot register window class \"%1\".", u"\"%1\" pencere sınıfı kaydedilemiyor."},
     {u"Cannot create window \"%1\".", u"\"%1\" penceresi oluşturulamıyor."},
     {u"Cannot create the main menu.", u"Ana menü oluşturulamıyor."},

@@ -121,6 +121,7 @@ constexpr TranslatedText kTexts[] = {
     {u"System error %1", u"Системна помилка %1"},
     {u"Cannot load %1: %2", u"Не вдається завантажити %1: %2"},
     {u"Cannot load %1 (%2): %3", u"Не вдається завантажити %1 (%2): %3"},
+    {u"%1 cannot load %2: %3", u"%1 не вдається завантажити %2: %3"},
     {u"Cannot register window class \"%1\".", u"Не вдається зареєструвати клас вікна \"%1\"."},
     {u"Cannot create window \"%1\".", u"Не вдається створити вікно \"%1\"."},
     {u"Cannot create the main menu.", u"Не вдається створити головне меню."},

@@ -16,29 +16,37 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Files whose wide literals are names rather than texts (relative to src/, with reasons).
+// Files whose wide literals are names rather than texts (relative to src/, with reasons); what
+// they hand to Tr and TextKey must still be keys.
 constexpr std::string_view kNameFiles[] = {
     "i18n/TranslationKeys.cpp",      // the keys themselves
     "i18n/Labels.h",                 // the English defaults of four keys, translated at start-up
     "clipboard/FormatCatalogue.cpp", // the standard formats' names and Windows' own descriptions
     "app/FirstStart.cpp",            // registry values of the file type
+    "viewer/EncodingTable.cpp",      // the code pages' names (the groups' names are keys)
+    "viewer/BinHexDraw.cpp",         // an assertion's message, for the developer
 };
 
 // Calls whose literal arguments never reach the user: the log, the assertions that name the
 // unit that failed, and the names the clipboard registers or compares.
-constexpr std::string_view kSilentCalls[] = {"DebugLog(", "FailAssertion(", "RegisterFormat(",
-                                             "Registered("};
+constexpr std::string_view kSilentCalls[] = {
+    "DebugLog(", "FailAssertion(", "RegisterFormat(", "Registered(", "== ", "!= "};
 
 // Calls and fields whose literal argument is shown, one word or many.
 constexpr std::string_view kShowingCalls[] = {
-    "Tr(",      "TextKey(",      "TranslateText(",  "ShowWarning(", "ShowInfo(",
-    "Error(",   "SetCaption(",   "SetHint(",        "AppendMenuW(", "MessageBoxW(",
-    "SetText(", "SetPanelText(", "SetWindowTextW(", ".caption = ",  ".hint = ",
-    "Command(",
+    "ShowWarning(",    "ShowInfo(",    "Error(",          "SetCaption(", "SetHint(",
+    "AppendMenuW(",    "MessageBoxW(", "ShowMessageBox(", "SetText(",    "SetPanelText(",
+    "SetWindowTextW(", "Command(",     ".caption = ",     ".hint = ",
 };
 
-// The names of the programs; shown, and never translated.
-constexpr std::string_view kProgramNames[] = {"Tavrix", "Brisvel"};
+// Names, never translated: the programs', the fonts' and the clipboard formats' the program
+// looks for.
+constexpr std::string_view kNames[] = {"Tavrix",
+                                       "Brisvel",
+                                       "Courier New",
+                                       "Rich Text Format",
+                                       "Preferred DropEffect",
+                                       "Performed DropEffect"};
 
 constexpr std::string_view kTranslatingCalls[] = {"Tr(", "TextKey(", "TranslateText("};
 
@@ -98,7 +106,7 @@ std::string DecodeLiteral(const std::string& source, std::size_t& at) {
 std::vector<Literal> WideLiterals(const std::string& source) {
     std::vector<Literal> literals;
     std::size_t line = 1, lineStart = 0;
-    bool joinNext = false;
+    std::size_t lastWideEnd = std::string::npos; // just past the last wide literal
     for (std::size_t at = 0; at < source.size();) {
         const char c = source[at];
         if (c == '\n') {
@@ -123,13 +131,11 @@ std::vector<Literal> WideLiterals(const std::string& source) {
             continue;
         }
         if (c == '\'' && (at == 0 || !IsIdentifierChar(source[at - 1]))) {
-            at = source.find('\'', at + (source[at + 1] == '\\' ? 3 : 2)) + 1;
+            const std::size_t end = source.find('\'', at + (source[at + 1] == '\\' ? 3 : 2));
+            at = end == std::string::npos ? source.size() : end + 1;
             continue;
         }
         if (c != '"') {
-            if (std::isspace(static_cast<unsigned char>(c)) == 0) {
-                joinNext = false;
-            }
             ++at;
             continue;
         }
@@ -139,22 +145,27 @@ std::vector<Literal> WideLiterals(const std::string& source) {
         }
         const std::string prefix = source.substr(prefixStart, at - prefixStart);
         if (prefix.find('R') != std::string::npos) { // raw literals hold no texts here
-            at = source.find(")\"", at) + 2;
+            const std::size_t end = source.find(")\"", at);
+            at = end == std::string::npos ? source.size() : end + 2;
             continue;
         }
         const bool wide = prefix == "L" || prefix == "u";
+        const bool joined =
+            lastWideEnd <= prefixStart &&
+            std::all_of(source.begin() + static_cast<std::ptrdiff_t>(lastWideEnd),
+                        source.begin() + static_cast<std::ptrdiff_t>(prefixStart),
+                        [](char s) { return std::isspace(static_cast<unsigned char>(s)) != 0; });
         std::string text = DecodeLiteral(source, at);
         if (!wide) {
-            joinNext = false;
             continue;
         }
-        if (joinNext && !literals.empty()) {
+        if (joined && !literals.empty()) {
             literals.back().text += text;
         } else {
             literals.push_back(
                 {line, std::move(text), source.substr(lineStart, prefixStart - lineStart)});
         }
-        joinNext = true;
+        lastWideEnd = at;
     }
     return literals;
 }
@@ -182,6 +193,25 @@ bool Contains(const std::string& before, std::string_view call) {
     return false;
 }
 
+// The name of the call whose argument list the literal is in, with its "(": "AppendMenuW(".
+std::string EnclosingCall(const std::string& before) {
+    int depth = 0;
+    for (std::size_t at = before.size(); at-- > 0;) {
+        if (before[at] == ')' || before[at] == '}') {
+            ++depth;
+        } else if ((before[at] == '(' || before[at] == '{') && depth > 0) {
+            --depth;
+        } else if (before[at] == '(') {
+            std::size_t start = at;
+            while (start > 0 && IsIdentifierChar(before[start - 1])) {
+                --start;
+            }
+            return before.substr(start, at + 1 - start);
+        }
+    }
+    return {};
+}
+
 // Words of a sentence ("Cannot open", "Owner: %1") or a command that opens a box ("Save...").
 bool ReadsLikeText(const std::string& text) {
     static const std::regex words(R"([A-Za-z][a-z]+[ ,:;]+[A-Za-z%])");
@@ -203,7 +233,8 @@ bool IsKey(const std::string& text) {
 
 } // namespace
 
-std::vector<ShownTextFinding> ScanShownTexts(const std::string& source, const std::string& name) {
+std::vector<ShownTextFinding> ScanShownTexts(const std::string& source, const std::string& name,
+                                             bool literalsAreNames) {
     std::vector<ShownTextFinding> findings;
     for (const Literal& literal : WideLiterals(source)) {
         const std::string where = name + ":" + std::to_string(literal.line);
@@ -219,12 +250,14 @@ std::vector<ShownTextFinding> ScanShownTexts(const std::string& source, const st
         const bool silent =
             std::any_of(std::begin(kSilentCalls), std::end(kSilentCalls),
                         [&](std::string_view call) { return Contains(literal.before, call); });
-        const bool shownBySink =
-            std::any_of(std::begin(kShowingCalls), std::end(kShowingCalls),
-                        [&](std::string_view call) { return Contains(literal.before, call); });
-        const bool programName = std::find(std::begin(kProgramNames), std::end(kProgramNames),
-                                           literal.text) != std::end(kProgramNames);
-        if (!silent && !programName &&
+        const std::string enclosing = EnclosingCall(literal.before);
+        const bool shownBySink = std::any_of(
+            std::begin(kShowingCalls), std::end(kShowingCalls), [&](std::string_view call) {
+                return call.front() == '.' ? EndsWithCall(literal.before, call) : enclosing == call;
+            });
+        const bool isName =
+            std::find(std::begin(kNames), std::end(kNames), literal.text) != std::end(kNames);
+        if (!literalsAreNames && !silent && !isName &&
             (ReadsLikeText(literal.text) || (shownBySink && HasLetters(literal.text)))) {
             findings.push_back({where, literal.text, false});
         }
@@ -238,15 +271,15 @@ std::vector<ShownTextFinding> ScanSourceTree(const fs::path& folder) {
         const fs::path& path = entry.path();
         const std::string relative = fs::relative(path, folder).generic_string();
         if (!entry.is_regular_file() || (path.extension() != ".cpp" && path.extension() != ".h") ||
-            relative.rfind("i18n/languages/", 0) == 0 ||
-            std::find(std::begin(kNameFiles), std::end(kNameFiles), relative) !=
-                std::end(kNameFiles)) {
+            relative.rfind("i18n/languages/", 0) == 0) {
             continue;
         }
+        const bool names = std::find(std::begin(kNameFiles), std::end(kNameFiles), relative) !=
+                           std::end(kNameFiles);
         std::ifstream file(path, std::ios::binary);
         std::ostringstream text;
         text << file.rdbuf();
-        const auto found = ScanShownTexts(text.str(), relative);
+        const auto found = ScanShownTexts(text.str(), relative, names);
         findings.insert(findings.end(), found.begin(), found.end());
     }
     return findings;

@@ -14,11 +14,12 @@ struct ShownTextFinding {
     bool passedToTranslation = false; // true: handed to Tr but not a key
 };
 
-// source: the text of one file; name: how the findings call it.
-std::vector<ShownTextFinding> ScanShownTexts(const std::string& source, const std::string& name);
+// source: the text of one file; name: how the findings call it. literalsAreNames: the file's
+// other literals are names, so only what it hands to Tr and TextKey is checked.
+std::vector<ShownTextFinding> ScanShownTexts(const std::string& source, const std::string& name,
+                                             bool literalsAreNames = false);
 
-// Every .cpp and .h file under folder, but the translation table's own files and the files that
-// hold names rather than texts.
+// Every .cpp and .h file under folder but the language files.
 std::vector<ShownTextFinding> ScanSourceTree(const std::filesystem::path& folder);
 
 std::string Describe(const ShownTextFinding& finding);

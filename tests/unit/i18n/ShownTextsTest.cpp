@@ -17,7 +17,7 @@ std::string Utf8(std::u16string_view text) {
 }
 
 std::set<std::string> Placeholders(std::u16string_view text) {
-    static const std::regex placeholder("%[1-9]");
+    static const std::regex placeholder("%[1-9](?![0-9])"); // "%100" is a number
     const std::string utf8 = Utf8(text);
     std::set<std::string> found;
     for (auto it = std::sregex_iterator(utf8.begin(), utf8.end(), placeholder);
