@@ -13,6 +13,12 @@
 
 namespace tavrix::win32 {
 
+namespace {
+// WM_DPICHANGED_AFTERPARENT: a child's resolution followed its parent's (newer systems send it;
+// the headers name it only for them).
+constexpr UINT kDpiChangedAfterParent = 0x02E3;
+} // namespace
+
 Window::~Window() {
     if (handle_ != nullptr) {
         // The object goes away first: unhook it so the messages of the destruction do not
@@ -265,7 +271,7 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                      SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
-    case WM_DPICHANGED_AFTERPARENT:
+    case kDpiChangedAfterParent:
         ChangeDpi(ReadWindowDpi(handle_));
         return 0;
     case WM_GETOBJECT:
