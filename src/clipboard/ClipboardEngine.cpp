@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/Support.h"
+#include "base/SwallowedErrors.h"
 #include "base/Unicode.h"
 #include "clipboard/ClipboardIcon.h"
 #include "clipboard/ClipboardPort.h"
@@ -98,6 +99,7 @@ void ClipboardEngine::RebuildFormatList() {
                 MakeFormatListEntry(formats.front(), RegisteredName(formats.front())));
         }
     } catch (const std::exception&) {
+        LogSwallowed(L"ClipboardEngine::RebuildFormatList");
         // The clipboard refused to open: keep the entries found so far.
     }
     FillFormatTree();
@@ -127,6 +129,7 @@ void ClipboardEngine::ShowClipboardSummary() {
     try {
         ShowSummaryCase();
     } catch (const std::exception&) {
+        LogSwallowed(L"ClipboardEngine::ShowClipboardSummary");
         // Ends quietly; the summary text, the size and the views keep what they hold.
     }
 }
@@ -201,6 +204,7 @@ void ClipboardEngine::MeasureClipboardSize() {
             }
         }
     } catch (const std::exception&) {
+        LogSwallowed(L"ClipboardEngine::MeasureClipboardSize");
         clipboardSize_ = 0;
     }
 }
@@ -264,6 +268,7 @@ void ClipboardEngine::ShowFileListSummary() {
             clipboardSize_ = BlockSize(fileList_.size());
         });
     } catch (const std::exception&) {
+        LogSwallowed(L"ClipboardEngine::ShowFileListSummary");
         // Show what was read.
     }
     std::u16string text;
@@ -296,6 +301,7 @@ std::u16string ClipboardEngine::ReadClipboardText() {
             });
         }
     } catch (const std::exception&) {
+        LogSwallowed(L"ClipboardEngine::ReadClipboardText");
         // No text then.
     }
     return text;

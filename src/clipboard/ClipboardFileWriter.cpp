@@ -1,6 +1,7 @@
 #include "clipboard/ClipboardFileWriter.h"
 
 #include "base/Support.h"
+#include "base/SwallowedErrors.h"
 #include "clipboard/ClipboardNameTable.h"
 #include "clipboard/FileAccess.h"
 #include "clipboard/RegisteredFormats.h"
@@ -104,6 +105,7 @@ bool SaveClipboardToStream(ClipboardPort& port, DataStream& stream, std::uint32_
         }
         return true;
     } catch (...) {
+        LogSwallowed(L"SaveClipboardToStream");
         // The clipboard is closed again; the caller learns of the failure from the result.
         return false;
     }

@@ -1,6 +1,7 @@
 // The selection: the one setter, select all, none and around, the selected bytes and their
 // copy to the clipboard, the caret position under a point, and the mouse that drives it all.
 #include "base/Error.h"
+#include "base/SwallowedErrors.h"
 #include "viewer/SelectionRules.h"
 #include "viewer/StringHelpers.h"
 #include "viewer/ViewerAssert.h"
@@ -128,6 +129,7 @@ void TZorvBinHex::CopyToClipboard(bool asHex) {
             }
         }
     } catch (const std::exception&) {
+        LogSwallowed(L"TZorvBinHex::CopyToClipboard");
         ShowViewerError(ViewerCannotCopy);
     }
 }

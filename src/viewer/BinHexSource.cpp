@@ -1,5 +1,6 @@
 // The source and its buffer: opening and closing, buffer reads that follow the view, raw reads,
 // the byte order of 16-bit data and the width of the offset column.
+#include "base/SwallowedErrors.h"
 #include "viewer/ViewerAssert.h"
 #include "viewer/ViewerMessages.h"
 #include "viewer/ZorvBinHex.h"
@@ -57,6 +58,7 @@ void TZorvBinHex::Reopen() {
     try {
         fileSize_ = std::max<std::int64_t>(0, stream_->Size());
     } catch (const std::exception&) {
+        LogSwallowed(L"TZorvBinHex::Reopen");
         fileSize_ = 0;
     }
     sourceKind_ = kSourceStream;
@@ -111,6 +113,7 @@ bool TZorvBinHex::ReadSource(std::span<std::uint8_t> buffer, std::int64_t& count
     try {
         stream_->SetPosition(pos);
     } catch (const std::exception&) {
+        LogSwallowed(L"TZorvBinHex::ReadSource (position)");
         return false;
     }
     try {
@@ -126,6 +129,7 @@ bool TZorvBinHex::ReadSource(std::span<std::uint8_t> buffer, std::int64_t& count
         count = static_cast<std::int64_t>(total);
         return true;
     } catch (const std::exception&) {
+        LogSwallowed(L"TZorvBinHex::ReadSource");
         std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
         count = 0;
         return false;

@@ -132,11 +132,10 @@ public:
             owner = window_.emplace().get();
         }
         for (int attempt = 0; attempt < 200; ++attempt) {
-            open_ = std::make_unique<tavrix::win32::ClipboardSession>(owner);
-            if (open_->opened()) {
+            open_ = tavrix::win32::OpenClipboardSession(owner);
+            if (open_) {
                 return;
             }
-            open_.reset();
             Sleep(10);
         }
         Fail(L"cannot open the clipboard");
@@ -144,7 +143,7 @@ public:
 
 private:
     std::optional<MessageWindow> window_;
-    std::unique_ptr<tavrix::win32::ClipboardSession> open_; // closes before the window goes
+    std::optional<tavrix::win32::ClipboardSession> open_; // closes before the window goes
 };
 
 // ---- arguments ----
@@ -270,7 +269,7 @@ HBITMAP BitmapFromDib(const Bytes& dib) {
     if (offset > dib.size()) {
         Fail(L"DIB too short");
     }
-    WindowDC screen(nullptr);
+    const WindowDC screen = tavrix::win32::scoped::GetDC(nullptr);
     HBITMAP bitmap =
         CreateDIBitmap(screen.get(), &header, CBM_INIT, dib.data() + offset, info, DIB_RGB_COLORS);
     if (bitmap == nullptr) {
@@ -286,12 +285,12 @@ tavrix::win32::GlobalBlock BlockOf(const Bytes& bytes) {
     if (!block) {
         Fail(L"out of memory");
     }
-    GlobalLockView view(block.get());
-    if (!view.locked()) {
+    const GlobalLockView view = tavrix::win32::scoped::GlobalLock(block.get());
+    if (!view) {
         Fail(L"cannot lock memory");
     }
     if (!bytes.empty()) {
-        std::memcpy(view.bytes().data(), bytes.data(), bytes.size());
+        std::memcpy(LockedBytes(view).data(), bytes.data(), bytes.size());
     }
     return block;
 }
@@ -349,8 +348,8 @@ void Hold(DWORD milliseconds) {
 
 // Opened for no window: the system cannot tell other programs who holds the clipboard.
 void HoldWithoutWindow(DWORD milliseconds) {
-    tavrix::win32::ClipboardSession session(nullptr);
-    if (!session.opened()) {
+    const auto session = tavrix::win32::OpenClipboardSession(nullptr);
+    if (!session) {
         Fail(L"cannot open the clipboard");
     }
     Print(L"holding");
@@ -403,9 +402,10 @@ void List() {
         if (!IsGdiFormat(format)) {
             HANDLE handle = GetClipboardData(format);
             if (handle != nullptr) {
-                GlobalLockView view(static_cast<HGLOBAL>(handle));
-                if (view.locked()) {
-                    size = std::to_wstring(view.bytes().size());
+                const GlobalLockView view =
+                    tavrix::win32::scoped::GlobalLock(static_cast<HGLOBAL>(handle));
+                if (view) {
+                    size = std::to_wstring(LockedBytes(view).size());
                 }
             }
         }
@@ -419,11 +419,11 @@ void Get(UINT format, const std::wstring& path) {
     if (handle == nullptr) {
         Fail(L"no memory block for format " + std::to_wstring(format));
     }
-    GlobalLockView view(static_cast<HGLOBAL>(handle));
-    if (!view.locked()) {
+    const GlobalLockView view = tavrix::win32::scoped::GlobalLock(static_cast<HGLOBAL>(handle));
+    if (!view) {
         Fail(L"cannot lock format " + std::to_wstring(format));
     }
-    WriteFileBytes(path, view.bytes().data(), view.bytes().size());
+    WriteFileBytes(path, LockedBytes(view).data(), LockedBytes(view).size());
 }
 
 // ---- reading another process's dialog box ----

@@ -147,7 +147,7 @@ void CommandBar::CreateMainMenu(HWND owner) {
     win32::Menu edit(CreatePopupMenu());
     win32::Menu help(CreatePopupMenu());
     if (!bar || !file || !edit || !help) {
-        throw Error(L"Cannot create the main menu. " + SystemErrorText(GetLastError()));
+        ThrowLastError(L"Cannot create the main menu. ");
     }
     HMENU miFile = file.get();
     HMENU miEdit = edit.get();
@@ -191,7 +191,7 @@ void CommandBar::CreateMainMenu(HWND owner) {
         SetMenuItemInfoW(mmMain_, static_cast<UINT>(id), FALSE, &info);
     }
     if (!SetMenu(owner, mmMain_)) {
-        throw Error(L"Cannot create the main menu. " + SystemErrorText(GetLastError()));
+        ThrowLastError(L"Cannot create the main menu. ");
     }
     bar.release();
     alMain_.BindMenu(mmMain_);
@@ -293,8 +293,8 @@ void CommandBar::SizeSeparators(int pixelsPerInch) {
 
 void CommandBar::SizeTextButtons(int pixelsPerInch, HFONT font) {
     // The designed 98 pixels, wider when a translated caption needs more room.
-    WindowDC screen(nullptr);
-    SelectGuard selectFont(screen.get(), font);
+    const WindowDC screen = scoped::GetDC(nullptr);
+    const SelectGuard selectFont = scoped::SelectObject(screen.get(), font);
     int imageSize = currentImages_ != nullptr ? currentImages_->Size() : 16;
     for (int id : {kActLoad, kActSave, kActDelete}) {
         const std::wstring& caption = alMain_.Find(id)->Caption();

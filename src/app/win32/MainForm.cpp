@@ -14,6 +14,7 @@
 #include "settings/AppIni.h"
 #include "settings/win32/Win32PlacementForm.h"
 #include "ui/win32/ErrorBox.h"
+#include "ui/win32/WindowDpi.h"
 
 #include <commctrl.h>
 
@@ -48,9 +49,8 @@ TMainForm::TMainForm(ClipboardPort& port, MainFormServices services)
                     RECT client{};
                     GetClientRect(Handle(), &client);
                     int available = client.right - margin_ - splitterWidth_;
-                    SetTreeWidth(ClampTreeWidth(wanted, available,
-                                                ScaleByDpi(kMinTreeWidth, pixelsPerInch_),
-                                                ScaleByDpi(kMinPreviewWidth, pixelsPerInch_)));
+                    SetTreeWidth(ClampTreeWidth(wanted, available, ScaleByDpi(kMinTreeWidth, Dpi()),
+                                                ScaleByDpi(kMinPreviewWidth, Dpi())));
                 }),
       preview_(port), odMain_({.filter = kFileFilter,
                                .filterIndex = 1,
@@ -76,17 +76,15 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::Create() {
-    pixelsPerInch_ = static_cast<int>(std::lround(DpiFactor() * 96));
+    // The window does not exist yet: its first frame is sized for the screen.
+    const int dpi = ScreenDpi();
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
     RegisterClassOnce(kClassName, CS_HREDRAW | CS_VREDRAW,
                       reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), LoadCursorW(nullptr, IDC_ARROW),
                       icon != nullptr ? icon : LoadIconW(nullptr, IDI_APPLICATION));
     DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    RECT frame{.left = 0,
-               .top = 0,
-               .right = ScaleByDpi(kClientWidth, pixelsPerInch_),
-               .bottom = ScaleByDpi(kClientHeight, pixelsPerInch_)};
-    AdjustWindowRectEx(&frame, style, TRUE, 0);
+    const RECT frame = FrameForClient(ScaleByDpi(kClientWidth, dpi), ScaleByDpi(kClientHeight, dpi),
+                                      style, 0, true, dpi);
     // A clipboard file dropped on the window is loaded as if chosen with "Load...". The style
     // says so without loading the shell library before the window is on screen.
     CreateWindowOfClass(kClassName, WS_EX_ACCEPTFILES, L"Tavrix", style, CW_USEDEFAULT,
@@ -171,17 +169,16 @@ void TMainForm::ReportHandlerError(const std::wstring& text) {
 void TMainForm::CreateControls() {
     InitCommonControlClasses(ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES | ICC_WIN95_CLASSES);
 
-    treeWidth_ = ScaleByDpi(kTreeWidth, pixelsPerInch_);
-    margin_ = ScaleByDpi(kMargin, pixelsPerInch_);
-    splitterWidth_ = ScaleByDpi(kSplitterWidth, pixelsPerInch_);
+    treeWidth_ = ScaleByDpi(kTreeWidth, Dpi());
+    margin_ = ScaleByDpi(kMargin, Dpi());
+    splitterWidth_ = ScaleByDpi(kSplitterWidth, Dpi());
     CreateControlFont();
 
-    commands_.Create(Handle(), kIdToolbar, pixelsPerInch_, font_.get(),
-                     [this](int id) { RunCommand(id); });
+    commands_.Create(Handle(), kIdToolbar, Dpi(), font_.get(), [this](int id) { RunCommand(id); });
     sbMain_.Create(Handle(), kIdStatus);
-    sbMain_.ApplyDpi(pixelsPerInch_, font_.get());
+    sbMain_.ApplyDpi(Dpi(), font_.get());
     tvFormats_.Create(Handle(), kIdTree);
-    tvFormats_.ApplyDpi(pixelsPerInch_, font_.get());
+    tvFormats_.ApplyDpi(Dpi(), font_.get());
     tvFormats_.SetOnChange([this](int node) { tvFormatsChange(node); });
     tvFormats_.SetOnContextMenu(
         [this](POINT screen) { commands_.ShowFormatMenu(Handle(), screen); });
@@ -192,10 +189,10 @@ void TMainForm::CreateControls() {
 
 void TMainForm::CreateControlFont() {
     // Tahoma 8 points: -11 pixels at 96 pixels per inch.
-    font_.reset(CreateFontW(-static_cast<int>(std::lround(kFontPoints * pixelsPerInch_ / 72.0)), 0,
-                            0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            DEFAULT_PITCH | FF_DONTCARE, L"Tahoma"));
+    font_.reset(CreateFontW(-static_cast<int>(std::lround(kFontPoints * Dpi() / 72.0)), 0, 0, 0,
+                            FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                            L"Tahoma"));
 }
 
 void TMainForm::LayoutControls() {
@@ -387,11 +384,6 @@ bool TMainForm::OnMeasureItem(MEASUREITEMSTRUCT& item) {
 
 bool TMainForm::OnDrawItem(const DRAWITEMSTRUCT& item) {
     return commands_.DrawItem(item);
-}
-
-bool TMainForm::OnDpiChanged(int pixelsPerInch, const RECT& suggested) {
-    RunReportingErrors(Handle(), [&] { FollowDpiChange(pixelsPerInch, suggested); });
-    return true;
 }
 
 } // namespace tavrix::win32

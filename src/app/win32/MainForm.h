@@ -92,7 +92,7 @@ public:
     int TreeWidth() const { return treeWidth_; }
     void SetTreeWidth(int width);
     // The resolution the layout follows: the screen's at creation, then the window's own.
-    int PixelsPerInch() const { return pixelsPerInch_; }
+    int PixelsPerInch() const { return Dpi(); }
     // The facts panel is filled on every selection unless switched off (which only benchmarks
     // do, to weigh what it costs a refresh).
     void ShowFacts(bool shown) { factsShown_ = shown; }
@@ -107,7 +107,7 @@ protected:
     bool OnContextMenu(HWND from, POINT screen) override;
     bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
-    bool OnDpiChanged(int pixelsPerInch, const RECT& suggested) override;
+    void OnDpiChanged(int previousDpi) override;
     bool OnSetCursor(HWND over, UINT hitTest) override;
     void OnDropFiles(HDROP drop) override;
     void ReportHandlerError(const std::wstring& text) override;
@@ -119,7 +119,6 @@ private:
     void RunCommand(int id);
     void LayoutControls();
     // The window moved to a screen of another resolution: the suggested frame, then the layout.
-    void FollowDpiChange(int pixelsPerInch, const RECT& suggested);
     void RunReportingErrors(HWND owner, const std::function<void()>& work);
 
     // The handlers that only the window runs.
@@ -159,7 +158,6 @@ private:
 
     ClipboardPort& port_;
     MainFormServices services_;
-    int pixelsPerInch_ = 96;
 
     // Components of the designed window.
     Font font_;

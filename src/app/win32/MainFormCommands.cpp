@@ -48,7 +48,7 @@ bool TMainForm::OnSetCursor(HWND /*over*/, UINT /*hitTest*/) {
     if (!progress_.Showing()) {
         return false;
     }
-    SetCursor(WaitCursor::Shape());
+    SetCursor(WaitCursorShape());
     return true;
 }
 

@@ -58,7 +58,7 @@ void ProgramStartup::CreateMainWindow() {
     // COM (for the shell's page opener) once the window is on screen: its library is not
     // needed for the first frame. The picture decoder joins the apartment itself when a
     // picture comes first.
-    com_.emplace();
+    com_ = EnterComApartment();
 }
 
 int RunMessageLoop() {

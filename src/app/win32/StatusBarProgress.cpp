@@ -8,7 +8,7 @@ std::uint32_t StatusBarProgress::TickCount() {
 
 void StatusBarProgress::ShowProgress(FileTask task, int percent) {
     if (!wait_) {
-        wait_.emplace();
+        wait_.emplace(ShowWaitCursor());
     }
     bar_.ShowWholeBarText(ProgressText(task, percent));
 }

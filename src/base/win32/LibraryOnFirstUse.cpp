@@ -20,16 +20,20 @@ HMODULE LibraryOnFirstUse(const wchar_t* name) {
     }
     Module library(LoadLibraryW(name));
     if (!library) {
-        throw Error(L"Cannot load " + std::wstring(name) + L": " + SystemErrorText(GetLastError()));
+        ThrowLastError(L"Cannot load " + std::wstring(name) + L": ");
     }
     return loaded.emplace(name, std::move(library)).first->second.get();
+}
+
+void* RoutineAddressIfPresent(const wchar_t* library, const char* routine) {
+    return reinterpret_cast<void*>(GetProcAddress(LibraryOnFirstUse(library), routine));
 }
 
 void* RoutineAddress(const wchar_t* library, const char* routine) {
     const FARPROC address = GetProcAddress(LibraryOnFirstUse(library), routine);
     if (address == nullptr) {
-        throw Error(L"Cannot load " + std::wstring(library) + L" (" + WideFromUtf8(routine) +
-                    L"): " + SystemErrorText(GetLastError()));
+        ThrowLastError(L"Cannot load " + std::wstring(library) + L" (" + WideFromUtf8(routine) +
+                       L"): ");
     }
     return reinterpret_cast<void*>(address);
 }

@@ -1,5 +1,7 @@
 #include "base/win32/SystemErrorText.h"
 
+#include "base/Error.h"
+
 namespace tavrix::win32 {
 
 std::wstring SystemErrorText(DWORD code) {
@@ -21,6 +23,16 @@ std::wstring SystemErrorText(DWORD code) {
         text = L"System error " + std::to_wstring(code);
     }
     return text;
+}
+
+void ThrowSystemError(const std::wstring& context, DWORD code) {
+    throw Error(context + SystemErrorText(code));
+}
+
+void ThrowLastError(const std::wstring& context) {
+    // Read before anything else can change it.
+    const DWORD code = GetLastError();
+    ThrowSystemError(context, code);
 }
 
 } // namespace tavrix::win32

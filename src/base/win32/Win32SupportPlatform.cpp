@@ -93,13 +93,13 @@ void Win32SupportPlatform::WriteFile(const std::wstring& path, const std::string
     UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
-        throw Error(L"Cannot create file \"" + path + L"\". " + SystemErrorText(GetLastError()));
+        ThrowLastError(L"Cannot create file \"" + path + L"\". ");
     }
     DWORD written = 0;
     if (!::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
                      nullptr) ||
         written != bytes.size()) {
-        throw Error(L"Cannot write file \"" + path + L"\". " + SystemErrorText(GetLastError()));
+        ThrowLastError(L"Cannot write file \"" + path + L"\". ");
     }
 }
 

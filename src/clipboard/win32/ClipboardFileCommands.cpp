@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/Support.h"
+#include "base/SwallowedErrors.h"
 #include "clipboard/ClipboardFileReader.h"
 #include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/ClipboardPort.h"
@@ -29,6 +30,7 @@ std::unique_ptr<ClipboardOpen> OpenWaiting(ClipboardPort& port) {
         try {
             return std::make_unique<ClipboardOpen>(port);
         } catch (const Error&) {
+            LogSwallowed(L"OpenWaiting");
             // Unsigned difference: correct across the wrap of the tick count.
             if (static_cast<std::uint32_t>(GetTickCount() - start) >= kScriptClipboardWait) {
                 throw;

@@ -1,6 +1,7 @@
 #include "viewer/win32/BinHexWindow.h"
 
 #include "base/DebugLog.h"
+#include "base/ScopeExit.h"
 #include "base/Support.h"
 #include "base/win32/PaintDC.h"
 #include "base/win32/WindowDC.h"
@@ -36,7 +37,9 @@ BinHexWindow::BinHexWindow(HWND parent, RECT bounds, int id) {
     CreateWindowOfClass(kClassName, 0, L"", style, bounds.left, bounds.top,
                         bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
-    // Start with hidden bars and a picture of the client size.
+    // Start with hidden bars and a picture of the client size, its font at the window's
+    // resolution.
+    picture_.SetPixelsPerInch(Dpi());
     model_.Redraw();
 }
 
@@ -65,7 +68,7 @@ LRESULT BinHexWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 bool BinHexWindow::OnPaint() {
-    PaintDC paint(Handle());
+    const PaintDC paint = scoped::BeginPaint(Handle());
     if (paint.get() != nullptr) {
         PaintTo(paint.get());
     }
@@ -92,13 +95,13 @@ void BinHexWindow::OnSize(UINT, int, int) {
         return;
     }
     ++sizeDepth_;
-    try {
-        model_.Resize();
-    } catch (...) {
-        --sizeDepth_;
-        throw;
-    }
-    --sizeDepth_;
+    const ScopeExit leave([this] { --sizeDepth_; });
+    model_.Resize();
+}
+
+void BinHexWindow::OnDpiChanged(int) {
+    picture_.SetPixelsPerInch(Dpi());
+    model_.Redraw();
 }
 
 int BinHexWindow::ClientWidth() {
@@ -137,7 +140,7 @@ void BinHexWindow::Present() {
     if (Handle() == nullptr) {
         return;
     }
-    WindowDC dc(Handle());
+    const WindowDC dc = scoped::GetDC(Handle());
     if (dc.get() != nullptr) {
         PaintTo(dc.get());
     }

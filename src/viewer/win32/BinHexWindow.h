@@ -48,6 +48,7 @@ private:
     bool OnPaint() override;
     bool OnEraseBackground(HDC dc) override;
     void OnSize(UINT kind, int width, int height) override;
+    void OnDpiChanged(int previousDpi) override;
     void ReportHandlerError(const std::wstring& text) override;
     void PaintTo(HDC dc);
     void SetScrollBar(int bar, const ScrollBarState& state);

@@ -134,7 +134,7 @@ protected:
     }
 
     // COM as the program has it on its window's thread: pictures decode through it.
-    win32::ComApartment com_;
+    std::optional<win32::ComApartment> com_ = win32::EnterComApartment();
     ResolutionPlatform platform_;
     TAppIni memorySettings_{std::make_unique<MemorySettingsRegistry>(),
                             std::make_unique<NoSettingsFiles>()};
