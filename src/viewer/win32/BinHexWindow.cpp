@@ -5,6 +5,9 @@
 #include "base/Support.h"
 #include "base/win32/PaintDC.h"
 #include "base/win32/WindowDC.h"
+#include "viewer/MouseSelection.h"
+#include "viewer/PanMode.h"
+#include "viewer/ViewerMessages.h"
 
 namespace tavrix::win32 {
 
@@ -150,12 +153,22 @@ void BinHexWindow::SetTimerActive(ViewerTimer timer, bool active) {
     if (Handle() == nullptr) {
         return;
     }
-    const UINT_PTR id = timer == ViewerTimer::Select ? kSelectTimerId : kPanTimerId;
+    const bool select = timer == ViewerTimer::Select;
+    const UINT_PTR id = select ? kViewerSelectTimerId : kViewerPanTimerId;
     if (active) {
-        SetTimer(Handle(), id, timer == ViewerTimer::Select ? 50 : 100, nullptr);
+        SetTimer(Handle(), id, select ? kSelectTimerInterval : kPanTimerInterval, nullptr);
     } else {
         KillTimer(Handle(), id);
     }
+}
+
+bool BinHexWindow::RetryRead() {
+    return ShowViewerMessage(ViewerCannotReadStream, ViewerCaption,
+                             kMbRetryCancel | kMbIconError) == kIdRetry;
+}
+
+void BinHexWindow::ReportError(const std::wstring& text) {
+    ShowViewerError(text);
 }
 
 } // namespace tavrix::win32

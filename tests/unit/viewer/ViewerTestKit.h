@@ -1,13 +1,12 @@
 #pragma once
-// Test scaffolding for the viewer model: a surface over the fixed-width recording canvas, a
-// stream that generates its bytes (so huge sources need no memory) and can fail or read short,
-// and a fixture with iconv code pages and a scripted message box.
+// Test scaffolding for the viewer model: a surface over the fixed-width recording canvas that
+// answers the model's questions from a script, a stream that generates its bytes (so huge
+// sources need no memory) and can fail or read short, and a fixture with its own code pages.
 #include "BinHexProbe.h"
 #include "base/Error.h"
 #include "fakes/FixedWidthCanvas.h"
 #include "viewer/CodePages.h"
 #include "viewer/CodepageSystem.h"
-#include "viewer/ViewerMessages.h"
 #include "viewer/ZorvBinHex.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +32,9 @@ public:
     ScrollBarState horz{1, 1, 1, 1};
     int presents = 0;
     std::map<ViewerTimer, bool> timers;
+    std::deque<bool> retryAnswers; // answers to RetryRead in order; then no retry
+    int retryQuestions = 0;
+    std::vector<std::wstring> errors; // what ReportError told
 
     Canvas* Picture() override { return pictureMissing ? nullptr : &canvas; }
     int ClientWidth() override { return width; }
@@ -41,6 +43,16 @@ public:
     void SetHorzScrollBar(const ScrollBarState& state) override { horz = state; }
     void Present() override { ++presents; }
     void SetTimerActive(ViewerTimer timer, bool active) override { timers[timer] = active; }
+    bool RetryRead() override {
+        ++retryQuestions;
+        if (retryAnswers.empty()) {
+            return false;
+        }
+        const bool retry = retryAnswers.front();
+        retryAnswers.pop_front();
+        return retry;
+    }
+    void ReportError(const std::wstring& text) override { errors.push_back(text); }
 };
 
 // A stream of size bytes whose byte at p is generator(p). Reads hand out at most chunk bytes;
@@ -158,21 +170,8 @@ protected:
     ViewerFixture() {
         InstallCodepageSystem(&codepages);
         BuildAvailableEncodings();
-        InstallViewerMessageBox([this](const std::wstring& text, const std::wstring& caption,
-                                       unsigned flags, WindowRef) {
-            messages.push_back({text, caption, flags});
-            if (answers.empty()) {
-                return kIdCancel;
-            }
-            const int answer = answers.front();
-            answers.pop_front();
-            return answer;
-        });
     }
-    ~ViewerFixture() override {
-        InstallViewerMessageBox(nullptr);
-        InstallCodepageSystem(nullptr);
-    }
+    ~ViewerFixture() override { InstallCodepageSystem(nullptr); }
 
     // Shows bytes the way the host does: open the stream, then assign the mode.
     void Show(const std::vector<std::uint8_t>& bytes, TZorvBinHexMode mode) {
@@ -211,14 +210,7 @@ protected:
         return texts;
     }
 
-    struct Message {
-        std::wstring text;
-        std::wstring caption;
-        unsigned flags;
-    };
     Latin1Codepages codepages;
-    std::vector<Message> messages;
-    std::deque<int> answers;
     FakeViewerSurface surface;
     TZorvBinHex viewer{surface};
     BinHexProbe probe{viewer};

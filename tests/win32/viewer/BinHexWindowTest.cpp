@@ -1,10 +1,13 @@
 // The viewer window on Wine's real GDI: it renders into its off-screen picture, copies that to the
-// screen, erases nothing, answers the dialog-code query and greys out when disabled. The hex and
+// screen, erases nothing, answers the dialog-code query, greys out when disabled and answers the
+// view's questions with the viewer's boxes. The hex and
 // the Unicode text screens are saved as PNG files in the build directory.
 #include "viewer/win32/BinHexWindow.h"
 #include "BinHexProbe.h"
+#include "base/Error.h"
 #include "support/MessagePump.h"
 #include "viewer/PngFile.h"
+#include "viewer/ViewerMessages.h"
 #include "viewer/win32/Win32CodepageSystem.h"
 
 #include <windows.h>
@@ -187,6 +190,54 @@ TEST_F(BinHexWindowTest, UnicodeTextWithGutterShowsSilverBandNumbersAndNoBarsWhe
     GetScrollInfo(viewer_->Handle(), SB_VERT, &info);
     EXPECT_EQ(info.nMax, 0);
     EXPECT_EQ(info.nPage, 0u);
+}
+
+// A stream whose positioning fails while failing is set.
+class FlakyStream : public MemoryStream {
+public:
+    FlakyStream() : MemoryStream(std::vector<std::uint8_t>(100, 'a')) {}
+    void SetPosition(std::int64_t position) override {
+        ++seeks;
+        if (failing) {
+            throw Error(L"device not ready");
+        }
+        MemoryStream::SetPosition(position);
+    }
+    bool failing = false;
+    int seeks = 0;
+};
+
+TEST_F(BinHexWindowTest, AFailedReadAsksRetryOrCancelAndAnErrorGetsTheViewersBox) {
+    struct Shown {
+        std::wstring text;
+        std::wstring caption;
+        unsigned flags;
+    };
+    std::vector<Shown> shown;
+    InstallViewerMessageBox(
+        [&](const std::wstring& text, const std::wstring& caption, unsigned flags, WindowRef) {
+            shown.push_back({text, caption, flags});
+            return shown.size() == 1 ? kIdRetry : kIdCancel;
+        });
+    FlakyStream stream;
+    viewer_->Model().OpenStream(&stream, false);
+    stream.failing = true;
+    stream.seeks = 0;
+    viewer_->Model().SetMode(vbmodeHex);
+    viewer_->ReportError(ViewerCannotCopy);
+    InstallViewerMessageBox(nullptr);
+
+    EXPECT_EQ(stream.seeks, 2); // Retry read again, Cancel gave up
+    EXPECT_FALSE(viewer_->Model().Document().BufferOk());
+    ASSERT_EQ(shown.size(), 3u);
+    for (const Shown& box : {shown[0], shown[1]}) {
+        EXPECT_EQ(box.text, L"Cannot read stream");
+        EXPECT_EQ(box.caption, L"Viewer");
+        EXPECT_EQ(box.flags & 0xFFu, static_cast<unsigned>(MB_RETRYCANCEL | MB_ICONERROR));
+    }
+    EXPECT_EQ(shown[2].text, L"Cannot copy data to Clipboard");
+    EXPECT_EQ(shown[2].caption, L"Viewer");
+    EXPECT_EQ(shown[2].flags & 0xFFu, static_cast<unsigned>(MB_OK | MB_ICONERROR));
 }
 
 TEST_F(BinHexWindowTest, EraseBackgroundAnswersNonzeroAndLeavesTheDeviceContextAlone) {

@@ -136,8 +136,6 @@ TEST_F(ViewerInputTest, ScrollBarMessagesMoveTheView) {
     Show(Counting(100000), vbmodeHex);
     const int lines = Probe().LinesCount();
     ASSERT_GT(lines, 3);
-    int scrolls = 0;
-    Model().OnScroll = [&](TZorvBinHex&) { ++scrolls; };
     EXPECT_EQ(Send(WM_VSCROLL, SB_PAGEDOWN), 0);
     EXPECT_EQ(Probe().ViewPos(), 16LL * lines);
     Send(WM_VSCROLL, SB_LINEDOWN);
@@ -157,7 +155,7 @@ TEST_F(ViewerInputTest, ScrollBarMessagesMoveTheView) {
     Send(WM_VSCROLL, SB_TOP);
     EXPECT_EQ(Probe().ViewPos(), 0);
     Send(WM_VSCROLL, SB_ENDSCROLL);
-    EXPECT_EQ(scrolls, 9);
+    EXPECT_EQ(Probe().ViewPos(), 0);
 }
 
 TEST_F(ViewerInputTest, HorizontalBarMessages) {
@@ -213,26 +211,21 @@ TEST_F(ViewerInputTest, WheelScrollsTheSystemLinesAndCtrlWheelStepsTheFont) {
     }
     EXPECT_EQ(Probe().ViewPos(), 32LL * lines);
     const int size = Model().Options().Font.Size;
-    int changes = 0;
-    Model().OnOptionsChange = [&](TZorvBinHex&) { ++changes; };
+    // Ctrl counts when it is held, not when the message only says so.
     Send(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA), at);
+    EXPECT_EQ(Model().Options().Font.Size, size);
     HoldKeys({VK_CONTROL});
     Send(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA), at);
     ReleaseKeys();
     EXPECT_GT(Model().Options().Font.Size, size);
-    EXPECT_EQ(changes, 1);
 }
 
 TEST_F(ViewerInputTest, DragDoubleAndTripleClickSelect) {
     Show("first line\r\nsecond word here\r\nthird\r\n", vbmodeText);
-    int changes = 0;
-    Model().OnSelectionChange = [&](TZorvBinHex&) { ++changes; };
     Send(WM_LBUTTONDOWN, MK_LBUTTON, TextPoint(0, 0));
     Send(WM_MOUSEMOVE, MK_LBUTTON, TextPoint(3, 1));
     Send(WM_MOUSEMOVE, MK_LBUTTON, TextPoint(0, 2));
-    EXPECT_EQ(changes, 0);
     Send(WM_LBUTTONUP, 0, TextPoint(0, 2));
-    EXPECT_EQ(changes, 1);
     EXPECT_EQ(Probe().SelStart(), 0);
     EXPECT_EQ(Probe().SelLength(), 30);
     EXPECT_EQ(GetFocus(), Handle());
