@@ -34,8 +34,8 @@ TEST(StatusBar, PanelsOfDesignedWidthsFollowTheResolution) {
     bar.ApplyDpi(120, nullptr);
     EXPECT_EQ(PanelEdges(bar.Handle()), (std::vector<int>{188, 313, -1}));
     EXPECT_EQ(bar.Height(), 24);
-    EXPECT_EQ(bar.PanelText(2), L"third");
-    EXPECT_EQ(bar.PanelText(0), L"");
+    EXPECT_EQ(bar.Facts(), L"third");
+    EXPECT_EQ(bar.Size(), L"");
 }
 
 } // namespace
