@@ -8,6 +8,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 namespace tavrix::win32 {
 
 namespace {

@@ -102,7 +102,7 @@ TEST_F(MainFormTest, EachKindOfNodeShowsItsViewAndStatusTexts) {
                   {otherFormat, Bytes("12345678", false)}});
     TMainForm& f = CreateForm();
 
-    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Text"));
+    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Text"));
     EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
     EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeHex);
     EXPECT_FALSE(f.Preview().Viewer().TextGutter());
@@ -112,21 +112,21 @@ TEST_F(MainFormTest, EachKindOfNodeShowsItsViewAndStatusTexts) {
     EXPECT_FALSE(f.Status().Description().empty());
     EXPECT_EQ(f.Status().Hint(), f.Status().Description());
 
-    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Unicode Text Format"));
+    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Unicode Text Format"));
     EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeUHex);
 
-    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"HTML Format"));
+    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"HTML Format"));
     EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeText);
     EXPECT_EQ(f.Preview().PreviewStream().Bytes().size() >= html.size(), true);
 
-    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Rich Text Format"));
+    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Rich Text Format"));
     EXPECT_TRUE(f.Preview().IsVisible(PV::RichText));
     EXPECT_FALSE(f.Preview().IsVisible(PV::Viewer));
     EXPECT_EQ(f.Status().Size(), L"Size : 12");
     EXPECT_FALSE(f.Commands().ActionById(win32::kActZoomIn).Enabled());
 
     // A format outside the catalogue has no description.
-    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Tavrix Test Format"));
+    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Tavrix Test Format"));
     EXPECT_EQ(f.Status().Description(), L"");
     EXPECT_EQ(f.Status().Hint(), L"");
     EXPECT_EQ(f.Status().Size(), L"Size : 8");
@@ -144,7 +144,7 @@ TEST_F(MainFormTest, BitmapNodeShowsItsSizeWhateverTheZoom) {
     f.Commands().Run(win32::kActZoomIn);
     int bitmap = NodeIndex(f.Formats().Handle(), L"Bitmap");
     ASSERT_NE(bitmap, -1);
-    f.SelectFormatNode(bitmap);
+    f.Surface().SelectFormatNode(bitmap);
     EXPECT_EQ(f.Status().Size(), L"640 x 480");
     EXPECT_EQ(f.Preview().Image().Width(), 1280);
     EXPECT_TRUE(f.Preview().IsVisible(PV::Picture));
@@ -152,7 +152,7 @@ TEST_F(MainFormTest, BitmapNodeShowsItsSizeWhateverTheZoom) {
     // The palette is no memory block: an empty viewer and size 0.
     int palette = NodeIndex(f.Formats().Handle(), L"Palette");
     if (palette != -1) {
-        f.SelectFormatNode(palette);
+        f.Surface().SelectFormatNode(palette);
         EXPECT_EQ(f.Status().Size(), L"Size : 0");
         EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
     }
@@ -242,7 +242,7 @@ TEST_F(MainFormTest, SaveAppendsTheFileExtension) {
 TEST_F(MainFormTest, LongSaveShowsItsPercentageAndWaitCursorThenThePanelsAgain) {
     PutClipboard({{CF_UNICODETEXT, Utf16(L"hello")}, {CF_DIF, Bytes("dif")}});
     TMainForm& f = CreateForm();
-    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Unicode Text Format"));
+    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Unicode Text Format"));
     const std::wstring size = f.Status().Size();
     const std::wstring description = f.Status().Description();
     ASSERT_FALSE(size.empty());
