@@ -40,6 +40,8 @@ public:
 
     // A click on a link in the rich text view; only a left click on a web or mail address opens.
     void rtfPreviewURLClick(const std::wstring& link, bool leftButton);
+    // The zoom commands' handler: the preview zooms, the settings keep its zoom.
+    void Zoom(ZoomStep step);
 
     // --- The composed parts, for the program and its tests -------------------------------------
     CommandBar& Commands() { return commands_; }
@@ -82,7 +84,6 @@ private:
     void RunReportingErrors(HWND owner, const std::function<void()>& work);
 
     // The handlers of the commands that concern the window itself.
-    void Zoom(ZoomStep step);
     void ToggleOnTop();
     void ApplyOnTop();
     void OpenWebPage(const std::wstring& address);

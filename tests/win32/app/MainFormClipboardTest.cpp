@@ -141,14 +141,14 @@ TEST_F(MainFormTest, BitmapNodeShowsItsSizeWhateverTheZoom) {
     TMainForm& f = CreateForm();
     EXPECT_EQ(f.Status().Description(), L"640 x 480");
     EXPECT_TRUE(f.Preview().IsVisible(PV::Picture));
-    f.Commands().Run(win32::kActZoomIn);
+    f.Zoom(win32::ZoomStep::In);
     int bitmap = NodeIndex(f.Formats().Handle(), L"Bitmap");
     ASSERT_NE(bitmap, -1);
     f.Surface().SelectFormatNode(bitmap);
     EXPECT_EQ(f.Status().Size(), L"640 x 480");
     EXPECT_EQ(f.Preview().Image().Width(), 1280);
     EXPECT_TRUE(f.Preview().IsVisible(PV::Picture));
-    f.Commands().Run(win32::kActZoom100);
+    f.Zoom(win32::ZoomStep::Reset);
     // The palette is no memory block: an empty viewer and size 0.
     int palette = NodeIndex(f.Formats().Handle(), L"Palette");
     if (palette != -1) {

@@ -70,7 +70,7 @@ TEST_F(MainFormTest, PngWithAlphaShowsOverTheCheckerboardAndZooms) {
 
     f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"PNG"));
     EXPECT_EQ(f.Status().Size(), L"64 x 32");
-    f.Commands().Run(win32::kActZoomIn);
+    f.Zoom(win32::ZoomStep::In);
     EXPECT_EQ(f.Preview().Image().Width(), 128);
     EXPECT_EQ(f.Preview().Image().Height(), 64);
     EXPECT_EQ(ShownPicture(f, 128, 64).Count(kRed, 64, 0, 128, 64), 64 * 64);

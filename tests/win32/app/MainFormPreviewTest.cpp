@@ -85,20 +85,20 @@ TEST_F(MainFormTest, PictureZoomSeriesAndNaturalSize) {
 
     std::vector<int> ins;
     for (int i = 0; i < 5; ++i) {
-        f.Commands().Run(win32::kActZoomIn);
+        f.Zoom(win32::ZoomStep::In);
         ins.push_back(f.Preview().ImageZoom());
     }
     EXPECT_EQ(ins, (std::vector<int>{200, 400, 800, 1600, 1600}));
     EXPECT_EQ(f.Preview().Image().Width(), 10240);
-    f.Commands().Run(win32::kActZoom100);
+    f.Zoom(win32::ZoomStep::Reset);
     EXPECT_EQ(f.Preview().Image().Width(), 640);
-    f.Commands().Run(win32::kActZoomIn);
+    f.Zoom(win32::ZoomStep::In);
     EXPECT_EQ(f.Preview().Image().Width(), 1280);
     EXPECT_EQ(f.Preview().Image().Height(), 960);
-    f.Commands().Run(win32::kActZoom100);
+    f.Zoom(win32::ZoomStep::Reset);
     std::vector<int> outs;
     for (int i = 0; i < 3; ++i) {
-        f.Commands().Run(win32::kActZoomOut);
+        f.Zoom(win32::ZoomStep::Out);
         outs.push_back(f.Preview().ImageZoom());
     }
     EXPECT_EQ(outs, (std::vector<int>{50, 25, 25}));
@@ -122,10 +122,10 @@ TEST_F(MainFormTest, ViewerFontZoomAndShortcuts) {
     EXPECT_EQ(f.Preview().ViewerFontSize(), 10);
     EXPECT_EQ(f.Preview().ImageZoom(), 25);
     f.Surface().SelectPreviewView(PV::Viewer);
-    f.Commands().Run(win32::kActZoomOut);
+    f.Zoom(win32::ZoomStep::Out);
     EXPECT_EQ(f.Preview().Viewer().FontSize(), 4);
     EXPECT_EQ(f.Preview().ImageZoom(), 25);
-    f.Commands().Run(win32::kActZoom100);
+    f.Zoom(win32::ZoomStep::Reset);
     EXPECT_EQ(f.Preview().Viewer().FontSize(), 10);
     EXPECT_EQ(Settings().ReadInteger(L"Zoom", 0), 10);
 
