@@ -47,7 +47,7 @@ const std::wstring& ClipboardEngine::GetFormatDescription(ClipFormat format) con
 }
 
 void ClipboardEngine::ShowClipboardHeld() {
-    surface_.ShowClipboardHolder(factsPanel_.HeldText());
+    surface_.ShowFacts(factsPanel_.HeldText());
 }
 
 std::wstring ClipboardEngine::RegisteredName(ClipFormat format) {
@@ -239,7 +239,7 @@ void ClipboardEngine::ShowEncodedPictureSummary(ClipFormat format) {
     const std::optional<PictureSize> size = surface_.ShowEncodedPicture(format);
     if (!size) {
         // Broken or oversized: its bytes are all there is to see.
-        surface_.ShowFormatBytes(format);
+        surface_.ShowFormatBytes(format, ByteView::Hex);
         return;
     }
     summaryText_ = std::to_wstring(size->width) + L" x " + std::to_wstring(size->height);

@@ -111,10 +111,6 @@ bool SaveClipboardToStream(ClipboardPort& port, DataStream& stream, std::uint32_
     }
 }
 
-bool SaveClipboardToStream(DataStream& stream, std::uint32_t limit) {
-    return SaveClipboardToStream(ClipboardPort::Instance(), stream, limit);
-}
-
 bool WriteClipboardFormat(ClipboardPort& port, ClipFormat format, DataStream& stream,
                           std::uint32_t limit, FileProgress& progress, std::uint64_t base) {
     ProcessMessages();

@@ -62,17 +62,38 @@ constexpr ToolbarButtonDesign kToolbarDesign[] = {
 } // namespace
 
 void CommandBar::Create(HWND owner, int toolbarId, int pixelsPerInch, HFONT font,
-                        CommandRunner run) {
+                        const Handlers& handlers) {
     ilMain16_ = CreateProgramImageList(16);
     ilMain24_ = CreateProgramImageList(24);
     ilMain32_ = CreateProgramImageList(32);
-    CreateActions(run);
+    CreateActions();
+    for (const auto& [id, handler] : handlers) {
+        if (Action* action = alMain_.Find(id)) {
+            action->SetOnExecute(handler);
+        } else {
+            menuItems_.emplace_back(id, handler);
+        }
+    }
     CreateMainMenu(owner);
     CreateToolbar(owner, toolbarId, pixelsPerInch);
     SendMessageW(tbrMain_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
-void CommandBar::CreateActions(const CommandRunner& run) {
+bool CommandBar::Run(int id) {
+    if (Action* action = alMain_.Find(id)) {
+        action->Execute();
+        return true;
+    }
+    for (const auto& [item, handler] : menuItems_) {
+        if (item == id) {
+            handler();
+            return true;
+        }
+    }
+    return false;
+}
+
+void CommandBar::CreateActions() {
     struct Design {
         int id;
         const wchar_t* caption;
@@ -135,7 +156,6 @@ void CommandBar::CreateActions(const CommandRunner& run) {
         action.SetHint(d.hint);
         action.SetShortcut(d.keys);
         action.SetImageIndex(d.image);
-        action.SetOnExecute([run, id = d.id] { run(id); });
     }
 }
 

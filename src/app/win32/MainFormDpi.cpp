@@ -10,35 +10,20 @@ namespace tavrix::win32 {
 using namespace design;
 
 void TMainForm::ApplyDpiLayout() {
-    DpiLayoutMetrics m = ComputeDpiLayout(Dpi());
-    commands_.ApplyDpi(Dpi(), m, font_.get());
-    sbMain_.ApplyDpi(Dpi(), font_.get());
+    const int pixelsPerInch = Dpi();
+    DpiLayoutMetrics m = ComputeDpiLayout(pixelsPerInch);
+    commands_.ApplyDpi(pixelsPerInch, m, metrics_.font.get());
+    sbMain_.ApplyDpi(pixelsPerInch, metrics_.font.get());
     tvFormats_.SetItemHeight(m.treeItemHeight);
-    preview_.SetCheckerCell(ScaleByDpi(kCheckerCell, Dpi()));
+    preview_.SetCheckerCell(ScaleByDpi(kCheckerCell, pixelsPerInch));
     LayoutControls();
-}
-
-void TMainForm::miMainMeasureItem(MEASUREITEMSTRUCT& item) {
-    std::optional<int> height = MenuItemHeightForFactor(Dpi() / 96.0);
-    if (height) {
-        item.itemHeight = static_cast<UINT>(*height);
-    }
 }
 
 void TMainForm::OnDpiChanged(int previous) {
     const int pixelsPerInch = Dpi();
-    // The tree keeps the width the user gave it, in the new resolution's pixels; at the designed
-    // width it is exactly the designed one scaled.
-    treeWidth_ = treeWidth_ == ScaleByDpi(kTreeWidth, previous)
-                     ? ScaleByDpi(kTreeWidth, pixelsPerInch)
-                     : MulDiv(treeWidth_, pixelsPerInch, previous);
-    margin_ = ScaleByDpi(kMargin, pixelsPerInch);
-    splitterWidth_ = ScaleByDpi(kSplitterWidth, pixelsPerInch);
-
     // The controls take the new font before the old one goes.
-    Font previousFont = std::move(font_);
-    CreateControlFont();
-    tvFormats_.ApplyDpi(Dpi(), font_.get());
+    Font previousFont = metrics_.Follow(previous, pixelsPerInch);
+    tvFormats_.ApplyDpi(pixelsPerInch, metrics_.font.get());
     preview_.Viewer().FollowDpi(pixelsPerInch);
     ApplyDpiLayout();
     previousFont.reset();

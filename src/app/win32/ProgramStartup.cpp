@@ -13,7 +13,7 @@
 
 namespace tavrix::win32 {
 
-ProgramStartup::ProgramStartup() = default;
+ProgramStartup::ProgramStartup(ClipboardPort& port) : port_(port) {}
 ProgramStartup::~ProgramStartup() = default;
 
 bool IsQuiet() {
@@ -29,11 +29,11 @@ void ProgramStartup::ShowHelp(const std::wstring& text) {
 }
 
 void ProgramStartup::SaveClipboard(const std::wstring& fileName) {
-    SaveClipboardFileForScript(fileName);
+    SaveClipboardFileForScript(port_, fileName);
 }
 
 void ProgramStartup::ClearClipboard() {
-    ClipboardPort::Instance().Clear();
+    port_.Clear();
 }
 
 void ProgramStartup::OpenFileFromCommandLine() {
@@ -44,13 +44,13 @@ void ProgramStartup::LoadOpenedFile() {
     if (!opened_) {
         return;
     }
-    LoadClipboardStream(*opened_, window_ ? &window_->FileProgressDisplay() : nullptr);
+    LoadClipboardStream(port_, *opened_, window_ ? &window_->Files().Progress() : nullptr);
     // Closed at once: other programs may write the file again.
     opened_.reset();
 }
 
 void ProgramStartup::CreateMainWindow() {
-    window_ = std::make_unique<TMainForm>(ClipboardPort::Instance(), ProgramMainFormServices());
+    window_ = std::make_unique<TMainForm>(port_, ProgramMainFormServices());
     window_->Create();
     MarkStartupStage("window created");
     window_->Show();

@@ -10,11 +10,11 @@ void StatusBarProgress::ShowProgress(FileTask task, int percent) {
     if (!wait_) {
         wait_.emplace(ShowWaitCursor());
     }
-    bar_.ShowWholeBarText(ProgressText(task, percent));
+    bar_.ShowMessage(ProgressText(task, percent));
 }
 
 void StatusBarProgress::EndProgress() {
-    bar_.EndWholeBarText();
+    bar_.EndMessage();
     wait_.reset();
 }
 

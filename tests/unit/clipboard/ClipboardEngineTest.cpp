@@ -292,7 +292,7 @@ TEST_F(ClipboardEngineTest, EncodedPictureThatDoesNotDecodeShowsItsBytes) {
     const ClipFormat gif = Register(L"gif");
     fake.Put(gif, Bytes(300));
     engine.ShowClipboardSummary();
-    EXPECT_EQ(surface.log.back(), "bytes " + std::to_string(gif));
+    EXPECT_EQ(surface.log.back(), "bytes " + std::to_string(gif) + " hex");
     EXPECT_EQ(surface.visibleView, PreviewView::Viewer);
     EXPECT_EQ(engine.SummaryText(), L"");
     EXPECT_EQ(engine.ClipboardSize(), 300);
@@ -388,6 +388,127 @@ TEST(FormatListEntry, IdentifierFieldThenName) {
     EXPECT_EQ(FormatOfEntry(L"49312HTML Format"), 49312);
     EXPECT_EQ(FormatOfEntry(L"13   Unicode Text Format"), 13);
     EXPECT_EQ(FormatOfEntry(L"Previe"), 0);
+}
+
+// --- A node selected in the tree ----------------------------------------------------------------
+
+class SelectedNodeTest : public ClipboardEngineTest {
+protected:
+    // The node that lists the format.
+    int NodeOf(ClipFormat format) const {
+        const auto& list = engine.FormatList();
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            if (FormatOfEntry(list[i]) == format) {
+                return static_cast<int>(i) + 1;
+            }
+        }
+        return -1;
+    }
+    // Selects the format's node with a fresh log.
+    void Select(ClipFormat format) {
+        surface.log.clear();
+        engine.ShowNode(NodeOf(format));
+    }
+    bool Logged(const std::string& call) const { return surface.Count(call) > 0; }
+};
+
+TEST_F(SelectedNodeTest, EachFormatShowsInTheViewMadeForIt) {
+    const ClipFormat png = Register(L"png");
+    const ClipFormat gif = Register(L"gif");
+    fake.PutHandle(cf::Bitmap, 64, 32);
+    fake.Put(RtfFormat, Bytes(30));
+    fake.Put(cf::UnicodeText, Utf16Block(u"ab"));
+    fake.Put(cf::HDrop, Bytes(30));
+    fake.Put(HtmlFormat, Bytes(30));
+    fake.Put(png, Bytes(30));
+    fake.Put(gif, Bytes(30));
+    fake.Put(cf::Dif, Bytes(30));
+    surface.decodable = {{png, {16, 8}}};
+    surface.blockSize = 30;
+    surface.richTextLength = 12;
+    engine.RebuildFormatList();
+
+    struct Rule {
+        ClipFormat format;
+        std::string call;
+        std::wstring size;
+        PreviewView view;
+    };
+    const auto id = [](ClipFormat format) { return std::to_string(format); };
+    const Rule rules[] = {
+        {cf::Bitmap, "picture", L"64 x 32", PreviewView::Picture},
+        {RtfFormat, "rich text " + id(RtfFormat), L"bytes 12", PreviewView::RichText},
+        {cf::UnicodeText, "bytes 13 unicode hex", L"bytes 30", PreviewView::Viewer},
+        {cf::HDrop, "bytes 15 unicode hex", L"bytes 30", PreviewView::Viewer},
+        {HtmlFormat, "bytes " + id(HtmlFormat) + " text", L"bytes 30", PreviewView::Viewer},
+        {png, "encoded " + id(png), L"16 x 8", PreviewView::Picture},
+        // A picture that does not decode: the bytes already read for the decoder.
+        {gif, "read bytes", L"bytes 30", PreviewView::Viewer},
+        {cf::Dif, "bytes 5 hex", L"bytes 30", PreviewView::Viewer},
+    };
+    for (const Rule& rule : rules) {
+        SCOPED_TRACE(rule.call);
+        ASSERT_GT(NodeOf(rule.format), 0);
+        Select(rule.format);
+        EXPECT_TRUE(Logged(rule.call));
+        EXPECT_EQ(surface.size, rule.size);
+        EXPECT_EQ(surface.visibleView, rule.view);
+        EXPECT_EQ(surface.description, engine.GetFormatDescription(rule.format));
+        EXPECT_EQ(surface.facts, engine.FactsPanel().FormatText(rule.format));
+    }
+    EXPECT_EQ(port.Depth(), 0);
+}
+
+TEST_F(SelectedNodeTest, PreviewShowsTheSummaryAndANodeBeyondTheListNothing) {
+    fake.PutHandle(cf::Bitmap, 64, 32);
+    engine.RebuildFormatList();
+    surface.log.clear();
+    engine.ShowNode(0);
+    EXPECT_TRUE(Logged("picture"));
+    EXPECT_EQ(surface.description, L"64 x 32");
+    EXPECT_EQ(surface.size, L"bytes " + std::to_wstring(engine.ClipboardSize()));
+    EXPECT_FALSE(surface.facts.empty());
+
+    surface.log.clear();
+    engine.ShowNode(2);
+    EXPECT_TRUE(surface.log.empty());
+    EXPECT_EQ(engine.NodeFormat(2), 0);
+    std::wstring name;
+    EXPECT_EQ(engine.NodeFormat(1, &name), cf::Bitmap);
+    EXPECT_EQ(name, L"Bitmap");
+}
+
+TEST_F(SelectedNodeTest, FormatActionsFollowTheNodeWithOrWithoutFacts) {
+    fake.PutHandle(cf::Bitmap, 4, 4);
+    fake.PutText(cf::Text, "Hello");
+    engine.RebuildFormatList();
+    const auto actions = [this] {
+        return std::pair{surface.actions[EngineAction::SaveFormat],
+                         surface.actions[EngineAction::RemoveFormat]};
+    };
+    Select(cf::Text);
+    EXPECT_EQ(actions(), std::pair(true, true));
+    // A handle that is no memory block has no bytes to save; it can still be removed.
+    Select(cf::Bitmap);
+    EXPECT_EQ(actions(), std::pair(false, true));
+    engine.SetFactsShown(false);
+    surface.facts.clear();
+    engine.ShowNode(0);
+    EXPECT_EQ(actions(), std::pair(false, false));
+    EXPECT_EQ(surface.facts, L"");
+}
+
+TEST_F(SelectedNodeTest, ARemovalNoteLastsWhileTheClipboardDoes) {
+    fake.PutText(cf::Text, "Hello");
+    engine.RebuildFormatList();
+    engine.NoteRemoval(L"Bitmap comes back");
+    EXPECT_EQ(surface.facts, L"Bitmap comes back");
+    engine.ShowNode(0);
+    EXPECT_TRUE(surface.facts.ends_with(L" \u00B7 Bitmap comes back"));
+    ++fake.sequence;
+    engine.ShowNode(0);
+    EXPECT_EQ(surface.facts.find(L"comes back"), std::wstring::npos);
+    EXPECT_FALSE(surface.facts.empty());
 }
 
 } // namespace

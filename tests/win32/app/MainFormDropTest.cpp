@@ -31,7 +31,7 @@ protected:
     std::wstring SavedText(const std::wstring& fileName, const std::string& text) {
         PutClipboard({{CF_TEXT, Bytes(text)}});
         const std::wstring path = (folder_ / fileName).wstring();
-        EXPECT_TRUE(win32::SaveClipboardFile(path));
+        EXPECT_TRUE(win32::SaveClipboardFile(ClipboardPort::Instance(), path));
         return path;
     }
 

@@ -62,16 +62,16 @@ TEST_F(MainFormTest, FactsPanelNamesTheOwnerAndDecodesTheSelectedFormat) {
     ASSERT_EQ(owner.ReadLine(), "owning");
     TMainForm& f = CreateForm();
 
-    const std::wstring facts = f.Status().PanelText(2);
+    const std::wstring facts = f.Status().Facts();
     EXPECT_EQ(facts.rfind(L"Owner: " + std::wstring(kHelperExe) + L" (" + pid + L") \u00B7 #", 0),
               0u)
         << std::string(facts.begin(), facts.end());
-    EXPECT_EQ(f.Status().TipOverPanel(2), facts);
-    EXPECT_EQ(f.Status().TipOverPanel(0), f.Status().PanelText(1));
+    EXPECT_EQ(f.Status().TipOverFacts(), facts);
+    EXPECT_EQ(f.Status().TipOverDescription(), f.Status().Description());
 
     SelectNode(f, L"Locale Identifier");
-    EXPECT_EQ(f.Status().PanelText(2), L"Format 16 (0x0010) \u00B7 en-US");
-    EXPECT_EQ(f.Status().TipOverPanel(2), L"Format 16 (0x0010) \u00B7 en-US");
+    EXPECT_EQ(f.Status().Facts(), L"Format 16 (0x0010) \u00B7 en-US");
+    EXPECT_EQ(f.Status().TipOverFacts(), L"Format 16 (0x0010) \u00B7 en-US");
     EXPECT_TRUE(errors.empty());
 }
 
@@ -214,7 +214,7 @@ TEST_F(MainFormTest, RemovingAFormatTheSystemMakesAgainSaysSo) {
     WaitForRefresh();
     EXPECT_TRUE(errors.empty());
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
-    const std::wstring facts = f.Status().PanelText(2);
+    const std::wstring facts = f.Status().Facts();
     EXPECT_NE(facts.find(L" \u00B7 Text comes back: the system makes it from another format"),
               std::wstring::npos)
         << std::string(facts.begin(), facts.end());
