@@ -1,5 +1,5 @@
 #include "app/win32/StatusBar.h"
-#include "support/MessageWindow.h"
+#include "support/TestWindow.h"
 
 #include <commctrl.h>
 
@@ -22,7 +22,7 @@ std::vector<int> PanelEdges(HWND bar) {
 TEST(StatusBar, PanelsOfDesignedWidthsFollowTheResolution) {
     INITCOMMONCONTROLSEX init{.dwSize = sizeof(init), .dwICC = ICC_BAR_CLASSES};
     InitCommonControlsEx(&init);
-    MessageWindow parent;
+    const auto parent = test::MessageOnlyWindow();
     win32::StatusBar bar({150, 100, win32::StatusBar::kRestOfBar});
     bar.Create(parent.get(), 1);
     ASSERT_NE(bar.Handle(), nullptr);
