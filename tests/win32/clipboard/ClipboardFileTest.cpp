@@ -16,7 +16,9 @@ namespace {
 
 using testing::Bytes;
 using testing::ClipboardFileFixture;
+using testing::FileBytes;
 using testing::Pattern;
+using testing::WriteFileBytes;
 
 std::vector<ClipFormat> RecordFormats(const Bytes& file) {
     std::vector<ClipFormat> formats;
