@@ -44,6 +44,7 @@
 #include "base/win32/GlobalLockView.h"
 #include "base/win32/KernelHandles.h"
 #include "base/win32/WindowDC.h"
+#include "support/TestWindow.h"
 
 #include <windows.h>
 
@@ -62,6 +63,8 @@
 
 namespace {
 
+using tavrix::test::MessageOnlyWindow;
+using tavrix::test::TestWindow;
 using tavrix::win32::GlobalLockView;
 using tavrix::win32::UniqueFile;
 using tavrix::win32::WindowDC;
@@ -105,23 +108,13 @@ void Print(const std::wstring& line) {
 // A hidden message-only window that opens the clipboard. Opening on behalf of no window would
 // not keep other programs out under Wine: there every open without a window counts as the same
 // opener, whatever the process.
-class MessageWindow {
-public:
-    MessageWindow()
-        : window_(CreateWindowExW(0, L"STATIC", L"cliphelper", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr)) {
-        if (window_ == nullptr) {
-            Fail(L"cannot create a window");
-        }
+TestWindow ClipboardWindow() {
+    TestWindow window = MessageOnlyWindow(L"cliphelper");
+    if (!window) {
+        Fail(L"cannot create a window");
     }
-    ~MessageWindow() { DestroyWindow(window_); }
-    MessageWindow(const MessageWindow&) = delete;
-    MessageWindow& operator=(const MessageWindow&) = delete;
-    HWND get() const { return window_; }
-
-private:
-    HWND window_;
-};
+    return window;
+}
 
 class ClipboardSession {
 public:
@@ -129,7 +122,8 @@ public:
     // for owner, or for a window of its own.
     explicit ClipboardSession(HWND owner = nullptr) {
         if (owner == nullptr) {
-            owner = window_.emplace().get();
+            window_ = ClipboardWindow();
+            owner = window_.get();
         }
         for (int attempt = 0; attempt < 200; ++attempt) {
             open_ = tavrix::win32::OpenClipboardSession(owner);
@@ -142,7 +136,7 @@ public:
     }
 
 private:
-    std::optional<MessageWindow> window_;
+    TestWindow window_;
     std::optional<tavrix::win32::ClipboardSession> open_; // closes before the window goes
 };
 
@@ -360,7 +354,7 @@ void HoldWithoutWindow(DWORD milliseconds) {
 // its owner. Its messages (WM_DESTROYCLIPBOARD when another program empties the clipboard) are
 // answered while it waits.
 void Own(DWORD milliseconds, const std::vector<std::pair<UINT, Bytes>>& items) {
-    MessageWindow window;
+    const TestWindow window = ClipboardWindow();
     Set(items, window.get());
     Print(L"owning");
     const DWORD start = GetTickCount();

@@ -34,7 +34,7 @@ TEST_F(BinHexSourceTest, OpenStreamIgnoresTheStreamShownAndTheModeSetterReloadsI
     EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L"first"});
     probe.SetSelectionRaw(1, 2);
 
-    stream.Assign(Bytes("second"));
+    stream.Assign(BytesOf("second"));
     const int presents = surface.presents;
     EXPECT_TRUE(viewer.OpenStream(&stream, true));
     EXPECT_EQ(surface.presents, presents); // no reload and no redraw

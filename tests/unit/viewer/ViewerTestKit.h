@@ -3,6 +3,7 @@
 // answers the model's questions from a script, a stream that generates its bytes (so huge
 // sources need no memory) and can fail or read short, and a fixture with its own code pages.
 #include "BinHexProbe.h"
+#include "Bytes.h"
 #include "base/Error.h"
 #include "fakes/FixedWidthCanvas.h"
 #include "viewer/CodePages.h"
@@ -92,10 +93,6 @@ private:
     std::function<std::uint8_t(std::int64_t)> generator_;
 };
 
-inline std::vector<std::uint8_t> Bytes(const std::string& text) {
-    return {text.begin(), text.end()};
-}
-
 // Code pages for the viewer tests on every platform: UTF-8 (65001) decoded properly, every other
 // code page read as Latin-1, which agrees with Windows-1252 on the bytes these tests use.
 class Latin1Codepages : public CodepageSystem {
@@ -180,7 +177,7 @@ protected:
         surface.canvas.Calls.clear(); // keep only the drawing of the new mode
         viewer.SetMode(mode);
     }
-    void Show(const std::string& text, TZorvBinHexMode mode) { Show(Bytes(text), mode); }
+    void Show(const std::string& text, TZorvBinHexMode mode) { Show(BytesOf(text), mode); }
 
     // Draws again with a clean recording.
     void Redraw() {

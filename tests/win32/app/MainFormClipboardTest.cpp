@@ -68,7 +68,7 @@ bool IsSavingText(const std::wstring& text) {
 }
 
 TEST_F(MainFormTest, FirstLookFillsTheTreeBeforeShowingAndSelectsPreview) {
-    PutClipboard({{CF_UNICODETEXT, Utf16(L"hello")}});
+    PutClipboard({{CF_UNICODETEXT, TextBlock(L"hello")}});
     TMainForm& f = CreateForm();
     std::vector<std::wstring> nodes = NodeTexts(f.Formats().Handle());
     ASSERT_GE(nodes.size(), 2u);
@@ -96,10 +96,10 @@ TEST_F(MainFormTest, EachKindOfNodeShowsItsViewAndStatusTexts) {
     UINT htmlFormat = RegisterClipboardFormatW(L"HTML Format");
     UINT rtfFormat = RegisterClipboardFormatW(L"Rich Text Format");
     UINT otherFormat = RegisterClipboardFormatW(L"Tavrix Test Format");
-    PutClipboard({{CF_TEXT, Bytes("abc")},
-                  {htmlFormat, Bytes(html, false)},
-                  {rtfFormat, Bytes(rtf)},
-                  {otherFormat, Bytes("12345678", false)}});
+    PutClipboard({{CF_TEXT, TextBlock("abc")},
+                  {htmlFormat, BytesOf(html)},
+                  {rtfFormat, TextBlock(rtf)},
+                  {otherFormat, BytesOf("12345678")}});
     TMainForm& f = CreateForm();
 
     f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Text"));
@@ -162,7 +162,7 @@ TEST_F(MainFormTest, BitmapNodeShowsItsSizeWhateverTheZoom) {
 }
 
 TEST_F(MainFormTest, EmptiedClipboardLeavesNoNodes) {
-    PutClipboard({{CF_TEXT, Bytes("abc")}});
+    PutClipboard({{CF_TEXT, TextBlock("abc")}});
     TMainForm& f = CreateForm();
     ASSERT_FALSE(NodeTexts(f.Formats().Handle()).empty());
     SendMessageW(f.Handle(), WM_COMMAND, MAKEWPARAM(win32::kActDelete, 0), 0);
@@ -190,7 +190,7 @@ TEST_F(MainFormTest, StartingOnAnEmptyClipboardOffersNeitherSaveNorZoom) {
 }
 
 TEST_F(MainFormTest, ChangesByAnotherProgramRefreshTheTree) {
-    PutClipboard({{CF_TEXT, Bytes("abc")}});
+    PutClipboard({{CF_TEXT, TextBlock("abc")}});
     TMainForm& f = CreateForm();
     RunHelper({L"set", L"13=" + UnicodeTextHex(L"from the helper")});
     WaitForRefresh();
@@ -216,13 +216,13 @@ TEST_F(MainFormTest, BridgeHtmlShowsItsFragmentInPreview) {
     PutClipboard({{RegisterClipboardFormatW(L"HTML Format"), read(blockFile)}});
     TMainForm& f = CreateForm();
     const std::wstring expected = WideFromUtf8(std::string(fragment.begin(), fragment.end()));
-    EXPECT_EQ(f.Preview().PreviewStream().Bytes(), Utf16(expected, false));
+    EXPECT_EQ(f.Preview().PreviewStream().Bytes(), Utf16Bytes(expected));
     EXPECT_EQ(f.Status().Size(), L"Size : " + std::to_wstring(expected.size()));
     EXPECT_TRUE(f.Preview().Viewer().TextGutter());
 }
 
 TEST_F(MainFormTest, SaveAppendsTheFileExtension) {
-    PutClipboard({{CF_TEXT, Bytes("abc")}});
+    PutClipboard({{CF_TEXT, TextBlock("abc")}});
     TMainForm& f = CreateForm();
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
@@ -240,7 +240,7 @@ TEST_F(MainFormTest, SaveAppendsTheFileExtension) {
 }
 
 TEST_F(MainFormTest, LongSaveShowsItsPercentageAndWaitCursorThenThePanelsAgain) {
-    PutClipboard({{CF_UNICODETEXT, Utf16(L"hello")}, {CF_DIF, Bytes("dif")}});
+    PutClipboard({{CF_UNICODETEXT, TextBlock(L"hello")}, {CF_DIF, TextBlock("dif")}});
     TMainForm& f = CreateForm();
     f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Unicode Text Format"));
     const std::wstring size = f.Status().Size();

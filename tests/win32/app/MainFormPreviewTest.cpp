@@ -60,7 +60,7 @@ TEST_F(MainFormTest, ShowPreviewTextFillsTheStreamWithUtf16) {
 
 TEST_F(MainFormTest, ReadSelectedFormatCopiesTheWholeBlockOrNothing) {
     TMainForm& f = CreateForm();
-    PutClipboard({{CF_TEXT, Bytes("abc")}});
+    PutClipboard({{CF_TEXT, TextBlock("abc")}});
     std::int32_t size = f.Preview().ReadFormat(CF_TEXT);
     EXPECT_GE(size, 4);
     ASSERT_EQ(f.Preview().PreviewStream().Bytes().size(), static_cast<std::size_t>(size));
@@ -202,7 +202,7 @@ TEST_F(MainFormTest, OnlyLeftClicksOnWebLinksOpen) {
 
 TEST_F(MainFormTest, ClearWhileAnotherProgramHoldsTheClipboardReportsTheError) {
     // Clearing is offered only while the clipboard holds something.
-    PutClipboard({{CF_TEXT, Bytes("abc")}});
+    PutClipboard({{CF_TEXT, TextBlock("abc")}});
     TMainForm& f = CreateForm();
     ASSERT_TRUE(f.Commands().ActionById(win32::kActDelete).Enabled());
     HelperProcess holder({L"pid", L"hold", L"3000"});

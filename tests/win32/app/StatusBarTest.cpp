@@ -1,5 +1,5 @@
 #include "app/win32/StatusBar.h"
-#include "support/MessageWindow.h"
+#include "support/TestWindow.h"
 
 #include <commctrl.h>
 
@@ -26,7 +26,7 @@ protected:
         ASSERT_NE(bar.Handle(), nullptr);
         bar.ApplyDpi(96, nullptr);
     }
-    MessageWindow parent;
+    test::TestWindow parent = test::MessageOnlyWindow();
     win32::StatusBar bar;
 };
 

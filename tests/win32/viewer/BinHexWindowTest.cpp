@@ -6,6 +6,7 @@
 #include "BinHexProbe.h"
 #include "base/Error.h"
 #include "support/MessagePump.h"
+#include "support/TestWindow.h"
 #include "viewer/PngFile.h"
 #include "viewer/ViewerMessages.h"
 #include "viewer/win32/Win32CodepageSystem.h"
@@ -40,22 +41,14 @@ protected:
     static void SetUpTestSuite() { InitViewerTextSupport(); }
 
     void SetUp() override {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"TavrixViewerTestHost";
-        RegisterClassW(&wc);
-        host_ = CreateWindowExW(0, wc.lpszClassName, L"viewer test", WS_POPUP | WS_VISIBLE, 0, 0,
-                                640, 400, nullptr, nullptr, wc.hInstance, nullptr);
-        ASSERT_NE(host_, nullptr) << "top-level windows need a display (run under xvfb-run)";
-        viewer_ = std::make_unique<BinHexWindow>(host_, RECT{0, 0, 600, 360});
+        host_ = test::TopLevelWindow(WS_POPUP | WS_VISIBLE, {0, 0, 640, 400}, L"viewer test");
+        ASSERT_NE(host_.get(), nullptr) << "top-level windows need a display (run under xvfb-run)";
+        viewer_ = std::make_unique<BinHexWindow>(host_.get(), RECT{0, 0, 600, 360});
         PumpMessages();
     }
     void TearDown() override {
         viewer_.reset();
-        if (host_ != nullptr) {
-            DestroyWindow(host_);
-        }
+        host_.reset();
     }
 
     void Show(std::vector<std::uint8_t> bytes, TZorvBinHexMode mode) {
@@ -84,7 +77,7 @@ protected:
         return bytes;
     }
 
-    HWND host_ = nullptr;
+    test::TestWindow host_;
     std::unique_ptr<BinHexWindow> viewer_;
     MemoryStream stream_;
 };
@@ -303,7 +296,7 @@ TEST_F(BinHexWindowTest, FailedChecksStopAtTheWindowProcedureWithTheirText) {
 }
 
 TEST_F(BinHexWindowTest, DefaultSizeAndStylesOfTheControl) {
-    BinHexWindow plain(host_, RECT{10, 10, 10, 10});
+    BinHexWindow plain(host_.get(), RECT{10, 10, 10, 10});
     RECT window{};
     GetWindowRect(plain.Handle(), &window);
     EXPECT_EQ(window.right - window.left, 200);

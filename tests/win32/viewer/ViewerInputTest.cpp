@@ -3,6 +3,7 @@
 #include "BinHexProbe.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
+#include "support/TestWindow.h"
 #include "viewer/ByteStream.h"
 #include "viewer/CodePages.h"
 #include "viewer/PanMode.h"
@@ -32,23 +33,15 @@ protected:
                 return kIdCancel;
             });
         ClipboardPort::Install(backend);
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"TavrixViewerInputTestParent";
-        RegisterClassW(&wc);
-        parent = CreateWindowExW(0, wc.lpszClassName, L"viewer input", WS_OVERLAPPEDWINDOW, 0, 0,
-                                 700, 500, nullptr, nullptr, wc.hInstance, nullptr);
-        ASSERT_NE(parent, nullptr) << "needs a display: run under xvfb-run";
-        ShowWindow(parent, SW_SHOW);
-        viewer = std::make_unique<BinHexWindow>(parent, RECT{0, 0, 640, 400});
+        parent = test::TopLevelWindow(WS_OVERLAPPEDWINDOW, {0, 0, 700, 500}, L"viewer input");
+        ASSERT_NE(parent.get(), nullptr) << "needs a display: run under xvfb-run";
+        ShowWindow(parent.get(), SW_SHOW);
+        viewer = std::make_unique<BinHexWindow>(parent.get(), RECT{0, 0, 640, 400});
         SetFocus(viewer->Handle());
     }
     void TearDown() override {
         viewer.reset();
-        if (parent != nullptr) {
-            DestroyWindow(parent);
-        }
+        parent.reset();
         ReleaseKeys();
     }
 
@@ -127,7 +120,7 @@ protected:
 
     Win32ClipboardBackend backend;
     std::vector<std::wstring> messages;
-    HWND parent = nullptr;
+    test::TestWindow parent;
     std::unique_ptr<BinHexWindow> viewer;
     MemoryStream stream;
 };
