@@ -177,7 +177,7 @@ int Limit(HWND owner, const std::wstring& path) {
         const UINT format = RegisterClipboardFormatW(L"Tavrix Bench Limit");
         Check(PutBlock(format, size, 2), "limit block");
         CloseClipboard();
-        Check(win32::SaveClipboardFile(path), "save");
+        Check(win32::SaveClipboardFile(ClipboardPort::Instance(), path), "save");
         // A saved block comes after the name table that names its registered format.
         const std::size_t table =
             kRecordHeaderSize +
@@ -221,10 +221,12 @@ int wmain(int argc, wchar_t** argv) {
         } else if (mode == L"save-raw-replace") {
             SaveRawReplacing(owner, argument);
         } else if (mode == L"save-tavrix") {
-            Check(win32::SaveClipboardFile(argument), "save");
+            Check(win32::SaveClipboardFile(ClipboardPort::Instance(), argument), "save");
         } else if (mode == L"save-progress") {
             UnseenProgress progress;
-            Check(win32::SaveClipboardFile(argument, &progress) && progress.shown > 0, "save");
+            Check(win32::SaveClipboardFile(ClipboardPort::Instance(), argument, &progress) &&
+                      progress.shown > 0,
+                  "save");
         } else if (mode == L"save-steps") {
             // Where the time of a save goes: the temporary file, the records, the replacement.
             win32::Win32FileAccess files;
@@ -240,7 +242,7 @@ int wmain(int argc, wchar_t** argv) {
         } else if (mode == L"load-raw") {
             LoadRaw(owner, argument);
         } else if (mode == L"load-tavrix") {
-            win32::LoadClipboardFile(argument);
+            win32::LoadClipboardFile(ClipboardPort::Instance(), argument);
         } else if (mode == L"limit") {
             return Limit(owner, argument);
         } else {

@@ -49,7 +49,14 @@ public:
     void ShowPreviewText(const std::u16string& text) override { shownUnits = text.size(); }
     void UpdateZoomActions() override {}
     void ShowClipboardPicture() override {}
-    void ShowClipboardHolder(const std::wstring&) override {}
+    std::optional<PictureSize> ShowEncodedPicture(ClipFormat) override { return std::nullopt; }
+    std::int32_t ShowFormatBytes(ClipFormat, ByteView) override { return 0; }
+    std::int32_t ShowReadBytes() override { return 0; }
+    std::int32_t ShowRichText(ClipFormat) override { return 0; }
+    void ShowSize(std::int32_t) override {}
+    void ShowPictureSize(PictureSize) override {}
+    void ShowDescription(const std::wstring&) override {}
+    void ShowFacts(const std::wstring&) override {}
 
     std::function<void()> onPreview;
     std::size_t shownUnits = 0;

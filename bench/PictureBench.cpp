@@ -62,20 +62,20 @@ bool DecodeOnly(IWICImagingFactory* factory, const std::vector<std::uint8_t>& pn
     ComPtr<IWICFormatConverter> converter;
     UINT w = 0, h = 0;
     if (FAILED(factory->CreateStream(stream.put())) ||
-        FAILED(stream.get()->InitializeFromMemory(const_cast<BYTE*>(png.data()),
-                                                  static_cast<DWORD>(png.size()))) ||
+        FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(png.data()),
+                                            static_cast<DWORD>(png.size()))) ||
         FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,
                                                 WICDecodeMetadataCacheOnDemand, decoder.put())) ||
-        FAILED(decoder.get()->GetFrame(0, frame.put())) || FAILED(frame.get()->GetSize(&w, &h)) ||
+        FAILED(decoder->GetFrame(0, frame.put())) || FAILED(frame->GetSize(&w, &h)) ||
         FAILED(factory->CreateFormatConverter(converter.put())) ||
-        FAILED(converter.get()->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA,
-                                           WICBitmapDitherTypeNone, nullptr, 0.0,
-                                           WICBitmapPaletteTypeCustom))) {
+        FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA,
+                                     WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom))) {
         return false;
     }
     out.resize(static_cast<std::size_t>(w) * h * 4);
     return SUCCEEDED(
-        converter.get()->CopyPixels(nullptr, w * 4, static_cast<UINT>(out.size()), out.data()));
+        converter->CopyPixels(nullptr, w * 4, static_cast<UINT>(out.size()), out.data()));
 }
 
 bool PutOnClipboard(HWND owner, UINT format, const std::vector<std::uint8_t>& bytes) {
@@ -110,7 +110,7 @@ void PumpFor(double milliseconds) {
 }
 
 int Run(int rounds) {
-    win32::ComApartment com;
+    const auto com = win32::EnterComApartment();
     win32::ProgramModules modules(CommandLine({L"picturebench"}));
     win32::ApplicationWindow application;
     modules.Clipboard().SetOwner(application.Handle());
@@ -138,7 +138,7 @@ int Run(int rounds) {
     std::vector<std::uint8_t> pixels;
     for (int round = 0; round <= rounds; ++round) { // round 0 warms up
         double start = NowMs();
-        if (!form.ShowEncodedPicture(format)) {
+        if (!form.Surface().ShowEncodedPicture(format)) {
             std::printf("the picture view did not show the PNG\n");
             return 1;
         }

@@ -15,6 +15,7 @@
 #include "app/win32/MainForm.h"
 #include "app/win32/ModuleInit.h"
 #include "base/win32/MessageFilter.h"
+#include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
@@ -93,7 +94,7 @@ int Run(int changes) {
     int extraRefreshes = 0;
     for (int round = 0; round <= 2 * changes; ++round) { // round 0 warms up
         const bool facts = round % 2 == 1;
-        form.ShowFacts(facts);
+        monitor.Engine().SetFactsShown(facts);
         const std::wstring text = L"Refresh latency round " + std::to_wstring(round);
         const std::wstring size = L"Size : " + std::to_wstring(text.size());
         const DWORD sequence = GetClipboardSequenceNumber();
@@ -112,7 +113,7 @@ int Run(int changes) {
             const double refreshWork = Pump(monitor);
             if (refreshWork >= 0) {
                 work = refreshWork;
-                if (form.Status().PanelText(0) == size && changed >= 0) {
+                if (form.Status().Size() == size && changed >= 0) {
                     shown = NowMs();
                 }
             }

@@ -51,6 +51,9 @@ public:
     void SetHorzScrollBar(const ScrollBarState&) override {}
     void Present() override {}
     void SetTimerActive(ViewerTimer, bool) override {}
+    // Nobody to ask: a failed read is not tried again and an error goes unshown.
+    bool RetryRead() override { return false; }
+    void ReportError(const std::wstring&) override {}
 };
 
 // Text lines of 30 letters and CR LF, so that every 32nd byte starts the same line whatever the
@@ -146,13 +149,13 @@ int main(int argc, char** argv) {
     viewer.SetMode(std::strcmp(argv[2], "hex") == 0 ? vbmodeHex : vbmodeText);
     // A first drawing at the start measures the font and the screen, as the window's first
     // paint does.
-    const int readsBefore = probe.BufferReads();
+    const int readsBefore = viewer.Document().BufferReads();
     Jump(viewer, argv[3]);
-    const int jumpReads = probe.BufferReads() - readsBefore;
+    const int jumpReads = viewer.Document().BufferReads() - readsBefore;
     surface.canvas.Calls.clear();
     Draw(viewer);
-    std::printf("buffer=%zu jumpReads=%d viewPos=%lld texts=%zu\n", probe.Buffer().size(),
-                jumpReads, static_cast<long long>(probe.ViewPos()),
-                surface.canvas.DrawnTexts().size());
+    std::printf("buffer=%zu jumpReads=%d viewPos=%lld texts=%zu\n",
+                viewer.Document().Buffer().size(), jumpReads,
+                static_cast<long long>(probe.ViewPos()), surface.canvas.DrawnTexts().size());
     return 0;
 }

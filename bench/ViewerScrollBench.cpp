@@ -57,6 +57,9 @@ public:
     void SetHorzScrollBar(const ScrollBarState&) override {}
     void Present() override { canvas.Calls.clear(); }
     void SetTimerActive(ViewerTimer, bool) override {}
+    // Nobody to ask: a failed read is not tried again and an error goes unshown.
+    bool RetryRead() override { return false; }
+    void ReportError(const std::wstring&) override {}
 };
 
 // Bytes generated from a 4 KiB pattern, copied out in pieces.
@@ -130,7 +133,7 @@ int main() {
     std::printf("  Down key                     %8.1f us  ratio %.2f\n", down, down / redraw);
     std::printf("  wheel notch (3 lines)        %8.1f us  ratio %.2f\n", wheel, wheel / redraw);
     std::printf("  buffer bytes                 %8lld\n",
-                static_cast<long long>(probe.BufferAllocSize()));
+                static_cast<long long>(viewer.Document().BufferSize()));
 
     PatternStream big(20LL << 20);
     viewer.OpenStream(&big, false);

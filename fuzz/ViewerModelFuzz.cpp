@@ -53,6 +53,9 @@ public:
     void SetHorzScrollBar(const ScrollBarState&) override {}
     void Present() override { canvas.Calls.clear(); }
     void SetTimerActive(ViewerTimer, bool) override {}
+    // Nobody to ask: a failed read is not tried again and an error goes unshown.
+    bool RetryRead() override { return false; }
+    void ReportError(const std::wstring&) override {}
 };
 
 // A large stream whose bytes repeat a seed pattern.
@@ -183,7 +186,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case 8:
             // Jump as the thumb does: to a line start in the text modes, a line boundary else.
-            if (probe.HasSource() && viewer.FileSize() > 0) {
+            if (viewer.Document().IsOpen() && viewer.FileSize() > 0) {
                 // value / 0xFFFFFFFF of the size, in parts that stay inside 64 bits for
                 // streams above 4 GiB.
                 const auto size = static_cast<std::uint64_t>(viewer.FileSize());
@@ -194,7 +197,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 if (IsTextMode(viewer.Options().Mode)) {
                     probe.MoveViewByLines(1, ScanDir::Backward, true, target, true);
                 } else {
-                    std::int64_t p = std::min(target, probe.LastPos());
+                    std::int64_t p = std::min(target, viewer.Document().LastPos());
                     p -= p % probe.LineSize();
                     probe.ReadBuffer(p);
                     probe.SetViewPosRaw(p);
@@ -203,11 +206,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             break;
         case 9:
-            if (probe.HasSource()) {
-                const std::int64_t last = probe.LastPos();
-                const std::int64_t start = probe.AlignPos(value % (last + 1));
+            if (viewer.Document().IsOpen()) {
+                const std::int64_t last = viewer.Document().LastPos();
+                const std::int64_t start = viewer.Document().AlignPos(value % (last + 1));
                 const std::int64_t room = last + probe.CharSize() - start;
-                probe.SetSelectionRaw(start, probe.AlignPos((value >> 7) % (room + 1)));
+                probe.SetSelectionRaw(start, viewer.Document().AlignPos((value >> 7) % (room + 1)));
                 viewer.Redraw();
             }
             break;

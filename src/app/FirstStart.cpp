@@ -1,6 +1,7 @@
 #include "app/FirstStart.h"
 
 #include "app/WebPages.h"
+#include "base/SwallowedErrors.h"
 
 #include <exception>
 
@@ -39,6 +40,7 @@ void RunFirstStartStep(TAppIni& settings, FirstStartPlatform& platform) {
     try {
         platform.RegisterFileType(L"cl7", L"ClipboardFile", L"Tavrix file", L"0", program);
     } catch (const std::exception&) {
+        LogSwallowed(L"RunFirstStartStep");
         // Without the rights to the file-type part of the registry the program works as well.
     }
     if (PathBeginsWith(program, platform.GetSpecialFolderPath(kCsidlProgramFiles))) {

@@ -23,6 +23,10 @@ SupportPlatform& CurrentSupportPlatform() {
     return *g_platform;
 }
 
+bool SupportPlatformInstalled() {
+    return g_platform != nullptr;
+}
+
 VersionFlags ComputeVersionFlags(unsigned platformId, unsigned major, unsigned minor) {
     VersionFlags flags;
     const bool nt = platformId == 2;

@@ -31,5 +31,6 @@ public:
 
 void InstallSupportPlatform(SupportPlatform* platform);
 SupportPlatform& CurrentSupportPlatform();
+bool SupportPlatformInstalled();
 
 } // namespace tavrix

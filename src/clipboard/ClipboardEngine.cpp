@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/Support.h"
+#include "base/SwallowedErrors.h"
 #include "base/UiText.h"
 #include "base/Unicode.h"
 #include "clipboard/ClipboardIcon.h"
@@ -47,7 +48,7 @@ const std::wstring& ClipboardEngine::GetFormatDescription(ClipFormat format) con
 }
 
 void ClipboardEngine::ShowClipboardHeld() {
-    surface_.ShowClipboardHolder(factsPanel_.HeldText());
+    surface_.ShowFacts(factsPanel_.HeldText());
 }
 
 std::wstring ClipboardEngine::RegisteredName(ClipFormat format) {
@@ -99,6 +100,7 @@ void ClipboardEngine::RebuildFormatList() {
                 MakeFormatListEntry(formats.front(), RegisteredName(formats.front())));
         }
     } catch (const std::exception&) {
+        LogSwallowed(L"ClipboardEngine::RebuildFormatList");
         // The clipboard refused to open: keep the entries found so far.
     }
     FillFormatTree();
@@ -128,6 +130,7 @@ void ClipboardEngine::ShowClipboardSummary() {
     try {
         ShowSummaryCase();
     } catch (const std::exception&) {
+        LogSwallowed(L"ClipboardEngine::ShowClipboardSummary");
         // Ends quietly; the summary text, the size and the views keep what they hold.
     }
 }
@@ -202,6 +205,7 @@ void ClipboardEngine::MeasureClipboardSize() {
             }
         }
     } catch (const std::exception&) {
+        LogSwallowed(L"ClipboardEngine::MeasureClipboardSize");
         clipboardSize_ = 0;
     }
 }
@@ -236,7 +240,7 @@ void ClipboardEngine::ShowEncodedPictureSummary(ClipFormat format) {
     const std::optional<PictureSize> size = surface_.ShowEncodedPicture(format);
     if (!size) {
         // Broken or oversized: its bytes are all there is to see.
-        surface_.ShowFormatBytes(format);
+        surface_.ShowFormatBytes(format, ByteView::Hex);
         return;
     }
     summaryText_ = std::to_wstring(size->width) + L" x " + std::to_wstring(size->height);
@@ -265,6 +269,7 @@ void ClipboardEngine::ShowFileListSummary() {
             clipboardSize_ = BlockSize(fileList_.size());
         });
     } catch (const std::exception&) {
+        LogSwallowed(L"ClipboardEngine::ShowFileListSummary");
         // Show what was read.
     }
     std::u16string text;
@@ -297,6 +302,7 @@ std::u16string ClipboardEngine::ReadClipboardText() {
             });
         }
     } catch (const std::exception&) {
+        LogSwallowed(L"ClipboardEngine::ReadClipboardText");
         // No text then.
     }
     return text;

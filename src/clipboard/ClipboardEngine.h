@@ -37,6 +37,15 @@ public:
     // Shows the summary of the whole clipboard; afterwards SummaryText and ClipboardSize hold
     // its result. Errors end it quietly, keeping what was set until then.
     void ShowClipboardSummary();
+    // The tree's change handler. "Preview" (node 0) shows the summary; a format's node shows the
+    // format in the view made for it: bitmaps and enhanced metafiles as pictures, rich text as
+    // rich text, Unicode text and file lists as 16-bit hex, HTML as text, encoded pictures
+    // decoded (as hex when they do not decode) and everything else as hex. Either way the status
+    // bar gets the size, the description and the facts, the format actions their state. A node
+    // beyond the list shows nothing.
+    void ShowNode(int nodeIndex);
+    // The format of a node and its name; format 0 for "Preview" or a node beyond the list.
+    ClipFormat NodeFormat(int nodeIndex, std::wstring* name = nullptr) const;
     // The clipboard's text (Unicode text, else 8-bit text converted), up to its first zero; empty
     // when there is none or the clipboard cannot be opened.
     std::u16string ReadClipboardText();
@@ -48,8 +57,15 @@ public:
 
     // The facts of formats and of the whole clipboard for the status bar.
     FormatFactsPanel& FactsPanel() { return factsPanel_; }
-    // A refresh found the clipboard held: the facts panel names the holder.
+    // A refresh found the clipboard held: the facts panel names the holder; the next refresh that
+    // gets through shows the clipboard's facts again.
     void ShowClipboardHeld();
+    // The facts are shown on every selection unless switched off (which only benchmarks do, to
+    // weigh what they cost a refresh).
+    void SetFactsShown(bool shown) { factsShown_ = shown; }
+    // After a removal: the note is said with the clipboard's facts, at once and while the
+    // clipboard is the one the removal left; an empty note says nothing.
+    void NoteRemoval(const std::wstring& note);
 
     const std::vector<std::wstring>& FormatList() const { return formatList_; }
     const std::vector<std::u16string>& FileList() const { return fileList_; }
@@ -67,6 +83,8 @@ private:
     void ShowFileListSummary();
     void ShowOtherFormatPreview();
     void FillFormatTree();
+    void ShowFormat(ClipFormat format);
+    void ShowNodeFacts(int nodeIndex, ClipFormat format);
     std::wstring RegisteredName(ClipFormat format);
     std::vector<ClipFormat> OfferedFormats(); // clipboard open
 
@@ -79,6 +97,9 @@ private:
     std::vector<std::u16string> fileList_;
     std::wstring summaryText_;
     std::int32_t clipboardSize_ = 0;
+    bool factsShown_ = true;
+    std::wstring removalNote_;
+    std::uint32_t removalNoteSequence_ = 0;
 };
 
 } // namespace tavrix

@@ -1,6 +1,7 @@
 #include "clipboard/ClipboardFileReader.h"
 
 #include "base/Support.h"
+#include "base/SwallowedErrors.h"
 #include "clipboard/ClipboardRecords.h"
 #include "clipboard/FileAccess.h"
 
@@ -37,6 +38,7 @@ bool LoadClipboardFromStream(ClipboardPort& port, DataStream& stream, ProgressDi
         }
         return true;
     } catch (...) {
+        LogSwallowed(L"LoadClipboardFromStream");
         return false;
     }
 }
@@ -61,6 +63,7 @@ bool ReadClipboardRecord(ClipboardPort& port, DataStream& stream, const FormatNu
                 return ReadReporting(stream, block, progress, base) == block.size();
             });
         } catch (...) {
+            LogSwallowed(L"ReadClipboardRecord");
             // A record that cannot be read or placed is left out; the others still load.
         }
     }

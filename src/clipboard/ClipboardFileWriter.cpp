@@ -1,6 +1,7 @@
 #include "clipboard/ClipboardFileWriter.h"
 
 #include "base/Support.h"
+#include "base/SwallowedErrors.h"
 #include "base/UiText.h"
 #include "clipboard/ClipboardNameTable.h"
 #include "clipboard/FileAccess.h"
@@ -105,13 +106,10 @@ bool SaveClipboardToStream(ClipboardPort& port, DataStream& stream, std::uint32_
         }
         return true;
     } catch (...) {
+        LogSwallowed(L"SaveClipboardToStream");
         // The clipboard is closed again; the caller learns of the failure from the result.
         return false;
     }
-}
-
-bool SaveClipboardToStream(DataStream& stream, std::uint32_t limit) {
-    return SaveClipboardToStream(ClipboardPort::Instance(), stream, limit);
 }
 
 bool WriteClipboardFormat(ClipboardPort& port, ClipFormat format, DataStream& stream,

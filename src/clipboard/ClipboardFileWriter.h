@@ -18,7 +18,6 @@ class FileAccess;
 // takes long shows its progress on display when there is one.
 bool SaveClipboardToStream(ClipboardPort& port, DataStream& stream, std::uint32_t limit,
                            ProgressDisplay* display = nullptr);
-bool SaveClipboardToStream(DataStream& stream, std::uint32_t limit);
 
 // Writes the record of one format, read straight from its locked block; true when it did.
 // Formats without data, without a memory block, with an empty block, or whose block holds limit

@@ -2,6 +2,7 @@
 
 #include "base/DebugLog.h"
 #include "base/Support.h"
+#include "base/SwallowedErrors.h"
 #include "base/UiText.h"
 #include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardPort.h"
@@ -121,11 +122,13 @@ void ClipboardMonitorCore::WaitForClipboard(std::uint32_t timeout) {
             port_.Open();
             opened = true;
         } catch (const std::exception&) {
+            LogSwallowed(L"ClipboardMonitorCore::WaitForClipboard (open)");
         }
         if (opened) {
             try {
                 port_.Close();
             } catch (const std::exception&) {
+                LogSwallowed(L"ClipboardMonitorCore::WaitForClipboard (close)");
             }
             return;
         }
@@ -151,6 +154,7 @@ void ClipboardMonitorCore::SaveClipboardToFile() {
         WaitForClipboard(kClipboardWait);
         engine_.ShowClipboardSummary();
     } catch (const std::exception&) {
+        LogSwallowed(L"ClipboardMonitorCore::SaveClipboardToFile");
         // The rest of this refresh is skipped; the next change brings another.
     }
 }

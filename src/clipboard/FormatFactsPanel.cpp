@@ -1,5 +1,6 @@
 #include "clipboard/FormatFactsPanel.h"
 
+#include "base/SwallowedErrors.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/FactsPanelTexts.h"
 
@@ -19,6 +20,7 @@ std::wstring FormatFactsPanel::FormatText(ClipFormat format) {
                 fact = FormatFact(format, name, block, localeName_);
             });
         } catch (const std::exception&) {
+            LogSwallowed(L"FormatFactsPanel::FormatText");
             // Held or gone since the list was made: the number alone.
         }
     }
@@ -49,6 +51,7 @@ bool FormatFactsPanel::FlagIsZero(ClipFormat format, std::span<const ClipFormat>
             zero = flag && *flag == 0;
         });
     } catch (const std::exception&) {
+        LogSwallowed(L"FormatFactsPanel::FlagIsZero");
         // Unread flags say nothing.
     }
     return zero;

@@ -1,9 +1,11 @@
 #pragma once
 // The part of the main window that the clipboard engine drives: the format tree, the actions it
-// enables, the picture view and its display routines. The engine knows the main window only
-// through this interface; the main window implements it, tests use a recording fake.
+// enables, the preview's views and display routines, and the status bar's texts. The engine knows
+// the main window only through this interface; the main window implements it, tests use a recording
+// fake.
 #include "clipboard/ClipboardFormat.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -14,11 +16,20 @@ class ClipboardPicture;
 
 // The actions whose enabled state follows the clipboard content.
 enum class EngineAction {
-    Save,    // actSave
-    Delete,  // actDelete
-    ZoomOut, // actZoomOut
-    ZoomIn,  // actZoomIn
-    Zoom100, // actZoom100
+    Save,         // actSave
+    Delete,       // actDelete
+    ZoomOut,      // actZoomOut
+    ZoomIn,       // actZoomIn
+    Zoom100,      // actZoom100
+    SaveFormat,   // actSaveFormat
+    RemoveFormat, // actRemoveFormat
+};
+
+// How the viewer shows a format's bytes.
+enum class ByteView {
+    Hex,        // offset, hexadecimal cells and characters
+    UnicodeHex, // offset, 16-bit hexadecimal cells and characters
+    Text,       // 1-byte characters in lines
 };
 
 // The three preview views of the main window; the number is the one SelectPreviewView takes.
@@ -48,7 +59,7 @@ public:
     virtual void AddFormatNode(const std::wstring& text) = 0;
     virtual void SelectFormatNode(int index) = 0;
 
-    // actSave, actDelete, actZoomOut, actZoomIn, actZoom100.
+    // actSave, actDelete, actZoomOut, actZoomIn, actZoom100, actSaveFormat, actRemoveFormat.
     virtual void SetActionEnabled(EngineAction action, bool enabled) = 0;
 
     // Image view imgPreview. PreviewPicture is its picture, which the clipboard port's
@@ -68,9 +79,16 @@ public:
     // natural size. Nothing, with the views as they were, when the bytes are no picture that can
     // be decoded (broken, cut short, or beyond the size limits).
     virtual std::optional<PictureSize> ShowEncodedPicture(ClipFormat format) = 0;
-    // Shows a format's bytes as a hex dump in the viewer, without the gutter, and makes the
-    // viewer the visible preview view.
-    virtual void ShowFormatBytes(ClipFormat format) = 0;
+    // Reads a format's whole memory block into the preview and shows it in the viewer, without
+    // the gutter, making the viewer the visible preview view; answers the block's size (0 for a
+    // format that is no memory block).
+    virtual std::int32_t ShowFormatBytes(ClipFormat format, ByteView view) = 0;
+    // The bytes the last read left in the preview (those of a picture that could not be
+    // decoded, say) as a hex dump in the viewer, as ShowFormatBytes shows them; their count.
+    virtual std::int32_t ShowReadBytes() = 0;
+    // Reads a rich text format into the preview and shows it in the rich text view, making that
+    // the visible view; answers the text's length.
+    virtual std::int32_t ShowRichText(ClipFormat format) = 0;
 
     // Makes the given view the visible preview view.
     virtual void SelectPreviewView(PreviewView view) = 0;
@@ -84,9 +102,12 @@ public:
     // shows then).
     virtual void ShowClipboardPicture() = 0;
 
-    // The facts panel of the status bar, when a refresh found the clipboard held by another
-    // program; the next refresh that gets through shows the clipboard's facts again.
-    virtual void ShowClipboardHolder(const std::wstring& text) = 0;
+    // The status bar: the size of what is shown, in bytes or as a picture's size, the
+    // description of the selected node, and the facts of the format or of the clipboard.
+    virtual void ShowSize(std::int32_t bytes) = 0;
+    virtual void ShowPictureSize(PictureSize size) = 0;
+    virtual void ShowDescription(const std::wstring& text) = 0;
+    virtual void ShowFacts(const std::wstring& text) = 0;
 };
 
 } // namespace tavrix

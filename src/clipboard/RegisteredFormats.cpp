@@ -1,7 +1,6 @@
 #include "clipboard/RegisteredFormats.h"
 
 #include "clipboard/ClipboardBackend.h"
-#include "clipboard/ClipboardPort.h"
 
 namespace tavrix {
 
@@ -23,10 +22,6 @@ ClipFormat GetIconFormat(ClipboardBackend& backend) {
         IconFormat = backend.RegisterFormat(L"Delphi Icon");
     }
     return IconFormat;
-}
-
-ClipFormat GetIconFormat() {
-    return GetIconFormat(ClipboardPort::Instance().Backend());
 }
 
 } // namespace tavrix

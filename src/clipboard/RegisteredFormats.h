@@ -15,7 +15,5 @@ extern ClipFormat IconFormat;      // "Delphi Icon", 0 until GetIconFormat regis
 
 void RegisterStartupFormats(ClipboardBackend& backend);
 ClipFormat GetIconFormat(ClipboardBackend& backend);
-// Uses the backend of the installed process-wide port.
-ClipFormat GetIconFormat();
 
 } // namespace tavrix

@@ -1,6 +1,7 @@
 #include "clipboard/StdFileAccess.h"
 
 #include "base/Error.h"
+#include "base/SwallowedErrors.h"
 #include "base/UiText.h"
 #include "clipboard/BufferedFileStream.h"
 
@@ -51,6 +52,7 @@ public:
         try {
             Flush();
         } catch (...) {
+            LogSwallowed(L"StdFileStream::~StdFileStream");
             // A write that fails here was not committed; Close reports it when it matters.
         }
     }

@@ -40,7 +40,7 @@ std::span<const TranslationColumn> TranslationColumns() {
 }
 
 const std::u16string_view* FindTranslation(const TranslationColumn& column,
-                                          std::u16string_view key) {
+                                           std::u16string_view key) {
     for (const TranslatedText& entry : column.texts) {
         if (entry.key == key) {
             return &entry.text;

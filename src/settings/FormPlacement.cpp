@@ -1,5 +1,6 @@
 #include "settings/FormPlacement.h"
 
+#include "base/SwallowedErrors.h"
 #include "settings/AppIni.h"
 
 #include <algorithm>
@@ -76,6 +77,7 @@ void TAppIni::SaveFormPlacement(PlacementForm& form, bool positionOnly) {
         }
         WriteInteger(prefix + L"State", 0);
     } catch (const std::exception&) {
+        LogSwallowed(L"TAppIni::SaveFormPlacement");
         // Placement is a convenience; a store that cannot be written must not stop the exit.
     }
 }

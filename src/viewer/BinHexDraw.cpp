@@ -48,7 +48,7 @@ TZorvBinHexOutputOptions TZorvBinHex::OutputOptions(bool lineEnd) const {
 void TZorvBinHex::Redraw() {
     const int width = surface_.ClientWidth();
     const int height = surface_.ClientHeight();
-    if (fileSize_ < CharSize()) {
+    if (document_.Size() < CharSize()) {
         surface_.SetVertScrollBar({});
         surface_.SetHorzScrollBar({});
         ChooseColors();
@@ -98,8 +98,10 @@ void TZorvBinHex::ResetMetrics(Canvas& canvas) {
 }
 
 void TZorvBinHex::DrawTo(Canvas* picture, int width, int height) {
-    if (!(bufferPos_ <= viewPos_ && viewPos_ <= bufferPos_ + 2 * bufMaxOffset_)) {
-        FailAssertion(PositionsMessage(bufferPos_, viewPos_, bufMaxOffset_), L"ZorvBinHex");
+    if (!(document_.BufferPos() <= viewPos_ &&
+          viewPos_ <= document_.BufferPos() + 2 * document_.BlockSize())) {
+        FailAssertion(PositionsMessage(document_.BufferPos(), viewPos_, document_.BlockSize()),
+                      L"ZorvBinHex");
     }
     if (picture == nullptr) {
         FailAssertion(L"Bitmap not assigned", L"ZorvBinHex");
@@ -114,7 +116,7 @@ void TZorvBinHex::DrawTo(Canvas* picture, int width, int height) {
     ApplyFittedWidths(width);
     linesCount_ = ComputeLinesCount(height);
     viewPageSize_ = linesCount_ * LineSize();
-    if (!bufferOk_) {
+    if (!document_.BufferOk()) {
         DrawReadError(canvas, width, height);
         return;
     }

@@ -11,7 +11,7 @@ int TZorvBinHex::ComputeLinesCount(int height) const {
 }
 
 int TZorvBinHex::FitChars(int width) const {
-    return std::clamp((width - LeftMargin()) / std::max(fontWidthDigits_, 1), 2, maxLength_);
+    return std::clamp((width - LeftMargin()) / std::max(fontWidthDigits_, 1), 2, kMaxLineLength);
 }
 
 void TZorvBinHex::ApplyFittedWidths(int width) {
@@ -22,18 +22,18 @@ void TZorvBinHex::ApplyFittedWidths(int width) {
     // A hex line is D + 4W + 5 characters wide, a unicode-hex line D + 6W + 5.
     if (options_.TextWidthFitHex) {
         options_.TextWidthHex =
-            ClampHexWidth(std::clamp((fit - offsetDigits_ - 5) / 4, 2, maxLength_));
+            ClampHexWidth(std::clamp((fit - offsetDigits_ - 5) / 4, 2, kMaxLineLength));
     }
     if (options_.TextWidthFitUHex) {
         options_.TextWidthUHex =
-            ClampHexWidth(std::clamp((fit - offsetDigits_ - 5) / 6, 2, maxLength_));
+            ClampHexWidth(std::clamp((fit - offsetDigits_ - 5) / 6, 2, kMaxLineLength));
     }
 }
 
 std::int64_t TZorvBinHex::LastPageStart() const {
     const std::int64_t lineSize = LineSize();
-    std::int64_t p = (fileSize_ / lineSize) * lineSize;
-    if (p == fileSize_) {
+    std::int64_t p = (document_.Size() / lineSize) * lineSize;
+    if (p == document_.Size()) {
         p -= lineSize;
     }
     p -= static_cast<std::int64_t>(linesCount_ - 1) * lineSize;

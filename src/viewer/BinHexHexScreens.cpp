@@ -27,12 +27,12 @@ void TZorvBinHex::DrawBinaryScreen(Canvas& canvas) {
     const TZorvBinHexOutputOptions options = OutputOptions();
     for (int i = 0; i < rows; ++i) {
         const std::int64_t linePos = viewPos_ + static_cast<std::int64_t>(i) * w;
-        if (linePos >= fileSize_) {
+        if (linePos >= document_.Size()) {
             break;
         }
         const int y = i * fontHeight_;
         std::wstring raw;
-        for (std::int64_t p = linePos; p < linePos + w && p < fileSize_; ++p) {
+        for (std::int64_t p = linePos; p < linePos + w && p < document_.Size(); ++p) {
             raw.push_back(static_cast<wchar_t>(GetChar(p)));
         }
         const std::wstring text = DecodeLine(raw);
@@ -41,7 +41,7 @@ void TZorvBinHex::DrawBinaryScreen(Canvas& canvas) {
         positions_.AddLine(text, x, y, linePos);
     }
     DrawGutterBand(canvas, canvas.Height(), false);
-    viewAtEnd_ = viewPos_ >= fileSize_ - static_cast<std::int64_t>(linesCount_) * w;
+    viewAtEnd_ = viewPos_ >= document_.Size() - static_cast<std::int64_t>(linesCount_) * w;
 }
 
 void TZorvBinHex::DrawHexScreen(Canvas& canvas, bool unicode) {
@@ -56,7 +56,7 @@ void TZorvBinHex::DrawHexScreen(Canvas& canvas, bool unicode) {
 
     for (int i = 0; i < rows; ++i) {
         const std::int64_t linePos = viewPos_ + i * lineBytes;
-        if (linePos >= fileSize_) {
+        if (linePos >= document_.Size()) {
             break;
         }
         const int y = i * fontHeight_;
@@ -76,11 +76,11 @@ void TZorvBinHex::DrawHexScreen(Canvas& canvas, bool unicode) {
         std::wstring raw;
         for (int j = 0; j < w; ++j) {
             const std::int64_t cellPos = linePos + j * unitSize;
-            if (cellPos + unitSize - 1 >= fileSize_) {
+            if (cellPos + unitSize - 1 >= document_.Size()) {
                 break;
             }
             canvas.SetTextColor(j % 4 >= 2 ? colors_.Hex2 : colors_.Hex);
-            const std::wstring cell = GetHex(cellPos);
+            const std::wstring cell = document_.HexAt(cellPos);
             DrawLine(canvas, x, y, options, cell);
             InvertSelection(canvas, cell, x, y, cellPos, true);
             positions_.SetHexCell(j, x, w, cellWidth);
@@ -108,7 +108,7 @@ void TZorvBinHex::DrawHexScreen(Canvas& canvas, bool unicode) {
         }
     }
     DrawGutterBand(canvas, canvas.Height(), false);
-    viewAtEnd_ = viewPos_ >= fileSize_ - static_cast<std::int64_t>(linesCount_) * lineBytes;
+    viewAtEnd_ = viewPos_ >= document_.Size() - static_cast<std::int64_t>(linesCount_) * lineBytes;
 }
 
 } // namespace tavrix

@@ -115,9 +115,6 @@ bool TZorvBinHex::StepFont(bool larger) {
         options_.Font = font;
     }
     Redraw();
-    if (OnOptionsChange) {
-        OnOptionsChange(*this);
-    }
     return true;
 }
 

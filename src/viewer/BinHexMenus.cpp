@@ -11,13 +11,13 @@ void TZorvBinHex::ContextMenuRequested(Point client) {
 
 PopupMenuItems TZorvBinHex::ContextMenuItems() {
     PopupMenuState state;
-    state.Empty = fileSize_ < CharSize();
+    state.Empty = document_.Size() < CharSize();
     state.SelStart = selStart_;
     state.SelLength = selLength_;
     state.HexMode = options_.Mode == vbmodeHex;
     const Point at = mouse_.MousePopupPos;
     state.LinkAtPopupPos = !state.Empty && !UrlAt(PosFromCoord(at.x, at.y, true)).empty();
-    state.AlignedFileSize = AlignPos(fileSize_);
+    state.AlignedFileSize = document_.AlignPos(document_.Size());
     return BuildPopupMenu(state, options_.TextPopupCommands);
 }
 
@@ -62,18 +62,12 @@ void TZorvBinHex::ChooseEncoding(int tag) {
         return;
     }
     SetOption(&BinHexOptions::TextEncoding, static_cast<TZorvEncoding>(tag));
-    if (OnOptionsChange) {
-        OnOptionsChange(*this);
-    }
 }
 
 void TZorvBinHex::ChooseUnicodeOrder(int tag) {
-    unicodeOrder_ = static_cast<std::uint8_t>(UnicodeOrderOfTag(tag));
+    document_.SetByteOrder(static_cast<std::uint8_t>(UnicodeOrderOfTag(tag)));
     if (IsUnicodeMode(options_.Mode)) {
         Redraw();
-    }
-    if (OnOptionsChange) {
-        OnOptionsChange(*this);
     }
 }
 

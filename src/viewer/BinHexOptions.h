@@ -25,8 +25,6 @@ struct BinHexOptions {
 
     // Published properties, in their declaration order.
     ViewerFont FontOEM{.Name = L"Terminal", .Size = 9, .Charset = kOemCharset};
-    // Held for hosts that set it; nothing is drawn with it.
-    ViewerFont FontFooter{.Name = L"Arial", .Size = 9, .TextColor = kColorBlack};
     ViewerFont FontGutter{.Name = L"Courier New", .Size = 9, .TextColor = kColorBlack};
     TZorvBinHexMode Mode = vbmodeText;
     TZorvEncoding TextEncoding = vEncANSI;

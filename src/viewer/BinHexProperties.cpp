@@ -43,7 +43,7 @@ void TZorvBinHex::SetMode(TZorvBinHexMode mode) {
         surface_.SetTimerActive(ViewerTimer::Pan, false);
     }
     Reopen();
-    if (HasSource()) {
+    if (document_.IsOpen()) {
         Redraw();
     }
 }
@@ -73,7 +73,7 @@ void TZorvBinHex::SetOptions(const BinHexOptions& options) {
     if (modeChanged) {
         SetMode(mode);
     }
-    if (redraw && !(modeChanged && HasSource())) {
+    if (redraw && !(modeChanged && document_.IsOpen())) {
         Redraw();
     }
 }

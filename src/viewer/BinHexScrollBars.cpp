@@ -23,8 +23,8 @@ int TZorvBinHex::MaxLineRight() {
 
 void TZorvBinHex::UpdateVertScrollBar() {
     VertScrollInput in;
-    in.BufferOK = bufferOk_;
-    in.FileSize = fileSize_;
+    in.BufferOK = document_.BufferOk();
+    in.FileSize = document_.Size();
     in.CharSize = CharSize();
     in.LineSize = LineSize();
     in.TextMode = IsTextMode(options_.Mode);
@@ -36,7 +36,7 @@ void TZorvBinHex::UpdateVertScrollBar() {
 
 void TZorvBinHex::UpdateHorzScrollBar() {
     HorzScrollInput in;
-    in.Hidden = !bufferOk_ || fileSize_ < CharSize() ||
+    in.Hidden = !document_.BufferOk() || document_.Size() < CharSize() ||
                 (IsTextMode(options_.Mode) && options_.TextWrap) ||
                 (options_.Mode == vbmodeBinary && options_.TextWidthFit && fontMonospaced_);
     in.ClientWidth = surface_.ClientWidth();

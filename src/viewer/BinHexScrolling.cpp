@@ -14,7 +14,7 @@ void TZorvBinHex::SetViewPos(std::int64_t pos) {
         return;
     }
     const std::int64_t lineSize = LineSize();
-    const std::int64_t p = std::min(pos, LastPos());
+    const std::int64_t p = std::min(pos, document_.LastPos());
     viewPos_ = p - p % lineSize;
     ReadBuffer(viewPos_);
     Redraw();
@@ -70,7 +70,7 @@ void TZorvBinHex::ScrollToEnd() {
     // changed it, the first attempt stops short of the end and the second one gets there.
     for (int pass = 0; pass < 2; ++pass) {
         if (IsTextMode(options_.Mode)) {
-            MoveViewByLines(linesCount_, ScanDir::Backward, false, fileSize_, true);
+            MoveViewByLines(linesCount_, ScanDir::Backward, false, document_.Size(), true);
         } else {
             viewPos_ = LastPageStart();
             ReadBuffer(viewPos_);
@@ -85,7 +85,7 @@ void TZorvBinHex::ScrollToEnd() {
 void TZorvBinHex::ScrollToPos(std::int64_t pos) {
     if (pos <= 0) {
         ScrollToBegin();
-    } else if (pos >= LastPos()) {
+    } else if (pos >= document_.LastPos()) {
         ScrollToEnd();
     } else if (IsTextMode(options_.Mode)) {
         MoveViewByLines(1, ScanDir::Backward, true, pos, true);
@@ -142,7 +142,7 @@ void TZorvBinHex::VertScrollMessage(int request, int thumbPos) {
         break;
     case kSbThumbPosition:
     case kSbThumbTrack: {
-        const std::int64_t pos = ThumbToPos(fileSize_, LineSize(), thumbPos);
+        const std::int64_t pos = ThumbToPos(document_.Size(), LineSize(), thumbPos);
         // Dragging further down while the end is shown would only pull the last line up.
         if (!(viewAtEnd_ && pos >= viewPos_)) {
             ScrollToPos(pos);
@@ -151,9 +151,6 @@ void TZorvBinHex::VertScrollMessage(int request, int thumbPos) {
     }
     default:
         break;
-    }
-    if (OnScroll) {
-        OnScroll(*this);
     }
 }
 
@@ -183,9 +180,6 @@ void TZorvBinHex::HorzScrollMessage(int request, int thumbPos) {
         break;
     default:
         break;
-    }
-    if (OnScroll) {
-        OnScroll(*this);
     }
 }
 

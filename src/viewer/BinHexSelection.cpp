@@ -1,6 +1,7 @@
 // The selection: the one setter, select all, none and around, the selected bytes and their
 // copy to the clipboard, the caret position under a point, and the mouse that drives it all.
 #include "base/Error.h"
+#include "base/SwallowedErrors.h"
 #include "viewer/SelectionRules.h"
 #include "viewer/StringHelpers.h"
 #include "viewer/ViewerAssert.h"
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 #include <span>
 
 namespace tavrix {
@@ -34,12 +36,9 @@ public:
         viewer_.SelectAround(BoundarySet::Line, pos);
     }
     int CharSize() const override { return viewer_.CharSize(); }
-    void ClickLink(std::int64_t pos) override { viewer_.ClickLink(pos); }
-    void SelectionChanged() override {
-        if (viewer_.OnSelectionChange) {
-            viewer_.OnSelectionChange(viewer_);
-        }
-    }
+    // No host of the control reacts to a clicked link or to a changed selection.
+    void ClickLink(std::int64_t) override {}
+    void SelectionChanged() override {}
     void ScrollLineUp(int lines) override { viewer_.ScrollLineUp(lines); }
     void ScrollLineDown(int lines) override { viewer_.ScrollLineDown(lines); }
     void ScrollLeft(int pixels) override { viewer_.ScrollLeft(pixels); }
@@ -50,13 +49,14 @@ private:
 };
 
 void TZorvBinHex::SetSelection(std::int64_t start, std::int64_t length, bool /*scroll*/,
-                               bool notify, bool redraw) {
-    // Scrolling the selection into view is never asked for in this program.
+                               bool /*notify*/, bool redraw) {
+    // Scrolling the selection into view is never asked for in this program, and no host listens
+    // to changes of the selection.
     SelectionRequest request;
     request.Current = {selStart_, selLength_};
     request.Start = start;
     request.Length = length;
-    request.LastPos = LastPos();
+    request.LastPos = document_.LastPos();
     request.CharSize = CharSize();
     request.UnicodeModes = IsUnicodeMode(options_.Mode);
     const SelectionUpdate update = ApplySelectionRequest(request);
@@ -68,13 +68,10 @@ void TZorvBinHex::SetSelection(std::int64_t start, std::int64_t length, bool /*s
     if (redraw) {
         Redraw();
     }
-    if (update.Changed && notify && OnSelectionChange) {
-        OnSelectionChange(*this);
-    }
 }
 
 void TZorvBinHex::SelectAll() {
-    SetSelection(0, fileSize_, false, true, true);
+    SetSelection(0, document_.Size(), false, true, true);
 }
 
 void TZorvBinHex::SelectNone(bool notify) {
@@ -94,13 +91,13 @@ std::string TZorvBinHex::SelText(std::int64_t max) {
     }
     // Straight from the source, not the buffer: a selection may reach far beyond the view.
     std::string text(static_cast<std::size_t>(size), '\0');
-    std::int64_t count = 0;
     const std::span<std::uint8_t> bytes(reinterpret_cast<std::uint8_t*>(text.data()), text.size());
-    if (!ReadSource(bytes, count, selStart_)) {
-        ShowViewerError(ViewerCannotReadStream());
+    const std::optional<std::int64_t> count = document_.Read(selStart_, bytes);
+    if (!count) {
+        surface_.ReportError(ViewerCannotReadStream());
         return {};
     }
-    text.resize(static_cast<std::size_t>(std::clamp<std::int64_t>(count, 0, size)));
+    text.resize(static_cast<std::size_t>(std::clamp<std::int64_t>(*count, 0, size)));
     return text;
 }
 
@@ -109,7 +106,7 @@ std::wstring TZorvBinHex::SelTextW() {
         FailAssertion(L"SelTextW is called in non-Unicode mode", L"ZorvBinHex");
     }
     const std::string bytes = SelText(0);
-    return BytesToWide(bytes.data(), bytes.size(), unicodeOrder_ == kOrderBigEndian);
+    return BytesToWide(bytes.data(), bytes.size(), document_.ByteOrder() == kOrderBigEndian);
 }
 
 void TZorvBinHex::CopyToClipboard(bool asHex) {
@@ -128,7 +125,8 @@ void TZorvBinHex::CopyToClipboard(bool asHex) {
             }
         }
     } catch (const std::exception&) {
-        ShowViewerError(ViewerCannotCopy());
+        LogSwallowed(L"TZorvBinHex::CopyToClipboard");
+        surface_.ReportError(ViewerCannotCopy());
     }
 }
 

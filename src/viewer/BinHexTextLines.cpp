@@ -28,11 +28,11 @@ std::int64_t TZorvBinHex::Step(std::int64_t pos, ScanDir dir, std::int64_t chars
 }
 
 bool TZorvBinHex::CharIs(std::int64_t pos, char16_t ch) const {
-    return !IsOutOfRange(pos) && GetChar(pos) == ch;
+    return !document_.IsOutOfRange(pos) && GetChar(pos) == ch;
 }
 
 bool TZorvBinHex::IsBreakAt(std::int64_t pos) const {
-    return !IsOutOfRange(pos) && IsLineBreak(static_cast<wchar_t>(GetChar(pos)));
+    return !document_.IsOutOfRange(pos) && IsLineBreak(static_cast<wchar_t>(GetChar(pos)));
 }
 
 ReadLineResult TZorvBinHex::ReadLine(ScanDir dir, std::int64_t pos) {
@@ -40,16 +40,16 @@ ReadLineResult TZorvBinHex::ReadLine(ScanDir dir, std::int64_t pos) {
     if (pos < 0) {
         return result;
     }
-    std::int64_t p = AlignPos(pos);
+    std::int64_t p = document_.AlignPos(pos);
     if (dir == ScanDir::Backward) {
-        p = std::min(p, LastPos());
-        if (IsOutOfRange(p)) {
+        p = std::min(p, document_.LastPos());
+        if (document_.IsOutOfRange(p)) {
             return result;
         }
     }
     std::wstring raw;
-    for (int i = 0; i < maxLength_; ++i) {
-        if (IsOutOfRange(p)) {
+    for (int i = 0; i < kMaxLineLength; ++i) {
+        if (document_.IsOutOfRange(p)) {
             break;
         }
         const char16_t ch = GetChar(p);
@@ -91,7 +91,7 @@ bool TZorvBinHex::PreviousLineStart(std::int64_t& q) {
         q = Step(q, ScanDir::Backward);
     }
     const std::int64_t before = Step(q, ScanDir::Backward);
-    if (IsOutOfRange(before)) {
+    if (document_.IsOutOfRange(before)) {
         return true;
     }
     const std::int64_t c = ReadLine(ScanDir::Backward, before).Count;
@@ -111,7 +111,7 @@ std::int64_t TZorvBinHex::NextLinePosText(ScanDir dir, bool toLineStart, std::in
     if (pos < 0) {
         return -1;
     }
-    std::int64_t q = AlignPos(pos);
+    std::int64_t q = document_.AlignPos(pos);
     if (CharIs(q, kLF) && CharIs(Step(q, ScanDir::Backward), kCR)) {
         q = Step(q, ScanDir::Backward);
     }
@@ -141,10 +141,10 @@ std::int64_t TZorvBinHex::NextLinePosText(ScanDir dir, bool toLineStart, std::in
         }
     } else if (b >= 2) {
         // The earliest character the backward read collected.
-        q = Step(std::min(q, LastPos()), ScanDir::Backward, b - 1);
+        q = Step(std::min(q, document_.LastPos()), ScanDir::Backward, b - 1);
     } else if (b == 1) {
         q = Step(q, ScanDir::Backward);
-        if (IsOutOfRange(q)) {
+        if (document_.IsOutOfRange(q)) {
             return -1;
         }
         PreviousLineStart(q);
@@ -159,7 +159,7 @@ std::int64_t TZorvBinHex::NextLinePosText(ScanDir dir, bool toLineStart, std::in
             }
         }
     }
-    return IsOutOfRange(q) ? -1 : q;
+    return document_.IsOutOfRange(q) ? -1 : q;
 }
 
 void TZorvBinHex::MoveViewByLines(int n, ScanDir dir, bool toLineStart, std::int64_t from,
@@ -171,17 +171,18 @@ void TZorvBinHex::MoveViewByLines(int n, ScanDir dir, bool toLineStart, std::int
         from = viewPos_;
     }
     // One buffer read up front covers every line that n steps can reach.
-    std::int64_t p = Step(AlignPos(from), dir, static_cast<std::int64_t>(n) * maxLength_);
-    p = std::clamp<std::int64_t>(p, 0, LastPos());
+    std::int64_t p =
+        Step(document_.AlignPos(from), dir, static_cast<std::int64_t>(n) * kMaxLineLength);
+    p = std::clamp<std::int64_t>(p, 0, document_.LastPos());
     ReadBuffer(p);
 
-    p = AlignPos(from);
+    p = document_.AlignPos(from);
     for (int i = 0; i < n && p >= 0; ++i) {
         p = NextLinePos(dir, toLineStart, p);
     }
     if (p < 0) {
         p = dir == ScanDir::Forward
-                ? std::max<std::int64_t>(0, NextLinePos(ScanDir::Backward, false, fileSize_))
+                ? std::max<std::int64_t>(0, NextLinePos(ScanDir::Backward, false, document_.Size()))
                 : 0;
     }
     viewPos_ = p;
@@ -192,10 +193,10 @@ void TZorvBinHex::MoveViewByLines(int n, ScanDir dir, bool toLineStart, std::int
 }
 
 std::int64_t TZorvBinHex::FindBoundary(BoundarySet set, ScanDir dir, std::int64_t pos) const {
-    std::int64_t r = AlignPos(pos);
+    std::int64_t r = document_.AlignPos(pos);
     for (int i = 0; i < kBoundaryScanLimit; ++i) {
         const std::int64_t next = Step(r, dir);
-        if (IsOutOfRange(next)) {
+        if (document_.IsOutOfRange(next)) {
             break;
         }
         const char16_t ch = GetChar(next);

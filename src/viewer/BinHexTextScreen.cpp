@@ -1,8 +1,6 @@
 // The screen of the text modes: one display line per row with its line-end mark, links and
-// gutter, and the two drawing events.
-#include "viewer/CodePages.h"
+// gutter.
 #include "viewer/LineDrawing.h"
-#include "viewer/StringHelpers.h"
 #include "viewer/ZorvBinHex.h"
 
 #include <algorithm>
@@ -18,7 +16,7 @@ void TZorvBinHex::DrawTextScreen(Canvas& canvas) {
         const std::int64_t next = NextLinePosText(ScanDir::Forward, false, pos, &text, &count);
         DrawTextRow(canvas, r, pos, text, count);
         if (r < linesCount_) {
-            viewPageSize_ = (next >= 0 ? next : fileSize_) - viewPos_;
+            viewPageSize_ = (next >= 0 ? next : document_.Size()) - viewPos_;
             viewAtEnd_ = next < 0;
         }
         if (next < 0) {
@@ -35,30 +33,17 @@ void TZorvBinHex::DrawTextRow(Canvas& canvas, int row, std::int64_t pos, const s
     // multi-byte code page decoded them to fewer characters.
     const bool endMark = IsBreakAt(pos + count * CharSize());
     const std::int64_t before = pos - CharSize();
-    const bool lineStart = IsOutOfRange(before) || IsBreakAt(before);
+    const bool lineStart = document_.IsOutOfRange(before) || IsBreakAt(before);
     const int y = row * fontHeight_;
     const int x = LeftMargin();
     canvas.SetTextColor(colors_.Text);
     canvas.SetBrushColor(colors_.Background);
 
-    bool done = false;
-    if (OnDrawLine) {
-        const std::wstring prepared = PrepareLineText(text, OutputOptions());
-        const std::wstring all = WholeSourceLine(pos);
-        OnDrawLine(*this, canvas, prepared, all, Rect{0, y, canvas.Width(), y + fontHeight_},
-                   Point{x, y}, done);
-    }
-    if (!done) {
-        const int drawX = x - hViewPos_;
-        DrawLine(canvas, drawX, y, OutputOptions(endMark), text);
-        DrawLinks(canvas, text, drawX, y, pos);
-        InvertSelection(canvas, text, drawX, y, pos, false);
-        positions_.AddLine(text, drawX, y, pos);
-        if (OnDrawLine2) {
-            OnDrawLine2(*this, canvas, PrepareLineText(text, OutputOptions()), Point{drawX, y},
-                        OutputOptions(endMark));
-        }
-    }
+    const int drawX = x - hViewPos_;
+    DrawLine(canvas, drawX, y, OutputOptions(endMark), text);
+    DrawLinks(canvas, text, drawX, y, pos);
+    InvertSelection(canvas, text, drawX, y, pos, false);
+    positions_.AddLine(text, drawX, y, pos);
     if (options_.TextGutter) {
         canvas.SetBrushColor(options_.TextColorGutter);
         canvas.FillRect({0, y, gutterWidth_, y + fontHeight_});
@@ -105,23 +90,6 @@ void TZorvBinHex::DrawLinks(Canvas& canvas, const std::wstring& text, int x, int
     canvas.SetTextColor(colors_.Text);
 }
 
-std::wstring TZorvBinHex::WholeSourceLine(std::int64_t pos) const {
-    const std::int64_t a = FindBoundary(BoundarySet::Line, ScanDir::Backward, pos);
-    const std::int64_t b = FindBoundary(BoundarySet::Line, ScanDir::Forward, pos);
-    if (IsOutOfRange(a) || IsOutOfRange(b)) {
-        return {};
-    }
-    const auto first = static_cast<std::size_t>(a - bufferPos_);
-    const auto size = static_cast<std::size_t>(b + CharSize() - a);
-    const std::uint8_t* data = buffer_.data() + first;
-    if (IsUnicodeMode(options_.Mode)) {
-        return BytesToWide(data, size, unicodeOrder_ == kOrderBigEndian);
-    }
-    TZorvEncoding encoding =
-        IsUnicodeEncoding(options_.TextEncoding) ? vEncANSI : options_.TextEncoding;
-    return CodepageToUnicode(std::string(reinterpret_cast<const char*>(data), size), encoding);
-}
-
 std::wstring TZorvBinHex::UrlAt(std::int64_t pos) const {
     if (pos < 0) {
         return {};
@@ -136,20 +104,6 @@ std::wstring TZorvBinHex::UrlAt(std::int64_t pos) const {
         }
     }
     return {};
-}
-
-void TZorvBinHex::ClickLink(std::int64_t pos) {
-    if (!OnClickURL) {
-        return;
-    }
-    std::wstring link = UrlAt(pos);
-    if (link.empty()) {
-        return;
-    }
-    if (link.find(L"://") == std::wstring::npos && link.rfind(L"www.", 0) != 0) {
-        link = L"mailto:" + link;
-    }
-    OnClickURL(*this, link);
 }
 
 } // namespace tavrix

@@ -1,15 +1,9 @@
 #pragma once
-// The viewer's modes, its context-menu commands and the events it raises.
-#include "viewer/Canvas.h"
-#include "viewer/OutputOptions.h"
-
+// The viewer's modes, its context-menu commands, byte orders and links.
 #include <cstdint>
-#include <functional>
 #include <string>
 
 namespace tavrix {
-
-class TZorvBinHex;
 
 enum TZorvBinHexMode : std::uint8_t {
     vbmodeText,    // 1-byte characters in lines found by scanning for line breaks
@@ -50,15 +44,6 @@ inline constexpr TZorvPopupCommands kAllPopupCommands = 0x3F;
 inline constexpr std::uint8_t kOrderUnknown = 0;
 inline constexpr std::uint8_t kOrderLittleEndian = 1;
 inline constexpr std::uint8_t kOrderBigEndian = 2;
-
-using TNotifyEvent = std::function<void(TZorvBinHex& Sender)>;
-using TZorvBinHexDrawLine = std::function<void(
-    TZorvBinHex& ASender, Canvas& ACanvas, const std::wstring& AStr, const std::wstring& AStrAll,
-    const Rect& ARect, const Point& ATextPnt, bool& ADone)>;
-using TZorvBinHexDrawLine2 =
-    std::function<void(TZorvBinHex& ASender, Canvas& ACanvas, const std::wstring& AStr,
-                       const Point& APnt, const TZorvBinHexOutputOptions& AOptions)>;
-using TZorvBinHexClickURL = std::function<void(TZorvBinHex& ASender, const std::wstring& AString)>;
 
 // One entry of the link table: the link text and the source offset of its first character.
 struct TZorvUrl {

@@ -26,7 +26,7 @@ public:
     virtual void SelectLineAround(std::int64_t pos) = 0;
     virtual int CharSize() const = 0;
     virtual void ClickLink(std::int64_t pos) = 0;
-    // Raises OnSelectionChange.
+    // A press, drag or release changed the selection.
     virtual void SelectionChanged() = 0;
     virtual void ScrollLineUp(int lines) = 0;
     virtual void ScrollLineDown(int lines) = 0;
@@ -61,7 +61,7 @@ public:
               int leftMargin);
     // One tick of the select timer; cursorY is the pointer's client y.
     void TimerTick(MouseSelectionHost& host, int clientWidth, int clientHeight, int cursorY);
-    // Left button released: ends the drag (the select timer stops) and raises OnSelectionChange.
+    // Left button released: ends the drag (the select timer stops) and tells SelectionChanged.
     void LeftRelease(MouseSelectionHost& host, int x, int y);
 
 private:

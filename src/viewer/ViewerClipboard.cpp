@@ -1,6 +1,7 @@
 #include "viewer/ViewerClipboard.h"
 
 #include "base/Error.h"
+#include "base/SwallowedErrors.h"
 #include "clipboard/ClipboardPort.h"
 #include "viewer/CodePages.h"
 #include "viewer/CodepageSystem.h"
@@ -51,6 +52,7 @@ bool OpenAndEmptyClipboard() {
     try {
         port.Open();
     } catch (const Error&) {
+        LogSwallowed(L"OpenAndEmptyClipboard");
         return false;
     }
     port.Backend().Empty();

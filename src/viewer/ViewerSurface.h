@@ -1,8 +1,11 @@
 #pragma once
 // What the viewer's model needs from the window that shows it: the off-screen picture to draw
-// into, the client size, the scroll bars, showing the picture, and the control's timers. The
-// Win32 window implements it; unit tests use a fake over a recording canvas.
+// into, the client size, the scroll bars, showing the picture, the control's timers, and the
+// user's answer to a question or the user told of an error. The model never shows anything to
+// the user itself. The Win32 window implements it; unit tests use a fake over a recording canvas.
 #include "viewer/Canvas.h"
+
+#include <string>
 
 namespace tavrix {
 
@@ -32,6 +35,10 @@ public:
     // Copies the picture to the window now.
     virtual void Present() = 0;
     virtual void SetTimerActive(ViewerTimer timer, bool active) = 0;
+    // Reading the source failed: true when the user wants it tried again.
+    virtual bool RetryRead() = 0;
+    // An error the user must hear of; the model goes on without what failed.
+    virtual void ReportError(const std::wstring& text) = 0;
 };
 
 } // namespace tavrix

@@ -1,18 +1,19 @@
 #pragma once
-// The viewer control's model: shows a byte stream as text, fixed-width text, a hexadecimal dump,
-// 16-bit text or a 16-bit dump, reading through a small buffer that follows the view, so a source
-// of any size is shown without copying it. It holds all state and algorithms and draws through
-// the canvas of its surface; the window (win32/BinHexWindow) forwards messages to it.
+// The viewer control's view: shows the byte stream of its document (ViewerDocument) as text,
+// fixed-width text, a hexadecimal dump, 16-bit text or a 16-bit dump. The document reads through
+// a small buffer that follows the view, so a source of any size is shown without copying it. The
+// view holds the geometry, scrolling and selection and draws through the canvas of its surface;
+// the window (win32/BinHexWindow) forwards messages to it.
 //
 // The implementation is split by concern:
 //   BinHexProperties.cpp  construction, the options with their clamps and redraw rules
-//   BinHexSource.cpp      opening and closing, the buffer, reading, byte order, offset digits
-//   BinHexChars.cpp       characters and hexadecimal text at a position, line decoding
+//   BinHexSource.cpp      opening and closing, keeping the buffer at the view, offset digits
+//   BinHexChars.cpp       characters as shown at a position, line decoding
 //   BinHexGeometry.cpp    line counts, fitted widths, last page, column positions
 //   BinHexDraw.cpp        Redraw, DrawTo and its common steps, selection inversion, read error
 //   BinHexHexScreens.cpp  the screens of vbmodeBinary, vbmodeHex and vbmodeUHex
 //   BinHexTextLines.cpp   line reading, wrapping, line starts, view moves, boundaries
-//   BinHexTextScreen.cpp  the screen of the text modes, links and the drawing events
+//   BinHexTextScreen.cpp  the screen of the text modes and its links
 //   BinHexGutter.cpp      gutter band, line numbers and the line-number table
 //   BinHexScrollBars.cpp  scroll bar ranges after each drawing
 //   BinHexScrolling.cpp   vertical and horizontal scrolling, scroll-bar messages, resize
@@ -21,7 +22,6 @@
 //   BinHexMenus.cpp       the context menu's items and commands, the encoding choices
 #include "viewer/BinHexOptions.h"
 #include "viewer/BinHexTypes.h"
-#include "viewer/ByteStream.h"
 #include "viewer/Canvas.h"
 #include "viewer/Encoding.h"
 #include "viewer/LineDrawing.h"
@@ -29,17 +29,16 @@
 #include "viewer/OutputOptions.h"
 #include "viewer/PopupMenuModel.h"
 #include "viewer/StrPositions.h"
+#include "viewer/ViewerDocument.h"
 #include "viewer/ViewerFont.h"
 #include "viewer/ViewerSurface.h"
 #include "viewer/ViewerWheel.h"
 
 #include <array>
 #include <cstdint>
-#include <span>
 #include <string>
 #include <type_traits>
 #include <utility>
-#include <vector>
 
 namespace tavrix {
 
@@ -49,8 +48,7 @@ enum class ScanDir : int { Backward = -1, Forward = 1 };
 // Character sets that end a boundary search.
 enum class BoundarySet { Line, Word };
 
-// Sizes of the buffer and of the screen.
-inline constexpr int kLinesPerBlock = 150;
+// Sizes of the screen and of a boundary search.
 inline constexpr int kMaxScreenLines = 150;
 inline constexpr int kBoundaryScanLimit = 8192;
 
@@ -89,18 +87,12 @@ public:
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
     // The size of the source as it was opened.
-    std::int64_t FileSize() const { return fileSize_; }
-
-    TNotifyEvent OnSelectionChange;
-    TNotifyEvent OnOptionsChange;
-    TNotifyEvent OnScroll;
-    TZorvBinHexDrawLine OnDrawLine;
-    TZorvBinHexDrawLine2 OnDrawLine2;
-    TZorvBinHexClickURL OnClickURL;
+    std::int64_t FileSize() const { return document_.Size(); }
+    // What the view shows, for reading it in other ways than drawing (searching it).
+    const ViewerDocument& Document() const { return document_; }
 
     // --- What the window forwards -------------------------------------------------------------
     // Scroll-bar messages: request is the platform's SB_ code, thumbPos the thumb's position.
-    // Both raise OnScroll.
     void VertScrollMessage(int request, int thumbPos);
     void HorzScrollMessage(int request, int thumbPos);
     // The client size changed: keeps the end at the bottom when the window grew.
@@ -140,7 +132,7 @@ public:
     // An item chosen from the 8-bit encoding menu (its tag) or from the Unicode menu.
     void ChooseEncoding(int tag);
     void ChooseUnicodeOrder(int tag);
-    std::uint8_t UnicodeOrder() const { return unicodeOrder_; }
+    std::uint8_t UnicodeOrder() const { return document_.ByteOrder(); }
 
 private:
     // Tests reach the state below through it.
@@ -149,30 +141,17 @@ private:
     class SelectionHost;
 
     // --- Source and buffer --------------------------------------------------------------------
-    // Makes the buffer cover pos, with at least one block after it.
+    // Makes the document's buffer cover pos; after a new read the line table and links follow.
+    // A failed read asks the surface whether to try again.
     void ReadBuffer(std::int64_t pos);
-    // Reads up to buffer.size() raw bytes at pos (the rest stays zero). False when the source
-    // cannot be positioned or read; short reads at the end are no error.
-    bool ReadSource(std::span<std::uint8_t> buffer, std::int64_t& count, std::int64_t pos);
     // The character at pos, with control characters replaced by dots as the mode requires.
     char16_t GetChar(std::int64_t pos) const;
-    // The byte (or the 16-bit unit, little-endian) at pos as upper-case hexadecimal digits.
-    std::wstring GetHex(std::int64_t pos) const;
     // Characters of a line as GetChar gave them, turned into the text to draw.
     std::wstring DecodeLine(const std::wstring& text) const;
 
     int CharSize() const { return ModeCharSize(options_.Mode); }
     std::int64_t LineSize() const;
-    std::int64_t AlignPos(std::int64_t pos) const;
-    std::int64_t LastPos() const;
-    bool IsOutOfRange(std::int64_t pos) const;
     int LeftMargin() const { return options_.TextGutter ? gutterWidth_ + 2 : 2; }
-    // Whether a stream source is open.
-    bool HasSource() const { return sourceKind_ != kSourceNone; }
-
-    static constexpr int kSourceNone = 0;
-    static constexpr int kSourceFile = 1;
-    static constexpr int kSourceStream = 2;
 
     // --- Geometry -----------------------------------------------------------------------------
     // Full lines on a surface of the given height with the current line height.
@@ -203,11 +182,8 @@ private:
     std::int64_t NextLinePos(ScanDir dir, bool toLineStart, std::int64_t pos);
     void MoveViewByLines(int n, ScanDir dir, bool toLineStart, std::int64_t from, bool redraw);
     std::int64_t FindBoundary(BoundarySet set, ScanDir dir, std::int64_t pos) const;
-    int LineNumber(std::int64_t pos) const;
     bool LinesEnabled() const;
-    void BuildLineTable(std::int64_t n);
     std::wstring UrlAt(std::int64_t pos) const;
-    void ClickLink(std::int64_t pos);
 
     // --- Scroll bars --------------------------------------------------------------------------
     void UpdateVertScrollBar();
@@ -233,7 +209,7 @@ private:
     int MaxHViewPos();
 
     // --- Keyboard, wheel and pan (BinHexInput.cpp) --------------------------------------------
-    // One step of the current font's size; on a change redraws and raises OnOptionsChange.
+    // One step of the current font's size; redraws on a change.
     bool StepFont(bool larger);
     // Ends pan mode: its timer off and a redraw.
     void LeavePanMode();
@@ -258,7 +234,6 @@ private:
     // Source and buffer.
     void Reopen();
     void CloseSource();
-    void DetectUnicodeOrder();
     void ComputeOffsetDigits();
     void RefreshLinks();
 
@@ -282,7 +257,6 @@ private:
     // Fills extents for text as drawn and gives how many characters they cover (at most
     // kMaxCharExtents); -1 when the text cannot be measured.
     std::int64_t MeasureText(Canvas& canvas, const std::wstring& text, TCharExtents& extents) const;
-    std::wstring WholeSourceLine(std::int64_t pos) const;
     void ResetMetrics(Canvas& canvas);
     Canvas& PictureCanvas();
 
@@ -298,20 +272,7 @@ private:
     BinHexOptions options_;
     bool enabled_ = true;
 
-    // Source and buffer.
-    std::wstring fileName_;
-    ByteStream* stream_ = nullptr;
-    std::int64_t fileSize_ = 0;
-    bool bufferOk_ = true;
-    std::uint8_t unicodeOrder_ = kOrderUnknown;
-    int sourceKind_ = kSourceNone;
-    std::vector<std::uint8_t> buffer_;
-    std::int64_t bufMaxOffset_ = 0;
-    std::int64_t bufferAllocSize_ = 0;
-    std::int64_t bufferPos_ = 0;
-    int bufferReads_ = 0;
-    std::vector<std::int32_t> lineStarts_;
-    int lineCount_ = 0;
+    ViewerDocument document_;
 
     // View.
     std::int64_t viewPos_ = 0;
@@ -324,7 +285,6 @@ private:
     std::array<TZorvUrl, kMaxUrls> urls_;
     TStrPositions positions_;
     int gutterWidth_ = 10;
-    int maxLength_ = kMaxLineLength;
     int offsetDigits_ = 8;
     int linesCount_ = 0;
 

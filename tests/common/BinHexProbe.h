@@ -1,14 +1,13 @@
 #pragma once
-// The tests' way into the viewer model: its internal state, the raw moves that set up a state
-// without the rules the host's path applies, and the operations below the host's surface. Shared
+// The tests' way into the viewer's view: its internal state, the raw moves that set up a state
+// without the rules the host's path applies, and the operations below the host's surface. The
+// document (buffer, reads, byte order, line table) is read through the view's Document(). Shared
 // by the unit and Windows tests, the fuzz targets and the benchmarks.
 #include "viewer/ZorvBinHex.h"
 
 #include <array>
 #include <cstdint>
-#include <span>
 #include <string>
-#include <vector>
 
 namespace tavrix {
 
@@ -16,26 +15,12 @@ struct BinHexProbe {
     TZorvBinHex& viewer;
 
     // Source and buffer.
-    bool HasSource() const { return viewer.HasSource(); }
-    bool BufferOK() const { return viewer.bufferOk_; }
-    std::int64_t BufMaxOffset() const { return viewer.bufMaxOffset_; }
-    std::int64_t BufferAllocSize() const { return viewer.bufferAllocSize_; }
-    const std::vector<std::uint8_t>& Buffer() const { return viewer.buffer_; }
-    std::int64_t BufferPos() const { return viewer.bufferPos_; }
-    int BufferReads() const { return viewer.bufferReads_; }
     int OffsetDigits() const { return viewer.offsetDigits_; }
-    void SetUnicodeOrder(std::uint8_t order) const { viewer.unicodeOrder_ = order; }
+    void SetUnicodeOrder(std::uint8_t order) const { viewer.document_.SetByteOrder(order); }
     void ReadBuffer(std::int64_t pos) const { viewer.ReadBuffer(pos); }
-    bool ReadSource(std::span<std::uint8_t> buffer, std::int64_t& count, std::int64_t pos) const {
-        return viewer.ReadSource(buffer, count, pos);
-    }
     char16_t GetChar(std::int64_t pos) const { return viewer.GetChar(pos); }
-    std::wstring GetHex(std::int64_t pos) const { return viewer.GetHex(pos); }
     int CharSize() const { return viewer.CharSize(); }
     std::int64_t LineSize() const { return viewer.LineSize(); }
-    std::int64_t AlignPos(std::int64_t pos) const { return viewer.AlignPos(pos); }
-    std::int64_t LastPos() const { return viewer.LastPos(); }
-    bool IsOutOfRange(std::int64_t pos) const { return viewer.IsOutOfRange(pos); }
 
     // View and its geometry after the last drawing.
     std::int64_t ViewPos() const { return viewer.viewPos_; }
@@ -74,13 +59,9 @@ struct BinHexProbe {
     std::int64_t FindBoundary(BoundarySet set, ScanDir dir, std::int64_t pos) const {
         return viewer.FindBoundary(set, dir, pos);
     }
-    const std::vector<std::int32_t>& LineStarts() const { return viewer.lineStarts_; }
-    int LineCount() const { return viewer.lineCount_; }
-    int LineNumber(std::int64_t pos) const { return viewer.LineNumber(pos); }
     bool LinesEnabled() const { return viewer.LinesEnabled(); }
     std::array<TZorvUrl, kMaxUrls>& Urls() const { return viewer.urls_; }
     std::wstring UrlAt(std::int64_t pos) const { return viewer.UrlAt(pos); }
-    void ClickLink(std::int64_t pos) const { viewer.ClickLink(pos); }
 
     // Scrolling and pan mode.
     void SetViewPos(std::int64_t pos) const { viewer.SetViewPos(pos); }

@@ -6,6 +6,7 @@
 #include "app/win32/ApplicationWindow.h"
 #include "app/win32/ModuleInit.h"
 #include "base/Error.h"
+#include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/ClipboardFileCommands.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
 
@@ -24,7 +25,7 @@ int wmain(int argc, wchar_t** argv) {
     try {
         win32::ApplicationWindow application;
         modules.Clipboard().SetOwner(application.Handle());
-        return win32::SaveClipboardFile(argv[2]) ? 0 : 1;
+        return win32::SaveClipboardFile(ClipboardPort::Instance(), argv[2]) ? 0 : 1;
     } catch (const Error& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

@@ -44,6 +44,7 @@
 #include "base/win32/GlobalLockView.h"
 #include "base/win32/KernelHandles.h"
 #include "base/win32/WindowDC.h"
+#include "support/TestWindow.h"
 
 #include <windows.h>
 
@@ -62,6 +63,8 @@
 
 namespace {
 
+using tavrix::test::MessageOnlyWindow;
+using tavrix::test::TestWindow;
 using tavrix::win32::GlobalLockView;
 using tavrix::win32::UniqueFile;
 using tavrix::win32::WindowDC;
@@ -105,23 +108,13 @@ void Print(const std::wstring& line) {
 // A hidden message-only window that opens the clipboard. Opening on behalf of no window would
 // not keep other programs out under Wine: there every open without a window counts as the same
 // opener, whatever the process.
-class MessageWindow {
-public:
-    MessageWindow()
-        : window_(CreateWindowExW(0, L"STATIC", L"cliphelper", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr)) {
-        if (window_ == nullptr) {
-            Fail(L"cannot create a window");
-        }
+TestWindow ClipboardWindow() {
+    TestWindow window = MessageOnlyWindow(L"cliphelper");
+    if (!window) {
+        Fail(L"cannot create a window");
     }
-    ~MessageWindow() { DestroyWindow(window_); }
-    MessageWindow(const MessageWindow&) = delete;
-    MessageWindow& operator=(const MessageWindow&) = delete;
-    HWND get() const { return window_; }
-
-private:
-    HWND window_;
-};
+    return window;
+}
 
 class ClipboardSession {
 public:
@@ -129,22 +122,22 @@ public:
     // for owner, or for a window of its own.
     explicit ClipboardSession(HWND owner = nullptr) {
         if (owner == nullptr) {
-            owner = window_.emplace().get();
+            window_ = ClipboardWindow();
+            owner = window_.get();
         }
         for (int attempt = 0; attempt < 200; ++attempt) {
-            open_ = std::make_unique<tavrix::win32::ClipboardSession>(owner);
-            if (open_->opened()) {
+            open_ = tavrix::win32::OpenClipboardSession(owner);
+            if (open_) {
                 return;
             }
-            open_.reset();
             Sleep(10);
         }
         Fail(L"cannot open the clipboard");
     }
 
 private:
-    std::optional<MessageWindow> window_;
-    std::unique_ptr<tavrix::win32::ClipboardSession> open_; // closes before the window goes
+    TestWindow window_;
+    std::optional<tavrix::win32::ClipboardSession> open_; // closes before the window goes
 };
 
 // ---- arguments ----
@@ -270,7 +263,7 @@ HBITMAP BitmapFromDib(const Bytes& dib) {
     if (offset > dib.size()) {
         Fail(L"DIB too short");
     }
-    WindowDC screen(nullptr);
+    const WindowDC screen = tavrix::win32::scoped::GetDC(nullptr);
     HBITMAP bitmap =
         CreateDIBitmap(screen.get(), &header, CBM_INIT, dib.data() + offset, info, DIB_RGB_COLORS);
     if (bitmap == nullptr) {
@@ -286,12 +279,12 @@ tavrix::win32::GlobalBlock BlockOf(const Bytes& bytes) {
     if (!block) {
         Fail(L"out of memory");
     }
-    GlobalLockView view(block.get());
-    if (!view.locked()) {
+    const GlobalLockView view = tavrix::win32::scoped::GlobalLock(block.get());
+    if (!view) {
         Fail(L"cannot lock memory");
     }
     if (!bytes.empty()) {
-        std::memcpy(view.bytes().data(), bytes.data(), bytes.size());
+        std::memcpy(LockedBytes(view).data(), bytes.data(), bytes.size());
     }
     return block;
 }
@@ -349,8 +342,8 @@ void Hold(DWORD milliseconds) {
 
 // Opened for no window: the system cannot tell other programs who holds the clipboard.
 void HoldWithoutWindow(DWORD milliseconds) {
-    tavrix::win32::ClipboardSession session(nullptr);
-    if (!session.opened()) {
+    const auto session = tavrix::win32::OpenClipboardSession(nullptr);
+    if (!session) {
         Fail(L"cannot open the clipboard");
     }
     Print(L"holding");
@@ -361,7 +354,7 @@ void HoldWithoutWindow(DWORD milliseconds) {
 // its owner. Its messages (WM_DESTROYCLIPBOARD when another program empties the clipboard) are
 // answered while it waits.
 void Own(DWORD milliseconds, const std::vector<std::pair<UINT, Bytes>>& items) {
-    MessageWindow window;
+    const TestWindow window = ClipboardWindow();
     Set(items, window.get());
     Print(L"owning");
     const DWORD start = GetTickCount();
@@ -403,9 +396,10 @@ void List() {
         if (!IsGdiFormat(format)) {
             HANDLE handle = GetClipboardData(format);
             if (handle != nullptr) {
-                GlobalLockView view(static_cast<HGLOBAL>(handle));
-                if (view.locked()) {
-                    size = std::to_wstring(view.bytes().size());
+                const GlobalLockView view =
+                    tavrix::win32::scoped::GlobalLock(static_cast<HGLOBAL>(handle));
+                if (view) {
+                    size = std::to_wstring(LockedBytes(view).size());
                 }
             }
         }
@@ -419,11 +413,11 @@ void Get(UINT format, const std::wstring& path) {
     if (handle == nullptr) {
         Fail(L"no memory block for format " + std::to_wstring(format));
     }
-    GlobalLockView view(static_cast<HGLOBAL>(handle));
-    if (!view.locked()) {
+    const GlobalLockView view = tavrix::win32::scoped::GlobalLock(static_cast<HGLOBAL>(handle));
+    if (!view) {
         Fail(L"cannot lock format " + std::to_wstring(format));
     }
-    WriteFileBytes(path, view.bytes().data(), view.bytes().size());
+    WriteFileBytes(path, LockedBytes(view).data(), LockedBytes(view).size());
 }
 
 // ---- reading another process's dialog box ----

@@ -13,7 +13,7 @@ constexpr wchar_t kUsage[] = L"Usage: tavrix-cl7 list FILE | extract FILE FORMAT
 
 std::unique_ptr<DataStream> OpenClipboardFile(FileAccess& files, const std::wstring& name) {
     if (!files.IsExistingFile(name)) {
-        throw Error(FileErrorText(L"Cannot open file", name, L"No such file."));
+        throw Error(FileErrorText(L"Cannot open file \"%1\".", name, L"No such file."));
     }
     return files.OpenForReading(name);
 }

@@ -63,17 +63,38 @@ constexpr ToolbarButtonDesign kToolbarDesign[] = {
 } // namespace
 
 void CommandBar::Create(HWND owner, int toolbarId, int pixelsPerInch, HFONT font,
-                        CommandRunner run) {
+                        const Handlers& handlers) {
     ilMain16_ = CreateProgramImageList(16);
     ilMain24_ = CreateProgramImageList(24);
     ilMain32_ = CreateProgramImageList(32);
-    CreateActions(run);
+    CreateActions();
+    for (const auto& [id, handler] : handlers) {
+        if (Action* action = alMain_.Find(id)) {
+            action->SetOnExecute(handler);
+        } else {
+            menuItems_.emplace_back(id, handler);
+        }
+    }
     CreateMainMenu(owner);
     CreateToolbar(owner, toolbarId, pixelsPerInch);
     SendMessageW(tbrMain_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
-void CommandBar::CreateActions(const CommandRunner& run) {
+bool CommandBar::Run(int id) {
+    if (Action* action = alMain_.Find(id)) {
+        action->Execute();
+        return true;
+    }
+    for (const auto& [item, handler] : menuItems_) {
+        if (item == id) {
+            handler();
+            return true;
+        }
+    }
+    return false;
+}
+
+void CommandBar::CreateActions() {
     struct Design {
         int id;
         std::wstring caption;
@@ -136,7 +157,6 @@ void CommandBar::CreateActions(const CommandRunner& run) {
         action.SetHint(d.hint);
         action.SetShortcut(d.keys);
         action.SetImageIndex(d.image);
-        action.SetOnExecute([run, id = d.id] { run(id); });
     }
 }
 
@@ -148,7 +168,7 @@ void CommandBar::CreateMainMenu(HWND owner) {
     win32::Menu edit(CreatePopupMenu());
     win32::Menu help(CreatePopupMenu());
     if (!bar || !file || !edit || !help) {
-        throw Error(Tr(L"Cannot create the main menu.") + L" " + SystemErrorText(GetLastError()));
+        ThrowLastError(Tr(L"Cannot create the main menu.") + L" ");
     }
     HMENU miFile = file.get();
     HMENU miEdit = edit.get();
@@ -193,7 +213,7 @@ void CommandBar::CreateMainMenu(HWND owner) {
         SetMenuItemInfoW(mmMain_, static_cast<UINT>(id), FALSE, &info);
     }
     if (!SetMenu(owner, mmMain_)) {
-        throw Error(Tr(L"Cannot create the main menu.") + L" " + SystemErrorText(GetLastError()));
+        ThrowLastError(Tr(L"Cannot create the main menu.") + L" ");
     }
     bar.release();
     alMain_.BindMenu(mmMain_);
@@ -295,8 +315,8 @@ void CommandBar::SizeSeparators(int pixelsPerInch) {
 
 void CommandBar::SizeTextButtons(int pixelsPerInch, HFONT font) {
     // The designed 98 pixels, wider when a translated caption needs more room.
-    WindowDC screen(nullptr);
-    SelectGuard selectFont(screen.get(), font);
+    const WindowDC screen = scoped::GetDC(nullptr);
+    const SelectGuard selectFont = scoped::SelectObject(screen.get(), font);
     int imageSize = currentImages_ != nullptr ? currentImages_->Size() : 16;
     for (int id : {kActLoad, kActSave, kActDelete}) {
         const std::wstring& caption = alMain_.Find(id)->Caption();

@@ -2,7 +2,8 @@
 // The command bar of the main window: the actions (alMain) shared by the main menu (mmMain),
 // the toolbar (tbrMain) and the keyboard, the three picture lists of 16, 24 and 32 pixels
 // (ilMain16, ilMain24, ilMain32) of which the resolution picks one, and the drawing the menu and
-// the toolbar leave to their owner. Running an action calls back the owner with its command.
+// the toolbar leave to their owner. Each command is bound to its handler once, when the bar is
+// made; the menu and the toolbar run it by its command identifier.
 #include "app/DpiLayout.h"
 #include "base/win32/GdiObjects.h"
 #include "ui/win32/Action.h"
@@ -14,6 +15,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tavrix {
@@ -41,11 +43,15 @@ enum MainCommand : int {
 
 class CommandBar {
 public:
-    using CommandRunner = std::function<void(int id)>;
+    // Each command with its handler; a command without one does nothing.
+    using Handlers = std::vector<std::pair<int, std::function<void()>>>;
 
     // The actions, the main menu (attached to owner) and the toolbar with the 16-pixel pictures
-    // and the given font. An action that runs calls run with its command.
-    void Create(HWND owner, int toolbarId, int pixelsPerInch, HFONT font, CommandRunner run);
+    // and the given font.
+    void Create(HWND owner, int toolbarId, int pixelsPerInch, HFONT font, const Handlers& handlers);
+    // Runs the command (an enabled action, or a menu item with its own handler); false when the
+    // identifier is no command. Errors go to the caller.
+    bool Run(int id);
 
     // Picks the picture list and sizes the toolbar's border, height, separators and text buttons
     // for the resolution; font is the toolbar's.
@@ -72,7 +78,7 @@ public:
     bool HandleNotify(const NMHDR& header, LRESULT& result);
 
 private:
-    void CreateActions(const CommandRunner& run);
+    void CreateActions();
     void CreateMainMenu(HWND owner);
     void CreateToolbar(HWND owner, int id, int pixelsPerInch);
     void SetImageList(ImageList& list);
@@ -83,6 +89,8 @@ private:
     void CustomDrawToolbar(NMTBCUSTOMDRAW& draw, LRESULT& result) const;
 
     ActionList alMain_;
+    // The handlers of the menu items that are no action.
+    std::vector<std::pair<int, std::function<void()>>> menuItems_;
     // The menu bar; the window holds it once it is set.
     HMENU mmMain_ = nullptr;
     HWND tbrMain_ = nullptr;

@@ -2,19 +2,19 @@
 
 #include "app/DpiLayout.h"
 #include "app/MainLayout.h"
-#include "app/Zoom.h"
 #include "app/win32/MainFormDesign.h"
 #include "base/Dpi.h"
 #include "base/Error.h"
 #include "base/Support.h"
-#include "base/UiText.h"
 #include "base/win32/CommonControls.h"
 #include "base/win32/MessageFilter.h"
+#include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "settings/AppIni.h"
 #include "settings/win32/Win32PlacementForm.h"
 #include "ui/win32/ErrorBox.h"
+#include "ui/win32/WindowDpi.h"
 
 #include <commctrl.h>
 
@@ -25,13 +25,6 @@ namespace tavrix::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TMainForm";
-std::wstring AllFilesFilter() {
-    return Tr(L"All files") + L" (*.*)|*.*";
-}
-
-std::wstring ClipboardFileFilter() {
-    return Tr(L"Clipboard file") + L" (*.cl7)|*.cl7|" + AllFilesFilter();
-}
 
 enum ControlId : int {
     kIdToolbar = 10,
@@ -49,31 +42,16 @@ using namespace design;
 
 TMainForm::TMainForm(ClipboardPort& port, MainFormServices services)
     : port_(port), services_(std::move(services)),
-      sbMain_({kStatusPanelWidth, kStatusPanelWidth, StatusBar::kRestOfBar}),
-      spltMain_([this] { return treeWidth_; },
+      spltMain_([this] { return metrics_.treeWidth; },
                 [this](int wanted) {
                     RECT client{};
                     GetClientRect(Handle(), &client);
-                    int available = client.right - margin_ - splitterWidth_;
-                    SetTreeWidth(ClampTreeWidth(wanted, available,
-                                                ScaleByDpi(kMinTreeWidth, pixelsPerInch_),
-                                                ScaleByDpi(kMinPreviewWidth, pixelsPerInch_)));
+                    int available = client.right - metrics_.margin - metrics_.splitterWidth;
+                    SetTreeWidth(ClampTreeWidth(wanted, available, ScaleByDpi(kMinTreeWidth, Dpi()),
+                                                ScaleByDpi(kMinPreviewWidth, Dpi())));
                 }),
-      preview_(port), odMain_({.filter = ClipboardFileFilter(),
-                               .filterIndex = 1,
-                               .mustExist = true,
-                               .promptOverwrite = false,
-                               .defaultExtension = L""}),
-      sdMain_({.filter = ClipboardFileFilter(),
-               .filterIndex = 1,
-               .mustExist = false,
-               .promptOverwrite = false,
-               .defaultExtension = L""}),
-      sdFormat_({.filter = AllFilesFilter(),
-                 .filterIndex = 1,
-                 .mustExist = false,
-                 .promptOverwrite = true,
-                 .defaultExtension = L""}) {}
+      preview_(port), files_(port, services_.chooseFile, sbMain_, services_.tickCount),
+      formatCommands_(port, services_.chooseFile) {}
 
 TMainForm::~TMainForm() {
     // Destroy the window while the whole object still exists: the destruction handler needs it.
@@ -83,17 +61,15 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::Create() {
-    pixelsPerInch_ = static_cast<int>(std::lround(DpiFactor() * 96));
+    // The window does not exist yet: its first frame is sized for the screen.
+    const int dpi = ScreenDpi();
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
     RegisterClassOnce(kClassName, CS_HREDRAW | CS_VREDRAW,
                       reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), LoadCursorW(nullptr, IDC_ARROW),
                       icon != nullptr ? icon : LoadIconW(nullptr, IDI_APPLICATION));
     DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    RECT frame{.left = 0,
-               .top = 0,
-               .right = ScaleByDpi(kClientWidth, pixelsPerInch_),
-               .bottom = ScaleByDpi(kClientHeight, pixelsPerInch_)};
-    AdjustWindowRectEx(&frame, style, TRUE, 0);
+    const RECT frame = FrameForClient(ScaleByDpi(kClientWidth, dpi), ScaleByDpi(kClientHeight, dpi),
+                                      style, 0, true, dpi);
     // A clipboard file dropped on the window is loaded as if chosen with "Load...". The style
     // says so without loading the shell library before the window is on screen.
     CreateWindowOfClass(kClassName, WS_EX_ACCEPTFILES, L"Tavrix", style, CW_USEDEFAULT,
@@ -141,7 +117,7 @@ void TMainForm::OnDestroy() {
     SetMessageFilter({});
     RunReportingErrors(nullptr, [this] { FormDestroy(); });
     // The monitor talks to this window; it stops before the window's parts go away.
-    StopClipboardMonitor();
+    monitor_.reset();
     PostQuitMessage(0);
 }
 
@@ -178,31 +154,24 @@ void TMainForm::ReportHandlerError(const std::wstring& text) {
 void TMainForm::CreateControls() {
     InitCommonControlClasses(ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES | ICC_WIN95_CLASSES);
 
-    treeWidth_ = ScaleByDpi(kTreeWidth, pixelsPerInch_);
-    margin_ = ScaleByDpi(kMargin, pixelsPerInch_);
-    splitterWidth_ = ScaleByDpi(kSplitterWidth, pixelsPerInch_);
-    CreateControlFont();
-
-    commands_.Create(Handle(), kIdToolbar, pixelsPerInch_, font_.get(),
-                     [this](int id) { RunCommand(id); });
+    metrics_.Design(Dpi());
+    const int pixelsPerInch = Dpi();
+    HFONT font = metrics_.font.get();
+    commands_.Create(Handle(), kIdToolbar, pixelsPerInch, font, CommandHandlers());
     sbMain_.Create(Handle(), kIdStatus);
-    sbMain_.ApplyDpi(pixelsPerInch_, font_.get());
+    sbMain_.ApplyDpi(pixelsPerInch, font);
     tvFormats_.Create(Handle(), kIdTree);
-    tvFormats_.ApplyDpi(pixelsPerInch_, font_.get());
-    tvFormats_.SetOnChange([this](int node) { tvFormatsChange(node); });
+    tvFormats_.ApplyDpi(pixelsPerInch, font);
+    tvFormats_.SetOnChange([this](int node) {
+        if (tvFormats_.HasNodes() && monitor_ != nullptr) {
+            monitor_->Engine().ShowNode(node);
+        }
+    });
     tvFormats_.SetOnContextMenu(
         [this](POINT screen) { commands_.ShowFormatMenu(Handle(), screen); });
     spltMain_.Create(Handle(), kIdSplitter);
     preview_.Create(Handle(), kIdRichEdit, kIdScrollBox);
     LayoutControls();
-}
-
-void TMainForm::CreateControlFont() {
-    // Tahoma 8 points: -11 pixels at 96 pixels per inch.
-    font_.reset(CreateFontW(-static_cast<int>(std::lround(kFontPoints * pixelsPerInch_ / 72.0)), 0,
-                            0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            DEFAULT_PITCH | FF_DONTCARE, L"Tahoma"));
 }
 
 void TMainForm::LayoutControls() {
@@ -215,9 +184,9 @@ void TMainForm::LayoutControls() {
                                             .clientHeight = client.bottom,
                                             .toolbarHeight = commands_.ToolbarHeight(),
                                             .statusHeight = sbMain_.Height(),
-                                            .treeWidth = treeWidth_,
-                                            .splitterWidth = splitterWidth_,
-                                            .margin = margin_});
+                                            .treeWidth = metrics_.treeWidth,
+                                            .splitterWidth = metrics_.splitterWidth,
+                                            .margin = metrics_.margin});
     auto place = [](HWND window, const LayoutRect& rect) {
         if (window != nullptr) {
             MoveWindow(window, rect.left, rect.top, rect.width, rect.height, TRUE);
@@ -235,7 +204,7 @@ void TMainForm::OnSize(UINT, int, int) {
 }
 
 void TMainForm::SetTreeWidth(int width) {
-    treeWidth_ = width;
+    metrics_.treeWidth = width;
     LayoutControls();
 }
 
@@ -247,9 +216,7 @@ void TMainForm::FormCreate() {
 
     preview_.CreateViewer(Handle(), kIdViewer);
     LayoutControls();
-    ViewerHost& viewer = preview_.Viewer();
-    viewer.SetFontSize(services_.settings.ReadInteger(L"Zoom", viewer.FontSize()));
-    preview_.SetImageZoom(ClampImageZoom(services_.settings.ReadInteger(L"ZoomImage", 100)));
+    preview_.RestoreZoom(services_.settings);
 
     // Small screens: nothing lasting, the placement restored at the first show decides.
     if (GetSystemMetrics(SM_CXSCREEN) < 800 || GetSystemMetrics(SM_CYSCREEN) < 600) {
@@ -269,7 +236,7 @@ void TMainForm::FormShow() {
     ApplyOnTop();
     Win32PlacementForm placement(Handle(), kClassName);
     services_.settings.LoadFormPlacement(placement, false);
-    SetTreeWidth(services_.settings.ReadInteger(L"FormatsWidth", treeWidth_));
+    SetTreeWidth(services_.settings.ReadInteger(L"FormatsWidth", metrics_.treeWidth));
 }
 
 void TMainForm::FormDestroy() {
@@ -282,88 +249,26 @@ void TMainForm::SaveFormSettings() {
         return;
     }
     settingsSaved_ = true;
-    SaveZoomSettings();
-    services_.settings.WriteInteger(L"FormatsWidth", treeWidth_);
+    preview_.SaveZoom(services_.settings);
+    services_.settings.WriteInteger(L"FormatsWidth", metrics_.treeWidth);
     Win32PlacementForm placement(Handle(), kClassName);
     services_.settings.SaveFormPlacement(placement, false);
 }
 
 void TMainForm::StartClipboardMonitor() {
-    monitor_ = std::make_unique<TTavrixClipboardMonitor>(port_, *this);
-    engine_ = &monitor_->Engine();
+    monitor_ = std::make_unique<TTavrixClipboardMonitor>(port_, parts_);
     monitor_->StartMonitoring();
     // The first look: tree filled, "Preview" selected and the summary shown before showing.
     monitor_->SaveClipboardToFile();
 }
 
-void TMainForm::StopClipboardMonitor() {
-    engine_ = nullptr;
-    monitor_.reset();
-}
-
 // --- Messages -----------------------------------------------------------------------------------
-
-void TMainForm::RunCommand(int id) {
-    switch (id) {
-    case kActLoad:
-        actLoadExecute();
-        return;
-    case kActSave:
-        actSaveExecute();
-        return;
-    case kActDelete:
-        actDeleteExecute();
-        return;
-    case kActExit:
-        actExitExecute();
-        return;
-    case kActHelpOnline:
-        actHelpOnlineExecute();
-        return;
-    case kActOnTop:
-        actOnTopExecute();
-        return;
-    case kActZoomOut:
-        actZoomOutExecute();
-        return;
-    case kActZoomIn:
-        actZoomInExecute();
-        return;
-    case kActZoom100:
-        actZoom100Execute();
-        return;
-    case kActSaveFormat:
-        actSaveFormatExecute();
-        return;
-    case kActRemoveFormat:
-        actRemoveFormatExecute();
-        return;
-    case kMiAbout:
-        miAboutClick();
-        return;
-    case kMiBrisvel:
-        miBrisvelClick();
-        return;
-    default:
-        return;
-    }
-}
 
 bool TMainForm::OnCommand(int id, int, HWND control) {
     if (control != nullptr && control != commands_.Toolbar()) {
         return false;
     }
-    // The two menu items without an action have their own handlers.
-    if (id == kMiAbout || id == kMiBrisvel) {
-        RunCommand(id);
-        return true;
-    }
-    Action* action = commands_.Actions().Find(id);
-    if (action == nullptr) {
-        return false;
-    }
-    action->Execute();
-    return true;
+    return commands_.Run(id);
 }
 
 bool TMainForm::OnContextMenu(HWND from, POINT screen) {
@@ -388,17 +293,15 @@ bool TMainForm::OnMeasureItem(MEASUREITEMSTRUCT& item) {
     if (!commands_.MeasureItem(item)) {
         return false;
     }
-    miMainMeasureItem(item);
+    // The measured items' height for the resolution.
+    if (std::optional<int> height = MenuItemHeightForFactor(Dpi() / 96.0)) {
+        item.itemHeight = static_cast<UINT>(*height);
+    }
     return true;
 }
 
 bool TMainForm::OnDrawItem(const DRAWITEMSTRUCT& item) {
     return commands_.DrawItem(item);
-}
-
-bool TMainForm::OnDpiChanged(int pixelsPerInch, const RECT& suggested) {
-    RunReportingErrors(Handle(), [&] { FollowDpiChange(pixelsPerInch, suggested); });
-    return true;
 }
 
 } // namespace tavrix::win32

@@ -1,29 +1,26 @@
 #pragma once
 // TMainForm: the program's window. It composes the command bar (actions, menu, toolbar), the
-// format tree on the left, the preview pane on the right and the status bar, routes the
-// commands to its handlers and is the surface the clipboard engine drives. What it needs from
-// the rest of the program comes in through its services.
+// format tree on the left, the preview pane on the right and the status bar, binds each command
+// to its handler once and routes the messages to the part they concern. The clipboard engine
+// drives the parts through MainWindowParts; what the window needs from the rest of the program
+// comes in through its services.
+#include "app/win32/ClipboardFiles.h"
 #include "app/win32/CommandBar.h"
+#include "app/win32/FormatCommands.h"
 #include "app/win32/FormatTree.h"
 #include "app/win32/MainFormServices.h"
+#include "app/win32/MainWindowParts.h"
 #include "app/win32/PreviewPane.h"
 #include "app/win32/StatusBar.h"
-#include "app/win32/StatusBarProgress.h"
-#include "base/win32/GdiObjects.h"
-#include "clipboard/ClipboardFormat.h"
-#include "clipboard/MainWindowSurface.h"
-#include "ui/win32/FileDialog.h"
+#include "app/win32/WindowMetrics.h"
 #include "ui/win32/Splitter.h"
 #include "ui/win32/Window.h"
 
-#include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 namespace tavrix {
-class ClipboardEngine;
 class ClipboardPort;
 } // namespace tavrix
 
@@ -31,7 +28,7 @@ namespace tavrix::win32 {
 
 class TTavrixClipboardMonitor;
 
-class TMainForm : public Window, public MainWindowSurface {
+class TMainForm : public Window {
 public:
     TMainForm(ClipboardPort& port, MainFormServices services);
     ~TMainForm() override;
@@ -41,61 +38,25 @@ public:
     // Shows the window; the first time, FormShow restores on-top, placement and tree width.
     void Show(int showCommand = SW_SHOWNORMAL);
 
-    // --- MainWindowSurface ---------------------------------------------------------------------
-    void DetachFormatsChange() override { tvFormats_.Detach(); }
-    void AttachFormatsChange() override { tvFormats_.Attach(); }
-    void ClearFormatNodes() override { tvFormats_.Clear(); }
-    void AddFormatNode(const std::wstring& text) override { tvFormats_.AddNode(text); }
-    void SelectFormatNode(int index) override { tvFormats_.SelectNode(index); }
-    void SetActionEnabled(EngineAction action, bool enabled) override;
-    ClipboardPicture& PreviewPicture() override;
-    void SetPreviewIcon(const ClipboardIcon& icon) override;
-    int PreviewImageWidth() const override;
-    int PreviewImageHeight() const override;
-    void AutoSizePreviewImage() override;
-    // Values other than the three views change no visibility.
-    void SelectPreviewView(PreviewView view) override;
-    void ShowPreviewText(const std::u16string& text) override;
-    void UpdateZoomActions() override;
-    void ShowClipboardPicture() override;
-    void ShowClipboardHolder(const std::wstring& text) override;
-    std::optional<PictureSize> ShowEncodedPicture(ClipFormat format) override;
-    void ShowFormatBytes(ClipFormat format) override;
-
-    // --- Display routines, commands and handlers that tests run directly ------------------------
-    std::int32_t ReadSelectedFormat(ClipFormat format);
-    void actSaveExecute();
-    // The selected format's block to a file of the user's choice.
-    void actSaveFormatExecute();
-    // The clipboard put back without the selected format.
-    void actRemoveFormatExecute();
-    void actExitExecute();
-    void actHelpOnlineExecute();
-    void actOnTopExecute();
-    void actZoomOutExecute();
-    void actZoomInExecute();
-    void actZoom100Execute();
-    void miAboutClick();
-    void miBrisvelClick();
+    // A click on a link in the rich text view; only a left click on a web or mail address opens.
     void rtfPreviewURLClick(const std::wstring& link, bool leftButton);
+    // The zoom commands' handler: the preview zooms, the settings keep its zoom.
+    void Zoom(ZoomStep step);
 
     // --- The composed parts, for the program and its tests -------------------------------------
     CommandBar& Commands() { return commands_; }
     FormatTree& Formats() { return tvFormats_; }
     StatusBar& Status() { return sbMain_; }
-    // Where long saves and loads show how far they have come.
-    ProgressDisplay& FileProgressDisplay() { return progress_; }
     PreviewPane& Preview() { return preview_; }
-    FileDialog& SaveDialog() { return sdMain_; }
+    ClipboardFiles& Files() { return files_; }
+    // The parts as the clipboard engine drives them.
+    MainWindowParts& Surface() { return parts_; }
     // The clipboard monitor; null until the creation handler starts it.
     TTavrixClipboardMonitor* Monitor() { return monitor_.get(); }
-    int TreeWidth() const { return treeWidth_; }
+    int TreeWidth() const { return metrics_.treeWidth; }
     void SetTreeWidth(int width);
     // The resolution the layout follows: the screen's at creation, then the window's own.
-    int PixelsPerInch() const { return pixelsPerInch_; }
-    // The facts panel is filled on every selection unless switched off (which only benchmarks
-    // do, to weigh what it costs a refresh).
-    void ShowFacts(bool shown) { factsShown_ = shown; }
+    int PixelsPerInch() const { return Dpi(); }
 
 protected:
     bool OnCreate(const CREATESTRUCTW& create) override;
@@ -107,7 +68,7 @@ protected:
     bool OnContextMenu(HWND from, POINT screen) override;
     bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
-    bool OnDpiChanged(int pixelsPerInch, const RECT& suggested) override;
+    void OnDpiChanged(int previousDpi) override;
     bool OnSetCursor(HWND over, UINT hitTest) override;
     void OnDropFiles(HDROP drop) override;
     void ReportHandlerError(const std::wstring& text) override;
@@ -115,22 +76,16 @@ protected:
 private:
     // Building the designed window (before the creation handler).
     void CreateControls();
-    void CreateControlFont();
-    void RunCommand(int id);
+    // The action table: every command with its handler.
+    CommandBar::Handlers CommandHandlers();
     void LayoutControls();
     // The window moved to a screen of another resolution: the suggested frame, then the layout.
-    void FollowDpiChange(int pixelsPerInch, const RECT& suggested);
     void RunReportingErrors(HWND owner, const std::function<void()>& work);
 
-    // The handlers that only the window runs.
-    void tvFormatsChange(int nodeIndex);
-    void actLoadExecute();
-    void actDeleteExecute();
-    // Sets the item's height for the items that have this handler.
-    void miMainMeasureItem(MEASUREITEMSTRUCT& item);
-    void ApplyImageZoom();
-    void SaveZoomSettings();
+    // The handlers of the commands that concern the window itself.
+    void ToggleOnTop();
     void ApplyOnTop();
+    void OpenWebPage(const std::wstring& address);
     void ApplyDpiLayout();
     void ApplyTranslations();
 
@@ -143,51 +98,26 @@ private:
     void SaveFormSettings();
     // Creation steps 9 and 10: the clipboard monitor with its first look, and the first start.
     void StartClipboardMonitor();
-    void StopClipboardMonitor();
-
-    void ViewerSteps(ClipFormat format, TZorvBinHexMode mode);
-    // The facts panel and the format actions for the selected node (0: "Preview").
-    void ShowFormatFacts(int nodeIndex, ClipFormat format);
-    // The format of the selected node and its name; format 0 for "Preview" or none.
-    ClipFormat SelectedFormat(std::wstring* name = nullptr) const;
-    // The format's bytes in the viewer in the given mode, without the gutter; their count.
-    std::int32_t ShowFormatInViewer(ClipFormat format, TZorvBinHexMode mode);
-    // What the preview stream holds now, in the viewer without its gutter.
-    void ShowStreamInViewer(TZorvBinHexMode mode);
-    std::wstring SizeText(std::int32_t number) const;
-    void OpenWebPage(const std::wstring& address);
 
     ClipboardPort& port_;
     MainFormServices services_;
-    int pixelsPerInch_ = 96;
+    WindowMetrics metrics_;
 
     // Components of the designed window.
-    Font font_;
     CommandBar commands_;
     StatusBar sbMain_;
     FormatTree tvFormats_;
     Splitter spltMain_;
     PreviewPane preview_;
-    FileDialog odMain_;
-    FileDialog sdMain_;
-    FileDialog sdFormat_;
-    StatusBarProgress progress_{sbMain_, services_.tickCount};
+    MainWindowParts parts_{commands_, tvFormats_, preview_, sbMain_};
+    ClipboardFiles files_;
+    FormatCommands formatCommands_;
 
     std::unique_ptr<TTavrixClipboardMonitor> monitor_;
-    ClipboardEngine* engine_ = nullptr;
 
-    // Layout and state.
-    int treeWidth_ = 142;
-    int margin_ = 3;
-    int splitterWidth_ = 5;
     bool shownOnce_ = false;
     bool destroyed_ = false;
     bool settingsSaved_ = false;
-    bool factsShown_ = true;
-    // Said in the facts panel while the clipboard is the one a removal left: the removed format
-    // is offered again, made by the system from another one.
-    std::wstring removalNote_;
-    std::uint32_t removalNoteSequence_ = 0;
 };
 
 } // namespace tavrix::win32

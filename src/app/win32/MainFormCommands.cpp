@@ -1,63 +1,65 @@
-// The main window's commands: clipboard files, clearing, exit, always-on-top, web pages and
-// links, and the texts of the user's language.
+// The main window's action table and the handlers of the commands that concern the window
+// itself: always-on-top, zoom, web pages and links, and the texts of the user's language.
 #include "app/LinkPolicy.h"
 #include "app/WebPages.h"
 #include "app/win32/MainForm.h"
 #include "base/Support.h"
 #include "base/SupportPlatform.h"
-#include "base/win32/DroppedFiles.h"
 #include "base/win32/WaitCursor.h"
-#include "clipboard/ClipboardFileWriter.h"
+#include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardPort.h"
-#include "clipboard/win32/ClipboardFileCommands.h"
+#include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "i18n/TranslatedTexts.h"
 #include "settings/AppIni.h"
 
 namespace tavrix::win32 {
 
-void TMainForm::actLoadExecute() {
-    std::optional<std::wstring> name = services_.chooseFile(FileChoice::Open, odMain_, Handle());
-    if (!name) {
-        return;
-    }
-    // The monitor notices the new content and refreshes the tree.
-    LoadClipboardFile(*name, &progress_);
+CommandBar::Handlers TMainForm::CommandHandlers() {
+    // The format commands work on the selected node, as the engine lists it.
+    auto onSelected = [this](auto command) {
+        return [this, command] {
+            if (monitor_ != nullptr) {
+                command(monitor_->Engine(), tvFormats_.SelectedNodeIndex());
+            }
+        };
+    };
+    return {
+        {kActLoad, [this] { files_.Load(Handle()); }},
+        {kActSave, [this] { files_.Save(Handle()); }},
+        {kActDelete, [this] { port_.Clear(); }},
+        {kActExit, [this] { PostMessageW(Handle(), WM_CLOSE, 0, 0); }},
+        {kActHelpOnline, [this] { OpenWebPage(HelpPageAddress()); }},
+        {kActOnTop, [this] { ToggleOnTop(); }},
+        {kActZoomOut, [this] { Zoom(ZoomStep::Out); }},
+        {kActZoomIn, [this] { Zoom(ZoomStep::In); }},
+        {kActZoom100, [this] { Zoom(ZoomStep::Reset); }},
+        {kActSaveFormat, onSelected([this](ClipboardEngine& engine, int node) {
+             formatCommands_.Save(Handle(), engine, node);
+         })},
+        {kActRemoveFormat, onSelected([this](ClipboardEngine& engine, int node) {
+             formatCommands_.Remove(engine, node);
+         })},
+        {kMiAbout, [this] { OpenWebPage(HomePageAddress()); }},
+        {kMiBrisvel, [this] { OpenWebPage(OtherProductPageAddress(GetUserDefaultUILanguage())); }},
+    };
 }
 
 void TMainForm::OnDropFiles(HDROP drop) {
-    // Only the first of several files: the clipboard holds one file's content at a time. A
-    // folder or a name that is gone by now loads nothing.
-    const std::wstring name = FirstDroppedFile(drop);
-    if (!name.empty()) {
-        LoadClipboardFile(name, &progress_);
-    }
-}
-
-void TMainForm::actSaveExecute() {
-    std::optional<std::wstring> name = services_.chooseFile(FileChoice::Save, sdMain_, Handle());
-    if (!name) {
-        return;
-    }
-    // The dialog proposes the name with its extension next time.
-    sdMain_.SetFileName(WithClipboardFileExtension(*name));
-    SaveClipboardFile(*name, &progress_);
+    files_.LoadDropped(drop);
 }
 
 bool TMainForm::OnSetCursor(HWND /*over*/, UINT /*hitTest*/) {
     // The child windows ask here first, so the whole window keeps the wait cursor.
-    if (!progress_.Showing()) {
+    if (!files_.Busy()) {
         return false;
     }
-    SetCursor(WaitCursor::Shape());
+    SetCursor(WaitCursorShape());
     return true;
 }
 
-void TMainForm::actDeleteExecute() {
-    port_.Clear();
-}
-
-void TMainForm::actExitExecute() {
-    PostMessageW(Handle(), WM_CLOSE, 0, 0);
+void TMainForm::Zoom(ZoomStep step) {
+    preview_.Zoom(step);
+    preview_.SaveZoom(services_.settings);
 }
 
 void TMainForm::ApplyOnTop() {
@@ -65,7 +67,7 @@ void TMainForm::ApplyOnTop() {
     SetWindowPos(Handle(), order, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void TMainForm::actOnTopExecute() {
+void TMainForm::ToggleOnTop() {
     Action& onTop = commands_.ActionById(kActOnTop);
     onTop.SetChecked(!onTop.Checked());
     ApplyOnTop();
@@ -78,18 +80,6 @@ void TMainForm::OpenWebPage(const std::wstring& address) {
         ShowWindow(Handle(), SW_MINIMIZE);
     }
     services_.openPage(address);
-}
-
-void TMainForm::actHelpOnlineExecute() {
-    OpenWebPage(HelpPageAddress());
-}
-
-void TMainForm::miAboutClick() {
-    OpenWebPage(HomePageAddress());
-}
-
-void TMainForm::miBrisvelClick() {
-    OpenWebPage(OtherProductPageAddress(GetUserDefaultUILanguage()));
 }
 
 void TMainForm::rtfPreviewURLClick(const std::wstring& link, bool leftButton) {

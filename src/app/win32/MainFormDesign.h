@@ -7,7 +7,6 @@ inline constexpr int kClientHeight = 522;
 inline constexpr int kTreeWidth = 142;
 inline constexpr int kMargin = 3;
 inline constexpr int kSplitterWidth = 5;
-inline constexpr int kStatusPanelWidth = 150;
 inline constexpr int kMinTreeWidth = 30;
 inline constexpr int kMinPreviewWidth = 100;
 inline constexpr int kFontPoints = 8;

@@ -71,7 +71,7 @@ void ImageControl::SetSize(int width, int height) {
 }
 
 bool ImageControl::OnPaint() {
-    PaintDC paint(Handle());
+    const PaintDC paint = scoped::BeginPaint(Handle());
     RECT client{};
     GetClientRect(Handle(), &client);
     FillRect(paint.get(), &client, GetSysColorBrush(COLOR_WINDOW));

@@ -3,6 +3,7 @@
 #include "app/Zoom.h"
 #include "base/Unicode.h"
 #include "clipboard/ClipboardPort.h"
+#include "settings/AppIni.h"
 
 #include <algorithm>
 
@@ -146,6 +147,47 @@ void PreviewPane::ShowLoadedPicture() {
 void PreviewPane::ApplyImageZoom() {
     Image().SetSize(ZoomedSide(imageWidth_, imageZoom_), ZoomedSide(imageHeight_, imageZoom_));
     PictureBox().UpdateScrollRange();
+}
+
+void PreviewPane::Zoom(ZoomStep step) {
+    if (IsVisible(PreviewView::Picture)) {
+        switch (step) {
+        case ZoomStep::Out:
+            imageZoom_ = ImageZoomOut(imageZoom_);
+            break;
+        case ZoomStep::In:
+            imageZoom_ = ImageZoomIn(imageZoom_);
+            break;
+        case ZoomStep::Reset:
+            imageZoom_ = 100;
+            break;
+        }
+        ApplyImageZoom();
+        return;
+    }
+    const int points = viewer_.FontSize();
+    switch (step) {
+    case ZoomStep::Out:
+        viewer_.SetFontSize(ViewerFontZoomOut(points));
+        break;
+    case ZoomStep::In:
+        viewer_.SetFontSize(ViewerFontZoomIn(points));
+        break;
+    case ZoomStep::Reset:
+        viewer_.SetFontSize(viewerFontSize_);
+        break;
+    }
+    viewer_.Redraw();
+}
+
+void PreviewPane::RestoreZoom(TAppIni& settings) {
+    viewer_.SetFontSize(settings.ReadInteger(L"Zoom", viewer_.FontSize()));
+    imageZoom_ = ClampImageZoom(settings.ReadInteger(L"ZoomImage", 100));
+}
+
+void PreviewPane::SaveZoom(TAppIni& settings) {
+    settings.WriteInteger(L"Zoom", viewer_.FontSize());
+    settings.WriteInteger(L"ZoomImage", imageZoom_);
 }
 
 } // namespace tavrix::win32

@@ -19,9 +19,13 @@
 
 namespace tavrix {
 class ClipboardPort;
+class TAppIni;
 } // namespace tavrix
 
 namespace tavrix::win32 {
+
+// One step of the zoom commands.
+enum class ZoomStep { Out, In, Reset };
 
 class PreviewPane {
 public:
@@ -79,6 +83,17 @@ public:
     std::optional<PictureSize> ShowEncodedPicture(ClipFormat format);
     // The viewer's font size when it was created.
     int ViewerFontSize() const { return viewerFontSize_; }
+
+    // True while the picture or the viewer is the visible view: the views that zoom.
+    bool CanZoom() const {
+        return IsVisible(PreviewView::Viewer) || IsVisible(PreviewView::Picture);
+    }
+    // Zooms the picture when it is the visible view, the viewer's font otherwise; reset is 100%
+    // for the picture and the font size the viewer was created with.
+    void Zoom(ZoomStep step);
+    // The viewer's font size and the picture's zoom, as kept between runs.
+    void RestoreZoom(TAppIni& settings);
+    void SaveZoom(TAppIni& settings);
 
 private:
     // The picture just loaded into the image: its natural size, then the zoom.

@@ -14,7 +14,7 @@
 
 namespace tavrix::win32 {
 
-ProgramStartup::ProgramStartup() = default;
+ProgramStartup::ProgramStartup(ClipboardPort& port) : port_(port) {}
 ProgramStartup::~ProgramStartup() = default;
 
 bool IsQuiet() {
@@ -31,11 +31,11 @@ void ProgramStartup::ShowHelp(const std::wstring& text) {
 }
 
 void ProgramStartup::SaveClipboard(const std::wstring& fileName) {
-    SaveClipboardFileForScript(fileName);
+    SaveClipboardFileForScript(port_, fileName);
 }
 
 void ProgramStartup::ClearClipboard() {
-    ClipboardPort::Instance().Clear();
+    port_.Clear();
 }
 
 void ProgramStartup::OpenFileFromCommandLine() {
@@ -46,13 +46,13 @@ void ProgramStartup::LoadOpenedFile() {
     if (!opened_) {
         return;
     }
-    LoadClipboardStream(*opened_, window_ ? &window_->FileProgressDisplay() : nullptr);
+    LoadClipboardStream(port_, *opened_, window_ ? &window_->Files().Progress() : nullptr);
     // Closed at once: other programs may write the file again.
     opened_.reset();
 }
 
 void ProgramStartup::CreateMainWindow() {
-    window_ = std::make_unique<TMainForm>(ClipboardPort::Instance(), ProgramMainFormServices());
+    window_ = std::make_unique<TMainForm>(port_, ProgramMainFormServices());
     window_->Create();
     MarkStartupStage("window created");
     window_->Show();
@@ -60,7 +60,7 @@ void ProgramStartup::CreateMainWindow() {
     // COM (for the shell's page opener) once the window is on screen: its library is not
     // needed for the first frame. The picture decoder joins the apartment itself when a
     // picture comes first.
-    com_.emplace();
+    com_ = EnterComApartment();
 }
 
 int RunMessageLoop() {

@@ -7,13 +7,17 @@
 #include <memory>
 #include <optional>
 
+namespace tavrix {
+class ClipboardPort;
+} // namespace tavrix
+
 namespace tavrix::win32 {
 
 class TMainForm;
 
 class ProgramStartup : public StartupActions {
 public:
-    ProgramStartup();
+    explicit ProgramStartup(ClipboardPort& port);
     ~ProgramStartup() override;
 
     // With "/QUIET" the help goes to the starting console when there is one.
@@ -26,6 +30,8 @@ public:
     void CreateMainWindow() override;
 
 private:
+    // The clipboard everything the program starts works on.
+    ClipboardPort& port_;
     std::unique_ptr<DataStream> opened_;
     // COM for the window's whole life on this thread (pictures decode through it); declared
     // before the window so that it ends after it.

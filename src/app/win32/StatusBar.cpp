@@ -1,15 +1,21 @@
 #include "app/win32/StatusBar.h"
 
+#include "app/FormatThousands.h"
 #include "base/Dpi.h"
 #include "base/win32/CommonControls.h"
+#include "clipboard/EngineLabels.h"
 #include "ui/win32/ChildControl.h"
 
 #include <commctrl.h>
+
+#include <vector>
 
 namespace tavrix::win32 {
 
 namespace {
 constexpr int kDesignedHeight = 19;
+// The widths of the size and the description at 96 pixels per inch; the facts take the rest.
+constexpr int kFixedPanelWidths[] = {150, 150};
 constexpr int kTipWidth = 600;
 constexpr UINT_PTR kSubclassId = 1;
 } // namespace
@@ -71,14 +77,11 @@ void StatusBar::ApplyDpi(int pixelsPerInch, HFONT font) {
     // SB_SETPARTS takes right edges.
     std::vector<int> edges;
     int edge = 0;
-    for (int width : panelWidths_) {
-        if (width == kRestOfBar) {
-            edges.push_back(-1);
-            break;
-        }
+    for (int width : kFixedPanelWidths) {
         edge += ScaleByDpi(width, pixelsPerInch);
         edges.push_back(edge);
     }
+    edges.push_back(-1);
     SendMessageW(bar_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
     if (tip_ != nullptr) {
         SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, ScaleByDpi(kTipWidth, pixelsPerInch));
@@ -96,7 +99,7 @@ void StatusBar::FollowPanels() {
         return;
     }
     RECT last{};
-    SendMessageW(bar_, SB_GETRECT, static_cast<WPARAM>(LastPanel()),
+    SendMessageW(bar_, SB_GETRECT, static_cast<WPARAM>(kFactsPanel),
                  reinterpret_cast<LPARAM>(&last));
     RECT client{};
     GetClientRect(bar_, &client);
@@ -113,7 +116,24 @@ void StatusBar::FollowPanels() {
     }
 }
 
-void StatusBar::SetPanelText(int panel, const std::wstring& text) {
+void StatusBar::SetSize(std::int32_t bytes) {
+    SetPanelText(kSizePanel, labels::Size() + L" : " + FormatThousands(bytes));
+}
+
+void StatusBar::SetPictureSize(int width, int height) {
+    SetPanelText(kSizePanel, std::to_wstring(width) + L" x " + std::to_wstring(height));
+}
+
+void StatusBar::SetDescription(const std::wstring& text) {
+    hint_ = text;
+    SetPanelText(kDescriptionPanel, text);
+}
+
+void StatusBar::SetFacts(const std::wstring& text) {
+    SetPanelText(kFactsPanel, text);
+}
+
+void StatusBar::SetPanelText(Panel panel, const std::wstring& text) {
     // The control would paint the panel at once, for every text of every refresh; the window's
     // next paint shows them all together instead. Turning redrawing back on validates the whole
     // bar, so the panels still waiting for that paint are marked again.
@@ -131,29 +151,29 @@ void StatusBar::SetPanelText(int panel, const std::wstring& text) {
                      reinterpret_cast<LPARAM>(&part))) {
         InvalidateRect(bar_, &part, FALSE);
     }
-    if (panel == LastPanel()) {
+    if (panel == kFactsPanel) {
         lastPanelText_ = text;
     }
 }
 
-void StatusBar::ShowWholeBarText(const std::wstring& text) {
-    if (!ShowsWholeBarText()) {
+void StatusBar::ShowMessage(const std::wstring& text) {
+    if (!ShowsMessage()) {
         SendMessageW(bar_, SB_SIMPLE, TRUE, 0);
     }
     SendMessageW(bar_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
     UpdateWindow(bar_);
 }
 
-void StatusBar::EndWholeBarText() {
+void StatusBar::EndMessage() {
     SendMessageW(bar_, SB_SIMPLE, FALSE, 0);
     UpdateWindow(bar_);
 }
 
-bool StatusBar::ShowsWholeBarText() const {
+bool StatusBar::ShowsMessage() const {
     return SendMessageW(bar_, SB_ISSIMPLE, 0, 0) != FALSE;
 }
 
-std::wstring StatusBar::PanelText(int panel) const {
+std::wstring StatusBar::PanelText(Panel panel) const {
     const LRESULT info = SendMessageW(bar_, SB_GETTEXTLENGTHW, static_cast<WPARAM>(panel), 0);
     std::wstring text(static_cast<std::size_t>(LOWORD(info)) + 1, L'\0');
     SendMessageW(bar_, SB_GETTEXTW, static_cast<WPARAM>(panel),
@@ -162,12 +182,12 @@ std::wstring StatusBar::PanelText(int panel) const {
     return text;
 }
 
-std::wstring StatusBar::TipOverPanel(int panel) const {
+std::wstring StatusBar::TipText(Tip tip) const {
     wchar_t buffer[1024] = {};
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.hwnd = bar_;
-    tool.uId = panel == LastPanel() ? kLastPanelTip : kHintTip;
+    tool.uId = tip;
     tool.lpszText = buffer;
     SendMessageW(tip_, TTM_GETTEXTW, std::size(buffer), reinterpret_cast<LPARAM>(&tool));
     return buffer;

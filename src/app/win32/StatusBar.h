@@ -1,23 +1,20 @@
 #pragma once
-// The status bar (sbMain) at the bottom of the main window: panels of fixed widths, the last one
-// taking the rest. Two tooltips: over the fixed panels the hint (the format's description), over
-// the last panel that panel's own text, which is often longer than the room it has. The tooltip
-// asks for a text only when it shows it, so setting texts costs nothing more. Every panel
-// text goes through here; a panel is added by giving its width at construction.
+// The status bar (sbMain) at the bottom of the main window: the size of what is shown, its
+// description and, taking the rest of the bar, the facts of the format or of the clipboard. Two
+// tooltips: over the size and the description the description, over the facts the facts, which
+// are often longer than the room they have. The tooltip asks for a text only when it shows it,
+// so setting texts costs nothing more. A transient message (the progress of a long save, say)
+// covers the whole bar while it lasts. The panels are known only here.
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
-#include <vector>
 
 namespace tavrix::win32 {
 
 class StatusBar {
 public:
-    // The width of the last panel: whatever room is left.
-    static constexpr int kRestOfBar = -1;
-
-    // Panel widths in pixels at 96 pixels per inch, left to right.
-    explicit StatusBar(std::vector<int> panelWidths) : panelWidths_(std::move(panelWidths)) {}
+    StatusBar() = default;
     ~StatusBar();
     StatusBar(const StatusBar&) = delete;
     StatusBar& operator=(const StatusBar&) = delete;
@@ -31,32 +28,42 @@ public:
     // Moves the bar; the tooltips follow their panels.
     void Place(int x, int y, int width, int height);
 
-    // The last panel's text is its tooltip as well.
-    void SetPanelText(int panel, const std::wstring& text);
-    std::wstring PanelText(int panel) const;
+    // A size in bytes ("Size : 1 234").
+    void SetSize(std::int32_t bytes);
+    // A picture's size in pixels ("640 x 480").
+    void SetPictureSize(int width, int height);
+    // The description, also the tooltip over the size and the description; empty shows none.
+    void SetDescription(const std::wstring& text);
+    // The facts, also their tooltip.
+    void SetFacts(const std::wstring& text);
 
-    // One text over the whole bar in place of the panels, painted at once: the work that shows
-    // it keeps the thread from painting. The panels keep their texts meanwhile.
-    void ShowWholeBarText(const std::wstring& text);
-    // The panels again, with their texts.
-    void EndWholeBarText();
-    bool ShowsWholeBarText() const;
-
-    // The description shown as a tooltip over the fixed panels; empty shows none.
-    void SetHint(const std::wstring& hint) { hint_ = hint; }
+    std::wstring Size() const { return PanelText(kSizePanel); }
+    std::wstring Description() const { return PanelText(kDescriptionPanel); }
+    std::wstring Facts() const { return PanelText(kFactsPanel); }
+    // The tooltip's text over the size and the description.
     const std::wstring& Hint() const { return hint_; }
-    // What the tooltip shows over a panel, as the tooltip control holds it.
-    std::wstring TipOverPanel(int panel) const;
+    // What the tooltip shows, as the tooltip control holds it.
+    std::wstring TipOverFacts() const { return TipText(kLastPanelTip); }
+    std::wstring TipOverDescription() const { return TipText(kHintTip); }
+
+    // A transient message over the whole bar in place of the panels, painted at once: the work
+    // that shows it keeps the thread from painting. The panels keep their texts meanwhile.
+    void ShowMessage(const std::wstring& text);
+    // The panels again, with their texts.
+    void EndMessage();
+    bool ShowsMessage() const;
 
 private:
+    enum Panel : int { kSizePanel, kDescriptionPanel, kFactsPanel };
     enum Tip : UINT_PTR { kHintTip = 1, kLastPanelTip = 2 };
     // The tooltip asks the bar for a tip's text only when it shows it.
     static LRESULT CALLBACK AnswerTipText(HWND bar, UINT message, WPARAM wParam, LPARAM lParam,
                                           UINT_PTR id, DWORD_PTR self) noexcept;
     void FollowPanels();
-    int LastPanel() const { return static_cast<int>(panelWidths_.size()) - 1; }
+    void SetPanelText(Panel panel, const std::wstring& text);
+    std::wstring PanelText(Panel panel) const;
+    std::wstring TipText(Tip tip) const;
 
-    std::vector<int> panelWidths_;
     HWND bar_ = nullptr;
     HWND tip_ = nullptr;
     int height_ = 19;

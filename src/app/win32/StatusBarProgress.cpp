@@ -8,13 +8,13 @@ std::uint32_t StatusBarProgress::TickCount() {
 
 void StatusBarProgress::ShowProgress(FileTask task, int percent) {
     if (!wait_) {
-        wait_.emplace();
+        wait_.emplace(ShowWaitCursor());
     }
-    bar_.ShowWholeBarText(ProgressText(task, percent));
+    bar_.ShowMessage(ProgressText(task, percent));
 }
 
 void StatusBarProgress::EndProgress() {
-    bar_.EndWholeBarText();
+    bar_.EndMessage();
     wait_.reset();
 }
 

@@ -46,9 +46,8 @@ void ViewerHost::SetFontSize(int points) {
     window_->Model().SetOptions(options);
 }
 
-void ViewerHost::SetPixelsPerInch(int pixelsPerInch) {
-    window_->OffscreenPicture().SetPixelsPerInch(pixelsPerInch);
-    window_->Model().Redraw();
+void ViewerHost::FollowDpi(int dpi) {
+    window_->ChangeDpi(dpi);
 }
 
 void ViewerHost::Redraw() {

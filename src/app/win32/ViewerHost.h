@@ -30,7 +30,8 @@ public:
     int FontSize() const;
     void SetFontSize(int points);
     // Fonts follow the window to a screen of another resolution.
-    void SetPixelsPerInch(int pixelsPerInch);
+    // The main window moved to a screen of another resolution.
+    void FollowDpi(int dpi);
     // The height of the font the control draws with, in pixels (negative: the character height).
     int FontPixelHeight() { return window_->OffscreenPicture().FontPixelHeight(); }
     void Redraw();

@@ -9,6 +9,7 @@
 #include "base/Error.h"
 #include "base/win32/DelayLoadFailure.h"
 #include "base/win32/StartupProbe.h"
+#include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
 #include "ui/win32/Window.h"
 
@@ -55,7 +56,7 @@ int MainRoutine() {
     try {
         win32::ApplicationWindow application;
         modules.Clipboard().SetOwner(application.Handle());
-        win32::ProgramStartup actions;
+        win32::ProgramStartup actions(ClipboardPort::Instance());
         if (RunStartup(CommandLine::Current(), actions) == StartupOutcome::RunMainWindow) {
             win32::RunMessageLoop();
         }

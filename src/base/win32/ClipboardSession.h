@@ -1,26 +1,22 @@
 #pragma once
-// OpenClipboard for a scope, CloseClipboard at its end when the open succeeded. The system does
-// not count opens: the clipboard port does, and keeps one session for its outermost open.
+// OpenClipboard for a scope, CloseClipboard at its end. The system does not count opens: the
+// clipboard port does, and keeps one session for its outermost open.
+#include "base/ScopeExit.h"
+
 #include <windows.h>
+
+#include <optional>
 
 namespace tavrix::win32 {
 
-class ClipboardSession {
-public:
-    explicit ClipboardSession(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
-    ~ClipboardSession() {
-        if (open_) {
-            CloseClipboard();
-        }
+using ClipboardSession = ScopeExit<decltype(&CloseClipboard)>;
+
+// Empty when another window holds the clipboard.
+inline std::optional<ClipboardSession> OpenClipboardSession(HWND owner) {
+    if (!OpenClipboard(owner)) {
+        return std::nullopt;
     }
-    ClipboardSession(const ClipboardSession&) = delete;
-    ClipboardSession& operator=(const ClipboardSession&) = delete;
-
-    // False when another window holds the clipboard.
-    bool opened() const { return open_; }
-
-private:
-    bool open_;
-};
+    return ClipboardSession(CloseClipboard);
+}
 
 } // namespace tavrix::win32

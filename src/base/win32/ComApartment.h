@@ -1,27 +1,22 @@
 #pragma once
 // COM on the calling thread for a scope, in a single-threaded apartment as windows and the
 // imaging component want it. Only a successful initialisation is undone, on the same thread.
+#include "base/ScopeExit.h"
+
 #include <objbase.h>
+
+#include <optional>
 
 namespace tavrix::win32 {
 
-class ComApartment {
-public:
-    ComApartment()
-        : initialised_(SUCCEEDED(
-              CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
-    ~ComApartment() {
-        if (initialised_) {
-            CoUninitialize();
-        }
+using ComApartment = ScopeExit<decltype(&CoUninitialize)>;
+
+// Empty when COM could not be initialised on this thread.
+inline std::optional<ComApartment> EnterComApartment() {
+    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {
+        return std::nullopt;
     }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-    bool initialised() const { return initialised_; }
-
-private:
-    bool initialised_;
-};
+    return ComApartment(CoUninitialize);
+}
 
 } // namespace tavrix::win32

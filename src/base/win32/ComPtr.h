@@ -1,7 +1,9 @@
 #pragma once
 // An owned COM interface pointer: released once when its owner goes. Methods are called through
-// get(); calls that hand a new interface back write through put().
+// ->; calls that hand a new interface back write through put().
 #include "base/win32/Unique.h"
+
+#include <unknwn.h>
 
 namespace tavrix::win32 {
 
@@ -11,6 +13,22 @@ template <typename Interface> struct ComReleaseTraits {
     static void Close(Handle handle) noexcept { handle->Release(); }
 };
 
-template <typename Interface> using ComPtr = Unique<ComReleaseTraits<Interface>>;
+template <typename Interface> class ComPtr : public Unique<ComReleaseTraits<Interface>> {
+public:
+    using Unique<ComReleaseTraits<Interface>>::Unique;
+
+    Interface* operator->() const noexcept { return this->get(); }
+
+    // The same object seen through another of its interfaces, asked for by its type so that the
+    // identifier and the pointer cannot disagree; empty when the object has no such interface or
+    // nothing is owned.
+    template <typename Other> ComPtr<Other> query() const noexcept {
+        ComPtr<Other> other;
+        if (this->get() != nullptr) {
+            this->get()->QueryInterface(__uuidof(Other), reinterpret_cast<void**>(other.put()));
+        }
+        return other;
+    }
+};
 
 } // namespace tavrix::win32

@@ -11,13 +11,7 @@
 
 namespace tavrix::win32 {
 
-struct DroppedFilesTraits {
-    using Handle = HDROP;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { DragFinish(handle); }
-};
-
-using DroppedFiles = Unique<DroppedFilesTraits>;
+using DroppedFiles = Unique<FreedBy<HDROP, DragFinish>>;
 
 // The full name of the first file dropped; empty when the list holds none.
 inline std::wstring FirstDroppedFile(HDROP drop) {

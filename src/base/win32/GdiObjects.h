@@ -7,40 +7,16 @@
 
 namespace tavrix::win32 {
 
-template <typename Object> struct GdiObjectTraits {
-    using Handle = Object;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { DeleteObject(handle); }
-};
-
-struct EnhMetafileTraits {
-    using Handle = HENHMETAFILE;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { DeleteEnhMetaFile(handle); }
-};
-
-struct MetafileTraits {
-    using Handle = HMETAFILE;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { DeleteMetaFile(handle); }
-};
-
-struct MemoryDCTraits {
-    using Handle = HDC;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { DeleteDC(handle); }
-};
-
-using Font = Unique<GdiObjectTraits<HFONT>>;
-using Brush = Unique<GdiObjectTraits<HBRUSH>>;
-using Pen = Unique<GdiObjectTraits<HPEN>>;
-using Bitmap = Unique<GdiObjectTraits<HBITMAP>>;
-using Palette = Unique<GdiObjectTraits<HPALETTE>>;
-using EnhMetafile = Unique<EnhMetafileTraits>;
+using Font = Unique<FreedBy<HFONT, DeleteObject>>;
+using Brush = Unique<FreedBy<HBRUSH, DeleteObject>>;
+using Pen = Unique<FreedBy<HPEN, DeleteObject>>;
+using Bitmap = Unique<FreedBy<HBITMAP, DeleteObject>>;
+using Palette = Unique<FreedBy<HPALETTE, DeleteObject>>;
+using EnhMetafile = Unique<FreedBy<HENHMETAFILE, DeleteEnhMetaFile>>;
 // The old-style metafile inside a metafile picture.
-using Metafile = Unique<MetafileTraits>;
+using Metafile = Unique<FreedBy<HMETAFILE, DeleteMetaFile>>;
 // A device context made by CreateCompatibleDC. Whatever was selected into it must be selected
 // back out before it goes (see BitmapDC).
-using MemoryDC = Unique<MemoryDCTraits>;
+using MemoryDC = Unique<FreedBy<HDC, DeleteDC>>;
 
 } // namespace tavrix::win32

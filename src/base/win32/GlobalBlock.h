@@ -7,13 +7,7 @@
 
 namespace tavrix::win32 {
 
-struct GlobalBlockTraits {
-    using Handle = HGLOBAL;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { GlobalFree(handle); }
-};
-
-using GlobalBlock = Unique<GlobalBlockTraits>;
+using GlobalBlock = Unique<FreedBy<HGLOBAL, GlobalFree>>;
 
 // A movable block of size bytes, zeroed unless flags say otherwise; empty when the system has no
 // memory for it. At least one byte: a movable block of none is born discarded and cannot be locked.

@@ -1,6 +1,9 @@
 #pragma once
 // A lock on a global memory block for a scope, seen as bytes bounded by GlobalSize: nothing
-// reads or writes past the end of a block, whatever its contents claim.
+// reads or writes past the end of a block, whatever its contents claim. The owner holds the
+// locked address; it is empty when the block could not be locked.
+#include "base/win32/Unique.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -8,31 +11,29 @@
 
 namespace tavrix::win32 {
 
-class GlobalLockView {
-public:
-    explicit GlobalLockView(HGLOBAL handle) : handle_(handle) {
-        if (handle_ != nullptr) {
-            data_ = static_cast<std::uint8_t*>(GlobalLock(handle_));
-            if (data_ != nullptr) {
-                size_ = GlobalSize(handle_);
-            }
-        }
-    }
-    ~GlobalLockView() {
-        if (data_ != nullptr) {
-            GlobalUnlock(handle_);
-        }
-    }
-    GlobalLockView(const GlobalLockView&) = delete;
-    GlobalLockView& operator=(const GlobalLockView&) = delete;
-
-    bool locked() const { return data_ != nullptr; }
-    std::span<std::uint8_t> bytes() const { return {data_, size_}; }
-
-private:
-    HGLOBAL handle_;
-    std::uint8_t* data_ = nullptr;
-    SIZE_T size_ = 0;
+struct GlobalLockTraits {
+    using Handle = std::uint8_t*;
+    HGLOBAL block = nullptr;
+    SIZE_T size = 0;
+    static Handle Invalid() noexcept { return nullptr; }
+    void Close(Handle) const noexcept { GlobalUnlock(block); }
 };
+
+using GlobalLockView = Unique<GlobalLockTraits>;
+
+inline std::span<std::uint8_t> LockedBytes(const GlobalLockView& view) {
+    return {view.get(), view ? view.traits().size : 0};
+}
+
+namespace scoped {
+inline GlobalLockView GlobalLock(HGLOBAL block) {
+    if (block == nullptr) {
+        return {};
+    }
+    auto* data = static_cast<std::uint8_t*>(::GlobalLock(block));
+    return GlobalLockView(
+        data, GlobalLockTraits{.block = block, .size = data != nullptr ? GlobalSize(block) : 0});
+}
+} // namespace scoped
 
 } // namespace tavrix::win32

@@ -7,30 +7,18 @@
 
 namespace tavrix::win32 {
 
-struct KernelHandleTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { CloseHandle(handle); }
-};
-
 struct FileHandleTraits {
     using Handle = HANDLE;
     static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
     static void Close(Handle handle) noexcept { CloseHandle(handle); }
 };
 
-struct ModuleTraits {
-    using Handle = HMODULE;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { FreeLibrary(handle); }
-};
-
 // A process, thread, event or pipe end.
-using UniqueHandle = Unique<KernelHandleTraits>;
+using UniqueHandle = Unique<FreedBy<HANDLE, CloseHandle>>;
 // A file opened with CreateFileW.
 using UniqueFile = Unique<FileHandleTraits>;
 // A library loaded with LoadLibraryW.
-using Module = Unique<ModuleTraits>;
+using Module = Unique<FreedBy<HMODULE, FreeLibrary>>;
 
 // A function of a loaded library, null when it has none of that name. GetProcAddress hands out a
 // generic function pointer; going through void* gives the real type without a warning.

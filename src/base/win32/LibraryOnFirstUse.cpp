@@ -27,6 +27,10 @@ HMODULE LibraryOnFirstUse(const wchar_t* name) {
     return loaded.emplace(name, std::move(library)).first->second.get();
 }
 
+void* RoutineAddressIfPresent(const wchar_t* library, const char* routine) {
+    return reinterpret_cast<void*>(GetProcAddress(LibraryOnFirstUse(library), routine));
+}
+
 void* RoutineAddress(const wchar_t* library, const char* routine) {
     const FARPROC address = GetProcAddress(LibraryOnFirstUse(library), routine);
     if (address == nullptr) {

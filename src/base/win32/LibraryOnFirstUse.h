@@ -14,6 +14,14 @@ HMODULE LibraryOnFirstUse(const wchar_t* name);
 // <reason>" when the library or the routine is missing.
 void* RoutineAddress(const wchar_t* library, const char* routine);
 
+// A routine that only newer systems have: null when the library has none of that name.
+void* RoutineAddressIfPresent(const wchar_t* library, const char* routine);
+
+template <typename Function>
+Function RoutineIfPresent(const wchar_t* library, const char* routine) {
+    return reinterpret_cast<Function>(RoutineAddressIfPresent(library, routine));
+}
+
 template <typename Function>
 Function RoutineOnFirstUse(const wchar_t* library, const char* routine) {
     // GetProcAddress hands out a generic function pointer; going through void* gives the real

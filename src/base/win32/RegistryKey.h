@@ -6,12 +6,6 @@
 
 namespace tavrix::win32 {
 
-struct RegistryKeyTraits {
-    using Handle = HKEY;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { RegCloseKey(handle); }
-};
-
-using RegistryKey = Unique<RegistryKeyTraits>;
+using RegistryKey = Unique<FreedBy<HKEY, RegCloseKey>>;
 
 } // namespace tavrix::win32

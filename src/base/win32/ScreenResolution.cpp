@@ -11,7 +11,7 @@ int ValidOr96(int value) {
 } // namespace
 
 ScreenResolution ReadScreenResolution() {
-    WindowDC screen(nullptr);
+    const WindowDC screen = scoped::GetDC(nullptr);
     if (screen.get() == nullptr) {
         return {};
     }

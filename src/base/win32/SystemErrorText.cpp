@@ -1,6 +1,8 @@
 #include "base/win32/SystemErrorText.h"
 #include "base/UiText.h"
 
+#include "base/Error.h"
+
 namespace tavrix::win32 {
 
 std::wstring SystemErrorText(DWORD code) {
@@ -22,6 +24,16 @@ std::wstring SystemErrorText(DWORD code) {
         text = Tr(L"System error %1", {std::to_wstring(code)});
     }
     return text;
+}
+
+void ThrowSystemError(const std::wstring& context, DWORD code) {
+    throw Error(context + SystemErrorText(code));
+}
+
+void ThrowLastError(const std::wstring& context) {
+    // Read before anything else can change it.
+    const DWORD code = GetLastError();
+    ThrowSystemError(context, code);
 }
 
 } // namespace tavrix::win32

@@ -10,10 +10,22 @@
 //     using Font = Unique<FontTraits>;
 //
 // Invalid() is a function because some of those values (INVALID_HANDLE_VALUE) are casts that
-// cannot be constants.
+// cannot be constants. A kind whose free is one call of one function needs no traits of its own:
+//
+//     using Icon = Unique<FreedBy<HICON, DestroyIcon>>;
+//
+// Traits may also carry what the free needs besides the handle (the window of a window DC, the
+// paint struct of a paint DC); the owner keeps them beside the handle and moves them with it.
 #include <utility>
 
 namespace tavrix::win32 {
+
+// Traits of a handle that null means "nothing" for and Free gives back.
+template <typename HandleType, auto Free> struct FreedBy {
+    using Handle = HandleType;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle handle) noexcept { Free(handle); }
+};
 
 template <typename Traits> class Unique {
 public:
@@ -21,11 +33,14 @@ public:
 
     Unique() noexcept = default;
     explicit Unique(Handle handle) noexcept : handle_(handle) {}
+    Unique(Handle handle, Traits traits) noexcept : handle_(handle), traits_(std::move(traits)) {}
     ~Unique() { reset(); }
-    Unique(Unique&& other) noexcept : handle_(other.release()) {}
+    Unique(Unique&& other) noexcept : handle_(other.release()), traits_(std::move(other.traits_)) {}
     Unique& operator=(Unique&& other) noexcept {
         if (this != &other) {
-            reset(other.release());
+            reset();
+            traits_ = std::move(other.traits_);
+            handle_ = other.release();
         }
         return *this;
     }
@@ -33,6 +48,8 @@ public:
     Unique& operator=(const Unique&) = delete;
 
     Handle get() const noexcept { return handle_; }
+    // What the traits carry besides the handle.
+    const Traits& traits() const noexcept { return traits_; }
     explicit operator bool() const noexcept { return handle_ != Traits::Invalid(); }
 
     // Gives the handle up without closing it, for a hand-over to an owner outside the program
@@ -43,7 +60,7 @@ public:
     void reset(Handle handle = Traits::Invalid()) noexcept {
         const Handle old = std::exchange(handle_, handle);
         if (old != Traits::Invalid()) {
-            Traits::Close(old);
+            traits_.Close(old);
         }
     }
 
@@ -56,6 +73,7 @@ public:
 
 private:
     Handle handle_ = Traits::Invalid();
+    [[no_unique_address]] Traits traits_{};
 };
 
 } // namespace tavrix::win32

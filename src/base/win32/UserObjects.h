@@ -6,36 +6,12 @@
 
 namespace tavrix::win32 {
 
-struct IconTraits {
-    using Handle = HICON;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { DestroyIcon(handle); }
-};
-
-struct CursorTraits {
-    using Handle = HCURSOR;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { DestroyCursor(handle); }
-};
-
-struct MenuTraits {
-    using Handle = HMENU;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { DestroyMenu(handle); }
-};
-
-struct AcceleratorTableTraits {
-    using Handle = HACCEL;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { DestroyAcceleratorTable(handle); }
-};
-
 // An icon the program made or copied (never a shared one from LoadIcon).
-using Icon = Unique<IconTraits>;
+using Icon = Unique<FreedBy<HICON, DestroyIcon>>;
 // A cursor the program made (never a shared one from LoadCursor).
-using Cursor = Unique<CursorTraits>;
+using Cursor = Unique<FreedBy<HCURSOR, DestroyCursor>>;
 // A menu no window holds; SetMenu hands it to the window, which destroys it with itself.
-using Menu = Unique<MenuTraits>;
-using AcceleratorTable = Unique<AcceleratorTableTraits>;
+using Menu = Unique<FreedBy<HMENU, DestroyMenu>>;
+using AcceleratorTable = Unique<FreedBy<HACCEL, DestroyAcceleratorTable>>;
 
 } // namespace tavrix::win32

@@ -1,23 +1,27 @@
 #pragma once
-// Shows the wait cursor for the lifetime of the guard and puts back the cursor it replaced. A
-// window whose work keeps the cursor must also answer WM_SETCURSOR with it meanwhile, or the
-// next mouse move brings its class cursor back.
+// Shows the wait cursor for a scope and puts back the cursor it replaced. A window whose work
+// keeps the cursor must also answer WM_SETCURSOR with it meanwhile, or the next mouse move
+// brings its class cursor back.
+#include "base/ScopeExit.h"
+
 #include <windows.h>
 
 namespace tavrix::win32 {
 
-class WaitCursor {
-public:
-    WaitCursor() : previous_(SetCursor(Shape())) {}
-    ~WaitCursor() { SetCursor(previous_); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-    // The system's shared wait cursor (never destroyed).
-    static HCURSOR Shape() { return LoadCursorW(nullptr, IDC_WAIT); }
-
-private:
-    HCURSOR previous_;
+struct RestoreCursor {
+    HCURSOR previous = nullptr;
+    void operator()() const noexcept { SetCursor(previous); }
 };
+
+using WaitCursor = ScopeExit<RestoreCursor>;
+
+// The system's shared wait cursor (never destroyed).
+inline HCURSOR WaitCursorShape() {
+    return LoadCursorW(nullptr, IDC_WAIT);
+}
+
+inline WaitCursor ShowWaitCursor() {
+    return WaitCursor(RestoreCursor{.previous = SetCursor(WaitCursorShape())});
+}
 
 } // namespace tavrix::win32

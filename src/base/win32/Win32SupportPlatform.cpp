@@ -94,15 +94,13 @@ void Win32SupportPlatform::WriteFile(const std::wstring& path, const std::string
     UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
-        const DWORD code = GetLastError();
-        throw Error(Tr(L"Cannot create file \"%1\".", {path}) + L" " + SystemErrorText(code));
+        ThrowLastError(Tr(L"Cannot create file \"%1\".", {path}) + L" ");
     }
     DWORD written = 0;
     if (!::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
                      nullptr) ||
         written != bytes.size()) {
-        const DWORD code = GetLastError();
-        throw Error(Tr(L"Cannot write file \"%1\".", {path}) + L" " + SystemErrorText(code));
+        ThrowLastError(Tr(L"Cannot write file \"%1\".", {path}) + L" ");
     }
 }
 

@@ -1,25 +1,24 @@
 #pragma once
 // GetDC for a scope, ReleaseDC at its end. A null window means the screen.
+#include "base/win32/Unique.h"
+
 #include <windows.h>
 
 namespace tavrix::win32 {
 
-class WindowDC {
-public:
-    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~WindowDC() {
-        if (dc_ != nullptr) {
-            ReleaseDC(window_, dc_);
-        }
-    }
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-
-    HDC get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
+struct WindowDCTraits {
+    using Handle = HDC;
+    HWND window = nullptr;
+    static Handle Invalid() noexcept { return nullptr; }
+    void Close(Handle dc) const noexcept { ReleaseDC(window, dc); }
 };
+
+using WindowDC = Unique<WindowDCTraits>;
+
+namespace scoped {
+inline WindowDC GetDC(HWND window) {
+    return WindowDC(::GetDC(window), WindowDCTraits{.window = window});
+}
+} // namespace scoped
 
 } // namespace tavrix::win32

@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/Support.h"
+#include "base/SwallowedErrors.h"
 #include "base/UiText.h"
 #include "clipboard/ClipboardFileReader.h"
 #include "clipboard/ClipboardFileWriter.h"
@@ -30,6 +31,7 @@ std::unique_ptr<ClipboardOpen> OpenWaiting(ClipboardPort& port) {
         try {
             return std::make_unique<ClipboardOpen>(port);
         } catch (const Error&) {
+            LogSwallowed(L"OpenWaiting");
             // Unsigned difference: correct across the wrap of the tick count.
             if (static_cast<std::uint32_t>(GetTickCount() - start) >= kScriptClipboardWait) {
                 throw;
@@ -41,15 +43,14 @@ std::unique_ptr<ClipboardOpen> OpenWaiting(ClipboardPort& port) {
 
 } // namespace
 
-bool SaveClipboardFile(const std::wstring& name, ProgressDisplay* display) {
+bool SaveClipboardFile(ClipboardPort& port, const std::wstring& name, ProgressDisplay* display) {
     Win32FileAccess files;
-    return SaveClipboardToFile(ClipboardPort::Instance(), files, name, display);
+    return SaveClipboardToFile(port, files, name, display);
 }
 
-void SaveClipboardFileForScript(const std::wstring& name) {
+void SaveClipboardFileForScript(ClipboardPort& port, const std::wstring& name) {
     const std::wstring target = WithClipboardFileExtension(name);
     const std::wstring failure = Tr(L"Cannot save the clipboard to \"%1\"", {target});
-    ClipboardPort& port = ClipboardPort::Instance();
     try {
         // Held open across the whole save, so the writer's own open cannot meet a new holder.
         const std::unique_ptr<ClipboardOpen> open = OpenWaiting(port);
@@ -65,9 +66,9 @@ void SaveClipboardFileForScript(const std::wstring& name) {
     }
 }
 
-void LoadClipboardFile(const std::wstring& name, ProgressDisplay* display) {
+void LoadClipboardFile(ClipboardPort& port, const std::wstring& name, ProgressDisplay* display) {
     Win32FileAccess files;
-    LoadClipboardFromFile(ClipboardPort::Instance(), files, name, display);
+    LoadClipboardFromFile(port, files, name, display);
 }
 
 std::unique_ptr<DataStream> OpenClipboardFileFromParameter(const std::wstring& firstParameter) {
@@ -75,8 +76,8 @@ std::unique_ptr<DataStream> OpenClipboardFileFromParameter(const std::wstring& f
     return OpenFileFromCommandLine(files, firstParameter);
 }
 
-void LoadClipboardStream(DataStream& stream, ProgressDisplay* display) {
-    LoadClipboardFromStream(ClipboardPort::Instance(), stream, display);
+void LoadClipboardStream(ClipboardPort& port, DataStream& stream, ProgressDisplay* display) {
+    LoadClipboardFromStream(port, stream, display);
 }
 
 } // namespace tavrix::win32

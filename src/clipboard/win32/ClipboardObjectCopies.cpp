@@ -38,13 +38,13 @@ public:
             return false;
         }
         {
-            GlobalLockView view(block.get());
-            if (!view.locked()) {
+            const GlobalLockView view = scoped::GlobalLock(block.get());
+            if (!view) {
                 return false;
             }
             METAFILEPICT frame = frame_;
             frame.hMF = metafile_.get();
-            std::memcpy(view.bytes().data(), &frame, sizeof(frame));
+            std::memcpy(LockedBytes(view).data(), &frame, sizeof(frame));
         }
         if (SetClipboardData(format, block.get()) == nullptr) {
             return false;
@@ -83,12 +83,12 @@ std::unique_ptr<Win32ObjectCopy> CopyPalette(HPALETTE palette) {
 }
 
 std::unique_ptr<Win32ObjectCopy> CopyMetafilePicture(HGLOBAL handle) {
-    GlobalLockView view(handle);
-    if (!view.locked() || view.bytes().size() < sizeof(METAFILEPICT)) {
+    const GlobalLockView view = scoped::GlobalLock(handle);
+    if (!view || LockedBytes(view).size() < sizeof(METAFILEPICT)) {
         return nullptr;
     }
     METAFILEPICT frame{};
-    std::memcpy(&frame, view.bytes().data(), sizeof(frame));
+    std::memcpy(&frame, LockedBytes(view).data(), sizeof(frame));
     Metafile copy(CopyMetaFileW(frame.hMF, nullptr));
     if (!copy) {
         return nullptr;

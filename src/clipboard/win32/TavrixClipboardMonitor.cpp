@@ -1,6 +1,7 @@
 #include "clipboard/win32/TavrixClipboardMonitor.h"
 
 #include "base/Support.h"
+#include "base/SwallowedErrors.h"
 #include "clipboard/ClipboardPort.h"
 
 namespace tavrix::win32 {
@@ -32,6 +33,7 @@ TTavrixClipboardMonitor::~TTavrixClipboardMonitor() {
     try {
         core_.FormDestroy();
     } catch (...) {
+        LogSwallowed(L"TTavrixClipboardMonitor::~TTavrixClipboardMonitor");
         // Leaving the chain cannot be helped any further at this point.
     }
     saveTimer_.Disable();
@@ -58,8 +60,9 @@ bool TTavrixClipboardMonitor::OnTimer(UINT_PTR id) {
     return true;
 }
 
-void TTavrixClipboardMonitor::ReportHandlerError(const std::wstring&) {
-    // Dropped on purpose: the next clipboard change brings the next refresh.
+void TTavrixClipboardMonitor::ReportHandlerError(const std::wstring& text) {
+    // Not shown: the next clipboard change brings the next refresh.
+    LogSwallowed(L"TTavrixClipboardMonitor", text);
 }
 
 WindowId TTavrixClipboardMonitor::Window() {

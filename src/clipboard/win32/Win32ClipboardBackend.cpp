@@ -18,12 +18,8 @@ bool Win32ClipboardBackend::Open() {
     if (session_) {
         return true;
     }
-    session_.emplace(owner_);
-    if (!session_->opened()) {
-        session_.reset();
-        return false;
-    }
-    return true;
+    session_ = OpenClipboardSession(owner_);
+    return session_.has_value();
 }
 
 void Win32ClipboardBackend::Close() {
@@ -58,11 +54,11 @@ DataResult Win32ClipboardBackend::ReadData(ClipFormat format, const ByteReader& 
     if (IsGdiHandleFormat(format)) {
         return DataResult::NotMemory;
     }
-    GlobalLockView view(static_cast<HGLOBAL>(handle));
-    if (!view.locked()) {
+    const GlobalLockView view = scoped::GlobalLock(static_cast<HGLOBAL>(handle));
+    if (!view) {
         return DataResult::NotMemory;
     }
-    reader(view.bytes());
+    reader(LockedBytes(view));
     return DataResult::Read;
 }
 
@@ -72,12 +68,12 @@ bool Win32ClipboardBackend::SetData(ClipFormat format, std::span<const std::uint
         return false;
     }
     {
-        GlobalLockView view(block.get());
-        if (!view.locked()) {
+        const GlobalLockView view = scoped::GlobalLock(block.get());
+        if (!view) {
             return false;
         }
         if (!bytes.empty()) {
-            std::memcpy(view.bytes().data(), bytes.data(), bytes.size());
+            std::memcpy(LockedBytes(view).data(), bytes.data(), bytes.size());
         }
     }
     if (SetClipboardData(format, block.get()) == nullptr) {
@@ -95,11 +91,11 @@ bool Win32ClipboardBackend::PlaceData(ClipFormat format, std::size_t size,
         return false;
     }
     {
-        GlobalLockView view(block.get());
-        if (!view.locked() || view.bytes().size() < size) {
+        const GlobalLockView view = scoped::GlobalLock(block.get());
+        if (!view || LockedBytes(view).size() < size) {
             return false;
         }
-        if (!fill(view.bytes().first(size))) {
+        if (!fill(LockedBytes(view).first(size))) {
             return false;
         }
     }

@@ -1,6 +1,7 @@
 #include "clipboard/win32/Win32FileAccess.h"
 
 #include "base/Error.h"
+#include "base/SwallowedErrors.h"
 #include "base/UiText.h"
 #include "base/win32/KernelHandles.h"
 #include "base/win32/SystemErrorText.h"
@@ -19,8 +20,7 @@ namespace {
 constexpr std::size_t kMaxTransfer = 1u << 30;
 
 [[noreturn]] void ThrowFileError(const std::wstring& what, const std::wstring& name) {
-    const DWORD code = GetLastError();
-    throw Error(FileErrorText(what, name, SystemErrorText(code)));
+    ThrowLastError(FileErrorText(what, name, L""));
 }
 
 class Win32FileStream : public BufferedFileStream {
@@ -36,6 +36,7 @@ public:
         try {
             Flush();
         } catch (...) {
+            LogSwallowed(L"Win32FileStream::~Win32FileStream");
             // Only a committed file matters, and Close reports its errors.
         }
     }
@@ -120,8 +121,7 @@ public:
         if (!MoveFileExW(temporary_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING)) {
             const DWORD code = GetLastError();
             DeleteFileW(temporary_.c_str());
-            throw Error(
-                FileErrorText(Tr(L"Cannot create file \"%1\"."), target_, SystemErrorText(code)));
+            ThrowSystemError(FileErrorText(Tr(L"Cannot create file \"%1\"."), target_, L""), code);
         }
     }
 

@@ -51,9 +51,10 @@ std::optional<PremultipliedPicture> ClipboardAlphaPixels() {
         if (!IsClipboardFormatAvailable(format)) {
             continue;
         }
-        GlobalLockView view(static_cast<HGLOBAL>(GetClipboardData(format)));
-        if (view.locked()) {
-            if (auto pixels = ReadAlphaDib(view.bytes())) {
+        const GlobalLockView view =
+            scoped::GlobalLock(static_cast<HGLOBAL>(GetClipboardData(format)));
+        if (view) {
+            if (auto pixels = ReadAlphaDib(LockedBytes(view))) {
                 return pixels;
             }
         }
@@ -186,12 +187,13 @@ void Win32Picture::LoadFromClipboard(ClipFormat format, bool withPalette) {
         height = HimetricToPixels(header.rclFrame.bottom - header.rclFrame.top,
                                   ReadScreenResolution().vertical);
     } else if (format == CF_METAFILEPICT) {
-        GlobalLockView view(static_cast<HGLOBAL>(GetClipboardData(CF_METAFILEPICT)));
-        if (!view.locked() || view.bytes().size() < sizeof(METAFILEPICT)) {
+        const GlobalLockView view =
+            scoped::GlobalLock(static_cast<HGLOBAL>(GetClipboardData(CF_METAFILEPICT)));
+        if (!view || LockedBytes(view).size() < sizeof(METAFILEPICT)) {
             InvalidPicture();
         }
         METAFILEPICT pict{};
-        std::memcpy(&pict, view.bytes().data(), sizeof(pict));
+        std::memcpy(&pict, LockedBytes(view).data(), sizeof(pict));
         UINT size = GetMetaFileBitsEx(pict.hMF, 0, nullptr);
         if (size == 0) {
             InvalidPicture();
@@ -230,7 +232,7 @@ void Win32Picture::Draw(HDC dc, const RECT& rect) const {
     if (!bitmap_) {
         return;
     }
-    BitmapDC memory(dc, bitmap_.get());
+    const BitmapDC memory = scoped::CreateCompatibleDC(dc, bitmap_.get());
     if (!memory) {
         return;
     }

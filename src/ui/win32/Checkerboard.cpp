@@ -15,7 +15,7 @@ void FillCheckerboard(HDC dc, const RECT& rect, int cell) {
         return;
     }
     {
-        BitmapDC memory(dc, tile.get());
+        const BitmapDC memory = scoped::CreateCompatibleDC(dc, tile.get());
         if (!memory) {
             return;
         }

@@ -12,13 +12,13 @@ HWND CreateChildControl(const ChildControlDesign& design) {
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)),
                                    GetModuleHandleW(nullptr), nullptr);
     if (control == nullptr) {
-        throw Error(CannotCreateWindowText(design.className, GetLastError()));
+        ThrowLastError(CannotCreateWindowContext(design.className));
     }
     return control;
 }
 
-std::wstring CannotCreateWindowText(const wchar_t* className, DWORD errorCode) {
-    return Tr(L"Cannot create window \"%1\".", {className}) + L" " + SystemErrorText(errorCode);
+std::wstring CannotCreateWindowContext(const wchar_t* className) {
+    return Tr(L"Cannot create window \"%1\".", {className}) + L" ";
 }
 
 } // namespace tavrix::win32

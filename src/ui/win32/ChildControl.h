@@ -23,7 +23,8 @@ struct ChildControlDesign {
 
 HWND CreateChildControl(const ChildControlDesign& design);
 
-// "Cannot create window "<class>". <reason>", the one text for every window that fails.
-std::wstring CannotCreateWindowText(const wchar_t* className, DWORD errorCode);
+// "Cannot create window "<class>". ", the one text before the system's reason for every window
+// that fails.
+std::wstring CannotCreateWindowContext(const wchar_t* className);
 
 } // namespace tavrix::win32

@@ -16,7 +16,7 @@ IWICImagingFactory* PictureDecoder::Factory() {
     if (!factory_) {
         // COM is started on this thread when the first picture needs it, not at start-up.
         if (!com_) {
-            com_.emplace();
+            com_ = EnterComApartment();
         }
         IWICImagingFactory* factory = nullptr;
         if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
@@ -37,8 +37,8 @@ std::optional<DecodedPicture> PictureDecoder::Decode(std::span<const std::uint8_
     // nothing.
     ComPtr<IWICStream> stream;
     if (FAILED(factory->CreateStream(stream.put())) ||
-        FAILED(stream.get()->InitializeFromMemory(const_cast<BYTE*>(bytes.data()),
-                                                  static_cast<DWORD>(bytes.size())))) {
+        FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(bytes.data()),
+                                            static_cast<DWORD>(bytes.size())))) {
         return std::nullopt;
     }
     ComPtr<IWICBitmapDecoder> decoder;
@@ -47,15 +47,15 @@ std::optional<DecodedPicture> PictureDecoder::Decode(std::span<const std::uint8_
     UINT height = 0;
     if (FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,
                                                 WICDecodeMetadataCacheOnDemand, decoder.put())) ||
-        FAILED(decoder.get()->GetFrame(0, frame.put())) ||
-        FAILED(frame.get()->GetSize(&width, &height)) || !DecodedPictureFits(width, height)) {
+        FAILED(decoder->GetFrame(0, frame.put())) || FAILED(frame->GetSize(&width, &height)) ||
+        !DecodedPictureFits(width, height)) {
         return std::nullopt;
     }
     ComPtr<IWICFormatConverter> converter;
     if (FAILED(factory->CreateFormatConverter(converter.put())) ||
-        FAILED(converter.get()->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA,
-                                           WICBitmapDitherTypeNone, nullptr, 0.0,
-                                           WICBitmapPaletteTypeCustom))) {
+        FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA,
+                                     WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom))) {
         return std::nullopt;
     }
     DibSection section = CreateBgraDibSection(static_cast<int>(width), static_cast<int>(height));
@@ -63,7 +63,7 @@ std::optional<DecodedPicture> PictureDecoder::Decode(std::span<const std::uint8_
         return std::nullopt;
     }
     const UINT stride = width * 4;
-    if (FAILED(converter.get()->CopyPixels(nullptr, stride, stride * height, section.bits))) {
+    if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, section.bits))) {
         return std::nullopt; // cut short or corrupt past its header
     }
     GdiFlush(); // the bits were written behind GDI's back

@@ -44,8 +44,7 @@ void RichEdit::Create(HWND parent, int id) {
                               0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                               GetModuleHandleW(nullptr), nullptr);
     if (handle_ == nullptr) {
-        const DWORD code = GetLastError();
-        throw Error(Tr(L"Cannot create the rich edit control.") + L" " + SystemErrorText(code));
+        ThrowLastError(Tr(L"Cannot create the rich edit control.") + L" ");
     }
     // A line width of 1 twip turns word wrap off.
     SendMessageW(handle_, EM_SETTARGETDEVICE, 0, 1);

@@ -6,10 +6,19 @@
 #include "base/win32/SystemErrorText.h"
 #include "ui/win32/ChildControl.h"
 #include "ui/win32/ErrorBox.h"
+#include "ui/win32/WindowDpi.h"
 
 #include <windowsx.h>
 
+#include <utility>
+
 namespace tavrix::win32 {
+
+namespace {
+// WM_DPICHANGED_AFTERPARENT: a child's resolution followed its parent's (newer systems send it;
+// the headers name it only for them).
+constexpr UINT kDpiChangedAfterParent = 0x02E3;
+} // namespace
 
 Window::~Window() {
     if (handle_ != nullptr) {
@@ -45,9 +54,7 @@ void Window::RegisterClassOnce(const wchar_t* className, UINT style, HBRUSH back
         .hIconSm = nullptr,
     };
     if (RegisterClassExW(&wc) == 0) {
-        const DWORD code = GetLastError();
-        throw Error(Tr(L"Cannot register window class \"%1\".", {className}) + L" " +
-                    SystemErrorText(code));
+        ThrowLastError(Tr(L"Cannot register window class \"%1\".", {className}) + L" ");
     }
 }
 
@@ -65,7 +72,7 @@ void Window::CreateWindowOfClass(const wchar_t* className, DWORD exStyle,
     if (creationFailed_) {
         throw CreationAborted(creationError_);
     }
-    throw Error(CannotCreateWindowText(className, code));
+    ThrowSystemError(CannotCreateWindowContext(className), code);
 }
 
 template <int Slot>
@@ -78,6 +85,7 @@ LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LP
             SetWindowLongPtrW(window, Slot, reinterpret_cast<LONG_PTR>(self));
             self->handle_ = window;
             self->slot_ = Slot;
+            self->dpi_ = ReadWindowDpi(window);
         }
     } else {
         self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, Slot));
@@ -106,6 +114,7 @@ LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         try {
             failure = aborted.Message();
         } catch (...) {
+            LogSwallowed(L"Window::Dispatch (creation)");
         }
     } catch (...) {
         failed = true;
@@ -114,6 +123,7 @@ LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             ReportHandlerError(failure);
         } catch (...) {
             // Nothing more can be done for an error that cannot even be reported.
+            LogSwallowed(L"Window::Dispatch");
         }
     }
     if (message != WM_CREATE) {
@@ -132,6 +142,14 @@ void Window::Detach() {
         SetWindowLongPtrW(handle_, slot_, 0);
         handle_ = nullptr;
     }
+}
+
+void Window::ChangeDpi(int dpi) {
+    if (dpi <= 0 || dpi == dpi_) {
+        return;
+    }
+    const int previous = std::exchange(dpi_, dpi);
+    OnDpiChanged(previous);
 }
 
 void Window::ReportHandlerError(const std::wstring& text) {
@@ -245,10 +263,21 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
-    case WM_DPICHANGED:
+    case WM_DPICHANGED: {
         // Both words of wParam carry the new resolution.
-        if (OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam))) {
-            return 0;
+        ChangeDpi(HIWORD(wParam));
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(handle_, nullptr, suggested.left, suggested.top,
+                     suggested.right - suggested.left, suggested.bottom - suggested.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case kDpiChangedAfterParent:
+        ChangeDpi(ReadWindowDpi(handle_));
+        return 0;
+    case WM_GETOBJECT:
+        if (const std::optional<LRESULT> object = OnGetObject(wParam, lParam)) {
+            return *object;
         }
         break;
     case WM_DROPFILES: {

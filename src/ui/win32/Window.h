@@ -5,13 +5,16 @@
 // use a control's user data for itself). Messages go to typed OnXxx handlers; whatever a handler
 // leaves alone goes to DefWindowProcW. No exception leaves the window procedure: what a handler
 // throws goes to the window's error policy, ReportHandlerError. An error while the window is
-// being created fails the creation, so no half-built window is left behind.
+// being created fails the creation, so no half-built window is left behind. The base keeps the
+// resolution the window is drawn at, and moves a top-level window to the frame the system offers
+// when it reaches a screen of another resolution; the window only scales its contents.
 #include "base/Error.h"
 
 #include <windows.h>
 
 #include <shellapi.h>
 
+#include <optional>
 #include <string>
 
 namespace tavrix::win32 {
@@ -35,6 +38,13 @@ public:
 
     HWND Handle() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
+
+    // The resolution the window is drawn at, in pixels per inch: read when it is created, then
+    // followed as it moves between screens.
+    int Dpi() const { return dpi_; }
+    // Takes a new resolution: a parent that scales passes its own on to a child drawn for it.
+    // Does nothing when the resolution is the one the window has.
+    void ChangeDpi(int dpi);
 
     // Registers the class once per process. Throws Error with the system's reason on failure.
     static void RegisterClassOnce(const wchar_t* className, UINT style, HBRUSH background,
@@ -80,9 +90,14 @@ protected:
     virtual bool OnScroll(bool /*vertical*/, int /*request*/) { return false; }
     virtual bool OnMouseWheel(int /*delta*/, WPARAM /*keys*/) { return false; }
     virtual bool OnGetMinMaxInfo(MINMAXINFO& /*info*/) { return false; }
-    // The window now shows on a screen of another resolution; suggested is the frame the system
-    // proposes for it there.
-    virtual bool OnDpiChanged(int /*pixelsPerInch*/, const RECT& /*suggested*/) { return false; }
+    // Dpi() changed from previousDpi: scale and lay out the contents. A top-level window is
+    // moved to the frame the system offers afterwards.
+    virtual void OnDpiChanged(int /*previousDpi*/) {}
+    // WM_GETOBJECT: an object for assistive technology. Nothing by default, which leaves the
+    // answer to the system.
+    virtual std::optional<LRESULT> OnGetObject(WPARAM /*flags*/, LPARAM /*objectId*/) {
+        return std::nullopt;
+    }
     // Files were dropped on a window that accepts them. The list goes back to the system when
     // the handler returns or throws.
     virtual void OnDropFiles(HDROP /*drop*/) {}
@@ -100,6 +115,7 @@ private:
 
     HWND handle_ = nullptr;
     int slot_ = GWLP_USERDATA;
+    int dpi_ = 96;
     // Set when the creation handler failed; the text of its error, already reported.
     bool creationFailed_ = false;
     std::wstring creationError_;

@@ -1,9 +1,13 @@
 #include "viewer/win32/BinHexWindow.h"
 
 #include "base/DebugLog.h"
+#include "base/ScopeExit.h"
 #include "base/Support.h"
 #include "base/win32/PaintDC.h"
 #include "base/win32/WindowDC.h"
+#include "viewer/MouseSelection.h"
+#include "viewer/PanMode.h"
+#include "viewer/ViewerMessages.h"
 
 namespace tavrix::win32 {
 
@@ -36,7 +40,9 @@ BinHexWindow::BinHexWindow(HWND parent, RECT bounds, int id) {
     CreateWindowOfClass(kClassName, 0, L"", style, bounds.left, bounds.top,
                         bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
-    // Start with hidden bars and a picture of the client size.
+    // Start with hidden bars and a picture of the client size, its font at the window's
+    // resolution.
+    picture_.SetPixelsPerInch(Dpi());
     model_.Redraw();
 }
 
@@ -65,7 +71,7 @@ LRESULT BinHexWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 bool BinHexWindow::OnPaint() {
-    PaintDC paint(Handle());
+    const PaintDC paint = scoped::BeginPaint(Handle());
     if (paint.get() != nullptr) {
         PaintTo(paint.get());
     }
@@ -92,13 +98,13 @@ void BinHexWindow::OnSize(UINT, int, int) {
         return;
     }
     ++sizeDepth_;
-    try {
-        model_.Resize();
-    } catch (...) {
-        --sizeDepth_;
-        throw;
-    }
-    --sizeDepth_;
+    const ScopeExit leave([this] { --sizeDepth_; });
+    model_.Resize();
+}
+
+void BinHexWindow::OnDpiChanged(int) {
+    picture_.SetPixelsPerInch(Dpi());
+    model_.Redraw();
 }
 
 int BinHexWindow::ClientWidth() {
@@ -137,7 +143,7 @@ void BinHexWindow::Present() {
     if (Handle() == nullptr) {
         return;
     }
-    WindowDC dc(Handle());
+    const WindowDC dc = scoped::GetDC(Handle());
     if (dc.get() != nullptr) {
         PaintTo(dc.get());
     }
@@ -147,12 +153,22 @@ void BinHexWindow::SetTimerActive(ViewerTimer timer, bool active) {
     if (Handle() == nullptr) {
         return;
     }
-    const UINT_PTR id = timer == ViewerTimer::Select ? kSelectTimerId : kPanTimerId;
+    const bool select = timer == ViewerTimer::Select;
+    const UINT_PTR id = select ? kViewerSelectTimerId : kViewerPanTimerId;
     if (active) {
-        SetTimer(Handle(), id, timer == ViewerTimer::Select ? 50 : 100, nullptr);
+        SetTimer(Handle(), id, select ? kSelectTimerInterval : kPanTimerInterval, nullptr);
     } else {
         KillTimer(Handle(), id);
     }
+}
+
+bool BinHexWindow::RetryRead() {
+    return ShowViewerMessage(ViewerCannotReadStream(), ViewerCaption(),
+                             kMbRetryCancel | kMbIconError) == kIdRetry;
+}
+
+void BinHexWindow::ReportError(const std::wstring& text) {
+    ShowViewerError(text);
 }
 
 } // namespace tavrix::win32

@@ -1,7 +1,8 @@
 #pragma once
 // The viewer control's window: a child window with both scroll bars that owns the off-screen
-// picture, copies it to the screen on paint, and forwards messages to the model (TZorvBinHex).
-// Background erasing is suppressed, so the control never flickers. Its object lives in the
+// picture, copies it to the screen on paint, forwards messages to the view (TZorvBinHex) and
+// answers its questions with message boxes. Background erasing is suppressed, so the control never
+// flickers. Its object lives in the
 // class's extra bytes; an error that ends a handler is logged and kept for diagnosis.
 #include "ui/win32/Window.h"
 #include "viewer/ZorvBinHex.h"
@@ -18,8 +19,6 @@ namespace tavrix::win32 {
 class BinHexWindow final : public Window, public ViewerSurface {
 public:
     static constexpr const wchar_t* kClassName = L"TZorvBinHex";
-    static constexpr UINT_PTR kSelectTimerId = 1;
-    static constexpr UINT_PTR kPanTimerId = 2;
 
     // Creates the control as a child of parent; an empty bounds rectangle gives the default
     // size of 200 x 150 pixels. Throws Error when the window cannot be made.
@@ -42,12 +41,16 @@ public:
     void SetHorzScrollBar(const ScrollBarState& state) override;
     void Present() override;
     void SetTimerActive(ViewerTimer timer, bool active) override;
+    // The viewer's own boxes: Retry and Cancel for a failed read, OK for an error.
+    bool RetryRead() override;
+    void ReportError(const std::wstring& text) override;
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnPaint() override;
     bool OnEraseBackground(HDC dc) override;
     void OnSize(UINT kind, int width, int height) override;
+    void OnDpiChanged(int previousDpi) override;
     void ReportHandlerError(const std::wstring& text) override;
     void PaintTo(HDC dc);
     void SetScrollBar(int bar, const ScrollBarState& state);

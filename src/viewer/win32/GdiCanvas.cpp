@@ -203,8 +203,9 @@ std::unique_ptr<Canvas> GdiCanvas::CreateCompatible() {
 }
 
 GdiPicture::GdiPicture(HDC compatibleWith, int width, int height) {
-    WindowDC screen(nullptr);
-    memoryDc_ = BitmapDC(compatibleWith != nullptr ? compatibleWith : screen.get());
+    const WindowDC screen = scoped::GetDC(nullptr);
+    memoryDc_ =
+        scoped::CreateCompatibleDC(compatibleWith != nullptr ? compatibleWith : screen.get());
     if (!memoryDc_) {
         return;
     }
@@ -226,12 +227,12 @@ void GdiPicture::SetSize(int width, int height) {
         return;
     }
     // Bitmaps compatible with the screen: a memory device context alone would give monochrome.
-    WindowDC screen(nullptr);
+    const WindowDC screen = scoped::GetDC(nullptr);
     win32::Bitmap made(CreateCompatibleBitmap(screen.get(), width, height));
     if (!made) {
         return;
     }
-    memoryDc_.Select(made.get());
+    SelectBitmap(memoryDc_, made.get());
     bitmap_ = std::move(made);
     width_ = width;
     height_ = height;

@@ -30,15 +30,15 @@ void PanAnchorBitmap::Draw(HDC dc, int x, int y) {
     if (!image_ || !mask_) {
         Make(dc);
     }
-    BitmapDC source(dc);
+    const BitmapDC source = scoped::CreateCompatibleDC(dc);
     if (!source || !image_ || !mask_) {
         return;
     }
     // The mask keeps the background where the picture is clear and blacks out the rest; the
     // image then paints into the blacked-out pixels.
-    source.Select(mask_.get());
+    SelectBitmap(source, mask_.get());
     BitBlt(dc, x, y, kPanArtSize, kPanArtSize, source.get(), 0, 0, SRCAND);
-    source.Select(image_.get());
+    SelectBitmap(source, image_.get());
     BitBlt(dc, x, y, kPanArtSize, kPanArtSize, source.get(), 0, 0, SRCPAINT);
 }
 

@@ -1,5 +1,6 @@
 #include "viewer/win32/Win32CodepageSystem.h"
 
+#include "base/SwallowedErrors.h"
 #include "viewer/CodePages.h"
 #include "viewer/ViewerMessages.h"
 
@@ -21,6 +22,7 @@ BOOL CALLBACK ReportCodepage(LPWSTR text) {
         }
         return TRUE;
     } catch (...) {
+        LogSwallowed(L"ReportCodepage");
         return FALSE; // no exception crosses the system's callback; the enumeration ends
     }
 }

@@ -9,6 +9,8 @@
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeSupportPlatform.h"
 
+#include "Bytes.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,8 +18,6 @@
 #include <vector>
 
 namespace tavrix::testing {
-
-using Bytes = std::vector<std::uint8_t>;
 
 inline Bytes Record(ClipFormat format, const Bytes& data) {
     const RecordHeader header = EncodeRecordHeader(format, static_cast<std::uint32_t>(data.size()));

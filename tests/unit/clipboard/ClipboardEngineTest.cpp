@@ -9,6 +9,8 @@
 #include "fakes/FakeSupportPlatform.h"
 #include "fakes/FakeSurface.h"
 
+#include "Bytes.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,16 +24,9 @@ using testing::FakeClipboard;
 using testing::FakeEnginePlatform;
 using testing::FakeSurface;
 
-std::vector<std::uint8_t> Utf16Block(const std::u16string& text) {
-    std::vector<std::uint8_t> out;
-    for (char16_t c : text) {
-        out.push_back(static_cast<std::uint8_t>(c & 0xFF));
-        out.push_back(static_cast<std::uint8_t>(c >> 8));
-    }
-    return out;
-}
+using testing::Utf16Bytes;
 
-std::vector<std::uint8_t> Bytes(std::size_t size) {
+std::vector<std::uint8_t> Filler(std::size_t size) {
     return std::vector<std::uint8_t>(size, 0x41);
 }
 
@@ -68,8 +63,8 @@ protected:
 };
 
 TEST_F(ClipboardEngineTest, TextFromAnEditorListsItsFourFormatsAndShowsTheText) {
-    fake.Put(cf::UnicodeText, Utf16Block(u"H\xE9llo\r\nworld\0tail"s));
-    fake.Put(cf::Locale, Bytes(4));
+    fake.Put(cf::UnicodeText, Utf16Bytes(u"H\xE9llo\r\nworld\0tail"s));
+    fake.Put(cf::Locale, Filler(4));
     fake.PutText(cf::Text, "Hello");
     fake.PutText(cf::OemText, "Hello");
     engine.RebuildFormatList();
@@ -98,11 +93,11 @@ TEST_F(ClipboardEngineTest, TextFromAnEditorListsItsFourFormatsAndShowsTheText) 
 TEST_F(ClipboardEngineTest, CatalogueFormatsComeFirstThenOtherNamedFormats) {
     const ClipFormat ole = Register(L"Ole Private Data");
     const ClipFormat custom = Register(L"Some Application Format");
-    fake.Put(ole, Bytes(8));
-    fake.Put(RtfFormat, Bytes(30));
-    fake.Put(0x0200, Bytes(8)); // private: never listed while others qualify
-    fake.Put(HtmlFormat, Bytes(30));
-    fake.Put(custom, Bytes(8));
+    fake.Put(ole, Filler(8));
+    fake.Put(RtfFormat, Filler(30));
+    fake.Put(0x0200, Filler(8)); // private: never listed while others qualify
+    fake.Put(HtmlFormat, Filler(30));
+    fake.Put(custom, Filler(8));
     fake.PutUnrendered(cf::Dif); // offered, but its owner renders nothing
     engine.RebuildFormatList();
     EXPECT_EQ(engine.FormatList(),
@@ -117,7 +112,7 @@ TEST_F(ClipboardEngineTest, CatalogueFormatsComeFirstThenOtherNamedFormats) {
 }
 
 TEST_F(ClipboardEngineTest, OnlyAPrivateFormatGivesOneEntryWithAnEmptyNodeText) {
-    fake.Put(0x0200, Bytes(300));
+    fake.Put(0x0200, Filler(300));
     Refresh();
     EXPECT_EQ(engine.FormatList(), std::vector<std::wstring>{L"512  "});
     EXPECT_EQ(surface.nodes, (std::vector<std::wstring>{L"Preview", L""}));
@@ -131,15 +126,15 @@ TEST_F(ClipboardEngineTest, OnlyAPrivateFormatGivesOneEntryWithAnEmptyNodeText) 
 TEST_F(ClipboardEngineTest, OtherFormatPreviewNamesTheFirstFormatWhenTheListIsEmpty) {
     // Before any rebuild the list is empty; the preview then names the first format.
     const ClipFormat custom = Register(L"Exotic");
-    fake.Put(custom, Bytes(10));
+    fake.Put(custom, Filler(10));
     engine.ShowClipboardSummary();
     EXPECT_EQ(surface.previewText, u"Exotic");
     EXPECT_EQ(engine.ClipboardSize(), 10);
 }
 
 TEST_F(ClipboardEngineTest, SoundIsMeasuredAndNamed) {
-    fake.Put(cf::Wave, Bytes(8000));
-    fake.Put(cf::Locale, Bytes(4));
+    fake.Put(cf::Wave, Filler(8000));
+    fake.Put(cf::Locale, Filler(4));
     Refresh();
     EXPECT_EQ(engine.ClipboardSize(), 8000);
     EXPECT_EQ(surface.previewText, u"Sound");
@@ -147,30 +142,30 @@ TEST_F(ClipboardEngineTest, SoundIsMeasuredAndNamed) {
 }
 
 TEST_F(ClipboardEngineTest, MeasuredSizeIsTheFirstBigFormatElseTheLastFetched) {
-    fake.Put(0x0200, Bytes(100));
-    fake.Put(0x0201, Bytes(200));
-    fake.Put(0x0202, Bytes(50));
+    fake.Put(0x0200, Filler(100));
+    fake.Put(0x0201, Filler(200));
+    fake.Put(0x0202, Filler(50));
     engine.ShowClipboardSummary();
     EXPECT_EQ(engine.ClipboardSize(), 50);
 
     fake.Reset();
-    fake.Put(0x0200, Bytes(100));
-    fake.Put(0x0201, Bytes(5000));
-    fake.Put(0x0202, Bytes(9000));
+    fake.Put(0x0200, Filler(100));
+    fake.Put(0x0201, Filler(5000));
+    fake.Put(0x0202, Filler(9000));
     engine.ShowClipboardSummary();
     EXPECT_EQ(engine.ClipboardSize(), 5000);
 
     // A format whose owner renders nothing is passed over, a 1024-byte block stops the search.
     fake.Reset();
-    fake.Put(0x0200, Bytes(1024));
+    fake.Put(0x0200, Filler(1024));
     fake.PutUnrendered(0x0201);
-    fake.Put(0x0202, Bytes(9000));
+    fake.Put(0x0202, Filler(9000));
     engine.ShowClipboardSummary();
     EXPECT_EQ(engine.ClipboardSize(), 1024);
 }
 
 TEST_F(ClipboardEngineTest, BitmapSummaryIsTheNaturalSizeAndWindows7SkipsHandleFormats) {
-    fake.Put(cf::Dib, Bytes(300));
+    fake.Put(cf::Dib, Filler(300));
     fake.PutHandle(cf::Bitmap, 640, 480);
     fake.PutHandle(cf::EnhMetafile, 640, 480);
     surface.viewWidth = 1280; // zoomed to 200 %
@@ -200,7 +195,7 @@ TEST_F(ClipboardEngineTest, PictureViewOfNoSizeLeavesTheSummaryEmpty) {
 
 TEST_F(ClipboardEngineTest, AnErrorInTheMiddleKeepsWhatWasSet) {
     // "Delphi Picture" without a loadable picture: the load fails, nothing else changes.
-    fake.Put(PictureFormat, Bytes(2000));
+    fake.Put(PictureFormat, Filler(2000));
     surface.picture.width = 17;
     surface.picture.height = 19;
     surface.previewText = u"before";
@@ -218,7 +213,7 @@ TEST_F(ClipboardEngineTest, AnErrorInTheMiddleKeepsWhatWasSet) {
 TEST_F(ClipboardEngineTest, ListIsReadUnderOneOpenAndAHeldClipboardLeavesOnlyPreview) {
     fake.PutText(cf::Text, "a");
     fake.PutText(cf::OemText, "a");
-    fake.Put(cf::Locale, Bytes(4));
+    fake.Put(cf::Locale, Filler(4));
     const int opensBefore = fake.openCalls;
     engine.RebuildFormatList();
     EXPECT_EQ(engine.FormatList().size(), 3u);
@@ -274,11 +269,11 @@ TEST_F(ClipboardEngineTest, FirstEncodedPictureGoesBeforeHtmlAndFiles) {
     const ClipFormat other = Register(L"Ole Private Data");
     const ClipFormat jfif = Register(L"JFIF");
     const ClipFormat png = Register(L"image/PNG");
-    fake.Put(cf::HDrop, Bytes(20));
-    fake.Put(HtmlFormat, Bytes(50));
-    fake.Put(other, Bytes(100));
-    fake.Put(jfif, Bytes(2000));
-    fake.Put(png, Bytes(3000));
+    fake.Put(cf::HDrop, Filler(20));
+    fake.Put(HtmlFormat, Filler(50));
+    fake.Put(other, Filler(100));
+    fake.Put(jfif, Filler(2000));
+    fake.Put(png, Filler(3000));
     surface.decodable = {{jfif, {640, 480}}, {png, {10, 10}}};
     Refresh();
     EXPECT_EQ(engine.SummaryText(), L"640 x 480");
@@ -290,9 +285,9 @@ TEST_F(ClipboardEngineTest, FirstEncodedPictureGoesBeforeHtmlAndFiles) {
 
 TEST_F(ClipboardEngineTest, EncodedPictureThatDoesNotDecodeShowsItsBytes) {
     const ClipFormat gif = Register(L"gif");
-    fake.Put(gif, Bytes(300));
+    fake.Put(gif, Filler(300));
     engine.ShowClipboardSummary();
-    EXPECT_EQ(surface.log.back(), "bytes " + std::to_string(gif));
+    EXPECT_EQ(surface.log.back(), "bytes " + std::to_string(gif) + " hex");
     EXPECT_EQ(surface.visibleView, PreviewView::Viewer);
     EXPECT_EQ(engine.SummaryText(), L"");
     EXPECT_EQ(engine.ClipboardSize(), 300);
@@ -315,7 +310,7 @@ TEST_F(ClipboardEngineTest, HtmlAloneShowsItsFragmentCountedInUtf16Units) {
 }
 
 TEST_F(ClipboardEngineTest, FileListShowsOneNamePerLine) {
-    auto names = Utf16Block(u"C:\\a.txt\0C:\\b c.txt\0C:\\\x00DC.txt\0\0"s);
+    auto names = Utf16Bytes(u"C:\\a.txt\0C:\\b c.txt\0C:\\\x00DC.txt\0\0"s);
     std::vector<std::uint8_t> block(20 + names.size(), 0);
     block[0] = 20;
     block[16] = 1;
@@ -360,7 +355,7 @@ TEST_F(ClipboardEngineTest, EmptyClipboardLeavesNoNodesAndDisablesTheActions) {
 
 TEST_F(ClipboardEngineTest, TextReadingStaysInsideTheBlock) {
     // Unicode text without a terminating zero (and an odd byte) ends at the block's end.
-    auto block = Utf16Block(u"no end");
+    auto block = Utf16Bytes(u"no end");
     block.push_back('!');
     fake.Put(cf::UnicodeText, block);
     EXPECT_EQ(engine.ReadClipboardText(), u"no end");
@@ -388,6 +383,127 @@ TEST(FormatListEntry, IdentifierFieldThenName) {
     EXPECT_EQ(FormatOfEntry(L"49312HTML Format"), 49312);
     EXPECT_EQ(FormatOfEntry(L"13   Unicode Text Format"), 13);
     EXPECT_EQ(FormatOfEntry(L"Previe"), 0);
+}
+
+// --- A node selected in the tree ----------------------------------------------------------------
+
+class SelectedNodeTest : public ClipboardEngineTest {
+protected:
+    // The node that lists the format.
+    int NodeOf(ClipFormat format) const {
+        const auto& list = engine.FormatList();
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            if (FormatOfEntry(list[i]) == format) {
+                return static_cast<int>(i) + 1;
+            }
+        }
+        return -1;
+    }
+    // Selects the format's node with a fresh log.
+    void Select(ClipFormat format) {
+        surface.log.clear();
+        engine.ShowNode(NodeOf(format));
+    }
+    bool Logged(const std::string& call) const { return surface.Count(call) > 0; }
+};
+
+TEST_F(SelectedNodeTest, EachFormatShowsInTheViewMadeForIt) {
+    const ClipFormat png = Register(L"png");
+    const ClipFormat gif = Register(L"gif");
+    fake.PutHandle(cf::Bitmap, 64, 32);
+    fake.Put(RtfFormat, Filler(30));
+    fake.Put(cf::UnicodeText, Utf16Bytes(u"ab"));
+    fake.Put(cf::HDrop, Filler(30));
+    fake.Put(HtmlFormat, Filler(30));
+    fake.Put(png, Filler(30));
+    fake.Put(gif, Filler(30));
+    fake.Put(cf::Dif, Filler(30));
+    surface.decodable = {{png, {16, 8}}};
+    surface.blockSize = 30;
+    surface.richTextLength = 12;
+    engine.RebuildFormatList();
+
+    struct Rule {
+        ClipFormat format;
+        std::string call;
+        std::wstring size;
+        PreviewView view;
+    };
+    const auto id = [](ClipFormat format) { return std::to_string(format); };
+    const Rule rules[] = {
+        {cf::Bitmap, "picture", L"64 x 32", PreviewView::Picture},
+        {RtfFormat, "rich text " + id(RtfFormat), L"bytes 12", PreviewView::RichText},
+        {cf::UnicodeText, "bytes 13 unicode hex", L"bytes 30", PreviewView::Viewer},
+        {cf::HDrop, "bytes 15 unicode hex", L"bytes 30", PreviewView::Viewer},
+        {HtmlFormat, "bytes " + id(HtmlFormat) + " text", L"bytes 30", PreviewView::Viewer},
+        {png, "encoded " + id(png), L"16 x 8", PreviewView::Picture},
+        // A picture that does not decode: the bytes already read for the decoder.
+        {gif, "read bytes", L"bytes 30", PreviewView::Viewer},
+        {cf::Dif, "bytes 5 hex", L"bytes 30", PreviewView::Viewer},
+    };
+    for (const Rule& rule : rules) {
+        SCOPED_TRACE(rule.call);
+        ASSERT_GT(NodeOf(rule.format), 0);
+        Select(rule.format);
+        EXPECT_TRUE(Logged(rule.call));
+        EXPECT_EQ(surface.size, rule.size);
+        EXPECT_EQ(surface.visibleView, rule.view);
+        EXPECT_EQ(surface.description, engine.GetFormatDescription(rule.format));
+        EXPECT_EQ(surface.facts, engine.FactsPanel().FormatText(rule.format));
+    }
+    EXPECT_EQ(port.Depth(), 0);
+}
+
+TEST_F(SelectedNodeTest, PreviewShowsTheSummaryAndANodeBeyondTheListNothing) {
+    fake.PutHandle(cf::Bitmap, 64, 32);
+    engine.RebuildFormatList();
+    surface.log.clear();
+    engine.ShowNode(0);
+    EXPECT_TRUE(Logged("picture"));
+    EXPECT_EQ(surface.description, L"64 x 32");
+    EXPECT_EQ(surface.size, L"bytes " + std::to_wstring(engine.ClipboardSize()));
+    EXPECT_FALSE(surface.facts.empty());
+
+    surface.log.clear();
+    engine.ShowNode(2);
+    EXPECT_TRUE(surface.log.empty());
+    EXPECT_EQ(engine.NodeFormat(2), 0);
+    std::wstring name;
+    EXPECT_EQ(engine.NodeFormat(1, &name), cf::Bitmap);
+    EXPECT_EQ(name, L"Bitmap");
+}
+
+TEST_F(SelectedNodeTest, FormatActionsFollowTheNodeWithOrWithoutFacts) {
+    fake.PutHandle(cf::Bitmap, 4, 4);
+    fake.PutText(cf::Text, "Hello");
+    engine.RebuildFormatList();
+    const auto actions = [this] {
+        return std::pair{surface.actions[EngineAction::SaveFormat],
+                         surface.actions[EngineAction::RemoveFormat]};
+    };
+    Select(cf::Text);
+    EXPECT_EQ(actions(), std::pair(true, true));
+    // A handle that is no memory block has no bytes to save; it can still be removed.
+    Select(cf::Bitmap);
+    EXPECT_EQ(actions(), std::pair(false, true));
+    engine.SetFactsShown(false);
+    surface.facts.clear();
+    engine.ShowNode(0);
+    EXPECT_EQ(actions(), std::pair(false, false));
+    EXPECT_EQ(surface.facts, L"");
+}
+
+TEST_F(SelectedNodeTest, ARemovalNoteLastsWhileTheClipboardDoes) {
+    fake.PutText(cf::Text, "Hello");
+    engine.RebuildFormatList();
+    engine.NoteRemoval(L"Bitmap comes back");
+    EXPECT_EQ(surface.facts, L"Bitmap comes back");
+    engine.ShowNode(0);
+    EXPECT_TRUE(surface.facts.ends_with(L" \u00B7 Bitmap comes back"));
+    ++fake.sequence;
+    engine.ShowNode(0);
+    EXPECT_EQ(surface.facts.find(L"comes back"), std::wstring::npos);
+    EXPECT_FALSE(surface.facts.empty());
 }
 
 } // namespace

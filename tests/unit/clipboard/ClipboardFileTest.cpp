@@ -5,6 +5,7 @@
 #include "clipboard/StdFileAccess.h"
 
 #include "ClipFileTestSupport.h"
+#include "ScratchFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -17,62 +18,45 @@ namespace fs = std::filesystem;
 using testing::Bytes;
 using testing::ClipFileTest;
 using testing::Concat;
+using testing::FileBytes;
 using testing::Record;
+using testing::WriteFileBytes;
 
 class ClipboardFiles : public ClipFileTest {
 protected:
-    ClipboardFiles() {
-        folder = fs::temp_directory_path() /
-                 ("tavrix-clipfile-" + std::to_string(counter++) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    ~ClipboardFiles() override { fs::remove_all(folder); }
-
     std::wstring PathOf(const std::string& name) { return (folder / name).wstring(); }
-    static void WriteFile(const std::wstring& path, const Bytes& bytes) {
-        std::ofstream out(fs::path(path), std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-    }
-    static Bytes ReadFile(const std::wstring& path) {
-        std::ifstream in(fs::path(path), std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
     std::size_t FileCount() {
         return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+            std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()));
     }
 
-    static inline int counter = 0;
-    fs::path folder;
+    const testing::ScratchFolder folder{"tavrix-clipfile"};
     StdFileAccess files;
 };
 
 TEST_F(ClipboardFiles, SaveWritesTheRecordsAndAppendsTheExtension) {
     fake.PutText(cf::Text, "abc");
     EXPECT_TRUE(SaveClipboardToFile(port, files, PathOf("dump")));
-    EXPECT_EQ(ReadFile(PathOf("dump.cl7")), Record(cf::Text, {'a', 'b', 'c', 0}));
+    EXPECT_EQ(FileBytes(PathOf("dump.cl7")), Record(cf::Text, {'a', 'b', 'c', 0}));
     EXPECT_TRUE(SaveClipboardToFile(port, files, PathOf("dump.bin")));
-    EXPECT_EQ(ReadFile(PathOf("dump.bin")), Record(cf::Text, {'a', 'b', 'c', 0}));
+    EXPECT_EQ(FileBytes(PathOf("dump.bin")), Record(cf::Text, {'a', 'b', 'c', 0}));
     EXPECT_TRUE(platform.messageBoxes.empty());
     EXPECT_EQ(FileCount(), 2u); // no temporary file stays behind
 }
 
 TEST_F(ClipboardFiles, SaveOfAnEmptyClipboardReplacesTheFileWithZeroBytes) {
-    WriteFile(PathOf("old.cl7"), {1, 2, 3});
+    WriteFileBytes(PathOf("old.cl7"), {1, 2, 3});
     EXPECT_TRUE(SaveClipboardToFile(port, files, PathOf("old.cl7")));
-    EXPECT_TRUE(ReadFile(PathOf("old.cl7")).empty());
+    EXPECT_TRUE(FileBytes(PathOf("old.cl7")).empty());
 }
 
 TEST_F(ClipboardFiles, FailedSaveKeepsTheOldFileAndWarns) {
     const Bytes old = Record(cf::Dif, {1, 2, 3});
-    WriteFile(PathOf("keep.cl7"), old);
+    WriteFileBytes(PathOf("keep.cl7"), old);
     fake.PutText(cf::Text, "new");
     fake.heldByOther = true;
     EXPECT_FALSE(SaveClipboardToFile(port, files, PathOf("keep")));
-    EXPECT_EQ(ReadFile(PathOf("keep.cl7")), old);
+    EXPECT_EQ(FileBytes(PathOf("keep.cl7")), old);
     EXPECT_EQ(FileCount(), 1u);
     ASSERT_EQ(platform.messageBoxes.size(), 1u);
     EXPECT_EQ(platform.messageBoxes[0].text,
@@ -135,7 +119,7 @@ TEST_F(ClipboardFiles, MissingFileOrFolderLoadsNothingAndLeavesTheClipboard) {
 }
 
 TEST_F(ClipboardFiles, CommandLineNameWithBlanksAroundItLoads) {
-    WriteFile(PathOf("in.cl7"), Concat({Record(cf::Dif, {4}), Record(cf::Sylk, {5, 5})}));
+    WriteFileBytes(PathOf("in.cl7"), Concat({Record(cf::Dif, {4}), Record(cf::Sylk, {5, 5})}));
     fake.PutText(cf::Text, "old");
     LoadFileFromCommandLine(port, files, L" \t" + PathOf("in.cl7") + L"\r\n ");
     EXPECT_EQ(fake.Find(cf::Text), nullptr);

@@ -108,7 +108,7 @@ TEST_F(MonitorTest, AHeldClipboardSkipsTheRefreshNamingTheHolder) {
     EXPECT_GE(platform.now - armed, 250u);
     EXPECT_EQ(monitor.Refreshes(), 0);
     EXPECT_TRUE(surface.nodes.empty());
-    EXPECT_EQ(surface.holderText, L"Clipboard held by keeper.exe (pid 77)");
+    EXPECT_EQ(surface.facts, L"Clipboard held by keeper.exe (pid 77)");
     EXPECT_EQ(port.Depth(), 0);
     // Once released, the next change is shown.
     fake.heldByOther = false;

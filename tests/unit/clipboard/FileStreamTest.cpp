@@ -3,6 +3,9 @@
 #include "clipboard/MemoryDataStream.h"
 #include "clipboard/StdFileAccess.h"
 
+#include "Bytes.h"
+#include "ScratchFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,7 +16,7 @@ namespace tavrix {
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
+using testing::Bytes;
 
 Bytes Pattern(std::size_t size, unsigned seed) {
     Bytes bytes(size);
@@ -25,22 +28,10 @@ Bytes Pattern(std::size_t size, unsigned seed) {
 
 class FileStreams : public ::testing::Test {
 protected:
-    FileStreams() {
-        folder = fs::temp_directory_path() /
-                 ("tavrix-stream-" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        path = (folder / "data.bin").wstring();
-    }
-    ~FileStreams() override { fs::remove_all(folder); }
-    Bytes FileBytes() {
-        std::ifstream in(fs::path(path), std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    Bytes FileBytes() const { return testing::FileBytes(path); }
 
-    fs::path folder;
-    std::wstring path;
+    const testing::ScratchFolder folder{"tavrix-stream"};
+    const std::wstring path = (folder / "data.bin").wstring();
     StdFileAccess files;
 };
 
@@ -162,7 +153,7 @@ TEST_F(FileStreams, ReplacementWithoutCommitLeavesTheTargetAndNoTemporaryFile) {
         file->Stream().Write(Pattern(100'000, 3));
     }
     EXPECT_EQ(FileBytes(), (Bytes{'o', 'l', 'd'}));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 1);
 }
 
 TEST(MemoryDataStreams, ReadWriteAndSeekPastTheEnd) {

@@ -1,5 +1,7 @@
 #include "clipboard/HtmlClipboardHeader.h"
 
+#include "Bytes.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,9 +11,7 @@
 namespace tavrix {
 namespace {
 
-std::vector<std::uint8_t> Bytes(const std::string& text) {
-    return {text.begin(), text.end()};
-}
+using testing::BytesOf;
 
 // A header laid out like the one Wine's X11 bridge writes before HTML from a desktop program:
 // LF line ends, ten-digit offsets, the fragment between the two comments.
@@ -23,7 +23,7 @@ std::vector<std::uint8_t> BridgeBlock(const std::string& fragment) {
     const std::size_t fragmentAt = 100 + start.size();
     std::snprintf(header, sizeof header, head.c_str(), fragmentAt + fragment.size() + end.size(),
                   fragmentAt, fragmentAt + fragment.size());
-    std::vector<std::uint8_t> block = Bytes(header + start + fragment + end);
+    std::vector<std::uint8_t> block = BytesOf(header + start + fragment + end);
     block.push_back(0);
     return block;
 }
@@ -47,7 +47,7 @@ TEST(HtmlClipboardHeader, CrLfLinesWithSourceUrl) {
     const std::string head =
         "Version:1.0\r\nStartHTML:000000XXX\r\nSourceURL: https://example.org/a "
         "\r\nStartFragment:-1\r\n";
-    const auto block = Bytes(head + html);
+    const auto block = BytesOf(head + html);
     const HtmlClipboardHeader header = ParseHtmlClipboardHeader(block);
     EXPECT_EQ(header.version, "1.0");
     EXPECT_EQ(header.sourceUrl, "https://example.org/a");
@@ -63,7 +63,7 @@ TEST(HtmlClipboardHeader, OffsetsThatDoNotFitGiveTheWholeHtml) {
     for (auto [begin, end] : {std::pair{0, 10}, {40, 900}, {50, 45}, {-1, -1}}) {
         char text[128];
         std::snprintf(text, sizeof text, head.c_str(), begin, end);
-        const auto block = Bytes(text + html);
+        const auto block = BytesOf(text + html);
         EXPECT_FALSE(HtmlFragmentRange(ParseHtmlClipboardHeader(block), block)) << begin;
         EXPECT_EQ(HtmlFragmentText(block), L"<p>caf\u00E9</p>") << begin;
     }
@@ -76,10 +76,10 @@ TEST(HtmlClipboardHeader, OffsetsThatDoNotFitGiveTheWholeHtml) {
 
 TEST(HtmlClipboardHeader, BlocksWithoutHeader) {
     EXPECT_EQ(HtmlFragmentText({}), L"");
-    const auto plain = Bytes("<b>bold</b>");
+    const auto plain = BytesOf("<b>bold</b>");
     EXPECT_EQ(ParseHtmlClipboardHeader(plain).headerSize, 0u);
     EXPECT_EQ(HtmlFragmentText(plain), L"<b>bold</b>");
-    const auto onlyHeader = Bytes("Version:0.9\nStartFragment:99999999999999999999");
+    const auto onlyHeader = BytesOf("Version:0.9\nStartFragment:99999999999999999999");
     const HtmlClipboardHeader header = ParseHtmlClipboardHeader(onlyHeader);
     EXPECT_FALSE(header.startFragment); // too many digits
     EXPECT_EQ(header.headerSize, onlyHeader.size());

@@ -1,6 +1,8 @@
 #include "clipboard/TextBlocks.h"
 #include "clipboard/FileDropList.h"
 
+#include "Bytes.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,14 +12,7 @@ namespace {
 
 using namespace std::string_literals;
 
-std::vector<std::uint8_t> Utf16Bytes(const std::u16string& text) {
-    std::vector<std::uint8_t> out;
-    for (char16_t c : text) {
-        out.push_back(static_cast<std::uint8_t>(c & 0xFF));
-        out.push_back(static_cast<std::uint8_t>(c >> 8));
-    }
-    return out;
-}
+using testing::Utf16Bytes;
 
 std::vector<std::uint8_t> DropFiles(std::uint32_t offset, bool wide,
                                     const std::vector<std::uint8_t>& names) {

@@ -79,7 +79,6 @@ public:
         }
     }
 
-    void ShowClipboardHolder(const std::wstring& text) override { holderText = text; }
     std::optional<PictureSize> ShowEncodedPicture(ClipFormat format) override {
         log.push_back("encoded " + std::to_string(format));
         auto it = decodable.find(format);
@@ -89,9 +88,38 @@ public:
         visibleView = PreviewView::Picture;
         return it->second;
     }
-    void ShowFormatBytes(ClipFormat format) override {
-        log.push_back("bytes " + std::to_string(format));
+    std::int32_t ShowFormatBytes(ClipFormat format, ByteView view) override {
+        log.push_back("bytes " + std::to_string(format) + " " + ByteViewName(view));
         visibleView = PreviewView::Viewer;
+        return blockSize;
+    }
+    std::int32_t ShowReadBytes() override {
+        log.push_back("read bytes");
+        visibleView = PreviewView::Viewer;
+        return blockSize;
+    }
+    std::int32_t ShowRichText(ClipFormat format) override {
+        log.push_back("rich text " + std::to_string(format));
+        visibleView = PreviewView::RichText;
+        return richTextLength;
+    }
+    void ShowSize(std::int32_t bytes) override { size = L"bytes " + std::to_wstring(bytes); }
+    void ShowPictureSize(PictureSize picture) override {
+        size = std::to_wstring(picture.width) + L" x " + std::to_wstring(picture.height);
+    }
+    void ShowDescription(const std::wstring& text) override { description = text; }
+    void ShowFacts(const std::wstring& text) override { facts = text; }
+
+    static std::string ByteViewName(ByteView view) {
+        switch (view) {
+        case ByteView::Hex:
+            return "hex";
+        case ByteView::UnicodeHex:
+            return "unicode hex";
+        case ByteView::Text:
+            return "text";
+        }
+        return "?";
     }
 
     int Count(const std::string& call) const {
@@ -113,7 +141,13 @@ public:
     int viewHeight = 100;
     PreviewView visibleView = PreviewView::RichText;
     std::u16string previewText;
-    std::wstring holderText;
+    // The status bar's texts: the size ("bytes N" or "W x H"), the description, the facts.
+    std::wstring size;
+    std::wstring description;
+    std::wstring facts;
+    // What a read of a format's block or of rich text answers.
+    std::int32_t blockSize = 0;
+    std::int32_t richTextLength = 0;
     bool failShowPicture = false;
     // The encoded picture formats that decode, with their natural sizes.
     std::map<ClipFormat, PictureSize> decodable;

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cctype>
 #include <fstream>
-#include <regex>
 #include <sstream>
 #include <string_view>
 
@@ -30,13 +29,15 @@ constexpr std::string_view kNameFiles[] = {
 // Calls whose literal arguments never reach the user: the log, the assertions that name the
 // unit that failed, and the names the clipboard registers or compares.
 constexpr std::string_view kSilentCalls[] = {
-    "DebugLog(", "FailAssertion(", "RegisterFormat(", "Registered(", "== ", "!= "};
+    "DebugLog(", "LogSwallowed(", "FailAssertion(", "RegisterFormat(", "Registered(", "== ", "!= "};
 
 // Calls and fields whose literal argument is shown, one word or many.
 constexpr std::string_view kShowingCalls[] = {
-    "ShowWarning(",    "ShowInfo(",    "Error(",          "SetCaption(", "SetHint(",
-    "AppendMenuW(",    "MessageBoxW(", "ShowMessageBox(", "SetText(",    "SetPanelText(",
-    "SetWindowTextW(", "Command(",     ".caption = ",     ".hint = ",
+    "ShowWarning(",      "ShowInfo(",    "Error(",          "SetCaption(",     "SetHint(",
+    "AppendMenuW(",      "MessageBoxW(", "ShowMessageBox(", "SetText(",        "SetPanelText(",
+    "SetWindowTextW(",   "Command(",     ".caption = ",     ".hint = ",        "ThrowLastError(",
+    "ThrowSystemError(", "ReportError(", "ShowMessage(",    "SetDescription(", "SetFacts(",
+    "ShowDescription(",  "ShowFacts(",   "NoteRemoval(",
 };
 
 // Names, never translated: the programs', the fonts' and the clipboard formats' the program
@@ -213,10 +214,25 @@ std::string EnclosingCall(const std::string& before) {
 }
 
 // Words of a sentence ("Cannot open", "Owner: %1") or a command that opens a box ("Save...").
+// Written out by hand: <regex> does not link with clang for Windows.
 bool ReadsLikeText(const std::string& text) {
-    static const std::regex words(R"([A-Za-z][a-z]+[ ,:;]+[A-Za-z%])");
-    static const std::regex ellipsis(R"([A-Za-z]\.\.\.$)");
-    return std::regex_search(text, words) || std::regex_search(text, ellipsis);
+    const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    const auto lower = [](char c) { return c >= 'a' && c <= 'z'; };
+    const auto gap = [](char c) { return c == ' ' || c == ',' || c == ':' || c == ';'; };
+    // A word of two letters or more, a gap, and the start of the next word or a placeholder.
+    for (std::size_t at = 2; at < text.size(); ++at) {
+        if (!gap(text[at]) || !lower(text[at - 1]) || !letter(text[at - 2])) {
+            continue;
+        }
+        std::size_t next = at;
+        while (next < text.size() && gap(text[next])) {
+            ++next;
+        }
+        if (next < text.size() && (letter(text[next]) || text[next] == '%')) {
+            return true;
+        }
+    }
+    return text.size() >= 4 && text.ends_with("...") && letter(text[text.size() - 4]);
 }
 
 bool HasLetters(const std::string& text) {

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <set>
 #include <string>
 
@@ -17,12 +16,15 @@ std::string Utf8(std::u16string_view text) {
 }
 
 std::set<std::string> Placeholders(std::u16string_view text) {
-    static const std::regex placeholder("%[1-9](?![0-9])"); // "%100" is a number
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
     const std::string utf8 = Utf8(text);
     std::set<std::string> found;
-    for (auto it = std::sregex_iterator(utf8.begin(), utf8.end(), placeholder);
-         it != std::sregex_iterator(); ++it) {
-        found.insert(it->str());
+    for (std::size_t at = 0; at + 1 < utf8.size(); ++at) {
+        // "%100" is a number, not a placeholder.
+        if (utf8[at] == '%' && utf8[at + 1] >= '1' && utf8[at + 1] <= '9' &&
+            (at + 2 == utf8.size() || !digit(utf8[at + 2]))) {
+            found.insert(utf8.substr(at, 2));
+        }
     }
     return found;
 }

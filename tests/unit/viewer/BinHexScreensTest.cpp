@@ -40,7 +40,7 @@ TEST_F(BinHexScreensTest, SixteenByteHexLineHasOffsetCellsGapAndTextColumn) {
 
     for (int j = 0; j < 16; ++j) {
         const auto& cell = texts[static_cast<std::size_t>(1 + j)];
-        EXPECT_EQ(cell.text, probe.GetHex(j));
+        EXPECT_EQ(cell.text, viewer.Document().HexAt(j));
         // Cells are three digits wide, with one more after the eighth.
         EXPECT_EQ(cell.rect.left, (j < 8 ? 90 : 98) + 24 * j) << j;
         EXPECT_EQ(cell.brushColor, viewer.Options().TextColorHexBack);

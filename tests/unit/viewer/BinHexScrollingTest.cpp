@@ -29,12 +29,6 @@ class BinHexScrollingTest : public ViewerFixture {
 protected:
     // A window of three full 16-pixel rows.
     void ThreeRows() { surface.height = 3 * 16 + 2; }
-    int scrolls = 0;
-    int optionChanges = 0;
-    void CountEvents() {
-        viewer.OnScroll = [this](TZorvBinHex&) { ++scrolls; };
-        viewer.OnOptionsChange = [this](TZorvBinHex&) { ++optionChanges; };
-    }
 };
 
 TEST_F(BinHexScrollingTest, HexPagesAndLinesAroundTheLastPage) {
@@ -131,10 +125,9 @@ TEST_F(BinHexScrollingTest, TextModeVerticalBarOnlyWhenSomethingIsHidden) {
     EXPECT_EQ(surface.vert.Page, 0);
 }
 
-TEST_F(BinHexScrollingTest, ThumbMessagesAndOnScroll) {
+TEST_F(BinHexScrollingTest, ThumbAndLineMessages) {
     ThreeRows();
     Show(Counting(100), vbmodeHex);
-    CountEvents();
     viewer.VertScrollMessage(kSbThumbTrack, 3); // 100 × 3 div 6 = 50
     EXPECT_EQ(probe.ViewPos(), 48);
     viewer.VertScrollMessage(kSbBottom, 0);
@@ -153,14 +146,11 @@ TEST_F(BinHexScrollingTest, ThumbMessagesAndOnScroll) {
     viewer.VertScrollMessage(kSbLineUp, 0);
     viewer.VertScrollMessage(kSbTop, 0);
     EXPECT_EQ(probe.ViewPos(), 0);
-    viewer.VertScrollMessage(kSbEndScroll, 0); // does nothing but tell
-    EXPECT_EQ(scrolls, 10);
 }
 
 TEST_F(BinHexScrollingTest, HorizontalBarMessages) {
     surface.width = 300;
     Show(Counting(100), vbmodeHex);
-    CountEvents();
     viewer.HorzScrollMessage(kSbLineDown, 0);
     EXPECT_EQ(probe.HViewPos(), 200);
     viewer.HorzScrollMessage(kSbLineUp, 0);
@@ -175,7 +165,6 @@ TEST_F(BinHexScrollingTest, HorizontalBarMessages) {
     EXPECT_EQ(probe.HViewPos(), 0);
     EXPECT_EQ(surface.horz.Pos, 0);
     EXPECT_EQ(surface.horz.Page, 301);
-    EXPECT_EQ(scrolls, 6);
 }
 
 TEST_F(BinHexScrollingTest, ThumbOnAHugeSource) {
@@ -198,7 +187,6 @@ TEST_F(BinHexScrollingTest, ThumbOnAHugeSource) {
 
 TEST_F(BinHexScrollingTest, WheelScrollsLinesSidewaysAndStepsTheFont) {
     Show(Counting(1000), vbmodeHex);
-    CountEvents();
     viewer.MouseWheel(-120, kModNone, 3);
     EXPECT_EQ(probe.ViewPos(), 48);
     viewer.MouseWheel(-40, kModNone, 3); // a third of a notch is one line
@@ -220,23 +208,20 @@ TEST_F(BinHexScrollingTest, WheelScrollsLinesSidewaysAndStepsTheFont) {
     const int size = viewer.Options().Font.Size;
     viewer.MouseWheel(120, kModCtrl, 3);
     EXPECT_EQ(viewer.Options().Font.Size, size + 1);
-    EXPECT_EQ(optionChanges, 1);
     EXPECT_EQ(probe.FontHeight(), size + 1 + 6);
     viewer.MouseWheel(-240, kModCtrl, 3);
     EXPECT_EQ(viewer.Options().Font.Size, size - 1);
-    EXPECT_EQ(optionChanges, 3);
-    EXPECT_EQ(scrolls, 0); // the wheel is no scroll-bar message
 }
 
 TEST_F(BinHexScrollingTest, FontStepStopsAtTheLimits) {
     Show(Counting(100), vbmodeHex);
-    CountEvents();
     ViewerFont font = viewer.Options().Font;
     font.Size = 72;
     viewer.SetOption(&BinHexOptions::Font, font);
+    const int presents = surface.presents;
     viewer.MouseWheel(120, kModCtrl, 3);
     EXPECT_EQ(viewer.Options().Font.Size, 72);
-    EXPECT_EQ(optionChanges, 0);
+    EXPECT_EQ(surface.presents, presents); // nothing to draw again
 }
 
 TEST_F(BinHexScrollingTest, PanModeMovesWithThePointerAndEndsOnAnyButtonOrKey) {

@@ -23,11 +23,7 @@ constexpr int Row(int r) {
 
 class BinHexSelectionTest : public ViewerFixture {
 protected:
-    BinHexSelectionTest() {
-        ClipboardPort::Install(clipboard);
-        viewer.OnSelectionChange = [this](TZorvBinHex&) { ++selectionChanges; };
-        viewer.OnOptionsChange = [this](TZorvBinHex&) { ++optionChanges; };
-    }
+    BinHexSelectionTest() { ClipboardPort::Install(clipboard); }
     void Press(int x, int y, std::uint32_t now = 1000, unsigned modifiers = kModNone) {
         viewer.MouseDown(Button::Left, x, y, modifiers, now, 500);
     }
@@ -54,22 +50,18 @@ protected:
     }
 
     FakeClipboard clipboard;
-    int selectionChanges = 0;
-    int optionChanges = 0;
 };
 
 using SelPair = std::pair<std::int64_t, std::int64_t>;
 
-TEST_F(BinHexSelectionTest, DragSelectsFromPressToReleaseAndNotifiesOnce) {
+TEST_F(BinHexSelectionTest, DragSelectsFromPressToRelease) {
     Show("hello world\nsecond line\nthird line\n", vbmodeText);
     Press(Col(5), Row(0));
     viewer.MouseMove(Col(7), Row(1));
     viewer.MouseMove(Col(5), Row(2));
     EXPECT_EQ(Sel(), (SelPair{5, 24})); // to offset 29: line 2 starts at 24
-    EXPECT_EQ(selectionChanges, 0);
     EXPECT_FALSE(surface.timers[ViewerTimer::Select]);
     viewer.MouseUp(Button::Left, Col(5), Row(2));
-    EXPECT_EQ(selectionChanges, 1);
     EXPECT_EQ(Sel(), (SelPair{5, 24}));
     EXPECT_EQ(probe.SelText(), " world\nsecond line\nthird");
 }
@@ -101,13 +93,11 @@ TEST_F(BinHexSelectionTest, DraggingPastTheTopEdgeScrollsEvery50ms) {
     EXPECT_EQ(Sel(), (SelPair{28, 16})); // from the start of the first shown line
     viewer.SelectTimerTick(-2);
     EXPECT_EQ(Sel(), (SelPair{21, 23}));
-    EXPECT_EQ(selectionChanges, 0);
     viewer.MouseMove(Col(2), Row(3)); // back inside: the timer stops
     EXPECT_FALSE(surface.timers[ViewerTimer::Select]);
     viewer.MouseMove(Col(2), -2);
     viewer.MouseUp(Button::Left, Col(2), -2);
     EXPECT_FALSE(surface.timers[ViewerTimer::Select]);
-    EXPECT_EQ(selectionChanges, 1);
 }
 
 TEST_F(BinHexSelectionTest, DoubleClickSelectsTheWordAndAThirdPressTheLine) {
@@ -135,10 +125,8 @@ TEST_F(BinHexSelectionTest, ShiftClickBeforeTheLastPressSelectsBackToIt) {
     Show("hello world\nsecond line\n", vbmodeText);
     Press(Col(4), Row(1)); // 16
     viewer.MouseUp(Button::Left, Col(4), Row(1));
-    const int changes = selectionChanges;
     Press(Col(2), Row(0), 1300, kModShift);
     EXPECT_EQ(Sel(), (SelPair{2, 14}));
-    EXPECT_EQ(selectionChanges, changes + 1);
     // Shift with Ctrl is a plain press.
     Press(Col(2), Row(0), 1300, kModShift | kModCtrl);
     EXPECT_EQ(Sel(), (SelPair{0, 0}));
@@ -148,7 +136,6 @@ TEST_F(BinHexSelectionTest, SetSelectionAlignsClampsAndRefuses) {
     Show(std::string(7, 'x'), vbmodeUnicode);
     viewer.KeyDown(kVkA, kModCtrl);
     EXPECT_EQ(Sel(), (SelPair{0, 6}));
-    EXPECT_EQ(selectionChanges, 1);
     const PopupMenuItems items = viewer.ContextMenuItems();
     EXPECT_FALSE(items[5].Enabled); // "Select all": everything already is
     EXPECT_TRUE(items[0].Enabled);
@@ -159,10 +146,8 @@ TEST_F(BinHexSelectionTest, SetSelectionAlignsClampsAndRefuses) {
     probe.SetSelection(-1, 1, false, true, true);
     probe.SetSelection(0, -1, false, true, true);
     EXPECT_EQ(Sel(), (SelPair{2, 2}));
-    EXPECT_EQ(selectionChanges, 2);
     probe.SelectNone(false);
     EXPECT_EQ(Sel(), (SelPair{0, 0}));
-    EXPECT_EQ(selectionChanges, 2);
     // Opening the source again clears the selection and the mouse state.
     Press(Col(1), Row(0));
     probe.SelectAll();
@@ -211,7 +196,6 @@ TEST_F(BinHexSelectionTest, UnicodeModesCopyUnicodeText) {
     // Big-endian chosen from the Unicode menu.
     viewer.ChooseUnicodeOrder(1);
     EXPECT_EQ(viewer.UnicodeOrder(), kOrderBigEndian);
-    EXPECT_EQ(optionChanges, 1);
     EXPECT_EQ(probe.SelTextW(), std::wstring(L"\u4800\u6900\0\uAC20", 4));
 }
 
@@ -258,9 +242,7 @@ TEST_F(BinHexSelectionTest, AnUnreadableSelectionIsReportedAndNothingIsCopied) {
     clipboard.PutText(cf::Text, "before");
     source.failing = true;
     probe.CopyToClipboard(false);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, L"Cannot read stream");
-    EXPECT_EQ(messages[0].caption, L"Viewer");
+    EXPECT_EQ(surface.errors, std::vector<std::wstring>{L"Cannot read stream"});
     EXPECT_EQ(ClipText(cf::Text), std::string("before\0", 7));
 }
 
@@ -269,7 +251,7 @@ TEST_F(BinHexSelectionTest, AClipboardHeldElsewhereIsNotReported) {
     probe.SelectAll();
     clipboard.heldByOther = true;
     probe.CopyToClipboard(false);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(surface.errors.empty());
     EXPECT_EQ(clipboard.Find(cf::Text), nullptr);
 }
 
@@ -306,14 +288,15 @@ TEST_F(BinHexSelectionTest, EmptySourceDisablesEveryCommand) {
     }
 }
 
-TEST_F(BinHexSelectionTest, ChoosingAnEncodingRedrawsAndTells) {
+TEST_F(BinHexSelectionTest, ChoosingAnEncodingRedraws) {
     Show("abc", vbmodeText);
+    const int presents = surface.presents;
     viewer.ChooseEncoding(vEncOEM);
     EXPECT_EQ(viewer.Options().TextEncoding, vEncOEM);
-    EXPECT_EQ(optionChanges, 1);
+    EXPECT_EQ(surface.presents, presents + 1);
     viewer.ChooseEncoding(vEncUnicodeLE); // not an 8-bit encoding
     EXPECT_EQ(viewer.Options().TextEncoding, vEncOEM);
-    EXPECT_EQ(optionChanges, 1);
+    EXPECT_EQ(surface.presents, presents + 1);
 }
 
 } // namespace

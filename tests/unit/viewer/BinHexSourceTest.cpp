@@ -34,7 +34,7 @@ TEST_F(BinHexSourceTest, OpenStreamIgnoresTheStreamShownAndTheModeSetterReloadsI
     EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L"first"});
     probe.SetSelectionRaw(1, 2);
 
-    stream.Assign(Bytes("second"));
+    stream.Assign(BytesOf("second"));
     const int presents = surface.presents;
     EXPECT_TRUE(viewer.OpenStream(&stream, true));
     EXPECT_EQ(surface.presents, presents); // no reload and no redraw
@@ -48,6 +48,43 @@ TEST_F(BinHexSourceTest, OpenStreamIgnoresTheStreamShownAndTheModeSetterReloadsI
     EXPECT_EQ(probe.SelStart(), 0);
     EXPECT_EQ(probe.SelLength(), 0);
     EXPECT_EQ(probe.ViewPos(), 0);
+}
+
+// A search reads the source in chunks of its own: whole chunks, a short last one zero-filled, a
+// failure told apart, the view's buffer never moved.
+TEST_F(BinHexSourceTest, ReadingTheDocumentInChunksLeavesTheBufferAlone) {
+    VirtualStream big(1 << 20, [](std::int64_t p) { return static_cast<std::uint8_t>(p * 13); });
+    viewer.OpenStream(&big, false);
+    viewer.SetMode(vbmodeUHex);
+    const ViewerDocument& document = viewer.Document();
+    EXPECT_EQ(document.Size(), 1 << 20);
+    EXPECT_EQ(document.CharSize(), 2);
+    EXPECT_EQ(document.ByteOrder(), kOrderLittleEndian);
+    const std::int64_t bufferPos = document.BufferPos();
+    const int reads = document.BufferReads();
+
+    std::vector<std::uint8_t> chunk(300000, 0xEE);
+    std::int64_t total = 0;
+    for (std::int64_t offset = 0; offset < document.Size(); offset += 300000) {
+        const std::optional<std::int64_t> got = document.Read(offset, chunk);
+        ASSERT_TRUE(got.has_value());
+        for (std::int64_t i = 0; i < *got; i += 4099) {
+            ASSERT_EQ(chunk[static_cast<std::size_t>(i)],
+                      static_cast<std::uint8_t>((offset + i) * 13));
+        }
+        total += *got;
+    }
+    EXPECT_EQ(total, 1 << 20);
+    // The last chunk held 148576 bytes; the rest of it is zero.
+    EXPECT_EQ(chunk[148575], static_cast<std::uint8_t>(1048575 * 13));
+    EXPECT_EQ(chunk[148576], 0);
+    EXPECT_EQ(chunk.back(), 0);
+
+    big.failing = true;
+    EXPECT_FALSE(document.Read(5, chunk).has_value());
+    EXPECT_EQ(chunk[0], 0);
+    EXPECT_EQ(document.BufferPos(), bufferPos);
+    EXPECT_EQ(document.BufferReads(), reads);
 }
 
 // A preview stream refilled for every format holds only the current format's block.
@@ -69,11 +106,11 @@ TEST_F(BinHexSourceTest, ClosingWithNoStreamResetsEverything) {
     probe.SetHViewPosRaw(30);
     probe.SetSelectionRaw(5, 5);
     viewer.OpenStream(nullptr, true);
-    EXPECT_FALSE(probe.HasSource());
+    EXPECT_FALSE(viewer.Document().IsOpen());
     EXPECT_EQ(viewer.FileSize(), 0);
     EXPECT_EQ(probe.HViewPos(), 0);
     EXPECT_EQ(probe.SelLength(), 0);
-    EXPECT_TRUE(probe.Buffer().empty());
+    EXPECT_TRUE(viewer.Document().Buffer().empty());
     EXPECT_EQ(viewer.UnicodeOrder(), kOrderUnknown);
     EXPECT_FALSE(surface.timers[ViewerTimer::Pan]);
     EXPECT_FALSE(surface.timers[ViewerTimer::Select]);
@@ -83,32 +120,33 @@ TEST_F(BinHexSourceTest, BufferIsThreeBlocksAndFollowsTheViewOneBlockBehind) {
     VirtualStream big(1 << 20, [](std::int64_t p) { return static_cast<std::uint8_t>(p * 7); });
     viewer.OpenStream(&big, false);
     viewer.SetMode(vbmodeHex);
-    EXPECT_EQ(probe.BufMaxOffset(), 45000);
-    EXPECT_EQ(probe.BufferAllocSize(), 135000);
-    EXPECT_EQ(probe.BufferPos(), 0);
-    const int reads = probe.BufferReads();
+    EXPECT_EQ(viewer.Document().BlockSize(), 45000);
+    EXPECT_EQ(viewer.Document().BufferSize(), 135000);
+    EXPECT_EQ(viewer.Document().BufferPos(), 0);
+    const int reads = viewer.Document().BufferReads();
 
     // Anywhere within the first two blocks needs no read.
     probe.ReadBuffer(0);
     probe.ReadBuffer(89999);
-    EXPECT_EQ(probe.BufferReads(), reads);
+    EXPECT_EQ(viewer.Document().BufferReads(), reads);
     // The first position past them starts a new buffer one block before it.
     probe.ReadBuffer(90000);
-    EXPECT_EQ(probe.BufferReads(), reads + 1);
-    EXPECT_EQ(probe.BufferPos(), 45000);
+    EXPECT_EQ(viewer.Document().BufferReads(), reads + 1);
+    EXPECT_EQ(viewer.Document().BufferPos(), 45000);
     // Going back below the buffer reads again, clamped at 0.
     probe.ReadBuffer(44999);
-    EXPECT_EQ(probe.BufferPos(), 0);
+    EXPECT_EQ(viewer.Document().BufferPos(), 0);
     probe.ReadBuffer(500000);
-    EXPECT_EQ(probe.BufferPos(), 455000);
+    EXPECT_EQ(viewer.Document().BufferPos(), 455000);
     for (std::int64_t p : {455000, 500000, 589999}) {
-        EXPECT_EQ(probe.Buffer()[static_cast<std::size_t>(p - probe.BufferPos())],
-                  static_cast<std::uint8_t>(p * 7))
+        EXPECT_EQ(
+            viewer.Document().Buffer()[static_cast<std::size_t>(p - viewer.Document().BufferPos())],
+            static_cast<std::uint8_t>(p * 7))
             << p;
-        EXPECT_FALSE(probe.IsOutOfRange(p));
+        EXPECT_FALSE(viewer.Document().IsOutOfRange(p));
     }
-    EXPECT_TRUE(probe.IsOutOfRange(454999));
-    EXPECT_TRUE(probe.IsOutOfRange(590000));
+    EXPECT_TRUE(viewer.Document().IsOutOfRange(454999));
+    EXPECT_TRUE(viewer.Document().IsOutOfRange(590000));
 }
 
 TEST_F(BinHexSourceTest, BytesPastTheEndReadAsZeroAndShortReadsAreNoError) {
@@ -116,12 +154,12 @@ TEST_F(BinHexSourceTest, BytesPastTheEndReadAsZeroAndShortReadsAreNoError) {
     small.chunk = 700; // the stream hands out its bytes in small pieces
     viewer.OpenStream(&small, false);
     viewer.SetMode(vbmodeBinary);
-    EXPECT_TRUE(probe.BufferOK());
-    EXPECT_EQ(probe.Buffer()[49999], 0xAB);
-    EXPECT_EQ(probe.Buffer()[50000], 0);
-    EXPECT_EQ(probe.Buffer()[134999], 0);
-    EXPECT_EQ(probe.LastPos(), 49999);
-    EXPECT_TRUE(probe.IsOutOfRange(50000));
+    EXPECT_TRUE(viewer.Document().BufferOk());
+    EXPECT_EQ(viewer.Document().Buffer()[49999], 0xAB);
+    EXPECT_EQ(viewer.Document().Buffer()[50000], 0);
+    EXPECT_EQ(viewer.Document().Buffer()[134999], 0);
+    EXPECT_EQ(viewer.Document().LastPos(), 49999);
+    EXPECT_TRUE(viewer.Document().IsOutOfRange(50000));
 }
 
 TEST_F(BinHexSourceTest, ReadErrorAsksRetryOrCancelAndCancelShowsTheErrorScreen) {
@@ -129,16 +167,13 @@ TEST_F(BinHexSourceTest, ReadErrorAsksRetryOrCancelAndCancelShowsTheErrorScreen)
     viewer.OpenStream(&broken, false);
     broken.failing = true;
     broken.seeks = 0;
-    answers = {kIdRetry, kIdRetry, kIdCancel};
+    surface.retryAnswers = {true, true, false};
     surface.canvas.Calls.clear();
     viewer.SetMode(vbmodeHex);
 
     EXPECT_EQ(broken.seeks, 3); // the first try and two retries
-    ASSERT_EQ(messages.size(), 3u);
-    EXPECT_EQ(messages[0].text, L"Cannot read stream");
-    EXPECT_EQ(messages[0].caption, L"Viewer");
-    EXPECT_EQ(messages[0].flags & 0xFFu, 21u); // retry/cancel with the error icon
-    EXPECT_FALSE(probe.BufferOK());
+    EXPECT_EQ(surface.retryQuestions, 3);
+    EXPECT_FALSE(viewer.Document().BufferOk());
 
     // Only the error text, centred, in the error colour; no scroll bars.
     const auto texts = Texts();
@@ -153,7 +188,7 @@ TEST_F(BinHexSourceTest, ReadErrorAsksRetryOrCancelAndCancelShowsTheErrorScreen)
     // A later successful read shows the data again.
     broken.failing = false;
     probe.ReadBuffer(-1);
-    EXPECT_TRUE(probe.BufferOK());
+    EXPECT_TRUE(viewer.Document().BufferOk());
     EXPECT_EQ(probe.GetChar(0), u'a');
 }
 
@@ -173,8 +208,8 @@ TEST_F(BinHexSourceTest, ByteOrderIsBigEndianOnlyAfterFeFf) {
     // The hexadecimal cells show the little-endian value whatever the order.
     Show(std::vector<std::uint8_t>{0xFE, 0xFF, 0x00, 0x41}, vbmodeUHex);
     EXPECT_EQ(viewer.UnicodeOrder(), kOrderBigEndian);
-    EXPECT_EQ(probe.GetHex(0), L"FFFE");
-    EXPECT_EQ(probe.GetHex(2), L"4100");
+    EXPECT_EQ(viewer.Document().HexAt(0), L"FFFE");
+    EXPECT_EQ(viewer.Document().HexAt(2), L"4100");
 }
 
 TEST_F(BinHexSourceTest, ChosenByteOrderSurvivesBufferReadsUntilReopened) {
@@ -193,10 +228,10 @@ TEST_F(BinHexSourceTest, ChosenByteOrderSurvivesBufferReadsUntilReopened) {
 
 TEST_F(BinHexSourceTest, OddLengthUnicodeNeverShowsTheLastByte) {
     Show(std::vector<std::uint8_t>{'A', 0, 'B', 0, 'C'}, vbmodeUnicode);
-    EXPECT_EQ(probe.LastPos(), 2);
+    EXPECT_EQ(viewer.Document().LastPos(), 2);
     EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L"AB"});
     Show(std::vector<std::uint8_t>{'A', 0, 'B', 0, 'C'}, vbmodeUHex);
-    EXPECT_EQ(probe.GetHex(4), L"");
+    EXPECT_EQ(viewer.Document().HexAt(4), L"");
     const auto texts = Texts();
     EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
                             [](const auto& call) { return call.text.size() == 4; }),
@@ -211,7 +246,7 @@ TEST_F(BinHexSourceTest, OffsetDigitsFollowTheSourceSize) {
         viewer.OpenStream(&source, false);
         viewer.SetMode(vbmodeBinary);
         EXPECT_EQ(probe.OffsetDigits(), digits) << size;
-        EXPECT_LE(probe.Buffer().size(), 270000u);
+        EXPECT_LE(viewer.Document().Buffer().size(), 270000u);
         viewer.OpenStream(nullptr, false);
     }
 }
@@ -367,7 +402,7 @@ TEST_F(BinHexSourceTest, InvariantChecksCarryTheirTexts) {
             }
         },
         AssertionFailure);
-    EXPECT_THROW(probe.GetHex(500000), AssertionFailure);
+    EXPECT_THROW(viewer.Document().HexAt(500000), AssertionFailure);
 
     surface.pictureMissing = true;
     EXPECT_THROW(viewer.Redraw(), AssertionFailure);
@@ -375,9 +410,8 @@ TEST_F(BinHexSourceTest, InvariantChecksCarryTheirTexts) {
 
     viewer.OpenStream(nullptr, false);
     std::uint8_t block[4];
-    std::int64_t count = 0;
     try {
-        probe.ReadSource(block, count, 0);
+        (void)viewer.Document().Read(0, block);
         FAIL() << "no assertion";
     } catch (const AssertionFailure& failure) {
         EXPECT_EQ(failure.Text(), L"Source not assigned: ReadSource");

@@ -68,9 +68,9 @@ TEST_F(BinHexTextTest, GutterNumbersEveryLineWithStepOne) {
     viewer.SetOption(&BinHexOptions::TextGutter, true);
     viewer.SetOption(&BinHexOptions::TextGutterLinesStep, 1);
     Show(kTenChars, vbmodeText);
-    EXPECT_EQ(probe.LineCount(), 2);
-    EXPECT_EQ(probe.LineStarts()[0], 4);
-    EXPECT_EQ(probe.LineStarts()[1], 8);
+    EXPECT_EQ(viewer.Document().LineCount(), 2);
+    EXPECT_EQ(viewer.Document().LineStarts()[0], 4);
+    EXPECT_EQ(viewer.Document().LineStarts()[1], 8);
     EXPECT_EQ(GutterNumbers(), (std::vector<std::wstring>{L"1", L"2", L"3"}));
     // Right-aligned two pixels left of the gutter's edge, vertically centred in the row.
     const auto texts = Texts();
@@ -170,7 +170,7 @@ TEST_F(BinHexTextTest, NumbersBeyondTheTableLimitsShowAsDots) {
     }
     surface.height = 2 * 16 + 2;
     Show(lines, vbmodeText);
-    EXPECT_EQ(probe.LineCount(), 1999);
+    EXPECT_EQ(viewer.Document().LineCount(), 1999);
     probe.SetViewPosRaw(2 * 1999); // line 2000
     Redraw();
     EXPECT_EQ(GutterNumbers(), std::vector<std::wstring>{L"2000"});
@@ -181,9 +181,9 @@ TEST_F(BinHexTextTest, NumbersBeyondTheTableLimitsShowAsDots) {
     // Only the first TextGutterLinesBufSize bytes are scanned.
     viewer.SetOption(&BinHexOptions::TextGutterLinesBufSize, 1024);
     viewer.SetMode(vbmodeText);
-    EXPECT_EQ(probe.LineCount(), 511);
-    EXPECT_EQ(probe.LineNumber(1022), 512);
-    EXPECT_EQ(probe.LineNumber(1024), 0);
+    EXPECT_EQ(viewer.Document().LineCount(), 511);
+    EXPECT_EQ(viewer.Document().LineNumber(1022), 512);
+    EXPECT_EQ(viewer.Document().LineNumber(1024), 0);
     probe.SetViewPosRaw(1022);
     Redraw();
     EXPECT_EQ(GutterNumbers(), std::vector<std::wstring>{L"512"});
@@ -215,8 +215,8 @@ TEST_F(BinHexTextTest, UnicodeModeBreaksOnlyOnUnitsThirteenAndTen) {
     const std::vector<std::uint8_t> units = {'A', 0, 0x0A, 0x0D, 'B', 0, 0x0A, 0, 'C', 0};
     Show(units, vbmodeUnicode);
     EXPECT_EQ(TextsAt(probe.LeftMargin()), (std::vector<std::wstring>{L"A\u0D0AB", L"C"}));
-    EXPECT_EQ(probe.LineCount(), 1);
-    EXPECT_EQ(probe.LineStarts()[0], 8);
+    EXPECT_EQ(viewer.Document().LineCount(), 1);
+    EXPECT_EQ(viewer.Document().LineStarts()[0], 8);
     EXPECT_EQ(GutterNumbers(), (std::vector<std::wstring>{L"1", L"2"}));
     EXPECT_EQ(probe.NextLinePos(ScanDir::Backward, false, 8), 0);
 }
@@ -264,52 +264,17 @@ TEST_F(BinHexTextTest, BoundariesIncludeTheStartingCharacter) {
     EXPECT_EQ(probe.FindBoundary(BoundarySet::Line, ScanDir::Forward, 16), 17);
 }
 
-TEST_F(BinHexTextTest, DrawLineEventsSeeTheLineAndCanReplaceTheDrawing) {
-    Show("ab cd\r\nef", vbmodeText);
-    std::vector<std::wstring> lines, wholeLines;
-    std::vector<Point> points;
-    viewer.OnDrawLine = [&](TZorvBinHex&, Canvas&, const std::wstring& str, const std::wstring& all,
-                            const Rect& rect, const Point& pnt, bool& done) {
-        lines.push_back(str);
-        wholeLines.push_back(all);
-        points.push_back(pnt);
-        EXPECT_EQ(rect.right, surface.width);
-        done = str == L"ef";
-    };
-    int secondEvents = 0;
-    viewer.OnDrawLine2 = [&](TZorvBinHex&, Canvas&, const std::wstring& str, const Point& pnt,
-                             const TZorvBinHexOutputOptions& options) {
-        ++secondEvents;
-        EXPECT_EQ(str, L"ab cd");
-        EXPECT_EQ(pnt, (Point{2, 0}));
-        EXPECT_EQ(options.TabSize, 8);
-    };
-    Redraw();
-    EXPECT_EQ(lines, (std::vector<std::wstring>{L"ab cd", L"ef"}));
-    EXPECT_EQ(wholeLines, (std::vector<std::wstring>{L"ab cd", L"ef"}));
-    EXPECT_EQ(points[1], (Point{2, 16}));
-    EXPECT_EQ(secondEvents, 1);
-    EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L"ab cd"}); // "ef" was left to the event
-}
-
-TEST_F(BinHexTextTest, LinkTableDrivesUrlAtAndClickLink) {
+TEST_F(BinHexTextTest, LinkTableDrivesUrlAtAndTheLinkDrawing) {
     Show("see www.example.com or mail", vbmodeText);
     EXPECT_EQ(probe.UrlAt(5), L"");
-    std::vector<std::wstring> clicked;
-    viewer.OnClickURL = [&](TZorvBinHex&, const std::wstring& link) { clicked.push_back(link); };
-    probe.ClickLink(5);
-    EXPECT_TRUE(clicked.empty());
 
-    // The table stays empty in the product; filled by hand it drives lookup and clicks.
+    // The table stays empty in the product; filled by hand it drives lookup and drawing.
     probe.Urls()[0] = {L"www.example.com", 4};
     probe.Urls()[1] = {L"me@example.com", 23};
     EXPECT_EQ(probe.UrlAt(3), L"");
     EXPECT_EQ(probe.UrlAt(4), L"www.example.com");
     EXPECT_EQ(probe.UrlAt(18), L"www.example.com");
     EXPECT_EQ(probe.UrlAt(19), L"");
-    probe.ClickLink(10);
-    probe.ClickLink(23);
-    EXPECT_EQ(clicked, (std::vector<std::wstring>{L"www.example.com", L"mailto:me@example.com"}));
 
     Redraw();
     const auto texts = Texts();

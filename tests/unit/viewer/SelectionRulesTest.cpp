@@ -60,7 +60,7 @@ public:
     std::int64_t Size = 1000;
 
     std::int64_t SelStart = 0, SelLength = 0;
-    int SelectionChanges = 0; // OnSelectionChange raised
+    int SelectionChanges = 0; // SelectionChanged calls
     int SetSelectionNotifies = 0;
     std::vector<std::string> Log;
 

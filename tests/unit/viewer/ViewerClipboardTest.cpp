@@ -22,7 +22,7 @@ protected:
     }
     void TearDown() override { InstallCodepageSystem(nullptr); }
 
-    std::vector<std::uint8_t> Bytes(ClipFormat format) {
+    std::vector<std::uint8_t> Held(ClipFormat format) {
         const auto* entry = clipboard.Find(format);
         return entry == nullptr ? std::vector<std::uint8_t>{} : entry->bytes;
     }
@@ -42,28 +42,28 @@ protected:
 TEST_F(ViewerClipboardTest, AnsiTextGoesAsTextAndUnicode) {
     EXPECT_TRUE(SetClipboardText("caf\xE9", vEncANSI));
     EXPECT_EQ(clipboard.Entries().size(), 2u);
-    EXPECT_EQ(Bytes(cf::Text), (std::vector<std::uint8_t>{'c', 'a', 'f', 0xE9, 0}));
-    EXPECT_EQ(Bytes(cf::UnicodeText), Units({'c', 'a', 'f', 0xE9, 0}));
+    EXPECT_EQ(Held(cf::Text), (std::vector<std::uint8_t>{'c', 'a', 'f', 0xE9, 0}));
+    EXPECT_EQ(Held(cf::UnicodeText), Units({'c', 'a', 'f', 0xE9, 0}));
     EXPECT_FALSE(clipboard.isOpen);
 }
 
 TEST_F(ViewerClipboardTest, OemTextGoesAsOemTextAndUnicodeFromTheOemCodepage) {
     EXPECT_TRUE(SetClipboardText("\x82\xB0", vEncOEM)); // code page 437: e acute, light shade
-    EXPECT_EQ(Bytes(cf::OemText), (std::vector<std::uint8_t>{0x82, 0xB0, 0}));
+    EXPECT_EQ(Held(cf::OemText), (std::vector<std::uint8_t>{0x82, 0xB0, 0}));
     EXPECT_EQ(clipboard.Find(cf::Text), nullptr);
-    EXPECT_EQ(Bytes(cf::UnicodeText), Units({0xE9, 0x2591, 0}));
+    EXPECT_EQ(Held(cf::UnicodeText), Units({0xE9, 0x2591, 0}));
 }
 
 TEST_F(ViewerClipboardTest, Koi8TextIsConvertedForBothFormats) {
     codepages.ansiCodepage = 1251;
     EXPECT_TRUE(SetClipboardText("\xC1\xE2 ok", vEncCyrKOI8R));
-    EXPECT_EQ(Bytes(cf::Text), (std::vector<std::uint8_t>{0xE0, 0xC1, ' ', 'o', 'k', 0}));
-    EXPECT_EQ(Bytes(cf::UnicodeText), Units({0x430, 0x411, ' ', 'o', 'k', 0}));
+    EXPECT_EQ(Held(cf::Text), (std::vector<std::uint8_t>{0xE0, 0xC1, ' ', 'o', 'k', 0}));
+    EXPECT_EQ(Held(cf::UnicodeText), Units({0x430, 0x411, ' ', 'o', 'k', 0}));
     // Characters the ANSI code page lacks become "?" in the 8-bit form only.
     codepages.ansiCodepage = 1252;
     EXPECT_TRUE(SetClipboardText("\xC1", vEncCyrKOI8R));
-    EXPECT_EQ(Bytes(cf::Text), (std::vector<std::uint8_t>{'?', 0}));
-    EXPECT_EQ(Bytes(cf::UnicodeText), Units({0x430, 0}));
+    EXPECT_EQ(Held(cf::Text), (std::vector<std::uint8_t>{'?', 0}));
+    EXPECT_EQ(Held(cf::UnicodeText), Units({0x430, 0}));
 }
 
 TEST_F(ViewerClipboardTest, EmptyTextLeavesTheClipboardAlone) {
@@ -87,16 +87,16 @@ TEST_F(ViewerClipboardTest, HeldClipboardReturnsFalseAndChangesNothing) {
 TEST_F(ViewerClipboardTest, WideTextOnNtAndOlderSystems) {
     EXPECT_TRUE(SetClipboardTextW(L"x\u20ACy"));
     EXPECT_EQ(clipboard.Entries().size(), 1u);
-    EXPECT_EQ(Bytes(cf::UnicodeText), Units({'x', 0x20AC, 'y', 0}));
+    EXPECT_EQ(Held(cf::UnicodeText), Units({'x', 0x20AC, 'y', 0}));
     codepages.ntFamily = false;
     EXPECT_TRUE(SetClipboardTextW(L"x\u20ACy"));
     EXPECT_EQ(clipboard.Entries().size(), 1u);
-    EXPECT_EQ(Bytes(cf::Text), (std::vector<std::uint8_t>{'x', 0x80, 'y', 0}));
+    EXPECT_EQ(Held(cf::Text), (std::vector<std::uint8_t>{'x', 0x80, 'y', 0}));
 }
 
 TEST_F(ViewerClipboardTest, TextThatConvertsToNothingLeavesTheClipboardEmptied) {
     EXPECT_TRUE(SetClipboardText("\xFF", vEncUTF8)); // not UTF-8: converts to "?"
-    EXPECT_EQ(Bytes(cf::Text), (std::vector<std::uint8_t>{'?', 0}));
+    EXPECT_EQ(Held(cf::Text), (std::vector<std::uint8_t>{'?', 0}));
     EXPECT_EQ(clipboard.Find(cf::Wave), nullptr);
     EXPECT_FALSE(clipboard.isOpen);
 }
@@ -107,7 +107,7 @@ TEST_F(ViewerClipboardTest, PutUnicodeTextIntoAnAlreadyOpenClipboard) {
     EXPECT_TRUE(clipboard.isOpen);
     ClipboardPort::Instance().Close();
     EXPECT_FALSE(clipboard.isOpen);
-    EXPECT_EQ(Bytes(cf::UnicodeText), Units({'a', 0}));
+    EXPECT_EQ(Held(cf::UnicodeText), Units({'a', 0}));
 }
 
 } // namespace

@@ -1,13 +1,13 @@
 #pragma once
-// Test scaffolding for the viewer model: a surface over the fixed-width recording canvas, a
-// stream that generates its bytes (so huge sources need no memory) and can fail or read short,
-// and a fixture with iconv code pages and a scripted message box.
+// Test scaffolding for the viewer model: a surface over the fixed-width recording canvas that
+// answers the model's questions from a script, a stream that generates its bytes (so huge
+// sources need no memory) and can fail or read short, and a fixture with its own code pages.
 #include "BinHexProbe.h"
+#include "Bytes.h"
 #include "base/Error.h"
 #include "fakes/FixedWidthCanvas.h"
 #include "viewer/CodePages.h"
 #include "viewer/CodepageSystem.h"
-#include "viewer/ViewerMessages.h"
 #include "viewer/ZorvBinHex.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +33,9 @@ public:
     ScrollBarState horz{1, 1, 1, 1};
     int presents = 0;
     std::map<ViewerTimer, bool> timers;
+    std::deque<bool> retryAnswers; // answers to RetryRead in order; then no retry
+    int retryQuestions = 0;
+    std::vector<std::wstring> errors; // what ReportError told
 
     Canvas* Picture() override { return pictureMissing ? nullptr : &canvas; }
     int ClientWidth() override { return width; }
@@ -41,6 +44,16 @@ public:
     void SetHorzScrollBar(const ScrollBarState& state) override { horz = state; }
     void Present() override { ++presents; }
     void SetTimerActive(ViewerTimer timer, bool active) override { timers[timer] = active; }
+    bool RetryRead() override {
+        ++retryQuestions;
+        if (retryAnswers.empty()) {
+            return false;
+        }
+        const bool retry = retryAnswers.front();
+        retryAnswers.pop_front();
+        return retry;
+    }
+    void ReportError(const std::wstring& text) override { errors.push_back(text); }
 };
 
 // A stream of size bytes whose byte at p is generator(p). Reads hand out at most chunk bytes;
@@ -79,10 +92,6 @@ private:
     std::int64_t position_ = 0;
     std::function<std::uint8_t(std::int64_t)> generator_;
 };
-
-inline std::vector<std::uint8_t> Bytes(const std::string& text) {
-    return {text.begin(), text.end()};
-}
 
 // Code pages for the viewer tests on every platform: UTF-8 (65001) decoded properly, every other
 // code page read as Latin-1, which agrees with Windows-1252 on the bytes these tests use.
@@ -158,21 +167,8 @@ protected:
     ViewerFixture() {
         InstallCodepageSystem(&codepages);
         BuildAvailableEncodings();
-        InstallViewerMessageBox([this](const std::wstring& text, const std::wstring& caption,
-                                       unsigned flags, WindowRef) {
-            messages.push_back({text, caption, flags});
-            if (answers.empty()) {
-                return kIdCancel;
-            }
-            const int answer = answers.front();
-            answers.pop_front();
-            return answer;
-        });
     }
-    ~ViewerFixture() override {
-        InstallViewerMessageBox(nullptr);
-        InstallCodepageSystem(nullptr);
-    }
+    ~ViewerFixture() override { InstallCodepageSystem(nullptr); }
 
     // Shows bytes the way the host does: open the stream, then assign the mode.
     void Show(const std::vector<std::uint8_t>& bytes, TZorvBinHexMode mode) {
@@ -181,7 +177,7 @@ protected:
         surface.canvas.Calls.clear(); // keep only the drawing of the new mode
         viewer.SetMode(mode);
     }
-    void Show(const std::string& text, TZorvBinHexMode mode) { Show(Bytes(text), mode); }
+    void Show(const std::string& text, TZorvBinHexMode mode) { Show(BytesOf(text), mode); }
 
     // Draws again with a clean recording.
     void Redraw() {
@@ -211,14 +207,7 @@ protected:
         return texts;
     }
 
-    struct Message {
-        std::wstring text;
-        std::wstring caption;
-        unsigned flags;
-    };
     Latin1Codepages codepages;
-    std::vector<Message> messages;
-    std::deque<int> answers;
     FakeViewerSurface surface;
     TZorvBinHex viewer{surface};
     BinHexProbe probe{viewer};

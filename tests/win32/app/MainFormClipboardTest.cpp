@@ -68,15 +68,15 @@ bool IsSavingText(const std::wstring& text) {
 }
 
 TEST_F(MainFormTest, FirstLookFillsTheTreeBeforeShowingAndSelectsPreview) {
-    PutClipboard({{CF_UNICODETEXT, Utf16(L"hello")}});
+    PutClipboard({{CF_UNICODETEXT, TextBlock(L"hello")}});
     TMainForm& f = CreateForm();
     std::vector<std::wstring> nodes = NodeTexts(f.Formats().Handle());
     ASSERT_GE(nodes.size(), 2u);
     EXPECT_EQ(nodes[0], L"Preview");
     EXPECT_NE(NodeIndex(f.Formats().Handle(), L"Unicode Text Format"), -1);
     EXPECT_NE(NodeIndex(f.Formats().Handle(), L"Text"), -1);
-    EXPECT_EQ(f.Status().PanelText(0), L"Size : 5");
-    EXPECT_EQ(f.Status().PanelText(1), L"");
+    EXPECT_EQ(f.Status().Size(), L"Size : 5");
+    EXPECT_EQ(f.Status().Description(), L"");
     EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
     EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeUnicode);
     EXPECT_TRUE(f.Preview().Viewer().TextGutter());
@@ -96,40 +96,40 @@ TEST_F(MainFormTest, EachKindOfNodeShowsItsViewAndStatusTexts) {
     UINT htmlFormat = RegisterClipboardFormatW(L"HTML Format");
     UINT rtfFormat = RegisterClipboardFormatW(L"Rich Text Format");
     UINT otherFormat = RegisterClipboardFormatW(L"Tavrix Test Format");
-    PutClipboard({{CF_TEXT, Bytes("abc")},
-                  {htmlFormat, Bytes(html, false)},
-                  {rtfFormat, Bytes(rtf)},
-                  {otherFormat, Bytes("12345678", false)}});
+    PutClipboard({{CF_TEXT, TextBlock("abc")},
+                  {htmlFormat, BytesOf(html)},
+                  {rtfFormat, TextBlock(rtf)},
+                  {otherFormat, BytesOf("12345678")}});
     TMainForm& f = CreateForm();
 
-    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Text"));
+    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Text"));
     EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
     EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeHex);
     EXPECT_FALSE(f.Preview().Viewer().TextGutter());
     std::size_t textBlock = f.Preview().PreviewStream().Bytes().size();
     EXPECT_GE(textBlock, 4u);
-    EXPECT_EQ(f.Status().PanelText(0), L"Size : " + std::to_wstring(textBlock));
-    EXPECT_FALSE(f.Status().PanelText(1).empty());
-    EXPECT_EQ(f.Status().Hint(), f.Status().PanelText(1));
+    EXPECT_EQ(f.Status().Size(), L"Size : " + std::to_wstring(textBlock));
+    EXPECT_FALSE(f.Status().Description().empty());
+    EXPECT_EQ(f.Status().Hint(), f.Status().Description());
 
-    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Unicode Text Format"));
+    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Unicode Text Format"));
     EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeUHex);
 
-    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"HTML Format"));
+    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"HTML Format"));
     EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeText);
     EXPECT_EQ(f.Preview().PreviewStream().Bytes().size() >= html.size(), true);
 
-    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Rich Text Format"));
+    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Rich Text Format"));
     EXPECT_TRUE(f.Preview().IsVisible(PV::RichText));
     EXPECT_FALSE(f.Preview().IsVisible(PV::Viewer));
-    EXPECT_EQ(f.Status().PanelText(0), L"Size : 12");
+    EXPECT_EQ(f.Status().Size(), L"Size : 12");
     EXPECT_FALSE(f.Commands().ActionById(win32::kActZoomIn).Enabled());
 
     // A format outside the catalogue has no description.
-    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Tavrix Test Format"));
-    EXPECT_EQ(f.Status().PanelText(1), L"");
+    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Tavrix Test Format"));
+    EXPECT_EQ(f.Status().Description(), L"");
     EXPECT_EQ(f.Status().Hint(), L"");
-    EXPECT_EQ(f.Status().PanelText(0), L"Size : 8");
+    EXPECT_EQ(f.Status().Size(), L"Size : 8");
     EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeHex);
     EXPECT_TRUE(errors.empty()) << (errors.empty()
                                         ? std::string()
@@ -139,21 +139,21 @@ TEST_F(MainFormTest, EachKindOfNodeShowsItsViewAndStatusTexts) {
 TEST_F(MainFormTest, BitmapNodeShowsItsSizeWhateverTheZoom) {
     PutClipboard({{CF_DIB, Dib(640, 480)}});
     TMainForm& f = CreateForm();
-    EXPECT_EQ(f.Status().PanelText(1), L"640 x 480");
+    EXPECT_EQ(f.Status().Description(), L"640 x 480");
     EXPECT_TRUE(f.Preview().IsVisible(PV::Picture));
-    f.actZoomInExecute();
+    f.Zoom(win32::ZoomStep::In);
     int bitmap = NodeIndex(f.Formats().Handle(), L"Bitmap");
     ASSERT_NE(bitmap, -1);
-    f.SelectFormatNode(bitmap);
-    EXPECT_EQ(f.Status().PanelText(0), L"640 x 480");
+    f.Surface().SelectFormatNode(bitmap);
+    EXPECT_EQ(f.Status().Size(), L"640 x 480");
     EXPECT_EQ(f.Preview().Image().Width(), 1280);
     EXPECT_TRUE(f.Preview().IsVisible(PV::Picture));
-    f.actZoom100Execute();
+    f.Zoom(win32::ZoomStep::Reset);
     // The palette is no memory block: an empty viewer and size 0.
     int palette = NodeIndex(f.Formats().Handle(), L"Palette");
     if (palette != -1) {
-        f.SelectFormatNode(palette);
-        EXPECT_EQ(f.Status().PanelText(0), L"Size : 0");
+        f.Surface().SelectFormatNode(palette);
+        EXPECT_EQ(f.Status().Size(), L"Size : 0");
         EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
     }
     EXPECT_TRUE(errors.empty()) << (errors.empty()
@@ -162,14 +162,14 @@ TEST_F(MainFormTest, BitmapNodeShowsItsSizeWhateverTheZoom) {
 }
 
 TEST_F(MainFormTest, EmptiedClipboardLeavesNoNodes) {
-    PutClipboard({{CF_TEXT, Bytes("abc")}});
+    PutClipboard({{CF_TEXT, TextBlock("abc")}});
     TMainForm& f = CreateForm();
     ASSERT_FALSE(NodeTexts(f.Formats().Handle()).empty());
     SendMessageW(f.Handle(), WM_COMMAND, MAKEWPARAM(win32::kActDelete, 0), 0);
     WaitForRefresh();
     EXPECT_TRUE(NodeTexts(f.Formats().Handle()).empty());
-    EXPECT_EQ(f.Status().PanelText(1), L"Clipboard is Empty.");
-    EXPECT_EQ(f.Status().PanelText(0), L"Size : 0");
+    EXPECT_EQ(f.Status().Description(), L"Clipboard is Empty.");
+    EXPECT_EQ(f.Status().Size(), L"Size : 0");
     EXPECT_FALSE(f.Commands().ActionById(win32::kActSave).Enabled());
     EXPECT_FALSE(f.Commands().ActionById(win32::kActZoomOut).Enabled());
 }
@@ -178,7 +178,7 @@ TEST_F(MainFormTest, StartingOnAnEmptyClipboardOffersNeitherSaveNorZoom) {
     PutClipboard({});
     TMainForm& f = CreateForm();
     WaitForRefresh();
-    EXPECT_EQ(f.Status().PanelText(1), L"Clipboard is Empty.");
+    EXPECT_EQ(f.Status().Description(), L"Clipboard is Empty.");
     for (int id : {win32::kActSave, win32::kActDelete, win32::kActZoomOut, win32::kActZoomIn,
                    win32::kActZoom100}) {
         EXPECT_FALSE(f.Commands().ActionById(id).Enabled()) << id;
@@ -190,12 +190,12 @@ TEST_F(MainFormTest, StartingOnAnEmptyClipboardOffersNeitherSaveNorZoom) {
 }
 
 TEST_F(MainFormTest, ChangesByAnotherProgramRefreshTheTree) {
-    PutClipboard({{CF_TEXT, Bytes("abc")}});
+    PutClipboard({{CF_TEXT, TextBlock("abc")}});
     TMainForm& f = CreateForm();
     RunHelper({L"set", L"13=" + UnicodeTextHex(L"from the helper")});
     WaitForRefresh();
     EXPECT_EQ(NodeTexts(f.Formats().Handle())[0], L"Preview");
-    EXPECT_EQ(f.Status().PanelText(0), L"Size : 15");
+    EXPECT_EQ(f.Status().Size(), L"Size : 15");
 }
 
 // Half of tests/e2e/main_window.sh: the "HTML Format" block that Wine's bridge made of HTML from
@@ -216,23 +216,23 @@ TEST_F(MainFormTest, BridgeHtmlShowsItsFragmentInPreview) {
     PutClipboard({{RegisterClipboardFormatW(L"HTML Format"), read(blockFile)}});
     TMainForm& f = CreateForm();
     const std::wstring expected = WideFromUtf8(std::string(fragment.begin(), fragment.end()));
-    EXPECT_EQ(f.Preview().PreviewStream().Bytes(), Utf16(expected, false));
-    EXPECT_EQ(f.Status().PanelText(0), L"Size : " + std::to_wstring(expected.size()));
+    EXPECT_EQ(f.Preview().PreviewStream().Bytes(), Utf16Bytes(expected));
+    EXPECT_EQ(f.Status().Size(), L"Size : " + std::to_wstring(expected.size()));
     EXPECT_TRUE(f.Preview().Viewer().TextGutter());
 }
 
 TEST_F(MainFormTest, SaveAppendsTheFileExtension) {
-    PutClipboard({{CF_TEXT, Bytes("abc")}});
+    PutClipboard({{CF_TEXT, TextBlock("abc")}});
     TMainForm& f = CreateForm();
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     std::filesystem::path base = std::filesystem::path(temp) / L"tavrix-mainform-dump";
     std::filesystem::remove(base.wstring() + L".cl7");
     saveChoice = base.wstring();
-    f.actSaveExecute();
+    f.Commands().Run(win32::kActSave);
     EXPECT_TRUE(std::filesystem::exists(base.wstring() + L".cl7"));
     EXPECT_GT(std::filesystem::file_size(base.wstring() + L".cl7"), 6u);
-    EXPECT_EQ(f.SaveDialog().FileName(), base.wstring() + L".cl7");
+    EXPECT_EQ(f.Files().SaveDialog().FileName(), base.wstring() + L".cl7");
     std::filesystem::remove(base.wstring() + L".cl7");
     EXPECT_TRUE(errors.empty()) << (errors.empty()
                                         ? std::string()
@@ -240,11 +240,11 @@ TEST_F(MainFormTest, SaveAppendsTheFileExtension) {
 }
 
 TEST_F(MainFormTest, LongSaveShowsItsPercentageAndWaitCursorThenThePanelsAgain) {
-    PutClipboard({{CF_UNICODETEXT, Utf16(L"hello")}, {CF_DIF, Bytes("dif")}});
+    PutClipboard({{CF_UNICODETEXT, TextBlock(L"hello")}, {CF_DIF, TextBlock("dif")}});
     TMainForm& f = CreateForm();
-    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Unicode Text Format"));
-    const std::wstring size = f.Status().PanelText(0);
-    const std::wstring description = f.Status().PanelText(1);
+    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Unicode Text Format"));
+    const std::wstring size = f.Status().Size();
+    const std::wstring description = f.Status().Description();
     ASSERT_FALSE(size.empty());
     ASSERT_FALSE(description.empty());
     // Every look at the clock is a fifth of a second later: the save counts as long at once.
@@ -257,7 +257,7 @@ TEST_F(MainFormTest, LongSaveShowsItsPercentageAndWaitCursorThenThePanelsAgain) 
     std::vector<bool> waiting;
     {
         BarWatch watch(f.Status().Handle());
-        f.actSaveExecute();
+        f.Commands().Run(win32::kActSave);
         texts = watch.texts;
         waiting = watch.waiting;
     }
@@ -270,10 +270,10 @@ TEST_F(MainFormTest, LongSaveShowsItsPercentageAndWaitCursorThenThePanelsAgain) 
         EXPECT_TRUE(waiting[i]) << i;
     }
     EXPECT_EQ(texts.back(), L"Saving\u2026 100 %");
-    EXPECT_FALSE(f.Status().ShowsWholeBarText());
+    EXPECT_FALSE(f.Status().ShowsMessage());
     EXPECT_NE(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
-    EXPECT_EQ(f.Status().PanelText(0), size);
-    EXPECT_EQ(f.Status().PanelText(1), description);
+    EXPECT_EQ(f.Status().Size(), size);
+    EXPECT_EQ(f.Status().Description(), description);
     EXPECT_TRUE(errors.empty());
 }
 

@@ -29,9 +29,9 @@ protected:
 
     // A clipboard file holding text alone.
     std::wstring SavedText(const std::wstring& fileName, const std::string& text) {
-        PutClipboard({{CF_TEXT, Bytes(text)}});
+        PutClipboard({{CF_TEXT, TextBlock(text)}});
         const std::wstring path = (folder_ / fileName).wstring();
-        EXPECT_TRUE(win32::SaveClipboardFile(path));
+        EXPECT_TRUE(win32::SaveClipboardFile(ClipboardPort::Instance(), path));
         return path;
     }
 
@@ -74,7 +74,7 @@ protected:
 TEST_F(MainFormDropTest, FirstDroppedFileIsLoaded) {
     const std::wstring first = SavedText(L"first.cl7", "first file");
     const std::wstring second = SavedText(L"second.cl7", "second file");
-    PutClipboard({{CF_TEXT, Bytes("before")}});
+    PutClipboard({{CF_TEXT, TextBlock("before")}});
     CreateForm();
     EXPECT_NE(GetWindowLongW(form->Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
     Drop({first, second});
@@ -83,7 +83,7 @@ TEST_F(MainFormDropTest, FirstDroppedFileIsLoaded) {
 }
 
 TEST_F(MainFormDropTest, FolderOrMissingFileLeavesTheClipboard) {
-    PutClipboard({{CF_TEXT, Bytes("before")}});
+    PutClipboard({{CF_TEXT, TextBlock("before")}});
     CreateForm();
     Drop({folder_.wstring()});
     Drop({(folder_ / L"missing.cl7").wstring()});
@@ -93,7 +93,7 @@ TEST_F(MainFormDropTest, FolderOrMissingFileLeavesTheClipboard) {
 
 TEST_F(MainFormDropTest, UnreadableFileGivesTheLoadError) {
     const std::wstring path = SavedText(L"locked.cl7", "locked");
-    PutClipboard({{CF_TEXT, Bytes("before")}});
+    PutClipboard({{CF_TEXT, TextBlock("before")}});
     CreateForm();
     // Another program holds the file and shares it with nobody.
     win32::UniqueFile locked(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,

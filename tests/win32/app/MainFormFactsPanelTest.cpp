@@ -1,6 +1,7 @@
 // The facts panel of the main window over the real clipboard: the facts panel with the owner and
 // the decoded data, saving one format and taking one format off the clipboard.
 #include "MainFormFixture.h"
+#include "ScratchFolder.h"
 
 #include "clipboard/ClipboardEngine.h"
 
@@ -13,34 +14,13 @@
 namespace tavrix::test {
 namespace {
 
+using testing::FileBytes;
 using win32::TMainForm;
 namespace fs = std::filesystem;
 
 std::wstring Wide(const std::string& text) {
     return std::wstring(text.begin(), text.end());
 }
-
-std::vector<std::uint8_t> FileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// A folder of its own for the files a test writes, removed afterwards.
-class ScratchFolder {
-public:
-    ScratchFolder()
-        : path_(fs::temp_directory_path() / ("tavrix-facts-" + std::to_string(GetTickCount()))) {
-        fs::create_directories(path_);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    fs::path operator/(const std::wstring& name) const { return path_ / name; }
-
-private:
-    fs::path path_;
-};
 
 const std::string kHtml = "Version:0.9\r\nStartHTML:0000000105\r\nEndHTML:0000000129\r\n"
                           "StartFragment:0000000105\r\nEndFragment:0000000129\r\n<b>clipboard</b>";
@@ -62,16 +42,16 @@ TEST_F(MainFormTest, FactsPanelNamesTheOwnerAndDecodesTheSelectedFormat) {
     ASSERT_EQ(owner.ReadLine(), "owning");
     TMainForm& f = CreateForm();
 
-    const std::wstring facts = f.Status().PanelText(2);
+    const std::wstring facts = f.Status().Facts();
     EXPECT_EQ(facts.rfind(L"Owner: " + std::wstring(kHelperExe) + L" (" + pid + L") \u00B7 #", 0),
               0u)
         << std::string(facts.begin(), facts.end());
-    EXPECT_EQ(f.Status().TipOverPanel(2), facts);
-    EXPECT_EQ(f.Status().TipOverPanel(0), f.Status().PanelText(1));
+    EXPECT_EQ(f.Status().TipOverFacts(), facts);
+    EXPECT_EQ(f.Status().TipOverDescription(), f.Status().Description());
 
     SelectNode(f, L"Locale Identifier");
-    EXPECT_EQ(f.Status().PanelText(2), L"Format 16 (0x0010) \u00B7 en-US");
-    EXPECT_EQ(f.Status().TipOverPanel(2), L"Format 16 (0x0010) \u00B7 en-US");
+    EXPECT_EQ(f.Status().Facts(), L"Format 16 (0x0010) \u00B7 en-US");
+    EXPECT_EQ(f.Status().TipOverFacts(), L"Format 16 (0x0010) \u00B7 en-US");
     EXPECT_TRUE(errors.empty());
 }
 
@@ -80,20 +60,20 @@ TEST_F(MainFormTest, SaveFormatWritesTheSelectedBlockToItsFile) {
     const auto own = static_cast<UINT>(RegisterClipboardFormatW(L"Tavrix Facts Data"));
     const std::vector<std::uint8_t> pngBytes{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 7};
     const auto dib = Dib(3, 2);
-    PutClipboard({{CF_TEXT, Bytes("plain")},
-                  {CF_UNICODETEXT, Utf16(L"wide")},
-                  {HtmlFormat, Bytes(kHtml)},
+    PutClipboard({{CF_TEXT, TextBlock("plain")},
+                  {CF_UNICODETEXT, TextBlock(L"wide")},
+                  {HtmlFormat, TextBlock(kHtml)},
                   {CF_DIB, dib},
                   {png, pngBytes},
                   {own, {1, 2, 3}}});
     TMainForm& f = CreateForm();
-    ScratchFolder folder;
+    const testing::ScratchFolder folder{"tavrix-facts"};
     const struct {
         std::wstring node, proposed;
         std::vector<std::uint8_t> bytes;
-    } kinds[] = {{L"Text", L"Text.txt", Bytes("plain")},
-                 {L"Unicode Text Format", L"Unicode Text Format.txt", Utf16(L"wide")},
-                 {L"HTML Format", L"HTML Format.html", Bytes(kHtml)},
+    } kinds[] = {{L"Text", L"Text.txt", TextBlock("plain")},
+                 {L"Unicode Text Format", L"Unicode Text Format.txt", TextBlock(L"wide")},
+                 {L"HTML Format", L"HTML Format.html", TextBlock(kHtml)},
                  {L"PNG", L"PNG.png", pngBytes},
                  {L"Tavrix Facts Data", L"Tavrix Facts Data.bin", {1, 2, 3}}};
     for (const auto& kind : kinds) {
@@ -137,7 +117,7 @@ std::vector<std::string> ListLines(const std::string& list) {
 
 // What the menu key or Shift+F10 in the tree asks of the main window.
 TEST_F(MainFormTest, MenuKeyOpensTheFormatMenuUnderTheSelectedNode) {
-    PutClipboard({{CF_UNICODETEXT, Utf16(L"hello")}});
+    PutClipboard({{CF_UNICODETEXT, TextBlock(L"hello")}});
     TMainForm& f = CreateForm();
     SelectNode(f, L"Unicode Text Format");
     static RECT menuRect;
@@ -171,10 +151,10 @@ TEST_F(MainFormTest, MenuKeyOpensTheFormatMenuUnderTheSelectedNode) {
 
 TEST_F(MainFormTest, RemoveFormatPutsEveryOtherFormatBackAsItWas) {
     RunHelper({L"set", L"13=" + UnicodeTextHex(L"keep me"),
-               L"HTML Format=" + BytesHex(Bytes(kHtml)), L"8=" + BytesHex(Dib(5, 3)),
+               L"HTML Format=" + BytesHex(TextBlock(kHtml)), L"8=" + BytesHex(Dib(5, 3)),
                L"Tavrix Facts Private=0a0b0c0d"});
     TMainForm& f = CreateForm();
-    ScratchFolder folder;
+    const testing::ScratchFolder folder{"tavrix-facts"};
     // Every other format, with its bytes as another program reads them.
     std::vector<std::string> kept;
     for (const std::string& line : ListLines(RunHelper({L"list"}))) {
@@ -207,14 +187,14 @@ TEST_F(MainFormTest, RemoveFormatPutsEveryOtherFormatBackAsItWas) {
 }
 
 TEST_F(MainFormTest, RemovingAFormatTheSystemMakesAgainSaysSo) {
-    PutClipboard({{CF_UNICODETEXT, Utf16(L"made again")}});
+    PutClipboard({{CF_UNICODETEXT, TextBlock(L"made again")}});
     TMainForm& f = CreateForm();
     SelectNode(f, L"Text");
     RunAction(f, win32::kActRemoveFormat);
     WaitForRefresh();
     EXPECT_TRUE(errors.empty());
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
-    const std::wstring facts = f.Status().PanelText(2);
+    const std::wstring facts = f.Status().Facts();
     EXPECT_NE(facts.find(L" \u00B7 Text comes back: the system makes it from another format"),
               std::wstring::npos)
         << std::string(facts.begin(), facts.end());

@@ -1,6 +1,7 @@
 #pragma once
 // A main window created in the test process over the real clipboard, with the error box, the
 // web browser and the file chooser replaced by recorders and the settings store kept in memory.
+#include "Bytes.h"
 #include "DibBuilder.h"
 #include "app/win32/MainForm.h"
 #include "base/Support.h"
@@ -15,7 +16,7 @@
 #include "settings/SettingsBackend.h"
 #include "support/HelperProcess.h"
 #include "support/MessagePump.h"
-#include "support/MessageWindow.h"
+#include "support/TestWindow.h"
 #include "ui/win32/ErrorBox.h"
 #include "viewer/win32/Win32CodepageSystem.h"
 
@@ -31,6 +32,10 @@
 #include <vector>
 
 namespace tavrix::test {
+
+using testing::BytesOf;
+using testing::TextBlock;
+using testing::Utf16Bytes;
 
 // The real support platform, with the screen's resolution replaced.
 class ResolutionPlatform : public win32::Win32SupportPlatform {
@@ -120,25 +125,17 @@ protected:
         CloseClipboard();
     }
 
-    static std::vector<std::uint8_t> Bytes(const std::string& text, bool withZero = true) {
-        std::vector<std::uint8_t> bytes(text.begin(), text.end());
-        if (withZero) {
-            bytes.push_back(0);
-        }
-        return bytes;
-    }
-
     // A bottom-up 24-bit DIB of the given size.
     static std::vector<std::uint8_t> Dib(int width, int height) {
         return tavrix::testing::MakeDib(width, height);
     }
 
     // COM as the program has it on its window's thread: pictures decode through it.
-    win32::ComApartment com_;
+    std::optional<win32::ComApartment> com_ = win32::EnterComApartment();
     ResolutionPlatform platform_;
     TAppIni memorySettings_{std::make_unique<MemorySettingsRegistry>(),
                             std::make_unique<NoSettingsFiles>()};
-    MessageWindow owner_;
+    test::TestWindow owner_ = test::MessageOnlyWindow();
     std::unique_ptr<win32::Win32ClipboardBackend> backend_;
     std::unique_ptr<win32::TMainForm> form;
     std::vector<std::wstring> errors;
@@ -187,20 +184,6 @@ inline void WaitForRefresh() {
         PumpMessages();
         Sleep(10);
     }
-}
-
-// UTF-16LE bytes of text, ending with a zero unit unless withZero is false.
-inline std::vector<std::uint8_t> Utf16(const std::wstring& text, bool withZero = true) {
-    std::vector<std::uint8_t> bytes;
-    for (wchar_t c : text) {
-        bytes.push_back(static_cast<std::uint8_t>(c & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>(c >> 8));
-    }
-    if (withZero) {
-        bytes.push_back(0);
-        bytes.push_back(0);
-    }
-    return bytes;
 }
 
 inline RECT ChildRect(HWND parent, HWND child) {

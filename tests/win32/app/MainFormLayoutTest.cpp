@@ -277,7 +277,7 @@ TEST_F(MainFormAt144Dpi, ApplyDpiLayoutUses24PixelPicturesAt144) {
 // out for the new resolution, whatever the screen's was at start-up.
 TEST_F(MainFormTest, DpiChangeMovesTheWindowAndScalesItsControls) {
     // Text in Preview, so that the viewer has drawn with its font whatever an earlier test left.
-    PutClipboard({{CF_TEXT, Bytes("abc")}});
+    PutClipboard({{CF_TEXT, TextBlock("abc")}});
     TMainForm& f = CreateForm();
     ExpectDpiFigures(f, kAt96);
     struct Move {

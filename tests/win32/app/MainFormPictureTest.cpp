@@ -60,7 +60,7 @@ TEST_F(MainFormTest, PngWithAlphaShowsOverTheCheckerboardAndZooms) {
     const std::vector<std::uint8_t> png = File(ImageFileKind::Png, 64, 32);
     PutClipboard({{RegisterClipboardFormatW(L"PNG"), png}});
     TMainForm& f = CreateForm();
-    EXPECT_EQ(f.Status().PanelText(1), L"64 x 32");
+    EXPECT_EQ(f.Status().Description(), L"64 x 32");
     // Decoded from the preview stream's copy of the file, the only one the program holds.
     EXPECT_EQ(f.Preview().PreviewStream().Bytes(), png);
     ASSERT_TRUE(f.Preview().IsVisible(PV::Picture));
@@ -68,9 +68,9 @@ TEST_F(MainFormTest, PngWithAlphaShowsOverTheCheckerboardAndZooms) {
     ExpectCheckerboard(shown);
     EXPECT_EQ(shown.Count(kRed, 32, 0, 64, 32), 32 * 32);
 
-    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"PNG"));
-    EXPECT_EQ(f.Status().PanelText(0), L"64 x 32");
-    f.actZoomInExecute();
+    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"PNG"));
+    EXPECT_EQ(f.Status().Size(), L"64 x 32");
+    f.Zoom(win32::ZoomStep::In);
     EXPECT_EQ(f.Preview().Image().Width(), 128);
     EXPECT_EQ(f.Preview().Image().Height(), 64);
     EXPECT_EQ(ShownPicture(f, 128, 64).Count(kRed, 64, 0, 128, 64), 64 * 64);
@@ -80,14 +80,14 @@ TEST_F(MainFormTest, PngWithAlphaShowsOverTheCheckerboardAndZooms) {
 TEST_F(MainFormTest, JpegUnderJfifAndGifShowTheirSizes) {
     PutClipboard({{RegisterClipboardFormatW(L"JFIF"), File(ImageFileKind::Jpeg, 40, 30)}});
     TMainForm& f = CreateForm();
-    EXPECT_EQ(f.Status().PanelText(1), L"40 x 30");
+    EXPECT_EQ(f.Status().Description(), L"40 x 30");
     EXPECT_TRUE(f.Preview().IsVisible(PV::Picture));
 
     PutClipboard({{RegisterClipboardFormatW(L"image/gif"), File(ImageFileKind::Gif, 20, 10)}});
     WaitForRefresh();
-    EXPECT_EQ(f.Status().PanelText(1), L"20 x 10");
-    f.SelectFormatNode(NodeIndex(f.Formats().Handle(), L"image/gif"));
-    EXPECT_EQ(f.Status().PanelText(0), L"20 x 10");
+    EXPECT_EQ(f.Status().Description(), L"20 x 10");
+    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"image/gif"));
+    EXPECT_EQ(f.Status().Size(), L"20 x 10");
     EXPECT_TRUE(f.Preview().IsVisible(PV::Picture));
     // GIF keeps its colours exactly.
     const Pixels shown = ShownPicture(f, 20, 10);
@@ -114,10 +114,10 @@ TEST_F(MainFormTest, TruncatedOrOversizedPngShowsItsBytes) {
         }
         EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
         EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeHex);
-        EXPECT_EQ(f.Status().PanelText(1), L"");
+        EXPECT_EQ(f.Status().Description(), L"");
         const int node = NodeIndex(f.Formats().Handle(), name);
         ASSERT_NE(node, -1);
-        f.SelectFormatNode(node);
+        f.Surface().SelectFormatNode(node);
         EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
         EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeHex);
         EXPECT_GE(f.Preview().PreviewStream().Bytes().size(), png->size());
@@ -138,7 +138,7 @@ TEST_F(MainFormTest, BitmapWithAlphaShowsOverTheCheckerboardOthersAsBefore) {
             PutClipboard({{CF_DIBV5, dib(width, true)}});
             WaitForRefresh();
         }
-        ASSERT_EQ(f.Status().PanelText(1), std::to_wstring(width) + L" x 16");
+        ASSERT_EQ(f.Status().Description(), std::to_wstring(width) + L" x 16");
         const Pixels shown = ShownPicture(f, width, 16);
         ExpectCheckerboard(shown);
         EXPECT_EQ(shown.Count(kBlue, width / 2, 0, width, 16), width / 2 * 16);

@@ -17,7 +17,7 @@ bool ZoomActionsEnabled(TMainForm& f) {
 
 TEST_F(MainFormTest, SelectPreviewViewShowsOneViewAndSetsZoomActions) {
     TMainForm& f = CreateForm();
-    f.SelectPreviewView(PV::RichText);
+    f.Surface().SelectPreviewView(PV::RichText);
     EXPECT_TRUE(f.Preview().IsVisible(PV::RichText));
     EXPECT_FALSE(f.Preview().IsVisible(PV::Picture));
     EXPECT_FALSE(f.Preview().IsVisible(PV::Viewer));
@@ -25,19 +25,19 @@ TEST_F(MainFormTest, SelectPreviewViewShowsOneViewAndSetsZoomActions) {
     // The menu follows the action.
     EXPECT_TRUE(GetMenuState(f.Commands().Menu(), win32::kActZoomIn, MF_BYCOMMAND) & MF_GRAYED);
 
-    f.SelectPreviewView(PV::Picture);
+    f.Surface().SelectPreviewView(PV::Picture);
     EXPECT_FALSE(f.Preview().IsVisible(PV::RichText));
     EXPECT_TRUE(f.Preview().IsVisible(PV::Picture));
     EXPECT_TRUE(ZoomActionsEnabled(f));
 
-    f.SelectPreviewView(PV::RichText);
+    f.Surface().SelectPreviewView(PV::RichText);
     // Kind 3 changes no view but still asks for the zoom state.
     f.Commands().ActionById(win32::kActZoomIn).SetEnabled(true);
-    f.SelectPreviewView(static_cast<PV>(3));
+    f.Surface().SelectPreviewView(static_cast<PV>(3));
     EXPECT_TRUE(f.Preview().IsVisible(PV::RichText));
     EXPECT_FALSE(ZoomActionsEnabled(f));
 
-    f.SelectPreviewView(PV::Viewer);
+    f.Surface().SelectPreviewView(PV::Viewer);
     EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
     EXPECT_FALSE(f.Preview().IsVisible(PV::RichText));
     EXPECT_TRUE(ZoomActionsEnabled(f));
@@ -45,60 +45,60 @@ TEST_F(MainFormTest, SelectPreviewViewShowsOneViewAndSetsZoomActions) {
 
 TEST_F(MainFormTest, ShowPreviewTextFillsTheStreamWithUtf16) {
     TMainForm& f = CreateForm();
-    f.ShowPreviewText(u"A");
+    f.Surface().ShowPreviewText(u"A");
     EXPECT_EQ(f.Preview().PreviewStream().Bytes(), (std::vector<std::uint8_t>{0x41, 0x00}));
     EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
     EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeUnicode);
     EXPECT_TRUE(f.Preview().Viewer().TextGutter());
-    f.ShowPreviewText(u"\u65E5x");
+    f.Surface().ShowPreviewText(u"\u65E5x");
     EXPECT_EQ(f.Preview().PreviewStream().Bytes(),
               (std::vector<std::uint8_t>{0xE5, 0x65, 0x78, 0x00}));
     EXPECT_EQ(f.Preview().Viewer().ShownSize(), 4);
-    f.ShowPreviewText(u"");
+    f.Surface().ShowPreviewText(u"");
     EXPECT_TRUE(f.Preview().PreviewStream().Bytes().empty());
 }
 
 TEST_F(MainFormTest, ReadSelectedFormatCopiesTheWholeBlockOrNothing) {
     TMainForm& f = CreateForm();
-    PutClipboard({{CF_TEXT, Bytes("abc")}});
-    std::int32_t size = f.ReadSelectedFormat(CF_TEXT);
+    PutClipboard({{CF_TEXT, TextBlock("abc")}});
+    std::int32_t size = f.Preview().ReadFormat(CF_TEXT);
     EXPECT_GE(size, 4);
     ASSERT_EQ(f.Preview().PreviewStream().Bytes().size(), static_cast<std::size_t>(size));
     EXPECT_EQ(std::string(f.Preview().PreviewStream().Bytes().begin(),
                           f.Preview().PreviewStream().Bytes().begin() + 4),
               std::string("abc\0", 4));
     // A format that is not offered leaves the stream empty.
-    EXPECT_EQ(f.ReadSelectedFormat(CF_WAVE), 0);
+    EXPECT_EQ(f.Preview().ReadFormat(CF_WAVE), 0);
     EXPECT_TRUE(f.Preview().PreviewStream().Bytes().empty());
     // A bitmap handle is no memory block.
     PutClipboard({{CF_DIB, Dib(4, 4)}});
-    EXPECT_EQ(f.ReadSelectedFormat(CF_BITMAP), 0);
+    EXPECT_EQ(f.Preview().ReadFormat(CF_BITMAP), 0);
 }
 
 TEST_F(MainFormTest, PictureZoomSeriesAndNaturalSize) {
     TMainForm& f = CreateForm();
     PutClipboard({{CF_DIB, Dib(640, 480)}});
-    f.SelectPreviewView(PV::Picture);
-    f.ShowClipboardPicture();
+    f.Surface().SelectPreviewView(PV::Picture);
+    f.Surface().ShowClipboardPicture();
     EXPECT_EQ(f.Preview().Image().Width(), 640);
     EXPECT_EQ(f.Preview().Image().Height(), 480);
 
     std::vector<int> ins;
     for (int i = 0; i < 5; ++i) {
-        f.actZoomInExecute();
+        f.Zoom(win32::ZoomStep::In);
         ins.push_back(f.Preview().ImageZoom());
     }
     EXPECT_EQ(ins, (std::vector<int>{200, 400, 800, 1600, 1600}));
     EXPECT_EQ(f.Preview().Image().Width(), 10240);
-    f.actZoom100Execute();
+    f.Zoom(win32::ZoomStep::Reset);
     EXPECT_EQ(f.Preview().Image().Width(), 640);
-    f.actZoomInExecute();
+    f.Zoom(win32::ZoomStep::In);
     EXPECT_EQ(f.Preview().Image().Width(), 1280);
     EXPECT_EQ(f.Preview().Image().Height(), 960);
-    f.actZoom100Execute();
+    f.Zoom(win32::ZoomStep::Reset);
     std::vector<int> outs;
     for (int i = 0; i < 3; ++i) {
-        f.actZoomOutExecute();
+        f.Zoom(win32::ZoomStep::Out);
         outs.push_back(f.Preview().ImageZoom());
     }
     EXPECT_EQ(outs, (std::vector<int>{50, 25, 25}));
@@ -110,7 +110,7 @@ TEST_F(MainFormTest, PictureZoomSeriesAndNaturalSize) {
     EXPECT_EQ(Settings().ReadInteger(L"Zoom", 0), 10);
     // A new picture takes the current zoom.
     PutClipboard({{CF_DIB, Dib(333, 100)}});
-    f.ShowClipboardPicture();
+    f.Surface().ShowClipboardPicture();
     EXPECT_EQ(f.Preview().Image().Width(), 83);
 }
 
@@ -121,11 +121,11 @@ TEST_F(MainFormTest, ViewerFontZoomAndShortcuts) {
     EXPECT_EQ(f.Preview().Viewer().FontSize(), 2);
     EXPECT_EQ(f.Preview().ViewerFontSize(), 10);
     EXPECT_EQ(f.Preview().ImageZoom(), 25);
-    f.SelectPreviewView(PV::Viewer);
-    f.actZoomOutExecute();
+    f.Surface().SelectPreviewView(PV::Viewer);
+    f.Zoom(win32::ZoomStep::Out);
     EXPECT_EQ(f.Preview().Viewer().FontSize(), 4);
     EXPECT_EQ(f.Preview().ImageZoom(), 25);
-    f.actZoom100Execute();
+    f.Zoom(win32::ZoomStep::Reset);
     EXPECT_EQ(f.Preview().Viewer().FontSize(), 10);
     EXPECT_EQ(Settings().ReadInteger(L"Zoom", 0), 10);
 
@@ -146,10 +146,10 @@ TEST_F(MainFormTest, ViewerFontZoomAndShortcuts) {
     press(VK_OEM_PLUS);
     EXPECT_EQ(f.Preview().Viewer().FontSize(), 11);
     // With the rich-text view visible Ctrl+0 does nothing.
-    f.SelectPreviewView(PV::RichText);
+    f.Surface().SelectPreviewView(PV::RichText);
     press('0');
     EXPECT_EQ(f.Preview().Viewer().FontSize(), 11);
-    f.SelectPreviewView(PV::Viewer);
+    f.Surface().SelectPreviewView(PV::Viewer);
     press('0');
     EXPECT_EQ(f.Preview().Viewer().FontSize(), 10);
 }
@@ -166,26 +166,26 @@ TEST_F(MainFormTest, AlwaysOnTopToggledTwiceStoresFalse) {
     TMainForm& f = CreateForm();
     // (Wine under Xvfb keeps WS_EX_TOPMOST out of the window's styles, so the check mark and
     // the stored value are what can be seen here.)
-    f.actOnTopExecute();
+    f.Commands().Run(win32::kActOnTop);
     EXPECT_TRUE(GetMenuState(f.Commands().Menu(), win32::kActOnTop, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_TRUE(Settings().ReadBool(L"OnTop", false));
-    f.actOnTopExecute();
+    f.Commands().Run(win32::kActOnTop);
     EXPECT_FALSE(GetMenuState(f.Commands().Menu(), win32::kActOnTop, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_FALSE(Settings().ReadBool(L"OnTop", true));
 }
 
 TEST_F(MainFormTest, WebPagesMinimiseOnlyWhenOnTop) {
     TMainForm& f = CreateForm();
-    f.actHelpOnlineExecute();
+    f.Commands().Run(win32::kActHelpOnline);
     EXPECT_FALSE(IsIconic(f.Handle()));
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_NE(pages[0].find(L"/windowsclipboard/"), std::wstring::npos);
-    f.actOnTopExecute();
-    f.miAboutClick();
+    f.Commands().Run(win32::kActOnTop);
+    f.Commands().Run(win32::kMiAbout);
     EXPECT_TRUE(IsIconic(f.Handle()));
-    f.actOnTopExecute();
+    f.Commands().Run(win32::kActOnTop);
     ShowWindow(f.Handle(), SW_RESTORE);
-    f.miBrisvelClick();
+    f.Commands().Run(win32::kMiBrisvel);
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_EQ(pages[2].substr(pages[2].size() - 1), L"/");
 }
@@ -202,7 +202,7 @@ TEST_F(MainFormTest, OnlyLeftClicksOnWebLinksOpen) {
 
 TEST_F(MainFormTest, ClearWhileAnotherProgramHoldsTheClipboardReportsTheError) {
     // Clearing is offered only while the clipboard holds something.
-    PutClipboard({{CF_TEXT, Bytes("abc")}});
+    PutClipboard({{CF_TEXT, TextBlock("abc")}});
     TMainForm& f = CreateForm();
     ASSERT_TRUE(f.Commands().ActionById(win32::kActDelete).Enabled());
     HelperProcess holder({L"pid", L"hold", L"3000"});
@@ -218,7 +218,7 @@ TEST_F(MainFormTest, ClearWhileAnotherProgramHoldsTheClipboardReportsTheError) {
 
 TEST_F(MainFormTest, ExitClosesTheWindowAndEndsTheLoop) {
     TMainForm& f = CreateForm();
-    f.actExitExecute();
+    f.Commands().Run(win32::kActExit);
     const bool quit = PumpUntilQuit(500);
     EXPECT_TRUE(quit);
     EXPECT_EQ(f.Handle(), nullptr);

@@ -1,4 +1,5 @@
 #include "base/win32/BitmapDC.h"
+#include "base/win32/ComPtr.h"
 #include "base/win32/GdiObjects.h"
 #include "base/win32/GlobalBlock.h"
 #include "base/win32/GlobalLockView.h"
@@ -20,8 +21,8 @@ TEST(SelectGuard, PutsBackWhatItReplaced) {
     ASSERT_TRUE(font);
     HGDIOBJ original = GetCurrentObject(dc.get(), OBJ_FONT);
     {
-        SelectGuard select(dc.get(), font.get());
-        EXPECT_TRUE(select.Selected());
+        const SelectGuard select = scoped::SelectObject(dc.get(), font.get());
+        EXPECT_TRUE(select);
         EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_FONT), font.get());
     }
     EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_FONT), original);
@@ -33,10 +34,10 @@ TEST(BitmapDC, GivesItsBitmapsBackWhenItEnds) {
     ASSERT_TRUE(first && second);
     MemoryDC other(CreateCompatibleDC(nullptr));
     {
-        BitmapDC dc(nullptr, first.get());
+        const BitmapDC dc = scoped::CreateCompatibleDC(nullptr, first.get());
         ASSERT_TRUE(dc);
         EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_BITMAP), first.get());
-        EXPECT_TRUE(dc.Select(second.get()));
+        EXPECT_TRUE(SelectBitmap(dc, second.get()));
         EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_BITMAP), second.get());
         // A bitmap lives in one device context at a time.
         EXPECT_EQ(SelectObject(other.get(), second.get()), nullptr);
@@ -51,23 +52,38 @@ TEST(GlobalLockView, SeesTheWholeBlockAndNoMoreForTheScope) {
     GlobalBlock block = AllocateGlobalBlock(10);
     ASSERT_TRUE(block);
     {
-        GlobalLockView view(block.get());
-        ASSERT_TRUE(view.locked());
-        EXPECT_EQ(view.bytes().size(), GlobalSize(block.get()));
-        EXPECT_GE(view.bytes().size(), 10u);
+        const GlobalLockView view = scoped::GlobalLock(block.get());
+        ASSERT_TRUE(view);
+        EXPECT_EQ(LockedBytes(view).size(), GlobalSize(block.get()));
+        EXPECT_GE(LockedBytes(view).size(), 10u);
         EXPECT_EQ(GlobalFlags(block.get()) & GMEM_LOCKCOUNT, 1u);
     }
     EXPECT_EQ(GlobalFlags(block.get()) & GMEM_LOCKCOUNT, 0u);
 
     // An empty request still gives a block that can be locked.
     GlobalBlock empty = AllocateGlobalBlock(0);
-    GlobalLockView emptyView(empty.get());
-    EXPECT_TRUE(emptyView.locked());
-    EXPECT_GE(emptyView.bytes().size(), 1u);
+    const GlobalLockView emptyView = scoped::GlobalLock(empty.get());
+    EXPECT_TRUE(emptyView);
+    EXPECT_GE(LockedBytes(emptyView).size(), 1u);
 
-    GlobalLockView none(nullptr);
-    EXPECT_FALSE(none.locked());
-    EXPECT_TRUE(none.bytes().empty());
+    const GlobalLockView none = scoped::GlobalLock(nullptr);
+    EXPECT_FALSE(none);
+    EXPECT_TRUE(LockedBytes(none).empty());
+}
+
+// Asked for by type: the interfaces a stream has, and none it has not.
+TEST(ComPtr, QueriesAnotherInterfaceOfTheSameObject) {
+    ComPtr<IStream> stream;
+    ASSERT_TRUE(SUCCEEDED(CreateStreamOnHGlobal(nullptr, TRUE, stream.put())));
+    const ComPtr<ISequentialStream> sequential = stream.query<ISequentialStream>();
+    ASSERT_TRUE(sequential);
+    ULONG written = 0;
+    EXPECT_TRUE(SUCCEEDED(sequential->Write("ab", 2, &written)));
+    STATSTG facts{};
+    ASSERT_TRUE(SUCCEEDED(stream->Stat(&facts, STATFLAG_NONAME)));
+    EXPECT_EQ(facts.cbSize.QuadPart, 2u);
+    EXPECT_FALSE(stream.query<IPersistStream>());
+    EXPECT_FALSE(ComPtr<IStream>().query<IUnknown>());
 }
 
 } // namespace

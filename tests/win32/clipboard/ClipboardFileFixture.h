@@ -8,18 +8,27 @@
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
 #include "clipboard/win32/Win32FileAccess.h"
+#include "support/TestWindow.h"
+
+#include "Bytes.h"
+#include "ScratchFolder.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace tavrix::win32::testing {
 
-using Bytes = std::vector<std::uint8_t>;
+using tavrix::testing::Bytes;
+using tavrix::testing::FileBytes;
+using tavrix::testing::ScratchFolder;
+using tavrix::testing::WriteFileBytes;
 
 class RecordingSupportPlatform : public Win32SupportPlatform {
 public:
@@ -40,32 +49,13 @@ inline Bytes Pattern(std::size_t size, unsigned seed) {
 class ClipboardFileFixture : public ::testing::Test {
 protected:
     ClipboardFileFixture()
-        : owner(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
-                                nullptr)),
-          backend(owner), port(backend) {
+        : ownerWindow(test::MessageOnlyWindow(L"")), owner(ownerWindow.get()), backend(owner),
+          port(backend) {
         InstallSupportPlatform(&platform);
         InitSupport(false, VersionFlags{true, true});
         RegisterStartupFormats(backend);
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        folder = std::wstring(temp) + L"tavrix-clipfile-" + std::to_wstring(GetTickCount()) + L"-" +
-                 std::to_wstring(++counter);
-        CreateDirectoryW(folder.c_str(), nullptr);
-        folder += L"\\";
     }
-    ~ClipboardFileFixture() override {
-        WIN32_FIND_DATAW data;
-        HANDLE find = FindFirstFileW((folder + L"*").c_str(), &data);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                DeleteFileW((folder + data.cFileName).c_str());
-            } while (FindNextFileW(find, &data));
-            FindClose(find);
-        }
-        RemoveDirectoryW(folder.c_str());
-        InstallSupportPlatform(nullptr);
-        DestroyWindow(owner);
-    }
+    ~ClipboardFileFixture() override { InstallSupportPlatform(nullptr); }
 
     // Empties the clipboard and puts the formats on it, in this order.
     void Put(const std::vector<std::pair<UINT, Bytes>>& formats) {
@@ -103,55 +93,22 @@ protected:
         CloseClipboard();
         return formats;
     }
-    static Bytes ReadFileBytes(const std::wstring& path) {
-        Bytes bytes;
-        HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE) {
-            ADD_FAILURE() << "cannot open the file";
-            return bytes;
-        }
-        LARGE_INTEGER size{};
-        GetFileSizeEx(file, &size);
-        bytes.resize(static_cast<std::size_t>(size.QuadPart));
-        DWORD read = 0;
-        if (!bytes.empty()) {
-            ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-        }
-        CloseHandle(file);
-        EXPECT_EQ(read, bytes.size());
-        return bytes;
-    }
-    static void WriteFileBytes(const std::wstring& path, const Bytes& bytes) {
-        HANDLE file =
-            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        DWORD written = 0;
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(file);
-    }
     int FileCount() {
-        int count = 0;
-        WIN32_FIND_DATAW data;
-        HANDLE find = FindFirstFileW((folder + L"*").c_str(), &data);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-                    ++count;
-                }
-            } while (FindNextFileW(find, &data));
-            FindClose(find);
-        }
-        return count;
+        return static_cast<int>(std::count_if(
+            std::filesystem::directory_iterator(scratch.Path()),
+            std::filesystem::directory_iterator(),
+            [](const std::filesystem::directory_entry& entry) { return !entry.is_directory(); }));
     }
 
-    static inline int counter = 0;
+    test::TestWindow ownerWindow;
     HWND owner;
     RecordingSupportPlatform platform;
     Win32ClipboardBackend backend;
     ClipboardPort port;
     Win32FileAccess files;
-    std::wstring folder;
+    ScratchFolder scratch{"tavrix-clipfile"};
+    // With its separator: tests name their files folder + name.
+    std::wstring folder = scratch.Path().wstring() + L"\\";
 };
 
 } // namespace tavrix::win32::testing

@@ -16,7 +16,9 @@ namespace {
 
 using testing::Bytes;
 using testing::ClipboardFileFixture;
+using testing::FileBytes;
 using testing::Pattern;
+using testing::WriteFileBytes;
 
 std::vector<ClipFormat> RecordFormats(const Bytes& file) {
     std::vector<ClipFormat> formats;
@@ -43,7 +45,7 @@ TEST_F(ClipboardFileOnWine, SavedFormatsComeBackByteForByteUnderTheirNumbers) {
     Put({{alpha, big}, {CF_UNICODETEXT, unicode}, {beta, {42}}, {CF_DIF, Pattern(77, 2)}});
     const std::wstring path = folder + L"round";
     ASSERT_TRUE(SaveClipboardToFile(port, files, path));
-    const Bytes file = ReadFileBytes(path + L".cl7");
+    const Bytes file = FileBytes(path + L".cl7");
     const auto formats = RecordFormats(file);
     EXPECT_TRUE(Contains(formats, alpha) && Contains(formats, beta) &&
                 Contains(formats, CF_UNICODETEXT) && Contains(formats, CF_DIF));
@@ -194,7 +196,7 @@ TEST_F(ClipboardFileOnWine, SaveWhileAnotherProgramHoldsTheClipboardKeepsTheOldF
         ASSERT_EQ(holder.ReadLine(), "holding");
         EXPECT_FALSE(SaveClipboardToFile(port, files, path));
     }
-    EXPECT_EQ(ReadFileBytes(path), old);
+    EXPECT_EQ(FileBytes(path), old);
     EXPECT_EQ(FileCount(), 1);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0], L"Cannot save the clipboard to \"" + path + L"\"!");
@@ -265,7 +267,7 @@ TEST_F(ClipboardFileOnWine, TargetThatCannotBeReplacedKeepsItsBytesAndNoTemporar
         EXPECT_EQ(e.Message().rfind(L"Cannot create file \"" + path + L"\". ", 0), 0u) << e.what();
     }
     busy.reset();
-    EXPECT_EQ(ReadFileBytes(path), old);
+    EXPECT_EQ(FileBytes(path), old);
     EXPECT_EQ(FileCount(), 1);
 }
 

@@ -8,6 +8,7 @@ namespace tavrix::win32 {
 namespace {
 
 using testing::Bytes;
+using testing::WriteFileBytes;
 
 class CommandLineLoad : public testing::ClipboardFileFixture {
 protected:

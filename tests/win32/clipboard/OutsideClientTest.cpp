@@ -7,8 +7,8 @@
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
-#include "support/MessageWindow.h"
 #include "support/RecordingSurface.h"
+#include "support/TestWindow.h"
 
 #include <windows.h>
 
@@ -42,7 +42,7 @@ TEST(OutsideClient, MonitorListsWhatXclipPut) {
     unsigned platformId = 0, major = 0, minor = 0;
     win32::GetReportedVersion(platformId, major, minor);
     InitSupport(false, ComputeVersionFlags(platformId, major, minor));
-    test::MessageWindow owner;
+    const auto owner = test::MessageOnlyWindow();
     win32::Win32ClipboardBackend backend(owner.get());
     RegisterStartupFormats(backend);
     ClipboardPort port(backend);

@@ -11,8 +11,8 @@
 #include "clipboard/win32/Win32ClipboardBackend.h"
 #include "support/HelperProcess.h"
 #include "support/MessagePump.h"
-#include "support/MessageWindow.h"
 #include "support/RecordingSurface.h"
+#include "support/TestWindow.h"
 
 #include <windows.h>
 
@@ -109,7 +109,7 @@ protected:
     int Refreshes() const { return monitor_->Core().Refreshes(); }
 
     win32::Win32SupportPlatform support_;
-    test::MessageWindow owner_;
+    test::TestWindow owner_ = test::MessageOnlyWindow();
     win32::Win32ClipboardBackend backend_{owner_.get()};
     ClipboardPort port_{backend_};
     test::RecordingSurface surface_{port_};

@@ -8,7 +8,7 @@
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/Win32Picture.h"
 #include "support/HelperProcess.h"
-#include "support/MessageWindow.h"
+#include "support/TestWindow.h"
 
 #include <windows.h>
 
@@ -56,7 +56,7 @@ protected:
         return formats;
     }
 
-    test::MessageWindow owner_;
+    test::TestWindow owner_ = test::MessageOnlyWindow();
     win32::Win32ClipboardBackend backend_{owner_.get()};
     ClipboardPort port_{backend_};
 };

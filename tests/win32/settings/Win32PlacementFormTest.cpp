@@ -2,6 +2,7 @@
 #include "settings/AppIni.h"
 #include "settings/win32/Win32SettingsFiles.h"
 #include "settings/win32/Win32SettingsRegistry.h"
+#include "support/TestWindow.h"
 #include "support/WineRegistry.h"
 
 #include <windows.h>
@@ -14,24 +15,9 @@ namespace {
 const std::wstring kTestKey = L"SOFTWARE\\Norvane\\TavrixTest";
 
 // A real top-level window (needs a display: run under xvfb-run).
-class TestWindow {
-public:
-    explicit TestWindow(DWORD style = WS_OVERLAPPEDWINDOW) {
-        handle_ = CreateWindowExW(0, L"STATIC", L"placement test", style, 10, 10, 300, 200, nullptr,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr);
-    }
-    ~TestWindow() {
-        if (handle_ != nullptr) {
-            DestroyWindow(handle_);
-        }
-    }
-    TestWindow(const TestWindow&) = delete;
-    TestWindow& operator=(const TestWindow&) = delete;
-    HWND get() const { return handle_; }
-
-private:
-    HWND handle_ = nullptr;
-};
+test::TestWindow PlacedWindow(DWORD style = WS_OVERLAPPEDWINDOW) {
+    return test::TopLevelWindow(style, {10, 10, 310, 210}, L"placement test");
+}
 
 RECT WindowRect(HWND window) {
     RECT r{};
@@ -56,7 +42,7 @@ protected:
 };
 
 TEST_F(Win32PlacementFormTest, ReadsAndSetsTheOuterRectangle) {
-    TestWindow window;
+    const auto window = PlacedWindow();
     ASSERT_NE(window.get(), nullptr) << "no display";
     Win32PlacementForm form(window.get(), L"TTestForm");
     form.SetTop(70);
@@ -73,12 +59,12 @@ TEST_F(Win32PlacementFormTest, ReadsAndSetsTheOuterRectangle) {
     EXPECT_TRUE(form.HasMaximizeButton());
     EXPECT_EQ(form.State(), WindowState::Normal);
 
-    TestWindow fixed(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU);
+    const auto fixed = PlacedWindow(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU);
     EXPECT_FALSE(Win32PlacementForm(fixed.get(), L"T").HasMaximizeButton());
 }
 
 TEST_F(Win32PlacementFormTest, DisplaysIncludeThePrimaryScreen) {
-    TestWindow window;
+    const auto window = PlacedWindow();
     ASSERT_NE(window.get(), nullptr) << "no display";
     Win32PlacementForm form(window.get(), L"TTestForm");
     const std::vector<DisplayArea> displays = form.Displays();
@@ -96,7 +82,7 @@ TEST_F(Win32PlacementFormTest, DisplaysIncludeThePrimaryScreen) {
 
 TEST_F(Win32PlacementFormTest, NormalWindowRoundTripsThroughTheRegistry) {
     {
-        TestWindow window;
+        const auto window = PlacedWindow();
         ASSERT_NE(window.get(), nullptr) << "no display";
         SetWindowPos(window.get(), nullptr, 120, 80, 640, 480, SWP_NOZORDER);
         Win32PlacementForm form(window.get(), L"TTestForm");
@@ -105,7 +91,7 @@ TEST_F(Win32PlacementFormTest, NormalWindowRoundTripsThroughTheRegistry) {
     EXPECT_EQ(test::ReadValue(HKEY_CURRENT_USER, kTestKey, L"TTestFormWidth")->dword, 640u);
     EXPECT_EQ(test::ReadValue(HKEY_CURRENT_USER, kTestKey, L"TTestFormState")->dword, 0u);
 
-    TestWindow again;
+    const auto again = PlacedWindow();
     Win32PlacementForm form(again.get(), L"TTestForm");
     store->LoadFormPlacement(form, false);
     const RECT r = WindowRect(again.get());
@@ -122,7 +108,7 @@ TEST_F(Win32PlacementFormTest, MaximizedWindowKeepsTheNormalRectangleAndMaximize
     store->WriteInteger(L"TTestFormHeight", 300);
     store->WriteInteger(L"TTestFormWidth", 500);
     {
-        TestWindow window;
+        const auto window = PlacedWindow();
         ASSERT_NE(window.get(), nullptr) << "no display";
         ShowWindow(window.get(), SW_MAXIMIZE);
         ASSERT_TRUE(IsZoomed(window.get()));
@@ -132,7 +118,7 @@ TEST_F(Win32PlacementFormTest, MaximizedWindowKeepsTheNormalRectangleAndMaximize
     EXPECT_EQ(store->ReadInteger(L"TTestFormState", 0), 1);
     EXPECT_EQ(store->ReadInteger(L"TTestFormWidth", 0), 500);
 
-    TestWindow again;
+    const auto again = PlacedWindow();
     Win32PlacementForm form(again.get(), L"TTestForm");
     store->LoadFormPlacement(form, false);
     EXPECT_TRUE(IsZoomed(again.get()));
@@ -148,7 +134,7 @@ TEST_F(Win32PlacementFormTest, PlacementOnAVanishedDisplayComesBackVisible) {
     store->WriteInteger(L"TTestFormLeft", GetSystemMetrics(SM_CXVIRTUALSCREEN) + 2000);
     store->WriteInteger(L"TTestFormHeight", 300);
     store->WriteInteger(L"TTestFormWidth", 400);
-    TestWindow window;
+    const auto window = PlacedWindow();
     ASSERT_NE(window.get(), nullptr) << "no display";
     Win32PlacementForm form(window.get(), L"TTestForm");
     store->LoadFormPlacement(form, false);

@@ -65,8 +65,8 @@ std::vector<std::uint8_t> EncodeImageFile(ImageFileKind kind, int width, int hei
     if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IWICImagingFactory, reinterpret_cast<void**>(factory.put()))) ||
         FAILED(CreateStreamOnHGlobal(nullptr, TRUE, stream.put())) ||
-        FAILED(factory.get()->CreateEncoder(container, nullptr, encoder.put())) ||
-        FAILED(encoder.get()->Initialize(stream.get(), WICBitmapEncoderNoCache))) {
+        FAILED(factory->CreateEncoder(container, nullptr, encoder.put())) ||
+        FAILED(encoder->Initialize(stream.get(), WICBitmapEncoderNoCache))) {
         return {};
     }
     Layout layout = LayOut(kind, width, height, argb);
@@ -74,38 +74,38 @@ std::vector<std::uint8_t> EncodeImageFile(ImageFileKind kind, int width, int hei
     ComPtr<IPropertyBag2> options;
     ComPtr<IWICPalette> palette;
     WICPixelFormatGUID format = layout.format;
-    if (FAILED(encoder.get()->CreateNewFrame(frame.put(), options.put())) ||
-        FAILED(frame.get()->Initialize(options.get())) ||
-        FAILED(frame.get()->SetSize(static_cast<UINT>(width), static_cast<UINT>(height))) ||
-        FAILED(frame.get()->SetPixelFormat(&format)) || format != layout.format) {
+    if (FAILED(encoder->CreateNewFrame(frame.put(), options.put())) ||
+        FAILED(frame->Initialize(options.get())) ||
+        FAILED(frame->SetSize(static_cast<UINT>(width), static_cast<UINT>(height))) ||
+        FAILED(frame->SetPixelFormat(&format)) || format != layout.format) {
         return {};
     }
     if (!layout.palette.empty() &&
-        (FAILED(factory.get()->CreatePalette(palette.put())) ||
-         FAILED(palette.get()->InitializeCustom(layout.palette.data(),
-                                                static_cast<UINT>(layout.palette.size()))) ||
-         FAILED(frame.get()->SetPalette(palette.get())))) {
+        (FAILED(factory->CreatePalette(palette.put())) ||
+         FAILED(palette->InitializeCustom(layout.palette.data(),
+                                          static_cast<UINT>(layout.palette.size()))) ||
+         FAILED(frame->SetPalette(palette.get())))) {
         return {};
     }
-    if (FAILED(frame.get()->WritePixels(static_cast<UINT>(height), layout.stride,
-                                        static_cast<UINT>(layout.pixels.size()),
-                                        layout.pixels.data())) ||
-        FAILED(frame.get()->Commit()) || FAILED(encoder.get()->Commit())) {
+    if (FAILED(frame->WritePixels(static_cast<UINT>(height), layout.stride,
+                                  static_cast<UINT>(layout.pixels.size()), layout.pixels.data())) ||
+        FAILED(frame->Commit()) || FAILED(encoder->Commit())) {
         return {};
     }
     ULARGE_INTEGER end{};
     LARGE_INTEGER zero{};
     HGLOBAL memory = nullptr;
-    if (FAILED(stream.get()->Seek(zero, STREAM_SEEK_CUR, &end)) ||
+    if (FAILED(stream->Seek(zero, STREAM_SEEK_CUR, &end)) ||
         FAILED(GetHGlobalFromStream(stream.get(), &memory))) {
         return {};
     }
-    win32::GlobalLockView view(memory);
-    if (!view.locked() || view.bytes().size() < end.QuadPart) {
+    const win32::GlobalLockView view = win32::scoped::GlobalLock(memory);
+    if (!view || LockedBytes(view).size() < end.QuadPart) {
         return {};
     }
-    return std::vector<std::uint8_t>(
-        view.bytes().begin(), view.bytes().begin() + static_cast<std::ptrdiff_t>(end.QuadPart));
+    return std::vector<std::uint8_t>(LockedBytes(view).begin(),
+                                     LockedBytes(view).begin() +
+                                         static_cast<std::ptrdiff_t>(end.QuadPart));
 }
 
 } // namespace tavrix::test

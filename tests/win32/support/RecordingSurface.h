@@ -61,11 +61,25 @@ public:
         icon_.reset();
     }
 
-    void ShowClipboardHolder(const std::wstring& text) override { holderText = text; }
     // Image files are decoded by the main window's picture view: here none decodes, so their
     // bytes show.
     std::optional<PictureSize> ShowEncodedPicture(ClipFormat) override { return std::nullopt; }
-    void ShowFormatBytes(ClipFormat) override { visibleView = PreviewView::Viewer; }
+    std::int32_t ShowFormatBytes(ClipFormat, ByteView) override {
+        visibleView = PreviewView::Viewer;
+        return 0;
+    }
+    std::int32_t ShowReadBytes() override {
+        visibleView = PreviewView::Viewer;
+        return 0;
+    }
+    std::int32_t ShowRichText(ClipFormat) override {
+        visibleView = PreviewView::RichText;
+        return 0;
+    }
+    void ShowSize(std::int32_t) override {}
+    void ShowPictureSize(PictureSize) override {}
+    void ShowDescription(const std::wstring&) override {}
+    void ShowFacts(const std::wstring& text) override { facts = text; }
 
     bool IconShown() const { return static_cast<bool>(icon_); }
 
@@ -79,7 +93,7 @@ public:
     int viewHeight = 10;
     PreviewView visibleView = PreviewView::RichText;
     std::u16string previewText;
-    std::wstring holderText;
+    std::wstring facts;
     int pictureShows = 0;
 
 private:

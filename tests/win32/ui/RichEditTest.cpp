@@ -1,5 +1,5 @@
 #include "ui/win32/RichEdit.h"
-#include "support/HostWindow.h"
+#include "support/TestWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace tavrix::win32 {
 namespace {
 
 TEST(RichEditControl, ReadsRtfWithUnicodeEscapesAndCountsLines) {
-    test::HostWindow parent;
+    const auto parent = test::TopLevelWindow();
     ASSERT_NE(parent.get(), nullptr) << "top-level windows need a display (run under xvfb-run)";
     RichEdit edit;
     edit.Create(parent.get(), 5);

@@ -5,10 +5,12 @@
 #include "ErrorText.h"
 #include "base/Error.h"
 #include "ui/win32/ErrorBox.h"
+#include "ui/win32/WindowDpi.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,8 @@ public:
     bool throwOnCreate = false;
     // The creation makes a child probe that throws in its own creation.
     bool failingChild = false;
+    std::vector<int> dpiChanges; // the resolution each change came from
+    std::optional<LRESULT> object;
 
 protected:
     bool OnCreate(const CREATESTRUCTW&) override {
@@ -55,6 +59,8 @@ protected:
         return true;
     }
     void OnDestroy() override { destroyed = true; }
+    void OnDpiChanged(int previousDpi) override { dpiChanges.push_back(previousDpi); }
+    std::optional<LRESULT> OnGetObject(WPARAM, LPARAM) override { return object; }
     bool OnCommand(int id, int, HWND) override {
         if (throwOnCommand) {
             throw Error(L"Cannot open clipboard");
@@ -126,6 +132,37 @@ TEST(WindowBase, AnErrorWhileCreatingFailsTheCreationAndIsReportedOnce) {
         EXPECT_EQ(FindWindowW(L"TavrixProbeWindow", L"probe"), nullptr);
         EXPECT_FALSE(probe.destroyed);
     }
+}
+
+// Moved to a screen of another resolution: the base keeps the new one, lets the window scale and
+// takes the frame the system offers; the same resolution again only moves it.
+TEST(WindowBase, KeepsItsResolutionAndTakesTheFrameOfferedForANewOne) {
+    ProbeWindow probe;
+    probe.Create();
+    EXPECT_EQ(probe.Dpi(), ReadWindowDpi(probe.Handle()));
+    const int first = probe.Dpi();
+    const int dpi = first + 48;
+    for (const int bottom : {260, 280}) {
+        RECT offered{.left = 10, .top = 20, .right = 310, .bottom = bottom};
+        SendMessageW(probe.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&offered));
+        EXPECT_EQ(probe.Dpi(), dpi);
+        RECT frame{};
+        GetWindowRect(probe.Handle(), &frame);
+        EXPECT_TRUE(EqualRect(&frame, &offered));
+    }
+    EXPECT_EQ(probe.dpiChanges, std::vector<int>{first});
+}
+
+TEST(WindowBase, AnswersForAccessibilityOnlyWhenTheWindowDoes) {
+    ProbeWindow probe;
+    probe.Create();
+    // Nothing of its own: the system's default answer for the window's client object.
+    const LPARAM client = static_cast<LPARAM>(static_cast<LONG>(OBJID_CLIENT));
+    EXPECT_EQ(SendMessageW(probe.Handle(), WM_GETOBJECT, 0, client),
+              DefWindowProcW(probe.Handle(), WM_GETOBJECT, 0, client));
+    probe.object = 1234;
+    EXPECT_EQ(SendMessageW(probe.Handle(), WM_GETOBJECT, 0, client), 1234);
 }
 
 TEST(WindowBase, AFailedCreationCarriesTheSystemsReason) {

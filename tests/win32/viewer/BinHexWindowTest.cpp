@@ -1,10 +1,14 @@
 // The viewer window on Wine's real GDI: it renders into its off-screen picture, copies that to the
-// screen, erases nothing, answers the dialog-code query and greys out when disabled. The hex and
+// screen, erases nothing, answers the dialog-code query, greys out when disabled and answers the
+// view's questions with the viewer's boxes. The hex and
 // the Unicode text screens are saved as PNG files in the build directory.
 #include "viewer/win32/BinHexWindow.h"
 #include "BinHexProbe.h"
+#include "base/Error.h"
 #include "support/MessagePump.h"
+#include "support/TestWindow.h"
 #include "viewer/PngFile.h"
+#include "viewer/ViewerMessages.h"
 #include "viewer/win32/Win32CodepageSystem.h"
 
 #include <windows.h>
@@ -37,22 +41,14 @@ protected:
     static void SetUpTestSuite() { InitViewerTextSupport(); }
 
     void SetUp() override {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"TavrixViewerTestHost";
-        RegisterClassW(&wc);
-        host_ = CreateWindowExW(0, wc.lpszClassName, L"viewer test", WS_POPUP | WS_VISIBLE, 0, 0,
-                                640, 400, nullptr, nullptr, wc.hInstance, nullptr);
-        ASSERT_NE(host_, nullptr) << "top-level windows need a display (run under xvfb-run)";
-        viewer_ = std::make_unique<BinHexWindow>(host_, RECT{0, 0, 600, 360});
+        host_ = test::TopLevelWindow(WS_POPUP | WS_VISIBLE, {0, 0, 640, 400}, L"viewer test");
+        ASSERT_NE(host_.get(), nullptr) << "top-level windows need a display (run under xvfb-run)";
+        viewer_ = std::make_unique<BinHexWindow>(host_.get(), RECT{0, 0, 600, 360});
         PumpMessages();
     }
     void TearDown() override {
         viewer_.reset();
-        if (host_ != nullptr) {
-            DestroyWindow(host_);
-        }
+        host_.reset();
     }
 
     void Show(std::vector<std::uint8_t> bytes, TZorvBinHexMode mode) {
@@ -81,7 +77,7 @@ protected:
         return bytes;
     }
 
-    HWND host_ = nullptr;
+    test::TestWindow host_;
     std::unique_ptr<BinHexWindow> viewer_;
     MemoryStream stream_;
 };
@@ -189,6 +185,54 @@ TEST_F(BinHexWindowTest, UnicodeTextWithGutterShowsSilverBandNumbersAndNoBarsWhe
     EXPECT_EQ(info.nPage, 0u);
 }
 
+// A stream whose positioning fails while failing is set.
+class FlakyStream : public MemoryStream {
+public:
+    FlakyStream() : MemoryStream(std::vector<std::uint8_t>(100, 'a')) {}
+    void SetPosition(std::int64_t position) override {
+        ++seeks;
+        if (failing) {
+            throw Error(L"device not ready");
+        }
+        MemoryStream::SetPosition(position);
+    }
+    bool failing = false;
+    int seeks = 0;
+};
+
+TEST_F(BinHexWindowTest, AFailedReadAsksRetryOrCancelAndAnErrorGetsTheViewersBox) {
+    struct Shown {
+        std::wstring text;
+        std::wstring caption;
+        unsigned flags;
+    };
+    std::vector<Shown> shown;
+    InstallViewerMessageBox(
+        [&](const std::wstring& text, const std::wstring& caption, unsigned flags, WindowRef) {
+            shown.push_back({text, caption, flags});
+            return shown.size() == 1 ? kIdRetry : kIdCancel;
+        });
+    FlakyStream stream;
+    viewer_->Model().OpenStream(&stream, false);
+    stream.failing = true;
+    stream.seeks = 0;
+    viewer_->Model().SetMode(vbmodeHex);
+    viewer_->ReportError(ViewerCannotCopy());
+    InstallViewerMessageBox(nullptr);
+
+    EXPECT_EQ(stream.seeks, 2); // Retry read again, Cancel gave up
+    EXPECT_FALSE(viewer_->Model().Document().BufferOk());
+    ASSERT_EQ(shown.size(), 3u);
+    for (const Shown& box : {shown[0], shown[1]}) {
+        EXPECT_EQ(box.text, L"Cannot read stream");
+        EXPECT_EQ(box.caption, L"Viewer");
+        EXPECT_EQ(box.flags & 0xFFu, static_cast<unsigned>(MB_RETRYCANCEL | MB_ICONERROR));
+    }
+    EXPECT_EQ(shown[2].text, L"Cannot copy data to Clipboard");
+    EXPECT_EQ(shown[2].caption, L"Viewer");
+    EXPECT_EQ(shown[2].flags & 0xFFu, static_cast<unsigned>(MB_OK | MB_ICONERROR));
+}
+
 TEST_F(BinHexWindowTest, EraseBackgroundAnswersNonzeroAndLeavesTheDeviceContextAlone) {
     Show(Counting(64), vbmodeHex);
     HDC screen = GetDC(nullptr);
@@ -252,7 +296,7 @@ TEST_F(BinHexWindowTest, FailedChecksStopAtTheWindowProcedureWithTheirText) {
 }
 
 TEST_F(BinHexWindowTest, DefaultSizeAndStylesOfTheControl) {
-    BinHexWindow plain(host_, RECT{10, 10, 10, 10});
+    BinHexWindow plain(host_.get(), RECT{10, 10, 10, 10});
     RECT window{};
     GetWindowRect(plain.Handle(), &window);
     EXPECT_EQ(window.right - window.left, 200);

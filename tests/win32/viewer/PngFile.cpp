@@ -18,7 +18,7 @@ Pixels CapturePixels(HDC dc, int width, int height) {
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     win32::Bitmap section(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    win32::BitmapDC memory(dc, section.get());
+    const win32::BitmapDC memory = win32::scoped::CreateCompatibleDC(dc, section.get());
     if (section && memory) {
         BitBlt(memory.get(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
         GdiFlush();

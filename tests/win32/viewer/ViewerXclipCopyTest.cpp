@@ -4,6 +4,7 @@
 #include "BinHexProbe.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
+#include "support/TestWindow.h"
 #include "viewer/ByteStream.h"
 #include "viewer/win32/BinHexWindow.h"
 #include "viewer/win32/Win32CodepageSystem.h"
@@ -25,16 +26,10 @@ TEST(ViewerXclipCopy, SelectAndCopyALineForXclip) {
     InitViewerTextSupport();
     Win32ClipboardBackend backend;
     ClipboardPort::Install(backend);
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"TavrixViewerXclipParent";
-    RegisterClassW(&wc);
-    HWND parent = CreateWindowExW(0, wc.lpszClassName, L"xclip", WS_OVERLAPPEDWINDOW, 0, 0, 700,
-                                  500, nullptr, nullptr, wc.hInstance, nullptr);
-    ASSERT_NE(parent, nullptr);
+    auto parent = test::TopLevelWindow(WS_OVERLAPPEDWINDOW, {0, 0, 700, 500}, L"xclip");
+    ASSERT_NE(parent.get(), nullptr);
     {
-        BinHexWindow viewer(parent, RECT{0, 0, 640, 400});
+        BinHexWindow viewer(parent.get(), RECT{0, 0, 640, 400});
         // Windows-1252 bytes: "Grüße aus dem Viewer" on the second line.
         const std::string text = "header\r\nGr\xFC\xDF"
                                  "e aus dem Viewer\r\nfooter\r\n";
@@ -60,7 +55,7 @@ TEST(ViewerXclipCopy, SelectAndCopyALineForXclip) {
         keys[VK_CONTROL] = 0;
         SetKeyboardState(keys);
     }
-    DestroyWindow(parent);
+    parent.reset();
     ASSERT_TRUE(OpenClipboard(nullptr));
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
     std::wstring copied;

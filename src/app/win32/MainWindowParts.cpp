@@ -1,0 +1,109 @@
+#include "app/win32/MainWindowParts.h"
+
+#include "base/Error.h"
+#include "base/UiText.h"
+#include "clipboard/win32/Win32Icon.h"
+
+namespace tavrix::win32 {
+
+namespace {
+
+TZorvBinHexMode ViewerMode(ByteView view) {
+    switch (view) {
+    case ByteView::UnicodeHex:
+        return vbmodeUHex;
+    case ByteView::Text:
+        return vbmodeText;
+    case ByteView::Hex:
+        break;
+    }
+    return vbmodeHex;
+}
+
+int ActionId(EngineAction action) {
+    switch (action) {
+    case EngineAction::Save:
+        return kActSave;
+    case EngineAction::Delete:
+        return kActDelete;
+    case EngineAction::ZoomOut:
+        return kActZoomOut;
+    case EngineAction::ZoomIn:
+        return kActZoomIn;
+    case EngineAction::Zoom100:
+        return kActZoom100;
+    case EngineAction::SaveFormat:
+        return kActSaveFormat;
+    case EngineAction::RemoveFormat:
+        break;
+    }
+    return kActRemoveFormat;
+}
+
+} // namespace
+
+void MainWindowParts::SetActionEnabled(EngineAction action, bool enabled) {
+    commands_.ActionById(ActionId(action)).SetEnabled(enabled);
+}
+
+void MainWindowParts::SetPreviewIcon(const ClipboardIcon& icon) {
+    const auto* platformIcon = dynamic_cast<const Win32Icon*>(&icon);
+    if (platformIcon == nullptr) {
+        throw Error(Tr(L"Invalid icon"));
+    }
+    preview_.Image().SetIcon(platformIcon->Handle(), platformIcon->Width(), platformIcon->Height());
+}
+
+std::optional<PictureSize> MainWindowParts::ShowEncodedPicture(ClipFormat format) {
+    std::optional<PictureSize> size = preview_.ShowEncodedPicture(format);
+    if (size) {
+        SelectPreviewView(PreviewView::Picture);
+    }
+    return size;
+}
+
+std::int32_t MainWindowParts::ShowFormatBytes(ClipFormat format, ByteView view) {
+    const std::int32_t size = preview_.ReadFormat(format);
+    preview_.ShowStreamInViewer(ViewerMode(view), false);
+    SelectPreviewView(PreviewView::Viewer);
+    return size;
+}
+
+std::int32_t MainWindowParts::ShowReadBytes() {
+    preview_.ShowStreamInViewer(vbmodeHex, false);
+    SelectPreviewView(PreviewView::Viewer);
+    return preview_.StreamSize();
+}
+
+std::int32_t MainWindowParts::ShowRichText(ClipFormat format) {
+    preview_.ReadFormat(format);
+    preview_.LoadRichText();
+    SelectPreviewView(PreviewView::RichText);
+    return preview_.RichText().TextLengthByLines();
+}
+
+void MainWindowParts::SelectPreviewView(PreviewView view) {
+    switch (view) {
+    case PreviewView::RichText:
+    case PreviewView::Picture:
+    case PreviewView::Viewer:
+        preview_.Select(view);
+        break;
+    }
+    UpdateZoomActions();
+}
+
+void MainWindowParts::ShowPreviewText(const std::u16string& text) {
+    preview_.SetStreamText(text);
+    preview_.ShowStreamInViewer(vbmodeUnicode, true);
+    SelectPreviewView(PreviewView::Viewer);
+}
+
+void MainWindowParts::UpdateZoomActions() {
+    const bool enabled = preview_.CanZoom();
+    for (int id : {kActZoomOut, kActZoomIn, kActZoom100}) {
+        commands_.ActionById(id).SetEnabled(enabled);
+    }
+}
+
+} // namespace tavrix::win32

@@ -1,0 +1,47 @@
+#include "base/SwallowedErrors.h"
+
+#include "base/DebugLog.h"
+#include "base/Error.h"
+#include "base/UiText.h"
+
+#include <exception>
+
+namespace tavrix {
+
+std::wstring CurrentExceptionText() {
+    try {
+        throw;
+    } catch (const Error& e) {
+        return e.Message();
+    } catch (const std::exception& e) {
+        std::wstring text;
+        for (const char* p = e.what(); *p != '\0'; ++p) {
+            text.push_back(static_cast<unsigned char>(*p));
+        }
+        return text;
+    } catch (...) {
+        return Tr(L"Unknown error");
+    }
+}
+
+void LogSwallowed(std::wstring_view where, std::wstring_view what) noexcept {
+    try {
+        std::wstring line(where);
+        line += L": ";
+        line += what;
+        line += L" (swallowed)";
+        DebugLog(line);
+    } catch (...) {
+        // The log itself failed: there is nowhere left to write to.
+    }
+}
+
+void LogSwallowed(std::wstring_view where) noexcept {
+    try {
+        LogSwallowed(where, CurrentExceptionText());
+    } catch (...) {
+        // Only the copy of the text can fail here, and the log has no room for that either.
+    }
+}
+
+} // namespace tavrix

@@ -1,0 +1,34 @@
+#include "base/SwallowedErrors.h"
+#include "base/DebugLog.h"
+#include "base/Error.h"
+#include "base/Support.h"
+#include "fakes/FakeSupportPlatform.h"
+
+#include <gtest/gtest.h>
+
+namespace tavrix {
+namespace {
+
+TEST(LogSwallowed, WritesWhereAndWhatTheCatchEnded) {
+    testing::FakeSupportPlatform platform;
+    InitSupport(true, {});
+    try {
+        throw Error(L"Cannot open clipboard");
+    } catch (...) {
+        LogSwallowed(L"ClipboardEngine::RebuildFormatList");
+    }
+    try {
+        throw 42;
+    } catch (...) {
+        LogSwallowed(L"Window::Dispatch");
+    }
+    ASSERT_EQ(LogLines().size(), 2u);
+    EXPECT_EQ(LogLines()[0], platform.now +
+                                 L" : ClipboardEngine::RebuildFormatList: Cannot open clipboard "
+                                 L"(swallowed)");
+    EXPECT_EQ(LogLines()[1], platform.now + L" : Window::Dispatch: Unknown error (swallowed)");
+    InitSupport(false, {});
+}
+
+} // namespace
+} // namespace tavrix
