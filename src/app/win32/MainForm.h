@@ -79,7 +79,7 @@ private:
     // The action table: every command with its handler.
     CommandBar::Handlers CommandHandlers();
     void LayoutControls();
-    // The window moved to a screen of another resolution: the suggested frame, then the layout.
+    // Runs work; what it throws goes to the user as the window's error policy says, over owner.
     void RunReportingErrors(HWND owner, const std::function<void()>& work);
 
     // The handlers of the commands that concern the window itself.
