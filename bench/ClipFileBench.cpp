@@ -15,7 +15,7 @@
 //   clipfilebench start <any>          nothing: the process's own footprint, for comparison
 // Each mode prints "<mode> <milliseconds> ms, peak working set <MiB> MiB".
 #include "app/CommandLine.h"
-#include "app/win32/ApplicationWindow.h"
+#include "app/win32/ClipboardOwnerWindow.h"
 #include "app/win32/ModuleInit.h"
 #include "base/Error.h"
 #include "clipboard/ClipboardFileFormat.h"
@@ -208,7 +208,7 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring argument = argv[2];
     win32::ProgramModules modules(CommandLine({argv[0]}));
     try {
-        win32::ApplicationWindow application;
+        win32::ClipboardOwnerWindow application;
         const HWND owner = application.Handle();
         modules.Clipboard().SetOwner(owner);
         const double start = Now();

@@ -6,8 +6,8 @@
 // (list and summary time the two parts of the refresh on their own)
 // Prints the time of the first round (data not yet fetched into this process) and the median of
 // the following rounds, in milliseconds.
-#include "base/Support.h"
-#include "base/win32/Win32SupportPlatform.h"
+#include "base/SystemServices.h"
+#include "base/win32/Win32SystemPlatform.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/MainWindowSurface.h"
 #include "clipboard/RegisteredFormats.h"
@@ -105,11 +105,11 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring mode = argv[1];
     const int rounds = std::max(2, _wtoi(argv[2]));
 
-    win32::Win32SupportPlatform support;
-    InstallSupportPlatform(&support);
+    win32::Win32SystemPlatform support;
+    InstallSystemPlatform(&support);
     unsigned platformId = 0, major = 0, minor = 0;
     win32::GetReportedVersion(platformId, major, minor);
-    InitSupport(false, ComputeVersionFlags(platformId, major, minor));
+    InitSystemServices(false, ComputeVersionFlags(platformId, major, minor));
     HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
     win32::Win32ClipboardBackend backend(owner);
@@ -146,6 +146,6 @@ int wmain(int argc, wchar_t** argv) {
                 mode.c_str(), times[0], warm.size(), warm[warm.size() / 2], result, surface.Nodes(),
                 monitor.Core().Refreshes());
     DestroyWindow(owner);
-    InstallSupportPlatform(nullptr);
+    InstallSystemPlatform(nullptr);
     return 0;
 }

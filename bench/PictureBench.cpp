@@ -6,7 +6,7 @@
 //   picturebench [rounds]
 #include "BenchTiming.h"
 #include "app/CommandLine.h"
-#include "app/win32/ApplicationWindow.h"
+#include "app/win32/ClipboardOwnerWindow.h"
 #include "app/win32/MainForm.h"
 #include "app/win32/MainFormServices.h"
 #include "app/win32/ModuleInit.h"
@@ -112,7 +112,7 @@ void PumpFor(double milliseconds) {
 int Run(int rounds) {
     const auto com = win32::EnterComApartment();
     win32::ProgramModules modules(CommandLine({L"picturebench"}));
-    win32::ApplicationWindow application;
+    win32::ClipboardOwnerWindow application;
     modules.Clipboard().SetOwner(application.Handle());
 
     const std::vector<std::uint8_t> png =

@@ -11,10 +11,10 @@
 //   refreshlatencybench [changes]
 #include "BenchTiming.h"
 #include "app/CommandLine.h"
-#include "app/win32/ApplicationWindow.h"
+#include "app/win32/ClipboardOwnerWindow.h"
 #include "app/win32/MainForm.h"
 #include "app/win32/ModuleInit.h"
-#include "base/win32/MessageFilter.h"
+#include "base/win32/AcceleratorHook.h"
 #include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/TavrixClipboardMonitor.h"
@@ -67,7 +67,7 @@ double Pump(TTavrixClipboardMonitor& monitor) {
     double refreshWork = -1;
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT || win32::FilterMessage(msg)) {
+        if (msg.message == WM_QUIT || win32::RunAcceleratorHook(msg)) {
             continue;
         }
         const int before = monitor.Core().Refreshes();
@@ -83,7 +83,7 @@ double Pump(TTavrixClipboardMonitor& monitor) {
 
 int Run(int changes) {
     win32::ProgramModules modules(CommandLine({L"refreshlatencybench"}));
-    win32::ApplicationWindow application;
+    win32::ClipboardOwnerWindow application;
     modules.Clipboard().SetOwner(application.Handle());
     win32::TMainForm form(ClipboardPort::Instance(), win32::ProgramMainFormServices());
     form.Create();

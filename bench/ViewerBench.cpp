@@ -1,6 +1,7 @@
 // Viewer drawing cost against the source size: jumps to the start, the middle or the end of a
-// generated source and draws one screen, in vbmodeHex or vbmodeText. Run by bench/viewer.sh under
-// callgrind, which counts the instructions of Jump (buffer read) and Draw (one Redraw) only.
+// generated source and draws one screen, in ViewerMode::Hex or ViewerMode::Text. Run by
+// bench/viewer.sh under callgrind, which counts the instructions of Jump (buffer read) and Draw
+// (one Redraw) only.
 //   viewerbench <bytes> <hex|text> <start|middle|end>
 // Prints the buffer size, the buffer reads the jump made and what the screen shows.
 #include "../tests/common/BinHexProbe.h"
@@ -107,7 +108,7 @@ private:
 
 extern "C" BENCH_NOINLINE void Jump(TZorvBinHex& viewer, const char* where) {
     const BinHexProbe probe{viewer};
-    const bool text = IsTextMode(viewer.Options().Mode);
+    const bool text = IsTextMode(viewer.Options().mode);
     if (std::strcmp(where, "start") == 0) {
         probe.ReadBuffer(0);
         probe.SetViewPosRaw(0);
@@ -146,13 +147,13 @@ int main(int argc, char** argv) {
     TZorvBinHex viewer(surface);
     const BinHexProbe probe{viewer};
     viewer.OpenStream(&stream, false);
-    viewer.SetMode(std::strcmp(argv[2], "hex") == 0 ? vbmodeHex : vbmodeText);
+    viewer.SetMode(std::strcmp(argv[2], "hex") == 0 ? ViewerMode::Hex : ViewerMode::Text);
     // A first drawing at the start measures the font and the screen, as the window's first
     // paint does.
     const int readsBefore = viewer.Document().BufferReads();
     Jump(viewer, argv[3]);
     const int jumpReads = viewer.Document().BufferReads() - readsBefore;
-    surface.canvas.Calls.clear();
+    surface.canvas.calls.clear();
     Draw(viewer);
     std::printf("buffer=%zu jumpReads=%d viewPos=%lld texts=%zu\n",
                 viewer.Document().Buffer().size(), jumpReads,

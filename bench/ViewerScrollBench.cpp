@@ -55,7 +55,7 @@ public:
     int ClientHeight() override { return 40 * 16 + 2; }
     void SetVertScrollBar(const ScrollBarState&) override {}
     void SetHorzScrollBar(const ScrollBarState&) override {}
-    void Present() override { canvas.Calls.clear(); }
+    void Present() override { canvas.calls.clear(); }
     void SetTimerActive(ViewerTimer, bool) override {}
     // Nobody to ask: a failed read is not tried again and an error goes unshown.
     bool RetryRead() override { return false; }
@@ -114,7 +114,7 @@ int main() {
     TZorvBinHex viewer(surface);
     const BinHexProbe probe{viewer};
     viewer.OpenStream(&stream, false);
-    viewer.SetMode(vbmodeHex);
+    viewer.SetMode(ViewerMode::Hex);
     viewer.Redraw();
 
     const int calls = 2000;
@@ -137,7 +137,7 @@ int main() {
 
     PatternStream big(20LL << 20);
     viewer.OpenStream(&big, false);
-    viewer.SetMode(vbmodeHex);
+    viewer.SetMode(ViewerMode::Hex);
     probe.SelectAll();
     std::vector<std::uint8_t> direct(16u << 20);
     const int copies = 20;

@@ -52,22 +52,22 @@ int main() {
     }
     std::vector<wchar_t> buffer(1024);
     testing::FixedWidthCanvas canvas;
-    TZorvBinHexOutputOptions options;
-    options.ShowNonPrintable = true;
-    options.Monospaced = true;
-    options.TabSize = 8;
-    TCharExtents extents;
+    LineOutputOptions options;
+    options.showNonPrintable = true;
+    options.monospaced = true;
+    options.tabSize = 8;
+    CharExtents extents;
 
     Measure("baseline_system_conversion_1251", [&] {
         g_sink = g_sink + static_cast<std::size_t>(system.MultiByteToWide(1251, cyrillic, buffer));
     });
     Measure("codepage_to_unicode_1251",
-            [&] { g_sink = g_sink + CodepageToUnicode(cyrillic, vEncCyrWin).size(); });
+            [&] { g_sink = g_sink + CodepageToUnicode(cyrillic, ViewerEncoding::CyrWin).size(); });
     Measure("baseline_system_conversion_utf8", [&] {
         g_sink = g_sink + static_cast<std::size_t>(system.MultiByteToWide(65001, utf8, buffer));
     });
     Measure("codepage_to_unicode_utf8",
-            [&] { g_sink = g_sink + CodepageToUnicode(utf8, vEncUTF8).size(); });
+            [&] { g_sink = g_sink + CodepageToUnicode(utf8, ViewerEncoding::UTF8).size(); });
     std::vector<int> prefix(400);
     Measure("baseline_canvas_prefix_extents",
             [&] { g_sink = g_sink + (canvas.PrefixExtents(tabbed, prefix) ? 1 : 0); });

@@ -3,8 +3,8 @@
 // every placed block holds exactly the bytes of its record under the number its name has now, that
 // a table that parses encodes back to the same bytes, and that saving what was loaded and loading
 // that again gives the same clipboard.
-#include "base/Support.h"
-#include "base/SupportPlatform.h"
+#include "base/SystemPlatform.h"
+#include "base/SystemServices.h"
 #include "clipboard/ClipboardFileReader.h"
 #include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/ClipboardNameTable.h"
@@ -23,7 +23,7 @@ namespace {
 
 using namespace tavrix;
 
-class QuietPlatform : public SupportPlatform {
+class QuietPlatform : public SystemPlatform {
 public:
     int ScreenPixelsPerInch() override { return 96; }
     void ShowMessageBox(const std::wstring&, const std::wstring&, unsigned) override {}
@@ -249,8 +249,8 @@ void CheckWalk(const std::uint8_t* data, std::size_t size) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static QuietPlatform platform;
-    InstallSupportPlatform(&platform);
-    InitSupport(false, VersionFlags{true, true});
+    InstallSystemPlatform(&platform);
+    InitSystemServices(false, VersionFlags{true, true});
     CheckWalk(data, size);
 
     // The model registers the table's names first, in the reader's order: the reader then

@@ -51,7 +51,7 @@ public:
     int ClientHeight() override { return height; }
     void SetVertScrollBar(const ScrollBarState&) override {}
     void SetHorzScrollBar(const ScrollBarState&) override {}
-    void Present() override { canvas.Calls.clear(); }
+    void Present() override { canvas.calls.clear(); }
     void SetTimerActive(ViewerTimer, bool) override {}
     // Nobody to ask: a failed read is not tried again and an error goes unshown.
     bool RetryRead() override { return false; }
@@ -141,36 +141,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::uint32_t value = in.Word();
         switch (op % 14) {
         case 0:
-            viewer.SetMode(static_cast<TZorvBinHexMode>(value % kModeCount));
+            viewer.SetMode(static_cast<ViewerMode>(value % kModeCount));
             break;
         case 1:
-            viewer.SetOption(&BinHexOptions::TextWrap, (value & 1) != 0);
+            viewer.SetOption(&BinHexOptions::textWrap, (value & 1) != 0);
             break;
         case 2:
-            viewer.SetOption(&BinHexOptions::TextWidthHex, static_cast<int>(value % 400));
-            viewer.SetOption(&BinHexOptions::TextWidthUHex, static_cast<int>((value >> 9) % 400));
-            viewer.SetOption(&BinHexOptions::TextWidth, static_cast<int>((value >> 18) % 400));
+            viewer.SetOption(&BinHexOptions::textWidthHex, static_cast<int>(value % 400));
+            viewer.SetOption(&BinHexOptions::textWidthUHex, static_cast<int>((value >> 9) % 400));
+            viewer.SetOption(&BinHexOptions::textWidth, static_cast<int>((value >> 18) % 400));
             break;
         case 3:
-            viewer.SetOption(&BinHexOptions::TextWidthFit, (value & 1) != 0);
-            viewer.SetOption(&BinHexOptions::TextWidthFitHex, (value & 2) != 0);
-            viewer.SetOption(&BinHexOptions::TextWidthFitUHex, (value & 4) != 0);
+            viewer.SetOption(&BinHexOptions::textWidthFit, (value & 1) != 0);
+            viewer.SetOption(&BinHexOptions::textWidthFitHex, (value & 2) != 0);
+            viewer.SetOption(&BinHexOptions::textWidthFitUHex, (value & 4) != 0);
             break;
         case 4:
-            viewer.SetOption(&BinHexOptions::TextGutter, (value & 1) != 0);
-            viewer.SetOption(&BinHexOptions::TextGutterLinesStep,
+            viewer.SetOption(&BinHexOptions::textGutter, (value & 1) != 0);
+            viewer.SetOption(&BinHexOptions::textGutterLinesStep,
                              static_cast<int>(value >> 1) % 12);
-            viewer.SetOption(&BinHexOptions::TextGutterLinesCount,
+            viewer.SetOption(&BinHexOptions::textGutterLinesCount,
                              static_cast<int>(value >> 5) % 3000);
-            viewer.SetOption(&BinHexOptions::TextGutterLinesBufSize,
+            viewer.SetOption(&BinHexOptions::textGutterLinesBufSize,
                              static_cast<int>((value >> 8) % 2000000));
             break;
         case 5:
-            viewer.SetOption(&BinHexOptions::TextNonPrintable, (value & 1) != 0);
-            viewer.SetOption(&BinHexOptions::TextTabSize, static_cast<int>(value >> 1) % 20);
-            viewer.SetOption(&BinHexOptions::TextEncoding,
-                             static_cast<TZorvEncoding>((value >> 8) % kEncodingCount));
-            viewer.SetOption(&BinHexOptions::TextOemSpecial, (value & 2) != 0);
+            viewer.SetOption(&BinHexOptions::textNonPrintable, (value & 1) != 0);
+            viewer.SetOption(&BinHexOptions::textTabSize, static_cast<int>(value >> 1) % 20);
+            viewer.SetOption(&BinHexOptions::textEncoding,
+                             static_cast<ViewerEncoding>((value >> 8) % kEncodingCount));
+            viewer.SetOption(&BinHexOptions::textOemSpecial, (value & 2) != 0);
             break;
         case 6:
             surface.width = static_cast<int>(value % 2000);
@@ -178,7 +178,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             viewer.Redraw();
             break;
         case 7:
-            if (IsTextMode(viewer.Options().Mode)) {
+            if (IsTextMode(viewer.Options().mode)) {
                 probe.MoveViewByLines(static_cast<int>(value % 151),
                                       (value & 0x100) ? ScanDir::Forward : ScanDir::Backward,
                                       (value & 0x200) != 0, probe.ViewPos(), true);
@@ -194,7 +194,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 const std::uint64_t rest = size % 0xFFFFFFFFu;
                 const auto target =
                     static_cast<std::int64_t>(value * whole + value * rest / 0xFFFFFFFFu);
-                if (IsTextMode(viewer.Options().Mode)) {
+                if (IsTextMode(viewer.Options().mode)) {
                     probe.MoveViewByLines(1, ScanDir::Backward, true, target, true);
                 } else {
                     std::int64_t p = std::min(target, viewer.Document().LastPos());

@@ -3,8 +3,8 @@
 #include "../tests/unit/fakes/FixedWidthCanvas.h"
 #include "viewer/CodePages.h"
 #include "viewer/CodepageSystem.h"
+#include "viewer/HitMap.h"
 #include "viewer/LineDrawing.h"
-#include "viewer/StrPositions.h"
 #include "viewer/StringHelpers.h"
 
 #include <cstddef>
@@ -52,12 +52,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     InstallCodepageSystem(&codepages);
     BuildAvailableEncodings();
 
-    TZorvBinHexOutputOptions options;
-    options.ShowNonPrintable = data[0] & 1;
-    options.ShowLineEnd = data[0] & 2;
-    options.OemFont = data[0] & 4;
-    options.Monospaced = data[0] & 8;
-    options.TabSize = 1 + data[1] % 16;
+    LineOutputOptions options;
+    options.showNonPrintable = data[0] & 1;
+    options.showLineEnd = data[0] & 2;
+    options.oemFont = data[0] & 4;
+    options.monospaced = data[0] & 8;
+    options.tabSize = 1 + data[1] % 16;
     const int x = static_cast<std::int8_t>(data[2]) * 8;
     const int maxPos = static_cast<std::int8_t>(data[3]);
     const bool strict = (data[0] & 16) != 0;
@@ -69,18 +69,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReplaceNulls(text);
 
     testing::FixedWidthCanvas canvas;
-    TCharExtents extents;
+    CharExtents extents;
     GetCharExtents(canvas, text, extents, options);
     LineWidth(canvas, text, options);
     FindWrapPos(text, maxPos);
-    TStrPositions positions;
+    HitMap positions;
     positions.AddLine(text, 4, 0, 0);
     positions.SetHexCell(maxPos, x, maxPos, 24);
     positions.SetTextColumn(x);
     positions.OffsetAtPoint(canvas, x, 5, options, strict);
     positions.MaxRightEdge(canvas, options);
 
-    for (TZorvEncoding e : {vEncEBCDIC, vEncKOI8, vEncISO, vEncMac, vEncANSI}) {
+    for (ViewerEncoding e : {ViewerEncoding::EBCDIC, ViewerEncoding::KOI8, ViewerEncoding::ISO,
+                             ViewerEncoding::Mac, ViewerEncoding::ANSI}) {
         if (CodepageToUnicode(bytes, e).size() != size) {
             __builtin_trap(); // the tables map one byte to one byte
         }

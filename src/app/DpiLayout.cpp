@@ -1,7 +1,7 @@
 #include "app/DpiLayout.h"
 
 #include "base/Dpi.h"
-#include "base/Support.h"
+#include "base/SystemServices.h"
 
 #include <cmath>
 

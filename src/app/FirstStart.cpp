@@ -31,7 +31,7 @@ bool PathBeginsWith(const std::wstring& path, const std::wstring& prefix) {
     return !prefix.empty() && path.compare(0, prefix.size(), prefix) == 0;
 }
 
-void RunFirstStartStep(TAppIni& settings, FirstStartPlatform& platform) {
+void RunFirstStartStep(SettingsStore& settings, FirstStartPlatform& platform) {
     if (settings.ReadBool(L"FirstStarted", false)) {
         return;
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The first start with a settings store: register the ".cl7" clipboard file type with the
 // shell and, for a copy that does not run from the program-files folder, open the help page.
-#include "settings/AppIni.h"
+#include "settings/SettingsStore.h"
 
 #include <cstdint>
 #include <string>
@@ -49,6 +49,6 @@ public:
 
 // Runs once per settings store: "FirstStarted" is written before the registration, so a
 // registration that fails is not tried again. A failed write of that flag goes to the caller.
-void RunFirstStartStep(TAppIni& settings, FirstStartPlatform& platform);
+void RunFirstStartStep(SettingsStore& settings, FirstStartPlatform& platform);
 
 } // namespace tavrix

@@ -1,7 +1,7 @@
 #include "base/DebugLog.h"
 
-#include "base/Support.h"
-#include "base/SupportPlatform.h"
+#include "base/SystemPlatform.h"
+#include "base/SystemServices.h"
 #include "base/TextHelpers.h"
 #include "base/Unicode.h"
 
@@ -25,7 +25,7 @@ void DebugLog(const std::wstring& text) {
     if (!g_debugEnabled) {
         return;
     }
-    SupportPlatform& platform = CurrentSupportPlatform();
+    SystemPlatform& platform = CurrentSystemPlatform();
     g_logLines.push_back(platform.NowText() + L" : " + text);
     std::string file;
     for (const auto& line : g_logLines) {

@@ -1,17 +1,17 @@
 #include "base/Dpi.h"
 
-#include "base/SupportPlatform.h"
+#include "base/SystemPlatform.h"
 
 #include <cmath>
 
 namespace tavrix {
 
 double DpiFactor() {
-    return CurrentSupportPlatform().ScreenPixelsPerInch() / 96.0;
+    return CurrentSystemPlatform().ScreenPixelsPerInch() / 96.0;
 }
 
 int ScaleByDpi(int count) {
-    return ScaleByDpi(count, CurrentSupportPlatform().ScreenPixelsPerInch());
+    return ScaleByDpi(count, CurrentSystemPlatform().ScreenPixelsPerInch());
 }
 
 int ScaleByDpi(int count, int pixelsPerInch) {

@@ -91,31 +91,28 @@ template <typename Bytes> void AppendUtf16Le(Bytes& out, char16_t unit) {
 
 } // namespace
 
-std::u16string Utf16FromWide(std::wstring_view text) {
-    std::u16string out;
+// Reads text code point by code point with next (which leaves i on the last unit it used) and
+// writes each with append.
+template <typename Out, typename In, typename Next, typename Append>
+Out Convert(In text, Next next, Append append) {
+    Out out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        AppendUtf16(out, NextFromWide(text, i));
+        append(out, next(text, i));
     }
     return out;
+}
+
+std::u16string Utf16FromWide(std::wstring_view text) {
+    return Convert<std::u16string>(text, NextFromWide, AppendUtf16<std::u16string>);
 }
 
 std::wstring WideFromUtf16(std::u16string_view text) {
-    std::wstring out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        AppendWide(out, NextFromUtf16(text, i));
-    }
-    return out;
+    return Convert<std::wstring>(text, NextFromUtf16<char16_t>, AppendWide);
 }
 
 std::string Utf8FromWide(std::wstring_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        AppendUtf8(out, NextFromWide(text, i));
-    }
-    return out;
+    return Convert<std::string>(text, NextFromWide, AppendUtf8);
 }
 
 std::wstring WideFromUtf8(std::string_view bytes) {

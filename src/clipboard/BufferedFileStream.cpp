@@ -1,5 +1,7 @@
 #include "clipboard/BufferedFileStream.h"
 
+#include "base/SwallowedErrors.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -88,6 +90,14 @@ void BufferedFileStream::Flush() {
         const std::size_t n = pendingWrite_;
         pendingWrite_ = 0; // a failed write is not repeated by a later flush
         RawWrite(buffer_.data(), n);
+    }
+}
+
+void BufferedFileStream::FlushQuietly(const wchar_t* where) noexcept {
+    try {
+        Flush();
+    } catch (...) {
+        LogSwallowed(where);
     }
 }
 

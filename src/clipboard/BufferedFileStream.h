@@ -24,6 +24,9 @@ public:
 
     // Writes out what the buffer holds. Throws Error when it cannot be written.
     void Flush();
+    // Flush for a destructor: a failure is logged with where, not thrown. A write that fails
+    // there was not committed; Close reports it where it matters.
+    void FlushQuietly(const wchar_t* where) noexcept;
 
 protected:
     BufferedFileStream() : buffer_(kBufferSize) {}

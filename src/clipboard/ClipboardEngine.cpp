@@ -1,8 +1,8 @@
 #include "clipboard/ClipboardEngine.h"
 
 #include "base/Error.h"
-#include "base/Support.h"
 #include "base/SwallowedErrors.h"
+#include "base/SystemServices.h"
 #include "base/UiText.h"
 #include "base/Unicode.h"
 #include "clipboard/ClipboardIcon.h"

@@ -1,7 +1,7 @@
 #include "clipboard/ClipboardFileReader.h"
 
-#include "base/Support.h"
 #include "base/SwallowedErrors.h"
+#include "base/SystemServices.h"
 #include "clipboard/ClipboardRecords.h"
 #include "clipboard/FileAccess.h"
 

@@ -1,7 +1,7 @@
 #include "clipboard/ClipboardFileWriter.h"
 
-#include "base/Support.h"
 #include "base/SwallowedErrors.h"
+#include "base/SystemServices.h"
 #include "base/UiText.h"
 #include "clipboard/ClipboardNameTable.h"
 #include "clipboard/FileAccess.h"

@@ -1,8 +1,8 @@
 #include "clipboard/ClipboardMonitorCore.h"
 
 #include "base/DebugLog.h"
-#include "base/Support.h"
 #include "base/SwallowedErrors.h"
+#include "base/SystemServices.h"
 #include "base/UiText.h"
 #include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardPort.h"

@@ -10,7 +10,7 @@ const std::wstring kEmpty;
 
 void FormatCatalogue::BuildFormatCatalogue() {
     auto add = [this](ClipFormat format, const wchar_t* name, const wchar_t* description) {
-        entries_.push_back(TNorvaneClipFormat{format, name, description});
+        entries_.push_back(CatalogueFormat{format, name, description});
     };
     add(cf::Text, L"Text",
         L"Text format. Each line ends with a carriage return/linefeed (CR-LF) combination. A null "
@@ -71,9 +71,9 @@ void FormatCatalogue::BuildFormatCatalogue() {
     add(HtmlFormat, L"HTML Format", L"HyperText Markup Language Format.");
 }
 
-const TNorvaneClipFormat* FormatCatalogue::Find(ClipFormat format) const {
+const CatalogueFormat* FormatCatalogue::Find(ClipFormat format) const {
     for (const auto& entry : entries_) {
-        if (entry.Format == format) {
+        if (entry.format == format) {
             return &entry;
         }
     }
@@ -82,12 +82,12 @@ const TNorvaneClipFormat* FormatCatalogue::Find(ClipFormat format) const {
 
 const std::wstring& FormatCatalogue::GetFormatName(ClipFormat format) const {
     const auto* entry = Find(format);
-    return entry ? entry->Name : kEmpty;
+    return entry ? entry->name : kEmpty;
 }
 
 const std::wstring& FormatCatalogue::GetFormatDescription(ClipFormat format) const {
     const auto* entry = Find(format);
-    return entry ? entry->Description : kEmpty;
+    return entry ? entry->description : kEmpty;
 }
 
 } // namespace tavrix

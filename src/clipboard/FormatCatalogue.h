@@ -8,10 +8,10 @@
 
 namespace tavrix {
 
-struct TNorvaneClipFormat {
-    ClipFormat Format = 0;
-    std::wstring Name;
-    std::wstring Description;
+struct CatalogueFormat {
+    ClipFormat format = 0;
+    std::wstring name;
+    std::wstring description;
 };
 
 class FormatCatalogue {
@@ -24,11 +24,11 @@ public:
     const std::wstring& GetFormatName(ClipFormat format) const;
     const std::wstring& GetFormatDescription(ClipFormat format) const;
 
-    const std::vector<TNorvaneClipFormat>& Entries() const { return entries_; }
+    const std::vector<CatalogueFormat>& Entries() const { return entries_; }
 
 private:
-    const TNorvaneClipFormat* Find(ClipFormat format) const;
-    std::vector<TNorvaneClipFormat> entries_;
+    const CatalogueFormat* Find(ClipFormat format) const;
+    std::vector<CatalogueFormat> entries_;
 };
 
 } // namespace tavrix

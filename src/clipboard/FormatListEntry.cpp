@@ -1,6 +1,6 @@
 #include "clipboard/FormatListEntry.h"
 
-#include "base/Support.h"
+#include "base/SystemServices.h"
 #include "base/TextHelpers.h"
 
 namespace tavrix {

@@ -1,7 +1,6 @@
 #include "clipboard/StdFileAccess.h"
 
 #include "base/Error.h"
-#include "base/SwallowedErrors.h"
 #include "base/UiText.h"
 #include "clipboard/BufferedFileStream.h"
 
@@ -48,14 +47,7 @@ public:
             size_ = 0;
         }
     }
-    ~StdFileStream() override {
-        try {
-            Flush();
-        } catch (...) {
-            LogSwallowed(L"StdFileStream::~StdFileStream");
-            // A write that fails here was not committed; Close reports it when it matters.
-        }
-    }
+    ~StdFileStream() override { FlushQuietly(L"StdFileStream::~StdFileStream"); }
     void Close() {
         Flush();
         if (file_.close() == nullptr) {

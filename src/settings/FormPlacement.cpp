@@ -1,7 +1,7 @@
 #include "settings/FormPlacement.h"
 
 #include "base/SwallowedErrors.h"
-#include "settings/AppIni.h"
+#include "settings/SettingsStore.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -56,7 +56,7 @@ std::optional<TopLeft> MoveOntoDisplays(const ScreenRect& window,
                    Clamp(window.left, area.left, area.right - window.Width())};
 }
 
-void TAppIni::SaveFormPlacement(PlacementForm& form, bool positionOnly) {
+void SettingsStore::SaveFormPlacement(PlacementForm& form, bool positionOnly) {
     try {
         const std::wstring prefix = form.ClassName();
         if (positionOnly) {
@@ -77,12 +77,12 @@ void TAppIni::SaveFormPlacement(PlacementForm& form, bool positionOnly) {
         }
         WriteInteger(prefix + L"State", 0);
     } catch (const std::exception&) {
-        LogSwallowed(L"TAppIni::SaveFormPlacement");
+        LogSwallowed(L"SettingsStore::SaveFormPlacement");
         // Placement is a convenience; a store that cannot be written must not stop the exit.
     }
 }
 
-void TAppIni::LoadFormPlacement(PlacementForm& form, bool positionOnly) {
+void SettingsStore::LoadFormPlacement(PlacementForm& form, bool positionOnly) {
     const std::wstring prefix = form.ClassName();
     if (form.Position() == FormPosition::ScreenCenter ||
         form.Position() == FormPosition::DesktopCenter) {
@@ -109,7 +109,7 @@ void TAppIni::LoadFormPlacement(PlacementForm& form, bool positionOnly) {
     }
 }
 
-void TAppIni::CenterOnWorkArea(PlacementForm& form) {
+void SettingsStore::CenterOnWorkArea(PlacementForm& form) {
     const TopLeft corner = CenteredOn(form.NearestWorkArea(), form.Width(), form.Height());
     form.SetTop(corner.top);
     form.SetLeft(corner.left);

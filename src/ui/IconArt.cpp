@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tavrix {
 
@@ -245,32 +246,22 @@ void ClipboardHistory(Painter& p) {
 } // namespace
 
 IconImage DrawIcon(IconKind kind, int size) {
+    using Art = void (*)(Painter&);
+    static constexpr std::pair<IconKind, Art> kArt[] = {
+        {IconKind::HelpOnline, Globe},
+        {IconKind::Load, Folder},
+        {IconKind::Save, Floppy},
+        {IconKind::Clear, ClearClipboard},
+        {IconKind::ZoomOut, [](Painter& p) { Magnifier(p, false); }},
+        {IconKind::ZoomIn, [](Painter& p) { Magnifier(p, true); }},
+        {IconKind::About, Info},
+        {IconKind::OtherProduct, ClipboardHistory},
+    };
     Painter painter(size);
-    switch (kind) {
-    case IconKind::HelpOnline:
-        Globe(painter);
-        break;
-    case IconKind::Load:
-        Folder(painter);
-        break;
-    case IconKind::Save:
-        Floppy(painter);
-        break;
-    case IconKind::Clear:
-        ClearClipboard(painter);
-        break;
-    case IconKind::ZoomOut:
-        Magnifier(painter, false);
-        break;
-    case IconKind::ZoomIn:
-        Magnifier(painter, true);
-        break;
-    case IconKind::About:
-        Info(painter);
-        break;
-    case IconKind::OtherProduct:
-        ClipboardHistory(painter);
-        break;
+    for (const auto& [shown, art] : kArt) {
+        if (shown == kind) {
+            art(painter);
+        }
     }
     return painter.Finish();
 }

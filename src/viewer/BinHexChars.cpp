@@ -11,20 +11,20 @@ char16_t TZorvBinHex::GetChar(std::int64_t pos) const {
     const unsigned ch = document_.UnitAt(pos);
     // Control characters show as dots, unless the font has glyphs for them. The text modes keep
     // tab and the line breaks, which their line handling needs.
-    if (!IsTextMode(options_.Mode) && ch == 9) {
+    if (!IsTextMode(options_.mode) && ch == 9) {
         return u'.';
     }
     if (ch >= static_cast<unsigned>(fontFirstChar_)) {
         return static_cast<char16_t>(ch);
     }
-    if (IsTextMode(options_.Mode) && (ch == 9 || ch == 10 || ch == 13)) {
+    if (IsTextMode(options_.mode) && (ch == 9 || ch == 10 || ch == 13)) {
         return static_cast<char16_t>(ch);
     }
     return u'.';
 }
 
 std::wstring TZorvBinHex::DecodeLine(const std::wstring& text) const {
-    if (IsUnicodeMode(options_.Mode)) {
+    if (IsUnicodeMode(options_.mode)) {
         return text;
     }
     std::string bytes;
@@ -33,9 +33,10 @@ std::wstring TZorvBinHex::DecodeLine(const std::wstring& text) const {
         bytes.push_back(static_cast<char>(static_cast<unsigned>(ch) & 0xFF));
     }
     // The OEM font draws the byte values with its own glyphs, so they must pass unchanged.
-    TZorvEncoding encoding = options_.TextEncoding;
-    if ((encoding == vEncOEM && options_.TextOemSpecial) || IsUnicodeEncoding(encoding)) {
-        encoding = vEncANSI;
+    ViewerEncoding encoding = options_.textEncoding;
+    if ((encoding == ViewerEncoding::OEM && options_.textOemSpecial) ||
+        IsUnicodeEncoding(encoding)) {
+        encoding = ViewerEncoding::ANSI;
     }
     return CodepageToUnicode(bytes, encoding);
 }

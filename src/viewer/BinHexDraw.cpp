@@ -31,17 +31,17 @@ Canvas& TZorvBinHex::PictureCanvas() {
 }
 
 bool TZorvBinHex::OemFontInUse() const {
-    return !IsUnicodeMode(options_.Mode) && options_.TextEncoding == vEncOEM &&
-           options_.TextOemSpecial;
+    return !IsUnicodeMode(options_.mode) && options_.textEncoding == ViewerEncoding::OEM &&
+           options_.textOemSpecial;
 }
 
-TZorvBinHexOutputOptions TZorvBinHex::OutputOptions(bool lineEnd) const {
-    TZorvBinHexOutputOptions options;
-    options.ShowNonPrintable = options_.TextNonPrintable;
-    options.ShowLineEnd = lineEnd;
-    options.OemFont = OemFontInUse();
-    options.Monospaced = fontMonospaced_;
-    options.TabSize = options_.TextTabSize;
+LineOutputOptions TZorvBinHex::OutputOptions(bool lineEnd) const {
+    LineOutputOptions options;
+    options.showNonPrintable = options_.textNonPrintable;
+    options.showLineEnd = lineEnd;
+    options.oemFont = OemFontInUse();
+    options.monospaced = fontMonospaced_;
+    options.tabSize = options_.textTabSize;
     return options;
 }
 
@@ -62,32 +62,32 @@ void TZorvBinHex::Redraw() {
 }
 
 void TZorvBinHex::ChooseColors() {
-    colors_.Background = options_.BackgroundColor;
-    colors_.Band = options_.TextColorHexBack;
+    colors_.background = options_.backgroundColor;
+    colors_.band = options_.textColorHexBack;
     if (enabled_) {
-        colors_.Text = CurrentFont().TextColor;
-        colors_.Hex = options_.TextColorHex;
-        colors_.Hex2 = options_.TextColorHex2;
-        colors_.Lines = options_.TextColorLines;
-        colors_.Error = options_.TextColorError;
-        colors_.Link = options_.TextColorURL;
+        colors_.text = CurrentFont().textColor;
+        colors_.hex = options_.textColorHex;
+        colors_.hex2 = options_.textColorHex2;
+        colors_.lines = options_.textColorLines;
+        colors_.error = options_.textColorError;
+        colors_.link = options_.textColorURL;
     } else {
-        colors_.Text = colors_.Hex = colors_.Hex2 = colors_.Lines = colors_.Error = colors_.Link =
+        colors_.text = colors_.hex = colors_.hex2 = colors_.lines = colors_.error = colors_.link =
             kColorGrayText;
     }
 }
 
 void TZorvBinHex::PreparePicture(Canvas& canvas, int width, int height) {
     canvas.SetSize(width, height);
-    canvas.SetBrushColor(colors_.Background);
+    canvas.SetBrushColor(colors_.background);
     canvas.FillRect({0, 0, width, height});
     DrawGutterBand(canvas, height, true);
-    canvas.SetBrushColor(colors_.Background);
+    canvas.SetBrushColor(colors_.background);
 }
 
 void TZorvBinHex::ResetMetrics(Canvas& canvas) {
     canvas.SetFont(CurrentFont());
-    canvas.SetTextColor(colors_.Text);
+    canvas.SetTextColor(colors_.text);
     GetFontMetrics(canvas, fontHeight_, fontFirstChar_, fontWidthDigits_, fontMonospaced_);
     // A font without height or digit width would make every division below meaningless.
     fontHeight_ = std::max(fontHeight_, 1);
@@ -120,27 +120,20 @@ void TZorvBinHex::DrawTo(Canvas* picture, int width, int height) {
         DrawReadError(canvas, width, height);
         return;
     }
-    switch (options_.Mode) {
-    case vbmodeText:
-    case vbmodeUnicode:
+    const ViewerMode mode = options_.mode;
+    if (mode == ViewerMode::Text || mode == ViewerMode::Unicode) {
         DrawTextScreen(canvas);
-        break;
-    case vbmodeBinary:
+    } else if (mode == ViewerMode::Binary) {
         DrawBinaryScreen(canvas);
-        break;
-    case vbmodeHex:
-        DrawHexScreen(canvas, false);
-        break;
-    case vbmodeUHex:
-        DrawHexScreen(canvas, true);
-        break;
+    } else {
+        DrawHexScreen(canvas, mode == ViewerMode::UHex);
     }
 }
 
 void TZorvBinHex::DrawReadError(Canvas& canvas, int width, int height) {
     const std::wstring text = FormatReadError(viewPos_, offsetDigits_);
-    canvas.SetTextColor(colors_.Error);
-    canvas.SetBrushColor(colors_.Background);
+    canvas.SetTextColor(colors_.error);
+    canvas.SetBrushColor(colors_.background);
     const int textWidth = LineWidth(canvas, text, OutputOptions());
     const int x = std::max((width - textWidth) / 2, LeftMargin());
     const int y = std::max((height - fontHeight_) / 2, 0);
@@ -148,7 +141,7 @@ void TZorvBinHex::DrawReadError(Canvas& canvas, int width, int height) {
 }
 
 std::int64_t TZorvBinHex::MeasureText(Canvas& canvas, const std::wstring& text,
-                                      TCharExtents& extents) const {
+                                      CharExtents& extents) const {
     if (!GetCharExtents(canvas, text, extents, OutputOptions())) {
         return -1;
     }
@@ -166,7 +159,7 @@ void TZorvBinHex::InvertSelection(Canvas& canvas, const std::wstring& text, int 
         x >= canvas.Width() || y >= canvas.Height()) {
         return;
     }
-    TCharExtents extents;
+    CharExtents extents;
     const std::int64_t length = MeasureText(canvas, text, extents);
     if (length < 0) {
         return;

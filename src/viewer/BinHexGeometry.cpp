@@ -16,16 +16,16 @@ int TZorvBinHex::FitChars(int width) const {
 
 void TZorvBinHex::ApplyFittedWidths(int width) {
     const int fit = FitChars(width);
-    if (options_.TextWidthFit) {
-        options_.TextWidth = fit;
+    if (options_.textWidthFit) {
+        options_.textWidth = fit;
     }
     // A hex line is D + 4W + 5 characters wide, a unicode-hex line D + 6W + 5.
-    if (options_.TextWidthFitHex) {
-        options_.TextWidthHex =
+    if (options_.textWidthFitHex) {
+        options_.textWidthHex =
             ClampHexWidth(std::clamp((fit - offsetDigits_ - 5) / 4, 2, kMaxLineLength));
     }
-    if (options_.TextWidthFitUHex) {
-        options_.TextWidthUHex =
+    if (options_.textWidthFitUHex) {
+        options_.textWidthUHex =
             ClampHexWidth(std::clamp((fit - offsetDigits_ - 5) / 6, 2, kMaxLineLength));
     }
 }
@@ -43,8 +43,8 @@ std::int64_t TZorvBinHex::LastPageStart() const {
 namespace {
 
 // Digits per cell, and the cell count, of the current hexadecimal mode.
-int CellChars(TZorvBinHexMode mode) {
-    return mode == vbmodeUHex ? 5 : 3;
+int CellChars(ViewerMode mode) {
+    return mode == ViewerMode::UHex ? 5 : 3;
 }
 
 } // namespace
@@ -54,30 +54,34 @@ int TZorvBinHex::HexBandX() const {
 }
 
 int TZorvBinHex::HexBandWidth() const {
-    const int w = options_.Mode == vbmodeUHex ? options_.TextWidthUHex : options_.TextWidthHex;
-    return (CellChars(options_.Mode) * w + 2) * fontWidthDigits_;
+    const int w =
+        options_.mode == ViewerMode::UHex ? options_.textWidthUHex : options_.textWidthHex;
+    return (CellChars(options_.mode) * w + 2) * fontWidthDigits_;
 }
 
 int TZorvBinHex::HexCellX(int index) const {
-    const int w = options_.Mode == vbmodeUHex ? options_.TextWidthUHex : options_.TextWidthHex;
+    const int w =
+        options_.mode == ViewerMode::UHex ? options_.textWidthUHex : options_.textWidthHex;
     const int gap = index >= w / 2 ? 1 : 0;
     return LeftMargin() +
-           (offsetDigits_ + 3 + gap + CellChars(options_.Mode) * index) * fontWidthDigits_;
+           (offsetDigits_ + 3 + gap + CellChars(options_.mode) * index) * fontWidthDigits_;
 }
 
 int TZorvBinHex::HexCellWidth() const {
-    return CellChars(options_.Mode) * fontWidthDigits_;
+    return CellChars(options_.mode) * fontWidthDigits_;
 }
 
 int TZorvBinHex::HexMiddleLineX() const {
-    const int w = options_.Mode == vbmodeUHex ? options_.TextWidthUHex : options_.TextWidthHex;
+    const int w =
+        options_.mode == ViewerMode::UHex ? options_.textWidthUHex : options_.textWidthHex;
     return LeftMargin() +
-           (offsetDigits_ + 3 + CellChars(options_.Mode) * (w / 2)) * fontWidthDigits_;
+           (offsetDigits_ + 3 + CellChars(options_.mode) * (w / 2)) * fontWidthDigits_;
 }
 
 int TZorvBinHex::HexLastLineX() const {
-    const int w = options_.Mode == vbmodeUHex ? options_.TextWidthUHex : options_.TextWidthHex;
-    return LeftMargin() + (offsetDigits_ + 4 + CellChars(options_.Mode) * w) * fontWidthDigits_;
+    const int w =
+        options_.mode == ViewerMode::UHex ? options_.textWidthUHex : options_.textWidthHex;
+    return LeftMargin() + (offsetDigits_ + 4 + CellChars(options_.mode) * w) * fontWidthDigits_;
 }
 
 int TZorvBinHex::HexTextX() const {

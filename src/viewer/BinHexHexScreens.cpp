@@ -1,4 +1,5 @@
-// The screens of vbmodeBinary, vbmodeHex and vbmodeUHex: fixed slices of the source per line.
+// The screens of ViewerMode::Binary, ViewerMode::Hex and ViewerMode::UHex: fixed slices of the
+// source per line.
 #include "viewer/LineDrawing.h"
 #include "viewer/ZorvBinHex.h"
 
@@ -21,10 +22,10 @@ std::wstring OffsetText(std::int64_t value, int digits) {
 } // namespace
 
 void TZorvBinHex::DrawBinaryScreen(Canvas& canvas) {
-    const int w = options_.TextWidth;
+    const int w = options_.textWidth;
     const int x = LeftMargin() - hViewPos_;
     const int rows = std::min(linesCount_ + 1, kMaxScreenLines);
-    const TZorvBinHexOutputOptions options = OutputOptions();
+    const LineOutputOptions options = OutputOptions();
     for (int i = 0; i < rows; ++i) {
         const std::int64_t linePos = viewPos_ + static_cast<std::int64_t>(i) * w;
         if (linePos >= document_.Size()) {
@@ -45,13 +46,13 @@ void TZorvBinHex::DrawBinaryScreen(Canvas& canvas) {
 }
 
 void TZorvBinHex::DrawHexScreen(Canvas& canvas, bool unicode) {
-    const int w = unicode ? options_.TextWidthUHex : options_.TextWidthHex;
+    const int w = unicode ? options_.textWidthUHex : options_.textWidthHex;
     const std::int64_t unitSize = unicode ? 2 : 1;
     const std::int64_t lineBytes = w * unitSize;
     const int cw = fontWidthDigits_;
     const int cellWidth = HexCellWidth();
     const int rows = std::min(linesCount_ + 1, kMaxScreenLines);
-    const TZorvBinHexOutputOptions options = OutputOptions();
+    const LineOutputOptions options = OutputOptions();
     const int shift = -hViewPos_;
 
     for (int i = 0; i < rows; ++i) {
@@ -62,12 +63,12 @@ void TZorvBinHex::DrawHexScreen(Canvas& canvas, bool unicode) {
         const int y = i * fontHeight_;
 
         // Offset column.
-        canvas.SetTextColor(colors_.Text);
-        canvas.SetBrushColor(colors_.Background);
+        canvas.SetTextColor(colors_.text);
+        canvas.SetBrushColor(colors_.background);
         DrawLine(canvas, LeftMargin() + shift, y, options, OffsetText(linePos, offsetDigits_));
 
         // Band behind the cells.
-        canvas.SetBrushColor(colors_.Band);
+        canvas.SetBrushColor(colors_.band);
         const int bandX = HexBandX() + shift;
         canvas.FillRect({bandX, y, bandX + HexBandWidth(), y + fontHeight_ + 1});
 
@@ -79,7 +80,7 @@ void TZorvBinHex::DrawHexScreen(Canvas& canvas, bool unicode) {
             if (cellPos + unitSize - 1 >= document_.Size()) {
                 break;
             }
-            canvas.SetTextColor(j % 4 >= 2 ? colors_.Hex2 : colors_.Hex);
+            canvas.SetTextColor(j % 4 >= 2 ? colors_.hex2 : colors_.hex);
             const std::wstring cell = document_.HexAt(cellPos);
             DrawLine(canvas, x, y, options, cell);
             InvertSelection(canvas, cell, x, y, cellPos, true);
@@ -93,8 +94,8 @@ void TZorvBinHex::DrawHexScreen(Canvas& canvas, bool unicode) {
 
         // Text column.
         positions_.SetTextColumn(HexLastLineX() + shift);
-        canvas.SetTextColor(colors_.Text);
-        canvas.SetBrushColor(colors_.Background);
+        canvas.SetTextColor(colors_.text);
+        canvas.SetBrushColor(colors_.background);
         const std::wstring text = DecodeLine(raw);
         const int textX = HexTextX() + shift;
         DrawLine(canvas, textX, y, options, text);
@@ -102,7 +103,7 @@ void TZorvBinHex::DrawHexScreen(Canvas& canvas, bool unicode) {
         positions_.AddLine(text, textX, y, linePos);
 
         // Separator lines.
-        canvas.SetPen(colors_.Lines, 2);
+        canvas.SetPen(colors_.lines, 2);
         for (const int lineX : {HexBandX(), HexMiddleLineX(), HexLastLineX()}) {
             canvas.Line(lineX + shift, y, lineX + shift, y + fontHeight_);
         }

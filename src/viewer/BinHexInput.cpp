@@ -6,83 +6,66 @@
 #include "viewer/ZorvBinHex.h"
 
 #include <climits>
+#include <utility>
 
 namespace tavrix {
 
 bool TZorvBinHex::KeyDown(unsigned virtualKey, unsigned modifiers) {
     LeavePanMode();
-    switch (KeyCommand(virtualKey, modifiers)) {
-    case ViewerKeyCommand::None:
-        return false;
-    case ViewerKeyCommand::PageDown:
-        ScrollPageDown();
-        break;
-    case ViewerKeyCommand::PageUp:
-        ScrollPageUp();
-        break;
-    case ViewerKeyCommand::LineDown:
-        ScrollLineDown(1);
-        break;
-    case ViewerKeyCommand::LineUp:
-        ScrollLineUp(1);
-        break;
-    case ViewerKeyCommand::ToBegin:
-        ScrollToBegin();
-        break;
-    case ViewerKeyCommand::ToEnd:
-        ScrollToEnd();
-        break;
-    case ViewerKeyCommand::ScrollLeft:
-        ScrollLeft(kKeyScrollPixels);
-        break;
-    case ViewerKeyCommand::ScrollRight:
-        ScrollRight(kKeyScrollPixels);
-        break;
-    case ViewerKeyCommand::LeftEdge:
-        SetHViewPos(0, true);
-        break;
-    case ViewerKeyCommand::RightEdge:
-        SetHViewPos(INT_MAX, true);
-        break;
-    case ViewerKeyCommand::SelectAll:
-        SelectAll();
-        break;
-    case ViewerKeyCommand::Copy:
-        CopyToClipboard(false);
-        break;
+    using Step = void (*)(TZorvBinHex&);
+    static constexpr std::pair<ViewerKeyCommand, Step> kSteps[] = {
+        {ViewerKeyCommand::PageDown, [](TZorvBinHex& v) { v.ScrollPageDown(); }},
+        {ViewerKeyCommand::PageUp, [](TZorvBinHex& v) { v.ScrollPageUp(); }},
+        {ViewerKeyCommand::LineDown, [](TZorvBinHex& v) { v.ScrollLineDown(1); }},
+        {ViewerKeyCommand::LineUp, [](TZorvBinHex& v) { v.ScrollLineUp(1); }},
+        {ViewerKeyCommand::ToBegin, [](TZorvBinHex& v) { v.ScrollToBegin(); }},
+        {ViewerKeyCommand::ToEnd, [](TZorvBinHex& v) { v.ScrollToEnd(); }},
+        {ViewerKeyCommand::ScrollLeft, [](TZorvBinHex& v) { v.ScrollLeft(kKeyScrollPixels); }},
+        {ViewerKeyCommand::ScrollRight, [](TZorvBinHex& v) { v.ScrollRight(kKeyScrollPixels); }},
+        {ViewerKeyCommand::LeftEdge, [](TZorvBinHex& v) { v.SetHViewPos(0, true); }},
+        {ViewerKeyCommand::RightEdge, [](TZorvBinHex& v) { v.SetHViewPos(INT_MAX, true); }},
+        {ViewerKeyCommand::SelectAll, [](TZorvBinHex& v) { v.SelectAll(); }},
+        {ViewerKeyCommand::Copy, [](TZorvBinHex& v) { v.CopyToClipboard(false); }},
+    };
+    const ViewerKeyCommand command = KeyCommand(virtualKey, modifiers);
+    for (const auto& [key, step] : kSteps) {
+        if (key == command) {
+            step(*this);
+            return true;
+        }
     }
-    return true;
+    return false;
 }
 
 void TZorvBinHex::MouseWheel(int delta, unsigned modifiers, int scrollLines) {
     const WheelStep step = wheel_.Vertical(delta, modifiers, scrollLines);
-    switch (step.Action) {
+    switch (step.action) {
     case WheelAction::LinesUp:
-        ScrollLineUp(step.Count);
+        ScrollLineUp(step.count);
         break;
     case WheelAction::LinesDown:
-        ScrollLineDown(step.Count);
+        ScrollLineDown(step.count);
         break;
     case WheelAction::PagesUp:
-        for (int i = 0; i < step.Count; ++i) {
+        for (int i = 0; i < step.count; ++i) {
             ScrollPageUp();
         }
         break;
     case WheelAction::PagesDown:
-        for (int i = 0; i < step.Count; ++i) {
+        for (int i = 0; i < step.count; ++i) {
             ScrollPageDown();
         }
         break;
     case WheelAction::ScrollLeft:
-        ScrollLeft(step.Count);
+        ScrollLeft(step.count);
         break;
     case WheelAction::ScrollRight:
-        ScrollRight(step.Count);
+        ScrollRight(step.count);
         break;
     case WheelAction::FontLarger:
     case WheelAction::FontSmaller:
-        for (int i = 0; i < step.Count; ++i) {
-            StepFont(step.Action == WheelAction::FontLarger);
+        for (int i = 0; i < step.count; ++i) {
+            StepFont(step.action == WheelAction::FontLarger);
         }
         break;
     case WheelAction::None:
@@ -92,10 +75,10 @@ void TZorvBinHex::MouseWheel(int delta, unsigned modifiers, int scrollLines) {
 
 void TZorvBinHex::MouseHWheel(int delta) {
     const WheelStep step = wheel_.Horizontal(delta);
-    if (step.Action == WheelAction::ScrollLeft) {
-        ScrollLeft(step.Count);
-    } else if (step.Action == WheelAction::ScrollRight) {
-        ScrollRight(step.Count);
+    if (step.action == WheelAction::ScrollLeft) {
+        ScrollLeft(step.count);
+    } else if (step.action == WheelAction::ScrollRight) {
+        ScrollRight(step.count);
     }
 }
 
@@ -110,9 +93,9 @@ bool TZorvBinHex::StepFont(bool larger) {
         return false;
     }
     if (OemFontInUse()) {
-        options_.FontOEM = font;
+        options_.fontOEM = font;
     } else {
-        options_.Font = font;
+        options_.font = font;
     }
     Redraw();
     return true;
@@ -123,19 +106,19 @@ void TZorvBinHex::PanTimerTick(Point cursor) {
         return;
     }
     const PanStep step = PanStepFor(panOrigin_, cursor);
-    panCursor_ = step.Cursor;
-    switch (step.Move) {
+    panCursor_ = step.cursor;
+    switch (step.move) {
     case PanMove::LinesUp:
-        ScrollLineUp(step.Amount);
+        ScrollLineUp(step.amount);
         break;
     case PanMove::LinesDown:
-        ScrollLineDown(step.Amount);
+        ScrollLineDown(step.amount);
         break;
     case PanMove::ScrollLeft:
-        ScrollLeft(step.Amount);
+        ScrollLeft(step.amount);
         break;
     case PanMove::ScrollRight:
-        ScrollRight(step.Amount);
+        ScrollRight(step.amount);
         break;
     case PanMove::None:
         break;

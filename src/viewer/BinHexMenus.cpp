@@ -6,39 +6,40 @@
 namespace tavrix {
 
 void TZorvBinHex::ContextMenuRequested(Point client) {
-    mouse_.MousePopupPos = client;
+    mouse_.mousePopupPos = client;
 }
 
 PopupMenuItems TZorvBinHex::ContextMenuItems() {
     PopupMenuState state;
-    state.Empty = document_.Size() < CharSize();
-    state.SelStart = selStart_;
-    state.SelLength = selLength_;
-    state.HexMode = options_.Mode == vbmodeHex;
-    const Point at = mouse_.MousePopupPos;
-    state.LinkAtPopupPos = !state.Empty && !UrlAt(PosFromCoord(at.x, at.y, true)).empty();
-    state.AlignedFileSize = document_.AlignPos(document_.Size());
-    return BuildPopupMenu(state, options_.TextPopupCommands);
+    state.empty = document_.Size() < CharSize();
+    state.selStart = selStart_;
+    state.selLength = selLength_;
+    state.hexMode = options_.mode == ViewerMode::Hex;
+    const Point at = mouse_.mousePopupPos;
+    state.linkAtPopupPos = !state.empty && !UrlAt(PosFromCoord(at.x, at.y, true)).empty();
+    state.alignedFileSize = document_.AlignPos(document_.Size());
+    return BuildPopupMenu(state, options_.textPopupCommands);
 }
 
-void TZorvBinHex::ExecutePopupCommand(TZorvPopupCommand command) {
-    const Point at = mouse_.MousePopupPos;
+void TZorvBinHex::ExecutePopupCommand(PopupCommand command) {
+    const Point at = mouse_.mousePopupPos;
     switch (command) {
-    case vpCmdCopy:
+    case PopupCommand::Copy:
         CopyToClipboard(false);
         break;
-    case vpCmdCopyHex:
+    case PopupCommand::CopyHex:
         CopyToClipboard(true);
         break;
-    case vpCmdCopyLink: {
+    case PopupCommand::CopyLink: {
         const std::wstring link = UrlAt(PosFromCoord(at.x, at.y, true));
         if (!link.empty()) {
             // Links are found in the shown text, which is ASCII.
-            SetClipboardText(std::string(link.begin(), link.end()), vEncANSI);
+            SetClipboardText(surface_.Clipboard(), std::string(link.begin(), link.end()),
+                             ViewerEncoding::ANSI);
         }
         break;
     }
-    case vpCmdSelectLine: {
+    case PopupCommand::SelectLine: {
         // From the keyboard there is no point to take the line from.
         if (at.x < 0 || at.y < 0) {
             break;
@@ -49,24 +50,24 @@ void TZorvBinHex::ExecutePopupCommand(TZorvPopupCommand command) {
         }
         break;
     }
-    case vpCmdSelectAll:
+    case PopupCommand::SelectAll:
         SelectAll();
         break;
-    case vpCmdEncMenu:
+    case PopupCommand::EncodingMenu:
         break;
     }
 }
 
 void TZorvBinHex::ChooseEncoding(int tag) {
-    if (!IsValidEncoding(tag) || IsUnicodeEncoding(static_cast<TZorvEncoding>(tag))) {
+    if (!IsValidEncoding(tag) || IsUnicodeEncoding(static_cast<ViewerEncoding>(tag))) {
         return;
     }
-    SetOption(&BinHexOptions::TextEncoding, static_cast<TZorvEncoding>(tag));
+    SetOption(&BinHexOptions::textEncoding, static_cast<ViewerEncoding>(tag));
 }
 
 void TZorvBinHex::ChooseUnicodeOrder(int tag) {
     document_.SetByteOrder(static_cast<std::uint8_t>(UnicodeOrderOfTag(tag)));
-    if (IsUnicodeMode(options_.Mode)) {
+    if (IsUnicodeMode(options_.mode)) {
         Redraw();
     }
 }

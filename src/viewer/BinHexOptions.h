@@ -20,42 +20,42 @@ inline constexpr int kDefaultTextWidthUHex = 8;
 
 struct BinHexOptions {
     // Inherited control properties.
-    ViewerFont Font{.Name = L"Courier New", .Size = 10, .TextColor = kColorWindowText};
-    Color BackgroundColor = kColorWindow;
+    ViewerFont font{.name = L"Courier New", .size = 10, .textColor = kColorWindowText};
+    Color backgroundColor = kColorWindow;
 
     // Published properties, in their declaration order.
-    ViewerFont FontOEM{.Name = L"Terminal", .Size = 9, .Charset = kOemCharset};
-    ViewerFont FontGutter{.Name = L"Courier New", .Size = 9, .TextColor = kColorBlack};
-    TZorvBinHexMode Mode = vbmodeText;
-    TZorvEncoding TextEncoding = vEncANSI;
-    int TextWidth = 80;
-    int TextWidthHex = kDefaultTextWidthHex;
-    int TextWidthUHex = kDefaultTextWidthUHex;
-    bool TextWidthFit = false;
-    bool TextWidthFitHex = false;
-    bool TextWidthFitUHex = false;
-    bool TextWrap = false;
-    bool TextNonPrintable = false;
-    bool TextOemSpecial = false;
-    bool TextUrlHilight = true;
-    bool TextGutter = false;
-    bool TextGutterLines = true;
-    int TextGutterLinesStep = 5;
-    int TextGutterLinesCount = 2000;
-    int TextGutterLinesBufSize = 307200;
-    bool TextGutterLinesExtUse = false;
-    std::wstring TextGutterLinesExtList; // comma-separated extensions
-    Color TextColorHex = 0x800000;
-    Color TextColorHex2 = 0xFF0000;
-    Color TextColorHexBack = 0xECECEC;
-    Color TextColorLines = 0x808080;
-    Color TextColorError = 0x0000FF;
-    Color TextColorGutter = 0xC0C0C0;
-    Color TextColorURL = 0xFF0000;
-    int TextSearchIndentVert = 5;
-    int TextSearchIndentHorz = 5;
-    int TextTabSize = 8;
-    TZorvPopupCommands TextPopupCommands = kAllPopupCommands;
+    ViewerFont fontOEM{.name = L"Terminal", .size = 9, .charset = kOemCharset};
+    ViewerFont fontGutter{.name = L"Courier New", .size = 9, .textColor = kColorBlack};
+    ViewerMode mode = ViewerMode::Text;
+    ViewerEncoding textEncoding = ViewerEncoding::ANSI;
+    int textWidth = 80;
+    int textWidthHex = kDefaultTextWidthHex;
+    int textWidthUHex = kDefaultTextWidthUHex;
+    bool textWidthFit = false;
+    bool textWidthFitHex = false;
+    bool textWidthFitUHex = false;
+    bool textWrap = false;
+    bool textNonPrintable = false;
+    bool textOemSpecial = false;
+    bool textUrlHilight = true;
+    bool textGutter = false;
+    bool textGutterLines = true;
+    int textGutterLinesStep = 5;
+    int textGutterLinesCount = 2000;
+    int textGutterLinesBufSize = 307200;
+    bool textGutterLinesExtUse = false;
+    std::wstring textGutterLinesExtList; // comma-separated extensions
+    Color textColorHex = 0x800000;
+    Color textColorHex2 = 0xFF0000;
+    Color textColorHexBack = 0xECECEC;
+    Color textColorLines = 0x808080;
+    Color textColorError = 0x0000FF;
+    Color textColorGutter = 0xC0C0C0;
+    Color textColorURL = 0xFF0000;
+    int textSearchIndentVert = 5;
+    int textSearchIndentHorz = 5;
+    int textTabSize = 8;
+    PopupCommandSet textPopupCommands = kAllPopupCommands;
 };
 
 // Hexadecimal widths go in steps of 4 cells, within 2 and the longest line.

@@ -12,15 +12,15 @@ int ClampHexWidth(int value) {
 }
 
 void ClampOptions(BinHexOptions& options) {
-    options.TextWidth = std::clamp(options.TextWidth, 2, kMaxLineLength);
-    options.TextWidthHex = ClampHexWidth(options.TextWidthHex);
-    options.TextWidthUHex = ClampHexWidth(options.TextWidthUHex);
-    options.TextGutterLinesStep = std::clamp(options.TextGutterLinesStep, 1, 10);
-    options.TextGutterLinesCount = std::clamp(options.TextGutterLinesCount, 10, 100000);
-    options.TextGutterLinesBufSize = std::clamp(options.TextGutterLinesBufSize, 1024, 20971520);
-    options.TextSearchIndentVert = std::clamp(options.TextSearchIndentVert, 0, 80);
-    options.TextSearchIndentHorz = std::clamp(options.TextSearchIndentHorz, 0, 80);
-    options.TextTabSize = std::clamp(options.TextTabSize, 2, 16);
+    options.textWidth = std::clamp(options.textWidth, 2, kMaxLineLength);
+    options.textWidthHex = ClampHexWidth(options.textWidthHex);
+    options.textWidthUHex = ClampHexWidth(options.textWidthUHex);
+    options.textGutterLinesStep = std::clamp(options.textGutterLinesStep, 1, 10);
+    options.textGutterLinesCount = std::clamp(options.textGutterLinesCount, 10, 100000);
+    options.textGutterLinesBufSize = std::clamp(options.textGutterLinesBufSize, 1024, 20971520);
+    options.textSearchIndentVert = std::clamp(options.textSearchIndentVert, 0, 80);
+    options.textSearchIndentHorz = std::clamp(options.textSearchIndentHorz, 0, 80);
+    options.textTabSize = std::clamp(options.textTabSize, 2, 16);
 }
 
 TZorvBinHex::TZorvBinHex(ViewerSurface& surface) : surface_(surface) {}
@@ -36,8 +36,8 @@ void TZorvBinHex::SetEnabled(bool enabled) {
     }
 }
 
-void TZorvBinHex::SetMode(TZorvBinHexMode mode) {
-    options_.Mode = mode;
+void TZorvBinHex::SetMode(ViewerMode mode) {
+    options_.mode = mode;
     if (panMode_) {
         panMode_ = false;
         surface_.SetTimerActive(ViewerTimer::Pan, false);
@@ -51,24 +51,24 @@ void TZorvBinHex::SetMode(TZorvBinHexMode mode) {
 void TZorvBinHex::SetOptions(const BinHexOptions& options) {
     BinHexOptions next = options; // options may be options_ itself
     const BinHexOptions& now = options_;
-    if (now.TextWidthFitHex && !next.TextWidthFitHex && next.TextWidthHex == now.TextWidthHex) {
-        next.TextWidthHex = kDefaultTextWidthHex;
+    if (now.textWidthFitHex && !next.textWidthFitHex && next.textWidthHex == now.textWidthHex) {
+        next.textWidthHex = kDefaultTextWidthHex;
     }
-    if (now.TextWidthFitUHex && !next.TextWidthFitUHex && next.TextWidthUHex == now.TextWidthUHex) {
-        next.TextWidthUHex = kDefaultTextWidthUHex;
+    if (now.textWidthFitUHex && !next.textWidthFitUHex && next.textWidthUHex == now.textWidthUHex) {
+        next.textWidthUHex = kDefaultTextWidthUHex;
     }
     ClampOptions(next);
     // These change what the screen shows at once; everything else waits for the next drawing.
-    const bool redraw = next.TextEncoding != now.TextEncoding || next.TextWrap != now.TextWrap ||
-                        next.TextNonPrintable != now.TextNonPrintable ||
-                        next.TextOemSpecial != now.TextOemSpecial ||
-                        next.TextUrlHilight != now.TextUrlHilight;
-    if (next.TextWrap && !now.TextWrap) {
+    const bool redraw = next.textEncoding != now.textEncoding || next.textWrap != now.textWrap ||
+                        next.textNonPrintable != now.textNonPrintable ||
+                        next.textOemSpecial != now.textOemSpecial ||
+                        next.textUrlHilight != now.textUrlHilight;
+    if (next.textWrap && !now.textWrap) {
         hViewPos_ = 0;
     }
-    const TZorvBinHexMode mode = next.Mode;
-    const bool modeChanged = mode != now.Mode;
-    next.Mode = now.Mode;
+    const ViewerMode mode = next.mode;
+    const bool modeChanged = mode != now.mode;
+    next.mode = now.mode;
     options_ = std::move(next);
     if (modeChanged) {
         SetMode(mode);

@@ -8,7 +8,7 @@ namespace tavrix {
 namespace {
 
 ScrollBarState ToState(const ScrollBarSetting& setting) {
-    return {0, setting.Max, setting.Page, setting.Pos};
+    return {0, setting.max, setting.page, setting.pos};
 }
 
 } // namespace
@@ -23,25 +23,25 @@ int TZorvBinHex::MaxLineRight() {
 
 void TZorvBinHex::UpdateVertScrollBar() {
     VertScrollInput in;
-    in.BufferOK = document_.BufferOk();
-    in.FileSize = document_.Size();
-    in.CharSize = CharSize();
-    in.LineSize = LineSize();
-    in.TextMode = IsTextMode(options_.Mode);
-    in.ViewPos = viewPos_;
-    in.LinesCount = linesCount_;
-    in.ViewPageSize = viewPageSize_;
+    in.bufferOK = document_.BufferOk();
+    in.fileSize = document_.Size();
+    in.charSize = CharSize();
+    in.lineSize = LineSize();
+    in.textMode = IsTextMode(options_.mode);
+    in.viewPos = viewPos_;
+    in.linesCount = linesCount_;
+    in.viewPageSize = viewPageSize_;
     surface_.SetVertScrollBar(ToState(VertScrollBarSetting(in)));
 }
 
 void TZorvBinHex::UpdateHorzScrollBar() {
     HorzScrollInput in;
-    in.Hidden = !document_.BufferOk() || document_.Size() < CharSize() ||
-                (IsTextMode(options_.Mode) && options_.TextWrap) ||
-                (options_.Mode == vbmodeBinary && options_.TextWidthFit && fontMonospaced_);
-    in.ClientWidth = surface_.ClientWidth();
-    in.HViewPos = hViewPos_;
-    in.MaxLineRight = in.Hidden ? 0 : MaxLineRight();
+    in.hidden = !document_.BufferOk() || document_.Size() < CharSize() ||
+                (IsTextMode(options_.mode) && options_.textWrap) ||
+                (options_.mode == ViewerMode::Binary && options_.textWidthFit && fontMonospaced_);
+    in.clientWidth = surface_.ClientWidth();
+    in.hViewPos = hViewPos_;
+    in.maxLineRight = in.hidden ? 0 : MaxLineRight();
     surface_.SetHorzScrollBar(ToState(HorzScrollBarSetting(in, hViewMaxWidth_)));
 }
 

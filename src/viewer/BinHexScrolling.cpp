@@ -21,7 +21,7 @@ void TZorvBinHex::SetViewPos(std::int64_t pos) {
 }
 
 void TZorvBinHex::ScrollLineUp(int n) {
-    if (IsTextMode(options_.Mode)) {
+    if (IsTextMode(options_.mode)) {
         MoveViewByLines(n, ScanDir::Backward, false, viewPos_, true);
         return;
     }
@@ -34,7 +34,7 @@ void TZorvBinHex::ScrollLineUp(int n) {
 }
 
 void TZorvBinHex::ScrollLineDown(int n) {
-    if (IsTextMode(options_.Mode)) {
+    if (IsTextMode(options_.mode)) {
         if (!viewAtEnd_) {
             MoveViewByLines(n, ScanDir::Forward, false, viewPos_, true);
         }
@@ -69,7 +69,7 @@ void TZorvBinHex::ScrollToEnd() {
     // The line count of a screen is only known after drawing it; when a wrapped or cut line
     // changed it, the first attempt stops short of the end and the second one gets there.
     for (int pass = 0; pass < 2; ++pass) {
-        if (IsTextMode(options_.Mode)) {
+        if (IsTextMode(options_.mode)) {
             MoveViewByLines(linesCount_, ScanDir::Backward, false, document_.Size(), true);
         } else {
             viewPos_ = LastPageStart();
@@ -87,7 +87,7 @@ void TZorvBinHex::ScrollToPos(std::int64_t pos) {
         ScrollToBegin();
     } else if (pos >= document_.LastPos()) {
         ScrollToEnd();
-    } else if (IsTextMode(options_.Mode)) {
+    } else if (IsTextMode(options_.mode)) {
         MoveViewByLines(1, ScanDir::Backward, true, pos, true);
     } else {
         SetViewPos(pos);

@@ -53,18 +53,18 @@ void TZorvBinHex::SetSelection(std::int64_t start, std::int64_t length, bool /*s
     // Scrolling the selection into view is never asked for in this program, and no host listens
     // to changes of the selection.
     SelectionRequest request;
-    request.Current = {selStart_, selLength_};
-    request.Start = start;
-    request.Length = length;
-    request.LastPos = document_.LastPos();
-    request.CharSize = CharSize();
-    request.UnicodeModes = IsUnicodeMode(options_.Mode);
+    request.current = {selStart_, selLength_};
+    request.start = start;
+    request.length = length;
+    request.lastPos = document_.LastPos();
+    request.charSize = CharSize();
+    request.unicodeModes = IsUnicodeMode(options_.mode);
     const SelectionUpdate update = ApplySelectionRequest(request);
-    if (!update.Accepted) {
+    if (!update.accepted) {
         return;
     }
-    selStart_ = update.Result.Start;
-    selLength_ = update.Result.Length;
+    selStart_ = update.result.start;
+    selLength_ = update.result.length;
     if (redraw) {
         Redraw();
     }
@@ -102,7 +102,7 @@ std::string TZorvBinHex::SelText(std::int64_t max) {
 }
 
 std::wstring TZorvBinHex::SelTextW() {
-    if (!IsUnicodeMode(options_.Mode)) {
+    if (!IsUnicodeMode(options_.mode)) {
         FailAssertion(L"SelTextW is called in non-Unicode mode", L"ZorvBinHex");
     }
     const std::string bytes = SelText(0);
@@ -111,17 +111,17 @@ std::wstring TZorvBinHex::SelTextW() {
 
 void TZorvBinHex::CopyToClipboard(bool asHex) {
     try {
-        if (IsUnicodeMode(options_.Mode)) {
+        if (IsUnicodeMode(options_.mode)) {
             std::wstring text = SelTextW();
             ReplaceNulls(text);
-            SetClipboardTextW(text);
+            SetClipboardTextW(surface_.Clipboard(), text);
         } else {
             std::string text = SelText(0);
             if (asHex) {
-                SetClipboardText(BytesToHexText(text), vEncANSI);
+                SetClipboardText(surface_.Clipboard(), BytesToHexText(text), ViewerEncoding::ANSI);
             } else {
                 ReplaceNulls(text);
-                SetClipboardText(text, options_.TextEncoding);
+                SetClipboardText(surface_.Clipboard(), text, options_.textEncoding);
             }
         }
     } catch (const std::exception&) {

@@ -50,10 +50,10 @@ void TZorvBinHex::ReadBuffer(std::int64_t pos) {
         return;
     }
     const std::int64_t bufferPos = document_.BufferPos();
-    if (LinesEnabled() && options_.TextGutterLinesBufSize >= bufferPos) {
+    if (LinesEnabled() && options_.textGutterLinesBufSize >= bufferPos) {
         document_.BuildLineTable(std::min<std::int64_t>(bufferPos + document_.BufferSize(),
-                                                        options_.TextGutterLinesBufSize),
-                                 options_.TextGutterLinesCount);
+                                                        options_.textGutterLinesBufSize),
+                                 options_.textGutterLinesCount);
     }
     RefreshLinks();
 }
@@ -78,24 +78,24 @@ void TZorvBinHex::ComputeOffsetDigits() {
 
 void TZorvBinHex::RefreshLinks() {
     // No link finder runs here, so the table only ever gets cleared.
-    if (!options_.TextUrlHilight) {
-        for (TZorvUrl& url : urls_) {
-            url = TZorvUrl{};
+    if (!options_.textUrlHilight) {
+        for (LinkEntry& url : urls_) {
+            url = LinkEntry{};
         }
     }
 }
 
 std::int64_t TZorvBinHex::LineSize() const {
-    switch (options_.Mode) {
-    case vbmodeBinary:
-        return options_.TextWidth;
-    case vbmodeHex:
-        return options_.TextWidthHex;
-    case vbmodeUHex:
-        return 2 * static_cast<std::int64_t>(options_.TextWidthUHex);
-    case vbmodeUnicode:
+    switch (options_.mode) {
+    case ViewerMode::Binary:
+        return options_.textWidth;
+    case ViewerMode::Hex:
+        return options_.textWidthHex;
+    case ViewerMode::UHex:
+        return 2 * static_cast<std::int64_t>(options_.textWidthUHex);
+    case ViewerMode::Unicode:
         return 2;
-    case vbmodeText:
+    case ViewerMode::Text:
         break;
     }
     return 1;

@@ -61,12 +61,12 @@ ReadLineResult TZorvBinHex::ReadLine(ScanDir dir, std::int64_t pos) {
     }
     std::int64_t count = static_cast<std::int64_t>(raw.size());
 
-    if (options_.TextWrap && !raw.empty()) {
+    if (options_.textWrap && !raw.empty()) {
         Canvas& canvas = PictureCanvas();
-        const TZorvBinHexOutputOptions options = OutputOptions();
+        const LineOutputOptions options = OutputOptions();
         const int space = canvas.Width() - LeftMargin();
         if (LineWidth(canvas, raw, options) > space) {
-            TCharExtents extents;
+            CharExtents extents;
             if (GetCharExtents(canvas, raw, extents, options)) {
                 int cut = 1;
                 for (int k = static_cast<int>(raw.size()); k >= 1; --k) {
@@ -81,8 +81,8 @@ ReadLineResult TZorvBinHex::ReadLine(ScanDir dir, std::int64_t pos) {
             }
         }
     }
-    result.Text = DecodeLine(raw);
-    result.Count = count;
+    result.text = DecodeLine(raw);
+    result.count = count;
     return result;
 }
 
@@ -94,7 +94,7 @@ bool TZorvBinHex::PreviousLineStart(std::int64_t& q) {
     if (document_.IsOutOfRange(before)) {
         return true;
     }
-    const std::int64_t c = ReadLine(ScanDir::Backward, before).Count;
+    const std::int64_t c = ReadLine(ScanDir::Backward, before).count;
     if (c > 0) {
         q = Step(q, ScanDir::Backward, c);
         return true;
@@ -116,9 +116,9 @@ std::int64_t TZorvBinHex::NextLinePosText(ScanDir dir, bool toLineStart, std::in
         q = Step(q, ScanDir::Backward);
     }
     ReadLineResult line = ReadLine(dir, q);
-    const std::int64_t b = line.Count;
+    const std::int64_t b = line.count;
     if (text != nullptr) {
-        *text = std::move(line.Text);
+        *text = std::move(line.text);
     }
     if (count != nullptr) {
         *count = b;

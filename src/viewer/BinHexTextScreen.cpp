@@ -36,41 +36,41 @@ void TZorvBinHex::DrawTextRow(Canvas& canvas, int row, std::int64_t pos, const s
     const bool lineStart = document_.IsOutOfRange(before) || IsBreakAt(before);
     const int y = row * fontHeight_;
     const int x = LeftMargin();
-    canvas.SetTextColor(colors_.Text);
-    canvas.SetBrushColor(colors_.Background);
+    canvas.SetTextColor(colors_.text);
+    canvas.SetBrushColor(colors_.background);
 
     const int drawX = x - hViewPos_;
     DrawLine(canvas, drawX, y, OutputOptions(endMark), text);
     DrawLinks(canvas, text, drawX, y, pos);
     InvertSelection(canvas, text, drawX, y, pos, false);
     positions_.AddLine(text, drawX, y, pos);
-    if (options_.TextGutter) {
-        canvas.SetBrushColor(options_.TextColorGutter);
+    if (options_.textGutter) {
+        canvas.SetBrushColor(options_.textColorGutter);
         canvas.FillRect({0, y, gutterWidth_, y + fontHeight_});
         if (lineStart) {
             DrawGutterRow(canvas, y, pos);
         }
-        canvas.SetBrushColor(colors_.Background);
+        canvas.SetBrushColor(colors_.background);
     }
 }
 
 void TZorvBinHex::DrawLinks(Canvas& canvas, const std::wstring& text, int x, int y,
                             std::int64_t pos) {
-    if (urls_[0].Text.empty()) {
+    if (urls_[0].text.empty()) {
         return;
     }
-    TCharExtents extents;
+    CharExtents extents;
     const std::int64_t length = MeasureText(canvas, text, extents);
     if (length < 0) {
         return;
     }
     const ViewerFont font = canvas.Font();
-    for (const TZorvUrl& url : urls_) {
-        if (url.Text.empty()) {
+    for (const LinkEntry& url : urls_) {
+        if (url.text.empty()) {
             break;
         }
-        const std::int64_t s = (url.Offset - pos) / CharSize();
-        const auto linkLength = static_cast<std::int64_t>(url.Text.size());
+        const std::int64_t s = (url.offset - pos) / CharSize();
+        const auto linkLength = static_cast<std::int64_t>(url.text.size());
         if (s > length || s + linkLength < 0) {
             continue;
         }
@@ -80,27 +80,27 @@ void TZorvBinHex::DrawLinks(Canvas& canvas, const std::wstring& text, int x, int
             continue;
         }
         ViewerFont underlined = font;
-        underlined.Underline = true;
+        underlined.underline = true;
         canvas.SetFont(underlined);
-        canvas.SetTextColor(colors_.Link);
+        canvas.SetTextColor(colors_.link);
         DrawLine(canvas, x + extents[static_cast<std::size_t>(from)], y, OutputOptions(),
                  text.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from)));
     }
     canvas.SetFont(font);
-    canvas.SetTextColor(colors_.Text);
+    canvas.SetTextColor(colors_.text);
 }
 
 std::wstring TZorvBinHex::UrlAt(std::int64_t pos) const {
     if (pos < 0) {
         return {};
     }
-    for (const TZorvUrl& url : urls_) {
-        if (url.Text.empty()) {
+    for (const LinkEntry& url : urls_) {
+        if (url.text.empty()) {
             break;
         }
-        const auto end = url.Offset + static_cast<std::int64_t>(url.Text.size()) * CharSize();
-        if (url.Offset <= pos && pos < end) {
-            return url.Text;
+        const auto end = url.offset + static_cast<std::int64_t>(url.text.size()) * CharSize();
+        if (url.offset <= pos && pos < end) {
+            return url.text;
         }
     }
     return {};

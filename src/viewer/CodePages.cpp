@@ -100,24 +100,24 @@ std::wstring ConvertByTable(std::string_view text, const std::array<std::uint8_t
     return AnsiToUnicode(mapped);
 }
 
-TZorvEncoding IsoEncodingForAnsi(int ansiCodepage) {
+ViewerEncoding IsoEncodingForAnsi(int ansiCodepage) {
     switch (ansiCodepage) {
     case 1250:
-        return vEncCEuroISO;
+        return ViewerEncoding::CEuroISO;
     case 1251:
-        return vEncCyrISO;
+        return ViewerEncoding::CyrISO;
     case 1253:
-        return vEncGreekISO;
+        return ViewerEncoding::GreekISO;
     case 1254:
-        return vEncTurISO;
+        return ViewerEncoding::TurISO;
     case 1255:
-        return vEncHebISO1;
+        return ViewerEncoding::HebISO1;
     case 1256:
-        return vEncArISO;
+        return ViewerEncoding::ArISO;
     case 1257:
-        return vEncBalISO1;
+        return ViewerEncoding::BalISO1;
     default:
-        return vEncWEuroISO1;
+        return ViewerEncoding::WEuroISO1;
     }
 }
 
@@ -174,28 +174,30 @@ void BuildAvailableEncodings() {
     CurrentCodepageSystem().EnumInstalledCodepages([](std::wstring_view text) {
         const std::int32_t codepage = ParseCodepage(text);
         for (int e = 0; e < kEncodingCount; ++e) {
-            if (EncodingRecord(static_cast<TZorvEncoding>(e)).Codepage == codepage) {
+            if (EncodingRecord(static_cast<ViewerEncoding>(e)).codepage == codepage) {
                 g_available[static_cast<std::size_t>(e)] = true;
                 break;
             }
         }
     });
-    for (TZorvEncoding generic : {vEncANSI, vEncOEM, vEncEBCDIC, vEncKOI8, vEncISO, vEncMac}) {
+    for (ViewerEncoding generic :
+         {ViewerEncoding::ANSI, ViewerEncoding::OEM, ViewerEncoding::EBCDIC, ViewerEncoding::KOI8,
+          ViewerEncoding::ISO, ViewerEncoding::Mac}) {
         g_available[static_cast<std::size_t>(generic)] = true;
     }
-    g_available[vEncUnicodeLE] = false;
-    g_available[vEncUnicodeBE] = false;
+    g_available[static_cast<std::size_t>(ViewerEncoding::UnicodeLE)] = false;
+    g_available[static_cast<std::size_t>(ViewerEncoding::UnicodeBE)] = false;
 }
 
-bool IsEncodingAvailable(TZorvEncoding encoding) {
+bool IsEncodingAvailable(ViewerEncoding encoding) {
     return IsValidEncoding(encoding) && g_available[static_cast<std::size_t>(encoding)];
 }
 
-std::wstring ConvertByCodepage(std::string_view text, TZorvEncoding encoding) {
+std::wstring ConvertByCodepage(std::string_view text, ViewerEncoding encoding) {
     if (!IsEncodingAvailable(encoding)) {
         return L"?";
     }
-    if (encoding == vEncANSI) {
+    if (encoding == ViewerEncoding::ANSI) {
         return AnsiToUnicode(text);
     }
     std::wstring result = ConvertWith(CurrentCodepageSystem(), CodepageID(encoding), text);
@@ -205,7 +207,7 @@ std::wstring ConvertByCodepage(std::string_view text, TZorvEncoding encoding) {
     return result;
 }
 
-std::wstring CodepageToUnicode(std::string_view text, TZorvEncoding encoding) {
+std::wstring CodepageToUnicode(std::string_view text, ViewerEncoding encoding) {
     if (IsUnicodeEncoding(encoding)) {
         FailAssertion(L"Unicode encodings can't be passed to CodepageToUnicode", L"ZorvxCodepages");
     }
@@ -213,28 +215,28 @@ std::wstring CodepageToUnicode(std::string_view text, TZorvEncoding encoding) {
         return {};
     }
     switch (encoding) {
-    case vEncANSI:
+    case ViewerEncoding::ANSI:
         return AnsiToUnicode(text);
-    case vEncEBCDIC:
-        if (IsEncodingAvailable(vEncEBUSCanada)) {
-            return ConvertByCodepage(text, vEncEBUSCanada);
+    case ViewerEncoding::EBCDIC:
+        if (IsEncodingAvailable(ViewerEncoding::EBUSCanada)) {
+            return ConvertByCodepage(text, ViewerEncoding::EBUSCanada);
         }
         return ConvertByTable(text, kEbcdicTable);
-    case vEncKOI8:
-        if (IsEncodingAvailable(vEncCyrKOI8R)) {
-            return ConvertByCodepage(text, vEncCyrKOI8R);
+    case ViewerEncoding::KOI8:
+        if (IsEncodingAvailable(ViewerEncoding::CyrKOI8R)) {
+            return ConvertByCodepage(text, ViewerEncoding::CyrKOI8R);
         }
         return ConvertByTable(text, kKoi8Table);
-    case vEncISO: {
-        const TZorvEncoding iso = IsoEncodingForAnsi(CurrentCodepageSystem().AnsiCodepage());
+    case ViewerEncoding::ISO: {
+        const ViewerEncoding iso = IsoEncodingForAnsi(CurrentCodepageSystem().AnsiCodepage());
         if (IsEncodingAvailable(iso)) {
             return ConvertByCodepage(text, iso);
         }
         return ConvertByTable(text, kIsoTable);
     }
-    case vEncMac:
+    case ViewerEncoding::Mac:
         if (CurrentCodepageSystem().IsNtFamily()) {
-            return ConvertByCodepage(text, vEncMac);
+            return ConvertByCodepage(text, ViewerEncoding::Mac);
         }
         return ConvertByTable(text, kMacTable);
     default:

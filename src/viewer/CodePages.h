@@ -10,27 +10,27 @@
 
 namespace tavrix {
 
-const TZorvEncodingRec& EncodingRecord(TZorvEncoding encoding);
+const EncodingRow& EncodingRecord(ViewerEncoding encoding);
 // Name of a language group (1 to 15); empty for group 0.
 std::wstring EncodingGroupName(int group);
 
 // The entry's code page. Encodings without one of their own are a caller error (assertion).
-std::int32_t CodepageID(TZorvEncoding encoding);
+std::int32_t CodepageID(ViewerEncoding encoding);
 // "Mac" for the generic entries; "Cyrillic (KOI8-R)" style for the others.
-std::wstring EncodingName(TZorvEncoding encoding);
+std::wstring EncodingName(ViewerEncoding encoding);
 
 // Fills the availability table from the installed code pages of the current CodepageSystem.
 // The six generic encodings are always available, the UTF-16 ones never.
 void BuildAvailableEncodings();
-bool IsEncodingAvailable(TZorvEncoding encoding);
+bool IsEncodingAvailable(ViewerEncoding encoding);
 
 // The text converted through the encoding's code page; "?" when the encoding is not available
 // or the system cannot convert the text.
-std::wstring ConvertByCodepage(std::string_view text, TZorvEncoding encoding);
+std::wstring ConvertByCodepage(std::string_view text, ViewerEncoding encoding);
 // The text converted to UTF-16 as the viewer shows it: generic encodings are resolved to a
 // concrete code page, with built-in tables when the system lacks it. UTF-16 encodings are a
 // caller error (assertion).
-std::wstring CodepageToUnicode(std::string_view text, TZorvEncoding encoding);
+std::wstring CodepageToUnicode(std::string_view text, ViewerEncoding encoding);
 
 // Conversions between the system's ANSI code page and UTF-16 (empty when they fail).
 std::wstring AnsiToUnicode(std::string_view text);

@@ -1,23 +1,20 @@
 #include "viewer/CodepageSystem.h"
 
-#include "base/Error.h"
+#include "base/PortSlot.h"
 #include "base/UiText.h"
 
 namespace tavrix {
 
 namespace {
-CodepageSystem* g_system = nullptr;
+constinit PortSlot<CodepageSystem> g_system;
 }
 
 void InstallCodepageSystem(CodepageSystem* system) {
-    g_system = system;
+    g_system.Install(system);
 }
 
 CodepageSystem& CurrentCodepageSystem() {
-    if (g_system == nullptr) {
-        throw Error(Tr(L"Code pages not available"));
-    }
-    return *g_system;
+    return g_system.Get([] { return Tr(L"Code pages not available"); });
 }
 
 } // namespace tavrix

@@ -12,11 +12,11 @@
 namespace tavrix {
 
 struct EncodingMenuEntry {
-    bool Separator = false;
-    bool NewColumn = false; // the item starts a new column, with a bar before it
-    int Tag = 0;            // encoding value; in the Unicode menu 0 little-, 1 big-endian
-    std::wstring Caption;
-    bool Enabled = true;
+    bool separator = false;
+    bool newColumn = false; // the item starts a new column, with a bar before it
+    int tag = 0;            // encoding value; in the Unicode menu 0 little-, 1 big-endian
+    std::wstring caption;
+    bool enabled = true;
     bool operator==(const EncodingMenuEntry&) const = default;
 };
 
@@ -26,9 +26,9 @@ inline constexpr int kEncodingColumnGroup3 = 13;
 
 // Where the 8-bit menu takes each encoding's group, caption and availability from.
 struct EncodingMenuSource {
-    std::function<int(TZorvEncoding)> Group;
-    std::function<std::wstring(TZorvEncoding)> Caption;
-    std::function<bool(TZorvEncoding)> Available;
+    std::function<int(ViewerEncoding)> group;
+    std::function<std::wstring(ViewerEncoding)> caption;
+    std::function<bool(ViewerEncoding)> available;
 };
 
 // The encoding table, its display names and the system's code pages.

@@ -5,9 +5,9 @@ namespace tavrix {
 
 EncodingMenuSource SystemEncodingMenuSource() {
     return {
-        [](TZorvEncoding encoding) { return static_cast<int>(EncodingRecord(encoding).Group); },
-        [](TZorvEncoding encoding) { return EncodingName(encoding); },
-        [](TZorvEncoding encoding) { return IsEncodingAvailable(encoding); },
+        [](ViewerEncoding encoding) { return static_cast<int>(EncodingRecord(encoding).group); },
+        [](ViewerEncoding encoding) { return EncodingName(encoding); },
+        [](ViewerEncoding encoding) { return IsEncodingAvailable(encoding); },
     };
 }
 

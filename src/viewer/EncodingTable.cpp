@@ -6,7 +6,7 @@ namespace tavrix {
 
 namespace {
 
-constexpr std::array<TZorvEncodingRec, kEncodingCount> kEncodings = {{
+constexpr std::array<EncodingRow, kEncodingCount> kEncodings = {{
     {-1, 0, L"ANSI (Windows)"},
     {1, 0, L"OEM (DOS)"},
     {-1, 0, L"EBCDIC"},
@@ -109,7 +109,7 @@ constexpr std::array<std::wstring_view, 16> kGroupNames = {
 
 } // namespace
 
-const TZorvEncodingRec& EncodingRecord(TZorvEncoding encoding) {
+const EncodingRow& EncodingRecord(ViewerEncoding encoding) {
     if (!IsValidEncoding(encoding)) {
         FailAssertion(L"Invalid encoding: " + std::to_wstring(static_cast<int>(encoding)),
                       L"ZorvxCodepages");
@@ -125,20 +125,20 @@ std::wstring EncodingGroupName(int group) {
     return group < kFirstNamedGroup ? Tr(name) : std::wstring(name);
 }
 
-std::int32_t CodepageID(TZorvEncoding encoding) {
-    const std::int32_t codepage = EncodingRecord(encoding).Codepage;
+std::int32_t CodepageID(ViewerEncoding encoding) {
+    const std::int32_t codepage = EncodingRecord(encoding).codepage;
     if (codepage < 0) {
         FailAssertion(L"Invalid codepage specified: CodepageID", L"ZorvxCodepages");
     }
     return codepage;
 }
 
-std::wstring EncodingName(TZorvEncoding encoding) {
-    const TZorvEncodingRec& rec = EncodingRecord(encoding);
-    if (rec.Group == 0) {
-        return rec.Name;
+std::wstring EncodingName(ViewerEncoding encoding) {
+    const EncodingRow& rec = EncodingRecord(encoding);
+    if (rec.group == 0) {
+        return rec.name;
     }
-    return EncodingGroupName(rec.Group) + L" (" + rec.Name + L")";
+    return EncodingGroupName(rec.group) + L" (" + rec.name + L")";
 }
 
 } // namespace tavrix

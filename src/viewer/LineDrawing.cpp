@@ -24,16 +24,16 @@ int TabWidth(int tabSize, int column, bool alignToStops) {
 
 } // namespace
 
-std::wstring ExpandTab(const TTabExpandOptions& options) {
-    const int width = TabWidth(options.TabSize, options.Column, options.AlignToStops);
+std::wstring ExpandTab(const TabExpandOptions& options) {
+    const int width = TabWidth(options.tabSize, options.column, options.alignToStops);
     std::wstring cells(static_cast<std::size_t>(width), kBlank);
-    if (options.ShowMark) {
-        cells[static_cast<std::size_t>(width / 2)] = options.MarkChar;
+    if (options.showMark) {
+        cells[static_cast<std::size_t>(width / 2)] = options.markChar;
     }
     return cells;
 }
 
-void ExpandTabs(std::wstring& text, TTabExpandOptions options) {
+void ExpandTabs(std::wstring& text, TabExpandOptions options) {
     const std::size_t firstTab = text.find(kTab);
     if (firstTab == std::wstring::npos) {
         return;
@@ -44,12 +44,12 @@ void ExpandTabs(std::wstring& text, TTabExpandOptions options) {
     std::size_t from = 0;
     for (std::size_t tab = firstTab; tab != std::wstring::npos; tab = text.find(kTab, from)) {
         expanded.append(text, from, tab - from);
-        options.Column = static_cast<int>(expanded.size()) + 1;
-        const int width = TabWidth(options.TabSize, options.Column, options.AlignToStops);
+        options.column = static_cast<int>(expanded.size()) + 1;
+        const int width = TabWidth(options.tabSize, options.column, options.alignToStops);
         const std::size_t start = expanded.size();
         expanded.append(static_cast<std::size_t>(width), kBlank);
-        if (options.ShowMark) {
-            expanded[start + static_cast<std::size_t>(width / 2)] = options.MarkChar;
+        if (options.showMark) {
+            expanded[start + static_cast<std::size_t>(width / 2)] = options.markChar;
         }
         from = tab + 1;
     }
@@ -57,21 +57,21 @@ void ExpandTabs(std::wstring& text, TTabExpandOptions options) {
     text = std::move(expanded);
 }
 
-std::wstring PrepareLineText(std::wstring_view text, const TZorvBinHexOutputOptions& options) {
+std::wstring PrepareLineText(std::wstring_view text, const LineOutputOptions& options) {
     std::wstring result(text);
-    const wchar_t blankMark = options.OemFont ? kBlankMarkOem : kBlankMark;
-    const wchar_t tabMark = options.OemFont ? kTabMarkOem : kTabMark;
-    const wchar_t lineEndMark = options.OemFont ? kLineEndMarkOem : kLineEndMark;
-    if (options.ShowNonPrintable) {
+    const wchar_t blankMark = options.oemFont ? kBlankMarkOem : kBlankMark;
+    const wchar_t tabMark = options.oemFont ? kTabMarkOem : kTabMark;
+    const wchar_t lineEndMark = options.oemFont ? kLineEndMarkOem : kLineEndMark;
+    if (options.showNonPrintable) {
         std::replace(result.begin(), result.end(), kBlank, blankMark);
     }
-    TTabExpandOptions tabs;
-    tabs.TabSize = options.TabSize;
-    tabs.AlignToStops = options.Monospaced;
-    tabs.ShowMark = options.ShowNonPrintable;
-    tabs.MarkChar = tabMark;
+    TabExpandOptions tabs;
+    tabs.tabSize = options.tabSize;
+    tabs.alignToStops = options.monospaced;
+    tabs.showMark = options.showNonPrintable;
+    tabs.markChar = tabMark;
     ExpandTabs(result, tabs);
-    if (options.ShowNonPrintable && options.ShowLineEnd) {
+    if (options.showNonPrintable && options.showLineEnd) {
         result.push_back(lineEndMark);
     }
     return result;
@@ -86,17 +86,17 @@ int WideTextWidth(Canvas& canvas, std::wstring_view text) {
     return canvas.TextWidth(text, width) ? width : 0;
 }
 
-void DrawLine(Canvas& canvas, int x, int y, const TZorvBinHexOutputOptions& options,
+void DrawLine(Canvas& canvas, int x, int y, const LineOutputOptions& options,
               std::wstring_view text) {
     DrawWideText(canvas, x, y, PrepareLineText(text, options));
 }
 
-int LineWidth(Canvas& canvas, std::wstring_view text, const TZorvBinHexOutputOptions& options) {
+int LineWidth(Canvas& canvas, std::wstring_view text, const LineOutputOptions& options) {
     return WideTextWidth(canvas, PrepareLineText(text, options));
 }
 
-bool GetCharExtents(Canvas& canvas, std::wstring_view text, TCharExtents& extents,
-                    const TZorvBinHexOutputOptions& options) {
+bool GetCharExtents(Canvas& canvas, std::wstring_view text, CharExtents& extents,
+                    const LineOutputOptions& options) {
     const std::wstring prepared = PrepareLineText(text, options);
     // The platform writes every entry; no need to clear them first.
     const auto prefix = std::make_unique_for_overwrite<int[]>(prepared.size() + 1);
@@ -111,7 +111,7 @@ bool GetCharExtents(Canvas& canvas, std::wstring_view text, TCharExtents& extent
     for (int i = 1; i <= count; ++i) {
         ++pos;
         if (text[static_cast<std::size_t>(i - 1)] == kTab) {
-            pos += TabWidth(options.TabSize, pos, options.Monospaced) - 1;
+            pos += TabWidth(options.tabSize, pos, options.monospaced) - 1;
         }
         const bool known = pos >= 1 && pos <= preparedLength;
         extents[static_cast<std::size_t>(i)] =
@@ -155,13 +155,13 @@ bool StepFontSize(ViewerFont& font, Canvas& canvas, bool increase) {
     scratch->SetFont(sized);
     const int startHeight = FontLineHeight(*scratch);
     do {
-        if ((increase && sized.Size >= kMaxSize) || (!increase && sized.Size <= kMinSize)) {
+        if ((increase && sized.size >= kMaxSize) || (!increase && sized.size <= kMinSize)) {
             return false;
         }
-        sized.Size += increase ? 1 : -1;
+        sized.size += increase ? 1 : -1;
         scratch->SetFont(sized);
     } while (FontLineHeight(*scratch) == startHeight);
-    font.Size = sized.Size;
+    font.size = sized.size;
     return true;
 }
 

@@ -4,111 +4,111 @@
 
 namespace tavrix {
 
-void TMouseSelection::LeftPress(MouseSelectionHost& host, int x, int y, bool shiftOnly,
-                                std::uint32_t now, std::uint32_t doubleClickTime) {
+void MouseSelection::LeftPress(MouseSelectionHost& host, int x, int y, bool shiftOnly,
+                               std::uint32_t now, std::uint32_t doubleClickTime) {
     const std::int64_t p = host.PosFromCoord(x, y, false);
     if (shiftOnly) {
         // Before any plain press the selection is anchored at the start of the data.
-        const std::int64_t anchor = std::max<std::int64_t>(MouseStartShift, 0);
+        const std::int64_t anchor = std::max<std::int64_t>(mouseStartShift, 0);
         if (p >= 0) {
             host.SetSelection(std::min(anchor, p), p > anchor ? p - anchor : anchor - p, false,
                               true, true);
         }
         return;
     }
-    if (MouseTriClick && static_cast<std::uint32_t>(now - MouseTriTime) <= doubleClickTime) {
-        MouseDblClick = false;
-        MouseTriClick = false;
-        MouseTriTime = 0;
-        host.SelectLineAround(MouseStartDbl);
-    } else if (MouseDblClick) {
-        MouseDblClick = false;
-        MouseTriClick = true;
-        MouseTriTime = now;
+    if (mouseTriClick && static_cast<std::uint32_t>(now - mouseTriTime) <= doubleClickTime) {
+        mouseDblClick = false;
+        mouseTriClick = false;
+        mouseTriTime = 0;
+        host.SelectLineAround(mouseStartDbl);
+    } else if (mouseDblClick) {
+        mouseDblClick = false;
+        mouseTriClick = true;
+        mouseTriTime = now;
     } else {
         host.SelectNone(false);
     }
-    MouseSelecting = true;
-    MouseStart = p;
-    MouseStartShift = p;
-    MouseStartDbl = p - host.CharSize();
-    MouseDblClick = false;
+    mouseSelecting = true;
+    mouseStart = p;
+    mouseStartShift = p;
+    mouseStartDbl = p - host.CharSize();
+    mouseDblClick = false;
 }
 
-void TMouseSelection::DoubleClick(MouseSelectionHost& host) {
-    if (MouseStartDbl < 0) {
+void MouseSelection::DoubleClick(MouseSelectionHost& host) {
+    if (mouseStartDbl < 0) {
         return;
     }
-    MouseDblClick = true;
-    MouseTriClick = false;
-    MouseTriTime = 0;
-    host.SelectWordAround(MouseStartDbl);
+    mouseDblClick = true;
+    mouseTriClick = false;
+    mouseTriTime = 0;
+    host.SelectWordAround(mouseStartDbl);
 }
 
-bool TMouseSelection::Move(MouseSelectionHost& host, int x, int y, int clientWidth,
-                           int clientHeight, int leftMargin) {
-    if (MouseSelecting) {
+bool MouseSelection::Move(MouseSelectionHost& host, int x, int y, int clientWidth, int clientHeight,
+                          int leftMargin) {
+    if (mouseSelecting) {
         if (y <= 0) {
-            AutoScrollDir = TAutoScrollDir::Up;
+            autoScrollDir = AutoScrollDirection::Up;
         } else if (y >= clientHeight - 1) {
-            AutoScrollDir = TAutoScrollDir::Down;
+            autoScrollDir = AutoScrollDirection::Down;
         } else if (x <= leftMargin) {
-            AutoScrollDir = TAutoScrollDir::Left;
+            autoScrollDir = AutoScrollDirection::Left;
         } else if (x >= clientWidth - 1) {
-            AutoScrollDir = TAutoScrollDir::Right;
+            autoScrollDir = AutoScrollDirection::Right;
         } else {
-            AutoScrollDir = TAutoScrollDir::None;
+            autoScrollDir = AutoScrollDirection::None;
             SelectTo(host, x, y);
             return false;
         }
     }
-    return MouseSelecting;
+    return mouseSelecting;
 }
 
-void TMouseSelection::TimerTick(MouseSelectionHost& host, int clientWidth, int clientHeight,
-                                int cursorY) {
-    switch (AutoScrollDir) {
-    case TAutoScrollDir::Up:
+void MouseSelection::TimerTick(MouseSelectionHost& host, int clientWidth, int clientHeight,
+                               int cursorY) {
+    switch (autoScrollDir) {
+    case AutoScrollDirection::Up:
         host.ScrollLineUp(1);
         SelectTo(host, 0, -1);
         break;
-    case TAutoScrollDir::Down:
+    case AutoScrollDirection::Down:
         host.ScrollLineDown(1);
         SelectTo(host, 0, clientHeight + 1);
         break;
-    case TAutoScrollDir::Left:
+    case AutoScrollDirection::Left:
         host.ScrollLeft(kAutoScrollPixels);
         SelectTo(host, -1, cursorY);
         break;
-    case TAutoScrollDir::Right:
+    case AutoScrollDirection::Right:
         host.ScrollRight(kAutoScrollPixels);
         SelectTo(host, clientWidth + 1, cursorY);
         break;
-    case TAutoScrollDir::None:
+    case AutoScrollDirection::None:
         break;
     }
 }
 
-void TMouseSelection::LeftRelease(MouseSelectionHost& host, int x, int y) {
+void MouseSelection::LeftRelease(MouseSelectionHost& host, int x, int y) {
     const std::int64_t p = host.PosFromCoord(x, y, false);
-    if (p == MouseStart && MouseStart >= 0) {
-        host.ClickLink(MouseStart);
+    if (p == mouseStart && mouseStart >= 0) {
+        host.ClickLink(mouseStart);
     }
-    MouseSelecting = false;
-    MouseStart = -1;
-    AutoScrollDir = TAutoScrollDir::None;
+    mouseSelecting = false;
+    mouseStart = -1;
+    autoScrollDir = AutoScrollDirection::None;
     host.SelectionChanged();
 }
 
-void TMouseSelection::SelectTo(MouseSelectionHost& host, int x, int y) {
-    if (MouseStart < 0) {
+void MouseSelection::SelectTo(MouseSelectionHost& host, int x, int y) {
+    if (mouseStart < 0) {
         return;
     }
     const std::int64_t p = host.PosFromCoord(x, y, false);
     if (p < 0) {
         return;
     }
-    host.SetSelection(std::min(MouseStart, p), p > MouseStart ? p - MouseStart : MouseStart - p,
+    host.SetSelection(std::min(mouseStart, p), p > mouseStart ? p - mouseStart : mouseStart - p,
                       false, false, true);
 }
 

@@ -11,7 +11,7 @@ namespace tavrix {
 inline constexpr unsigned kSelectTimerInterval = 50; // milliseconds
 inline constexpr int kAutoScrollPixels = 20;
 
-enum class TAutoScrollDir : std::uint8_t { None, Up, Down, Left, Right };
+enum class AutoScrollDirection : std::uint8_t { None, Up, Down, Left, Right };
 
 // What mouse selection needs from the control.
 class MouseSelectionHost {
@@ -36,19 +36,19 @@ public:
 
 // The mouse state of the selection, in the control's declaration order, and what the mouse does
 // with it. After Reset all positions are -1, the flags false, the tick 0 and the point (-1, -1).
-class TMouseSelection {
+class MouseSelection {
 public:
-    bool MouseSelecting = false;
-    std::int64_t MouseStart = -1;      // position of the last left press
-    std::int64_t MouseStartShift = -1; // anchor of Shift-click: the last plain left press
-    std::int64_t MouseStartDbl = -1;   // one character before the last press
-    bool MouseDblClick = false;        // a double-click has just selected a word
-    bool MouseTriClick = false;        // waiting for a third press
-    std::uint32_t MouseTriTime = 0;    // tick of the second press
-    Point MousePopupPos{-1, -1};       // where the context menu was asked for
-    TAutoScrollDir AutoScrollDir = TAutoScrollDir::None;
+    bool mouseSelecting = false;
+    std::int64_t mouseStart = -1;      // position of the last left press
+    std::int64_t mouseStartShift = -1; // anchor of Shift-click: the last plain left press
+    std::int64_t mouseStartDbl = -1;   // one character before the last press
+    bool mouseDblClick = false;        // a double-click has just selected a word
+    bool mouseTriClick = false;        // waiting for a third press
+    std::uint32_t mouseTriTime = 0;    // tick of the second press
+    Point mousePopupPos{-1, -1};       // where the context menu was asked for
+    AutoScrollDirection autoScrollDir = AutoScrollDirection::None;
 
-    void Reset() { *this = TMouseSelection(); }
+    void Reset() { *this = MouseSelection(); }
 
     // Left button pressed at (x, y) with exactly Shift held or not; now and doubleClickTime in
     // milliseconds.

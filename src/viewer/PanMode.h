@@ -21,9 +21,9 @@ inline constexpr int kPanHorizontalStep = 8;       // pixels moved per kPanPixel
 enum class PanMove { None, LinesUp, LinesDown, ScrollLeft, ScrollRight };
 
 struct PanStep {
-    int Cursor = crPanNeutral;
-    PanMove Move = PanMove::None;
-    int Amount = 0; // lines or pixels
+    int cursor = crPanNeutral;
+    PanMove move = PanMove::None;
+    int amount = 0; // lines or pixels
     bool operator==(const PanStep&) const = default;
 };
 

@@ -8,25 +8,25 @@ namespace tavrix {
 
 namespace {
 
-PopupMenuItem Command(TZorvPopupCommand command, std::wstring caption, bool enabled,
-                      TZorvPopupCommands shown) {
+PopupMenuItem Command(PopupCommand command, std::wstring caption, bool enabled,
+                      PopupCommandSet shown) {
     return {false, command, std::move(caption), (shown & PopupCommandBit(command)) != 0, enabled};
 }
 
 } // namespace
 
-PopupMenuItems BuildPopupMenu(const PopupMenuState& s, TZorvPopupCommands shown) {
-    const bool haveSel = !s.Empty && s.SelLength > 0;
-    const bool allSelected = s.SelStart == 0 && s.SelLength >= s.AlignedFileSize;
+PopupMenuItems BuildPopupMenu(const PopupMenuState& s, PopupCommandSet shown) {
+    const bool haveSel = !s.empty && s.selLength > 0;
+    const bool allSelected = s.selStart == 0 && s.selLength >= s.alignedFileSize;
     return {{
-        Command(vpCmdCopy, Tr(L"Copy"), haveSel, shown),
-        Command(vpCmdCopyHex, Tr(L"Copy as hex"), haveSel && s.HexMode, shown),
-        Command(vpCmdCopyLink, Tr(L"Copy link"), !s.Empty && s.LinkAtPopupPos, shown),
+        Command(PopupCommand::Copy, Tr(L"Copy"), haveSel, shown),
+        Command(PopupCommand::CopyHex, Tr(L"Copy as hex"), haveSel && s.hexMode, shown),
+        Command(PopupCommand::CopyLink, Tr(L"Copy link"), !s.empty && s.linkAtPopupPos, shown),
         PopupMenuItem{true},
-        Command(vpCmdSelectLine, Tr(L"Select line"), !s.Empty, shown),
-        Command(vpCmdSelectAll, Tr(L"Select all"), !s.Empty && !allSelected, shown),
+        Command(PopupCommand::SelectLine, Tr(L"Select line"), !s.empty, shown),
+        Command(PopupCommand::SelectAll, Tr(L"Select all"), !s.empty && !allSelected, shown),
         PopupMenuItem{true},
-        Command(vpCmdEncMenu, Tr(L"Encoding..."), !s.Empty, shown),
+        Command(PopupCommand::EncodingMenu, Tr(L"Encoding..."), !s.empty, shown),
     }};
 }
 

@@ -10,11 +10,11 @@
 namespace tavrix {
 
 struct PopupMenuItem {
-    bool Separator = false;
-    TZorvPopupCommand Command = vpCmdCopy; // meaningless for a separator
-    std::wstring Caption = L"-";
-    bool Visible = true;
-    bool Enabled = true;
+    bool separator = false;
+    PopupCommand command = PopupCommand::Copy; // meaningless for a separator
+    std::wstring caption = L"-";
+    bool visible = true;
+    bool enabled = true;
 };
 
 inline constexpr int kPopupMenuItemCount = 8;
@@ -22,14 +22,14 @@ using PopupMenuItems = std::array<PopupMenuItem, kPopupMenuItemCount>;
 
 // The control's state when the menu opens.
 struct PopupMenuState {
-    bool Empty = true; // FileSize < CharSize
-    std::int64_t SelStart = 0;
-    std::int64_t SelLength = 0;
-    bool HexMode = false;             // Mode = vbmodeHex
-    bool LinkAtPopupPos = false;      // a link lies under the point the menu was asked for
-    std::int64_t AlignedFileSize = 0; // AlignPos(FileSize)
+    bool empty = true; // FileSize < CharSize
+    std::int64_t selStart = 0;
+    std::int64_t selLength = 0;
+    bool hexMode = false;             // Mode = ViewerMode::Hex
+    bool linkAtPopupPos = false;      // a link lies under the point the menu was asked for
+    std::int64_t alignedFileSize = 0; // AlignPos(FileSize)
 };
 
-PopupMenuItems BuildPopupMenu(const PopupMenuState& state, TZorvPopupCommands shown);
+PopupMenuItems BuildPopupMenu(const PopupMenuState& state, PopupCommandSet shown);
 
 } // namespace tavrix

@@ -31,17 +31,17 @@ std::int64_t MulDivSteps(std::int64_t a, std::int64_t b, std::int64_t c) {
 }
 
 ScrollBarSetting VertScrollBarSetting(const VertScrollInput& in) {
-    if (!in.BufferOK || in.FileSize < in.CharSize || in.LineSize <= 0 ||
-        (in.TextMode && in.ViewPos == 0 && in.FileSize <= in.ViewPageSize)) {
+    if (!in.bufferOK || in.fileSize < in.charSize || in.lineSize <= 0 ||
+        (in.textMode && in.viewPos == 0 && in.fileSize <= in.viewPageSize)) {
         return {};
     }
     const std::int64_t max =
-        std::clamp<std::int64_t>(in.FileSize / in.LineSize, 4, kScrollBarSteps);
-    const std::int64_t pos = std::min(MulDivSteps(in.ViewPos, max, in.FileSize), max);
+        std::clamp<std::int64_t>(in.fileSize / in.lineSize, 4, kScrollBarSteps);
+    const std::int64_t pos = std::min(MulDivSteps(in.viewPos, max, in.fileSize), max);
     std::int64_t page = 0;
-    if (!in.TextMode) {
-        const std::int64_t pageBytes = static_cast<std::int64_t>(in.LinesCount) * in.LineSize;
-        page = std::max<std::int64_t>(MulDivSteps(pageBytes, max, in.FileSize), 1);
+    if (!in.textMode) {
+        const std::int64_t pageBytes = static_cast<std::int64_t>(in.linesCount) * in.lineSize;
+        page = std::max<std::int64_t>(MulDivSteps(pageBytes, max, in.fileSize), 1);
         if (page >= max) {
             page = max + 1;
         }
@@ -52,11 +52,11 @@ ScrollBarSetting VertScrollBarSetting(const VertScrollInput& in) {
 }
 
 ScrollBarSetting HorzScrollBarSetting(const HorzScrollInput& in, int& hViewMaxWidth) {
-    if (in.Hidden) {
+    if (in.hidden) {
         return {};
     }
-    hViewMaxWidth = std::max({hViewMaxWidth, in.MaxLineRight, in.ClientWidth + in.HViewPos});
-    return {hViewMaxWidth, in.ClientWidth + 1, in.HViewPos};
+    hViewMaxWidth = std::max({hViewMaxWidth, in.maxLineRight, in.clientWidth + in.hViewPos});
+    return {hViewMaxWidth, in.clientWidth + 1, in.hViewPos};
 }
 
 std::int64_t ThumbToPos(std::int64_t fileSize, std::int64_t lineSize, int thumb) {

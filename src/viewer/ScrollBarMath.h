@@ -21,30 +21,30 @@ inline constexpr int kSbEndScroll = 8;
 
 // Range, page and position of one bar; all zero hides it.
 struct ScrollBarSetting {
-    int Max = 0; // the range is 0 … Max
-    int Page = 0;
-    int Pos = 0;
+    int max = 0; // the range is 0 … Max
+    int page = 0;
+    int pos = 0;
     bool operator==(const ScrollBarSetting&) const = default;
 };
 
 struct VertScrollInput {
-    bool BufferOK = true;
-    std::int64_t FileSize = 0;
-    int CharSize = 1;
-    std::int64_t LineSize = 1;
-    bool TextMode = false;
-    std::int64_t ViewPos = 0;
-    int LinesCount = 0;
-    std::int64_t ViewPageSize = 0; // bytes on the full lines of the screen (text modes)
+    bool bufferOK = true;
+    std::int64_t fileSize = 0;
+    int charSize = 1;
+    std::int64_t lineSize = 1;
+    bool textMode = false;
+    std::int64_t viewPos = 0;
+    int linesCount = 0;
+    std::int64_t viewPageSize = 0; // bytes on the full lines of the screen (text modes)
 };
 
 ScrollBarSetting VertScrollBarSetting(const VertScrollInput& in);
 
 struct HorzScrollInput {
-    bool Hidden = false; // no source, lines wrapped, or a fitted monospaced binary view
-    int MaxLineRight = 0;
-    int ClientWidth = 0;
-    int HViewPos = 0;
+    bool hidden = false; // no source, lines wrapped, or a fitted monospaced binary view
+    int maxLineRight = 0;
+    int clientWidth = 0;
+    int hViewPos = 0;
 };
 
 // Widens hViewMaxWidth (it only grows) and gives the bar over it.

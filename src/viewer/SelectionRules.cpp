@@ -6,17 +6,17 @@ namespace tavrix {
 
 SelectionUpdate ApplySelectionRequest(const SelectionRequest& request) {
     SelectionUpdate update;
-    update.Result = request.Current;
-    if (request.Start < 0 || request.Start > request.LastPos || request.Length < 0) {
+    update.result = request.current;
+    if (request.start < 0 || request.start > request.lastPos || request.length < 0) {
         return update;
     }
-    update.Accepted = true;
-    update.Changed =
-        request.Start != request.Current.Start || request.Length != request.Current.Length;
-    if (update.Changed) {
-        const std::int64_t start = AlignSelectionPos(request.Start, request.UnicodeModes);
-        const std::int64_t length = AlignSelectionPos(request.Length, request.UnicodeModes);
-        update.Result = {start, std::min(length, request.LastPos + request.CharSize - start)};
+    update.accepted = true;
+    update.changed =
+        request.start != request.current.start || request.length != request.current.length;
+    if (update.changed) {
+        const std::int64_t start = AlignSelectionPos(request.start, request.unicodeModes);
+        const std::int64_t length = AlignSelectionPos(request.length, request.unicodeModes);
+        update.result = {start, std::min(length, request.lastPos + request.charSize - start)};
     }
     return update;
 }

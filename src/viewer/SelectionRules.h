@@ -17,24 +17,24 @@ constexpr std::int64_t AlignSelectionPos(std::int64_t pos, bool unicodeModes) {
 }
 
 struct SelectionRange {
-    std::int64_t Start = 0;
-    std::int64_t Length = 0;
+    std::int64_t start = 0;
+    std::int64_t length = 0;
     bool operator==(const SelectionRange&) const = default;
 };
 
 struct SelectionRequest {
-    SelectionRange Current;
-    std::int64_t Start = 0;
-    std::int64_t Length = 0;
-    std::int64_t LastPos = 0; // last valid character position
-    int CharSize = 1;
-    bool UnicodeModes = false;
+    SelectionRange current;
+    std::int64_t start = 0;
+    std::int64_t length = 0;
+    std::int64_t lastPos = 0; // last valid character position
+    int charSize = 1;
+    bool unicodeModes = false;
 };
 
 struct SelectionUpdate {
-    bool Accepted = false; // false: the request is out of range and nothing happens at all
-    bool Changed = false;  // the request differs from the current selection
-    SelectionRange Result; // the selection afterwards
+    bool accepted = false; // false: the request is out of range and nothing happens at all
+    bool changed = false;  // the request differs from the current selection
+    SelectionRange result; // the selection afterwards
 };
 
 // Start below 0 or past the last position, or a negative length, is refused. A request equal

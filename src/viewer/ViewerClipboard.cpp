@@ -47,8 +47,7 @@ void PlaceUnicode(ClipboardPort& port, std::wstring_view text) {
 
 } // namespace
 
-bool OpenAndEmptyClipboard() {
-    ClipboardPort& port = ClipboardPort::Instance();
+bool OpenAndEmptyClipboard(ClipboardPort& port) {
     try {
         port.Open();
     } catch (const Error&) {
@@ -59,16 +58,15 @@ bool OpenAndEmptyClipboard() {
     return true;
 }
 
-bool PutUnicodeText(std::wstring_view text, bool openFirst) {
+bool PutUnicodeText(ClipboardPort& port, std::wstring_view text, bool openFirst) {
     if (text.empty()) {
         return true;
     }
-    ClipboardPort& port = ClipboardPort::Instance();
     if (!openFirst) {
         PlaceUnicode(port, text);
         return true;
     }
-    if (!OpenAndEmptyClipboard()) {
+    if (!OpenAndEmptyClipboard(port)) {
         return false;
     }
     OpenedClipboard opened(port);
@@ -76,21 +74,20 @@ bool PutUnicodeText(std::wstring_view text, bool openFirst) {
     return true;
 }
 
-bool SetClipboardText(std::string_view text, TZorvEncoding encoding) {
+bool SetClipboardText(ClipboardPort& port, std::string_view text, ViewerEncoding encoding) {
     if (text.empty()) {
         return true;
     }
-    ClipboardPort& port = ClipboardPort::Instance();
-    if (!OpenAndEmptyClipboard()) {
+    if (!OpenAndEmptyClipboard(port)) {
         return false;
     }
     OpenedClipboard opened(port);
     ClipFormat format = cf::Text;
     std::string converted;
     std::string_view chosen = text;
-    if (encoding == vEncOEM) {
+    if (encoding == ViewerEncoding::OEM) {
         format = cf::OemText;
-    } else if (encoding != vEncANSI) {
+    } else if (encoding != ViewerEncoding::ANSI) {
         converted = UnicodeToAnsi(CodepageToUnicode(text, encoding));
         chosen = converted;
     }
@@ -99,16 +96,16 @@ bool SetClipboardText(std::string_view text, TZorvEncoding encoding) {
     }
     PlaceBytes(port, format, chosen);
     if (CurrentCodepageSystem().IsNtFamily()) {
-        PutUnicodeText(CodepageToUnicode(text, encoding), false);
+        PutUnicodeText(port, CodepageToUnicode(text, encoding), false);
     }
     return true;
 }
 
-bool SetClipboardTextW(std::wstring_view text) {
+bool SetClipboardTextW(ClipboardPort& port, std::wstring_view text) {
     if (CurrentCodepageSystem().IsNtFamily()) {
-        return PutUnicodeText(text, true);
+        return PutUnicodeText(port, text, true);
     }
-    return SetClipboardText(UnicodeToAnsi(text), vEncANSI);
+    return SetClipboardText(port, UnicodeToAnsi(text), ViewerEncoding::ANSI);
 }
 
 } // namespace tavrix

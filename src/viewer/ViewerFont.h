@@ -28,14 +28,14 @@ inline constexpr std::uint8_t kDefaultCharset = 1;
 inline constexpr std::uint8_t kOemCharset = 255;
 
 struct ViewerFont {
-    std::wstring Name = L"Courier New";
-    int Size = 10; // points
-    Color TextColor = kColorWindowText;
-    std::uint8_t Charset = kDefaultCharset;
-    bool Bold = false;
-    bool Italic = false;
-    bool Underline = false;
-    bool StrikeOut = false;
+    std::wstring name = L"Courier New";
+    int size = 10; // points
+    Color textColor = kColorWindowText;
+    std::uint8_t charset = kDefaultCharset;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
 
     bool operator==(const ViewerFont&) const = default;
 };

@@ -1,20 +1,23 @@
 #pragma once
 // What the viewer's model needs from the window that shows it: the off-screen picture to draw
-// into, the client size, the scroll bars, showing the picture, the control's timers, and the
-// user's answer to a question or the user told of an error. The model never shows anything to
-// the user itself. The Win32 window implements it; unit tests use a fake over a recording canvas.
+// into, the client size, the scroll bars, showing the picture, the control's timers, the
+// clipboard it copies to, and the user's answer to a question or the user told of an error. The
+// model never shows anything to the user itself. The Win32 window implements it; unit tests use a
+// fake over a recording canvas.
 #include "viewer/Canvas.h"
 
 #include <string>
 
 namespace tavrix {
 
+class ClipboardPort;
+
 // Range, page and position of one scroll bar; all zero hides the bar.
 struct ScrollBarState {
-    int Min = 0;
-    int Max = 0;
-    int Page = 0;
-    int Pos = 0;
+    int min = 0;
+    int max = 0;
+    int page = 0;
+    int pos = 0;
     bool operator==(const ScrollBarState&) const = default;
 };
 
@@ -39,6 +42,8 @@ public:
     virtual bool RetryRead() = 0;
     // An error the user must hear of; the model goes on without what failed.
     virtual void ReportError(const std::wstring& text) = 0;
+    // The clipboard the viewer's Copy commands write to.
+    virtual ClipboardPort& Clipboard() = 0;
 };
 
 } // namespace tavrix

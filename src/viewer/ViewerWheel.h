@@ -23,8 +23,8 @@ enum class WheelAction {
 };
 
 struct WheelStep {
-    WheelAction Action = WheelAction::None;
-    int Count = 0;
+    WheelAction action = WheelAction::None;
+    int count = 0;
     bool operator==(const WheelStep&) const = default;
 };
 

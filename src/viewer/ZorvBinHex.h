@@ -11,7 +11,7 @@
 //   BinHexChars.cpp       characters as shown at a position, line decoding
 //   BinHexGeometry.cpp    line counts, fitted widths, last page, column positions
 //   BinHexDraw.cpp        Redraw, DrawTo and its common steps, selection inversion, read error
-//   BinHexHexScreens.cpp  the screens of vbmodeBinary, vbmodeHex and vbmodeUHex
+//   BinHexHexScreens.cpp  the screens of ViewerMode::Binary, ViewerMode::Hex and ViewerMode::UHex
 //   BinHexTextLines.cpp   line reading, wrapping, line starts, view moves, boundaries
 //   BinHexTextScreen.cpp  the screen of the text modes and its links
 //   BinHexGutter.cpp      gutter band, line numbers and the line-number table
@@ -24,11 +24,11 @@
 #include "viewer/BinHexTypes.h"
 #include "viewer/Canvas.h"
 #include "viewer/Encoding.h"
+#include "viewer/HitMap.h"
 #include "viewer/LineDrawing.h"
+#include "viewer/LineOutputOptions.h"
 #include "viewer/MouseSelection.h"
-#include "viewer/OutputOptions.h"
 #include "viewer/PopupMenuModel.h"
-#include "viewer/StrPositions.h"
 #include "viewer/ViewerDocument.h"
 #include "viewer/ViewerFont.h"
 #include "viewer/ViewerSurface.h"
@@ -53,8 +53,8 @@ inline constexpr int kMaxScreenLines = 150;
 inline constexpr int kBoundaryScanLimit = 8192;
 
 struct ReadLineResult {
-    std::wstring Text;  // decoded for drawing
-    std::int64_t Count; // source characters covered
+    std::wstring text;  // decoded for drawing
+    std::int64_t count; // source characters covered
 };
 
 class TZorvBinHex {
@@ -83,7 +83,7 @@ public:
     }
     // Always reopens, also for the mode already set: the host refills its one stream and relies
     // on this to show the new content. Leaves pan mode; redraws when a source is open.
-    void SetMode(TZorvBinHexMode mode);
+    void SetMode(ViewerMode mode);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
     // The size of the source as it was opened.
@@ -122,13 +122,13 @@ public:
     void MouseUp(MouseButton button, int x, int y);
     // One tick of the select timer; cursorY is the pointer's client y.
     void SelectTimerTick(int cursorY);
-    const TMouseSelection& MouseState() const { return mouse_; }
+    const MouseSelection& MouseState() const { return mouse_; }
 
     // The point the context menu was asked for, (-1, -1) from the keyboard.
     void ContextMenuRequested(Point client);
     PopupMenuItems ContextMenuItems();
-    // Runs a context command; vpCmdEncMenu is the window's (it shows a menu).
-    void ExecutePopupCommand(TZorvPopupCommand command);
+    // Runs a context command; PopupCommand::EncodingMenu is the window's (it shows a menu).
+    void ExecutePopupCommand(PopupCommand command);
     // An item chosen from the 8-bit encoding menu (its tag) or from the Unicode menu.
     void ChooseEncoding(int tag);
     void ChooseUnicodeOrder(int tag);
@@ -149,9 +149,9 @@ private:
     // Characters of a line as GetChar gave them, turned into the text to draw.
     std::wstring DecodeLine(const std::wstring& text) const;
 
-    int CharSize() const { return ModeCharSize(options_.Mode); }
+    int CharSize() const { return ModeCharSize(options_.mode); }
     std::int64_t LineSize() const;
-    int LeftMargin() const { return options_.TextGutter ? gutterWidth_ + 2 : 2; }
+    int LeftMargin() const { return options_.textGutter ? gutterWidth_ + 2 : 2; }
 
     // --- Geometry -----------------------------------------------------------------------------
     // Full lines on a surface of the given height with the current line height.
@@ -171,10 +171,10 @@ private:
 
     // --- Drawing ------------------------------------------------------------------------------
     void DrawTo(Canvas* picture, int width, int height);
-    TZorvBinHexOutputOptions OutputOptions(bool lineEnd = false) const;
+    LineOutputOptions OutputOptions(bool lineEnd = false) const;
     bool OemFontInUse() const;
     const ViewerFont& CurrentFont() const {
-        return OemFontInUse() ? options_.FontOEM : options_.Font;
+        return OemFontInUse() ? options_.fontOEM : options_.font;
     }
 
     // --- Text lines ---------------------------------------------------------------------------
@@ -239,7 +239,7 @@ private:
 
     // Drawing.
     struct DrawColors {
-        Color Background, Band, Text, Hex, Hex2, Lines, Error, Link;
+        Color background, band, text, hex, hex2, lines, error, link;
     };
     void ChooseColors();
     void PreparePicture(Canvas& canvas, int width, int height);
@@ -256,7 +256,7 @@ private:
     void DrawLinks(Canvas& canvas, const std::wstring& text, int x, int y, std::int64_t pos);
     // Fills extents for text as drawn and gives how many characters they cover (at most
     // kMaxCharExtents); -1 when the text cannot be measured.
-    std::int64_t MeasureText(Canvas& canvas, const std::wstring& text, TCharExtents& extents) const;
+    std::int64_t MeasureText(Canvas& canvas, const std::wstring& text, CharExtents& extents) const;
     void ResetMetrics(Canvas& canvas);
     Canvas& PictureCanvas();
 
@@ -282,8 +282,8 @@ private:
     int hViewMaxWidth_ = 0;
     std::int64_t selStart_ = 0;
     std::int64_t selLength_ = 0;
-    std::array<TZorvUrl, kMaxUrls> urls_;
-    TStrPositions positions_;
+    std::array<LinkEntry, kMaxUrls> urls_;
+    HitMap positions_;
     int gutterWidth_ = 10;
     int offsetDigits_ = 8;
     int linesCount_ = 0;
@@ -301,7 +301,7 @@ private:
     int panCursor_ = 0;
 
     // Mouse selection, wheel remainder.
-    TMouseSelection mouse_;
+    MouseSelection mouse_;
     WheelAccumulator wheel_;
 
     DrawColors colors_{};

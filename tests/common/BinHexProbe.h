@@ -41,7 +41,7 @@ struct BinHexProbe {
     int HexCellX(int index) const { return viewer.HexCellX(index); }
     int HexMiddleLineX() const { return viewer.HexMiddleLineX(); }
     int HexLastLineX() const { return viewer.HexLastLineX(); }
-    const TStrPositions& Positions() const { return viewer.positions_; }
+    const HitMap& Positions() const { return viewer.positions_; }
 
     // Metrics of the font measured at the last drawing.
     int FontHeight() const { return viewer.fontHeight_; }
@@ -60,7 +60,7 @@ struct BinHexProbe {
         return viewer.FindBoundary(set, dir, pos);
     }
     bool LinesEnabled() const { return viewer.LinesEnabled(); }
-    std::array<TZorvUrl, kMaxUrls>& Urls() const { return viewer.urls_; }
+    std::array<LinkEntry, kMaxUrls>& Urls() const { return viewer.urls_; }
     std::wstring UrlAt(std::int64_t pos) const { return viewer.UrlAt(pos); }
 
     // Scrolling and pan mode.

@@ -3,7 +3,7 @@
 //
 //   clipfiletool save <path>    exit code 0 when saved, 1 when not
 #include "app/CommandLine.h"
-#include "app/win32/ApplicationWindow.h"
+#include "app/win32/ClipboardOwnerWindow.h"
 #include "app/win32/ModuleInit.h"
 #include "base/Error.h"
 #include "clipboard/ClipboardPort.h"
@@ -23,7 +23,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     win32::ProgramModules modules(CommandLine({argv[0]}));
     try {
-        win32::ApplicationWindow application;
+        win32::ClipboardOwnerWindow application;
         modules.Clipboard().SetOwner(application.Handle());
         return win32::SaveClipboardFile(ClipboardPort::Instance(), argv[2]) ? 0 : 1;
     } catch (const Error& e) {

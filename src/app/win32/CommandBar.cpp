@@ -23,8 +23,11 @@ constexpr int kToolbarButtonWidth = 98;
 constexpr int kToolbarSeparator = 8;
 
 // The menu items whose height follows the resolution (miMainMeasureItem).
-constexpr std::array<int, 8> kMeasuredItems = {kActLoad,   kActSave,       kActOnTop, kActExit,
-                                               kActDelete, kActHelpOnline, kMiAbout,  kMiBrisvel};
+constexpr std::array<int, 8> kMeasuredItems = {
+    CommandId(MainCommand::Load),   CommandId(MainCommand::Save),
+    CommandId(MainCommand::OnTop),  CommandId(MainCommand::Exit),
+    CommandId(MainCommand::Delete), CommandId(MainCommand::HelpOnline),
+    CommandId(MainCommand::About),  CommandId(MainCommand::Brisvel)};
 
 bool IsMeasuredItem(UINT id) {
     return std::find(kMeasuredItems.begin(), kMeasuredItems.end(), static_cast<int>(id)) !=
@@ -33,9 +36,9 @@ bool IsMeasuredItem(UINT id) {
 
 int ImageIndexOfMenuItem(int id) {
     switch (id) {
-    case kMiAbout:
+    case CommandId(MainCommand::About):
         return 6;
-    case kMiBrisvel:
+    case CommandId(MainCommand::Brisvel):
         return 7;
     default:
         return -1;
@@ -49,15 +52,15 @@ struct ToolbarButtonDesign {
 
 // Open, save, separator, clear, separator, zoom out, zoom in, separator, help.
 constexpr ToolbarButtonDesign kToolbarDesign[] = {
-    {.id = kActLoad, .showText = true},
-    {.id = kActSave, .showText = true},
+    {.id = CommandId(MainCommand::Load), .showText = true},
+    {.id = CommandId(MainCommand::Save), .showText = true},
     {.id = 0, .showText = false},
-    {.id = kActDelete, .showText = true},
+    {.id = CommandId(MainCommand::Delete), .showText = true},
     {.id = 0, .showText = false},
-    {.id = kActZoomOut, .showText = false},
-    {.id = kActZoomIn, .showText = false},
+    {.id = CommandId(MainCommand::ZoomOut), .showText = false},
+    {.id = CommandId(MainCommand::ZoomIn), .showText = false},
     {.id = 0, .showText = false},
-    {.id = kActHelpOnline, .showText = false},
+    {.id = CommandId(MainCommand::HelpOnline), .showText = false},
 };
 
 } // namespace
@@ -103,49 +106,57 @@ void CommandBar::CreateActions() {
         int image;
     };
     const Design designs[] = {
-        {.id = kActLoad,
+        {.id = CommandId(MainCommand::Load),
          .caption = Tr(L"Load..."),
          .hint = Tr(L"Load file to clipboard"),
          .keys = {},
          .image = 1},
-        {.id = kActSave,
+        {.id = CommandId(MainCommand::Save),
          .caption = Tr(L"Save..."),
          .hint = Tr(L"Save clipboard to file"),
          .keys = {},
          .image = 2},
-        {.id = kActDelete,
+        {.id = CommandId(MainCommand::Delete),
          .caption = Tr(L"Clear clipboard"),
          .hint = Tr(L"Clear clipboard"),
          .keys = {},
          .image = 3},
-        {.id = kActExit, .caption = Tr(L"Exit"), .hint = L"", .keys = {}, .image = -1},
-        {.id = kActHelpOnline,
+        {.id = CommandId(MainCommand::Exit),
+         .caption = Tr(L"Exit"),
+         .hint = L"",
+         .keys = {},
+         .image = -1},
+        {.id = CommandId(MainCommand::HelpOnline),
          .caption = Tr(L"Help online") + L"...",
          .hint = Tr(L"Help online"),
          .keys = {.key = VK_F1, .ctrl = false, .shift = false, .alt = false},
          .image = 0},
-        {.id = kActOnTop, .caption = Tr(L"Always on top"), .hint = L"", .keys = {}, .image = -1},
-        {.id = kActZoomOut,
+        {.id = CommandId(MainCommand::OnTop),
+         .caption = Tr(L"Always on top"),
+         .hint = L"",
+         .keys = {},
+         .image = -1},
+        {.id = CommandId(MainCommand::ZoomOut),
          .caption = Tr(L"Zoom out"),
          .hint = Tr(L"Zoom out"),
          .keys = {.key = VK_OEM_MINUS, .ctrl = true, .shift = false, .alt = false},
          .image = 4},
-        {.id = kActZoomIn,
+        {.id = CommandId(MainCommand::ZoomIn),
          .caption = Tr(L"Zoom in"),
          .hint = Tr(L"Zoom in"),
          .keys = {.key = VK_OEM_PLUS, .ctrl = true, .shift = false, .alt = false},
          .image = 5},
-        {.id = kActZoom100,
+        {.id = CommandId(MainCommand::Zoom100),
          .caption = Tr(L"Zoom to 100%"),
          .hint = Tr(L"Zoom to 100%"),
          .keys = {.key = 0x30, .ctrl = true, .shift = false, .alt = false},
          .image = -1},
-        {.id = kActSaveFormat,
+        {.id = CommandId(MainCommand::SaveFormat),
          .caption = Tr(L"Save format as..."),
          .hint = Tr(L"Save the selected format to a file"),
          .keys = {},
          .image = -1},
-        {.id = kActRemoveFormat,
+        {.id = CommandId(MainCommand::RemoveFormat),
          .caption = Tr(L"Remove from clipboard"),
          .hint = Tr(L"Remove the selected format from the clipboard"),
          .keys = {},
@@ -177,24 +188,26 @@ void CommandBar::CreateMainMenu(HWND owner) {
         AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(id),
                     ActionList::MenuText(*alMain_.Find(id)).c_str());
     };
-    addAction(miFile, kActLoad);
-    addAction(miFile, kActSave);
+    addAction(miFile, CommandId(MainCommand::Load));
+    addAction(miFile, CommandId(MainCommand::Save));
     AppendMenuW(miFile, MF_SEPARATOR, 0, nullptr);
-    addAction(miFile, kActOnTop);
+    addAction(miFile, CommandId(MainCommand::OnTop));
     AppendMenuW(miFile, MF_SEPARATOR, 0, nullptr);
-    addAction(miFile, kActExit);
-    addAction(miEdit, kActDelete);
+    addAction(miFile, CommandId(MainCommand::Exit));
+    addAction(miEdit, CommandId(MainCommand::Delete));
     AppendMenuW(miEdit, MF_SEPARATOR, 0, nullptr);
-    addAction(miEdit, kActSaveFormat);
-    addAction(miEdit, kActRemoveFormat);
+    addAction(miEdit, CommandId(MainCommand::SaveFormat));
+    addAction(miEdit, CommandId(MainCommand::RemoveFormat));
     AppendMenuW(miEdit, MF_SEPARATOR, 0, nullptr);
-    addAction(miEdit, kActZoomOut);
-    addAction(miEdit, kActZoomIn);
-    addAction(miEdit, kActZoom100);
-    addAction(miHelp, kActHelpOnline);
-    AppendMenuW(miHelp, MF_STRING, kMiAbout, Tr(L"About %1...", {L"Tavrix"}).c_str());
+    addAction(miEdit, CommandId(MainCommand::ZoomOut));
+    addAction(miEdit, CommandId(MainCommand::ZoomIn));
+    addAction(miEdit, CommandId(MainCommand::Zoom100));
+    addAction(miHelp, CommandId(MainCommand::HelpOnline));
+    AppendMenuW(miHelp, MF_STRING, CommandId(MainCommand::About),
+                Tr(L"About %1...", {L"Tavrix"}).c_str());
     AppendMenuW(miHelp, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(miHelp, MF_STRING, kMiBrisvel, Tr(L"About %1...", {L"Brisvel"}).c_str());
+    AppendMenuW(miHelp, MF_STRING, CommandId(MainCommand::Brisvel),
+                Tr(L"About %1...", {L"Brisvel"}).c_str());
     for (auto [popup, caption] : {std::pair{&file, Tr(L"File")}, std::pair{&edit, Tr(L"Edit")},
                                   std::pair{&help, Tr(L"Help")}}) {
         if (AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(popup->get()),
@@ -279,7 +292,7 @@ void CommandBar::SetImageList(ImageList& list) {
     // The zoom items show plain bitmaps; the measured items draw from the current list, and
     // setting their callback again makes the menu measure them anew.
     menuBitmaps_.clear();
-    for (int id : {kActZoomOut, kActZoomIn}) {
+    for (int id : {CommandId(MainCommand::ZoomOut), CommandId(MainCommand::ZoomIn)}) {
         const Action& action = *alMain_.Find(id);
         menuBitmaps_.push_back(CreateIconBitmap(
             DrawIcon(static_cast<IconKind>(action.ImageIndex()), list.Size()), true));
@@ -318,7 +331,8 @@ void CommandBar::SizeTextButtons(int pixelsPerInch, HFONT font) {
     const WindowDC screen = scoped::GetDC(nullptr);
     const SelectGuard selectFont = scoped::SelectObject(screen.get(), font);
     int imageSize = currentImages_ != nullptr ? currentImages_->Size() : 16;
-    for (int id : {kActLoad, kActSave, kActDelete}) {
+    for (int id : {CommandId(MainCommand::Load), CommandId(MainCommand::Save),
+                   CommandId(MainCommand::Delete)}) {
         const std::wstring& caption = alMain_.Find(id)->Caption();
         SIZE extent{};
         GetTextExtentPoint32W(screen.get(), caption.c_str(), static_cast<int>(caption.size()),
@@ -342,20 +356,20 @@ void CommandBar::ApplyTranslations(const TranslatedTexts& t) {
             action.SetHint(*hint);
         }
     };
-    set(kActSave, t.saveCaption, &t.saveHint);
-    set(kActLoad, t.loadCaption, &t.loadHint);
-    set(kActDelete, t.deleteCaption, &t.deleteHint);
-    set(kActExit, t.exitCaption, nullptr);
-    set(kActOnTop, t.onTopCaption, nullptr);
-    set(kActZoomOut, t.zoomOutCaption, &t.zoomOutHint);
-    set(kActZoomIn, t.zoomInCaption, &t.zoomInHint);
-    set(kActZoom100, t.zoom100Caption, &t.zoom100Hint);
+    set(CommandId(MainCommand::Save), t.saveCaption, &t.saveHint);
+    set(CommandId(MainCommand::Load), t.loadCaption, &t.loadHint);
+    set(CommandId(MainCommand::Delete), t.deleteCaption, &t.deleteHint);
+    set(CommandId(MainCommand::Exit), t.exitCaption, nullptr);
+    set(CommandId(MainCommand::OnTop), t.onTopCaption, nullptr);
+    set(CommandId(MainCommand::ZoomOut), t.zoomOutCaption, &t.zoomOutHint);
+    set(CommandId(MainCommand::ZoomIn), t.zoomInCaption, &t.zoomInHint);
+    set(CommandId(MainCommand::Zoom100), t.zoom100Caption, &t.zoom100Hint);
     SetTopMenuText(0, t.fileMenu);
     SetTopMenuText(1, t.editMenu);
     SetTopMenuText(2, t.helpMenu);
-    set(kActHelpOnline, t.helpOnlineCaption, &t.helpOnlineHint);
-    SetMenuItemText(kMiAbout, t.aboutCaption);
-    SetMenuItemText(kMiBrisvel, t.brisvelCaption);
+    set(CommandId(MainCommand::HelpOnline), t.helpOnlineCaption, &t.helpOnlineHint);
+    SetMenuItemText(CommandId(MainCommand::About), t.aboutCaption);
+    SetMenuItemText(CommandId(MainCommand::Brisvel), t.brisvelCaption);
 }
 
 void CommandBar::SetTopMenuText(int position, const std::wstring& text) {
@@ -388,7 +402,7 @@ void CommandBar::ShowFormatMenu(HWND owner, POINT screen) {
     if (!popup) {
         return;
     }
-    for (int id : {kActSaveFormat, kActRemoveFormat}) {
+    for (int id : {CommandId(MainCommand::SaveFormat), CommandId(MainCommand::RemoveFormat)}) {
         const Action& action = *alMain_.Find(id);
         AppendMenuW(popup.get(), MF_STRING | (action.Enabled() ? MF_ENABLED : MF_GRAYED),
                     static_cast<UINT_PTR>(id), action.Caption().c_str());

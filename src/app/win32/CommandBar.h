@@ -25,21 +25,25 @@ struct TranslatedTexts;
 namespace tavrix::win32 {
 
 // Command identifiers of the actions and the menu items with their own handlers.
-enum MainCommand : int {
-    kActLoad = 101,
-    kActSave,
-    kActDelete,
-    kActExit,
-    kActHelpOnline,
-    kActOnTop,
-    kActZoomOut,
-    kActZoomIn,
-    kActZoom100,
-    kActSaveFormat,
-    kActRemoveFormat,
-    kMiAbout = 120,
-    kMiBrisvel,
+enum class MainCommand : int {
+    Load = 101,
+    Save,
+    Delete,
+    Exit,
+    HelpOnline,
+    OnTop,
+    ZoomOut,
+    ZoomIn,
+    Zoom100,
+    SaveFormat,
+    RemoveFormat,
+    About = 120,
+    Brisvel,
 };
+// The number a menu item, button or accelerator carries for command.
+constexpr int CommandId(MainCommand command) {
+    return static_cast<int>(command);
+}
 
 class CommandBar {
 public:

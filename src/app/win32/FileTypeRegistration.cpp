@@ -75,7 +75,7 @@ void Win32FirstStartPlatform::Wait(std::uint32_t milliseconds) {
 
 void RunFirstStart() {
     Win32FirstStartPlatform platform;
-    RunFirstStartStep(AppIni(), platform);
+    RunFirstStartStep(ProcessSettings(), platform);
 }
 
 } // namespace tavrix::win32

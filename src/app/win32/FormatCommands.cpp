@@ -1,7 +1,7 @@
 #include "app/win32/FormatCommands.h"
 
 #include "base/Error.h"
-#include "base/Support.h"
+#include "base/SystemServices.h"
 #include "base/UiText.h"
 #include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardPort.h"

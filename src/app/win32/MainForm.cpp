@@ -5,13 +5,13 @@
 #include "app/win32/MainFormDesign.h"
 #include "base/Dpi.h"
 #include "base/Error.h"
-#include "base/Support.h"
+#include "base/SystemServices.h"
+#include "base/win32/AcceleratorHook.h"
 #include "base/win32/CommonControls.h"
-#include "base/win32/MessageFilter.h"
 #include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/TavrixClipboardMonitor.h"
-#include "settings/AppIni.h"
+#include "settings/SettingsStore.h"
 #include "settings/win32/Win32PlacementForm.h"
 #include "ui/win32/ErrorBox.h"
 #include "ui/win32/WindowDpi.h"
@@ -26,15 +26,18 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TMainForm";
 
-enum ControlId : int {
-    kIdToolbar = 10,
-    kIdStatus,
-    kIdTree,
-    kIdSplitter,
-    kIdRichEdit,
-    kIdScrollBox,
-    kIdViewer,
+enum class ControlId : int {
+    Toolbar = 10,
+    Status,
+    Tree,
+    Splitter,
+    RichEdit,
+    ScrollBox,
+    Viewer,
 };
+constexpr int ChildId(ControlId id) {
+    return static_cast<int>(id);
+}
 
 } // namespace
 
@@ -75,7 +78,7 @@ void TMainForm::Create() {
     CreateWindowOfClass(kClassName, WS_EX_ACCEPTFILES, L"Tavrix", style, CW_USEDEFAULT,
                         CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
                         nullptr);
-    SetMessageFilter([this](MSG& msg) {
+    SetAcceleratorHook([this](MSG& msg) {
         if (Handle() == nullptr || msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) {
             return false;
         }
@@ -114,7 +117,7 @@ void TMainForm::OnDestroy() {
         return;
     }
     destroyed_ = true;
-    SetMessageFilter({});
+    SetAcceleratorHook({});
     RunReportingErrors(nullptr, [this] { FormDestroy(); });
     // The monitor talks to this window; it stops before the window's parts go away.
     monitor_.reset();
@@ -157,10 +160,10 @@ void TMainForm::CreateControls() {
     metrics_.Design(Dpi());
     const int pixelsPerInch = Dpi();
     HFONT font = metrics_.font.get();
-    commands_.Create(Handle(), kIdToolbar, pixelsPerInch, font, CommandHandlers());
-    sbMain_.Create(Handle(), kIdStatus);
+    commands_.Create(Handle(), ChildId(ControlId::Toolbar), pixelsPerInch, font, CommandHandlers());
+    sbMain_.Create(Handle(), ChildId(ControlId::Status));
     sbMain_.ApplyDpi(pixelsPerInch, font);
-    tvFormats_.Create(Handle(), kIdTree);
+    tvFormats_.Create(Handle(), ChildId(ControlId::Tree));
     tvFormats_.ApplyDpi(pixelsPerInch, font);
     tvFormats_.SetOnChange([this](int node) {
         if (tvFormats_.HasNodes() && monitor_ != nullptr) {
@@ -169,8 +172,8 @@ void TMainForm::CreateControls() {
     });
     tvFormats_.SetOnContextMenu(
         [this](POINT screen) { commands_.ShowFormatMenu(Handle(), screen); });
-    spltMain_.Create(Handle(), kIdSplitter);
-    preview_.Create(Handle(), kIdRichEdit, kIdScrollBox);
+    spltMain_.Create(Handle(), ChildId(ControlId::Splitter));
+    preview_.Create(Handle(), ChildId(ControlId::RichEdit), ChildId(ControlId::ScrollBox));
     LayoutControls();
 }
 
@@ -214,7 +217,7 @@ void TMainForm::FormCreate() {
     SetWindowTextW(Handle(), (L"Tavrix " + GetProductVersion()).c_str());
     ApplyTranslations();
 
-    preview_.CreateViewer(Handle(), kIdViewer);
+    preview_.CreateViewer(Handle(), ChildId(ControlId::Viewer));
     LayoutControls();
     preview_.RestoreZoom(services_.settings);
 
@@ -232,7 +235,8 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::FormShow() {
-    commands_.ActionById(kActOnTop).SetChecked(services_.settings.ReadBool(L"OnTop", false));
+    commands_.ActionById(CommandId(MainCommand::OnTop))
+        .SetChecked(services_.settings.ReadBool(L"OnTop", false));
     ApplyOnTop();
     Win32PlacementForm placement(Handle(), kClassName);
     services_.settings.LoadFormPlacement(placement, false);

@@ -3,14 +3,14 @@
 #include "app/LinkPolicy.h"
 #include "app/WebPages.h"
 #include "app/win32/MainForm.h"
-#include "base/Support.h"
-#include "base/SupportPlatform.h"
+#include "base/SystemPlatform.h"
+#include "base/SystemServices.h"
 #include "base/win32/WaitCursor.h"
 #include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "i18n/TranslatedTexts.h"
-#include "settings/AppIni.h"
+#include "settings/SettingsStore.h"
 
 namespace tavrix::win32 {
 
@@ -24,23 +24,24 @@ CommandBar::Handlers TMainForm::CommandHandlers() {
         };
     };
     return {
-        {kActLoad, [this] { files_.Load(Handle()); }},
-        {kActSave, [this] { files_.Save(Handle()); }},
-        {kActDelete, [this] { port_.Clear(); }},
-        {kActExit, [this] { PostMessageW(Handle(), WM_CLOSE, 0, 0); }},
-        {kActHelpOnline, [this] { OpenWebPage(HelpPageAddress()); }},
-        {kActOnTop, [this] { ToggleOnTop(); }},
-        {kActZoomOut, [this] { Zoom(ZoomStep::Out); }},
-        {kActZoomIn, [this] { Zoom(ZoomStep::In); }},
-        {kActZoom100, [this] { Zoom(ZoomStep::Reset); }},
-        {kActSaveFormat, onSelected([this](ClipboardEngine& engine, int node) {
+        {CommandId(MainCommand::Load), [this] { files_.Load(Handle()); }},
+        {CommandId(MainCommand::Save), [this] { files_.Save(Handle()); }},
+        {CommandId(MainCommand::Delete), [this] { port_.Clear(); }},
+        {CommandId(MainCommand::Exit), [this] { PostMessageW(Handle(), WM_CLOSE, 0, 0); }},
+        {CommandId(MainCommand::HelpOnline), [this] { OpenWebPage(HelpPageAddress()); }},
+        {CommandId(MainCommand::OnTop), [this] { ToggleOnTop(); }},
+        {CommandId(MainCommand::ZoomOut), [this] { Zoom(ZoomStep::Out); }},
+        {CommandId(MainCommand::ZoomIn), [this] { Zoom(ZoomStep::In); }},
+        {CommandId(MainCommand::Zoom100), [this] { Zoom(ZoomStep::Reset); }},
+        {CommandId(MainCommand::SaveFormat), onSelected([this](ClipboardEngine& engine, int node) {
              formatCommands_.Save(Handle(), engine, node);
          })},
-        {kActRemoveFormat, onSelected([this](ClipboardEngine& engine, int node) {
-             formatCommands_.Remove(engine, node);
-         })},
-        {kMiAbout, [this] { OpenWebPage(HomePageAddress()); }},
-        {kMiBrisvel, [this] { OpenWebPage(OtherProductPageAddress(GetUserDefaultUILanguage())); }},
+        {CommandId(MainCommand::RemoveFormat),
+         onSelected(
+             [this](ClipboardEngine& engine, int node) { formatCommands_.Remove(engine, node); })},
+        {CommandId(MainCommand::About), [this] { OpenWebPage(HomePageAddress()); }},
+        {CommandId(MainCommand::Brisvel),
+         [this] { OpenWebPage(OtherProductPageAddress(GetUserDefaultUILanguage())); }},
     };
 }
 
@@ -63,19 +64,20 @@ void TMainForm::Zoom(ZoomStep step) {
 }
 
 void TMainForm::ApplyOnTop() {
-    HWND order = commands_.ActionById(kActOnTop).Checked() ? HWND_TOPMOST : HWND_NOTOPMOST;
+    HWND order = commands_.ActionById(CommandId(MainCommand::OnTop)).Checked() ? HWND_TOPMOST
+                                                                               : HWND_NOTOPMOST;
     SetWindowPos(Handle(), order, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TMainForm::ToggleOnTop() {
-    Action& onTop = commands_.ActionById(kActOnTop);
+    Action& onTop = commands_.ActionById(CommandId(MainCommand::OnTop));
     onTop.SetChecked(!onTop.Checked());
     ApplyOnTop();
     services_.settings.WriteBool(L"OnTop", onTop.Checked());
 }
 
 void TMainForm::OpenWebPage(const std::wstring& address) {
-    if (commands_.ActionById(kActOnTop).Checked()) {
+    if (commands_.ActionById(CommandId(MainCommand::OnTop)).Checked()) {
         // A window that stays on top would cover the browser.
         ShowWindow(Handle(), SW_MINIMIZE);
     }
@@ -92,7 +94,7 @@ void TMainForm::rtfPreviewURLClick(const std::wstring& link, bool leftButton) {
 }
 
 void TMainForm::ApplyTranslations() {
-    std::wstring exe = CurrentSupportPlatform().ExecutablePath();
+    std::wstring exe = CurrentSystemPlatform().ExecutablePath();
     TranslatedTexts texts = TranslateUserInterface(GetVersionInfoString(exe, L"FileVersion"));
     commands_.ApplyTranslations(texts);
     AssignTranslatedLabels(texts);

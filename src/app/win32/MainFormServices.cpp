@@ -1,7 +1,7 @@
 #include "app/win32/MainFormServices.h"
 
 #include "app/win32/FileTypeRegistration.h"
-#include "settings/AppIni.h"
+#include "settings/SettingsStore.h"
 
 #include <shellapi.h>
 
@@ -9,7 +9,7 @@ namespace tavrix::win32 {
 
 MainFormServices ProgramMainFormServices() {
     return {
-        .settings = AppIni(),
+        .settings = ProcessSettings(),
         // No browser is no error.
         .openPage =
             [](const std::wstring& address) {

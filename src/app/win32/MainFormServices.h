@@ -14,7 +14,7 @@
 #include <string>
 
 namespace tavrix {
-class TAppIni;
+class SettingsStore;
 } // namespace tavrix
 
 namespace tavrix::win32 {
@@ -27,7 +27,7 @@ struct MainFormServices {
     using FileChooser = std::function<std::optional<std::wstring>(FileChoice choice,
                                                                   FileDialog& dialog, HWND owner)>;
 
-    TAppIni& settings;
+    SettingsStore& settings;
     // Required: web pages and links the user asks for.
     PageOpener openPage;
     // Required: the file the load and save commands work on.

@@ -4,40 +4,39 @@
 #include "base/UiText.h"
 #include "clipboard/win32/Win32Icon.h"
 
+#include <utility>
+
 namespace tavrix::win32 {
 
 namespace {
 
-TZorvBinHexMode ViewerMode(ByteView view) {
+ViewerMode ViewerMode(ByteView view) {
     switch (view) {
     case ByteView::UnicodeHex:
-        return vbmodeUHex;
+        return ViewerMode::UHex;
     case ByteView::Text:
-        return vbmodeText;
+        return ViewerMode::Text;
     case ByteView::Hex:
         break;
     }
-    return vbmodeHex;
+    return ViewerMode::Hex;
 }
 
 int ActionId(EngineAction action) {
-    switch (action) {
-    case EngineAction::Save:
-        return kActSave;
-    case EngineAction::Delete:
-        return kActDelete;
-    case EngineAction::ZoomOut:
-        return kActZoomOut;
-    case EngineAction::ZoomIn:
-        return kActZoomIn;
-    case EngineAction::Zoom100:
-        return kActZoom100;
-    case EngineAction::SaveFormat:
-        return kActSaveFormat;
-    case EngineAction::RemoveFormat:
-        break;
+    static constexpr std::pair<EngineAction, MainCommand> kCommands[] = {
+        {EngineAction::Save, MainCommand::Save},
+        {EngineAction::Delete, MainCommand::Delete},
+        {EngineAction::ZoomOut, MainCommand::ZoomOut},
+        {EngineAction::ZoomIn, MainCommand::ZoomIn},
+        {EngineAction::Zoom100, MainCommand::Zoom100},
+        {EngineAction::SaveFormat, MainCommand::SaveFormat},
+    };
+    for (const auto& [engine, command] : kCommands) {
+        if (engine == action) {
+            return CommandId(command);
+        }
     }
-    return kActRemoveFormat;
+    return CommandId(MainCommand::RemoveFormat);
 }
 
 } // namespace
@@ -70,7 +69,7 @@ std::int32_t MainWindowParts::ShowFormatBytes(ClipFormat format, ByteView view) 
 }
 
 std::int32_t MainWindowParts::ShowReadBytes() {
-    preview_.ShowStreamInViewer(vbmodeHex, false);
+    preview_.ShowStreamInViewer(ViewerMode::Hex, false);
     SelectPreviewView(PreviewView::Viewer);
     return preview_.StreamSize();
 }
@@ -95,13 +94,14 @@ void MainWindowParts::SelectPreviewView(PreviewView view) {
 
 void MainWindowParts::ShowPreviewText(const std::u16string& text) {
     preview_.SetStreamText(text);
-    preview_.ShowStreamInViewer(vbmodeUnicode, true);
+    preview_.ShowStreamInViewer(ViewerMode::Unicode, true);
     SelectPreviewView(PreviewView::Viewer);
 }
 
 void MainWindowParts::UpdateZoomActions() {
     const bool enabled = preview_.CanZoom();
-    for (int id : {kActZoomOut, kActZoomIn, kActZoom100}) {
+    for (int id : {CommandId(MainCommand::ZoomOut), CommandId(MainCommand::ZoomIn),
+                   CommandId(MainCommand::Zoom100)}) {
         commands_.ActionById(id).SetEnabled(enabled);
     }
 }

@@ -3,7 +3,7 @@
 #include "app/Zoom.h"
 #include "base/Unicode.h"
 #include "clipboard/ClipboardPort.h"
-#include "settings/AppIni.h"
+#include "settings/SettingsStore.h"
 
 #include <algorithm>
 
@@ -39,7 +39,7 @@ ScrollBox& PreviewPane::PictureBox() {
 
 void PreviewPane::CreateViewer(HWND parent, int id) {
     previewStream_ = std::make_unique<MemoryStream>();
-    viewer_.Create(parent, id);
+    viewer_.Create(port_, parent, id);
     viewer_.SetTextUrlHilight(true);
     viewer_.SetTextGutterLinesStep(1);
     viewerFontSize_ = viewer_.FontSize();
@@ -102,7 +102,7 @@ void PreviewPane::LoadRichText() {
     RichText().LoadRtf(previewStream_->Bytes());
 }
 
-void PreviewPane::ShowStreamInViewer(TZorvBinHexMode mode, bool gutter) {
+void PreviewPane::ShowStreamInViewer(ViewerMode mode, bool gutter) {
     viewer_.SetTextGutter(gutter);
     viewer_.OpenStream(previewStream_.get(), true);
     viewer_.SetMode(mode);
@@ -180,12 +180,12 @@ void PreviewPane::Zoom(ZoomStep step) {
     viewer_.Redraw();
 }
 
-void PreviewPane::RestoreZoom(TAppIni& settings) {
+void PreviewPane::RestoreZoom(SettingsStore& settings) {
     viewer_.SetFontSize(settings.ReadInteger(L"Zoom", viewer_.FontSize()));
     imageZoom_ = ClampImageZoom(settings.ReadInteger(L"ZoomImage", 100));
 }
 
-void PreviewPane::SaveZoom(TAppIni& settings) {
+void PreviewPane::SaveZoom(SettingsStore& settings) {
     settings.WriteInteger(L"Zoom", viewer_.FontSize());
     settings.WriteInteger(L"ZoomImage", imageZoom_);
 }

@@ -19,7 +19,7 @@
 
 namespace tavrix {
 class ClipboardPort;
-class TAppIni;
+class SettingsStore;
 } // namespace tavrix
 
 namespace tavrix::win32 {
@@ -68,7 +68,7 @@ public:
     // The preview stream loaded into the rich text view.
     void LoadRichText();
     // The preview stream in the viewer in the given mode, with or without its gutter.
-    void ShowStreamInViewer(TZorvBinHexMode mode, bool gutter);
+    void ShowStreamInViewer(ViewerMode mode, bool gutter);
     // UTF-16 text into the preview stream, as little-endian bytes.
     void SetStreamText(const std::u16string& text);
 
@@ -92,8 +92,8 @@ public:
     // for the picture and the font size the viewer was created with.
     void Zoom(ZoomStep step);
     // The viewer's font size and the picture's zoom, as kept between runs.
-    void RestoreZoom(TAppIni& settings);
-    void SaveZoom(TAppIni& settings);
+    void RestoreZoom(SettingsStore& settings);
+    void SaveZoom(SettingsStore& settings);
 
 private:
     // The picture just loaded into the image: its natural size, then the zoom.

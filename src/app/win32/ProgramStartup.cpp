@@ -3,9 +3,9 @@
 #include "app/CommandLine.h"
 #include "app/win32/MainForm.h"
 #include "app/win32/ParentConsole.h"
-#include "base/Support.h"
-#include "base/SupportPlatform.h"
-#include "base/win32/MessageFilter.h"
+#include "base/SystemPlatform.h"
+#include "base/SystemServices.h"
+#include "base/win32/AcceleratorHook.h"
 #include "base/win32/StartupProbe.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/ClipboardFileCommands.h"
@@ -27,7 +27,7 @@ void ProgramStartup::ShowHelp(const std::wstring& text) {
         return;
     }
     // Every description ends with its full stop already.
-    CurrentSupportPlatform().ShowMessageBox(text, L"", kIconInformation);
+    CurrentSystemPlatform().ShowMessageBox(text, L"", kIconInformation);
 }
 
 void ProgramStartup::SaveClipboard(const std::wstring& fileName) {
@@ -67,7 +67,7 @@ int RunMessageLoop() {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         // The main window's keyboard shortcuts.
-        if (FilterMessage(msg)) {
+        if (RunAcceleratorHook(msg)) {
             continue;
         }
         TranslateMessage(&msg);

@@ -2,8 +2,8 @@
 
 namespace tavrix::win32 {
 
-void ViewerHost::Create(HWND parent, int id) {
-    window_ = std::make_unique<BinHexWindow>(parent, RECT{}, id);
+void ViewerHost::Create(ClipboardPort& clipboard, HWND parent, int id) {
+    window_ = std::make_unique<BinHexWindow>(clipboard, parent, RECT{}, id);
     ShowWindow(window_->Handle(), SW_HIDE);
 }
 
@@ -11,38 +11,38 @@ bool ViewerHost::OpenStream(ByteStream* stream, bool redraw) {
     return window_->Model().OpenStream(stream, redraw);
 }
 
-void ViewerHost::SetMode(TZorvBinHexMode mode) {
+void ViewerHost::SetMode(ViewerMode mode) {
     // Assigning the mode reopens the stream, so a refilled stream shows its new content.
     window_->Model().SetMode(mode);
 }
 
-TZorvBinHexMode ViewerHost::Mode() const {
-    return window_->Model().Options().Mode;
+ViewerMode ViewerHost::Mode() const {
+    return window_->Model().Options().mode;
 }
 
 void ViewerHost::SetTextGutter(bool on) {
-    window_->Model().SetOption(&BinHexOptions::TextGutter, on);
+    window_->Model().SetOption(&BinHexOptions::textGutter, on);
 }
 
 bool ViewerHost::TextGutter() const {
-    return window_->Model().Options().TextGutter;
+    return window_->Model().Options().textGutter;
 }
 
 void ViewerHost::SetTextUrlHilight(bool on) {
-    window_->Model().SetOption(&BinHexOptions::TextUrlHilight, on);
+    window_->Model().SetOption(&BinHexOptions::textUrlHilight, on);
 }
 
 void ViewerHost::SetTextGutterLinesStep(int step) {
-    window_->Model().SetOption(&BinHexOptions::TextGutterLinesStep, step);
+    window_->Model().SetOption(&BinHexOptions::textGutterLinesStep, step);
 }
 
 int ViewerHost::FontSize() const {
-    return window_->Model().Options().Font.Size;
+    return window_->Model().Options().font.size;
 }
 
 void ViewerHost::SetFontSize(int points) {
     BinHexOptions options = window_->Model().Options();
-    options.Font.Size = points;
+    options.font.size = points;
     window_->Model().SetOptions(options);
 }
 

@@ -16,21 +16,20 @@ public:
     // The control's default font is 10 points.
     static constexpr int kDefaultFontSize = 10;
 
-    // Creates the control hidden.
-    void Create(HWND parent, int id);
+    // Creates the control hidden; its Copy commands write to clipboard.
+    void Create(ClipboardPort& clipboard, HWND parent, int id);
     HWND Handle() const { return window_ != nullptr ? window_->Handle() : nullptr; }
 
     bool OpenStream(ByteStream* stream, bool redraw);
-    void SetMode(TZorvBinHexMode mode);
-    TZorvBinHexMode Mode() const;
+    void SetMode(ViewerMode mode);
+    ViewerMode Mode() const;
     void SetTextGutter(bool on);
     bool TextGutter() const;
     void SetTextUrlHilight(bool on);
     void SetTextGutterLinesStep(int step);
     int FontSize() const;
     void SetFontSize(int points);
-    // Fonts follow the window to a screen of another resolution.
-    // The main window moved to a screen of another resolution.
+    // The main window moved to a screen of another resolution: the fonts follow.
     void FollowDpi(int dpi);
     // The height of the font the control draws with, in pixels (negative: the character height).
     int FontPixelHeight() { return window_->OffscreenPicture().FontPixelHeight(); }

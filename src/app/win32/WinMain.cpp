@@ -1,7 +1,7 @@
 // Program entry: module initialisation, the main routine and the last-chance error report.
 #include "app/CommandLine.h"
 #include "app/Startup.h"
-#include "app/win32/ApplicationWindow.h"
+#include "app/win32/ClipboardOwnerWindow.h"
 #include "app/win32/ModuleInit.h"
 #include "app/win32/ParentConsole.h"
 #include "app/win32/ProgramStartup.h"
@@ -54,7 +54,7 @@ int LastChanceReport(const std::wstring& text) {
 int MainRoutine() {
     win32::ProgramModules modules(CommandLine::Current());
     try {
-        win32::ApplicationWindow application;
+        win32::ClipboardOwnerWindow application;
         modules.Clipboard().SetOwner(application.Handle());
         win32::ProgramStartup actions(ClipboardPort::Instance());
         if (RunStartup(CommandLine::Current(), actions) == StartupOutcome::RunMainWindow) {

@@ -1,8 +1,8 @@
 #include "clipboard/win32/ClipboardFileCommands.h"
 
 #include "base/Error.h"
-#include "base/Support.h"
 #include "base/SwallowedErrors.h"
+#include "base/SystemServices.h"
 #include "base/UiText.h"
 #include "clipboard/ClipboardFileReader.h"
 #include "clipboard/ClipboardFileWriter.h"

@@ -1,7 +1,7 @@
 #include "clipboard/win32/TavrixClipboardMonitor.h"
 
-#include "base/Support.h"
 #include "base/SwallowedErrors.h"
+#include "base/SystemServices.h"
 #include "clipboard/ClipboardPort.h"
 
 namespace tavrix::win32 {

@@ -1,7 +1,6 @@
 #include "clipboard/win32/Win32FileAccess.h"
 
 #include "base/Error.h"
-#include "base/SwallowedErrors.h"
 #include "base/UiText.h"
 #include "base/win32/KernelHandles.h"
 #include "base/win32/SystemErrorText.h"
@@ -32,14 +31,7 @@ public:
             size_ = static_cast<std::uint64_t>(size.QuadPart);
         }
     }
-    ~Win32FileStream() override {
-        try {
-            Flush();
-        } catch (...) {
-            LogSwallowed(L"Win32FileStream::~Win32FileStream");
-            // Only a committed file matters, and Close reports its errors.
-        }
-    }
+    ~Win32FileStream() override { FlushQuietly(L"Win32FileStream::~Win32FileStream"); }
     // Writes what is buffered and closes the file.
     void Close() {
         Flush();

@@ -69,18 +69,12 @@ WindowState Win32PlacementForm::State() const {
 }
 
 void Win32PlacementForm::SetState(WindowState state) {
-    switch (state) {
-    case WindowState::Maximized:
+    if (state == WindowState::Maximized) {
         ShowWindow(window_, SW_MAXIMIZE);
-        break;
-    case WindowState::Minimized:
+    } else if (state == WindowState::Minimized) {
         ShowWindow(window_, SW_MINIMIZE);
-        break;
-    case WindowState::Normal:
-        if (IsZoomed(window_) || IsIconic(window_)) {
-            ShowWindow(window_, SW_RESTORE);
-        }
-        break;
+    } else if (IsZoomed(window_) || IsIconic(window_)) {
+        ShowWindow(window_, SW_RESTORE);
     }
 }
 

@@ -1,6 +1,6 @@
 #include "ui/win32/WindowDpi.h"
 
-#include "base/SupportPlatform.h"
+#include "base/SystemPlatform.h"
 #include "base/win32/LibraryOnFirstUse.h"
 #include "base/win32/ScreenResolution.h"
 
@@ -11,8 +11,8 @@ constexpr const wchar_t* kUser = L"user32.dll";
 } // namespace
 
 int ScreenDpi() {
-    return SupportPlatformInstalled() ? CurrentSupportPlatform().ScreenPixelsPerInch()
-                                      : ReadScreenResolution().vertical;
+    return SystemPlatformInstalled() ? CurrentSystemPlatform().ScreenPixelsPerInch()
+                                     : ReadScreenResolution().vertical;
 }
 
 int ReadWindowDpi(HWND window) {

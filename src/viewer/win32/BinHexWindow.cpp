@@ -2,7 +2,7 @@
 
 #include "base/DebugLog.h"
 #include "base/ScopeExit.h"
-#include "base/Support.h"
+#include "base/SystemServices.h"
 #include "base/win32/PaintDC.h"
 #include "base/win32/WindowDC.h"
 #include "viewer/MouseSelection.h"
@@ -23,7 +23,8 @@ RECT ClientRect(HWND window) {
 
 } // namespace
 
-BinHexWindow::BinHexWindow(HWND parent, RECT bounds, int id) {
+BinHexWindow::BinHexWindow(ClipboardPort& clipboard, HWND parent, RECT bounds, int id)
+    : clipboard_(clipboard) {
     // The picture covers the whole client area: no background brush.
     RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr, LoadCursorW(nullptr, IDC_IBEAM), nullptr,
                       ObjectSlot::ExtraBytes);
@@ -124,10 +125,10 @@ void BinHexWindow::SetScrollBar(int bar, const ScrollBarState& state) {
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    info.nMin = state.Min;
-    info.nMax = state.Max;
-    info.nPage = static_cast<UINT>(state.Page);
-    info.nPos = state.Pos;
+    info.nMin = state.min;
+    info.nMax = state.max;
+    info.nPage = static_cast<UINT>(state.page);
+    info.nPos = state.pos;
     SetScrollInfo(Handle(), bar, &info, TRUE);
 }
 

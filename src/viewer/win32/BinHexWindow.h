@@ -22,7 +22,7 @@ public:
 
     // Creates the control as a child of parent; an empty bounds rectangle gives the default
     // size of 200 x 150 pixels. Throws Error when the window cannot be made.
-    BinHexWindow(HWND parent, RECT bounds, int id = 0);
+    BinHexWindow(ClipboardPort& clipboard, HWND parent, RECT bounds, int id = 0);
     ~BinHexWindow() override;
     BinHexWindow(const BinHexWindow&) = delete;
     BinHexWindow& operator=(const BinHexWindow&) = delete;
@@ -44,6 +44,7 @@ public:
     // The viewer's own boxes: Retry and Cancel for a failed read, OK for an error.
     bool RetryRead() override;
     void ReportError(const std::wstring& text) override;
+    ClipboardPort& Clipboard() override { return clipboard_; }
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -55,6 +56,7 @@ private:
     void PaintTo(HDC dc);
     void SetScrollBar(int bar, const ScrollBarState& state);
 
+    ClipboardPort& clipboard_;
     GdiPicture picture_;
     TZorvBinHex model_{*this};
     ViewerInput input_{model_};

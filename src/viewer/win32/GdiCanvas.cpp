@@ -59,24 +59,24 @@ void GdiCanvas::Detach() {
 }
 
 void GdiCanvas::SetFont(const ViewerFont& font) {
-    ::SetTextColor(dc_, ToColorRef(font.TextColor));
+    ::SetTextColor(dc_, ToColorRef(font.textColor));
     if (fontMade_ && font == font_) {
         return;
     }
     LOGFONTW lf{};
     const int pixelsPerInch = pixelsPerInch_ > 0 ? pixelsPerInch_ : GetDeviceCaps(dc_, LOGPIXELSY);
-    lf.lfHeight = -MulDiv(font.Size, pixelsPerInch, 72);
-    lf.lfWeight = font.Bold ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = font.Italic ? TRUE : FALSE;
-    lf.lfUnderline = font.Underline ? TRUE : FALSE;
-    lf.lfStrikeOut = font.StrikeOut ? TRUE : FALSE;
-    lf.lfCharSet = font.Charset;
+    lf.lfHeight = -MulDiv(font.size, pixelsPerInch, 72);
+    lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = font.italic ? TRUE : FALSE;
+    lf.lfUnderline = font.underline ? TRUE : FALSE;
+    lf.lfStrikeOut = font.strikeOut ? TRUE : FALSE;
+    lf.lfCharSet = font.charset;
     lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     lf.lfQuality = DEFAULT_QUALITY;
     lf.lfPitchAndFamily = DEFAULT_PITCH;
-    const std::size_t nameLength = std::min<std::size_t>(font.Name.size(), LF_FACESIZE - 1);
-    std::copy_n(font.Name.data(), nameLength, lf.lfFaceName);
+    const std::size_t nameLength = std::min<std::size_t>(font.name.size(), LF_FACESIZE - 1);
+    std::copy_n(font.name.data(), nameLength, lf.lfFaceName);
     win32::Font made(CreateFontIndirectW(&lf));
     if (!made) {
         return; // keep the font we had

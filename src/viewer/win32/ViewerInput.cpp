@@ -163,7 +163,7 @@ void ViewerInput::ButtonDown(HWND window, TZorvBinHex::MouseButton button, LPARA
         viewer_.DblClick();
     }
     viewer_.MouseDown(button, x, y, modifiers, GetTickCount(), GetDoubleClickTime());
-    if (button == TZorvBinHex::MouseButton::Left && viewer_.MouseState().MouseSelecting) {
+    if (button == TZorvBinHex::MouseButton::Left && viewer_.MouseState().mouseSelecting) {
         // Keep receiving the pointer while a drag leaves the window, for the edge scrolling.
         SetCapture(window);
     }
@@ -191,11 +191,12 @@ void ViewerInput::ContextMenu(HWND window, LPARAM lParam) {
         return;
     }
     const UINT chosen = TrackMenuAt(menu.get(), window, screen);
-    if (chosen < kContextCommandBase || chosen > kContextCommandBase + vpCmdEncMenu) {
+    if (chosen < kContextCommandBase ||
+        chosen > kContextCommandBase + static_cast<UINT>(PopupCommand::EncodingMenu)) {
         return;
     }
-    const auto command = static_cast<TZorvPopupCommand>(chosen - kContextCommandBase);
-    if (command == vpCmdEncMenu) {
+    const auto command = static_cast<PopupCommand>(chosen - kContextCommandBase);
+    if (command == PopupCommand::EncodingMenu) {
         POINT cursor{};
         GetCursorPos(&cursor);
         ShowEncodingMenu(window, cursor);
@@ -219,13 +220,13 @@ HMENU ViewerInput::UnicodeMenu() {
 }
 
 void ViewerInput::ShowEncodingMenu(HWND window, POINT screenPoint) {
-    const bool unicode = IsUnicodeMode(viewer_.Options().Mode);
+    const bool unicode = IsUnicodeMode(viewer_.Options().mode);
     HMENU menu = unicode ? UnicodeMenu() : EightBitMenu();
     if (menu == nullptr) {
         return;
     }
     CheckEncodingItem(menu, unicode ? TagOfUnicodeOrder(viewer_.UnicodeOrder())
-                                    : static_cast<int>(viewer_.Options().TextEncoding));
+                                    : static_cast<int>(viewer_.Options().textEncoding));
     const UINT chosen = TrackMenuCentered(menu, window, screenPoint);
     if (chosen < kEncodingItemBase) {
         return;

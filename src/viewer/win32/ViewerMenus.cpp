@@ -1,5 +1,7 @@
 #include "viewer/win32/ViewerMenus.h"
 
+#include "base/win32/MessagePump.h"
+
 namespace tavrix::win32 {
 
 Menu CreateContextMenu(const PopupMenuItems& items) {
@@ -8,15 +10,15 @@ Menu CreateContextMenu(const PopupMenuItems& items) {
         return menu;
     }
     for (const PopupMenuItem& item : items) {
-        if (!item.Visible) {
+        if (!item.visible) {
             continue;
         }
-        if (item.Separator) {
+        if (item.separator) {
             AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
         } else {
-            AppendMenuW(menu.get(), MF_STRING | (item.Enabled ? MF_ENABLED : MF_GRAYED),
-                        kContextCommandBase + static_cast<UINT>(item.Command),
-                        item.Caption.c_str());
+            AppendMenuW(menu.get(), MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED),
+                        kContextCommandBase + static_cast<UINT>(item.command),
+                        item.caption.c_str());
         }
     }
     return menu;
@@ -31,16 +33,16 @@ Menu CreateEncodingMenu(const std::vector<EncodingMenuEntry>& entries) {
     for (const EncodingMenuEntry& entry : entries) {
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
-        if (entry.Separator) {
+        if (entry.separator) {
             info.fMask = MIIM_FTYPE;
             info.fType = MFT_SEPARATOR;
         } else {
             info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_DATA;
-            info.fType = MFT_STRING | MFT_RADIOCHECK | (entry.NewColumn ? MFT_MENUBARBREAK : 0);
-            info.fState = entry.Enabled ? MFS_ENABLED : MFS_DISABLED;
-            info.wID = kEncodingItemBase + static_cast<UINT>(entry.Tag);
-            info.dwItemData = static_cast<ULONG_PTR>(entry.Tag);
-            info.dwTypeData = const_cast<wchar_t*>(entry.Caption.c_str());
+            info.fType = MFT_STRING | MFT_RADIOCHECK | (entry.newColumn ? MFT_MENUBARBREAK : 0);
+            info.fState = entry.enabled ? MFS_ENABLED : MFS_DISABLED;
+            info.wID = kEncodingItemBase + static_cast<UINT>(entry.tag);
+            info.dwItemData = static_cast<ULONG_PTR>(entry.tag);
+            info.dwTypeData = const_cast<wchar_t*>(entry.caption.c_str());
         }
         InsertMenuItemW(menu.get(), position++, TRUE, &info);
     }
@@ -72,15 +74,7 @@ UINT Track(HMENU menu, HWND owner, POINT point, UINT alignment) {
         menu, alignment | TPM_TOPALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, point.x,
         point.y, 0, owner, nullptr);
     // Let the messages that queued up while the menu was open run before acting on the choice.
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    PumpWaitingMessages();
     return static_cast<UINT>(chosen);
 }
 

@@ -93,7 +93,7 @@ protected:
         return {L"register cl7|ClipboardFile|Tavrix file|0|" + platform.executable, L"folder 38",
                 L"open " + HelpPageAddress(), L"wait 1000"};
     }
-    testing::FakeAppIni ini;
+    testing::FakeSettingsStore ini;
     RecordingPlatform platform{*ini.registry};
 };
 
@@ -118,7 +118,7 @@ TEST_F(FirstStartTest, InsideProgramFilesRegistersSilently) {
     EXPECT_EQ(platform.calls.back(), L"folder 38");
 
     // A folder whose name merely begins with the program-files path counts as inside too.
-    testing::FakeAppIni other;
+    testing::FakeSettingsStore other;
     RecordingPlatform second{*other.registry};
     second.executable = L"C:\\Program Files Extra\\Tavrix.exe";
     RunFirstStartStep(*other.store, second);
@@ -130,7 +130,7 @@ TEST_F(FirstStartTest, OtherLetterCaseOrNoProgramFilesFolderCountsAsOutside) {
     RunFirstStartStep(*ini.store, platform);
     EXPECT_EQ(platform.calls, Outside());
 
-    testing::FakeAppIni other;
+    testing::FakeSettingsStore other;
     RecordingPlatform second{*other.registry};
     second.programFiles = L"";
     RunFirstStartStep(*other.store, second);

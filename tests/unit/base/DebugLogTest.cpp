@@ -1,22 +1,22 @@
 #include "base/DebugLog.h"
-#include "base/Support.h"
-#include "fakes/FakeSupportPlatform.h"
+#include "base/SystemServices.h"
+#include "fakes/FakeSystemPlatform.h"
 
 #include <gtest/gtest.h>
 
 namespace tavrix {
 namespace {
 
-using testing::FakeSupportPlatform;
+using testing::FakeSystemPlatform;
 
 TEST(DebugLog, WritesAllLinesOfTheRunOnlyWhenEnabled) {
-    FakeSupportPlatform platform;
-    InitSupport(false, {});
+    FakeSystemPlatform platform;
+    InitSystemServices(false, {});
     DebugLog(L"NorvaneClipboardDM");
     EXPECT_TRUE(platform.files.empty());
     EXPECT_TRUE(LogLines().empty());
 
-    InitSupport(true, {});
+    InitSystemServices(true, {});
     DebugLog(L"NorvaneClipboardDM");
     platform.now = L"09.12.2026 06:00:01";
     DebugLog(L"SaveClipboardToFile \u00e9");
@@ -25,7 +25,7 @@ TEST(DebugLog, WritesAllLinesOfTheRunOnlyWhenEnabled) {
     EXPECT_EQ(platform.files.begin()->second,
               "09.12.2026 06:00:00 : NorvaneClipboardDM\r\n"
               "09.12.2026 06:00:01 : SaveClipboardToFile \xC3\xA9\r\n");
-    InitSupport(false, {});
+    InitSystemServices(false, {});
 }
 
 } // namespace

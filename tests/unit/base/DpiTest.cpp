@@ -1,12 +1,12 @@
 #include "base/Dpi.h"
-#include "fakes/FakeSupportPlatform.h"
+#include "fakes/FakeSystemPlatform.h"
 
 #include <gtest/gtest.h>
 
 namespace tavrix {
 namespace {
 
-using testing::FakeSupportPlatform;
+using testing::FakeSystemPlatform;
 
 TEST(ScaleByDpi, UnchangedAt96AndRoundsHalfToEven) {
     EXPECT_EQ(ScaleByDpi(19, 96), 19);
@@ -15,7 +15,7 @@ TEST(ScaleByDpi, UnchangedAt96AndRoundsHalfToEven) {
     EXPECT_EQ(ScaleByDpi(5, 144), 8);   // 7.5 -> even neighbour
     EXPECT_EQ(ScaleByDpi(3, 144), 4);   // 4.5 -> 4
     EXPECT_EQ(ScaleByDpi(-5, 144), -8);
-    FakeSupportPlatform platform;
+    FakeSystemPlatform platform;
     platform.pixelsPerInch = 120;
     EXPECT_DOUBLE_EQ(DpiFactor(), 1.25);
     EXPECT_EQ(ScaleByDpi(142), 178); // 177.5 -> 178

@@ -1,8 +1,8 @@
 #include "base/SwallowedErrors.h"
 #include "base/DebugLog.h"
 #include "base/Error.h"
-#include "base/Support.h"
-#include "fakes/FakeSupportPlatform.h"
+#include "base/SystemServices.h"
+#include "fakes/FakeSystemPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@ namespace tavrix {
 namespace {
 
 TEST(LogSwallowed, WritesWhereAndWhatTheCatchEnded) {
-    testing::FakeSupportPlatform platform;
-    InitSupport(true, {});
+    testing::FakeSystemPlatform platform;
+    InitSystemServices(true, {});
     try {
         throw Error(L"Cannot open clipboard");
     } catch (...) {
@@ -27,7 +27,7 @@ TEST(LogSwallowed, WritesWhereAndWhatTheCatchEnded) {
                                  L" : ClipboardEngine::RebuildFormatList: Cannot open clipboard "
                                  L"(swallowed)");
     EXPECT_EQ(LogLines()[1], platform.now + L" : Window::Dispatch: Unknown error (swallowed)");
-    InitSupport(false, {});
+    InitSystemServices(false, {});
 }
 
 } // namespace

@@ -1,13 +1,13 @@
 #include "clipboard/ClipboardEngine.h"
 #include "IconImageBuilder.h"
-#include "base/Support.h"
+#include "base/SystemServices.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/FormatListEntry.h"
 #include "clipboard/RegisteredFormats.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeEnginePlatform.h"
-#include "fakes/FakeSupportPlatform.h"
 #include "fakes/FakeSurface.h"
+#include "fakes/FakeSystemPlatform.h"
 
 #include "Bytes.h"
 
@@ -35,7 +35,7 @@ protected:
     // The registered identifiers come from this test's clipboard, before the engine builds its
     // catalogue.
     ClipboardEngineTest() : port(RegisterAll(fake)), engine(port, platform, surface) {
-        InitSupport(false, VersionFlags{true, true});
+        InitSystemServices(false, VersionFlags{true, true});
         // The tree's change handler: "Preview" shows the summary.
         surface.onSelect = [this](int index) {
             if (index == 0) {
@@ -54,7 +54,7 @@ protected:
         engine.ShowClipboardSummary();
     }
 
-    testing::FakeSupportPlatform support;
+    testing::FakeSystemPlatform support;
     FakeClipboard fake;
     ClipboardPort port;
     FakeEnginePlatform platform;
@@ -178,7 +178,7 @@ TEST_F(ClipboardEngineTest, BitmapSummaryIsTheNaturalSizeAndWindows7SkipsHandleF
     // Formats 2 and 14 are GDI handles: skipped on Windows 7, they would give 0 otherwise.
     EXPECT_EQ(engine.ClipboardSize(), 300);
 
-    InitSupport(false, VersionFlags{true, false});
+    InitSystemServices(false, VersionFlags{true, false});
     engine.ShowClipboardSummary();
     EXPECT_EQ(engine.ClipboardSize(), 0);
     EXPECT_EQ(engine.SummaryText(), L"640 x 480");

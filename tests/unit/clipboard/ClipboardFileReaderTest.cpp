@@ -2,7 +2,7 @@
 #include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/MemoryDataStream.h"
 
-#include "ClipFileTestSupport.h"
+#include "ClipFileTestKit.h"
 
 namespace tavrix {
 namespace {

@@ -4,7 +4,7 @@
 #include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/StdFileAccess.h"
 
-#include "ClipFileTestSupport.h"
+#include "ClipFileTestKit.h"
 #include "ScratchFolder.h"
 
 #include <filesystem>

@@ -2,7 +2,7 @@
 #include "base/Error.h"
 #include "clipboard/MemoryDataStream.h"
 
-#include "ClipFileTestSupport.h"
+#include "ClipFileTestKit.h"
 
 #include <algorithm>
 

@@ -1,14 +1,14 @@
 #include "clipboard/ClipboardMonitorCore.h"
 #include "base/DebugLog.h"
-#include "base/Support.h"
+#include "base/SystemServices.h"
 #include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeEnginePlatform.h"
 #include "fakes/FakeMonitorPlatform.h"
-#include "fakes/FakeSupportPlatform.h"
 #include "fakes/FakeSurface.h"
+#include "fakes/FakeSystemPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ protected:
     explicit MonitorTest(bool forceChain = false)
         : port(fake), engine(port, enginePlatform, surface), platform(fake),
           monitor(platform, platform.saveTimer, platform.restartTimer, port, engine, forceChain) {
-        InitSupport(true, VersionFlags{true, true});
+        InitSystemServices(true, VersionFlags{true, true});
         platform.saveTimer.onFire = [this] { monitor.tmrSaveTimer(); };
         platform.restartTimer.onFire = [this] { monitor.tmrRestartTimer(); };
         surface.onSelect = [this](int index) {
@@ -46,7 +46,7 @@ protected:
         EXPECT_EQ(result, 0);
     }
 
-    testing::FakeSupportPlatform support;
+    testing::FakeSystemPlatform support;
     FakeClipboard fake;
     ClipboardPort port;
     testing::FakeEnginePlatform enginePlatform;
@@ -274,7 +274,7 @@ TEST_F(ChainMonitorTest, DestroyClipboardCountsAsAChangeAndIsNotPassedOn) {
 }
 
 TEST(MonitorCreation, ChoosesTheChainBeforeVistaAndWarnsWhenTheListenerIsMissing) {
-    testing::FakeSupportPlatform support;
+    testing::FakeSystemPlatform support;
     FakeClipboard fake;
     ClipboardPort port(fake);
     testing::FakeEnginePlatform enginePlatform;
@@ -283,12 +283,12 @@ TEST(MonitorCreation, ChoosesTheChainBeforeVistaAndWarnsWhenTheListenerIsMissing
     FakeMonitorPlatform platform(fake);
     ClipboardMonitorCore monitor(platform, platform.saveTimer, platform.restartTimer, port, engine);
 
-    InitSupport(false, VersionFlags{false, false});
+    InitSystemServices(false, VersionFlags{false, false});
     monitor.FormCreate();
     EXPECT_FALSE(monitor.UseListener());
     EXPECT_TRUE(support.messageBoxes.empty());
 
-    InitSupport(false, VersionFlags{true, true});
+    InitSystemServices(false, VersionFlags{true, true});
     platform.listenerAvailable = false;
     monitor.FormCreate();
     EXPECT_FALSE(monitor.UseListener());

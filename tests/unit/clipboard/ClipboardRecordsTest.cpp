@@ -1,7 +1,7 @@
 #include "clipboard/ClipboardRecords.h"
 #include "clipboard/MemoryDataStream.h"
 
-#include "ClipFileTestSupport.h"
+#include "ClipFileTestKit.h"
 
 namespace tavrix {
 namespace {

@@ -3,7 +3,7 @@
 #include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/MemoryDataStream.h"
 
-#include "ClipFileTestSupport.h"
+#include "ClipFileTestKit.h"
 
 #include <utility>
 

@@ -47,9 +47,9 @@ TEST_F(FormatCatalogueTest, HoldsTheTwentySixEntriesInTableOrder) {
                                    RtfFormat,
                                    HtmlFormat};
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        EXPECT_EQ(entries[i].Format, expected[i]) << "entry " << i;
-        EXPECT_FALSE(entries[i].Name.empty());
-        EXPECT_FALSE(entries[i].Description.empty());
+        EXPECT_EQ(entries[i].format, expected[i]) << "entry " << i;
+        EXPECT_FALSE(entries[i].name.empty());
+        EXPECT_FALSE(entries[i].description.empty());
     }
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // In-memory stand-ins for the settings store's registry key and files, and a window whose
 // placement tests can watch.
-#include "settings/AppIni.h"
 #include "settings/FormPlacement.h"
 #include "settings/SettingsBackend.h"
+#include "settings/SettingsStore.h"
 
 #include <map>
 #include <memory>
@@ -66,17 +66,17 @@ public:
 };
 
 // A store over the two fakes; the fakes stay reachable through the returned pointers.
-struct FakeAppIni {
-    FakeAppIni() {
+struct FakeSettingsStore {
+    FakeSettingsStore() {
         auto r = std::make_unique<FakeSettingsRegistry>();
         auto f = std::make_unique<FakeSettingsFiles>();
         registry = r.get();
         files = f.get();
-        store = std::make_unique<TAppIni>(std::move(r), std::move(f));
+        store = std::make_unique<SettingsStore>(std::move(r), std::move(f));
     }
     FakeSettingsRegistry* registry;
     FakeSettingsFiles* files;
-    std::unique_ptr<TAppIni> store;
+    std::unique_ptr<SettingsStore> store;
 };
 
 class FakePlacementForm : public PlacementForm {

@@ -24,28 +24,28 @@ public:
         ViewerFont font;
     };
 
-    int CharWidth = 8;
+    int charWidth = 8;
     // Line height: by default the font size plus 6, so that size steps change it.
-    int LineHeight = 0;
-    int FirstChar = 32;
-    bool MetricsAvailable = true;
-    bool MeasureFails = false;
-    int Measurements = 0; // calls of TextWidth and PrefixExtents
-    std::vector<Call> Calls;
+    int lineHeight = 0;
+    int firstChar = 32;
+    bool metricsAvailable = true;
+    bool measureFails = false;
+    int measurements = 0; // calls of TextWidth and PrefixExtents
+    std::vector<Call> calls;
 
     // When set, the line height as a function of the font size (for font size steps).
     int (*LineHeightForSize)(int size) = nullptr;
 
     int CurrentLineHeight() const {
         if (LineHeightForSize != nullptr) {
-            return LineHeightForSize(font_.Size);
+            return LineHeightForSize(font_.size);
         }
-        return LineHeight > 0 ? LineHeight : font_.Size + 6;
+        return lineHeight > 0 ? lineHeight : font_.size + 6;
     }
 
     void SetFont(const ViewerFont& font) override {
         font_ = font;
-        textColor_ = font.TextColor;
+        textColor_ = font.textColor;
     }
     const ViewerFont& Font() const override { return font_; }
     void SetTextColor(Color color) override { textColor_ = color; }
@@ -60,36 +60,36 @@ public:
     }
 
     bool TextWidth(std::wstring_view text, int& width) override {
-        ++Measurements;
-        if (MeasureFails) {
+        ++measurements;
+        if (measureFails) {
             return false;
         }
-        width = static_cast<int>(text.size()) * CharWidth;
+        width = static_cast<int>(text.size()) * charWidth;
         return true;
     }
     bool PrefixExtents(std::wstring_view text, std::span<int> extents) override {
-        ++Measurements;
-        if (MeasureFails || extents.size() < text.size()) {
+        ++measurements;
+        if (measureFails || extents.size() < text.size()) {
             return false;
         }
         for (std::size_t i = 0; i < text.size(); ++i) {
-            extents[i] = static_cast<int>(i + 1) * CharWidth;
+            extents[i] = static_cast<int>(i + 1) * charWidth;
         }
         return true;
     }
-    bool TextMetrics(int& height, int& firstChar) override {
-        if (!MetricsAvailable) {
+    bool TextMetrics(int& height, int& first) override {
+        if (!metricsAvailable) {
             return false;
         }
         height = CurrentLineHeight();
-        firstChar = FirstChar;
+        first = firstChar;
         return true;
     }
     int FontPixelHeight() override { return -CurrentLineHeight(); }
 
     void DrawTextAt(int x, int y, std::wstring_view text) override {
         Record(Op::Text,
-               {x, y, x + static_cast<int>(text.size()) * CharWidth, y + CurrentLineHeight()},
+               {x, y, x + static_cast<int>(text.size()) * charWidth, y + CurrentLineHeight()},
                std::wstring(text));
     }
     void FillRect(const Rect& rect) override { Record(Op::Fill, rect, {}); }
@@ -105,16 +105,16 @@ public:
     }
     std::unique_ptr<Canvas> CreateCompatible() override {
         auto scratch = std::make_unique<FixedWidthCanvas>();
-        scratch->CharWidth = CharWidth;
-        scratch->LineHeight = LineHeight;
-        scratch->FirstChar = FirstChar;
+        scratch->charWidth = charWidth;
+        scratch->lineHeight = lineHeight;
+        scratch->firstChar = firstChar;
         scratch->LineHeightForSize = LineHeightForSize;
         return scratch;
     }
     // Texts drawn, in order.
     std::vector<std::wstring> DrawnTexts() const {
         std::vector<std::wstring> texts;
-        for (const Call& call : Calls) {
+        for (const Call& call : calls) {
             if (call.op == Op::Text) {
                 texts.push_back(call.text);
             }
@@ -124,7 +124,7 @@ public:
 
 private:
     void Record(Op op, Rect rect, std::wstring text) {
-        Calls.push_back({op, rect, std::move(text), textColor_, brushColor_, brushClear_, penColor_,
+        calls.push_back({op, rect, std::move(text), textColor_, brushColor_, brushClear_, penColor_,
                          penWidth_, font_});
     }
 

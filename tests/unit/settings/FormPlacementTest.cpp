@@ -6,15 +6,15 @@
 namespace tavrix {
 namespace {
 
-using testing::FakeAppIni;
 using testing::FakePlacementForm;
+using testing::FakeSettingsStore;
 
 class FormPlacementTest : public ::testing::Test {
 protected:
     std::int32_t Stored(const std::wstring& name) {
         return static_cast<std::int32_t>(ini.registry->values.at(name).data);
     }
-    FakeAppIni ini;
+    FakeSettingsStore ini;
     FakePlacementForm form;
 };
 
@@ -113,7 +113,7 @@ TEST(CenterOnWorkArea, TruncatesTowardZero) {
 
     FakePlacementForm form;
     form.rect = {0, 0, 800, 1045};
-    TAppIni::CenterOnWorkArea(form);
+    SettingsStore::CenterOnWorkArea(form);
     EXPECT_EQ(form.Top(), -2);
     EXPECT_EQ(form.Left(), 560);
 }

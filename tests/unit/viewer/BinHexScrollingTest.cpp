@@ -33,7 +33,7 @@ protected:
 
 TEST_F(BinHexScrollingTest, HexPagesAndLinesAroundTheLastPage) {
     ThreeRows();
-    Show(Counting(100), vbmodeHex);
+    Show(Counting(100), ViewerMode::Hex);
     EXPECT_EQ(probe.LinesCount(), 3);
     EXPECT_EQ(probe.LastPageStart(), 64);
     EXPECT_TRUE(viewer.KeyDown(kVkPageDown, kModNone));
@@ -57,7 +57,7 @@ TEST_F(BinHexScrollingTest, HexPagesAndLinesAroundTheLastPage) {
 
 TEST_F(BinHexScrollingTest, SetViewPosRoundsToALineAndStopsAtTheLastPosition) {
     ThreeRows();
-    Show(Counting(100), vbmodeHex);
+    Show(Counting(100), ViewerMode::Hex);
     probe.SetViewPos(37);
     EXPECT_EQ(probe.ViewPos(), 32);
     probe.SetViewPos(5000);
@@ -68,7 +68,7 @@ TEST_F(BinHexScrollingTest, SetViewPosRoundsToALineAndStopsAtTheLastPosition) {
 
 TEST_F(BinHexScrollingTest, LineUpAtTheTopAndCtrlHomeShowTheLeftEdge) {
     surface.width = 300; // narrower than a hex line
-    Show(Counting(100), vbmodeHex);
+    Show(Counting(100), ViewerMode::Hex);
     ASSERT_GT(probe.MaxHViewPos(), 200);
     viewer.KeyDown(kVkRight, kModNone);
     EXPECT_EQ(probe.HViewPos(), 200);
@@ -93,7 +93,7 @@ TEST_F(BinHexScrollingTest, LineUpAtTheTopAndCtrlHomeShowTheLeftEdge) {
 
 TEST_F(BinHexScrollingTest, OtherModifiersAreLeftToTheWindow) {
     ThreeRows();
-    Show(Counting(100), vbmodeHex);
+    Show(Counting(100), ViewerMode::Hex);
     EXPECT_FALSE(viewer.KeyDown(kVkPageDown, kModShift));
     EXPECT_FALSE(viewer.KeyDown(kVkDown, kModCtrl));
     EXPECT_FALSE(viewer.KeyDown(kVkUp, kModAlt));
@@ -101,7 +101,7 @@ TEST_F(BinHexScrollingTest, OtherModifiersAreLeftToTheWindow) {
 }
 
 TEST_F(BinHexScrollingTest, TextModeStopsWhenTheLastLineIsVisible) {
-    Show(Lines(12), vbmodeText); // ten rows on the screen
+    Show(Lines(12), ViewerMode::Text); // ten rows on the screen
     viewer.KeyDown(kVkUp, kModNone);
     EXPECT_EQ(probe.ViewPos(), 0);
     viewer.KeyDown(kVkDown, kModNone);
@@ -118,16 +118,16 @@ TEST_F(BinHexScrollingTest, TextModeStopsWhenTheLastLineIsVisible) {
 }
 
 TEST_F(BinHexScrollingTest, TextModeVerticalBarOnlyWhenSomethingIsHidden) {
-    Show(Lines(10), vbmodeText); // exactly the ten rows
+    Show(Lines(10), ViewerMode::Text); // exactly the ten rows
     EXPECT_EQ(surface.vert, ScrollBarState{});
-    Show(Lines(11), vbmodeText);
-    EXPECT_GT(surface.vert.Max, 0);
-    EXPECT_EQ(surface.vert.Page, 0);
+    Show(Lines(11), ViewerMode::Text);
+    EXPECT_GT(surface.vert.max, 0);
+    EXPECT_EQ(surface.vert.page, 0);
 }
 
 TEST_F(BinHexScrollingTest, ThumbAndLineMessages) {
     ThreeRows();
-    Show(Counting(100), vbmodeHex);
+    Show(Counting(100), ViewerMode::Hex);
     viewer.VertScrollMessage(kSbThumbTrack, 3); // 100 × 3 div 6 = 50
     EXPECT_EQ(probe.ViewPos(), 48);
     viewer.VertScrollMessage(kSbBottom, 0);
@@ -150,7 +150,7 @@ TEST_F(BinHexScrollingTest, ThumbAndLineMessages) {
 
 TEST_F(BinHexScrollingTest, HorizontalBarMessages) {
     surface.width = 300;
-    Show(Counting(100), vbmodeHex);
+    Show(Counting(100), ViewerMode::Hex);
     viewer.HorzScrollMessage(kSbLineDown, 0);
     EXPECT_EQ(probe.HViewPos(), 200);
     viewer.HorzScrollMessage(kSbLineUp, 0);
@@ -163,20 +163,20 @@ TEST_F(BinHexScrollingTest, HorizontalBarMessages) {
     EXPECT_EQ(probe.HViewPos(), 50);
     viewer.HorzScrollMessage(kSbTop, 0);
     EXPECT_EQ(probe.HViewPos(), 0);
-    EXPECT_EQ(surface.horz.Pos, 0);
-    EXPECT_EQ(surface.horz.Page, 301);
+    EXPECT_EQ(surface.horz.pos, 0);
+    EXPECT_EQ(surface.horz.page, 301);
 }
 
 TEST_F(BinHexScrollingTest, ThumbOnAHugeSource) {
     const std::int64_t size = 10LL * 1024 * 1024 * 1024;
     VirtualStream big(size, [](std::int64_t p) { return static_cast<std::uint8_t>(p); });
     viewer.OpenStream(&big, false);
-    viewer.SetMode(vbmodeHex);
-    EXPECT_EQ(surface.vert.Max, 32767);
+    viewer.SetMode(ViewerMode::Hex);
+    EXPECT_EQ(surface.vert.max, 32767);
     viewer.VertScrollMessage(kSbThumbTrack, 16384);
     EXPECT_EQ(probe.ViewPos() % 16, 0);
     EXPECT_NEAR(static_cast<double>(probe.ViewPos()), size / 2.0, size / 32767.0);
-    EXPECT_NEAR(surface.vert.Pos, 16384, 1); // bytes are rounded down to a line
+    EXPECT_NEAR(surface.vert.pos, 16384, 1); // bytes are rounded down to a line
     const int reads = big.reads;
     viewer.KeyDown(kVkDown, kModNone); // a line step stays inside the buffer
     EXPECT_EQ(big.reads, reads);
@@ -186,7 +186,7 @@ TEST_F(BinHexScrollingTest, ThumbOnAHugeSource) {
 }
 
 TEST_F(BinHexScrollingTest, WheelScrollsLinesSidewaysAndStepsTheFont) {
-    Show(Counting(1000), vbmodeHex);
+    Show(Counting(1000), ViewerMode::Hex);
     viewer.MouseWheel(-120, kModNone, 3);
     EXPECT_EQ(probe.ViewPos(), 48);
     viewer.MouseWheel(-40, kModNone, 3); // a third of a notch is one line
@@ -205,27 +205,27 @@ TEST_F(BinHexScrollingTest, WheelScrollsLinesSidewaysAndStepsTheFont) {
     viewer.MouseHWheel(60);
     EXPECT_EQ(probe.HViewPos(), 100);
 
-    const int size = viewer.Options().Font.Size;
+    const int size = viewer.Options().font.size;
     viewer.MouseWheel(120, kModCtrl, 3);
-    EXPECT_EQ(viewer.Options().Font.Size, size + 1);
+    EXPECT_EQ(viewer.Options().font.size, size + 1);
     EXPECT_EQ(probe.FontHeight(), size + 1 + 6);
     viewer.MouseWheel(-240, kModCtrl, 3);
-    EXPECT_EQ(viewer.Options().Font.Size, size - 1);
+    EXPECT_EQ(viewer.Options().font.size, size - 1);
 }
 
 TEST_F(BinHexScrollingTest, FontStepStopsAtTheLimits) {
-    Show(Counting(100), vbmodeHex);
-    ViewerFont font = viewer.Options().Font;
-    font.Size = 72;
-    viewer.SetOption(&BinHexOptions::Font, font);
+    Show(Counting(100), ViewerMode::Hex);
+    ViewerFont font = viewer.Options().font;
+    font.size = 72;
+    viewer.SetOption(&BinHexOptions::font, font);
     const int presents = surface.presents;
     viewer.MouseWheel(120, kModCtrl, 3);
-    EXPECT_EQ(viewer.Options().Font.Size, 72);
+    EXPECT_EQ(viewer.Options().font.size, 72);
     EXPECT_EQ(surface.presents, presents); // nothing to draw again
 }
 
 TEST_F(BinHexScrollingTest, PanModeMovesWithThePointerAndEndsOnAnyButtonOrKey) {
-    Show(Counting(2000), vbmodeHex);
+    Show(Counting(2000), ViewerMode::Hex);
     viewer.MouseDown(TZorvBinHex::MouseButton::Middle, 100, 100, kModNone, 0, 500);
     EXPECT_TRUE(viewer.PanMode());
     EXPECT_TRUE(surface.timers[ViewerTimer::Pan]);
@@ -246,7 +246,7 @@ TEST_F(BinHexScrollingTest, PanModeMovesWithThePointerAndEndsOnAnyButtonOrKey) {
     viewer.MouseDown(TZorvBinHex::MouseButton::Left, 10, 10, kModNone, 0, 500);
     EXPECT_FALSE(viewer.PanMode());
     EXPECT_FALSE(surface.timers[ViewerTimer::Pan]);
-    EXPECT_FALSE(viewer.MouseState().MouseSelecting);
+    EXPECT_FALSE(viewer.MouseState().mouseSelecting);
     EXPECT_EQ(viewer.CursorNumber(), 0);
 
     viewer.MouseDown(TZorvBinHex::MouseButton::Middle, 100, 100, kModNone, 0, 500);
@@ -256,14 +256,14 @@ TEST_F(BinHexScrollingTest, PanModeMovesWithThePointerAndEndsOnAnyButtonOrKey) {
     viewer.FocusLost();
     EXPECT_FALSE(viewer.PanMode());
     viewer.MouseDown(TZorvBinHex::MouseButton::Middle, 100, 100, kModNone, 0, 500);
-    viewer.SetMode(vbmodeHex);
+    viewer.SetMode(ViewerMode::Hex);
     EXPECT_FALSE(viewer.PanMode());
     EXPECT_FALSE(surface.timers[ViewerTimer::Pan]);
 }
 
 TEST_F(BinHexScrollingTest, GrowingWhileAtTheEndKeepsTheEndAtTheBottom) {
     ThreeRows();
-    Show(Counting(100), vbmodeHex);
+    Show(Counting(100), ViewerMode::Hex);
     viewer.Resize();
     viewer.KeyDown(kVkEnd, kModCtrl);
     EXPECT_EQ(probe.ViewPos(), 64);

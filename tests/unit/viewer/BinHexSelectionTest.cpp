@@ -55,7 +55,7 @@ protected:
 using SelPair = std::pair<std::int64_t, std::int64_t>;
 
 TEST_F(BinHexSelectionTest, DragSelectsFromPressToRelease) {
-    Show("hello world\nsecond line\nthird line\n", vbmodeText);
+    Show("hello world\nsecond line\nthird line\n", ViewerMode::Text);
     Press(Col(5), Row(0));
     viewer.MouseMove(Col(7), Row(1));
     viewer.MouseMove(Col(5), Row(2));
@@ -67,7 +67,7 @@ TEST_F(BinHexSelectionTest, DragSelectsFromPressToRelease) {
 }
 
 TEST_F(BinHexSelectionTest, PointsMapToCaretPositions) {
-    Show("hello world\nsecond line\n", vbmodeText);
+    Show("hello world\nsecond line\n", ViewerMode::Text);
     EXPECT_EQ(probe.PosFromCoord(Col(5) + 3, Row(0), true), 5); // left half of the blank
     EXPECT_EQ(probe.PosFromCoord(Col(5) + 5, Row(0), true), 6); // right half
     EXPECT_EQ(probe.PosFromCoord(Col(30), Row(1), false), 23);  // right of the text: its end
@@ -81,13 +81,13 @@ TEST_F(BinHexSelectionTest, DraggingPastTheTopEdgeScrollsEvery50ms) {
     for (int i = 0; i < 30; ++i) {
         text += "row " + std::to_string(10 + i) + "\n"; // 7 bytes a line
     }
-    Show(text, vbmodeText);
+    Show(text, ViewerMode::Text);
     probe.ScrollLineDown(5);
     ASSERT_EQ(probe.ViewPos(), 35);
     Press(Col(2), Row(1)); // offset 44
     viewer.MouseMove(Col(2), -2);
     EXPECT_TRUE(surface.timers[ViewerTimer::Select]);
-    EXPECT_EQ(viewer.MouseState().AutoScrollDir, TAutoScrollDir::Up);
+    EXPECT_EQ(viewer.MouseState().autoScrollDir, AutoScrollDirection::Up);
     viewer.SelectTimerTick(-2);
     EXPECT_EQ(probe.ViewPos(), 28);
     EXPECT_EQ(Sel(), (SelPair{28, 16})); // from the start of the first shown line
@@ -101,7 +101,7 @@ TEST_F(BinHexSelectionTest, DraggingPastTheTopEdgeScrollsEvery50ms) {
 }
 
 TEST_F(BinHexSelectionTest, DoubleClickSelectsTheWordAndAThirdPressTheLine) {
-    Show("alpha beta gamma\nnext\n", vbmodeText);
+    Show("alpha beta gamma\nnext\n", ViewerMode::Text);
     Press(Col(7) + 2, Row(0), 1000); // the second letter of "beta"
     viewer.MouseUp(Button::Left, Col(7) + 2, Row(0));
     viewer.DblClick();
@@ -115,14 +115,14 @@ TEST_F(BinHexSelectionTest, DoubleClickSelectsTheWordAndAThirdPressTheLine) {
 }
 
 TEST_F(BinHexSelectionTest, DoubleClickOnTheLeftHalfOfAFirstLetterTakesTheBlankBefore) {
-    Show("alpha beta gamma\n", vbmodeText);
+    Show("alpha beta gamma\n", ViewerMode::Text);
     Press(Col(6) + 1, Row(0)); // left half of "b": the anchor is the blank before it
     viewer.DblClick();
     EXPECT_EQ(probe.SelText(), "alpha beta");
 }
 
 TEST_F(BinHexSelectionTest, ShiftClickBeforeTheLastPressSelectsBackToIt) {
-    Show("hello world\nsecond line\n", vbmodeText);
+    Show("hello world\nsecond line\n", ViewerMode::Text);
     Press(Col(4), Row(1)); // 16
     viewer.MouseUp(Button::Left, Col(4), Row(1));
     Press(Col(2), Row(0), 1300, kModShift);
@@ -133,13 +133,13 @@ TEST_F(BinHexSelectionTest, ShiftClickBeforeTheLastPressSelectsBackToIt) {
 }
 
 TEST_F(BinHexSelectionTest, SetSelectionAlignsClampsAndRefuses) {
-    Show(std::string(7, 'x'), vbmodeUnicode);
+    Show(std::string(7, 'x'), ViewerMode::Unicode);
     viewer.KeyDown(kVkA, kModCtrl);
     EXPECT_EQ(Sel(), (SelPair{0, 6}));
     const PopupMenuItems items = viewer.ContextMenuItems();
-    EXPECT_FALSE(items[5].Enabled); // "Select all": everything already is
-    EXPECT_TRUE(items[0].Enabled);
-    EXPECT_FALSE(items[1].Enabled); // "Copy as hex" only in vbmodeHex
+    EXPECT_FALSE(items[5].enabled); // "Select all": everything already is
+    EXPECT_TRUE(items[0].enabled);
+    EXPECT_FALSE(items[1].enabled); // "Copy as hex" only in ViewerMode::Hex
     probe.SetSelection(3, 3, false, true, true);
     EXPECT_EQ(Sel(), (SelPair{2, 2}));
     probe.SetSelection(5, 1, false, true, true); // past the last position: ignored
@@ -151,31 +151,32 @@ TEST_F(BinHexSelectionTest, SetSelectionAlignsClampsAndRefuses) {
     // Opening the source again clears the selection and the mouse state.
     Press(Col(1), Row(0));
     probe.SelectAll();
-    viewer.SetMode(vbmodeUnicode);
+    viewer.SetMode(ViewerMode::Unicode);
     EXPECT_EQ(Sel(), (SelPair{0, 0}));
-    EXPECT_EQ(viewer.MouseState().MouseStart, -1);
-    EXPECT_FALSE(viewer.MouseState().MouseSelecting);
+    EXPECT_EQ(viewer.MouseState().mouseStart, -1);
+    EXPECT_FALSE(viewer.MouseState().mouseSelecting);
 }
 
 TEST_F(BinHexSelectionTest, CopyAsHexIsTheSameInEveryEncoding) {
-    Show(std::vector<std::uint8_t>{0x41, 0x00, 0xFF}, vbmodeHex);
+    Show(std::vector<std::uint8_t>{0x41, 0x00, 0xFF}, ViewerMode::Hex);
     probe.SelectAll();
-    for (TZorvEncoding e : {vEncANSI, vEncOEM, vEncCyrKOI8R, vEncEBCDIC, vEncUTF8}) {
-        viewer.SetOption(&BinHexOptions::TextEncoding, e);
+    for (ViewerEncoding e : {ViewerEncoding::ANSI, ViewerEncoding::OEM, ViewerEncoding::CyrKOI8R,
+                             ViewerEncoding::EBCDIC, ViewerEncoding::UTF8}) {
+        viewer.SetOption(&BinHexOptions::textEncoding, e);
         clipboard.Reset();
-        viewer.ExecutePopupCommand(vpCmdCopyHex);
-        EXPECT_EQ(ClipText(cf::Text), std::string("41 00 FF\0", 9)) << e;
-        EXPECT_EQ(ClipUnicode(), std::u16string(u"41 00 FF\0", 9)) << e;
+        viewer.ExecutePopupCommand(PopupCommand::CopyHex);
+        EXPECT_EQ(ClipText(cf::Text), std::string("41 00 FF\0", 9)) << static_cast<int>(e);
+        EXPECT_EQ(ClipUnicode(), std::u16string(u"41 00 FF\0", 9)) << static_cast<int>(e);
     }
 }
 
 TEST_F(BinHexSelectionTest, CopyAsTextInTheTextEncodingWithZerosAsBlanks) {
-    Show(std::vector<std::uint8_t>{0x41, 0x00, 0xFF}, vbmodeHex);
+    Show(std::vector<std::uint8_t>{0x41, 0x00, 0xFF}, ViewerMode::Hex);
     probe.SelectAll();
-    viewer.ExecutePopupCommand(vpCmdCopy);
+    viewer.ExecutePopupCommand(PopupCommand::Copy);
     EXPECT_EQ(ClipText(cf::Text), std::string("A \xFF\0", 4));
     EXPECT_EQ(ClipUnicode(), std::u16string(u"A \u00FF\0", 4));
-    viewer.SetOption(&BinHexOptions::TextEncoding, vEncOEM);
+    viewer.SetOption(&BinHexOptions::textEncoding, ViewerEncoding::OEM);
     clipboard.Reset();
     viewer.KeyDown(kVkInsert, kModCtrl);
     EXPECT_EQ(ClipText(cf::OemText), std::string("A \xFF\0", 4));
@@ -184,7 +185,7 @@ TEST_F(BinHexSelectionTest, CopyAsTextInTheTextEncodingWithZerosAsBlanks) {
 
 TEST_F(BinHexSelectionTest, UnicodeModesCopyUnicodeText) {
     // "Hi", a zero unit and U+20AC, little-endian.
-    Show(std::vector<std::uint8_t>{'H', 0, 'i', 0, 0, 0, 0xAC, 0x20}, vbmodeUHex);
+    Show(std::vector<std::uint8_t>{'H', 0, 'i', 0, 0, 0, 0xAC, 0x20}, ViewerMode::UHex);
     probe.SelectAll();
     viewer.KeyDown(kVkC, kModCtrl);
     EXPECT_EQ(ClipUnicode(), std::u16string(u"Hi \u20AC\0", 5));
@@ -200,7 +201,7 @@ TEST_F(BinHexSelectionTest, UnicodeModesCopyUnicodeText) {
 }
 
 TEST_F(BinHexSelectionTest, SelTextWOutsideUnicodeModesIsAnAssertion) {
-    Show("abc", vbmodeHex);
+    Show("abc", ViewerMode::Hex);
     probe.SelectAll();
     try {
         probe.SelTextW();
@@ -214,7 +215,7 @@ TEST_F(BinHexSelectionTest, ALargeSelectionCopiesItsFirst16MiB) {
     const std::int64_t size = 20LL * 1024 * 1024;
     VirtualStream big(size, [](std::int64_t p) { return static_cast<std::uint8_t>(p % 251); });
     viewer.OpenStream(&big, false);
-    viewer.SetMode(vbmodeHex);
+    viewer.SetMode(ViewerMode::Hex);
     probe.SelectAll();
     EXPECT_EQ(probe.SelLength(), size);
     const int reads = big.reads;
@@ -237,7 +238,7 @@ TEST_F(BinHexSelectionTest, ALargeSelectionCopiesItsFirst16MiB) {
 TEST_F(BinHexSelectionTest, AnUnreadableSelectionIsReportedAndNothingIsCopied) {
     VirtualStream source(100, [](std::int64_t) { return std::uint8_t{'z'}; });
     viewer.OpenStream(&source, false);
-    viewer.SetMode(vbmodeHex);
+    viewer.SetMode(ViewerMode::Hex);
     probe.SelectAll();
     clipboard.PutText(cf::Text, "before");
     source.failing = true;
@@ -247,7 +248,7 @@ TEST_F(BinHexSelectionTest, AnUnreadableSelectionIsReportedAndNothingIsCopied) {
 }
 
 TEST_F(BinHexSelectionTest, AClipboardHeldElsewhereIsNotReported) {
-    Show("abc", vbmodeText);
+    Show("abc", ViewerMode::Text);
     probe.SelectAll();
     clipboard.heldByOther = true;
     probe.CopyToClipboard(false);
@@ -256,46 +257,46 @@ TEST_F(BinHexSelectionTest, AClipboardHeldElsewhereIsNotReported) {
 }
 
 TEST_F(BinHexSelectionTest, SelectLineFromTheMenuNeedsThePointerPosition) {
-    Show("first line\nsecond line\n", vbmodeText);
+    Show("first line\nsecond line\n", ViewerMode::Text);
     viewer.ContextMenuRequested({-1, -1}); // from the keyboard
-    viewer.ExecutePopupCommand(vpCmdSelectLine);
+    viewer.ExecutePopupCommand(PopupCommand::SelectLine);
     EXPECT_EQ(Sel(), (SelPair{0, 0}));
     viewer.ContextMenuRequested({Col(3), Row(1)});
-    viewer.ExecutePopupCommand(vpCmdSelectLine);
+    viewer.ExecutePopupCommand(PopupCommand::SelectLine);
     EXPECT_EQ(Sel(), (SelPair{11, 11}));
     EXPECT_EQ(probe.SelText(), "second line");
-    viewer.ExecutePopupCommand(vpCmdSelectAll);
+    viewer.ExecutePopupCommand(PopupCommand::SelectAll);
     EXPECT_EQ(Sel(), (SelPair{0, 23}));
 }
 
 TEST_F(BinHexSelectionTest, MenuVisibilityFollowsTextPopupCommands) {
-    Show("abc", vbmodeText);
-    viewer.SetOption(&BinHexOptions::TextPopupCommands, PopupCommandBit(vpCmdCopy));
+    Show("abc", ViewerMode::Text);
+    viewer.SetOption(&BinHexOptions::textPopupCommands, PopupCommandBit(PopupCommand::Copy));
     int visible = 0;
     for (const PopupMenuItem& item : viewer.ContextMenuItems()) {
-        visible += item.Visible ? 1 : 0;
+        visible += item.visible ? 1 : 0;
     }
     EXPECT_EQ(visible, 3);
-    EXPECT_TRUE(viewer.ContextMenuItems()[0].Visible);
+    EXPECT_TRUE(viewer.ContextMenuItems()[0].visible);
 }
 
 TEST_F(BinHexSelectionTest, EmptySourceDisablesEveryCommand) {
-    Show("", vbmodeText);
+    Show("", ViewerMode::Text);
     for (const PopupMenuItem& item : viewer.ContextMenuItems()) {
-        if (!item.Separator) {
-            EXPECT_FALSE(item.Enabled) << item.Caption;
+        if (!item.separator) {
+            EXPECT_FALSE(item.enabled) << item.caption;
         }
     }
 }
 
 TEST_F(BinHexSelectionTest, ChoosingAnEncodingRedraws) {
-    Show("abc", vbmodeText);
+    Show("abc", ViewerMode::Text);
     const int presents = surface.presents;
-    viewer.ChooseEncoding(vEncOEM);
-    EXPECT_EQ(viewer.Options().TextEncoding, vEncOEM);
+    viewer.ChooseEncoding(static_cast<int>(ViewerEncoding::OEM));
+    EXPECT_EQ(viewer.Options().textEncoding, ViewerEncoding::OEM);
     EXPECT_EQ(surface.presents, presents + 1);
-    viewer.ChooseEncoding(vEncUnicodeLE); // not an 8-bit encoding
-    EXPECT_EQ(viewer.Options().TextEncoding, vEncOEM);
+    viewer.ChooseEncoding(static_cast<int>(ViewerEncoding::UnicodeLE)); // not an 8-bit encoding
+    EXPECT_EQ(viewer.Options().textEncoding, ViewerEncoding::OEM);
     EXPECT_EQ(surface.presents, presents + 1);
 }
 

@@ -13,24 +13,24 @@ using Op = FixedWidthCanvas::Op;
 class BinHexSourceTest : public ViewerFixture {};
 
 TEST_F(BinHexSourceTest, EmptyAndTooShortSourcesDrawABlankControlWithoutScrollBars) {
-    for (const auto& [bytes, mode] :
-         {std::pair{std::string(), vbmodeHex}, std::pair{std::string("A"), vbmodeUnicode},
-          std::pair{std::string("A"), vbmodeUHex}}) {
-        surface.canvas.Calls.clear();
+    for (const auto& [bytes, mode] : {std::pair{std::string(), ViewerMode::Hex},
+                                      std::pair{std::string("A"), ViewerMode::Unicode},
+                                      std::pair{std::string("A"), ViewerMode::UHex}}) {
+        surface.canvas.calls.clear();
         Show(bytes, mode);
         EXPECT_EQ(probe.OffsetDigits(), 0);
         EXPECT_EQ(surface.vert, ScrollBarState{});
         EXPECT_EQ(surface.horz, ScrollBarState{});
         // Only the background fill: no text, no band.
-        ASSERT_EQ(surface.canvas.Calls.size(), 1u);
-        EXPECT_EQ(surface.canvas.Calls[0].op, Op::Fill);
-        EXPECT_EQ(surface.canvas.Calls[0].rect, (Rect{0, 0, surface.width, surface.height}));
-        EXPECT_EQ(surface.canvas.Calls[0].brushColor, kColorWindow);
+        ASSERT_EQ(surface.canvas.calls.size(), 1u);
+        EXPECT_EQ(surface.canvas.calls[0].op, Op::Fill);
+        EXPECT_EQ(surface.canvas.calls[0].rect, (Rect{0, 0, surface.width, surface.height}));
+        EXPECT_EQ(surface.canvas.calls[0].brushColor, kColorWindow);
     }
 }
 
 TEST_F(BinHexSourceTest, OpenStreamIgnoresTheStreamShownAndTheModeSetterReloadsIt) {
-    Show("first", vbmodeText);
+    Show("first", ViewerMode::Text);
     EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L"first"});
     probe.SetSelectionRaw(1, 2);
 
@@ -41,8 +41,8 @@ TEST_F(BinHexSourceTest, OpenStreamIgnoresTheStreamShownAndTheModeSetterReloadsI
     EXPECT_EQ(viewer.FileSize(), 5);
     EXPECT_EQ(probe.SelLength(), 2);
 
-    surface.canvas.Calls.clear();
-    viewer.SetMode(vbmodeText); // the same mode still reopens
+    surface.canvas.calls.clear();
+    viewer.SetMode(ViewerMode::Text); // the same mode still reopens
     EXPECT_EQ(viewer.FileSize(), 6);
     EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L"second"});
     EXPECT_EQ(probe.SelStart(), 0);
@@ -55,7 +55,7 @@ TEST_F(BinHexSourceTest, OpenStreamIgnoresTheStreamShownAndTheModeSetterReloadsI
 TEST_F(BinHexSourceTest, ReadingTheDocumentInChunksLeavesTheBufferAlone) {
     VirtualStream big(1 << 20, [](std::int64_t p) { return static_cast<std::uint8_t>(p * 13); });
     viewer.OpenStream(&big, false);
-    viewer.SetMode(vbmodeUHex);
+    viewer.SetMode(ViewerMode::UHex);
     const ViewerDocument& document = viewer.Document();
     EXPECT_EQ(document.Size(), 1 << 20);
     EXPECT_EQ(document.CharSize(), 2);
@@ -102,7 +102,7 @@ TEST(MemoryStreamTest, RefillingAndClearingGiveTheEarlierBlockBack) {
 }
 
 TEST_F(BinHexSourceTest, ClosingWithNoStreamResetsEverything) {
-    Show(std::string(1000, 'x'), vbmodeHex);
+    Show(std::string(1000, 'x'), ViewerMode::Hex);
     probe.SetHViewPosRaw(30);
     probe.SetSelectionRaw(5, 5);
     viewer.OpenStream(nullptr, true);
@@ -119,7 +119,7 @@ TEST_F(BinHexSourceTest, ClosingWithNoStreamResetsEverything) {
 TEST_F(BinHexSourceTest, BufferIsThreeBlocksAndFollowsTheViewOneBlockBehind) {
     VirtualStream big(1 << 20, [](std::int64_t p) { return static_cast<std::uint8_t>(p * 7); });
     viewer.OpenStream(&big, false);
-    viewer.SetMode(vbmodeHex);
+    viewer.SetMode(ViewerMode::Hex);
     EXPECT_EQ(viewer.Document().BlockSize(), 45000);
     EXPECT_EQ(viewer.Document().BufferSize(), 135000);
     EXPECT_EQ(viewer.Document().BufferPos(), 0);
@@ -153,7 +153,7 @@ TEST_F(BinHexSourceTest, BytesPastTheEndReadAsZeroAndShortReadsAreNoError) {
     VirtualStream small(50000, [](std::int64_t) { return std::uint8_t{0xAB}; });
     small.chunk = 700; // the stream hands out its bytes in small pieces
     viewer.OpenStream(&small, false);
-    viewer.SetMode(vbmodeBinary);
+    viewer.SetMode(ViewerMode::Binary);
     EXPECT_TRUE(viewer.Document().BufferOk());
     EXPECT_EQ(viewer.Document().Buffer()[49999], 0xAB);
     EXPECT_EQ(viewer.Document().Buffer()[50000], 0);
@@ -168,8 +168,8 @@ TEST_F(BinHexSourceTest, ReadErrorAsksRetryOrCancelAndCancelShowsTheErrorScreen)
     broken.failing = true;
     broken.seeks = 0;
     surface.retryAnswers = {true, true, false};
-    surface.canvas.Calls.clear();
-    viewer.SetMode(vbmodeHex);
+    surface.canvas.calls.clear();
+    viewer.SetMode(ViewerMode::Hex);
 
     EXPECT_EQ(broken.seeks, 3); // the first try and two retries
     EXPECT_EQ(surface.retryQuestions, 3);
@@ -179,7 +179,7 @@ TEST_F(BinHexSourceTest, ReadErrorAsksRetryOrCancelAndCancelShowsTheErrorScreen)
     const auto texts = Texts();
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].text, L"Read error at offset 00000000");
-    EXPECT_EQ(texts[0].textColor, viewer.Options().TextColorError);
+    EXPECT_EQ(texts[0].textColor, viewer.Options().textColorError);
     EXPECT_EQ(texts[0].rect.left, (640 - 29 * 8) / 2);
     EXPECT_EQ(texts[0].rect.top, (surface.height - 16) / 2);
     EXPECT_EQ(surface.vert, ScrollBarState{});
@@ -193,20 +193,20 @@ TEST_F(BinHexSourceTest, ReadErrorAsksRetryOrCancelAndCancelShowsTheErrorScreen)
 }
 
 TEST_F(BinHexSourceTest, ByteOrderIsBigEndianOnlyAfterFeFf) {
-    Show(std::vector<std::uint8_t>{0xFE, 0xFF, 0x00, 0x41}, vbmodeUnicode);
+    Show(std::vector<std::uint8_t>{0xFE, 0xFF, 0x00, 0x41}, ViewerMode::Unicode);
     EXPECT_EQ(viewer.UnicodeOrder(), kOrderBigEndian);
     EXPECT_EQ(probe.GetChar(2), u'A');
     EXPECT_EQ(probe.GetChar(0), 0xFEFF);
 
-    Show(std::vector<std::uint8_t>{0xFF, 0xFE, 0x41, 0x00}, vbmodeUnicode);
+    Show(std::vector<std::uint8_t>{0xFF, 0xFE, 0x41, 0x00}, ViewerMode::Unicode);
     EXPECT_EQ(viewer.UnicodeOrder(), kOrderLittleEndian);
     EXPECT_EQ(probe.GetChar(2), u'A');
 
-    Show(std::vector<std::uint8_t>{0x41, 0x00}, vbmodeUnicode);
+    Show(std::vector<std::uint8_t>{0x41, 0x00}, ViewerMode::Unicode);
     EXPECT_EQ(viewer.UnicodeOrder(), kOrderLittleEndian);
 
     // The hexadecimal cells show the little-endian value whatever the order.
-    Show(std::vector<std::uint8_t>{0xFE, 0xFF, 0x00, 0x41}, vbmodeUHex);
+    Show(std::vector<std::uint8_t>{0xFE, 0xFF, 0x00, 0x41}, ViewerMode::UHex);
     EXPECT_EQ(viewer.UnicodeOrder(), kOrderBigEndian);
     EXPECT_EQ(viewer.Document().HexAt(0), L"FFFE");
     EXPECT_EQ(viewer.Document().HexAt(2), L"4100");
@@ -217,20 +217,20 @@ TEST_F(BinHexSourceTest, ChosenByteOrderSurvivesBufferReadsUntilReopened) {
         return static_cast<std::uint8_t>(p == 0 ? 0xFE : p == 1 ? 0xFF : 0x20);
     });
     viewer.OpenStream(&big, false);
-    viewer.SetMode(vbmodeUnicode);
+    viewer.SetMode(ViewerMode::Unicode);
     ASSERT_EQ(viewer.UnicodeOrder(), kOrderBigEndian);
     probe.SetUnicodeOrder(kOrderLittleEndian);
     probe.ReadBuffer(300000);
     EXPECT_EQ(viewer.UnicodeOrder(), kOrderLittleEndian);
-    viewer.SetMode(vbmodeUnicode);
+    viewer.SetMode(ViewerMode::Unicode);
     EXPECT_EQ(viewer.UnicodeOrder(), kOrderBigEndian);
 }
 
 TEST_F(BinHexSourceTest, OddLengthUnicodeNeverShowsTheLastByte) {
-    Show(std::vector<std::uint8_t>{'A', 0, 'B', 0, 'C'}, vbmodeUnicode);
+    Show(std::vector<std::uint8_t>{'A', 0, 'B', 0, 'C'}, ViewerMode::Unicode);
     EXPECT_EQ(viewer.Document().LastPos(), 2);
     EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L"AB"});
-    Show(std::vector<std::uint8_t>{'A', 0, 'B', 0, 'C'}, vbmodeUHex);
+    Show(std::vector<std::uint8_t>{'A', 0, 'B', 0, 'C'}, ViewerMode::UHex);
     EXPECT_EQ(viewer.Document().HexAt(4), L"");
     const auto texts = Texts();
     EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
@@ -244,7 +244,7 @@ TEST_F(BinHexSourceTest, OffsetDigitsFollowTheSourceSize) {
     for (const auto& [size, digits] : cases) {
         VirtualStream source(size, [](std::int64_t) { return std::uint8_t{0}; });
         viewer.OpenStream(&source, false);
-        viewer.SetMode(vbmodeBinary);
+        viewer.SetMode(ViewerMode::Binary);
         EXPECT_EQ(probe.OffsetDigits(), digits) << size;
         EXPECT_LE(viewer.Document().Buffer().size(), 270000u);
         viewer.OpenStream(nullptr, false);
@@ -252,7 +252,7 @@ TEST_F(BinHexSourceTest, OffsetDigitsFollowTheSourceSize) {
 }
 
 TEST_F(BinHexSourceTest, ControlCharactersShowAsDotsOutsideTheTextModes) {
-    Show(std::string("\t\r\n\x01 A\xE9", 7), vbmodeBinary);
+    Show(std::string("\t\r\n\x01 A\xE9", 7), ViewerMode::Binary);
     EXPECT_EQ(probe.GetChar(0), u'.');
     EXPECT_EQ(probe.GetChar(1), u'.');
     EXPECT_EQ(probe.GetChar(2), u'.');
@@ -261,7 +261,7 @@ TEST_F(BinHexSourceTest, ControlCharactersShowAsDotsOutsideTheTextModes) {
     EXPECT_EQ(probe.GetChar(6), 0xE9);
     EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L".... A\u00E9"});
 
-    Show(std::string("\t\r\n\x01", 4), vbmodeText);
+    Show(std::string("\t\r\n\x01", 4), ViewerMode::Text);
     EXPECT_EQ(probe.GetChar(0), 9);
     EXPECT_EQ(probe.GetChar(1), 13);
     EXPECT_EQ(probe.GetChar(2), 10);
@@ -270,101 +270,101 @@ TEST_F(BinHexSourceTest, ControlCharactersShowAsDotsOutsideTheTextModes) {
 }
 
 TEST_F(BinHexSourceTest, AFontWithLowGlyphsShowsControlBytesAsThemselves) {
-    surface.canvas.FirstChar = 1;
-    Show(std::string("\x01\x1F", 2), vbmodeBinary);
+    surface.canvas.firstChar = 1;
+    Show(std::string("\x01\x1F", 2), ViewerMode::Binary);
     EXPECT_EQ(probe.GetChar(0), 1);
     EXPECT_EQ(probe.GetChar(1), 0x1F);
 }
 
 TEST_F(BinHexSourceTest, ABlankStaysABlankWhenTheFontReportsALaterFirstCharacter) {
-    surface.canvas.FirstChar = 33;
-    Show(std::string("a b\x1F", 4), vbmodeBinary);
+    surface.canvas.firstChar = 33;
+    Show(std::string("a b\x1F", 4), ViewerMode::Binary);
     EXPECT_EQ(probe.FontFirstChar(), 32);
     EXPECT_EQ(TextsAt(2), std::vector<std::wstring>{L"a b."});
 }
 
 TEST_F(BinHexSourceTest, PropertiesClampAsDocumented) {
-    viewer.SetOption(&BinHexOptions::TextWidthHex, 3);
-    EXPECT_EQ(viewer.Options().TextWidthHex, 2);
-    viewer.SetOption(&BinHexOptions::TextWidthHex, 17);
-    EXPECT_EQ(viewer.Options().TextWidthHex, 16);
-    viewer.SetOption(&BinHexOptions::TextWidthHex, 1000);
-    EXPECT_EQ(viewer.Options().TextWidthHex, 300);
-    viewer.SetOption(&BinHexOptions::TextWidthUHex, 9);
-    EXPECT_EQ(viewer.Options().TextWidthUHex, 8);
-    viewer.SetOption(&BinHexOptions::TextWidth, 1);
-    EXPECT_EQ(viewer.Options().TextWidth, 2);
-    viewer.SetOption(&BinHexOptions::TextWidth, 301);
-    EXPECT_EQ(viewer.Options().TextWidth, 300);
-    viewer.SetOption(&BinHexOptions::TextTabSize, 1);
-    EXPECT_EQ(viewer.Options().TextTabSize, 2);
-    viewer.SetOption(&BinHexOptions::TextTabSize, 17);
-    EXPECT_EQ(viewer.Options().TextTabSize, 16);
-    viewer.SetOption(&BinHexOptions::TextGutterLinesStep, 0);
-    EXPECT_EQ(viewer.Options().TextGutterLinesStep, 1);
-    viewer.SetOption(&BinHexOptions::TextGutterLinesStep, 11);
-    EXPECT_EQ(viewer.Options().TextGutterLinesStep, 10);
-    viewer.SetOption(&BinHexOptions::TextGutterLinesCount, 5);
-    EXPECT_EQ(viewer.Options().TextGutterLinesCount, 10);
-    viewer.SetOption(&BinHexOptions::TextGutterLinesBufSize, 100000000);
-    EXPECT_EQ(viewer.Options().TextGutterLinesBufSize, 20971520);
-    viewer.SetOption(&BinHexOptions::TextSearchIndentVert, -1);
-    EXPECT_EQ(viewer.Options().TextSearchIndentVert, 0);
-    viewer.SetOption(&BinHexOptions::TextSearchIndentHorz, 81);
-    EXPECT_EQ(viewer.Options().TextSearchIndentHorz, 80);
+    viewer.SetOption(&BinHexOptions::textWidthHex, 3);
+    EXPECT_EQ(viewer.Options().textWidthHex, 2);
+    viewer.SetOption(&BinHexOptions::textWidthHex, 17);
+    EXPECT_EQ(viewer.Options().textWidthHex, 16);
+    viewer.SetOption(&BinHexOptions::textWidthHex, 1000);
+    EXPECT_EQ(viewer.Options().textWidthHex, 300);
+    viewer.SetOption(&BinHexOptions::textWidthUHex, 9);
+    EXPECT_EQ(viewer.Options().textWidthUHex, 8);
+    viewer.SetOption(&BinHexOptions::textWidth, 1);
+    EXPECT_EQ(viewer.Options().textWidth, 2);
+    viewer.SetOption(&BinHexOptions::textWidth, 301);
+    EXPECT_EQ(viewer.Options().textWidth, 300);
+    viewer.SetOption(&BinHexOptions::textTabSize, 1);
+    EXPECT_EQ(viewer.Options().textTabSize, 2);
+    viewer.SetOption(&BinHexOptions::textTabSize, 17);
+    EXPECT_EQ(viewer.Options().textTabSize, 16);
+    viewer.SetOption(&BinHexOptions::textGutterLinesStep, 0);
+    EXPECT_EQ(viewer.Options().textGutterLinesStep, 1);
+    viewer.SetOption(&BinHexOptions::textGutterLinesStep, 11);
+    EXPECT_EQ(viewer.Options().textGutterLinesStep, 10);
+    viewer.SetOption(&BinHexOptions::textGutterLinesCount, 5);
+    EXPECT_EQ(viewer.Options().textGutterLinesCount, 10);
+    viewer.SetOption(&BinHexOptions::textGutterLinesBufSize, 100000000);
+    EXPECT_EQ(viewer.Options().textGutterLinesBufSize, 20971520);
+    viewer.SetOption(&BinHexOptions::textSearchIndentVert, -1);
+    EXPECT_EQ(viewer.Options().textSearchIndentVert, 0);
+    viewer.SetOption(&BinHexOptions::textSearchIndentHorz, 81);
+    EXPECT_EQ(viewer.Options().textSearchIndentHorz, 80);
 
     // Switching fitting off returns the hex widths to their defaults.
-    viewer.SetOption(&BinHexOptions::TextWidthFitHex, true);
-    viewer.SetOption(&BinHexOptions::TextWidthHex, 40);
-    viewer.SetOption(&BinHexOptions::TextWidthFitHex, false);
-    EXPECT_EQ(viewer.Options().TextWidthHex, 16);
-    viewer.SetOption(&BinHexOptions::TextWidthFitUHex, true);
-    viewer.SetOption(&BinHexOptions::TextWidthUHex, 40);
-    viewer.SetOption(&BinHexOptions::TextWidthFitUHex, false);
-    EXPECT_EQ(viewer.Options().TextWidthUHex, 8);
+    viewer.SetOption(&BinHexOptions::textWidthFitHex, true);
+    viewer.SetOption(&BinHexOptions::textWidthHex, 40);
+    viewer.SetOption(&BinHexOptions::textWidthFitHex, false);
+    EXPECT_EQ(viewer.Options().textWidthHex, 16);
+    viewer.SetOption(&BinHexOptions::textWidthFitUHex, true);
+    viewer.SetOption(&BinHexOptions::textWidthUHex, 40);
+    viewer.SetOption(&BinHexOptions::textWidthFitUHex, false);
+    EXPECT_EQ(viewer.Options().textWidthUHex, 8);
 }
 
 TEST_F(BinHexSourceTest, RedrawingSettersRedrawOnlyOnChange) {
-    Show("abc", vbmodeText);
+    Show("abc", ViewerMode::Text);
     int presents = surface.presents;
-    viewer.SetOption(&BinHexOptions::TextNonPrintable, false);
-    viewer.SetOption(&BinHexOptions::TextUrlHilight, true);
-    viewer.SetOption(&BinHexOptions::TextEncoding, vEncANSI);
+    viewer.SetOption(&BinHexOptions::textNonPrintable, false);
+    viewer.SetOption(&BinHexOptions::textUrlHilight, true);
+    viewer.SetOption(&BinHexOptions::textEncoding, ViewerEncoding::ANSI);
     EXPECT_EQ(surface.presents, presents);
-    viewer.SetOption(&BinHexOptions::TextNonPrintable, true);
-    viewer.SetOption(&BinHexOptions::TextOemSpecial, true);
-    viewer.SetOption(&BinHexOptions::TextEncoding, vEncOEM);
+    viewer.SetOption(&BinHexOptions::textNonPrintable, true);
+    viewer.SetOption(&BinHexOptions::textOemSpecial, true);
+    viewer.SetOption(&BinHexOptions::textEncoding, ViewerEncoding::OEM);
     EXPECT_EQ(surface.presents, presents + 3);
     presents = surface.presents;
-    viewer.SetOption(&BinHexOptions::TextGutter, true); // stores only
+    viewer.SetOption(&BinHexOptions::textGutter, true); // stores only
     EXPECT_EQ(surface.presents, presents);
 
     probe.SetHViewPosRaw(40);
-    viewer.SetOption(&BinHexOptions::TextWrap, true);
+    viewer.SetOption(&BinHexOptions::textWrap, true);
     EXPECT_EQ(probe.HViewPos(), 0);
     EXPECT_EQ(surface.presents, presents + 1);
 }
 
 TEST_F(BinHexSourceTest, OptionsSetTogetherClampDrawOnceAndReopenOnANewMode) {
     BinHexOptions options;
-    options.TextWidthFitHex = true;
+    options.textWidthFitHex = true;
     viewer.SetOptions(options);
-    Show(std::string(1000, 'x'), vbmodeText);
+    Show(std::string(1000, 'x'), ViewerMode::Text);
     probe.SetSelectionRaw(3, 4);
 
     // Fitting off together with a width keeps that width; the mode change reopens the source.
     options = viewer.Options();
-    options.TextWidthFitHex = false;
-    options.TextWidthHex = 26;
-    options.TextTabSize = 99;
-    options.TextNonPrintable = true;
-    options.TextEncoding = vEncOEM;
-    options.Mode = vbmodeHex;
+    options.textWidthFitHex = false;
+    options.textWidthHex = 26;
+    options.textTabSize = 99;
+    options.textNonPrintable = true;
+    options.textEncoding = ViewerEncoding::OEM;
+    options.mode = ViewerMode::Hex;
     const int presents = surface.presents;
     viewer.SetOptions(options);
-    EXPECT_EQ(viewer.Options().TextWidthHex, 24);
-    EXPECT_EQ(viewer.Options().TextTabSize, 16);
-    EXPECT_EQ(viewer.Options().Mode, vbmodeHex);
+    EXPECT_EQ(viewer.Options().textWidthHex, 24);
+    EXPECT_EQ(viewer.Options().textTabSize, 16);
+    EXPECT_EQ(viewer.Options().mode, ViewerMode::Hex);
     EXPECT_EQ(probe.SelLength(), 0);
     EXPECT_EQ(surface.presents, presents + 1);
 
@@ -376,7 +376,7 @@ TEST_F(BinHexSourceTest, OptionsSetTogetherClampDrawOnceAndReopenOnANewMode) {
 }
 
 TEST_F(BinHexSourceTest, InvariantChecksCarryTheirTexts) {
-    Show(std::string(100, 'x'), vbmodeHex);
+    Show(std::string(100, 'x'), ViewerMode::Hex);
     try {
         probe.SetViewPosRaw(90001);
         viewer.Redraw();
@@ -391,7 +391,7 @@ TEST_F(BinHexSourceTest, InvariantChecksCarryTheirTexts) {
 
     VirtualStream big(1000000, [](std::int64_t) { return std::uint8_t{1}; });
     viewer.OpenStream(&big, false);
-    viewer.SetMode(vbmodeHex);
+    viewer.SetMode(ViewerMode::Hex);
     EXPECT_THROW(
         {
             try {

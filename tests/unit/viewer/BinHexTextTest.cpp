@@ -18,7 +18,7 @@ protected:
     std::vector<std::wstring> GutterNumbers() const {
         std::vector<std::wstring> numbers;
         for (const auto& call : Texts()) {
-            if (call.font == viewer.Options().FontGutter) {
+            if (call.font == viewer.Options().fontGutter) {
                 numbers.push_back(call.text);
             }
         }
@@ -27,7 +27,7 @@ protected:
 };
 
 TEST_F(BinHexTextTest, LineStartsOfTheTenCharacterSource) {
-    Show(kTenChars, vbmodeText);
+    Show(kTenChars, ViewerMode::Text);
     EXPECT_EQ(TextsAt(2), (std::vector<std::wstring>{L"AB", L"CD", L"EF"}));
     EXPECT_EQ(probe.NextLinePos(ScanDir::Forward, false, 0), 4);
     EXPECT_EQ(probe.NextLinePos(ScanDir::Forward, false, 4), 8);
@@ -54,9 +54,9 @@ TEST_F(BinHexTextTest, LineStartsOfTheTenCharacterSource) {
 
 TEST_F(BinHexTextTest, GoingToTheEndInATwoRowWindowShowsTheLastTwoLines) {
     surface.height = 2 * 16 + 2;
-    Show(kTenChars, vbmodeText);
+    Show(kTenChars, ViewerMode::Text);
     EXPECT_FALSE(probe.ViewAtEnd());
-    surface.canvas.Calls.clear();
+    surface.canvas.calls.clear();
     probe.MoveViewByLines(probe.LinesCount(), ScanDir::Backward, false, viewer.FileSize(), true);
     EXPECT_EQ(probe.ViewPos(), 4);
     EXPECT_EQ(TextsAt(2), (std::vector<std::wstring>{L"CD", L"EF"}));
@@ -65,9 +65,9 @@ TEST_F(BinHexTextTest, GoingToTheEndInATwoRowWindowShowsTheLastTwoLines) {
 }
 
 TEST_F(BinHexTextTest, GutterNumbersEveryLineWithStepOne) {
-    viewer.SetOption(&BinHexOptions::TextGutter, true);
-    viewer.SetOption(&BinHexOptions::TextGutterLinesStep, 1);
-    Show(kTenChars, vbmodeText);
+    viewer.SetOption(&BinHexOptions::textGutter, true);
+    viewer.SetOption(&BinHexOptions::textGutterLinesStep, 1);
+    Show(kTenChars, ViewerMode::Text);
     EXPECT_EQ(viewer.Document().LineCount(), 2);
     EXPECT_EQ(viewer.Document().LineStarts()[0], 4);
     EXPECT_EQ(viewer.Document().LineStarts()[1], 8);
@@ -83,7 +83,7 @@ TEST_F(BinHexTextTest, GutterNumbersEveryLineWithStepOne) {
     EXPECT_TRUE(CallsOf(Op::Ellipse).empty());
 
     // With the default step of 5 the first lines get dots.
-    viewer.SetOption(&BinHexOptions::TextGutterLinesStep, 5);
+    viewer.SetOption(&BinHexOptions::textGutterLinesStep, 5);
     Redraw();
     EXPECT_TRUE(GutterNumbers().empty());
     const auto dots = CallsOf(Op::Ellipse);
@@ -93,9 +93,9 @@ TEST_F(BinHexTextTest, GutterNumbersEveryLineWithStepOne) {
 }
 
 TEST_F(BinHexTextTest, AFinalLineBreakAddsNoEmptyLine) {
-    viewer.SetOption(&BinHexOptions::TextGutter, true);
-    viewer.SetOption(&BinHexOptions::TextGutterLinesStep, 1);
-    Show(std::string(kTenChars) + "\r\n", vbmodeText);
+    viewer.SetOption(&BinHexOptions::textGutter, true);
+    viewer.SetOption(&BinHexOptions::textGutterLinesStep, 1);
+    Show(std::string(kTenChars) + "\r\n", ViewerMode::Text);
     EXPECT_EQ(probe.NextLinePos(ScanDir::Forward, false, 8), -1);
     EXPECT_EQ(TextsAt(probe.LeftMargin()), (std::vector<std::wstring>{L"AB", L"CD", L"EF"}));
     EXPECT_EQ(GutterNumbers().size(), 3u);
@@ -109,30 +109,30 @@ TEST_F(BinHexTextTest, MovesLongerThanAScreenStayWithinTheBuffer) {
     for (int i = 0; i < 1000; ++i) {
         text += std::string(299, static_cast<char>('a' + i % 26)) + "\n";
     }
-    Show(text, vbmodeText);
+    Show(text, ViewerMode::Text);
     probe.MoveViewByLines(400, ScanDir::Forward, false, 0, false);
     EXPECT_EQ(probe.ViewPos(), 400 * 300);
-    surface.canvas.Calls.clear();
+    surface.canvas.calls.clear();
     probe.MoveViewByLines(390, ScanDir::Backward, false, probe.ViewPos(), true);
     EXPECT_EQ(probe.ViewPos(), 10 * 300);
     EXPECT_EQ(TextsAt(2).front(), std::wstring(299, L'k'));
 }
 
 TEST_F(BinHexTextTest, LoneCrLoneLfAndLfCrEndLines) {
-    Show("A\rB", vbmodeText);
+    Show("A\rB", ViewerMode::Text);
     EXPECT_EQ(TextsAt(2), (std::vector<std::wstring>{L"A", L"B"}));
-    Show("A\nB", vbmodeText);
+    Show("A\nB", ViewerMode::Text);
     EXPECT_EQ(TextsAt(2), (std::vector<std::wstring>{L"A", L"B"}));
-    Show("A\n\rB", vbmodeText);
+    Show("A\n\rB", ViewerMode::Text);
     EXPECT_EQ(TextsAt(2), (std::vector<std::wstring>{L"A", L"", L"B"}));
     EXPECT_EQ(probe.NextLinePos(ScanDir::Backward, false, 3), 2);
     EXPECT_EQ(probe.NextLinePos(ScanDir::Backward, false, 2), 0);
 }
 
 TEST_F(BinHexTextTest, LongSourceLineIsCutEveryThreeHundredCharacters) {
-    viewer.SetOption(&BinHexOptions::TextGutter, true);
-    viewer.SetOption(&BinHexOptions::TextGutterLinesStep, 1);
-    Show(std::string(700, 'x') + "\nz", vbmodeText);
+    viewer.SetOption(&BinHexOptions::textGutter, true);
+    viewer.SetOption(&BinHexOptions::textGutterLinesStep, 1);
+    Show(std::string(700, 'x') + "\nz", ViewerMode::Text);
     const auto lines = TextsAt(probe.LeftMargin());
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0].size(), 300u);
@@ -142,18 +142,18 @@ TEST_F(BinHexTextTest, LongSourceLineIsCutEveryThreeHundredCharacters) {
     // Only lines that start a source line get a number; continuations get neither number nor dot.
     EXPECT_EQ(GutterNumbers(), (std::vector<std::wstring>{L"1", L"2"}));
     EXPECT_TRUE(CallsOf(Op::Ellipse).empty());
-    EXPECT_EQ(probe.Positions().DrawnLines[1].Offset, 300);
-    EXPECT_EQ(probe.Positions().DrawnLines[3].Offset, 701);
+    EXPECT_EQ(probe.Positions().drawnLines[1].offset, 300);
+    EXPECT_EQ(probe.Positions().drawnLines[3].offset, 701);
 }
 
 TEST_F(BinHexTextTest, WrappingBreaksAfterTheLastBlankThatFitsAndCutsLongWords) {
     surface.width = 2 + 10 * 8; // ten characters
-    viewer.SetOption(&BinHexOptions::TextWrap, true);
-    Show("aaaa bbbb cccc abcdefghijklmnop", vbmodeText);
+    viewer.SetOption(&BinHexOptions::textWrap, true);
+    Show("aaaa bbbb cccc abcdefghijklmnop", ViewerMode::Text);
     EXPECT_EQ(TextsAt(2),
               (std::vector<std::wstring>{L"aaaa bbbb", L"cccc", L"abcdefghij", L"klmnop"}));
-    EXPECT_EQ(probe.Positions().DrawnLines[1].Offset, 10);
-    EXPECT_EQ(probe.Positions().DrawnLines[2].Offset, 15);
+    EXPECT_EQ(probe.Positions().drawnLines[1].offset, 10);
+    EXPECT_EQ(probe.Positions().drawnLines[2].offset, 15);
     EXPECT_EQ(surface.horz, ScrollBarState{}); // no horizontal bar while wrapping
 
     // The view moves by wrapped lines too.
@@ -162,14 +162,14 @@ TEST_F(BinHexTextTest, WrappingBreaksAfterTheLastBlankThatFitsAndCutsLongWords) 
 }
 
 TEST_F(BinHexTextTest, NumbersBeyondTheTableLimitsShowAsDots) {
-    viewer.SetOption(&BinHexOptions::TextGutter, true);
-    viewer.SetOption(&BinHexOptions::TextGutterLinesStep, 1);
+    viewer.SetOption(&BinHexOptions::textGutter, true);
+    viewer.SetOption(&BinHexOptions::textGutterLinesStep, 1);
     std::string lines;
     for (int i = 0; i < 2100; ++i) {
         lines += "x\n";
     }
     surface.height = 2 * 16 + 2;
-    Show(lines, vbmodeText);
+    Show(lines, ViewerMode::Text);
     EXPECT_EQ(viewer.Document().LineCount(), 1999);
     probe.SetViewPosRaw(2 * 1999); // line 2000
     Redraw();
@@ -179,8 +179,8 @@ TEST_F(BinHexTextTest, NumbersBeyondTheTableLimitsShowAsDots) {
     EXPECT_EQ(probe.GutterWidth(), 4 * 8 + 2);
 
     // Only the first TextGutterLinesBufSize bytes are scanned.
-    viewer.SetOption(&BinHexOptions::TextGutterLinesBufSize, 1024);
-    viewer.SetMode(vbmodeText);
+    viewer.SetOption(&BinHexOptions::textGutterLinesBufSize, 1024);
+    viewer.SetMode(ViewerMode::Text);
     EXPECT_EQ(viewer.Document().LineCount(), 511);
     EXPECT_EQ(viewer.Document().LineNumber(1022), 512);
     EXPECT_EQ(viewer.Document().LineNumber(1024), 0);
@@ -191,29 +191,29 @@ TEST_F(BinHexTextTest, NumbersBeyondTheTableLimitsShowAsDots) {
 }
 
 TEST_F(BinHexTextTest, LineNumbersNeedGutterLinesAndAListedExtension) {
-    viewer.SetOption(&BinHexOptions::TextGutter, true);
-    viewer.SetOption(&BinHexOptions::TextGutterLinesStep, 1);
-    viewer.SetOption(&BinHexOptions::TextGutterLines, false);
-    Show(kTenChars, vbmodeText);
+    viewer.SetOption(&BinHexOptions::textGutter, true);
+    viewer.SetOption(&BinHexOptions::textGutterLinesStep, 1);
+    viewer.SetOption(&BinHexOptions::textGutterLines, false);
+    Show(kTenChars, ViewerMode::Text);
     EXPECT_FALSE(probe.LinesEnabled());
     EXPECT_TRUE(GutterNumbers().empty());
     EXPECT_EQ(CallsOf(Op::Ellipse).size(), 3u);
 
-    viewer.SetOption(&BinHexOptions::TextGutterLines, true);
-    viewer.SetOption(&BinHexOptions::TextGutterLinesExtUse, true);
-    viewer.SetOption(&BinHexOptions::TextGutterLinesExtList, L"txt,log");
+    viewer.SetOption(&BinHexOptions::textGutterLines, true);
+    viewer.SetOption(&BinHexOptions::textGutterLinesExtUse, true);
+    viewer.SetOption(&BinHexOptions::textGutterLinesExtList, L"txt,log");
     EXPECT_FALSE(probe.LinesEnabled()); // a stream has no file name, so no extension
-    viewer.SetOption(&BinHexOptions::TextGutterLinesExtList, L"txt,,log");
+    viewer.SetOption(&BinHexOptions::textGutterLinesExtList, L"txt,,log");
     EXPECT_TRUE(probe.LinesEnabled());
-    viewer.SetMode(vbmodeHex);
+    viewer.SetMode(ViewerMode::Hex);
     EXPECT_FALSE(probe.LinesEnabled());
 }
 
 TEST_F(BinHexTextTest, UnicodeModeBreaksOnlyOnUnitsThirteenAndTen) {
-    viewer.SetOption(&BinHexOptions::TextGutter, true);
-    viewer.SetOption(&BinHexOptions::TextGutterLinesStep, 1);
+    viewer.SetOption(&BinHexOptions::textGutter, true);
+    viewer.SetOption(&BinHexOptions::textGutterLinesStep, 1);
     const std::vector<std::uint8_t> units = {'A', 0, 0x0A, 0x0D, 'B', 0, 0x0A, 0, 'C', 0};
-    Show(units, vbmodeUnicode);
+    Show(units, ViewerMode::Unicode);
     EXPECT_EQ(TextsAt(probe.LeftMargin()), (std::vector<std::wstring>{L"A\u0D0AB", L"C"}));
     EXPECT_EQ(viewer.Document().LineCount(), 1);
     EXPECT_EQ(viewer.Document().LineStarts()[0], 8);
@@ -222,20 +222,20 @@ TEST_F(BinHexTextTest, UnicodeModeBreaksOnlyOnUnitsThirteenAndTen) {
 }
 
 TEST_F(BinHexTextTest, MultiByteCodePageDecodesToFewerCharactersThanBytes) {
-    viewer.SetOption(&BinHexOptions::TextEncoding, vEncUTF8);
-    viewer.SetOption(&BinHexOptions::TextNonPrintable, true);
-    Show("\xC3\xA9t\xC3\xA9\nx", vbmodeText);
+    viewer.SetOption(&BinHexOptions::textEncoding, ViewerEncoding::UTF8);
+    viewer.SetOption(&BinHexOptions::textNonPrintable, true);
+    Show("\xC3\xA9t\xC3\xA9\nx", ViewerMode::Text);
     const auto lines = TextsAt(2);
     ASSERT_EQ(lines.size(), 2u);
     // The line-end mark follows the line that ends with a break.
     EXPECT_EQ(lines[0], L"\u00E9t\u00E9\u00B6");
     EXPECT_EQ(lines[1], L"x");
     // Positions stay byte offsets.
-    EXPECT_EQ(probe.Positions().DrawnLines[1].Offset, 6);
+    EXPECT_EQ(probe.Positions().drawnLines[1].offset, 6);
 }
 
 TEST_F(BinHexTextTest, SelectionInvertsTheSelectedPartOfATextLine) {
-    Show("hello world", vbmodeText);
+    Show("hello world", ViewerMode::Text);
     probe.SetSelectionRaw(6, 3);
     Redraw();
     const auto inverts = CallsOf(Op::Invert);
@@ -245,16 +245,16 @@ TEST_F(BinHexTextTest, SelectionInvertsTheSelectedPartOfATextLine) {
 
 TEST_F(BinHexTextTest, VerticalBarOnlyWhenTheTextDoesNotFit) {
     surface.height = 2 * 16 + 2;
-    Show("one\ntwo", vbmodeText);
+    Show("one\ntwo", ViewerMode::Text);
     EXPECT_TRUE(probe.ViewAtEnd());
     EXPECT_EQ(surface.vert, ScrollBarState{});
-    Show("one\ntwo\nthree", vbmodeText);
+    Show("one\ntwo\nthree", ViewerMode::Text);
     EXPECT_FALSE(probe.ViewAtEnd());
     EXPECT_EQ(surface.vert, (ScrollBarState{0, 13, 0, 0}));
 }
 
 TEST_F(BinHexTextTest, BoundariesIncludeTheStartingCharacter) {
-    Show("foo_bar1 baz\r\nnext", vbmodeText);
+    Show("foo_bar1 baz\r\nnext", ViewerMode::Text);
     EXPECT_EQ(probe.FindBoundary(BoundarySet::Word, ScanDir::Backward, 5), 0);
     EXPECT_EQ(probe.FindBoundary(BoundarySet::Word, ScanDir::Forward, 5), 7);
     EXPECT_EQ(probe.FindBoundary(BoundarySet::Word, ScanDir::Backward, 8), 0);
@@ -265,7 +265,7 @@ TEST_F(BinHexTextTest, BoundariesIncludeTheStartingCharacter) {
 }
 
 TEST_F(BinHexTextTest, LinkTableDrivesUrlAtAndTheLinkDrawing) {
-    Show("see www.example.com or mail", vbmodeText);
+    Show("see www.example.com or mail", ViewerMode::Text);
     EXPECT_EQ(probe.UrlAt(5), L"");
 
     // The table stays empty in the product; filled by hand it drives lookup and drawing.
@@ -283,12 +283,12 @@ TEST_F(BinHexTextTest, LinkTableDrivesUrlAtAndTheLinkDrawing) {
     });
     ASSERT_NE(link, texts.end());
     EXPECT_EQ(link->rect.left, 2 + 4 * 8);
-    EXPECT_TRUE(link->font.Underline);
-    EXPECT_EQ(link->textColor, viewer.Options().TextColorURL);
+    EXPECT_TRUE(link->font.underline);
+    EXPECT_EQ(link->textColor, viewer.Options().textColorURL);
 
     // Reading a buffer with highlighting off clears the table.
-    viewer.SetOption(&BinHexOptions::TextUrlHilight, false);
-    viewer.SetMode(vbmodeText);
+    viewer.SetOption(&BinHexOptions::textUrlHilight, false);
+    viewer.SetMode(ViewerMode::Text);
     EXPECT_EQ(probe.UrlAt(4), L"");
 }
 

@@ -38,23 +38,23 @@ std::wstring AssertionText(const std::function<void()>& action) {
 }
 
 TEST_F(CodePagesTest, TableHasSeventySixEntriesWithNamesAndCodepages) {
-    EXPECT_EQ(vEncUnicodeBE, 75);
-    EXPECT_EQ(vEncEBUSCanada, 49);
-    EXPECT_EQ(EncodingName(vEncMac), L"Mac");
-    EXPECT_EQ(EncodingName(vEncANSI), L"ANSI (Windows)");
-    EXPECT_EQ(EncodingName(vEncUTF8), L"Unicode (UTF-8)");
-    EXPECT_EQ(EncodingName(vEncCyrKOI8R), L"Cyrillic (KOI8-R)");
-    EXPECT_EQ(EncodingName(vEncEBUSCanada), L"IBM EBCDIC (US-Canada)");
-    EXPECT_EQ(EncodingName(vEncHebISO1), L"Hebrew (ISO 8859-8, ISO-Logical)");
-    EXPECT_EQ(EncodingName(vEncUnicodeBE), L"Unicode (UTF-16 BE)");
-    EXPECT_EQ(CodepageID(vEncOEM), 1);
-    EXPECT_EQ(CodepageID(vEncMac), 2);
-    EXPECT_EQ(CodepageID(vEncEBTurkishLatin5), 1026);
-    EXPECT_EQ(CodepageID(vEncUTF7), 65000);
+    EXPECT_EQ(static_cast<int>(ViewerEncoding::UnicodeBE), 75);
+    EXPECT_EQ(static_cast<int>(ViewerEncoding::EBUSCanada), 49);
+    EXPECT_EQ(EncodingName(ViewerEncoding::Mac), L"Mac");
+    EXPECT_EQ(EncodingName(ViewerEncoding::ANSI), L"ANSI (Windows)");
+    EXPECT_EQ(EncodingName(ViewerEncoding::UTF8), L"Unicode (UTF-8)");
+    EXPECT_EQ(EncodingName(ViewerEncoding::CyrKOI8R), L"Cyrillic (KOI8-R)");
+    EXPECT_EQ(EncodingName(ViewerEncoding::EBUSCanada), L"IBM EBCDIC (US-Canada)");
+    EXPECT_EQ(EncodingName(ViewerEncoding::HebISO1), L"Hebrew (ISO 8859-8, ISO-Logical)");
+    EXPECT_EQ(EncodingName(ViewerEncoding::UnicodeBE), L"Unicode (UTF-16 BE)");
+    EXPECT_EQ(CodepageID(ViewerEncoding::OEM), 1);
+    EXPECT_EQ(CodepageID(ViewerEncoding::Mac), 2);
+    EXPECT_EQ(CodepageID(ViewerEncoding::EBTurkishLatin5), 1026);
+    EXPECT_EQ(CodepageID(ViewerEncoding::UTF7), 65000);
     // Codepages are unique apart from the entries without one.
     std::set<int> seen;
     for (int e = 0; e < kEncodingCount; ++e) {
-        const int cp = EncodingRecord(static_cast<TZorvEncoding>(e)).Codepage;
+        const int cp = EncodingRecord(static_cast<ViewerEncoding>(e)).codepage;
         if (cp >= 0) {
             EXPECT_TRUE(seen.insert(cp).second) << "duplicate code page " << cp;
         }
@@ -63,12 +63,13 @@ TEST_F(CodePagesTest, TableHasSeventySixEntriesWithNamesAndCodepages) {
 }
 
 TEST_F(CodePagesTest, CodepageIdOfEntryWithoutCodepageIsAnAssertion) {
-    for (TZorvEncoding e : {vEncANSI, vEncEBCDIC, vEncKOI8, vEncISO, vEncUnicodeLE}) {
+    for (ViewerEncoding e : {ViewerEncoding::ANSI, ViewerEncoding::EBCDIC, ViewerEncoding::KOI8,
+                             ViewerEncoding::ISO, ViewerEncoding::UnicodeLE}) {
         EXPECT_EQ(AssertionText([&] { CodepageID(e); }), L"Invalid codepage specified: CodepageID");
     }
-    EXPECT_EQ(AssertionText([] { CodepageToUnicode("a", vEncUnicodeLE); }),
+    EXPECT_EQ(AssertionText([] { CodepageToUnicode("a", ViewerEncoding::UnicodeLE); }),
               L"Unicode encodings can't be passed to CodepageToUnicode");
-    EXPECT_EQ(AssertionText([] { CodepageToUnicode("", vEncUnicodeBE); }),
+    EXPECT_EQ(AssertionText([] { CodepageToUnicode("", ViewerEncoding::UnicodeBE); }),
               L"Unicode encodings can't be passed to CodepageToUnicode");
 }
 
@@ -76,25 +77,26 @@ TEST_F(CodePagesTest, AvailabilityFollowsEnumerationAndGenericEntriesAlwaysCount
     system.extraReports = {L"abc", L"0", L"-1", L"1", L"2", L"99999999999"};
     Reinstall({1251, 20866, 65001});
     for (int e = 0; e < kEncodingCount; ++e) {
-        const auto enc = static_cast<TZorvEncoding>(e);
-        const bool expected =
-            e <= vEncMac || enc == vEncCyrWin || enc == vEncCyrKOI8R || enc == vEncUTF8;
+        const auto enc = static_cast<ViewerEncoding>(e);
+        const bool expected = e <= static_cast<int>(ViewerEncoding::Mac) ||
+                              enc == ViewerEncoding::CyrWin || enc == ViewerEncoding::CyrKOI8R ||
+                              enc == ViewerEncoding::UTF8;
         EXPECT_EQ(IsEncodingAvailable(enc), expected) << e;
     }
     // A later build starts from scratch.
     system.extraReports.clear();
     Reinstall({});
-    EXPECT_FALSE(IsEncodingAvailable(vEncCyrWin));
-    EXPECT_TRUE(IsEncodingAvailable(vEncMac));
-    EXPECT_FALSE(IsEncodingAvailable(vEncUnicodeLE));
-    EXPECT_FALSE(IsEncodingAvailable(static_cast<TZorvEncoding>(76)));
+    EXPECT_FALSE(IsEncodingAvailable(ViewerEncoding::CyrWin));
+    EXPECT_TRUE(IsEncodingAvailable(ViewerEncoding::Mac));
+    EXPECT_FALSE(IsEncodingAvailable(ViewerEncoding::UnicodeLE));
+    EXPECT_FALSE(IsEncodingAvailable(static_cast<ViewerEncoding>(76)));
 }
 
 // Every encoding outside UTF-16 against iconv's own tables, byte by byte.
 TEST_F(CodePagesTest, EverySingleByteDecodesLikeTheReference) {
     int compared = 0, undefined = 0, encodingsChecked = 0;
     for (const CodepageReferenceRow& row : kCodepageReference) {
-        const auto enc = static_cast<TZorvEncoding>(row.encoding);
+        const auto enc = static_cast<ViewerEncoding>(row.encoding);
         if (!row.present || !IsEncodingAvailable(enc)) {
             continue;
         }
@@ -119,60 +121,60 @@ TEST_F(CodePagesTest, EverySingleByteDecodesLikeTheReference) {
 
 TEST_F(CodePagesTest, UnavailableEncodingOrFailedConversionGivesOneQuestionMark) {
     Reinstall({1252});
-    EXPECT_EQ(CodepageToUnicode("hello", vEncEBJapaneseKatExt), L"?");
-    EXPECT_EQ(ConvertByCodepage("hello", vEncCyrWin), L"?");
-    EXPECT_EQ(CodepageToUnicode("hello", vEncWEuroWin), L"hello");
+    EXPECT_EQ(CodepageToUnicode("hello", ViewerEncoding::EBJapaneseKatExt), L"?");
+    EXPECT_EQ(ConvertByCodepage("hello", ViewerEncoding::CyrWin), L"?");
+    EXPECT_EQ(CodepageToUnicode("hello", ViewerEncoding::WEuroWin), L"hello");
     Reinstall({65001});
-    EXPECT_EQ(CodepageToUnicode("ok \xFF\xFE bad", vEncUTF8), L"?");
-    EXPECT_EQ(CodepageToUnicode("\xC3\xA9t\xC3\xA9", vEncUTF8), L"\u00E9t\u00E9");
+    EXPECT_EQ(CodepageToUnicode("ok \xFF\xFE bad", ViewerEncoding::UTF8), L"?");
+    EXPECT_EQ(CodepageToUnicode("\xC3\xA9t\xC3\xA9", ViewerEncoding::UTF8), L"\u00E9t\u00E9");
 }
 
 TEST_F(CodePagesTest, EmptyTextStaysEmptyForEveryEncoding) {
     Reinstall({});
-    for (int e = 0; e < vEncUnicodeLE; ++e) {
-        EXPECT_EQ(CodepageToUnicode("", static_cast<TZorvEncoding>(e)), L"") << e;
+    for (int e = 0; e < static_cast<int>(ViewerEncoding::UnicodeLE); ++e) {
+        EXPECT_EQ(CodepageToUnicode("", static_cast<ViewerEncoding>(e)), L"") << e;
     }
 }
 
 TEST_F(CodePagesTest, EbcdicGivesLettersWithAndWithoutCodepage37) {
-    EXPECT_EQ(CodepageToUnicode("\xC1\xC2\xC3", vEncEBCDIC), L"ABC");
+    EXPECT_EQ(CodepageToUnicode("\xC1\xC2\xC3", ViewerEncoding::EBCDIC), L"ABC");
     Reinstall({1252});
-    EXPECT_EQ(CodepageToUnicode("\xC1\xC2\xC3\x40\xF1\x4B", vEncEBCDIC), L"ABC 1.");
+    EXPECT_EQ(CodepageToUnicode("\xC1\xC2\xC3\x40\xF1\x4B", ViewerEncoding::EBCDIC), L"ABC 1.");
 }
 
 TEST_F(CodePagesTest, Koi8UsesTheSystemOrTheTableTowardsWindows1251) {
     EXPECT_EQ(Koi8FallbackTable()[0xC1 - 0x80], 0xE0);
-    EXPECT_EQ(CodepageToUnicode("\xC1\xE1", vEncKOI8), L"\u0430\u0410");
+    EXPECT_EQ(CodepageToUnicode("\xC1\xE1", ViewerEncoding::KOI8), L"\u0430\u0410");
     system.ansiCodepage = 1251;
     Reinstall({1251});
-    EXPECT_EQ(CodepageToUnicode("\xC1\xE1 z", vEncKOI8), L"\u0430\u0410 z");
-    EXPECT_EQ(CodepageToUnicode("\xC1", vEncCyrKOI8R), L"?");
+    EXPECT_EQ(CodepageToUnicode("\xC1\xE1 z", ViewerEncoding::KOI8), L"\u0430\u0410 z");
+    EXPECT_EQ(CodepageToUnicode("\xC1", ViewerEncoding::CyrKOI8R), L"?");
 }
 
 TEST_F(CodePagesTest, IsoFollowsTheAnsiCodepage) {
     const std::string e0 = "\xE0";
     system.ansiCodepage = 1251;
-    EXPECT_EQ(CodepageToUnicode(e0, vEncISO), L"\u0440"); // ISO 8859-5
+    EXPECT_EQ(CodepageToUnicode(e0, ViewerEncoding::ISO), L"\u0440"); // ISO 8859-5
     system.ansiCodepage = 1252;
-    EXPECT_EQ(CodepageToUnicode(e0, vEncISO), L"\u00E0"); // ISO 8859-1
+    EXPECT_EQ(CodepageToUnicode(e0, ViewerEncoding::ISO), L"\u00E0"); // ISO 8859-1
     system.ansiCodepage = 1253;
-    EXPECT_EQ(CodepageToUnicode(e0, vEncISO), L"\u03B0"); // ISO 8859-7
+    EXPECT_EQ(CodepageToUnicode(e0, ViewerEncoding::ISO), L"\u03B0"); // ISO 8859-7
     system.ansiCodepage = 1250;
-    EXPECT_EQ(CodepageToUnicode("\xB1", vEncISO), L"\u0105"); // ISO 8859-2
+    EXPECT_EQ(CodepageToUnicode("\xB1", ViewerEncoding::ISO), L"\u0105"); // ISO 8859-2
     system.ansiCodepage = 1257;
-    EXPECT_EQ(CodepageToUnicode("\xA1", vEncISO), L"\u0104"); // ISO 8859-4
-    system.ansiCodepage = 936;                                // any other: ISO 8859-1
-    EXPECT_EQ(CodepageToUnicode(e0, vEncISO), L"\u00E0");
+    EXPECT_EQ(CodepageToUnicode("\xA1", ViewerEncoding::ISO), L"\u0104"); // ISO 8859-4
+    system.ansiCodepage = 936;                                            // any other: ISO 8859-1
+    EXPECT_EQ(CodepageToUnicode(e0, ViewerEncoding::ISO), L"\u00E0");
     // Without ISO 8859-1 installed the table stands in: control codes become "?".
     system.ansiCodepage = 1252;
     Reinstall({1252});
-    EXPECT_EQ(CodepageToUnicode("a\x80\xE0", vEncISO), L"a?\u00E0");
+    EXPECT_EQ(CodepageToUnicode("a\x80\xE0", ViewerEncoding::ISO), L"a?\u00E0");
 }
 
 TEST_F(CodePagesTest, MacUsesCodepage2OnNtAndTheTableOtherwise) {
-    EXPECT_EQ(CodepageToUnicode("\x80\xA5", vEncMac), L"\u00C4\u2022");
+    EXPECT_EQ(CodepageToUnicode("\x80\xA5", ViewerEncoding::Mac), L"\u00C4\u2022");
     system.ntFamily = false;
-    EXPECT_EQ(CodepageToUnicode("\x80\x8E", vEncMac), L"\u00C4\u00E9");
+    EXPECT_EQ(CodepageToUnicode("\x80\x8E", ViewerEncoding::Mac), L"\u00C4\u00E9");
 }
 
 // The stand-in tables against iconv's own mappings into Windows-1251/1252. KOI8 and ISO agree

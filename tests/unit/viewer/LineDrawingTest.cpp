@@ -10,14 +10,14 @@ namespace {
 
 using testing::FixedWidthCanvas;
 
-TZorvBinHexOutputOptions Options(bool marks, bool monospaced, bool lineEnd = false,
-                                 bool oem = false, int tabSize = 8) {
-    TZorvBinHexOutputOptions o;
-    o.ShowNonPrintable = marks;
-    o.ShowLineEnd = lineEnd;
-    o.OemFont = oem;
-    o.Monospaced = monospaced;
-    o.TabSize = tabSize;
+LineOutputOptions Options(bool marks, bool monospaced, bool lineEnd = false, bool oem = false,
+                          int tabSize = 8) {
+    LineOutputOptions o;
+    o.showNonPrintable = marks;
+    o.showLineEnd = lineEnd;
+    o.oemFont = oem;
+    o.monospaced = monospaced;
+    o.tabSize = tabSize;
     return o;
 }
 
@@ -33,30 +33,30 @@ std::vector<int> MarkCells(const std::wstring& s, wchar_t mark) {
 }
 
 TEST(ExpandTabTest, TabStopsAtOneNineSeventeenWithMarkInTheMiddle) {
-    TTabExpandOptions o;
-    o.TabSize = 8;
-    o.AlignToStops = true;
-    o.ShowMark = true;
-    o.MarkChar = L'>';
-    o.Column = 1;
+    TabExpandOptions o;
+    o.tabSize = 8;
+    o.alignToStops = true;
+    o.showMark = true;
+    o.markChar = L'>';
+    o.column = 1;
     EXPECT_EQ(ExpandTab(o), L"    >   "); // 8 cells, mark in cell 5
-    o.Column = 3;
+    o.column = 3;
     EXPECT_EQ(ExpandTab(o), L"   >  "); // 6 cells, mark in cell 4
-    o.Column = 9;
+    o.column = 9;
     EXPECT_EQ(ExpandTab(o), L"    >   "); // 8 cells, mark in cell 5
-    o.Column = 8;
+    o.column = 8;
     EXPECT_EQ(ExpandTab(o), L">"); // 1 cell, mark in cell 1
-    o.AlignToStops = false;
-    o.Column = 3;
+    o.alignToStops = false;
+    o.column = 3;
     EXPECT_EQ(ExpandTab(o), L"    >   ");
-    o.ShowMark = false;
+    o.showMark = false;
     EXPECT_EQ(ExpandTab(o), std::wstring(8, L' '));
 }
 
 TEST(ExpandTabTest, TabSizeBelowOneIsAnAssertion) {
     for (int size : {0, -3}) {
-        TTabExpandOptions o;
-        o.TabSize = size;
+        TabExpandOptions o;
+        o.tabSize = size;
         try {
             ExpandTab(o);
             ADD_FAILURE() << "no assertion for tab size " << size;
@@ -66,21 +66,21 @@ TEST(ExpandTabTest, TabSizeBelowOneIsAnAssertion) {
         }
     }
     std::wstring noTabs = L"abc";
-    TTabExpandOptions zero;
-    zero.TabSize = 0;
+    TabExpandOptions zero;
+    zero.tabSize = 0;
     EXPECT_NO_THROW(ExpandTabs(noTabs, zero)); // only a tab asks for the size
     std::wstring withTab = L"a\tb";
     EXPECT_THROW(ExpandTabs(withTab, zero), AssertionFailure);
 }
 
 TEST(ExpandTabTest, TabsExpandLeftToRightInTheExpandedText) {
-    TTabExpandOptions o;
-    o.TabSize = 4;
-    o.AlignToStops = true;
+    TabExpandOptions o;
+    o.tabSize = 4;
+    o.alignToStops = true;
     std::wstring text = L"\tab\t\tc\t";
     ExpandTabs(text, o);
     EXPECT_EQ(text, L"    ab      c   ");
-    o.AlignToStops = false;
+    o.alignToStops = false;
     text = L"ab\t\tc";
     ExpandTabs(text, o);
     EXPECT_EQ(text, L"ab        c");
@@ -124,23 +124,23 @@ TEST(PrepareLineTextTest, LineEndMarkNeedsBothFlagsAndBlanksFromTabsStayBlank) {
 TEST(LineDrawingTest, DrawLineDrawsThePreparedTextAndLineWidthMeasuresIt) {
     FixedWidthCanvas canvas;
     DrawLine(canvas, 10, 20, Options(true, true, true), L"a\tb");
-    ASSERT_EQ(canvas.Calls.size(), 1u);
-    EXPECT_EQ(canvas.Calls[0].rect.left, 10);
-    EXPECT_EQ(canvas.Calls[0].rect.top, 20);
-    EXPECT_EQ(canvas.Calls[0].text, std::wstring(L"a   ") + kTabMark + L"   b" + kLineEndMark);
+    ASSERT_EQ(canvas.calls.size(), 1u);
+    EXPECT_EQ(canvas.calls[0].rect.left, 10);
+    EXPECT_EQ(canvas.calls[0].rect.top, 20);
+    EXPECT_EQ(canvas.calls[0].text, std::wstring(L"a   ") + kTabMark + L"   b" + kLineEndMark);
     EXPECT_EQ(LineWidth(canvas, L"a\tb", Options(false, true)), 9 * 8);
     EXPECT_EQ(WideTextWidth(canvas, L"abc"), 24);
-    canvas.MeasureFails = true;
+    canvas.measureFails = true;
     EXPECT_EQ(WideTextWidth(canvas, L"abc"), 0);
     EXPECT_EQ(LineWidth(canvas, L"abc", Options(false, true)), 0);
     InvertArea(canvas, {1, 2, 3, 4});
-    EXPECT_EQ(canvas.Calls.back().op, FixedWidthCanvas::Op::Invert);
-    EXPECT_EQ(canvas.Calls.back().rect, (Rect{1, 2, 3, 4}));
+    EXPECT_EQ(canvas.calls.back().op, FixedWidthCanvas::Op::Invert);
+    EXPECT_EQ(canvas.calls.back().rect, (Rect{1, 2, 3, 4}));
 }
 
 TEST(GetCharExtentsTest, RightEdgeOfEverySourceCharacterWithTabsExpanded) {
     FixedWidthCanvas canvas; // 8 pixels a character
-    TCharExtents e;
+    CharExtents e;
     e.fill(-1);
     ASSERT_TRUE(GetCharExtents(canvas, L"ab\tc\td", e, Options(false, true, false, false, 4)));
     // a b [tab: cells 3-4] c [tab: cells 6-8] d
@@ -161,22 +161,22 @@ TEST(GetCharExtentsTest, RightEdgeOfEverySourceCharacterWithTabsExpanded) {
 
 TEST(GetCharExtentsTest, FailureLeavesAllZeroAndLongLinesStopAt2048) {
     FixedWidthCanvas canvas;
-    TCharExtents e;
+    CharExtents e;
     e.fill(7);
-    canvas.MeasureFails = true;
+    canvas.measureFails = true;
     EXPECT_FALSE(GetCharExtents(canvas, L"abc", e, Options(false, true)));
     EXPECT_TRUE(std::all_of(e.begin(), e.end(), [](int v) { return v == 0; }));
-    canvas.MeasureFails = false;
+    canvas.measureFails = false;
     const std::wstring longLine(3000, L'x');
     ASSERT_TRUE(GetCharExtents(canvas, longLine, e, Options(false, true)));
     EXPECT_EQ(e[2048], 2048 * 8);
-    EXPECT_EQ(canvas.Measurements, 2); // one platform measurement per line
+    EXPECT_EQ(canvas.measurements, 2); // one platform measurement per line
 }
 
 TEST(FontMetricsTest, FromTextMetricsOrFromTheFontItself) {
     FixedWidthCanvas canvas;
-    canvas.LineHeight = 17;
-    canvas.FirstChar = 1;
+    canvas.lineHeight = 17;
+    canvas.firstChar = 1;
     int height = 0, firstChar = 0, digit = 0;
     bool mono = false;
     GetFontMetrics(canvas, height, firstChar, digit, mono);
@@ -184,7 +184,7 @@ TEST(FontMetricsTest, FromTextMetricsOrFromTheFontItself) {
     EXPECT_EQ(firstChar, 1);
     EXPECT_EQ(digit, 8);
     EXPECT_TRUE(mono);
-    canvas.MetricsAvailable = false;
+    canvas.metricsAvailable = false;
     GetFontMetrics(canvas, height, firstChar, digit, mono);
     EXPECT_EQ(height, 17); // absolute value of the font's pixel height
     EXPECT_EQ(firstChar, 32);
@@ -199,28 +199,28 @@ TEST(StepFontSizeTest, SmallestStepThatChangesTheLineHeightWithinOneToSeventyTwo
     FixedWidthCanvas canvas;
     canvas.LineHeightForSize = StepHeights;
     ViewerFont font;
-    font.Size = 10; // height 13; 11 -> 13, 12 -> 14
+    font.size = 10; // height 13; 11 -> 13, 12 -> 14
     EXPECT_TRUE(StepFontSize(font, canvas, true));
-    EXPECT_EQ(font.Size, 12);
-    font.Size = 12; // height 14; 11 -> 13
+    EXPECT_EQ(font.size, 12);
+    font.size = 12; // height 14; 11 -> 13
     EXPECT_TRUE(StepFontSize(font, canvas, false));
-    EXPECT_EQ(font.Size, 11);
-    font.Size = 71;
+    EXPECT_EQ(font.size, 11);
+    font.size = 71;
     EXPECT_FALSE(StepFontSize(font, canvas, true)); // 72 has the same height
-    EXPECT_EQ(font.Size, 71);
-    font.Size = 72;
+    EXPECT_EQ(font.size, 71);
+    font.size = 72;
     EXPECT_FALSE(StepFontSize(font, canvas, true));
-    EXPECT_EQ(font.Size, 72);
-    font.Size = 1;
+    EXPECT_EQ(font.size, 72);
+    font.size = 1;
     EXPECT_FALSE(StepFontSize(font, canvas, false));
-    EXPECT_EQ(font.Size, 1);
-    font.Size = 2; // height 10, 1 -> 10: no change before the limit
+    EXPECT_EQ(font.size, 1);
+    font.size = 2; // height 10, 1 -> 10: no change before the limit
     EXPECT_FALSE(StepFontSize(font, canvas, false));
-    EXPECT_EQ(font.Size, 2);
-    font.Size = 69; // 70 jumps to 90
+    EXPECT_EQ(font.size, 2);
+    font.size = 69; // 70 jumps to 90
     EXPECT_TRUE(StepFontSize(font, canvas, true));
-    EXPECT_EQ(font.Size, 70);
-    EXPECT_TRUE(canvas.Calls.empty()); // the caller's canvas is not touched
+    EXPECT_EQ(font.size, 70);
+    EXPECT_TRUE(canvas.calls.empty()); // the caller's canvas is not touched
 }
 
 TEST(WrapTest, FindWrapPosAndTrimLastBlank) {

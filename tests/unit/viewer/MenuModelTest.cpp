@@ -9,6 +9,10 @@
 namespace tavrix {
 namespace {
 
+constexpr int Tag(ViewerEncoding encoding) {
+    return static_cast<int>(encoding);
+}
+
 // The language groups of the 76 encodings, as the encoding table lists them.
 constexpr std::array<int, kEncodingCount> kTableGroups = {
     0,  0,  0,  0,  0,  0,  1,  1,  1,  1,  1,  2,  2,  2,  2,  3,  3,  3,  3,
@@ -18,9 +22,9 @@ constexpr std::array<int, kEncodingCount> kTableGroups = {
 
 EncodingMenuSource TableSource(std::vector<int> unavailable = {}) {
     return {
-        [](TZorvEncoding e) { return kTableGroups[e]; },
-        [](TZorvEncoding e) { return L"enc" + std::to_wstring(static_cast<int>(e)); },
-        [unavailable](TZorvEncoding e) {
+        [](ViewerEncoding e) { return kTableGroups[Tag(e)]; },
+        [](ViewerEncoding e) { return L"enc" + std::to_wstring(static_cast<int>(e)); },
+        [unavailable](ViewerEncoding e) {
             return std::find(unavailable.begin(), unavailable.end(), static_cast<int>(e)) ==
                    unavailable.end();
         },
@@ -34,40 +38,46 @@ TEST(EncodingMenu, ThreeColumnsAndSeparatorsBetweenGroups) {
     std::vector<int> separatorsBefore; // tag of the item after each separator
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const EncodingMenuEntry& e = entries[i];
-        if (e.Separator) {
+        if (e.separator) {
             ASSERT_LT(i + 1, entries.size());
-            separatorsBefore.push_back(entries[i + 1].Tag);
+            separatorsBefore.push_back(entries[i + 1].tag);
             continue;
         }
-        tags.push_back(e.Tag);
-        if (e.NewColumn) {
-            columnStarts.push_back(e.Tag);
+        tags.push_back(e.tag);
+        if (e.newColumn) {
+            columnStarts.push_back(e.tag);
         }
     }
-    EXPECT_EQ(entries.front().Tag, vEncANSI);
-    EXPECT_FALSE(entries.front().Separator);
-    EXPECT_EQ(columnStarts, (std::vector<int>{vEncUSOEM, vEncEBUSCanada}));
+    EXPECT_EQ(entries.front().tag, Tag(ViewerEncoding::ANSI));
+    EXPECT_FALSE(entries.front().separator);
+    EXPECT_EQ(columnStarts,
+              (std::vector<int>{Tag(ViewerEncoding::USOEM), Tag(ViewerEncoding::EBUSCanada)}));
     EXPECT_EQ(separatorsBefore,
-              (std::vector<int>{vEncWEuroDOS, vEncCEuroDOS, vEncBalDOS, vEncCyrDOS, vEncGreekDOS,
-                                vEncLatin3, vEncTurDOS, vEncArDOS1, vEncHebDOS, vEncThai, vEncViet,
-                                vEncUTF7}));
+              (std::vector<int>{Tag(ViewerEncoding::WEuroDOS), Tag(ViewerEncoding::CEuroDOS),
+                                Tag(ViewerEncoding::BalDOS), Tag(ViewerEncoding::CyrDOS),
+                                Tag(ViewerEncoding::GreekDOS), Tag(ViewerEncoding::Latin3),
+                                Tag(ViewerEncoding::TurDOS), Tag(ViewerEncoding::ArDOS1),
+                                Tag(ViewerEncoding::HebDOS), Tag(ViewerEncoding::Thai),
+                                Tag(ViewerEncoding::Viet), Tag(ViewerEncoding::UTF7)}));
     // Every encoding but the two UTF-16 ones, in table order.
     ASSERT_EQ(tags.size(), 74u);
     for (int i = 0; i < 74; ++i) {
         EXPECT_EQ(tags[i], i);
     }
-    EXPECT_EQ(entries[1].Caption, L"enc1");
+    EXPECT_EQ(entries[1].caption, L"enc1");
 }
 
 TEST(EncodingMenu, UnavailableCodePagesAreDisabled) {
-    const auto entries = LayoutEightBitEncodingMenu(TableSource({vEncEBLatin1, vEncHebISO1}));
+    const auto entries = LayoutEightBitEncodingMenu(
+        TableSource({Tag(ViewerEncoding::EBLatin1), Tag(ViewerEncoding::HebISO1)}));
     std::vector<int> disabled;
     for (const EncodingMenuEntry& e : entries) {
-        if (!e.Separator && !e.Enabled) {
-            disabled.push_back(e.Tag);
+        if (!e.separator && !e.enabled) {
+            disabled.push_back(e.tag);
         }
     }
-    EXPECT_EQ(disabled, (std::vector<int>{vEncHebISO1, vEncEBLatin1}));
+    EXPECT_EQ(disabled,
+              (std::vector<int>{Tag(ViewerEncoding::HebISO1), Tag(ViewerEncoding::EBLatin1)}));
 }
 
 TEST(EncodingMenu, UnicodeMenuOffersTheTwoByteOrders) {
@@ -106,24 +116,25 @@ TEST(EncodingMenu, BuiltFromTheEncodingTable) {
     std::vector<int> columnStarts;
     int separators = 0;
     for (const EncodingMenuEntry& e : entries) {
-        separators += e.Separator ? 1 : 0;
-        if (e.NewColumn) {
-            columnStarts.push_back(e.Tag);
+        separators += e.separator ? 1 : 0;
+        if (e.newColumn) {
+            columnStarts.push_back(e.tag);
         }
-        if (!e.Separator) {
-            EXPECT_EQ(e.Caption, EncodingName(static_cast<TZorvEncoding>(e.Tag)));
+        if (!e.separator) {
+            EXPECT_EQ(e.caption, EncodingName(static_cast<ViewerEncoding>(e.tag)));
         }
-        if (e.Tag == vEncEBLatin1 || e.Tag == vEncEBCyrRussian) {
-            EXPECT_FALSE(e.Enabled) << e.Tag;
+        if (e.tag == Tag(ViewerEncoding::EBLatin1) || e.tag == Tag(ViewerEncoding::EBCyrRussian)) {
+            EXPECT_FALSE(e.enabled) << e.tag;
         }
-        if (e.Tag == vEncANSI || e.Tag == vEncCyrKOI8R) {
-            EXPECT_TRUE(e.Enabled) << e.Tag;
+        if (e.tag == Tag(ViewerEncoding::ANSI) || e.tag == Tag(ViewerEncoding::CyrKOI8R)) {
+            EXPECT_TRUE(e.enabled) << e.tag;
         }
     }
-    EXPECT_EQ(columnStarts, (std::vector<int>{vEncUSOEM, vEncEBUSCanada}));
+    EXPECT_EQ(columnStarts,
+              (std::vector<int>{Tag(ViewerEncoding::USOEM), Tag(ViewerEncoding::EBUSCanada)}));
     EXPECT_EQ(separators, 12);
     EXPECT_EQ(entries.size(), 74u + 12u);
-    EXPECT_EQ(entries.front().Caption, L"ANSI (Windows)");
+    EXPECT_EQ(entries.front().caption, L"ANSI (Windows)");
 }
 
 } // namespace

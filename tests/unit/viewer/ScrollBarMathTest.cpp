@@ -7,11 +7,11 @@ namespace {
 
 VertScrollInput HexSource(std::int64_t fileSize, std::int64_t viewPos, int linesCount) {
     VertScrollInput in;
-    in.FileSize = fileSize;
-    in.LineSize = 16;
-    in.ViewPos = viewPos;
-    in.LinesCount = linesCount;
-    in.ViewPageSize = 16 * linesCount;
+    in.fileSize = fileSize;
+    in.lineSize = 16;
+    in.viewPos = viewPos;
+    in.linesCount = linesCount;
+    in.viewPageSize = 16 * linesCount;
     return in;
 }
 
@@ -26,42 +26,42 @@ TEST(VertScrollBar, SmallSourceHasAtLeastFourStepsAndAFullPage) {
 TEST(VertScrollBar, LargeSourcesAreScaledTo32767Steps) {
     const std::int64_t size = 10LL * 1024 * 1024 * 1024; // 10 GiB
     ScrollBarSetting bar = VertScrollBarSetting(HexSource(size, size / 2, 40));
-    EXPECT_EQ(bar.Max, 32767);
-    EXPECT_EQ(bar.Pos, 16383);
-    EXPECT_EQ(bar.Page, 1); // 640 bytes are far less than a step, but the thumb stays visible
+    EXPECT_EQ(bar.max, 32767);
+    EXPECT_EQ(bar.pos, 16383);
+    EXPECT_EQ(bar.page, 1); // 640 bytes are far less than a step, but the thumb stays visible
     bar = VertScrollBarSetting(HexSource(size, size - 16, 40));
-    EXPECT_EQ(bar.Pos, 32766);
+    EXPECT_EQ(bar.pos, 32766);
     // Huge sizes do not overflow the scaling.
     const std::int64_t huge = 1LL << 60;
     bar = VertScrollBarSetting(HexSource(huge, huge - 16, 40));
-    EXPECT_EQ(bar.Pos, 32766);
+    EXPECT_EQ(bar.pos, 32766);
     // One page of a 32767-line source would be max + 1 = 32768 steps: capped.
     VertScrollInput in = HexSource(32767 * 16, 0, 150);
-    in.LinesCount = 40000;
-    EXPECT_EQ(VertScrollBarSetting(in).Page, 32767);
+    in.linesCount = 40000;
+    EXPECT_EQ(VertScrollBarSetting(in).page, 32767);
 }
 
 TEST(VertScrollBar, HiddenWithoutDataAndInTextModesWhenAllFits) {
     VertScrollInput in = HexSource(100, 0, 3);
-    in.BufferOK = false;
+    in.bufferOK = false;
     EXPECT_EQ(VertScrollBarSetting(in), ScrollBarSetting{});
     in = HexSource(1, 0, 3);
-    in.CharSize = 2;
-    in.LineSize = 16;
+    in.charSize = 2;
+    in.lineSize = 16;
     EXPECT_EQ(VertScrollBarSetting(in), ScrollBarSetting{});
     EXPECT_EQ(VertScrollBarSetting(HexSource(0, 0, 3)), ScrollBarSetting{});
 
     VertScrollInput text;
-    text.TextMode = true;
-    text.LineSize = 1;
-    text.FileSize = 500;
-    text.LinesCount = 10;
-    text.ViewPageSize = 500; // everything is on the screen
+    text.textMode = true;
+    text.lineSize = 1;
+    text.fileSize = 500;
+    text.linesCount = 10;
+    text.viewPageSize = 500; // everything is on the screen
     EXPECT_EQ(VertScrollBarSetting(text), ScrollBarSetting{});
-    text.ViewPageSize = 480; // all but one line fits: the bar shows, with no page
+    text.viewPageSize = 480; // all but one line fits: the bar shows, with no page
     EXPECT_EQ(VertScrollBarSetting(text), (ScrollBarSetting{500, 0, 0}));
-    text.ViewPageSize = 500;
-    text.ViewPos = 20; // scrolled: the bar shows even though the rest fits
+    text.viewPageSize = 500;
+    text.viewPos = 20; // scrolled: the bar shows even though the rest fits
     EXPECT_EQ(VertScrollBarSetting(text), (ScrollBarSetting{500, 0, 20}));
 }
 

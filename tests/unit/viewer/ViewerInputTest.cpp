@@ -56,18 +56,18 @@ TEST(ViewerWheel, PartialDeltasAddUpToLines) {
     std::vector<int> perMessage;
     for (int i = 0; i < 4; ++i) {
         WheelStep step = wheel.Vertical(-30, kModNone, 3);
-        if (step.Action != WheelAction::None) {
-            EXPECT_EQ(step.Action, WheelAction::LinesDown);
+        if (step.action != WheelAction::None) {
+            EXPECT_EQ(step.action, WheelAction::LinesDown);
         }
-        perMessage.push_back(step.Count);
-        lines += step.Count;
+        perMessage.push_back(step.count);
+        lines += step.count;
     }
     EXPECT_EQ(perMessage, (std::vector<int>{0, 1, 1, 1}));
     EXPECT_EQ(lines, 3);
     // A high-resolution wheel with one line per notch: 12 messages of 10 units make one line.
     int total = 0;
     for (int i = 0; i < 12; ++i) {
-        total += wheel.Vertical(10, kModNone, 1).Count;
+        total += wheel.Vertical(10, kModNone, 1).count;
     }
     EXPECT_EQ(total, 1);
 }

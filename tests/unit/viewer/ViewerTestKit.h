@@ -5,6 +5,7 @@
 #include "BinHexProbe.h"
 #include "Bytes.h"
 #include "base/Error.h"
+#include "clipboard/ClipboardPort.h"
 #include "fakes/FixedWidthCanvas.h"
 #include "viewer/CodePages.h"
 #include "viewer/CodepageSystem.h"
@@ -54,6 +55,8 @@ public:
         return retry;
     }
     void ReportError(const std::wstring& text) override { errors.push_back(text); }
+    // The process-wide port, which the tests install over their fake clipboard.
+    ClipboardPort& Clipboard() override { return ClipboardPort::Instance(); }
 };
 
 // A stream of size bytes whose byte at p is generator(p). Reads hand out at most chunk bytes;
@@ -171,22 +174,22 @@ protected:
     ~ViewerFixture() override { InstallCodepageSystem(nullptr); }
 
     // Shows bytes the way the host does: open the stream, then assign the mode.
-    void Show(const std::vector<std::uint8_t>& bytes, TZorvBinHexMode mode) {
+    void Show(const std::vector<std::uint8_t>& bytes, ViewerMode mode) {
         stream.Assign(bytes);
         viewer.OpenStream(&stream, true);
-        surface.canvas.Calls.clear(); // keep only the drawing of the new mode
+        surface.canvas.calls.clear(); // keep only the drawing of the new mode
         viewer.SetMode(mode);
     }
-    void Show(const std::string& text, TZorvBinHexMode mode) { Show(BytesOf(text), mode); }
+    void Show(const std::string& text, ViewerMode mode) { Show(BytesOf(text), mode); }
 
     // Draws again with a clean recording.
     void Redraw() {
-        surface.canvas.Calls.clear();
+        surface.canvas.calls.clear();
         viewer.Redraw();
     }
     std::vector<FixedWidthCanvas::Call> CallsOf(FixedWidthCanvas::Op op) const {
         std::vector<FixedWidthCanvas::Call> calls;
-        for (const auto& call : surface.canvas.Calls) {
+        for (const auto& call : surface.canvas.calls) {
             if (call.op == op) {
                 calls.push_back(call);
             }

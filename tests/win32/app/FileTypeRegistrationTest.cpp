@@ -1,7 +1,7 @@
 #include "app/win32/FileTypeRegistration.h"
 #include "app/WebPages.h"
 #include "base/Error.h"
-#include "settings/AppIni.h"
+#include "settings/SettingsStore.h"
 #include "settings/win32/Win32SettingsFiles.h"
 #include "settings/win32/Win32SettingsRegistry.h"
 #include "support/WineRegistry.h"
@@ -105,8 +105,8 @@ TEST_F(FileTypeRegistrationTest, FirstStartRegistersOnceWithTheRunningExecutable
     const std::wstring settingsKey = L"SOFTWARE\\Norvane\\TavrixTest";
     test::DeleteKeyTree(HKEY_CURRENT_USER, settingsKey);
     {
-        TAppIni store(std::make_unique<Win32SettingsRegistry>(HKEY_CURRENT_USER, settingsKey),
-                      std::make_unique<Win32SettingsFiles>());
+        SettingsStore store(std::make_unique<Win32SettingsRegistry>(HKEY_CURRENT_USER, settingsKey),
+                            std::make_unique<Win32SettingsFiles>());
         QuietPlatform platform;
         const std::wstring exe = platform.ExecutablePath();
         ASSERT_FALSE(exe.empty());

@@ -78,13 +78,13 @@ TEST_F(MainFormTest, FirstLookFillsTheTreeBeforeShowingAndSelectsPreview) {
     EXPECT_EQ(f.Status().Size(), L"Size : 5");
     EXPECT_EQ(f.Status().Description(), L"");
     EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
-    EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeUnicode);
+    EXPECT_EQ(f.Preview().Viewer().Mode(), ViewerMode::Unicode);
     EXPECT_TRUE(f.Preview().Viewer().TextGutter());
     // The picture and rich text views are made when first shown, not for a text.
     EXPECT_EQ(FindWindowExW(f.Handle(), nullptr, L"TavrixScrollBox", nullptr), nullptr);
     EXPECT_EQ(FindWindowExW(f.Handle(), nullptr, MSFTEDIT_CLASS, nullptr), nullptr);
-    EXPECT_TRUE(f.Commands().ActionById(win32::kActSave).Enabled());
-    EXPECT_TRUE(f.Commands().ActionById(win32::kActDelete).Enabled());
+    EXPECT_TRUE(f.Commands().ActionById(win32::CommandId(win32::MainCommand::Save)).Enabled());
+    EXPECT_TRUE(f.Commands().ActionById(win32::CommandId(win32::MainCommand::Delete)).Enabled());
     EXPECT_TRUE(errors.empty()) << (errors.empty()
                                         ? std::string()
                                         : std::string(errors[0].begin(), errors[0].end()));
@@ -104,7 +104,7 @@ TEST_F(MainFormTest, EachKindOfNodeShowsItsViewAndStatusTexts) {
 
     f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Text"));
     EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
-    EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeHex);
+    EXPECT_EQ(f.Preview().Viewer().Mode(), ViewerMode::Hex);
     EXPECT_FALSE(f.Preview().Viewer().TextGutter());
     std::size_t textBlock = f.Preview().PreviewStream().Bytes().size();
     EXPECT_GE(textBlock, 4u);
@@ -113,24 +113,24 @@ TEST_F(MainFormTest, EachKindOfNodeShowsItsViewAndStatusTexts) {
     EXPECT_EQ(f.Status().Hint(), f.Status().Description());
 
     f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Unicode Text Format"));
-    EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeUHex);
+    EXPECT_EQ(f.Preview().Viewer().Mode(), ViewerMode::UHex);
 
     f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"HTML Format"));
-    EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeText);
+    EXPECT_EQ(f.Preview().Viewer().Mode(), ViewerMode::Text);
     EXPECT_EQ(f.Preview().PreviewStream().Bytes().size() >= html.size(), true);
 
     f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Rich Text Format"));
     EXPECT_TRUE(f.Preview().IsVisible(PV::RichText));
     EXPECT_FALSE(f.Preview().IsVisible(PV::Viewer));
     EXPECT_EQ(f.Status().Size(), L"Size : 12");
-    EXPECT_FALSE(f.Commands().ActionById(win32::kActZoomIn).Enabled());
+    EXPECT_FALSE(f.Commands().ActionById(win32::CommandId(win32::MainCommand::ZoomIn)).Enabled());
 
     // A format outside the catalogue has no description.
     f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Tavrix Test Format"));
     EXPECT_EQ(f.Status().Description(), L"");
     EXPECT_EQ(f.Status().Hint(), L"");
     EXPECT_EQ(f.Status().Size(), L"Size : 8");
-    EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeHex);
+    EXPECT_EQ(f.Preview().Viewer().Mode(), ViewerMode::Hex);
     EXPECT_TRUE(errors.empty()) << (errors.empty()
                                         ? std::string()
                                         : std::string(errors[0].begin(), errors[0].end()));
@@ -165,13 +165,14 @@ TEST_F(MainFormTest, EmptiedClipboardLeavesNoNodes) {
     PutClipboard({{CF_TEXT, TextBlock("abc")}});
     TMainForm& f = CreateForm();
     ASSERT_FALSE(NodeTexts(f.Formats().Handle()).empty());
-    SendMessageW(f.Handle(), WM_COMMAND, MAKEWPARAM(win32::kActDelete, 0), 0);
+    SendMessageW(f.Handle(), WM_COMMAND,
+                 MAKEWPARAM(win32::CommandId(win32::MainCommand::Delete), 0), 0);
     WaitForRefresh();
     EXPECT_TRUE(NodeTexts(f.Formats().Handle()).empty());
     EXPECT_EQ(f.Status().Description(), L"Clipboard is Empty.");
     EXPECT_EQ(f.Status().Size(), L"Size : 0");
-    EXPECT_FALSE(f.Commands().ActionById(win32::kActSave).Enabled());
-    EXPECT_FALSE(f.Commands().ActionById(win32::kActZoomOut).Enabled());
+    EXPECT_FALSE(f.Commands().ActionById(win32::CommandId(win32::MainCommand::Save)).Enabled());
+    EXPECT_FALSE(f.Commands().ActionById(win32::CommandId(win32::MainCommand::ZoomOut)).Enabled());
 }
 
 TEST_F(MainFormTest, StartingOnAnEmptyClipboardOffersNeitherSaveNorZoom) {
@@ -179,12 +180,18 @@ TEST_F(MainFormTest, StartingOnAnEmptyClipboardOffersNeitherSaveNorZoom) {
     TMainForm& f = CreateForm();
     WaitForRefresh();
     EXPECT_EQ(f.Status().Description(), L"Clipboard is Empty.");
-    for (int id : {win32::kActSave, win32::kActDelete, win32::kActZoomOut, win32::kActZoomIn,
-                   win32::kActZoom100}) {
+    for (int id :
+         {win32::CommandId(win32::MainCommand::Save), win32::CommandId(win32::MainCommand::Delete),
+          win32::CommandId(win32::MainCommand::ZoomOut),
+          win32::CommandId(win32::MainCommand::ZoomIn),
+          win32::CommandId(win32::MainCommand::Zoom100)}) {
         EXPECT_FALSE(f.Commands().ActionById(id).Enabled()) << id;
     }
     // The toolbar shows them greyed ("Zoom to 100%" has no button).
-    for (int id : {win32::kActSave, win32::kActDelete, win32::kActZoomOut, win32::kActZoomIn}) {
+    for (int id :
+         {win32::CommandId(win32::MainCommand::Save), win32::CommandId(win32::MainCommand::Delete),
+          win32::CommandId(win32::MainCommand::ZoomOut),
+          win32::CommandId(win32::MainCommand::ZoomIn)}) {
         EXPECT_FALSE(SendMessageW(f.Commands().Toolbar(), TB_ISBUTTONENABLED, id, 0)) << id;
     }
 }
@@ -229,7 +236,7 @@ TEST_F(MainFormTest, SaveAppendsTheFileExtension) {
     std::filesystem::path base = std::filesystem::path(temp) / L"tavrix-mainform-dump";
     std::filesystem::remove(base.wstring() + L".cl7");
     saveChoice = base.wstring();
-    f.Commands().Run(win32::kActSave);
+    f.Commands().Run(win32::CommandId(win32::MainCommand::Save));
     EXPECT_TRUE(std::filesystem::exists(base.wstring() + L".cl7"));
     EXPECT_GT(std::filesystem::file_size(base.wstring() + L".cl7"), 6u);
     EXPECT_EQ(f.Files().SaveDialog().FileName(), base.wstring() + L".cl7");
@@ -257,7 +264,7 @@ TEST_F(MainFormTest, LongSaveShowsItsPercentageAndWaitCursorThenThePanelsAgain) 
     std::vector<bool> waiting;
     {
         BarWatch watch(f.Status().Handle());
-        f.Commands().Run(win32::kActSave);
+        f.Commands().Run(win32::CommandId(win32::MainCommand::Save));
         texts = watch.texts;
         waiting = watch.waiting;
     }

@@ -79,7 +79,7 @@ TEST_F(MainFormTest, SaveFormatWritesTheSelectedBlockToItsFile) {
     for (const auto& kind : kinds) {
         SelectNode(f, kind.node);
         saveChoice = (folder / kind.proposed).wstring();
-        RunAction(f, win32::kActSaveFormat);
+        RunAction(f, win32::CommandId(win32::MainCommand::SaveFormat));
         EXPECT_EQ(proposedName, kind.proposed);
         EXPECT_EQ(FileBytes(folder / kind.proposed), kind.bytes)
             << std::string(kind.node.begin(), kind.node.end());
@@ -88,7 +88,7 @@ TEST_F(MainFormTest, SaveFormatWritesTheSelectedBlockToItsFile) {
     // A bitmap opens in image programs: the file header, then the clipboard's block.
     SelectNode(f, L"Bitmap DIB");
     saveChoice = (folder / L"picture.bmp").wstring();
-    RunAction(f, win32::kActSaveFormat);
+    RunAction(f, win32::CommandId(win32::MainCommand::SaveFormat));
     EXPECT_EQ(proposedName, L"Bitmap DIB.bmp");
     const auto bmp = FileBytes(folder / L"picture.bmp");
     ASSERT_EQ(bmp.size(), 14 + dib.size());
@@ -97,11 +97,15 @@ TEST_F(MainFormTest, SaveFormatWritesTheSelectedBlockToItsFile) {
     EXPECT_TRUE(std::equal(dib.begin(), dib.end(), bmp.begin() + 14));
 
     SelectNode(f, L"Bitmap"); // a GDI object, no block to save
-    EXPECT_FALSE(f.Commands().ActionById(win32::kActSaveFormat).Enabled());
-    EXPECT_TRUE(f.Commands().ActionById(win32::kActRemoveFormat).Enabled());
+    EXPECT_FALSE(
+        f.Commands().ActionById(win32::CommandId(win32::MainCommand::SaveFormat)).Enabled());
+    EXPECT_TRUE(
+        f.Commands().ActionById(win32::CommandId(win32::MainCommand::RemoveFormat)).Enabled());
     f.Formats().SelectNode(0);
-    EXPECT_FALSE(f.Commands().ActionById(win32::kActSaveFormat).Enabled());
-    EXPECT_FALSE(f.Commands().ActionById(win32::kActRemoveFormat).Enabled());
+    EXPECT_FALSE(
+        f.Commands().ActionById(win32::CommandId(win32::MainCommand::SaveFormat)).Enabled());
+    EXPECT_FALSE(
+        f.Commands().ActionById(win32::CommandId(win32::MainCommand::RemoveFormat)).Enabled());
     EXPECT_TRUE(errors.empty());
 }
 
@@ -170,7 +174,7 @@ TEST_F(MainFormTest, RemoveFormatPutsEveryOtherFormatBackAsItWas) {
     ASSERT_GE(kept.size(), 4u);
 
     SelectNode(f, L"HTML Format");
-    RunAction(f, win32::kActRemoveFormat);
+    RunAction(f, win32::CommandId(win32::MainCommand::RemoveFormat));
     WaitForRefresh();
     EXPECT_TRUE(errors.empty());
     EXPECT_EQ(ListLines(RunHelper({L"list"})), kept);
@@ -190,7 +194,7 @@ TEST_F(MainFormTest, RemovingAFormatTheSystemMakesAgainSaysSo) {
     PutClipboard({{CF_UNICODETEXT, TextBlock(L"made again")}});
     TMainForm& f = CreateForm();
     SelectNode(f, L"Text");
-    RunAction(f, win32::kActRemoveFormat);
+    RunAction(f, win32::CommandId(win32::MainCommand::RemoveFormat));
     WaitForRefresh();
     EXPECT_TRUE(errors.empty());
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));

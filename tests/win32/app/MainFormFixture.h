@@ -4,16 +4,16 @@
 #include "Bytes.h"
 #include "DibBuilder.h"
 #include "app/win32/MainForm.h"
-#include "base/Support.h"
-#include "base/SupportPlatform.h"
+#include "base/SystemPlatform.h"
+#include "base/SystemServices.h"
+#include "base/win32/AcceleratorHook.h"
 #include "base/win32/ComApartment.h"
-#include "base/win32/MessageFilter.h"
-#include "base/win32/Win32SupportPlatform.h"
+#include "base/win32/Win32SystemPlatform.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
-#include "settings/AppIni.h"
 #include "settings/SettingsBackend.h"
+#include "settings/SettingsStore.h"
 #include "support/HelperProcess.h"
 #include "support/MessagePump.h"
 #include "support/TestWindow.h"
@@ -38,7 +38,7 @@ using testing::TextBlock;
 using testing::Utf16Bytes;
 
 // The real support platform, with the screen's resolution replaced.
-class ResolutionPlatform : public win32::Win32SupportPlatform {
+class ResolutionPlatform : public win32::Win32SystemPlatform {
 public:
     int ScreenPixelsPerInch() override { return pixelsPerInch; }
     int pixelsPerInch = 96;
@@ -74,7 +74,7 @@ class MainFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
         platform_.pixelsPerInch = PixelsPerInch();
-        InstallSupportPlatform(&platform_);
+        InstallSystemPlatform(&platform_);
         backend_ = std::make_unique<win32::Win32ClipboardBackend>(owner_.get());
         ClipboardPort::Install(*backend_);
         RegisterStartupFormats(*backend_);
@@ -86,11 +86,11 @@ protected:
         form.reset();
         PumpMessages();
         win32::SetErrorReporter({});
-        InstallSupportPlatform(nullptr);
+        InstallSystemPlatform(nullptr);
     }
     virtual int PixelsPerInch() const { return 96; }
     // Each test starts from the defaults, whichever test ran before in this process.
-    virtual TAppIni& Settings() { return memorySettings_; }
+    virtual SettingsStore& Settings() { return memorySettings_; }
 
     win32::TMainForm& CreateForm() {
         win32::MainFormServices services{
@@ -133,8 +133,8 @@ protected:
     // COM as the program has it on its window's thread: pictures decode through it.
     std::optional<win32::ComApartment> com_ = win32::EnterComApartment();
     ResolutionPlatform platform_;
-    TAppIni memorySettings_{std::make_unique<MemorySettingsRegistry>(),
-                            std::make_unique<NoSettingsFiles>()};
+    SettingsStore memorySettings_{std::make_unique<MemorySettingsRegistry>(),
+                                  std::make_unique<NoSettingsFiles>()};
     test::TestWindow owner_ = test::MessageOnlyWindow();
     std::unique_ptr<win32::Win32ClipboardBackend> backend_;
     std::unique_ptr<win32::TMainForm> form;

@@ -1,7 +1,7 @@
 #include "MainFormFixture.h"
 #include "base/Dpi.h"
-#include "settings/AppIni.h"
-#include "settings/win32/AppIniSetup.h"
+#include "settings/SettingsStore.h"
+#include "settings/win32/SettingsStoreSetup.h"
 
 #include <commctrl.h>
 
@@ -72,24 +72,36 @@ TEST_F(MainFormTest, MenuToolbarAndShortcutsFollowTheDesign) {
         return out;
     };
     // Separators have id 0.
-    EXPECT_EQ(ids(GetSubMenu(bar, 0)), (std::vector<int>{win32::kActLoad, win32::kActSave, 0,
-                                                         win32::kActOnTop, 0, win32::kActExit}));
-    EXPECT_EQ(
-        ids(GetSubMenu(bar, 1)),
-        (std::vector<int>{win32::kActDelete, 0, win32::kActSaveFormat, win32::kActRemoveFormat, 0,
-                          win32::kActZoomOut, win32::kActZoomIn, win32::kActZoom100}));
-    EXPECT_EQ(f.Commands().MenuItemText(win32::kActSaveFormat), L"Save format as...");
-    EXPECT_EQ(f.Commands().MenuItemText(win32::kActRemoveFormat), L"Remove from clipboard");
+    EXPECT_EQ(ids(GetSubMenu(bar, 0)),
+              (std::vector<int>{win32::CommandId(win32::MainCommand::Load),
+                                win32::CommandId(win32::MainCommand::Save), 0,
+                                win32::CommandId(win32::MainCommand::OnTop), 0,
+                                win32::CommandId(win32::MainCommand::Exit)}));
+    EXPECT_EQ(ids(GetSubMenu(bar, 1)),
+              (std::vector<int>{win32::CommandId(win32::MainCommand::Delete), 0,
+                                win32::CommandId(win32::MainCommand::SaveFormat),
+                                win32::CommandId(win32::MainCommand::RemoveFormat), 0,
+                                win32::CommandId(win32::MainCommand::ZoomOut),
+                                win32::CommandId(win32::MainCommand::ZoomIn),
+                                win32::CommandId(win32::MainCommand::Zoom100)}));
+    EXPECT_EQ(f.Commands().MenuItemText(win32::CommandId(win32::MainCommand::SaveFormat)),
+              L"Save format as...");
+    EXPECT_EQ(f.Commands().MenuItemText(win32::CommandId(win32::MainCommand::RemoveFormat)),
+              L"Remove from clipboard");
     EXPECT_EQ(ids(GetSubMenu(bar, 2)),
-              (std::vector<int>{win32::kActHelpOnline, win32::kMiAbout, 0, win32::kMiBrisvel}));
-    EXPECT_EQ(f.Commands().MenuItemText(win32::kActSave), L"Save...");
-    std::wstring help = f.Commands().MenuItemText(win32::kActHelpOnline);
+              (std::vector<int>{win32::CommandId(win32::MainCommand::HelpOnline),
+                                win32::CommandId(win32::MainCommand::About), 0,
+                                win32::CommandId(win32::MainCommand::Brisvel)}));
+    EXPECT_EQ(f.Commands().MenuItemText(win32::CommandId(win32::MainCommand::Save)), L"Save...");
+    std::wstring help = f.Commands().MenuItemText(win32::CommandId(win32::MainCommand::HelpOnline));
     EXPECT_EQ(help, L"Help online...\tF1");
-    std::wstring zoom100 = f.Commands().MenuItemText(win32::kActZoom100);
+    std::wstring zoom100 = f.Commands().MenuItemText(win32::CommandId(win32::MainCommand::Zoom100));
     EXPECT_EQ(zoom100.substr(0, 13), L"Zoom to 100%\t");
     EXPECT_EQ(zoom100.back(), L'0');
-    EXPECT_EQ(f.Commands().MenuItemText(win32::kMiAbout).substr(0, 12), L"About Tavrix");
-    EXPECT_EQ(f.Commands().MenuItemText(win32::kMiBrisvel), L"About Brisvel...");
+    EXPECT_EQ(f.Commands().MenuItemText(win32::CommandId(win32::MainCommand::About)).substr(0, 12),
+              L"About Tavrix");
+    EXPECT_EQ(f.Commands().MenuItemText(win32::CommandId(win32::MainCommand::Brisvel)),
+              L"About Brisvel...");
 
     // Toolbar: open, save, separator, clear, separator, zoom out, zoom in, separator, help.
     ASSERT_EQ(SendMessageW(f.Commands().Toolbar(), TB_BUTTONCOUNT, 0, 0), 9);
@@ -102,11 +114,14 @@ TEST_F(MainFormTest, MenuToolbarAndShortcutsFollowTheDesign) {
             EXPECT_EQ(button.iBitmap, 8);
         }
     }
-    EXPECT_EQ(commands,
-              (std::vector<int>{win32::kActLoad, win32::kActSave, 0, win32::kActDelete, 0,
-                                win32::kActZoomOut, win32::kActZoomIn, 0, win32::kActHelpOnline}));
+    EXPECT_EQ(commands, (std::vector<int>{win32::CommandId(win32::MainCommand::Load),
+                                          win32::CommandId(win32::MainCommand::Save), 0,
+                                          win32::CommandId(win32::MainCommand::Delete), 0,
+                                          win32::CommandId(win32::MainCommand::ZoomOut),
+                                          win32::CommandId(win32::MainCommand::ZoomIn), 0,
+                                          win32::CommandId(win32::MainCommand::HelpOnline)}));
     RECT saveButton{};
-    SendMessageW(f.Commands().Toolbar(), TB_GETRECT, win32::kActSave,
+    SendMessageW(f.Commands().Toolbar(), TB_GETRECT, win32::CommandId(win32::MainCommand::Save),
                  reinterpret_cast<LPARAM>(&saveButton));
     EXPECT_GE(saveButton.right - saveButton.left, 98);
 
@@ -126,12 +141,12 @@ TEST_F(MainFormTest, MeasuredMenuItemsKeepTheirHeightAt96Dpi) {
     TMainForm& f = CreateForm();
     MEASUREITEMSTRUCT item{};
     item.CtlType = ODT_MENU;
-    item.itemID = win32::kActLoad;
+    item.itemID = win32::CommandId(win32::MainCommand::Load);
     EXPECT_TRUE(SendMessageW(f.Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&item)));
     EXPECT_EQ(item.itemHeight, 18u); // the picture's 16 pixels and a little room
     MEASUREITEMSTRUCT zoom{};
     zoom.CtlType = ODT_MENU;
-    zoom.itemID = win32::kActZoomIn;
+    zoom.itemID = win32::CommandId(win32::MainCommand::ZoomIn);
     EXPECT_FALSE(SendMessageW(f.Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&zoom)));
 }
 
@@ -141,16 +156,16 @@ protected:
     void SetUp() override {
         MainFormTest::SetUp();
         RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
-        win32::CreateAppIni(false);
-        AppIni().WriteBool(L"FirstStarted", true);
+        win32::CreateSettingsStore(false);
+        ProcessSettings().WriteBool(L"FirstStarted", true);
     }
     void TearDown() override {
         form.reset();
-        win32::ReleaseAppIni();
+        win32::ReleaseProcessSettings();
         RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
         MainFormTest::TearDown();
     }
-    TAppIni& Settings() override { return AppIni(); }
+    SettingsStore& Settings() override { return ProcessSettings(); }
     static constexpr const wchar_t* kKey = L"SOFTWARE\\Norvane\\Tavrix";
 };
 
@@ -161,8 +176,8 @@ TEST_F(MainFormWithStore, TreeWidthAndPlacementComeBackAtTheNextStart) {
     PumpMessages();
     form.reset();
     PumpMessages();
-    EXPECT_EQ(AppIni().ReadInteger(L"FormatsWidth", 0), 201);
-    EXPECT_EQ(AppIni().ReadInteger(L"TMainFormState", -1), 0);
+    EXPECT_EQ(ProcessSettings().ReadInteger(L"FormatsWidth", 0), 201);
+    EXPECT_EQ(ProcessSettings().ReadInteger(L"TMainFormState", -1), 0);
 
     TMainForm& second = CreateForm();
     EXPECT_EQ(second.TreeWidth(), 201);
@@ -182,17 +197,17 @@ TEST_F(MainFormWithStore, EndingSessionWritesTheSettingsOnceAndAQueryAloneWrites
     f.SetTreeWidth(201);
     SendMessageW(f.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
     SendMessageW(f.Handle(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
-    EXPECT_EQ(AppIni().ReadInteger(L"FormatsWidth", -1), -1);
+    EXPECT_EQ(ProcessSettings().ReadInteger(L"FormatsWidth", -1), -1);
 
     SendMessageW(f.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-    EXPECT_EQ(AppIni().ReadInteger(L"FormatsWidth", -1), 201);
-    EXPECT_EQ(AppIni().ReadInteger(L"TMainFormState", -1), 0);
+    EXPECT_EQ(ProcessSettings().ReadInteger(L"FormatsWidth", -1), 201);
+    EXPECT_EQ(ProcessSettings().ReadInteger(L"TMainFormState", -1), 0);
 
     // Destroyed after all: what the session's end wrote stays.
     f.SetTreeWidth(150);
     form.reset();
     PumpMessages();
-    EXPECT_EQ(AppIni().ReadInteger(L"FormatsWidth", -1), 201);
+    EXPECT_EQ(ProcessSettings().ReadInteger(L"FormatsWidth", -1), 201);
 }
 
 // What the resolution decides, as the window shows it.
@@ -219,7 +234,9 @@ void ExpectDpiFigures(TMainForm& f, const DpiFigures& want) {
     SendMessageW(f.Status().Handle(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges));
     EXPECT_EQ(edges[0], want.statusPanelEdge);
     for (int id :
-         {win32::kActLoad, win32::kActSave, win32::kActExit, win32::kMiAbout, win32::kMiBrisvel}) {
+         {win32::CommandId(win32::MainCommand::Load), win32::CommandId(win32::MainCommand::Save),
+          win32::CommandId(win32::MainCommand::Exit), win32::CommandId(win32::MainCommand::About),
+          win32::CommandId(win32::MainCommand::Brisvel)}) {
         MEASUREITEMSTRUCT item{};
         item.CtlType = ODT_MENU;
         item.itemID = static_cast<UINT>(id);

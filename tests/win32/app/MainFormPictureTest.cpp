@@ -113,13 +113,13 @@ TEST_F(MainFormTest, TruncatedOrOversizedPngShowsItsBytes) {
             WaitForRefresh();
         }
         EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
-        EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeHex);
+        EXPECT_EQ(f.Preview().Viewer().Mode(), ViewerMode::Hex);
         EXPECT_EQ(f.Status().Description(), L"");
         const int node = NodeIndex(f.Formats().Handle(), name);
         ASSERT_NE(node, -1);
         f.Surface().SelectFormatNode(node);
         EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
-        EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeHex);
+        EXPECT_EQ(f.Preview().Viewer().Mode(), ViewerMode::Hex);
         EXPECT_GE(f.Preview().PreviewStream().Bytes().size(), png->size());
     }
     EXPECT_TRUE(errors.empty());

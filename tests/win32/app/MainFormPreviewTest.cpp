@@ -9,9 +9,10 @@ using win32::TMainForm;
 using PV = PreviewView;
 
 bool ZoomActionsEnabled(TMainForm& f) {
-    bool out = f.Commands().ActionById(win32::kActZoomOut).Enabled();
-    EXPECT_EQ(f.Commands().ActionById(win32::kActZoomIn).Enabled(), out);
-    EXPECT_EQ(f.Commands().ActionById(win32::kActZoom100).Enabled(), out);
+    bool out = f.Commands().ActionById(win32::CommandId(win32::MainCommand::ZoomOut)).Enabled();
+    EXPECT_EQ(f.Commands().ActionById(win32::CommandId(win32::MainCommand::ZoomIn)).Enabled(), out);
+    EXPECT_EQ(f.Commands().ActionById(win32::CommandId(win32::MainCommand::Zoom100)).Enabled(),
+              out);
     return out;
 }
 
@@ -23,7 +24,9 @@ TEST_F(MainFormTest, SelectPreviewViewShowsOneViewAndSetsZoomActions) {
     EXPECT_FALSE(f.Preview().IsVisible(PV::Viewer));
     EXPECT_FALSE(ZoomActionsEnabled(f));
     // The menu follows the action.
-    EXPECT_TRUE(GetMenuState(f.Commands().Menu(), win32::kActZoomIn, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_TRUE(GetMenuState(f.Commands().Menu(), win32::CommandId(win32::MainCommand::ZoomIn),
+                             MF_BYCOMMAND) &
+                MF_GRAYED);
 
     f.Surface().SelectPreviewView(PV::Picture);
     EXPECT_FALSE(f.Preview().IsVisible(PV::RichText));
@@ -32,7 +35,7 @@ TEST_F(MainFormTest, SelectPreviewViewShowsOneViewAndSetsZoomActions) {
 
     f.Surface().SelectPreviewView(PV::RichText);
     // Kind 3 changes no view but still asks for the zoom state.
-    f.Commands().ActionById(win32::kActZoomIn).SetEnabled(true);
+    f.Commands().ActionById(win32::CommandId(win32::MainCommand::ZoomIn)).SetEnabled(true);
     f.Surface().SelectPreviewView(static_cast<PV>(3));
     EXPECT_TRUE(f.Preview().IsVisible(PV::RichText));
     EXPECT_FALSE(ZoomActionsEnabled(f));
@@ -48,7 +51,7 @@ TEST_F(MainFormTest, ShowPreviewTextFillsTheStreamWithUtf16) {
     f.Surface().ShowPreviewText(u"A");
     EXPECT_EQ(f.Preview().PreviewStream().Bytes(), (std::vector<std::uint8_t>{0x41, 0x00}));
     EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
-    EXPECT_EQ(f.Preview().Viewer().Mode(), vbmodeUnicode);
+    EXPECT_EQ(f.Preview().Viewer().Mode(), ViewerMode::Unicode);
     EXPECT_TRUE(f.Preview().Viewer().TextGutter());
     f.Surface().ShowPreviewText(u"\u65E5x");
     EXPECT_EQ(f.Preview().PreviewStream().Bytes(),
@@ -166,26 +169,30 @@ TEST_F(MainFormTest, AlwaysOnTopToggledTwiceStoresFalse) {
     TMainForm& f = CreateForm();
     // (Wine under Xvfb keeps WS_EX_TOPMOST out of the window's styles, so the check mark and
     // the stored value are what can be seen here.)
-    f.Commands().Run(win32::kActOnTop);
-    EXPECT_TRUE(GetMenuState(f.Commands().Menu(), win32::kActOnTop, MF_BYCOMMAND) & MF_CHECKED);
+    f.Commands().Run(win32::CommandId(win32::MainCommand::OnTop));
+    EXPECT_TRUE(GetMenuState(f.Commands().Menu(), win32::CommandId(win32::MainCommand::OnTop),
+                             MF_BYCOMMAND) &
+                MF_CHECKED);
     EXPECT_TRUE(Settings().ReadBool(L"OnTop", false));
-    f.Commands().Run(win32::kActOnTop);
-    EXPECT_FALSE(GetMenuState(f.Commands().Menu(), win32::kActOnTop, MF_BYCOMMAND) & MF_CHECKED);
+    f.Commands().Run(win32::CommandId(win32::MainCommand::OnTop));
+    EXPECT_FALSE(GetMenuState(f.Commands().Menu(), win32::CommandId(win32::MainCommand::OnTop),
+                              MF_BYCOMMAND) &
+                 MF_CHECKED);
     EXPECT_FALSE(Settings().ReadBool(L"OnTop", true));
 }
 
 TEST_F(MainFormTest, WebPagesMinimiseOnlyWhenOnTop) {
     TMainForm& f = CreateForm();
-    f.Commands().Run(win32::kActHelpOnline);
+    f.Commands().Run(win32::CommandId(win32::MainCommand::HelpOnline));
     EXPECT_FALSE(IsIconic(f.Handle()));
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_NE(pages[0].find(L"/windowsclipboard/"), std::wstring::npos);
-    f.Commands().Run(win32::kActOnTop);
-    f.Commands().Run(win32::kMiAbout);
+    f.Commands().Run(win32::CommandId(win32::MainCommand::OnTop));
+    f.Commands().Run(win32::CommandId(win32::MainCommand::About));
     EXPECT_TRUE(IsIconic(f.Handle()));
-    f.Commands().Run(win32::kActOnTop);
+    f.Commands().Run(win32::CommandId(win32::MainCommand::OnTop));
     ShowWindow(f.Handle(), SW_RESTORE);
-    f.Commands().Run(win32::kMiBrisvel);
+    f.Commands().Run(win32::CommandId(win32::MainCommand::Brisvel));
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_EQ(pages[2].substr(pages[2].size() - 1), L"/");
 }
@@ -204,11 +211,12 @@ TEST_F(MainFormTest, ClearWhileAnotherProgramHoldsTheClipboardReportsTheError) {
     // Clearing is offered only while the clipboard holds something.
     PutClipboard({{CF_TEXT, TextBlock("abc")}});
     TMainForm& f = CreateForm();
-    ASSERT_TRUE(f.Commands().ActionById(win32::kActDelete).Enabled());
+    ASSERT_TRUE(f.Commands().ActionById(win32::CommandId(win32::MainCommand::Delete)).Enabled());
     HelperProcess holder({L"pid", L"hold", L"3000"});
     const std::string pid = holder.ReadLine();
     ASSERT_EQ(holder.ReadLine(), "holding");
-    SendMessageW(f.Handle(), WM_COMMAND, MAKEWPARAM(win32::kActDelete, 0), 0);
+    SendMessageW(f.Handle(), WM_COMMAND,
+                 MAKEWPARAM(win32::CommandId(win32::MainCommand::Delete), 0), 0);
     // The holder opened the clipboard for a window: the box names its program.
     EXPECT_EQ(errors, std::vector<std::wstring>{L"Cannot open clipboard\r\nHeld by " +
                                                 std::wstring(kHelperExe) + L" (" +
@@ -218,7 +226,7 @@ TEST_F(MainFormTest, ClearWhileAnotherProgramHoldsTheClipboardReportsTheError) {
 
 TEST_F(MainFormTest, ExitClosesTheWindowAndEndsTheLoop) {
     TMainForm& f = CreateForm();
-    f.Commands().Run(win32::kActExit);
+    f.Commands().Run(win32::CommandId(win32::MainCommand::Exit));
     const bool quit = PumpUntilQuit(500);
     EXPECT_TRUE(quit);
     EXPECT_EQ(f.Handle(), nullptr);

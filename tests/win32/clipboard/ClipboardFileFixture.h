@@ -2,8 +2,8 @@
 // Set-up for tests of the clipboard file routines on Wine's real clipboard: a message-only owner
 // window, the port over the Win32 backend, a support platform that records warnings instead of
 // showing them, a scratch folder, and helpers that put and read formats directly.
-#include "base/Support.h"
-#include "base/win32/Win32SupportPlatform.h"
+#include "base/SystemServices.h"
+#include "base/win32/Win32SystemPlatform.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
@@ -30,7 +30,7 @@ using tavrix::testing::FileBytes;
 using tavrix::testing::ScratchFolder;
 using tavrix::testing::WriteFileBytes;
 
-class RecordingSupportPlatform : public Win32SupportPlatform {
+class RecordingSystemPlatform : public Win32SystemPlatform {
 public:
     void ShowMessageBox(const std::wstring& text, const std::wstring&, unsigned) override {
         messages.push_back(text);
@@ -51,11 +51,11 @@ protected:
     ClipboardFileFixture()
         : ownerWindow(test::MessageOnlyWindow(L"")), owner(ownerWindow.get()), backend(owner),
           port(backend) {
-        InstallSupportPlatform(&platform);
-        InitSupport(false, VersionFlags{true, true});
+        InstallSystemPlatform(&platform);
+        InitSystemServices(false, VersionFlags{true, true});
         RegisterStartupFormats(backend);
     }
-    ~ClipboardFileFixture() override { InstallSupportPlatform(nullptr); }
+    ~ClipboardFileFixture() override { InstallSystemPlatform(nullptr); }
 
     // Empties the clipboard and puts the formats on it, in this order.
     void Put(const std::vector<std::pair<UINT, Bytes>>& formats) {
@@ -102,7 +102,7 @@ protected:
 
     test::TestWindow ownerWindow;
     HWND owner;
-    RecordingSupportPlatform platform;
+    RecordingSystemPlatform platform;
     Win32ClipboardBackend backend;
     ClipboardPort port;
     Win32FileAccess files;

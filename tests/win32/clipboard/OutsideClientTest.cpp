@@ -1,8 +1,8 @@
 // The monitor with a real outside client on the desktop's clipboard. Driven by
 // tests/e2e/engine_outside_client.sh, which starts this test with TAVRIX_OUTSIDE_CASE set, waits
 // for "ready" and then puts data with xclip; without the variable the test is skipped.
-#include "base/Support.h"
-#include "base/win32/Win32SupportPlatform.h"
+#include "base/SystemServices.h"
+#include "base/win32/Win32SystemPlatform.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/TavrixClipboardMonitor.h"
@@ -37,11 +37,11 @@ TEST(OutsideClient, MonitorListsWhatXclipPut) {
         GTEST_SKIP() << "run by tests/e2e/engine_outside_client.sh";
     }
     const std::string which = outsideCase;
-    win32::Win32SupportPlatform support;
-    InstallSupportPlatform(&support);
+    win32::Win32SystemPlatform support;
+    InstallSystemPlatform(&support);
     unsigned platformId = 0, major = 0, minor = 0;
     win32::GetReportedVersion(platformId, major, minor);
-    InitSupport(false, ComputeVersionFlags(platformId, major, minor));
+    InitSystemServices(false, ComputeVersionFlags(platformId, major, minor));
     const auto owner = test::MessageOnlyWindow();
     win32::Win32ClipboardBackend backend(owner.get());
     RegisterStartupFormats(backend);
@@ -85,7 +85,7 @@ TEST(OutsideClient, MonitorListsWhatXclipPut) {
             ADD_FAILURE() << "unknown case " << which;
         }
     }
-    InstallSupportPlatform(nullptr);
+    InstallSystemPlatform(nullptr);
 }
 
 } // namespace

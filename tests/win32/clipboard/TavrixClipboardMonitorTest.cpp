@@ -4,8 +4,8 @@
 #include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "DibBuilder.h"
 #include "IconImageBuilder.h"
-#include "base/Support.h"
-#include "base/win32/Win32SupportPlatform.h"
+#include "base/SystemServices.h"
+#include "base/win32/Win32SystemPlatform.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
@@ -81,17 +81,17 @@ private:
 class MonitorTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        InstallSupportPlatform(&support_);
+        InstallSystemPlatform(&support_);
         unsigned platformId = 0, major = 0, minor = 0;
         win32::GetReportedVersion(platformId, major, minor);
-        InitSupport(false, ComputeVersionFlags(platformId, major, minor));
+        InitSystemServices(false, ComputeVersionFlags(platformId, major, minor));
         RegisterStartupFormats(backend_);
         IconFormat = 0;
         test::RunHelper({L"clear"});
     }
     void TearDown() override {
         monitor_.reset();
-        InstallSupportPlatform(nullptr);
+        InstallSystemPlatform(nullptr);
     }
 
     void Start(win32::MonitorOptions options = {}) {
@@ -108,7 +108,7 @@ protected:
     }
     int Refreshes() const { return monitor_->Core().Refreshes(); }
 
-    win32::Win32SupportPlatform support_;
+    win32::Win32SystemPlatform support_;
     test::TestWindow owner_ = test::MessageOnlyWindow();
     win32::Win32ClipboardBackend backend_{owner_.get()};
     ClipboardPort port_{backend_};

@@ -1,5 +1,5 @@
 #include "settings/win32/Win32PlacementForm.h"
-#include "settings/AppIni.h"
+#include "settings/SettingsStore.h"
 #include "settings/win32/Win32SettingsFiles.h"
 #include "settings/win32/Win32SettingsRegistry.h"
 #include "support/TestWindow.h"
@@ -30,7 +30,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(test::RunningUnderWine()) << "these tests write into the registry";
         test::DeleteKeyTree(HKEY_CURRENT_USER, kTestKey);
-        store = std::make_unique<TAppIni>(
+        store = std::make_unique<SettingsStore>(
             std::make_unique<Win32SettingsRegistry>(HKEY_CURRENT_USER, kTestKey),
             std::make_unique<Win32SettingsFiles>());
     }
@@ -38,7 +38,7 @@ protected:
         store.reset();
         test::DeleteKeyTree(HKEY_CURRENT_USER, kTestKey);
     }
-    std::unique_ptr<TAppIni> store;
+    std::unique_ptr<SettingsStore> store;
 };
 
 TEST_F(Win32PlacementFormTest, ReadsAndSetsTheOuterRectangle) {

@@ -1,9 +1,9 @@
 #include "ErrorText.h"
-#include "base/Support.h"
+#include "base/SystemServices.h"
 #include "base/TextHelpers.h"
-#include "base/win32/Win32SupportPlatform.h"
-#include "settings/AppIni.h"
-#include "settings/win32/AppIniSetup.h"
+#include "base/win32/Win32SystemPlatform.h"
+#include "settings/SettingsStore.h"
+#include "settings/win32/SettingsStoreSetup.h"
 #include "settings/win32/Win32SettingsFiles.h"
 #include "settings/win32/Win32SettingsRegistry.h"
 #include "support/WineRegistry.h"
@@ -48,15 +48,15 @@ protected:
     }
     void TearDown() override { DeleteKeyTree(HKEY_CURRENT_USER, kTestKey); }
 
-    TAppIni MakeStore() {
-        return TAppIni(std::make_unique<Win32SettingsRegistry>(HKEY_CURRENT_USER, kTestKey),
-                       std::make_unique<Win32SettingsFiles>());
+    SettingsStore MakeStore() {
+        return SettingsStore(std::make_unique<Win32SettingsRegistry>(HKEY_CURRENT_USER, kTestKey),
+                             std::make_unique<Win32SettingsFiles>());
     }
 };
 
 TEST_F(Win32SettingsStoreTest, FirstRunCreatesTheKeyAndReturnsDefaults) {
     ASSERT_FALSE(KeyExists(HKEY_CURRENT_USER, kTestKey));
-    TAppIni store = MakeStore();
+    SettingsStore store = MakeStore();
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kTestKey));
     EXPECT_FALSE(store.IsReadOnly());
     EXPECT_FALSE(store.ReadBool(L"FirstStarted", false));
@@ -77,7 +77,7 @@ TEST_F(Win32SettingsStoreTest, ProgramKeyIsCreatedUnderTheCurrentUser) {
 }
 
 TEST_F(Win32SettingsStoreTest, IntegersAndBooleansRoundTripAsDwords) {
-    TAppIni store = MakeStore();
+    SettingsStore store = MakeStore();
     store.WriteInteger(L"Zoom", -12);
     store.WriteInteger(L"ZoomImage", 1600);
     store.WriteBool(L"OnTop", true);
@@ -92,7 +92,7 @@ TEST_F(Win32SettingsStoreTest, IntegersAndBooleansRoundTripAsDwords) {
     EXPECT_EQ(onTop->type, static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(onTop->dword, 1u);
 
-    TAppIni again = MakeStore();
+    SettingsStore again = MakeStore();
     EXPECT_EQ(again.ReadInteger(L"Zoom", 0), -12);
     EXPECT_EQ(again.ReadInteger(L"ZoomImage", 100), 1600);
     EXPECT_TRUE(again.ReadBool(L"OnTop", false));
@@ -100,7 +100,7 @@ TEST_F(Win32SettingsStoreTest, IntegersAndBooleansRoundTripAsDwords) {
 }
 
 TEST_F(Win32SettingsStoreTest, ValuesOfAnotherTypeRaiseTheExactErrors) {
-    TAppIni store = MakeStore();
+    SettingsStore store = MakeStore();
     const wchar_t shortText[] = L"1"; // 4 bytes with its terminator
     WriteRaw(HKEY_CURRENT_USER, kTestKey, L"Zoom", REG_SZ, shortText, sizeof(shortText));
     const wchar_t longText[] = L"abc";
@@ -124,7 +124,7 @@ TEST_F(Win32SettingsStoreTest, ValuesOfAnotherTypeRaiseTheExactErrors) {
 
 TEST_F(Win32SettingsStoreTest, KeyOnlyReadableSkipsWritesWhicheverReadMaskOpensIt) {
     {
-        TAppIni store = MakeStore();
+        SettingsStore store = MakeStore();
         store.WriteInteger(L"Zoom", 9);
     }
     // The key's access list grants everyone one read mask; the full-access open is refused
@@ -141,7 +141,7 @@ TEST_F(Win32SettingsStoreTest, KeyOnlyReadableSkipsWritesWhicheverReadMaskOpensI
         auto registry = std::make_unique<Win32SettingsRegistry>(HKEY_CURRENT_USER, kTestKey);
         ASSERT_EQ(registry->Access(), SettingsRegistry::KeyAccess::ReadOnly) << c.accessList;
         EXPECT_EQ(registry->GrantedMask(), c.expectedMask);
-        TAppIni store(std::move(registry), std::make_unique<Win32SettingsFiles>());
+        SettingsStore store(std::move(registry), std::make_unique<Win32SettingsFiles>());
         EXPECT_TRUE(store.IsReadOnly());
         EXPECT_EQ(store.ReadInteger(L"Zoom", 0), 9);
         EXPECT_NO_THROW(store.WriteInteger(L"Zoom", 20));
@@ -155,12 +155,12 @@ TEST_F(Win32SettingsStoreTest, KeyOnlyReadableSkipsWritesWhicheverReadMaskOpensI
 }
 
 TEST_F(Win32SettingsStoreTest, KeyNobodyMayOpenReadsDefaultsAndRefusesWrites) {
-    { TAppIni create = MakeStore(); }
+    { SettingsStore create = MakeStore(); }
     WriteRaw(HKEY_CURRENT_USER, kTestKey, L"Zoom", REG_SZ, L"x", 4);
     ASSERT_TRUE(test::SetKeyAccessList(HKEY_CURRENT_USER, kTestKey, L"D:P"));
     auto registry = std::make_unique<Win32SettingsRegistry>(HKEY_CURRENT_USER, kTestKey);
     ASSERT_EQ(registry->Access(), SettingsRegistry::KeyAccess::None);
-    TAppIni store(std::move(registry), std::make_unique<Win32SettingsFiles>());
+    SettingsStore store(std::move(registry), std::make_unique<Win32SettingsFiles>());
     EXPECT_EQ(store.ReadInteger(L"Zoom", 13), 13);
     EXPECT_EQ(ErrorText([&] { store.WriteBool(L"OnTop", true); }),
               L"Failed to set data for 'OnTop'");
@@ -186,7 +186,7 @@ protected:
 };
 
 TEST_F(Win32IniModeTest, OnTopGoesIntoSectionMainOfBackupIniAndNotIntoTheRegistry) {
-    TAppIni store = MakeStore();
+    SettingsStore store = MakeStore();
     store.UseIniFile(path);
     store.WriteBool(L"OnTop", true);
     EXPECT_EQ(ReadFileBytes(path), "[Main]\r\nOnTop=1\r\n");
@@ -200,7 +200,7 @@ TEST_F(Win32IniModeTest, ReadsHexadecimalAndDefaultsFromARealFile) {
     ASSERT_TRUE(WritePrivateProfileStringW(L"Main", L"Zoom", L"0x10", path.c_str()));
     ASSERT_TRUE(WritePrivateProfileStringW(L"Main", L"ZoomImage", L"abc", path.c_str()));
     ASSERT_TRUE(WritePrivateProfileStringW(L"Main", L"FormatsWidth", L"", path.c_str()));
-    TAppIni store = MakeStore();
+    SettingsStore store = MakeStore();
     store.UseIniFile(path);
     EXPECT_EQ(store.ReadInteger(L"Zoom", 0), 16);
     EXPECT_EQ(store.ReadInteger(L"ZoomImage", 100), 100);
@@ -214,7 +214,7 @@ TEST_F(Win32IniModeTest, ReadsHexadecimalAndDefaultsFromARealFile) {
 }
 
 TEST_F(Win32IniModeTest, ReadOnlyFileRaisesUnableToWrite) {
-    TAppIni store = MakeStore();
+    SettingsStore store = MakeStore();
     store.UseIniFile(path);
     store.WriteBool(L"OnTop", false);
     ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
@@ -223,18 +223,18 @@ TEST_F(Win32IniModeTest, ReadOnlyFileRaisesUnableToWrite) {
     EXPECT_FALSE(store.ReadBool(L"OnTop", true));
 }
 
-TEST(Win32AppIniSetup, IniFileSwitchUsesBackupIniBesideTheExecutable) {
-    Win32SupportPlatform platform;
-    InstallSupportPlatform(&platform);
-    CreateAppIni(true);
-    EXPECT_FALSE(AppIni().UsesRegistry());
-    EXPECT_EQ(AppIni().IniFileName(), JoinPath(ExecutableFolder(), L"Backup.ini"));
-    CreateAppIni(false);
-    EXPECT_TRUE(AppIni().UsesRegistry());
-    EXPECT_TRUE(AppIni().IniFileName().empty());
-    ReleaseAppIni();
-    EXPECT_FALSE(HasAppIni());
-    InstallSupportPlatform(nullptr);
+TEST(Win32SettingsStoreSetup, IniFileSwitchUsesBackupIniBesideTheExecutable) {
+    Win32SystemPlatform platform;
+    InstallSystemPlatform(&platform);
+    CreateSettingsStore(true);
+    EXPECT_FALSE(ProcessSettings().UsesRegistry());
+    EXPECT_EQ(ProcessSettings().IniFileName(), JoinPath(ExecutableFolder(), L"Backup.ini"));
+    CreateSettingsStore(false);
+    EXPECT_TRUE(ProcessSettings().UsesRegistry());
+    EXPECT_TRUE(ProcessSettings().IniFileName().empty());
+    ReleaseProcessSettings();
+    EXPECT_FALSE(HasProcessSettings());
+    InstallSystemPlatform(nullptr);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "support/MessagePump.h"
 
-#include "base/win32/MessageFilter.h"
+#include "base/win32/AcceleratorHook.h"
 
 namespace tavrix::test {
 
@@ -39,7 +39,7 @@ bool PumpMessages() {
             quit = true;
             continue;
         }
-        if (win32::FilterMessage(msg)) {
+        if (win32::RunAcceleratorHook(msg)) {
             continue;
         }
         TranslateMessage(&msg);

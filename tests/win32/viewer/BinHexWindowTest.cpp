@@ -5,6 +5,8 @@
 #include "viewer/win32/BinHexWindow.h"
 #include "BinHexProbe.h"
 #include "base/Error.h"
+#include "clipboard/ClipboardPort.h"
+#include "clipboard/win32/Win32ClipboardBackend.h"
 #include "support/MessagePump.h"
 #include "support/TestWindow.h"
 #include "viewer/PngFile.h"
@@ -43,7 +45,7 @@ protected:
     void SetUp() override {
         host_ = test::TopLevelWindow(WS_POPUP | WS_VISIBLE, {0, 0, 640, 400}, L"viewer test");
         ASSERT_NE(host_.get(), nullptr) << "top-level windows need a display (run under xvfb-run)";
-        viewer_ = std::make_unique<BinHexWindow>(host_.get(), RECT{0, 0, 600, 360});
+        viewer_ = std::make_unique<BinHexWindow>(clipboard_, host_.get(), RECT{0, 0, 600, 360});
         PumpMessages();
     }
     void TearDown() override {
@@ -51,7 +53,7 @@ protected:
         host_.reset();
     }
 
-    void Show(std::vector<std::uint8_t> bytes, TZorvBinHexMode mode) {
+    void Show(std::vector<std::uint8_t> bytes, ViewerMode mode) {
         stream_.Assign(bytes);
         viewer_->Model().OpenStream(&stream_, true);
         viewer_->Model().SetMode(mode);
@@ -77,13 +79,15 @@ protected:
         return bytes;
     }
 
+    Win32ClipboardBackend backend_;
+    ClipboardPort clipboard_{backend_};
     test::TestWindow host_;
     std::unique_ptr<BinHexWindow> viewer_;
     MemoryStream stream_;
 };
 
 TEST_F(BinHexWindowTest, HexScreenRendersIntoTheOffscreenPictureWithBandCellsAndLines) {
-    Show(Counting(256), vbmodeHex);
+    Show(Counting(256), ViewerMode::Hex);
     TZorvBinHex& model = viewer_->Model();
     const BinHexProbe probe{model};
     ASSERT_TRUE(viewer_->LastError().empty())
@@ -143,8 +147,8 @@ TEST_F(BinHexWindowTest, HexScreenRendersIntoTheOffscreenPictureWithBandCellsAnd
 TEST_F(BinHexWindowTest, UnicodeTextWithGutterShowsSilverBandNumbersAndNoBarsWhenItFits) {
     TZorvBinHex& model = viewer_->Model();
     const BinHexProbe probe{model};
-    model.SetOption(&BinHexOptions::TextGutter, true);
-    model.SetOption(&BinHexOptions::TextGutterLinesStep, 1);
+    model.SetOption(&BinHexOptions::textGutter, true);
+    model.SetOption(&BinHexOptions::textGutterLinesStep, 1);
     const std::wstring text =
         L"Zeile eins\r\n\x0416\x0438\x0437\x043D\x044C\r\n\x3042\x3044\r\nend";
     std::vector<std::uint8_t> bytes;
@@ -152,7 +156,7 @@ TEST_F(BinHexWindowTest, UnicodeTextWithGutterShowsSilverBandNumbersAndNoBarsWhe
         bytes.push_back(static_cast<std::uint8_t>(ch & 0xFF));
         bytes.push_back(static_cast<std::uint8_t>(ch >> 8));
     }
-    Show(bytes, vbmodeUnicode);
+    Show(bytes, ViewerMode::Unicode);
     ASSERT_TRUE(viewer_->LastError().empty());
     const Pixels screen = Screen();
     EXPECT_TRUE(testing::WritePng("viewer-unicode-gutter.png", screen));
@@ -216,7 +220,7 @@ TEST_F(BinHexWindowTest, AFailedReadAsksRetryOrCancelAndAnErrorGetsTheViewersBox
     viewer_->Model().OpenStream(&stream, false);
     stream.failing = true;
     stream.seeks = 0;
-    viewer_->Model().SetMode(vbmodeHex);
+    viewer_->Model().SetMode(ViewerMode::Hex);
     viewer_->ReportError(ViewerCannotCopy());
     InstallViewerMessageBox(nullptr);
 
@@ -234,7 +238,7 @@ TEST_F(BinHexWindowTest, AFailedReadAsksRetryOrCancelAndAnErrorGetsTheViewersBox
 }
 
 TEST_F(BinHexWindowTest, EraseBackgroundAnswersNonzeroAndLeavesTheDeviceContextAlone) {
-    Show(Counting(64), vbmodeHex);
+    Show(Counting(64), ViewerMode::Hex);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, 50, 50);
@@ -259,7 +263,7 @@ TEST_F(BinHexWindowTest, EraseBackgroundAnswersNonzeroAndLeavesTheDeviceContextA
 TEST_F(BinHexWindowTest, AnswersTheDialogCodeQueryAndGreysOutWhenDisabled) {
     EXPECT_EQ(SendMessageW(viewer_->Handle(), WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS);
 
-    Show(Counting(64), vbmodeHex);
+    Show(Counting(64), ViewerMode::Hex);
     EnableWindow(viewer_->Handle(), FALSE);
     PumpMessages();
     EXPECT_FALSE(viewer_->Model().Enabled());
@@ -273,7 +277,7 @@ TEST_F(BinHexWindowTest, AnswersTheDialogCodeQueryAndGreysOutWhenDisabled) {
 }
 
 TEST_F(BinHexWindowTest, PanModeDrawsTheAnchorOverThePictureOnlyOnTheScreen) {
-    Show(Counting(64), vbmodeHex);
+    Show(Counting(64), ViewerMode::Hex);
     const Point origin{300, 200};
     BinHexProbe{viewer_->Model()}.EnterPanMode(origin);
     const Pixels screen = Screen();
@@ -287,7 +291,7 @@ TEST_F(BinHexWindowTest, PanModeDrawsTheAnchorOverThePictureOnlyOnTheScreen) {
 }
 
 TEST_F(BinHexWindowTest, FailedChecksStopAtTheWindowProcedureWithTheirText) {
-    Show(Counting(64), vbmodeHex);
+    Show(Counting(64), ViewerMode::Hex);
     BinHexProbe{viewer_->Model()}.SetViewPosRaw(1000000); // breaks the position invariant
     // A redraw that does not move the view first (a resize at the end would scroll to the end).
     SendMessageW(viewer_->Handle(), WM_ENABLE, FALSE, 0);
@@ -296,7 +300,7 @@ TEST_F(BinHexWindowTest, FailedChecksStopAtTheWindowProcedureWithTheirText) {
 }
 
 TEST_F(BinHexWindowTest, DefaultSizeAndStylesOfTheControl) {
-    BinHexWindow plain(host_.get(), RECT{10, 10, 10, 10});
+    BinHexWindow plain(clipboard_, host_.get(), RECT{10, 10, 10, 10});
     RECT window{};
     GetWindowRect(plain.Handle(), &window);
     EXPECT_EQ(window.right - window.left, 200);

@@ -13,9 +13,9 @@ namespace {
 
 ViewerFont Font(const wchar_t* name, int size) {
     ViewerFont font;
-    font.Name = name;
-    font.Size = size;
-    font.TextColor = 0x000000;
+    font.name = name;
+    font.size = size;
+    font.textColor = 0x000000;
     return font;
 }
 
@@ -33,12 +33,12 @@ protected:
 TEST_F(GdiCanvasTest, CharExtentsAreThePrefixWidthsOfThePreparedLine) {
     for (const wchar_t* face : {L"Courier New", L"Arial", L"Tahoma"}) {
         picture.SetFont(Font(face, 11));
-        TZorvBinHexOutputOptions options;
-        options.ShowNonPrintable = true;
-        options.Monospaced = true;
-        options.TabSize = 4;
+        LineOutputOptions options;
+        options.showNonPrintable = true;
+        options.monospaced = true;
+        options.tabSize = 4;
         const std::wstring text = L"Wide\tim lines, W.\t!";
-        TCharExtents e;
+        CharExtents e;
         ASSERT_TRUE(GetCharExtents(picture, text, e, options));
         const std::wstring prepared = PrepareLineText(text, options);
         // Source character i ends where the prepared text's matching prefix ends.
@@ -89,24 +89,24 @@ int LineHeightAt(HDC reference, int size) {
 TEST_F(GdiCanvasTest, StepFontSizeStaysWithinOneToSeventyTwo) {
     ViewerFont font = Font(L"Arial", 72);
     EXPECT_FALSE(StepFontSize(font, picture, true));
-    EXPECT_EQ(font.Size, 72);
-    font.Size = 1;
+    EXPECT_EQ(font.size, 72);
+    font.size = 1;
     EXPECT_FALSE(StepFontSize(font, picture, false));
-    EXPECT_EQ(font.Size, 1);
-    font.Size = 71;
+    EXPECT_EQ(font.size, 1);
+    font.size = 71;
     const bool changes = LineHeightAt(picture.Dc(), 72) != LineHeightAt(picture.Dc(), 71);
     EXPECT_EQ(StepFontSize(font, picture, true), changes);
-    EXPECT_EQ(font.Size, changes ? 72 : 71);
+    EXPECT_EQ(font.size, changes ? 72 : 71);
     // From 10 up: the result is the first size whose line height differs.
-    font.Size = 10;
+    font.size = 10;
     ASSERT_TRUE(StepFontSize(font, picture, true));
-    EXPECT_NE(LineHeightAt(picture.Dc(), font.Size), LineHeightAt(picture.Dc(), 10));
-    for (int size = 11; size < font.Size; ++size) {
+    EXPECT_NE(LineHeightAt(picture.Dc(), font.size), LineHeightAt(picture.Dc(), 10));
+    for (int size = 11; size < font.size; ++size) {
         EXPECT_EQ(LineHeightAt(picture.Dc(), size), LineHeightAt(picture.Dc(), 10));
     }
-    const int up = font.Size;
+    const int up = font.size;
     ASSERT_TRUE(StepFontSize(font, picture, false));
-    EXPECT_LT(font.Size, up);
+    EXPECT_LT(font.size, up);
 }
 
 TEST_F(GdiCanvasTest, DrawsTextOnTheBrushAndInvertsAreas) {
@@ -116,7 +116,7 @@ TEST_F(GdiCanvasTest, DrawsTextOnTheBrushAndInvertsAreas) {
     picture.SetFont(Font(L"Arial", 20));
     picture.SetTextColor(0x0000FF);
     picture.SetBrushColor(0x00FF00);
-    DrawLine(picture, 0, 0, TZorvBinHexOutputOptions{}, L"HHHH");
+    DrawLine(picture, 0, 0, LineOutputOptions{}, L"HHHH");
     int red = 0, green = 0;
     for (int x = 0; x < 60; ++x) {
         for (int y = 0; y < 20; ++y) {

@@ -22,6 +22,10 @@
 namespace tavrix::win32 {
 namespace {
 
+constexpr int Tag(ViewerEncoding encoding) {
+    return static_cast<int>(encoding);
+}
+
 class ViewerInputTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -36,7 +40,8 @@ protected:
         parent = test::TopLevelWindow(WS_OVERLAPPEDWINDOW, {0, 0, 700, 500}, L"viewer input");
         ASSERT_NE(parent.get(), nullptr) << "needs a display: run under xvfb-run";
         ShowWindow(parent.get(), SW_SHOW);
-        viewer = std::make_unique<BinHexWindow>(parent.get(), RECT{0, 0, 640, 400});
+        viewer = std::make_unique<BinHexWindow>(ClipboardPort::Instance(), parent.get(),
+                                                RECT{0, 0, 640, 400});
         SetFocus(viewer->Handle());
     }
     void TearDown() override {
@@ -45,12 +50,12 @@ protected:
         ReleaseKeys();
     }
 
-    void Show(const std::vector<std::uint8_t>& bytes, TZorvBinHexMode mode) {
+    void Show(const std::vector<std::uint8_t>& bytes, ViewerMode mode) {
         stream.Assign(bytes);
         Model().OpenStream(&stream, true);
         Model().SetMode(mode);
     }
-    void Show(const std::string& text, TZorvBinHexMode mode) {
+    void Show(const std::string& text, ViewerMode mode) {
         Show(std::vector<std::uint8_t>(text.begin(), text.end()), mode);
     }
     TZorvBinHex& Model() { return viewer->Model(); }
@@ -126,7 +131,7 @@ protected:
 };
 
 TEST_F(ViewerInputTest, ScrollBarMessagesMoveTheView) {
-    Show(Counting(100000), vbmodeHex);
+    Show(Counting(100000), ViewerMode::Hex);
     const int lines = Probe().LinesCount();
     ASSERT_GT(lines, 3);
     EXPECT_EQ(Send(WM_VSCROLL, SB_PAGEDOWN), 0);
@@ -153,7 +158,7 @@ TEST_F(ViewerInputTest, ScrollBarMessagesMoveTheView) {
 
 TEST_F(ViewerInputTest, HorizontalBarMessages) {
     SetWindowPos(Handle(), nullptr, 0, 0, 300, 300, SWP_NOZORDER | SWP_NOMOVE);
-    Show(Counting(1000), vbmodeHex);
+    Show(Counting(1000), ViewerMode::Hex);
     const int maxPos = Probe().MaxHViewPos();
     ASSERT_GT(maxPos, 200);
     Send(WM_HSCROLL, SB_LINERIGHT);
@@ -166,7 +171,7 @@ TEST_F(ViewerInputTest, HorizontalBarMessages) {
 }
 
 TEST_F(ViewerInputTest, KeysWithExactModifiers) {
-    Show(Counting(100000), vbmodeHex);
+    Show(Counting(100000), ViewerMode::Hex);
     const int lines = Probe().LinesCount();
     EXPECT_EQ(Send(WM_GETDLGCODE), DLGC_WANTARROWS);
     Send(WM_KEYDOWN, VK_NEXT);
@@ -189,7 +194,7 @@ TEST_F(ViewerInputTest, KeysWithExactModifiers) {
 }
 
 TEST_F(ViewerInputTest, WheelScrollsTheSystemLinesAndCtrlWheelStepsTheFont) {
-    Show(Counting(100000), vbmodeHex);
+    Show(Counting(100000), ViewerMode::Hex);
     UINT lines = 0;
     SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
     ASSERT_GT(lines, 0u);
@@ -203,18 +208,18 @@ TEST_F(ViewerInputTest, WheelScrollsTheSystemLinesAndCtrlWheelStepsTheFont) {
         Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA / 4)), at);
     }
     EXPECT_EQ(Probe().ViewPos(), 32LL * lines);
-    const int size = Model().Options().Font.Size;
+    const int size = Model().Options().font.size;
     // Ctrl counts when it is held, not when the message only says so.
     Send(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA), at);
-    EXPECT_EQ(Model().Options().Font.Size, size);
+    EXPECT_EQ(Model().Options().font.size, size);
     HoldKeys({VK_CONTROL});
     Send(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA), at);
     ReleaseKeys();
-    EXPECT_GT(Model().Options().Font.Size, size);
+    EXPECT_GT(Model().Options().font.size, size);
 }
 
 TEST_F(ViewerInputTest, DragDoubleAndTripleClickSelect) {
-    Show("first line\r\nsecond word here\r\nthird\r\n", vbmodeText);
+    Show("first line\r\nsecond word here\r\nthird\r\n", ViewerMode::Text);
     Send(WM_LBUTTONDOWN, MK_LBUTTON, TextPoint(0, 0));
     Send(WM_MOUSEMOVE, MK_LBUTTON, TextPoint(3, 1));
     Send(WM_MOUSEMOVE, MK_LBUTTON, TextPoint(0, 2));
@@ -235,7 +240,7 @@ TEST_F(ViewerInputTest, DragDoubleAndTripleClickSelect) {
 }
 
 TEST_F(ViewerInputTest, MiddleButtonPansUntilAnotherPress) {
-    Show(Counting(100000), vbmodeHex);
+    Show(Counting(100000), ViewerMode::Hex);
     Send(WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(100, 100));
     EXPECT_TRUE(Model().PanMode());
     POINT cursor{100, 117};
@@ -260,23 +265,24 @@ TEST_F(ViewerInputTest, MiddleButtonPansUntilAnotherPress) {
 }
 
 TEST_F(ViewerInputTest, CopyAsHexGivesTheSameTextInEveryEncoding) {
-    Show(std::vector<std::uint8_t>{0x41, 0x00, 0xFF}, vbmodeHex);
+    Show(std::vector<std::uint8_t>{0x41, 0x00, 0xFF}, ViewerMode::Hex);
     Probe().SelectAll();
-    for (TZorvEncoding e : {vEncANSI, vEncOEM, vEncCyrKOI8R, vEncEBUSCanada, vEncUTF8}) {
-        Model().SetOption(&BinHexOptions::TextEncoding, e);
-        Model().ExecutePopupCommand(vpCmdCopyHex);
-        EXPECT_EQ(ClipboardAnsi(), "41 00 FF") << e;
-        EXPECT_EQ(ClipboardUnicode(), L"41 00 FF") << e;
+    for (ViewerEncoding e : {ViewerEncoding::ANSI, ViewerEncoding::OEM, ViewerEncoding::CyrKOI8R,
+                             ViewerEncoding::EBUSCanada, ViewerEncoding::UTF8}) {
+        Model().SetOption(&BinHexOptions::textEncoding, e);
+        Model().ExecutePopupCommand(PopupCommand::CopyHex);
+        EXPECT_EQ(ClipboardAnsi(), "41 00 FF") << static_cast<int>(e);
+        EXPECT_EQ(ClipboardUnicode(), L"41 00 FF") << static_cast<int>(e);
     }
-    Model().SetOption(&BinHexOptions::TextEncoding, vEncANSI);
-    Model().ExecutePopupCommand(vpCmdCopy);
+    Model().SetOption(&BinHexOptions::textEncoding, ViewerEncoding::ANSI);
+    Model().ExecutePopupCommand(PopupCommand::Copy);
     EXPECT_EQ(ClipboardAnsi(), "A \xFF");
     EXPECT_EQ(ClipboardUnicode(), L"A \u00FF"); // Wine's ANSI code page is 1252
     EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(ViewerInputTest, CtrlCInUnicodeHexCopiesUnicodeText) {
-    Show(std::vector<std::uint8_t>{'O', 0, 'K', 0, 0xAC, 0x20}, vbmodeUHex);
+    Show(std::vector<std::uint8_t>{'O', 0, 'K', 0, 0xAC, 0x20}, ViewerMode::UHex);
     Probe().SelectAll();
     HoldKeys({VK_CONTROL});
     Send(WM_KEYDOWN, 'C');
@@ -312,25 +318,29 @@ TEST_F(ViewerInputTest, EncodingMenuColumnsAndUnavailableCodePages) {
         }
     }
     EXPECT_EQ(separators, 12);
-    EXPECT_EQ(columnStarts, (std::vector<int>{vEncUSOEM, vEncEBUSCanada}));
+    EXPECT_EQ(columnStarts,
+              (std::vector<int>{Tag(ViewerEncoding::USOEM), Tag(ViewerEncoding::EBUSCanada)}));
     // Wine lacks 38598, 1047, 870 and the 20xxx EBCDIC code pages, and does not list 65001.
-    for (int tag :
-         {vEncHebISO1, vEncEBLatin1, vEncEBLatin2, vEncEBGermany, vEncEBCyrSerbian, vEncUTF8}) {
+    for (int tag : {Tag(ViewerEncoding::HebISO1), Tag(ViewerEncoding::EBLatin1),
+                    Tag(ViewerEncoding::EBLatin2), Tag(ViewerEncoding::EBGermany),
+                    Tag(ViewerEncoding::EBCyrSerbian), Tag(ViewerEncoding::UTF8)}) {
         EXPECT_NE(std::find(disabled.begin(), disabled.end(), tag), disabled.end()) << tag;
     }
-    for (int tag : {vEncANSI, vEncOEM, vEncCyrKOI8R, vEncEBUSCanada, vEncEBTurkishLatin5}) {
+    for (int tag :
+         {Tag(ViewerEncoding::ANSI), Tag(ViewerEncoding::OEM), Tag(ViewerEncoding::CyrKOI8R),
+          Tag(ViewerEncoding::EBUSCanada), Tag(ViewerEncoding::EBTurkishLatin5)}) {
         EXPECT_EQ(std::find(disabled.begin(), disabled.end(), tag), disabled.end()) << tag;
     }
     HMENU unicode = viewer->Input().UnicodeMenu();
     ASSERT_EQ(GetMenuItemCount(unicode), 2);
     wchar_t text[64] = {};
     GetMenuStringW(unicode, 1, text, 63, MF_BYPOSITION);
-    EXPECT_EQ(std::wstring(text), EncodingName(vEncUnicodeBE));
+    EXPECT_EQ(std::wstring(text), EncodingName(ViewerEncoding::UnicodeBE));
 }
 
 TEST_F(ViewerInputTest, ContextMenuItemsForTheCurrentState) {
-    Show(Counting(10), vbmodeText);
-    Model().SetOption(&BinHexOptions::TextPopupCommands, PopupCommandBit(vpCmdCopy));
+    Show(Counting(10), ViewerMode::Text);
+    Model().SetOption(&BinHexOptions::textPopupCommands, PopupCommandBit(PopupCommand::Copy));
     Menu menu = CreateContextMenu(Model().ContextMenuItems());
     ASSERT_EQ(GetMenuItemCount(menu.get()), 3);
     wchar_t text[64] = {};
@@ -352,7 +362,7 @@ void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 TEST_F(ViewerInputTest, ContextMenuOpensUnlessTheRightPressEndedPanMode) {
-    Show(Counting(100), vbmodeHex);
+    Show(Counting(100), ViewerMode::Hex);
     POINT screen{20, 20};
     ClientToScreen(Handle(), &screen);
     g_menuWasOpen = false;
@@ -360,7 +370,7 @@ TEST_F(ViewerInputTest, ContextMenuOpensUnlessTheRightPressEndedPanMode) {
     Send(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Handle()), MAKELPARAM(screen.x, screen.y));
     KillTimer(nullptr, timer);
     EXPECT_TRUE(g_menuWasOpen);
-    EXPECT_EQ(Model().MouseState().MousePopupPos, (Point{20, 20}));
+    EXPECT_EQ(Model().MouseState().mousePopupPos, (Point{20, 20}));
 
     Send(WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(100, 100));
     Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 20));

@@ -16,11 +16,11 @@ namespace tavrix::win32 {
 namespace {
 
 struct ItemInfo {
-    std::wstring Caption;
-    UINT Type = 0;
-    UINT State = 0;
-    UINT Id = 0;
-    ULONG_PTR Data = 0;
+    std::wstring caption;
+    UINT type = 0;
+    UINT state = 0;
+    UINT id = 0;
+    ULONG_PTR data = 0;
 };
 
 std::vector<ItemInfo> ReadMenu(HMENU menu) {
@@ -50,25 +50,25 @@ TEST(ViewerEncodingMenu, ColumnsRadioItemsDisabledItemsAndTheCheck) {
     ASSERT_TRUE(menu);
     auto items = ReadMenu(menu.get());
     ASSERT_EQ(items.size(), 5u);
-    EXPECT_EQ(items[0].Caption, L"ANSI (Windows)");
-    EXPECT_NE(items[0].Type & MFT_RADIOCHECK, 0u);
-    EXPECT_EQ(items[0].Type & MFT_MENUBARBREAK, 0u);
-    EXPECT_NE(items[1].Type & MFT_SEPARATOR, 0u);
-    EXPECT_NE(items[3].Type & MFT_MENUBARBREAK, 0u);
-    EXPECT_EQ(items[3].Data, 26u);
-    EXPECT_EQ(items[3].Id, kEncodingItemBase + 26);
-    EXPECT_NE(items[4].State & MFS_DISABLED, 0u);
-    EXPECT_EQ(items[2].State & MFS_DISABLED, 0u);
+    EXPECT_EQ(items[0].caption, L"ANSI (Windows)");
+    EXPECT_NE(items[0].type & MFT_RADIOCHECK, 0u);
+    EXPECT_EQ(items[0].type & MFT_MENUBARBREAK, 0u);
+    EXPECT_NE(items[1].type & MFT_SEPARATOR, 0u);
+    EXPECT_NE(items[3].type & MFT_MENUBARBREAK, 0u);
+    EXPECT_EQ(items[3].data, 26u);
+    EXPECT_EQ(items[3].id, kEncodingItemBase + 26);
+    EXPECT_NE(items[4].state & MFS_DISABLED, 0u);
+    EXPECT_EQ(items[2].state & MFS_DISABLED, 0u);
 
     CheckEncodingItem(menu.get(), 6);
     items = ReadMenu(menu.get());
-    EXPECT_NE(items[2].State & MFS_CHECKED, 0u);
-    EXPECT_EQ(items[0].State & MFS_CHECKED, 0u);
+    EXPECT_NE(items[2].state & MFS_CHECKED, 0u);
+    EXPECT_EQ(items[0].state & MFS_CHECKED, 0u);
     CheckEncodingItem(menu.get(), 0); // the item with tag 0, not the separator
     items = ReadMenu(menu.get());
-    EXPECT_NE(items[0].State & MFS_CHECKED, 0u);
-    EXPECT_EQ(items[2].State & MFS_CHECKED, 0u);
-    EXPECT_EQ(items[1].State & MFS_CHECKED, 0u);
+    EXPECT_NE(items[0].state & MFS_CHECKED, 0u);
+    EXPECT_EQ(items[2].state & MFS_CHECKED, 0u);
+    EXPECT_EQ(items[1].state & MFS_CHECKED, 0u);
 }
 
 TEST(ViewerPanCursors, FiveDistinct32PixelCursors) {

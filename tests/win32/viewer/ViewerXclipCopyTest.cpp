@@ -29,7 +29,7 @@ TEST(ViewerXclipCopy, SelectAndCopyALineForXclip) {
     auto parent = test::TopLevelWindow(WS_OVERLAPPEDWINDOW, {0, 0, 700, 500}, L"xclip");
     ASSERT_NE(parent.get(), nullptr);
     {
-        BinHexWindow viewer(parent.get(), RECT{0, 0, 640, 400});
+        BinHexWindow viewer(ClipboardPort::Instance(), parent.get(), RECT{0, 0, 640, 400});
         // Windows-1252 bytes: "Grüße aus dem Viewer" on the second line.
         const std::string text = "header\r\nGr\xFC\xDF"
                                  "e aus dem Viewer\r\nfooter\r\n";
@@ -38,7 +38,7 @@ TEST(ViewerXclipCopy, SelectAndCopyALineForXclip) {
         TZorvBinHex& model = viewer.Model();
         const BinHexProbe probe{model};
         model.OpenStream(&stream, true);
-        model.SetMode(vbmodeText);
+        model.SetMode(ViewerMode::Text);
         const int h = probe.FontHeight();
         const int w = probe.FontWidthDigits();
         const int left = probe.LeftMargin();

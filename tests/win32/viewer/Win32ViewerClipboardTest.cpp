@@ -70,7 +70,8 @@ protected:
 };
 
 TEST_F(Win32ViewerClipboardTest, OemTextPlacesOemTextAndUnicode) {
-    ASSERT_TRUE(SetClipboardText("\x82 \xB0", vEncOEM)); // code page 437
+    ASSERT_TRUE(SetClipboardText(ClipboardPort::Instance(), "\x82 \xB0",
+                                 ViewerEncoding::OEM)); // code page 437
     EXPECT_EQ(Read(cf::OemText, 1), Narrow("\x82 \xB0"));
     EXPECT_EQ(Read(cf::UnicodeText, 2), Wide(L"\u00E9 \u2591"));
     const std::string list = test::RunHelper({L"list"});
@@ -79,7 +80,8 @@ TEST_F(Win32ViewerClipboardTest, OemTextPlacesOemTextAndUnicode) {
 }
 
 TEST_F(Win32ViewerClipboardTest, Koi8TextPlacesAnsiTextAndUnicodeFromKoi8) {
-    ASSERT_TRUE(SetClipboardText("\xC1\xE1 ok \xE9", vEncCyrKOI8R));
+    ASSERT_TRUE(
+        SetClipboardText(ClipboardPort::Instance(), "\xC1\xE1 ok \xE9", ViewerEncoding::CyrKOI8R));
     EXPECT_EQ(Read(cf::UnicodeText, 2), Wide(L"\u0430\u0410 ok \u0418"));
     // The ANSI code page here is 1252, which has no Cyrillic letters.
     EXPECT_EQ(Read(cf::Text, 1), Narrow("?? ok ?"));
@@ -88,25 +90,25 @@ TEST_F(Win32ViewerClipboardTest, Koi8TextPlacesAnsiTextAndUnicodeFromKoi8) {
 TEST_F(Win32ViewerClipboardTest, ZeroBytesBecomeBlanks) {
     std::string selection("a\0b\0", 4);
     ReplaceNulls(selection);
-    ASSERT_TRUE(SetClipboardText(selection, vEncANSI));
+    ASSERT_TRUE(SetClipboardText(ClipboardPort::Instance(), selection, ViewerEncoding::ANSI));
     EXPECT_EQ(Read(cf::Text, 1), Narrow("a b "));
     EXPECT_EQ(Read(cf::UnicodeText, 2), Wide(L"a b "));
     std::wstring wide(L"x\0y", 3);
     ReplaceNulls(wide);
-    ASSERT_TRUE(SetClipboardTextW(wide));
+    ASSERT_TRUE(SetClipboardTextW(ClipboardPort::Instance(), wide));
     EXPECT_EQ(Read(cf::UnicodeText, 2), Wide(L"x y"));
 }
 
 TEST_F(Win32ViewerClipboardTest, WideTextPlacesUnicodeText) {
-    ASSERT_TRUE(SetClipboardTextW(L"x\u20ACy"));
+    ASSERT_TRUE(SetClipboardTextW(ClipboardPort::Instance(), L"x\u20ACy"));
     EXPECT_EQ(Read(cf::UnicodeText, 2), Wide(L"x\u20ACy"));
     EXPECT_EQ(Read(cf::Text, 1), Narrow("x\x80y")); // synthesized by the system
 }
 
 TEST_F(Win32ViewerClipboardTest, EmptyTextLeavesTheClipboardUnchanged) {
-    EXPECT_TRUE(SetClipboardText("", vEncANSI));
-    EXPECT_TRUE(SetClipboardText("", vEncCyrKOI8R));
-    EXPECT_TRUE(SetClipboardTextW(L""));
+    EXPECT_TRUE(SetClipboardText(ClipboardPort::Instance(), "", ViewerEncoding::ANSI));
+    EXPECT_TRUE(SetClipboardText(ClipboardPort::Instance(), "", ViewerEncoding::CyrKOI8R));
+    EXPECT_TRUE(SetClipboardTextW(ClipboardPort::Instance(), L""));
     ExpectUnchanged();
 }
 
@@ -114,10 +116,10 @@ TEST_F(Win32ViewerClipboardTest, ClipboardHeldByAnotherProgramIsLeftAlone) {
     {
         test::HelperProcess helper({L"hold", L"1500"});
         ASSERT_EQ(helper.ReadLine(), "holding");
-        EXPECT_FALSE(SetClipboardText("abc", vEncANSI));
-        EXPECT_FALSE(SetClipboardText("abc", vEncOEM));
-        EXPECT_FALSE(SetClipboardTextW(L"abc"));
-        EXPECT_FALSE(PutUnicodeText(L"abc", true));
+        EXPECT_FALSE(SetClipboardText(ClipboardPort::Instance(), "abc", ViewerEncoding::ANSI));
+        EXPECT_FALSE(SetClipboardText(ClipboardPort::Instance(), "abc", ViewerEncoding::OEM));
+        EXPECT_FALSE(SetClipboardTextW(ClipboardPort::Instance(), L"abc"));
+        EXPECT_FALSE(PutUnicodeText(ClipboardPort::Instance(), L"abc", true));
         EXPECT_EQ(helper.Wait(), 0);
     }
     ExpectUnchanged();

@@ -1,4 +1,4 @@
-#include "settings/AppIni.h"
+#include "settings/SettingsStore.h"
 #include "ErrorText.h"
 #include "base/Error.h"
 #include "fakes/FakeSettings.h"
@@ -9,19 +9,19 @@ namespace tavrix {
 namespace {
 
 using testing::ErrorText;
-using testing::FakeAppIni;
+using testing::FakeSettingsStore;
 using Access = SettingsRegistry::KeyAccess;
 
-TEST(AppIniRegistry, MissingValuesGiveTheirDefaults) {
-    FakeAppIni ini;
+TEST(SettingsStoreRegistry, MissingValuesGiveTheirDefaults) {
+    FakeSettingsStore ini;
     EXPECT_TRUE(ini.store->UsesRegistry());
     EXPECT_FALSE(ini.store->ReadBool(L"FirstStarted", false));
     EXPECT_TRUE(ini.store->ReadBool(L"OnTop", true));
     EXPECT_EQ(ini.store->ReadInteger(L"ZoomImage", 100), 100);
 }
 
-TEST(AppIniRegistry, IntegersAndBooleansRoundTripAsDwords) {
-    FakeAppIni ini;
+TEST(SettingsStoreRegistry, IntegersAndBooleansRoundTripAsDwords) {
+    FakeSettingsStore ini;
     ini.store->WriteInteger(L"Zoom", -12);
     ini.store->WriteBool(L"OnTop", true);
     ini.store->WriteBool(L"FirstStarted", false);
@@ -35,8 +35,8 @@ TEST(AppIniRegistry, IntegersAndBooleansRoundTripAsDwords) {
     EXPECT_TRUE(ini.store->ReadBool(L"Other", false));
 }
 
-TEST(AppIniRegistry, ValuesOfAnotherTypeRaiseTheirErrors) {
-    FakeAppIni ini;
+TEST(SettingsStoreRegistry, ValuesOfAnotherTypeRaiseTheirErrors) {
+    FakeSettingsStore ini;
     ini.registry->values[L"Zoom"] = {false, 0x31, 4};  // a short string
     ini.registry->values[L"OnTop"] = {false, 0, 10};   // longer than 4 bytes
     ini.registry->values[L"ZoomImage"] = {true, 0, 8}; // a 64-bit value
@@ -50,8 +50,8 @@ TEST(AppIniRegistry, ValuesOfAnotherTypeRaiseTheirErrors) {
               L"Failed to get data for 'ZoomImage'");
 }
 
-TEST(AppIniRegistry, ReadOnlyKeySkipsWritesButReads) {
-    FakeAppIni ini;
+TEST(SettingsStoreRegistry, ReadOnlyKeySkipsWritesButReads) {
+    FakeSettingsStore ini;
     ini.registry->access = Access::ReadOnly;
     ini.registry->values[L"Zoom"] = {true, 14, 4};
     EXPECT_TRUE(ini.store->IsReadOnly());
@@ -61,8 +61,8 @@ TEST(AppIniRegistry, ReadOnlyKeySkipsWritesButReads) {
     EXPECT_EQ(ini.store->ReadInteger(L"Zoom", 0), 14);
 }
 
-TEST(AppIniRegistry, NoKeyOrRefusedWriteRaisesFailedToSet) {
-    FakeAppIni ini;
+TEST(SettingsStoreRegistry, NoKeyOrRefusedWriteRaisesFailedToSet) {
+    FakeSettingsStore ini;
     ini.registry->access = Access::None;
     ini.registry->values[L"Zoom"] = {false, 0, 4};
     EXPECT_EQ(ini.store->ReadInteger(L"Zoom", 5), 5); // no key: nothing is looked at
@@ -74,8 +74,8 @@ TEST(AppIniRegistry, NoKeyOrRefusedWriteRaisesFailedToSet) {
               L"Failed to set data for 'Zoom'");
 }
 
-TEST(AppIniIniFile, WritesIntoSectionMainAndNothingIntoTheRegistry) {
-    FakeAppIni ini;
+TEST(SettingsStoreIniFile, WritesIntoSectionMainAndNothingIntoTheRegistry) {
+    FakeSettingsStore ini;
     ini.store->UseIniFile(L"C:\\Tools\\Backup.ini");
     EXPECT_FALSE(ini.store->UsesRegistry());
     EXPECT_EQ(ini.store->IniFileName(), L"C:\\Tools\\Backup.ini");
@@ -87,8 +87,8 @@ TEST(AppIniIniFile, WritesIntoSectionMainAndNothingIntoTheRegistry) {
     EXPECT_EQ(ini.store->ReadInteger(L"ZoomImage", 100), 250);
 }
 
-TEST(AppIniIniFile, IniTextsThatAreNoNumbersGiveTheDefault) {
-    FakeAppIni ini;
+TEST(SettingsStoreIniFile, IniTextsThatAreNoNumbersGiveTheDefault) {
+    FakeSettingsStore ini;
     ini.files->files[L"B.ini"] = "[Main]\r\nZoom=0x10\r\nOnTop=abc\r\nZoomImage=\r\n";
     ini.store->UseIniFile(L"B.ini");
     EXPECT_EQ(ini.store->ReadInteger(L"Zoom", 0), 16);
@@ -96,8 +96,8 @@ TEST(AppIniIniFile, IniTextsThatAreNoNumbersGiveTheDefault) {
     EXPECT_EQ(ini.store->ReadInteger(L"ZoomImage", 100), 100);
 }
 
-TEST(AppIniIniFile, SamePathKeepsTheObjectAndEmptyPathGoesBackToTheRegistry) {
-    FakeAppIni ini;
+TEST(SettingsStoreIniFile, SamePathKeepsTheObjectAndEmptyPathGoesBackToTheRegistry) {
+    FakeSettingsStore ini;
     ini.store->UseIniFile(L"a.ini");
     const IniFile* first = ini.store->CurrentIniFile();
     ini.store->UseIniFile(L"a.ini");
@@ -111,24 +111,24 @@ TEST(AppIniIniFile, SamePathKeepsTheObjectAndEmptyPathGoesBackToTheRegistry) {
     EXPECT_EQ(ini.registry->writes, std::vector<std::wstring>{L"Zoom"});
 }
 
-TEST(AppIniIniFile, UnwritableFileRaisesUnableToWrite) {
-    FakeAppIni ini;
+TEST(SettingsStoreIniFile, UnwritableFileRaisesUnableToWrite) {
+    FakeSettingsStore ini;
     ini.store->UseIniFile(L"C:\\ro\\Backup.ini");
     ini.files->readOnly.insert(L"C:\\ro\\Backup.ini");
     EXPECT_EQ(ErrorText([&] { ini.store->WriteBool(L"OnTop", true); }),
               L"Unable to write to C:\\ro\\Backup.ini");
 }
 
-TEST(AppIniInstance, InstalledOnceAndReleased) {
-    InstallAppIni(nullptr);
-    EXPECT_FALSE(HasAppIni());
-    EXPECT_THROW(AppIni(), Error);
-    FakeAppIni ini;
-    TAppIni* raw = ini.store.get();
-    InstallAppIni(std::move(ini.store));
-    EXPECT_EQ(&AppIni(), raw);
-    InstallAppIni(nullptr);
-    EXPECT_FALSE(HasAppIni());
+TEST(ProcessSettingsInstance, InstalledOnceAndReleased) {
+    InstallProcessSettings(nullptr);
+    EXPECT_FALSE(HasProcessSettings());
+    EXPECT_THROW(ProcessSettings(), Error);
+    FakeSettingsStore ini;
+    SettingsStore* raw = ini.store.get();
+    InstallProcessSettings(std::move(ini.store));
+    EXPECT_EQ(&ProcessSettings(), raw);
+    InstallProcessSettings(nullptr);
+    EXPECT_FALSE(HasProcessSettings());
 }
 
 } // namespace

@@ -12,12 +12,12 @@
 
 namespace tavrix {
 
-class TAppIni {
+class SettingsStore {
 public:
-    TAppIni(std::unique_ptr<SettingsRegistry> registry, std::unique_ptr<SettingsFiles> files);
-    ~TAppIni();
-    TAppIni(const TAppIni&) = delete;
-    TAppIni& operator=(const TAppIni&) = delete;
+    SettingsStore(std::unique_ptr<SettingsRegistry> registry, std::unique_ptr<SettingsFiles> files);
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
 
     // Registry errors: "Invalid data type for '<name>'" (a value that is no 32-bit integer),
     // "Failed to get data for '<name>'" (longer than 4 bytes or unreadable). INI texts that are
@@ -53,9 +53,9 @@ private:
 };
 
 // The program's one store, created at start-up before any window and released last.
-TAppIni& AppIni();
-bool HasAppIni();
+SettingsStore& ProcessSettings();
+bool HasProcessSettings();
 // Takes ownership; nullptr releases the store.
-void InstallAppIni(std::unique_ptr<TAppIni> store);
+void InstallProcessSettings(std::unique_ptr<SettingsStore> store);
 
 } // namespace tavrix

@@ -1,30 +1,28 @@
-#include "base/Support.h"
+#include "base/SystemServices.h"
 
 #include "base/DebugLog.h"
 #include "base/Error.h"
-#include "base/SupportPlatform.h"
+#include "base/PortSlot.h"
+#include "base/SystemPlatform.h"
 #include "base/UiText.h"
 
 namespace tavrix {
 
 namespace {
-SupportPlatform* g_platform = nullptr;
+constinit PortSlot<SystemPlatform> g_platform;
 VersionFlags g_versionFlags;
 } // namespace
 
-void InstallSupportPlatform(SupportPlatform* platform) {
-    g_platform = platform;
+void InstallSystemPlatform(SystemPlatform* platform) {
+    g_platform.Install(platform);
 }
 
-SupportPlatform& CurrentSupportPlatform() {
-    if (g_platform == nullptr) {
-        throw Error(Tr(L"No support platform installed"));
-    }
-    return *g_platform;
+SystemPlatform& CurrentSystemPlatform() {
+    return g_platform.Get([] { return Tr(L"No support platform installed"); });
 }
 
-bool SupportPlatformInstalled() {
-    return g_platform != nullptr;
+bool SystemPlatformInstalled() {
+    return g_platform.Installed();
 }
 
 VersionFlags ComputeVersionFlags(unsigned platformId, unsigned major, unsigned minor) {
@@ -35,7 +33,7 @@ VersionFlags ComputeVersionFlags(unsigned platformId, unsigned major, unsigned m
     return flags;
 }
 
-void InitSupport(bool debugEnabled, VersionFlags flags) {
+void InitSystemServices(bool debugEnabled, VersionFlags flags) {
     ResetDebugLog(debugEnabled);
     g_versionFlags = flags;
 }
@@ -48,29 +46,29 @@ bool IsWin7OrLater() {
 }
 
 void ShowWarning(const std::wstring& text) {
-    CurrentSupportPlatform().ShowMessageBox(text + L"!", L"", kIconWarning);
+    CurrentSystemPlatform().ShowMessageBox(text + L"!", L"", kIconWarning);
 }
 
 void ShowInfo(const std::wstring& text) {
-    CurrentSupportPlatform().ShowMessageBox(text + L".", L"", kIconInformation);
+    CurrentSystemPlatform().ShowMessageBox(text + L".", L"", kIconInformation);
 }
 
 std::wstring ExecutableFolder() {
-    std::wstring path = CurrentSupportPlatform().ExecutablePath();
+    std::wstring path = CurrentSystemPlatform().ExecutablePath();
     auto slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
 }
 
 std::wstring GetVersionInfoString(const std::wstring& fileName, const std::wstring& key) {
-    return CurrentSupportPlatform().VersionInfoString(fileName, key);
+    return CurrentSystemPlatform().VersionInfoString(fileName, key);
 }
 
 std::wstring GetProductVersion() {
-    return GetVersionInfoString(CurrentSupportPlatform().ExecutablePath(), L"ProductVersion");
+    return GetVersionInfoString(CurrentSystemPlatform().ExecutablePath(), L"ProductVersion");
 }
 
 void WaitProcessingMessages(std::uint32_t milliseconds) {
-    SupportPlatform& platform = CurrentSupportPlatform();
+    SystemPlatform& platform = CurrentSystemPlatform();
     const std::uint32_t start = platform.TickCount();
     // Unsigned difference: correct across the 49.7-day wrap of the tick count.
     while (static_cast<std::uint32_t>(platform.TickCount() - start) < milliseconds) {
@@ -80,7 +78,7 @@ void WaitProcessingMessages(std::uint32_t milliseconds) {
 }
 
 void ProcessMessages() {
-    CurrentSupportPlatform().ProcessMessages();
+    CurrentSystemPlatform().ProcessMessages();
 }
 
 } // namespace tavrix

@@ -1,7 +1,7 @@
 #pragma once
 // A support platform for unit tests: records message boxes and written files, runs a manual
 // clock. Installing it is scoped: the destructor uninstalls it.
-#include "base/SupportPlatform.h"
+#include "base/SystemPlatform.h"
 
 #include <functional>
 #include <map>
@@ -11,7 +11,7 @@
 
 namespace tavrix::testing {
 
-class FakeSupportPlatform : public SupportPlatform {
+class FakeSystemPlatform : public SystemPlatform {
 public:
     struct MessageBoxCall {
         std::wstring text;
@@ -19,8 +19,8 @@ public:
         unsigned flags;
     };
 
-    FakeSupportPlatform() { InstallSupportPlatform(this); }
-    ~FakeSupportPlatform() override { InstallSupportPlatform(nullptr); }
+    FakeSystemPlatform() { InstallSystemPlatform(this); }
+    ~FakeSystemPlatform() override { InstallSystemPlatform(nullptr); }
 
     int ScreenPixelsPerInch() override { return pixelsPerInch; }
     void ShowMessageBox(const std::wstring& text, const std::wstring& caption,

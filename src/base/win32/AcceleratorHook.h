@@ -7,11 +7,11 @@
 
 namespace tavrix::win32 {
 
-using MessageFilter = std::function<bool(MSG& message)>;
+using AcceleratorHook = std::function<bool(MSG& message)>;
 
 // Installs the filter (an empty function removes it).
-void SetMessageFilter(MessageFilter filter);
+void SetAcceleratorHook(AcceleratorHook filter);
 // True when the installed filter handled the message; it must then not be dispatched.
-bool FilterMessage(MSG& message);
+bool RunAcceleratorHook(MSG& message);
 
 } // namespace tavrix::win32

@@ -1,4 +1,4 @@
-#include "base/win32/Win32SupportPlatform.h"
+#include "base/win32/Win32SystemPlatform.h"
 
 #include "base/Error.h"
 #include "base/UiText.h"
@@ -13,29 +13,29 @@
 
 namespace tavrix::win32 {
 
-Win32SupportPlatform::Win32SupportPlatform() : pixelsPerInch_(ReadScreenResolution().vertical) {}
+Win32SystemPlatform::Win32SystemPlatform() : pixelsPerInch_(ReadScreenResolution().vertical) {}
 
-void Win32SupportPlatform::ShowMessageBox(const std::wstring& text, const std::wstring& caption,
-                                          unsigned flags) {
+void Win32SystemPlatform::ShowMessageBox(const std::wstring& text, const std::wstring& caption,
+                                         unsigned flags) {
     HWND owner = GetActiveWindow();
     // Without an active window the box is task-modal: the program's windows are disabled.
     UINT modality = owner == nullptr ? MB_TASKMODAL : MB_APPLMODAL;
     MessageBoxW(owner, text.c_str(), caption.c_str(), flags | modality);
 }
 
-std::uint32_t Win32SupportPlatform::TickCount() {
+std::uint32_t Win32SystemPlatform::TickCount() {
     return GetTickCount();
 }
 
-void Win32SupportPlatform::SleepAlertable(std::uint32_t milliseconds) {
+void Win32SystemPlatform::SleepAlertable(std::uint32_t milliseconds) {
     SleepEx(milliseconds, TRUE);
 }
 
-void Win32SupportPlatform::ProcessMessages() {
+void Win32SystemPlatform::ProcessMessages() {
     PumpWaitingMessages();
 }
 
-std::wstring Win32SupportPlatform::ExecutablePath() {
+std::wstring Win32SystemPlatform::ExecutablePath() {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
         DWORD length =
@@ -50,8 +50,8 @@ std::wstring Win32SupportPlatform::ExecutablePath() {
     }
 }
 
-std::wstring Win32SupportPlatform::VersionInfoString(const std::wstring& fileName,
-                                                     const std::wstring& key) {
+std::wstring Win32SystemPlatform::VersionInfoString(const std::wstring& fileName,
+                                                    const std::wstring& key) {
     DWORD ignored = 0;
     DWORD size = GetFileVersionInfoSizeW(fileName.c_str(), &ignored);
     if (size == 0) {
@@ -75,7 +75,7 @@ std::wstring Win32SupportPlatform::VersionInfoString(const std::wstring& fileNam
     return result;
 }
 
-std::wstring Win32SupportPlatform::NowText() {
+std::wstring Win32SystemPlatform::NowText() {
     SYSTEMTIME now;
     GetLocalTime(&now);
     wchar_t date[128] = {};
@@ -90,7 +90,7 @@ std::wstring Win32SupportPlatform::NowText() {
     return text;
 }
 
-void Win32SupportPlatform::WriteFile(const std::wstring& path, const std::string& bytes) {
+void Win32SystemPlatform::WriteFile(const std::wstring& path, const std::string& bytes) {
     UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {

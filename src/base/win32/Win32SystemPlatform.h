@@ -1,12 +1,12 @@
 #pragma once
 // The support routines' platform over user32, gdi32, kernel32 and version.dll.
-#include "base/SupportPlatform.h"
+#include "base/SystemPlatform.h"
 
 namespace tavrix::win32 {
 
-class Win32SupportPlatform : public SupportPlatform {
+class Win32SystemPlatform : public SystemPlatform {
 public:
-    Win32SupportPlatform();
+    Win32SystemPlatform();
 
     int ScreenPixelsPerInch() override { return pixelsPerInch_; }
     void ShowMessageBox(const std::wstring& text, const std::wstring& caption,

@@ -1,4 +1,4 @@
-#include "app/win32/ApplicationWindow.h"
+#include "app/win32/ClipboardOwnerWindow.h"
 
 namespace tavrix::win32 {
 
@@ -6,7 +6,7 @@ namespace {
 constexpr wchar_t kClassName[] = L"TavrixApplication";
 }
 
-ApplicationWindow::ApplicationWindow() {
+ClipboardOwnerWindow::ClipboardOwnerWindow() {
     RegisterClassOnce(kClassName, 0, nullptr, nullptr);
     // The application window has an empty title: the main window has its own taskbar button.
     CreateWindowOfClass(kClassName, 0, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr);

@@ -1,19 +1,19 @@
-#include "base/win32/MessageFilter.h"
+#include "base/win32/AcceleratorHook.h"
 
 namespace tavrix::win32 {
 
 namespace {
-MessageFilter& Installed() {
-    static MessageFilter filter;
+AcceleratorHook& Installed() {
+    static AcceleratorHook filter;
     return filter;
 }
 } // namespace
 
-void SetMessageFilter(MessageFilter filter) {
+void SetAcceleratorHook(AcceleratorHook filter) {
     Installed() = std::move(filter);
 }
 
-bool FilterMessage(MSG& message) {
+bool RunAcceleratorHook(MSG& message) {
     return Installed() && Installed()(message);
 }
 

@@ -1,5 +1,5 @@
 // Where lines and hex cells were drawn, and the lookup from a point to a data offset.
-#include "viewer/StrPositions.h"
+#include "viewer/HitMap.h"
 #include "fakes/FixedWidthCanvas.h"
 
 #include <gtest/gtest.h>
@@ -12,33 +12,33 @@ using testing::FixedWidthCanvas;
 class StrPositionsTest : public ::testing::Test {
 protected:
     StrPositionsTest() {
-        canvas.LineHeight = 16;
-        options.Monospaced = true;
-        options.TabSize = 4;
+        canvas.lineHeight = 16;
+        options.monospaced = true;
+        options.tabSize = 4;
     }
     std::int64_t At(int x, int y, bool strict = false) {
         return positions.OffsetAtPoint(canvas, x, y, options, strict);
     }
     FixedWidthCanvas canvas; // 8 pixels a character, 16 a line
-    TZorvBinHexOutputOptions options;
-    TStrPositions positions;
+    LineOutputOptions options;
+    HitMap positions;
 };
 
 TEST_F(StrPositionsTest, StartsEmptyAndClearForgetsEverything) {
-    EXPECT_EQ(positions.CharSize, 1);
+    EXPECT_EQ(positions.charSize, 1);
     EXPECT_EQ(At(50, 5), -1);
     positions.AddLine(L"abc", 10, 0, 100);
     positions.SetHexCell(3, 40, 16, 24);
     positions.SetTextColumn(300);
     positions.Clear(2);
-    EXPECT_EQ(positions.DrawnLineCount, 0);
-    EXPECT_EQ(positions.DrawnLines[0].Text, L"");
-    EXPECT_EQ(positions.DrawnLines[0].Offset, 0);
-    EXPECT_EQ(positions.HexCellX[3], 0);
-    EXPECT_EQ(positions.HexCellCount, 0);
-    EXPECT_EQ(positions.HexCellWidth, 0);
-    EXPECT_EQ(positions.TextColumnX, 0);
-    EXPECT_EQ(positions.CharSize, 2);
+    EXPECT_EQ(positions.drawnLineCount, 0);
+    EXPECT_EQ(positions.drawnLines[0].text, L"");
+    EXPECT_EQ(positions.drawnLines[0].offset, 0);
+    EXPECT_EQ(positions.hexCellX[3], 0);
+    EXPECT_EQ(positions.hexCellCount, 0);
+    EXPECT_EQ(positions.hexCellWidth, 0);
+    EXPECT_EQ(positions.textColumnX, 0);
+    EXPECT_EQ(positions.charSize, 2);
     EXPECT_EQ(At(50, 5), -1);
 }
 
@@ -46,23 +46,23 @@ TEST_F(StrPositionsTest, KeepsTheFirst150Lines) {
     for (int i = 0; i < 160; ++i) {
         positions.AddLine(L"line" + std::to_wstring(i), 0, i * 16, i * 10);
     }
-    EXPECT_EQ(positions.DrawnLineCount, 150);
-    EXPECT_EQ(positions.DrawnLines[149].Text, L"line149");
-    EXPECT_EQ(positions.DrawnLines[149].Offset, 1490);
+    EXPECT_EQ(positions.drawnLineCount, 150);
+    EXPECT_EQ(positions.drawnLines[149].text, L"line149");
+    EXPECT_EQ(positions.drawnLines[149].offset, 1490);
     // Below the last stored line: just after its text.
     EXPECT_EQ(At(5, 151 * 16), 1490 + 7);
 }
 
 TEST_F(StrPositionsTest, HexCellsCapCountAndIgnoreIndexesOutside) {
     positions.SetHexCell(64, 999, 80, 24);
-    EXPECT_EQ(positions.HexCellCount, 64);
-    EXPECT_EQ(positions.HexCellWidth, 24);
-    EXPECT_TRUE(std::all_of(positions.HexCellX.begin(), positions.HexCellX.end(),
+    EXPECT_EQ(positions.hexCellCount, 64);
+    EXPECT_EQ(positions.hexCellWidth, 24);
+    EXPECT_TRUE(std::all_of(positions.hexCellX.begin(), positions.hexCellX.end(),
                             [](int x) { return x == 0; }));
     positions.SetHexCell(-1, 999, 8, 40);
-    EXPECT_EQ(positions.HexCellCount, 8);
+    EXPECT_EQ(positions.hexCellCount, 8);
     positions.SetHexCell(63, 555, 64, 24);
-    EXPECT_EQ(positions.HexCellX[63], 555);
+    EXPECT_EQ(positions.hexCellX[63], 555);
 }
 
 TEST_F(StrPositionsTest, TextLinesAboveBelowLeftAndInside) {
@@ -95,7 +95,7 @@ TEST_F(StrPositionsTest, TextLinesAboveBelowLeftAndInside) {
 
 TEST_F(StrPositionsTest, UnmeasurableLineGivesMinusOne) {
     positions.AddLine(L"abc", 0, 0, 7);
-    canvas.MeasureFails = true;
+    canvas.measureFails = true;
     EXPECT_EQ(At(5, 5), -1);
     EXPECT_EQ(At(0, 5), 7); // left of the line needs no measurement
 }
@@ -168,8 +168,8 @@ TEST_F(StrPositionsTest, MaxRightEdgeOfTheWidestLine) {
     positions.AddLine(L"abc\t", 10, 16, 0); // the tab takes one cell, to the stop at 5
     positions.AddLine(L"abcd", 2, 32, 0);
     EXPECT_EQ(positions.MaxRightEdge(canvas, options), 10 + 4 * 8);
-    options.ShowNonPrintable = true;
-    options.ShowLineEnd = true;
+    options.showNonPrintable = true;
+    options.showLineEnd = true;
     EXPECT_EQ(positions.MaxRightEdge(canvas, options), 10 + 5 * 8);
 }
 

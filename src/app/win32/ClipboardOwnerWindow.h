@@ -5,10 +5,10 @@
 
 namespace tavrix::win32 {
 
-class ApplicationWindow final : public Window {
+class ClipboardOwnerWindow final : public Window {
 public:
     // Throws Error when the window cannot be made.
-    ApplicationWindow();
+    ClipboardOwnerWindow();
 };
 
 } // namespace tavrix::win32

@@ -1,12 +1,12 @@
-#include "base/Support.h"
-#include "fakes/FakeSupportPlatform.h"
+#include "base/SystemServices.h"
+#include "fakes/FakeSystemPlatform.h"
 
 #include <gtest/gtest.h>
 
 namespace tavrix {
 namespace {
 
-using testing::FakeSupportPlatform;
+using testing::FakeSystemPlatform;
 
 TEST(VersionFlags, FollowPlatformAndVersion) {
     auto xp = ComputeVersionFlags(2, 5, 1);
@@ -24,7 +24,7 @@ TEST(VersionFlags, FollowPlatformAndVersion) {
 }
 
 TEST(MessageBoxes, WarningAndInfoAddTheirMarkAndIcon) {
-    FakeSupportPlatform platform;
+    FakeSystemPlatform platform;
     ShowWarning(L"Failed to locate Vista Clipboard API");
     ShowInfo(L"Closes the program");
     ASSERT_EQ(platform.messageBoxes.size(), 2u);
@@ -36,7 +36,7 @@ TEST(MessageBoxes, WarningAndInfoAddTheirMarkAndIcon) {
 }
 
 TEST(WaitProcessingMessages, WaitsAtLeastTheDurationAcrossTickWrap) {
-    FakeSupportPlatform platform;
+    FakeSystemPlatform platform;
     WaitProcessingMessages(0);
     EXPECT_EQ(platform.sleeps, 0);
     platform.tick = 0xFFFFFFF0u; // wraps during the wait
@@ -47,7 +47,7 @@ TEST(WaitProcessingMessages, WaitsAtLeastTheDurationAcrossTickWrap) {
 }
 
 TEST(ProductVersion, ReadsTheRunningExecutablesBlock) {
-    FakeSupportPlatform platform;
+    FakeSystemPlatform platform;
     platform.versionStrings[L"C:\\Tools\\Tavrix.exe|ProductVersion"] = L"4.0";
     EXPECT_EQ(GetProductVersion(), L"4.0");
     EXPECT_EQ(GetVersionInfoString(L"C:\\Tools\\Tavrix.exe", L"Missing"), L"");

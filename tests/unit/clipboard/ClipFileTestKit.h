@@ -1,13 +1,13 @@
 #pragma once
 // Shared set-up for the clipboard file tests: a fake clipboard with the start-up formats
 // registered, a support platform that records warnings, and record builders.
-#include "base/Support.h"
+#include "base/SystemServices.h"
 #include "clipboard/ClipboardFileFormat.h"
 #include "clipboard/ClipboardNameTable.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
 #include "fakes/FakeClipboard.h"
-#include "fakes/FakeSupportPlatform.h"
+#include "fakes/FakeSystemPlatform.h"
 
 #include "Bytes.h"
 
@@ -60,14 +60,14 @@ inline std::vector<ClipFormat> RecordFormats(const Bytes& file) {
 class ClipFileTest : public ::testing::Test {
 protected:
     ClipFileTest() : port(fake) {
-        InitSupport(false, VersionFlags{});
+        InitSystemServices(false, VersionFlags{});
         RegisterStartupFormats(fake);
     }
-    ~ClipFileTest() override { InitSupport(false, VersionFlags{}); }
+    ~ClipFileTest() override { InitSystemServices(false, VersionFlags{}); }
 
-    static void SetWin7OrLater(bool on) { InitSupport(false, VersionFlags{on, on}); }
+    static void SetWin7OrLater(bool on) { InitSystemServices(false, VersionFlags{on, on}); }
 
-    FakeSupportPlatform platform;
+    FakeSystemPlatform platform;
     FakeClipboard fake;
     ClipboardPort port;
 };

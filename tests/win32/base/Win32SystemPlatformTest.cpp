@@ -1,6 +1,6 @@
-#include "base/win32/Win32SupportPlatform.h"
+#include "base/win32/Win32SystemPlatform.h"
 #include "base/Error.h"
-#include "base/Support.h"
+#include "base/SystemServices.h"
 #include "base/TextHelpers.h"
 
 #include <windows.h>
@@ -10,14 +10,14 @@
 namespace tavrix::win32 {
 namespace {
 
-class Win32SupportPlatformTest : public ::testing::Test {
+class Win32SystemPlatformTest : public ::testing::Test {
 protected:
-    void SetUp() override { InstallSupportPlatform(&platform); }
-    void TearDown() override { InstallSupportPlatform(nullptr); }
-    Win32SupportPlatform platform;
+    void SetUp() override { InstallSystemPlatform(&platform); }
+    void TearDown() override { InstallSystemPlatform(nullptr); }
+    Win32SystemPlatform platform;
 };
 
-TEST_F(Win32SupportPlatformTest, ReadsTheVersionBlockOfTavrixExe) {
+TEST_F(Win32SystemPlatformTest, ReadsTheVersionBlockOfTavrixExe) {
     std::wstring exe = JoinPath(ExecutableFolder(), L"Tavrix.exe");
     EXPECT_EQ(GetVersionInfoString(exe, L"ProductVersion"), L"4.0");
     EXPECT_EQ(GetVersionInfoString(exe, L"FileVersion"), L"4.0.0.0");
@@ -26,7 +26,7 @@ TEST_F(Win32SupportPlatformTest, ReadsTheVersionBlockOfTavrixExe) {
     EXPECT_EQ(GetProductVersion(), L"");
 }
 
-TEST_F(Win32SupportPlatformTest, WriteFileReportsTheFileAndTheSystemsReason) {
+TEST_F(Win32SystemPlatformTest, WriteFileReportsTheFileAndTheSystemsReason) {
     std::wstring path = L"C:\\no\\such\\folder\\Log.txt";
     try {
         platform.WriteFile(path, "x");
@@ -38,7 +38,7 @@ TEST_F(Win32SupportPlatformTest, WriteFileReportsTheFileAndTheSystemsReason) {
     }
 }
 
-TEST_F(Win32SupportPlatformTest, WaitProcessingMessagesRunsPostedMessagesAndWaits) {
+TEST_F(Win32SystemPlatformTest, WaitProcessingMessagesRunsPostedMessagesAndWaits) {
     bool ran = false;
     static bool* flag = nullptr;
     flag = &ran;
@@ -51,7 +51,7 @@ TEST_F(Win32SupportPlatformTest, WaitProcessingMessagesRunsPostedMessagesAndWait
     EXPECT_GE(elapsed, 50u); // tick granularity allows a little less than the requested wait
 }
 
-TEST_F(Win32SupportPlatformTest, ReportsAnNtVersion) {
+TEST_F(Win32SystemPlatformTest, ReportsAnNtVersion) {
     unsigned platformId = 0, major = 0, minor = 0;
     GetReportedVersion(platformId, major, minor);
     EXPECT_EQ(platformId, 2u);

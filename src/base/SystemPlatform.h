@@ -6,9 +6,9 @@
 
 namespace tavrix {
 
-class SupportPlatform {
+class SystemPlatform {
 public:
-    virtual ~SupportPlatform() = default;
+    virtual ~SystemPlatform() = default;
 
     // Vertical logical pixels per inch of the screen.
     virtual int ScreenPixelsPerInch() = 0;
@@ -29,8 +29,8 @@ public:
     virtual void WriteFile(const std::wstring& path, const std::string& bytes) = 0;
 };
 
-void InstallSupportPlatform(SupportPlatform* platform);
-SupportPlatform& CurrentSupportPlatform();
-bool SupportPlatformInstalled();
+void InstallSystemPlatform(SystemPlatform* platform);
+SystemPlatform& CurrentSystemPlatform();
+bool SystemPlatformInstalled();
 
 } // namespace tavrix

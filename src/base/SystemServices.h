@@ -18,7 +18,7 @@ struct VersionFlags {
 VersionFlags ComputeVersionFlags(unsigned platformId, unsigned major, unsigned minor);
 
 // Start-up of the support module: the "DEBUG" switch, an empty log, the version flags.
-void InitSupport(bool debugEnabled, VersionFlags flags);
+void InitSystemServices(bool debugEnabled, VersionFlags flags);
 bool IsVistaOrLater();
 bool IsWin7OrLater();
 

@@ -1,4 +1,4 @@
-#include "settings/AppIni.h"
+#include "settings/SettingsStore.h"
 
 #include "base/Error.h"
 #include "base/UiText.h"
@@ -9,7 +9,7 @@ namespace {
 
 const std::wstring kSection = L"Main";
 
-std::unique_ptr<TAppIni> g_appIni;
+std::unique_ptr<SettingsStore> g_appIni;
 
 std::wstring Quoted(const std::wstring& name) {
     return L"'" + name + L"'";
@@ -17,16 +17,17 @@ std::wstring Quoted(const std::wstring& name) {
 
 } // namespace
 
-TAppIni::TAppIni(std::unique_ptr<SettingsRegistry> registry, std::unique_ptr<SettingsFiles> files)
+SettingsStore::SettingsStore(std::unique_ptr<SettingsRegistry> registry,
+                             std::unique_ptr<SettingsFiles> files)
     : registry_(std::move(registry)), files_(std::move(files)) {}
 
-TAppIni::~TAppIni() = default;
+SettingsStore::~SettingsStore() = default;
 
-bool TAppIni::IsReadOnly() const {
+bool SettingsStore::IsReadOnly() const {
     return registry_->Access() == SettingsRegistry::KeyAccess::ReadOnly;
 }
 
-std::int32_t TAppIni::ReadInteger(const std::wstring& name, std::int32_t defaultValue) {
+std::int32_t SettingsStore::ReadInteger(const std::wstring& name, std::int32_t defaultValue) {
     if (!UsesRegistry()) {
         return iniFile_->ReadInteger(kSection, name, defaultValue);
     }
@@ -48,14 +49,14 @@ std::int32_t TAppIni::ReadInteger(const std::wstring& name, std::int32_t default
     return static_cast<std::int32_t>(value.data);
 }
 
-bool TAppIni::ReadBool(const std::wstring& name, bool defaultValue) {
+bool SettingsStore::ReadBool(const std::wstring& name, bool defaultValue) {
     if (!UsesRegistry()) {
         return iniFile_->ReadBool(kSection, name, defaultValue);
     }
     return ReadInteger(name, defaultValue ? 1 : 0) != 0;
 }
 
-void TAppIni::WriteInteger(const std::wstring& name, std::int32_t value) {
+void SettingsStore::WriteInteger(const std::wstring& name, std::int32_t value) {
     if (!UsesRegistry()) {
         iniFile_->WriteInteger(kSection, name, value);
         return;
@@ -73,7 +74,7 @@ void TAppIni::WriteInteger(const std::wstring& name, std::int32_t value) {
     }
 }
 
-void TAppIni::WriteBool(const std::wstring& name, bool value) {
+void SettingsStore::WriteBool(const std::wstring& name, bool value) {
     if (!UsesRegistry()) {
         iniFile_->WriteBool(kSection, name, value);
         return;
@@ -81,7 +82,7 @@ void TAppIni::WriteBool(const std::wstring& name, bool value) {
     WriteInteger(name, value ? 1 : 0);
 }
 
-void TAppIni::UseIniFile(const std::wstring& path) {
+void SettingsStore::UseIniFile(const std::wstring& path) {
     if (path == iniFileName_) {
         return;
     }
@@ -92,18 +93,18 @@ void TAppIni::UseIniFile(const std::wstring& path) {
     }
 }
 
-TAppIni& AppIni() {
+SettingsStore& ProcessSettings() {
     if (!g_appIni) {
         throw Error(Tr(L"The settings store is not available"));
     }
     return *g_appIni;
 }
 
-bool HasAppIni() {
+bool HasProcessSettings() {
     return g_appIni != nullptr;
 }
 
-void InstallAppIni(std::unique_ptr<TAppIni> store) {
+void InstallProcessSettings(std::unique_ptr<SettingsStore> store) {
     g_appIni = std::move(store);
 }
 
