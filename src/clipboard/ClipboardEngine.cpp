@@ -126,7 +126,7 @@ void ClipboardEngine::ShowClipboardSummary() {
     }
     surface_.SetActionEnabled(EngineAction::Save, true);
     surface_.SetActionEnabled(EngineAction::Delete, true);
-    surface_.UpdateZoomActions();
+    surface_.UpdateViewActions();
     try {
         ShowSummaryCase();
     } catch (const std::exception&) {

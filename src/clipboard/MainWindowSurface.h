@@ -95,8 +95,8 @@ public:
     // Shows UTF-16 text in the viewer control in Unicode mode with its line-number gutter, and
     // makes the viewer the visible preview view. The text is taken as it is (no zero inside).
     virtual void ShowPreviewText(const std::u16string& text) = 0;
-    // Enables the zoom actions when the picture view or the viewer is the visible view.
-    virtual void UpdateZoomActions() = 0;
+    // Enables the commands that act on the visible view (zoom, and Find in the viewer).
+    virtual void UpdateViewActions() = 0;
     // Loads the clipboard picture into imgPreview again, keeps its natural size and applies the
     // current zoom. Throws Error when the clipboard offers no picture (the view keeps what it
     // shows then).

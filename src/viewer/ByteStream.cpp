@@ -11,16 +11,17 @@ namespace tavrix {
 
 void MemoryStream::Assign(std::span<const std::uint8_t> bytes) {
     Clear();
-    bytes_.assign(bytes.begin(), bytes.end());
+    bytes_->assign(bytes.begin(), bytes.end());
 }
 
 void MemoryStream::Assign(std::vector<std::uint8_t>&& bytes) {
     Clear();
-    bytes_ = std::move(bytes);
+    *bytes_ = std::move(bytes);
 }
 
 void MemoryStream::Clear() {
-    std::vector<std::uint8_t>().swap(bytes_); // clear() would keep the capacity
+    // Fresh bytes: a search may still read the old ones, and clear() would keep the capacity.
+    bytes_ = std::make_shared<std::vector<std::uint8_t>>();
     position_ = 0;
 }
 
@@ -32,12 +33,12 @@ void MemoryStream::SetPosition(std::int64_t position) {
 }
 
 std::size_t MemoryStream::Read(std::uint8_t* destination, std::size_t count) {
-    const auto size = static_cast<std::int64_t>(bytes_.size());
+    const auto size = static_cast<std::int64_t>(bytes_->size());
     if (position_ >= size || count == 0) {
         return 0;
     }
     const auto n = static_cast<std::size_t>(std::min<std::int64_t>(size - position_, count));
-    std::memcpy(destination, bytes_.data() + position_, n);
+    std::memcpy(destination, bytes_->data() + position_, n);
     position_ += static_cast<std::int64_t>(n);
     return n;
 }

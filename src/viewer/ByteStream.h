@@ -4,6 +4,7 @@
 // that as a read error.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -18,11 +19,14 @@ public:
     virtual std::size_t Read(std::uint8_t* destination, std::size_t count) = 0;
 };
 
-// A stream over bytes held in memory; the host refills one such stream for every preview.
+// A stream over bytes held in memory; the host refills one such stream for every preview. A
+// search running on another thread shares the bytes (Share): a refill gives the stream new bytes
+// and leaves the shared ones to the search until it lets go of them.
 class MemoryStream : public ByteStream {
 public:
     MemoryStream() = default;
-    explicit MemoryStream(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
+    explicit MemoryStream(std::vector<std::uint8_t> bytes)
+        : bytes_(std::make_shared<std::vector<std::uint8_t>>(std::move(bytes))) {}
 
     // A copy of bytes, which must not lie in this stream. The bytes held before are let go
     // first, so that two large blocks are never held at once.
@@ -31,14 +35,17 @@ public:
     void Assign(std::vector<std::uint8_t>&& bytes);
     // Empty, with the memory given back.
     void Clear();
-    const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
+    const std::vector<std::uint8_t>& Bytes() const { return *bytes_; }
+    // The bytes as they are now, for a reader on another thread; they never change.
+    std::shared_ptr<const std::vector<std::uint8_t>> Share() const { return bytes_; }
 
-    std::int64_t Size() override { return static_cast<std::int64_t>(bytes_.size()); }
+    std::int64_t Size() override { return static_cast<std::int64_t>(bytes_->size()); }
     void SetPosition(std::int64_t position) override;
     std::size_t Read(std::uint8_t* destination, std::size_t count) override;
 
 private:
-    std::vector<std::uint8_t> bytes_;
+    std::shared_ptr<std::vector<std::uint8_t>> bytes_ =
+        std::make_shared<std::vector<std::uint8_t>>();
     std::int64_t position_ = 0;
 };
 

@@ -207,6 +207,23 @@ std::wstring ConvertByCodepage(std::string_view text, ViewerEncoding encoding) {
     return result;
 }
 
+std::int32_t TextCodepage(ViewerEncoding encoding) {
+    switch (encoding) {
+    case ViewerEncoding::ANSI:
+        return kCodepageAnsi;
+    case ViewerEncoding::OEM:
+        return kCodepageOem;
+    case ViewerEncoding::EBCDIC:
+        return CodepageID(ViewerEncoding::EBUSCanada);
+    case ViewerEncoding::KOI8:
+        return CodepageID(ViewerEncoding::CyrKOI8R);
+    case ViewerEncoding::ISO:
+        return CodepageID(IsoEncodingForAnsi(CurrentCodepageSystem().AnsiCodepage()));
+    default:
+        return EncodingRecord(encoding).codepage;
+    }
+}
+
 std::wstring CodepageToUnicode(std::string_view text, ViewerEncoding encoding) {
     if (IsUnicodeEncoding(encoding)) {
         FailAssertion(L"Unicode encodings can't be passed to CodepageToUnicode", L"ZorvxCodepages");

@@ -19,6 +19,11 @@ std::int32_t CodepageID(ViewerEncoding encoding);
 // "Mac" for the generic entries; "Cyrillic (KOI8-R)" style for the others.
 std::wstring EncodingName(ViewerEncoding encoding);
 
+// The code page text in the encoding is written in, for writing a text to search for in it:
+// the system's ANSI, OEM or Macintosh code page for those generic entries, the code page the
+// view reads the other generic entries with, the entry's own for the rest.
+std::int32_t TextCodepage(ViewerEncoding encoding);
+
 // Fills the availability table from the installed code pages of the current CodepageSystem.
 // The six generic encodings are always available, the UTF-16 ones never.
 void BuildAvailableEncodings();

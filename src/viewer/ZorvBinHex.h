@@ -134,6 +134,20 @@ public:
     void ChooseUnicodeOrder(int tag);
     std::uint8_t UnicodeOrder() const { return document_.ByteOrder(); }
 
+    // --- Find and Go to (BinHexFind.cpp) ------------------------------------------------------
+    // The first position shown.
+    std::int64_t ViewPos() const { return viewPos_; }
+    std::int64_t SelStart() const { return selStart_; }
+    std::int64_t SelLength() const { return selLength_; }
+    // The selected bytes read from the source, at most max.
+    std::string SelectedBytes(std::int64_t max) { return SelText(max); }
+    // Selects a found range; one out of view is scrolled to textSearchIndentVert lines below the
+    // top and, in unwrapped text, textSearchIndentHorz characters from the left edge.
+    void ShowFound(std::int64_t offset, std::int64_t length);
+    // Shows offset on the top line (its row in the hex modes, the line that holds it in the text
+    // modes) and selects its character.
+    void GoToOffset(std::int64_t offset);
+
 private:
     // Tests reach the state below through it.
     friend struct BinHexProbe;
@@ -228,6 +242,11 @@ private:
     // The selection as 16-bit text in the current byte order; Unicode modes only.
     std::wstring SelTextW();
     void CopyToClipboard(bool asHex);
+    // Find and Go to: whether the range is on screen; the line of offset at the top with
+    // linesAbove lines before it; the horizontal position that shows offset's column.
+    bool RangeInView(std::int64_t offset, std::int64_t length) const;
+    void ShowLineOnTop(std::int64_t offset, int linesAbove);
+    void ShowColumnOf(std::int64_t offset);
     // The caret position for a client point from the last drawing, or -1.
     std::int64_t PosFromCoord(int x, int y, bool strict);
 

@@ -161,6 +161,26 @@ void CommandBar::CreateActions() {
          .hint = Tr(L"Remove the selected format from the clipboard"),
          .keys = {},
          .image = -1},
+        {.id = CommandId(MainCommand::Find),
+         .caption = Tr(L"Find..."),
+         .hint = Tr(L"Find a text or bytes in the view"),
+         .keys = {.key = 'F', .ctrl = true, .shift = false, .alt = false},
+         .image = -1},
+        {.id = CommandId(MainCommand::FindNext),
+         .caption = Tr(L"Find next"),
+         .hint = L"",
+         .keys = {.key = VK_F3, .ctrl = false, .shift = false, .alt = false},
+         .image = -1},
+        {.id = CommandId(MainCommand::FindPrevious),
+         .caption = Tr(L"Find previous"),
+         .hint = L"",
+         .keys = {.key = VK_F3, .ctrl = false, .shift = true, .alt = false},
+         .image = -1},
+        {.id = CommandId(MainCommand::GoToOffset),
+         .caption = Tr(L"Go to offset..."),
+         .hint = L"",
+         .keys = {.key = 'G', .ctrl = true, .shift = false, .alt = false},
+         .image = -1},
     };
     for (const Design& d : designs) {
         Action& action = alMain_.Add(d.id);
@@ -198,6 +218,10 @@ void CommandBar::CreateMainMenu(HWND owner) {
     AppendMenuW(miEdit, MF_SEPARATOR, 0, nullptr);
     addAction(miEdit, CommandId(MainCommand::SaveFormat));
     addAction(miEdit, CommandId(MainCommand::RemoveFormat));
+    AppendMenuW(miEdit, MF_SEPARATOR, 0, nullptr);
+    for (MainCommand command : kFindCommands) {
+        addAction(miEdit, CommandId(command));
+    }
     AppendMenuW(miEdit, MF_SEPARATOR, 0, nullptr);
     addAction(miEdit, CommandId(MainCommand::ZoomOut));
     addAction(miEdit, CommandId(MainCommand::ZoomIn));

@@ -37,6 +37,10 @@ enum class MainCommand : int {
     Zoom100,
     SaveFormat,
     RemoveFormat,
+    Find,
+    FindNext,
+    FindPrevious,
+    GoToOffset,
     About = 120,
     Brisvel,
 };
@@ -44,6 +48,10 @@ enum class MainCommand : int {
 constexpr int CommandId(MainCommand command) {
     return static_cast<int>(command);
 }
+
+// The commands of Find and Go to, in the order the menus show them.
+inline constexpr MainCommand kFindCommands[] = {MainCommand::Find, MainCommand::FindNext,
+                                                MainCommand::FindPrevious, MainCommand::GoToOffset};
 
 class CommandBar {
 public:

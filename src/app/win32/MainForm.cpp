@@ -82,6 +82,9 @@ void TMainForm::Create() {
         if (Handle() == nullptr || msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) {
             return false;
         }
+        if (find_.RouteMessage(msg)) {
+            return true;
+        }
         // Shortcuts work wherever the focus is inside the main window.
         if (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd)) {
             return false;
@@ -100,8 +103,8 @@ bool TMainForm::OnCreate(const CREATESTRUCTW&) {
 }
 
 void TMainForm::Show(int showCommand) {
-    if (!shownOnce_) {
-        shownOnce_ = true;
+    if (!life_.shownOnce) {
+        life_.shownOnce = true;
         RunReportingErrors(Handle(), [this] { FormShow(); });
     }
     // The restored placement may have maximised the window already.
@@ -113,10 +116,10 @@ void TMainForm::Show(int showCommand) {
 }
 
 void TMainForm::OnDestroy() {
-    if (destroyed_) {
+    if (life_.destroyed) {
         return;
     }
-    destroyed_ = true;
+    life_.destroyed = true;
     SetAcceleratorHook({});
     RunReportingErrors(nullptr, [this] { FormDestroy(); });
     // The monitor talks to this window; it stops before the window's parts go away.
@@ -173,6 +176,7 @@ void TMainForm::CreateControls() {
     tvFormats_.SetOnContextMenu(
         [this](POINT screen) { commands_.ShowFormatMenu(Handle(), screen); });
     spltMain_.Create(Handle(), ChildId(ControlId::Splitter));
+    find_.Create(Handle());
     preview_.Create(Handle(), ChildId(ControlId::RichEdit), ChildId(ControlId::ScrollBox));
     LayoutControls();
 }
@@ -218,6 +222,19 @@ void TMainForm::FormCreate() {
     ApplyTranslations();
 
     preview_.CreateViewer(Handle(), ChildId(ControlId::Viewer));
+    // The viewer's context menu offers Find and Go to as the Edit menu does.
+    preview_.Viewer().SetHostCommands(
+        [this] {
+            std::vector<HostMenuItem> items;
+            for (MainCommand command : kFindCommands) {
+                const Action& action = commands_.ActionById(CommandId(command));
+                items.push_back({.id = static_cast<UINT>(CommandId(command)),
+                                 .caption = ActionList::MenuText(action),
+                                 .enabled = action.Enabled()});
+            }
+            return items;
+        },
+        [this](UINT id) { RunReportingErrors(Handle(), [this, id] { commands_.Run(static_cast<int>(id)); }); });
     LayoutControls();
     preview_.RestoreZoom(services_.settings);
 
@@ -249,10 +266,10 @@ void TMainForm::FormDestroy() {
 }
 
 void TMainForm::SaveFormSettings() {
-    if (settingsSaved_) {
+    if (life_.settingsSaved) {
         return;
     }
-    settingsSaved_ = true;
+    life_.settingsSaved = true;
     preview_.SaveZoom(services_.settings);
     services_.settings.WriteInteger(L"FormatsWidth", metrics_.treeWidth);
     Win32PlacementForm placement(Handle(), kClassName);

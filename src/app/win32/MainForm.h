@@ -12,6 +12,7 @@
 #include "app/win32/MainWindowParts.h"
 #include "app/win32/PreviewPane.h"
 #include "app/win32/StatusBar.h"
+#include "app/win32/ViewerFind.h"
 #include "app/win32/WindowMetrics.h"
 #include "ui/win32/Splitter.h"
 #include "ui/win32/Window.h"
@@ -51,6 +52,7 @@ public:
     ClipboardFiles& Files() { return files_; }
     // The parts as the clipboard engine drives them.
     MainWindowParts& Surface() { return parts_; }
+    ViewerFind& Find() { return find_; }
     // The clipboard monitor; null until the creation handler starts it.
     TTavrixClipboardMonitor* Monitor() { return monitor_.get(); }
     int TreeWidth() const { return metrics_.treeWidth; }
@@ -109,15 +111,18 @@ private:
     FormatTree tvFormats_;
     Splitter spltMain_;
     PreviewPane preview_;
-    MainWindowParts parts_{commands_, tvFormats_, preview_, sbMain_};
+    ViewerFind find_{preview_, sbMain_};
+    MainWindowParts parts_{commands_, tvFormats_, preview_, sbMain_, find_};
     ClipboardFiles files_;
     FormatCommands formatCommands_;
 
     std::unique_ptr<TTavrixClipboardMonitor> monitor_;
 
-    bool shownOnce_ = false;
-    bool destroyed_ = false;
-    bool settingsSaved_ = false;
+    struct Lifecycle {
+        bool shownOnce = false;
+        bool destroyed = false;
+        bool settingsSaved = false;
+    } life_;
 };
 
 } // namespace tavrix::win32

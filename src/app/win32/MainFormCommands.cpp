@@ -39,6 +39,10 @@ CommandBar::Handlers TMainForm::CommandHandlers() {
         {CommandId(MainCommand::RemoveFormat),
          onSelected(
              [this](ClipboardEngine& engine, int node) { formatCommands_.Remove(engine, node); })},
+        {CommandId(MainCommand::Find), [this] { find_.Find(); }},
+        {CommandId(MainCommand::FindNext), [this] { find_.FindAgain(false); }},
+        {CommandId(MainCommand::FindPrevious), [this] { find_.FindAgain(true); }},
+        {CommandId(MainCommand::GoToOffset), [this] { find_.GoTo(); }},
         {CommandId(MainCommand::About), [this] { OpenWebPage(HomePageAddress()); }},
         {CommandId(MainCommand::Brisvel),
          [this] { OpenWebPage(OtherProductPageAddress(GetUserDefaultUILanguage())); }},

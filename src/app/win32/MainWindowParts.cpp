@@ -89,7 +89,7 @@ void MainWindowParts::SelectPreviewView(PreviewView view) {
         preview_.Select(view);
         break;
     }
-    UpdateZoomActions();
+    UpdateViewActions();
 }
 
 void MainWindowParts::ShowPreviewText(const std::u16string& text) {
@@ -98,11 +98,16 @@ void MainWindowParts::ShowPreviewText(const std::u16string& text) {
     SelectPreviewView(PreviewView::Viewer);
 }
 
-void MainWindowParts::UpdateZoomActions() {
-    const bool enabled = preview_.CanZoom();
+void MainWindowParts::UpdateViewActions() {
+    const bool zoom = preview_.CanZoom();
     for (int id : {CommandId(MainCommand::ZoomOut), CommandId(MainCommand::ZoomIn),
                    CommandId(MainCommand::Zoom100)}) {
-        commands_.ActionById(id).SetEnabled(enabled);
+        commands_.ActionById(id).SetEnabled(zoom);
+    }
+    find_.ViewChanged();
+    const bool find = find_.CanSearch();
+    for (MainCommand command : kFindCommands) {
+        commands_.ActionById(CommandId(command)).SetEnabled(find);
     }
 }
 

@@ -6,14 +6,16 @@
 #include "app/win32/FormatTree.h"
 #include "app/win32/PreviewPane.h"
 #include "app/win32/StatusBar.h"
+#include "app/win32/ViewerFind.h"
 #include "clipboard/MainWindowSurface.h"
 
 namespace tavrix::win32 {
 
 class MainWindowParts : public MainWindowSurface {
 public:
-    MainWindowParts(CommandBar& commands, FormatTree& tree, PreviewPane& preview, StatusBar& status)
-        : commands_(commands), tree_(tree), preview_(preview), status_(status) {}
+    MainWindowParts(CommandBar& commands, FormatTree& tree, PreviewPane& preview, StatusBar& status,
+                    ViewerFind& find)
+        : commands_(commands), tree_(tree), preview_(preview), status_(status), find_(find) {}
 
     void DetachFormatsChange() override { tree_.Detach(); }
     void AttachFormatsChange() override { tree_.Attach(); }
@@ -34,7 +36,8 @@ public:
     // Values other than the three views change no visibility.
     void SelectPreviewView(PreviewView view) override;
     void ShowPreviewText(const std::u16string& text) override;
-    void UpdateZoomActions() override;
+    // Zoom follows the picture or the viewer, Find and Go to a viewer with something in it.
+    void UpdateViewActions() override;
     void ShowClipboardPicture() override { preview_.ShowClipboardPicture(); }
 
     void ShowSize(std::int32_t bytes) override { status_.SetSize(bytes); }
@@ -49,6 +52,7 @@ private:
     FormatTree& tree_;
     PreviewPane& preview_;
     StatusBar& status_;
+    ViewerFind& find_;
 };
 
 } // namespace tavrix::win32

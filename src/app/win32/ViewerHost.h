@@ -19,6 +19,13 @@ public:
     // Creates the control hidden; its Copy commands write to clipboard.
     void Create(ClipboardPort& clipboard, HWND parent, int id);
     HWND Handle() const { return window_ != nullptr ? window_->Handle() : nullptr; }
+    TZorvBinHex& Model() { return window_->Model(); }
+    // The host's commands in the viewer's context menu (ViewerInput::SetHostCommands).
+    void SetHostCommands(std::function<std::vector<HostMenuItem>()> items,
+                         std::function<void(UINT id)> run) {
+        window_->Input().SetHostCommands(std::move(items), std::move(run));
+    }
+    const TZorvBinHex& Model() const { return window_->Model(); }
 
     bool OpenStream(ByteStream* stream, bool redraw);
     void SetMode(ViewerMode mode);

@@ -28,6 +28,7 @@ public:
     BinHexWindow& operator=(const BinHexWindow&) = delete;
 
     TZorvBinHex& Model() { return model_; }
+    const TZorvBinHex& Model() const { return model_; }
     ViewerInput& Input() { return input_; }
     GdiPicture& OffscreenPicture() { return picture_; }
     // The text of the last error a message handler caught, for diagnosis.

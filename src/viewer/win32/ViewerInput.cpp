@@ -186,11 +186,19 @@ void ViewerInput::ContextMenu(HWND window, LPARAM lParam) {
         ScreenToClient(window, &client);
         viewer_.ContextMenuRequested({client.x, client.y});
     }
-    Menu menu = CreateContextMenu(viewer_.ContextMenuItems());
+    const std::vector<HostMenuItem> hostItems =
+        hostItems_ ? hostItems_() : std::vector<HostMenuItem>{};
+    Menu menu = CreateContextMenu(viewer_.ContextMenuItems(), hostItems);
     if (!menu) {
         return;
     }
     const UINT chosen = TrackMenuAt(menu.get(), window, screen);
+    for (const HostMenuItem& item : hostItems) {
+        if (item.id == chosen && chosen != 0 && runHost_) {
+            runHost_(chosen);
+            return;
+        }
+    }
     if (chosen < kContextCommandBase ||
         chosen > kContextCommandBase + static_cast<UINT>(PopupCommand::EncodingMenu)) {
         return;
@@ -203,6 +211,12 @@ void ViewerInput::ContextMenu(HWND window, LPARAM lParam) {
     } else {
         viewer_.ExecutePopupCommand(command);
     }
+}
+
+void ViewerInput::SetHostCommands(std::function<std::vector<HostMenuItem>()> items,
+                                  std::function<void(UINT id)> run) {
+    hostItems_ = std::move(items);
+    runHost_ = std::move(run);
 }
 
 HMENU ViewerInput::EightBitMenu() {

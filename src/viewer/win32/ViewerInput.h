@@ -8,6 +8,9 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <vector>
+
 namespace tavrix::win32 {
 
 // The timer identifiers of the viewer window's select and pan timers.
@@ -28,6 +31,10 @@ public:
     // The two encoding menus, built at their first use and kept.
     HMENU EightBitMenu();
     HMENU UnicodeMenu();
+    // Commands of the host in the context menu: items gives them when the menu opens, run runs
+    // the one chosen.
+    void SetHostCommands(std::function<std::vector<HostMenuItem>()> items,
+                         std::function<void(UINT id)> run);
 
 private:
     void ButtonDown(HWND window, TZorvBinHex::MouseButton button, LPARAM lParam, WPARAM keys,
@@ -40,6 +47,8 @@ private:
     Menu eightBitMenu_;
     Menu unicodeMenu_;
     bool skipNextContextMenu_ = false;
+    std::function<std::vector<HostMenuItem>()> hostItems_;
+    std::function<void(UINT)> runHost_;
 };
 
 } // namespace tavrix::win32

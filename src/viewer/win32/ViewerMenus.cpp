@@ -4,11 +4,15 @@
 
 namespace tavrix::win32 {
 
-Menu CreateContextMenu(const PopupMenuItems& items) {
+Menu CreateContextMenu(const PopupMenuItems& items, const std::vector<HostMenuItem>& hostItems) {
     Menu menu(CreatePopupMenu());
     if (!menu) {
         return menu;
     }
+    auto append = [&menu](UINT id, const std::wstring& caption, bool enabled) {
+        AppendMenuW(menu.get(), MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), id,
+                    caption.c_str());
+    };
     for (const PopupMenuItem& item : items) {
         if (!item.visible) {
             continue;
@@ -16,10 +20,15 @@ Menu CreateContextMenu(const PopupMenuItems& items) {
         if (item.separator) {
             AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
         } else {
-            AppendMenuW(menu.get(), MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED),
-                        kContextCommandBase + static_cast<UINT>(item.command),
-                        item.caption.c_str());
+            append(kContextCommandBase + static_cast<UINT>(item.command), item.caption,
+                   item.enabled);
         }
+    }
+    if (!hostItems.empty()) {
+        AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    }
+    for (const HostMenuItem& item : hostItems) {
+        append(item.id, item.caption, item.enabled);
     }
     return menu;
 }

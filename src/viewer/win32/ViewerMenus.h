@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 namespace tavrix::win32 {
@@ -16,8 +17,17 @@ namespace tavrix::win32 {
 inline constexpr UINT kContextCommandBase = 0x100;
 inline constexpr UINT kEncodingItemBase = 0x200;
 
-// A popup menu with the visible items of the model, each enabled as the model says.
-Menu CreateContextMenu(const PopupMenuItems& items);
+// A command of the window that hosts the viewer, offered in its context menu under the viewer's
+// own. Its identifier is the host's and lies below kContextCommandBase.
+struct HostMenuItem {
+    UINT id = 0;
+    std::wstring caption;
+    bool enabled = true;
+};
+
+// A popup menu with the visible items of the model, each enabled as the model says, then the
+// host's items after a separator.
+Menu CreateContextMenu(const PopupMenuItems& items, const std::vector<HostMenuItem>& hostItems);
 // A popup menu with the entries' columns, separators, radio items and disabled items.
 Menu CreateEncodingMenu(const std::vector<EncodingMenuEntry>& entries);
 // Checks the item whose tag is tag and unchecks every other.

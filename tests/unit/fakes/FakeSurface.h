@@ -71,7 +71,7 @@ public:
         previewText = text;
         visibleView = PreviewView::Viewer;
     }
-    void UpdateZoomActions() override { log.push_back("zoom"); }
+    void UpdateViewActions() override { log.push_back("zoom"); }
     void ShowClipboardPicture() override {
         log.push_back("picture");
         if (failShowPicture) {

@@ -54,7 +54,7 @@ public:
         previewText = text;
         visibleView = PreviewView::Viewer;
     }
-    void UpdateZoomActions() override {}
+    void UpdateViewActions() override {}
     void ShowClipboardPicture() override {
         ++pictureShows;
         port_.LoadClipboardPicture(picture);

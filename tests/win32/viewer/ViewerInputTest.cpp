@@ -341,7 +341,7 @@ TEST_F(ViewerInputTest, EncodingMenuColumnsAndUnavailableCodePages) {
 TEST_F(ViewerInputTest, ContextMenuItemsForTheCurrentState) {
     Show(Counting(10), ViewerMode::Text);
     Model().SetOption(&BinHexOptions::textPopupCommands, PopupCommandBit(PopupCommand::Copy));
-    Menu menu = CreateContextMenu(Model().ContextMenuItems());
+    Menu menu = CreateContextMenu(Model().ContextMenuItems(), {});
     ASSERT_EQ(GetMenuItemCount(menu.get()), 3);
     wchar_t text[64] = {};
     GetMenuStringW(menu.get(), 0, text, 63, MF_BYPOSITION);
