@@ -10,8 +10,13 @@ namespace {
 // Skips are kept in a byte; a shorter skip than possible is always safe.
 constexpr std::size_t kMaxSkip = 255;
 
-std::size_t PairIndex(std::uint8_t first, std::uint8_t second) {
-    return (static_cast<std::size_t>(first) << 8) | second;
+// The skip tables are indexed by a hash of the pair, small enough to stay in the first-level
+// cache (a table of every pair, 64 KiB, does not, and the skip waits on each lookup). Pairs
+// that share a slot share the smallest of their skips, which is safe and only costs checks.
+constexpr std::size_t kSkipSlots = 4096;
+
+std::size_t PairSlot(std::uint8_t first, std::uint8_t second) {
+    return (static_cast<std::size_t>(first) << 4) ^ second;
 }
 
 } // namespace
@@ -64,6 +69,7 @@ void FindMatcher::BuildSkipTables() {
     if (m < 2) {
         return;
     }
+    fullSkip_ = static_cast<std::uint8_t>(std::min(m - 1, kMaxSkip));
     // The bytes each position allows, as lists.
     std::vector<std::vector<std::uint8_t>> members(m);
     for (std::size_t p = 0; p < m; ++p) {
@@ -74,13 +80,13 @@ void FindMatcher::BuildSkipTables() {
         }
     }
     const auto fill = [&](std::vector<std::uint8_t>& table, auto pairAt) {
-        table.assign(std::size_t{1} << 16, static_cast<std::uint8_t>(std::min(m - 1, kMaxSkip)));
+        table.assign(kSkipSlots, fullSkip_);
         // Pairs in order of their skip, smallest first, so each entry keeps its first value.
         for (std::size_t shift = 0; shift < std::min(m - 1, kMaxSkip); ++shift) {
             const std::size_t p = pairAt(shift);
             for (const std::uint8_t a : members[p]) {
                 for (const std::uint8_t b : members[p + 1]) {
-                    std::uint8_t& entry = table[PairIndex(a, b)];
+                    std::uint8_t& entry = table[PairSlot(a, b)];
                     entry = std::min(entry, static_cast<std::uint8_t>(shift));
                 }
             }
@@ -131,8 +137,18 @@ bool FindMatcher::ScanForward(const std::uint8_t* data, std::size_t lo, std::siz
     }
     const std::uint8_t* skip = forwardSkip_.data();
     std::size_t end = hi + m - 1; // the window's last byte stays below this
+    const std::uint8_t full = fullSkip_;
     for (std::size_t last = lo + m - 1; last < end;) {
-        const std::uint8_t shift = skip[PairIndex(data[last - 1], data[last])];
+        std::uint8_t shift = skip[PairSlot(data[last - 1], data[last])];
+        // Most windows end with a pair the pattern lacks. Moving on by the whole skip does not
+        // wait for the next lookup, so the processor runs ahead through the loads.
+        while (shift == full) {
+            last += full;
+            if (last >= end) {
+                return true;
+            }
+            shift = skip[PairSlot(data[last - 1], data[last])];
+        }
         if (shift != 0) {
             last += shift;
             continue;
@@ -165,14 +181,22 @@ bool FindMatcher::ScanBackward(const std::uint8_t* data, std::size_t lo, std::si
         return true;
     }
     const std::uint8_t* skip = backwardSkip_.data();
-    // start + 1 is the window's first byte, so that it stays above lo without going below 0.
+    // above - 1 is the window's first byte: above stays above lo and never goes below 0.
+    const std::uint8_t full = fullSkip_;
     for (std::size_t above = hi; above > lo;) {
-        const std::size_t start = above - 1;
-        const std::uint8_t shift = skip[PairIndex(data[start], data[start + 1])];
+        std::uint8_t shift = skip[PairSlot(data[above - 1], data[above])];
+        while (shift == full) { // as in ScanForward
+            if (above <= lo + full) {
+                return true;
+            }
+            above -= full;
+            shift = skip[PairSlot(data[above - 1], data[above])];
+        }
         if (shift != 0) {
             above = above > lo + shift ? above - shift : lo;
             continue;
         }
+        const std::size_t start = above - 1;
         if (aligned(start) && Matches(data + start) &&
             !visit(base + static_cast<std::int64_t>(start))) {
             return false;

@@ -4,9 +4,9 @@
 // reporting progress once per chunk.
 //
 // Candidates are found by a Horspool skip over byte pairs: for each pair of bytes, how far the
-// pattern may move on when the window ends (forwards) or starts (backwards) with it. The pair
-// table holds every pair that the pattern's positions allow (the union of its units'
-// alternatives at each byte), and each candidate is then checked unit by unit.
+// pattern may move on when the window ends (forwards) or starts (backwards) with it. The skip
+// tables hold every pair that the pattern's positions allow (the union of its units'
+// alternatives at each byte), hashed, and each candidate is then checked unit by unit.
 #include "viewer/FindPattern.h"
 #include "viewer/FindSource.h"
 
@@ -102,6 +102,7 @@ private:
     std::vector<std::array<bool, 256>> allowed_; // the bytes each position allows
     std::vector<std::uint8_t> forwardSkip_;      // by the pair that ends the window
     std::vector<std::uint8_t> backwardSkip_;     // by the pair that starts the window
+    std::uint8_t fullSkip_ = 0;                  // the skip of a pair the pattern lacks
     std::vector<std::uint8_t> scratch_;
     std::int64_t done_ = 0;
     std::int64_t total_ = 0;
