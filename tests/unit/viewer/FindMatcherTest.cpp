@@ -1,6 +1,8 @@
 // Searches over data in small chunks, so that every border case meets a chunk's border.
 #include "FindTestKit.h"
 
+#include "viewer/DocumentFindSource.h"
+
 namespace tavrix {
 namespace {
 
@@ -118,6 +120,20 @@ TEST(FindMatcher, LongPatternsSkipAsFarAsTheTableHolds) {
         pattern.units.push_back({false, {{'a'}}});
     }
     EXPECT_EQ(Offsets(pattern, data, 64), (std::vector<std::int64_t>{100}));
+}
+
+TEST(FindMatcher, SearchesTheDocumentsSourceAndLeavesItsBuffer) {
+    Bytes bytes(3 << 20, 0);
+    bytes[(3 << 20) - 2] = 0x7A;
+    MemoryStream stream(bytes);
+    ViewerDocument document;
+    document.SetStream(&stream);
+    document.Reopen(1);
+    const int reads = document.BufferReads();
+    DocumentFindSource source(document);
+    FindMatcher matcher(Hex(L"7A 00"), source);
+    EXPECT_EQ(matcher.Find(0, document.Size(), FindDirection::Forward).offset, (3 << 20) - 2);
+    EXPECT_EQ(document.BufferReads(), reads);
 }
 
 } // namespace
