@@ -126,6 +126,19 @@ bool FindMatcher::ScanForward(const std::uint8_t* data, std::size_t lo, std::siz
         return pattern_.alignment <= 1 ||
                (base + static_cast<std::int64_t>(start)) % pattern_.alignment == 0;
     };
+    if (m == 1 && plain_.size() == 1 && pattern_.alignment <= 1) {
+        for (std::size_t i = lo; i < hi; ++i) {
+            const void* at = std::memchr(data + i, plain_[0], hi - i);
+            if (at == nullptr) {
+                return true;
+            }
+            i = static_cast<std::size_t>(static_cast<const std::uint8_t*>(at) - data);
+            if (!visit(base + static_cast<std::int64_t>(i))) {
+                return false;
+            }
+        }
+        return true;
+    }
     if (m == 1) {
         const auto& allowed = allowed_[0];
         for (std::size_t i = lo; i < hi; ++i) {
