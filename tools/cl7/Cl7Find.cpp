@@ -96,8 +96,8 @@ public:
     std::span<const std::uint8_t> Fetch(std::int64_t offset,
                                         std::span<std::uint8_t> scratch) override {
         file_.Seek(start_ + static_cast<std::uint64_t>(offset));
-        const std::size_t wanted =
-            static_cast<std::size_t>(std::min<std::int64_t>(size_ - offset, scratch.size()));
+        const std::size_t wanted = static_cast<std::size_t>(
+            std::min(size_ - offset, static_cast<std::int64_t>(scratch.size())));
         return scratch.first(ReadFully(file_, scratch.first(wanted)));
     }
 

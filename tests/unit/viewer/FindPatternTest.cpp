@@ -1,7 +1,9 @@
 // Hexadecimal and text patterns: what they match, and the problems the user is told of.
 #include "FindTestKit.h"
 
+#ifndef _WIN32
 #include "fakes/IconvCodepageSystem.h"
+#endif
 
 namespace tavrix {
 namespace {
