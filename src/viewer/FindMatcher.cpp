@@ -59,7 +59,7 @@ FindMatcher::FindMatcher(BytePattern pattern, FindSource& source, FindOptions op
     }
     // The most selective units first: fewer alternatives fail sooner.
     std::stable_sort(checks_.begin(), checks_.end(), [](const UnitCheck& a, const UnitCheck& b) {
-        return a.unitsAlternatives < b.unitsAlternatives;
+        return a.alternatives < b.alternatives;
     });
     BuildSkipTables();
 }
@@ -81,7 +81,7 @@ void FindMatcher::BuildSkipTables() {
     }
     const auto fill = [&](std::vector<std::uint8_t>& table, auto pairAt) {
         table.assign(kSkipSlots, fullSkip_);
-        // Pairs in order of their skip, smallest first, so each entry keeps its first value.
+        // Each slot keeps the smallest skip of the pairs in it; smaller skips come first.
         for (std::size_t shift = 0; shift < std::min(m - 1, kMaxSkip); ++shift) {
             const std::size_t p = pairAt(shift);
             for (const std::uint8_t a : members[p]) {

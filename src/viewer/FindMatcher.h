@@ -89,7 +89,7 @@ private:
     struct UnitCheck {
         std::size_t offset; // of the unit's bytes in a match
         std::size_t unit;   // in pattern_.units
-        std::size_t unitsAlternatives;
+        std::size_t alternatives;
     };
 
     BytePattern pattern_;
