@@ -58,6 +58,13 @@ TEST(TextPattern, IgnoringCaseFoldsLettersBeyondAscii) {
               (std::vector<std::int64_t>{10, 12}));
 }
 
+TEST(TextPattern, CharactersBeyondTheBmpFoldToo) {
+    // Deseret capital and small long i, a pair of surrogates each in UTF-16.
+    const testing::Bytes data = testing::Utf16Bytes(std::u16string_view(u"\U00010400\U00010428"));
+    EXPECT_EQ(Offsets(Text(L"\U00010428", TextEncoding::Utf16Le), data),
+              (std::vector<std::int64_t>{0, 4}));
+}
+
 TEST(TextPattern, VariantsOfAnotherLengthAreLeftOut) {
     // The Kelvin sign folds to "k": two bytes in UTF-16 as "k" is, three in UTF-8 against one.
     const std::wstring text = L"k\u212A";
