@@ -11,10 +11,11 @@ dir=$(mktemp -d "${TMPDIR:-/tmp}/tavrix-cl7-bench.XXXXXX")
 trap 'rm -rf "$dir"' EXIT
 
 g++ -std=c++20 -O2 -DNDEBUG -I"$root/src" -I"$root/tools/cl7" -o "$dir/tavrix-cl7" \
-    "$root"/tools/cl7/{Cl7Tool,Cl7Commands,PosixMain}.cpp \
+    "$root"/tools/cl7/{Cl7Tool,Cl7Commands,Cl7Find,RecordNames,PosixMain}.cpp \
+    "$root"/src/viewer/{FindMatcher,FindPattern,FindTextPattern,CaseFolding,CaseFoldingTable,CodepageSystem}.cpp \
     "$root"/src/clipboard/{ClipboardRecords,ClipboardNameTable,FormatCatalogue,RegisteredFormats}.cpp \
     "$root"/src/clipboard/{StdFileAccess,BufferedFileStream,DataStream,ClipboardPort}.cpp \
-    "$root"/src/base/{Unicode,Error}.cpp
+    "$root"/src/base/{Unicode,Error,UiText}.cpp
 g++ -O2 -o "$dir/baseline" "$root/bench/Cl7WalkBaseline.cpp"
 
 # make <file> <total MiB> <record KiB>: a name table, then records of alternating text and one

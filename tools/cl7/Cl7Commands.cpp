@@ -1,13 +1,12 @@
 #include "Cl7Commands.h"
 
+#include "RecordNames.h"
 #include "base/Error.h"
 #include "base/Unicode.h"
 #include "clipboard/ClipboardFileFormat.h"
 #include "clipboard/ClipboardRecords.h"
-#include "clipboard/FormatCatalogue.h"
 
 #include <algorithm>
-#include <map>
 #include <optional>
 #include <vector>
 
@@ -15,73 +14,12 @@ namespace tavrix {
 
 namespace {
 
-// The names a file gives its records: its own table first, as a reader places records by it;
-// then the catalogue, for the standard formats only (its registered entries have no number
-// outside a session).
-class RecordNames {
-public:
-    explicit RecordNames(const FileNameTable& table) {
-        for (const NamedFormat& entry : table.entries) {
-            // Stored as UTF-16 units; joined into characters where wide strings are wider.
-            const std::u16string units(entry.name.begin(), entry.name.end());
-            names_[entry.format] = WideFromUtf16(units);
-        }
-        catalogue_.BuildFormatCatalogue();
-    }
-    std::wstring Name(ClipFormat format) const {
-        const auto it = names_.find(format);
-        if (it != names_.end()) {
-            return it->second;
-        }
-        if (format != 0 && format < cf::FirstRegistered) {
-            return catalogue_.GetFormatName(format);
-        }
-        return {};
-    }
-
-private:
-    std::map<ClipFormat, std::wstring> names_;
-    FormatCatalogue catalogue_;
-};
-
 std::wstring ListLine(const ClipboardRecord& record, const std::wstring& name) {
     return std::to_wstring(record.format) + L'\t' + name + L'\t' + std::to_wstring(record.size);
 }
 
-std::wstring IncompleteText(const ClipboardRecord& record, std::uint64_t fileSize) {
-    std::wstring text = L"Incomplete record at offset " + std::to_wstring(record.offset) + L": ";
-    if (fileSize - record.offset < kRecordHeaderSize) {
-        return text + L"the header is cut short.";
-    }
-    return text + std::to_wstring(record.size) + L" bytes of data, " +
-           std::to_wstring(fileSize - record.DataOffset()) + L" left.";
-}
-
 std::wstring MalformedTableText(const FileNameTable& table) {
     return L"Malformed name table at offset " + std::to_wstring(table.record.offset) + L".";
-}
-
-// A format given as a decimal or 0x hex number up to 0xFFFF.
-std::optional<ClipFormat> FormatNumber(const std::wstring& text) {
-    const bool hex = text.size() > 2 && text[0] == L'0' && (text[1] == L'x' || text[1] == L'X');
-    const std::wstring digits = hex ? text.substr(2) : text;
-    if (digits.empty() || digits.size() > 5) {
-        return std::nullopt;
-    }
-    unsigned long value = 0;
-    for (wchar_t c : digits) {
-        const bool decimal = c >= L'0' && c <= L'9';
-        const bool letter = hex && ((c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F'));
-        if (!decimal && !letter) {
-            return std::nullopt;
-        }
-        const unsigned long digit = decimal ? c - L'0' : (c | 0x20) - L'a' + 10;
-        value = value * (hex ? 16 : 10) + digit;
-    }
-    if (value > 0xFFFF) {
-        return std::nullopt;
-    }
-    return static_cast<ClipFormat>(value);
 }
 
 void CopyBytes(DataStream& from, std::uint64_t size, DataStream& to) {
@@ -100,6 +38,15 @@ void CopyBytes(DataStream& from, std::uint64_t size, DataStream& to) {
 
 } // namespace
 
+std::wstring IncompleteRecordText(const ClipboardRecord& record, std::uint64_t fileSize) {
+    std::wstring text = L"Incomplete record at offset " + std::to_wstring(record.offset) + L": ";
+    if (fileSize - record.offset < kRecordHeaderSize) {
+        return text + L"the header is cut short.";
+    }
+    return text + std::to_wstring(record.size) + L" bytes of data, " +
+           std::to_wstring(fileSize - record.DataOffset()) + L" left.";
+}
+
 int ListRecords(DataStream& file, ToolConsole& console) {
     ClipboardRecordWalk walk(file);
     const RecordNames names(walk.NameTable());
@@ -116,7 +63,7 @@ int ListRecords(DataStream& file, ToolConsole& console) {
         case RecordRead::End:
             return 0;
         case RecordRead::Incomplete:
-            console.Err(IncompleteText(record, file.Size()));
+            console.Err(IncompleteRecordText(record, file.Size()));
             return 1;
         }
     }
@@ -159,7 +106,7 @@ int CheckFile(DataStream& file, ToolConsole& console) {
         ++count;
     }
     if (read == RecordRead::Incomplete) {
-        console.Err(IncompleteText(record, file.Size()));
+        console.Err(IncompleteRecordText(record, file.Size()));
         status = 1;
     }
     if (status == 0) {

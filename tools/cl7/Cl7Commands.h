@@ -2,12 +2,16 @@
 // The tool's commands on an open clipboard file. Each streams the file from its position
 // and returns the program's exit code: 0 done, 1 when the file does not allow it.
 #include "ToolConsole.h"
+#include "clipboard/ClipboardRecords.h"
 #include "clipboard/DataStream.h"
 #include "clipboard/FileAccess.h"
 
 #include <string>
 
 namespace tavrix {
+
+// The message of a record cut short by the end of a file of fileSize bytes.
+std::wstring IncompleteRecordText(const ClipboardRecord& record, std::uint64_t fileSize);
 
 // One line per record: number, tab, name, tab, size. Names come from the file's name table, or
 // for standard formats from the catalogue; unknown formats have none. An incomplete record ends

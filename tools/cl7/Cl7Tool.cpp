@@ -1,6 +1,7 @@
 #include "Cl7Tool.h"
 
 #include "Cl7Commands.h"
+#include "Cl7Find.h"
 #include "base/Error.h"
 
 #include <exception>
@@ -9,7 +10,9 @@ namespace tavrix {
 
 namespace {
 
-constexpr wchar_t kUsage[] = L"Usage: tavrix-cl7 list FILE | extract FILE FORMAT OUT | check FILE";
+constexpr wchar_t kUsage[] =
+    L"Usage: tavrix-cl7 list FILE | extract FILE FORMAT OUT | check FILE | find FILE PATTERN "
+    L"[--hex] [--icase] [--encoding utf8|utf16|both] [--format N|NAME]";
 
 std::unique_ptr<DataStream> OpenClipboardFile(FileAccess& files, const std::wstring& name) {
     if (!files.IsExistingFile(name)) {
@@ -28,6 +31,11 @@ int Run(std::span<const std::wstring> args, FileAccess& files, ToolConsole& cons
     }
     if (command == L"extract" && args.size() == 4) {
         return ExtractRecord(*OpenClipboardFile(files, args[1]), args[2], files, args[3], console);
+    }
+    if (command == L"find") {
+        if (const auto status = FindInFile(args.subspan(1), files, console)) {
+            return *status;
+        }
     }
     console.Err(kUsage);
     return 2;
