@@ -33,7 +33,8 @@ std::wstring DecodeUtf16(std::span<const std::uint8_t> bytes, bool bigEndian) {
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
         const unsigned first = bytes[i];
         const unsigned second = bytes[i + 1];
-        text.push_back(static_cast<wchar_t>(bigEndian ? (first << 8 | second) : (second << 8 | first)));
+        text.push_back(
+            static_cast<wchar_t>(bigEndian ? (first << 8 | second) : (second << 8 | first)));
     }
     return text;
 }

@@ -9,7 +9,7 @@ constexpr int kLabelId = 120; // the labels need no identifiers of their own
 } // namespace
 
 void FindDialog::Build(HWND owner) {
-    CreateDialog(owner, Tr(L"Find"), 380, 158);
+    CreateDialogWindow(owner, Tr(L"Find"), 380, 158);
     using enum DialogControl;
     Add(Label, kLabelId, Tr(L"Fi&nd what:"), 8, 11, 70, 16);
     Add(Edit, kPattern, L"", 84, 8, 196, 22);

@@ -6,12 +6,12 @@ namespace tavrix::win32 {
 
 void GoToDialog::Open(HWND owner) {
     if (Handle() == nullptr) {
-        CreateDialog(owner, Tr(L"Go to offset"), 348, 96);
+        CreateDialogWindow(owner, Tr(L"Go to offset"), 348, 96);
         using enum DialogControl;
         Add(Label, 110, Tr(L"&Offset:"), 8, 11, 60, 16);
         Add(Edit, kOffset, L"", 72, 8, 178, 22);
-        Add(Label, 111, Tr(L"Decimal, 0x1234 or 1234h, +16 or -16 from here, or end."), 8, 38,
-            244, 30);
+        Add(Label, 111, Tr(L"Decimal, 0x1234 or 1234h, +16 or -16 from here, or end."), 8, 38, 244,
+            30);
         Add(DefaultButton, IDOK, Tr(L"&Go"), 258, 8, 82, 24);
         Add(Button, IDCANCEL, Tr(L"Close"), 258, 38, 82, 24);
         Add(Label, kProblem, L"", 8, 72, 332, 16);

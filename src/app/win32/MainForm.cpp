@@ -234,7 +234,9 @@ void TMainForm::FormCreate() {
             }
             return items;
         },
-        [this](UINT id) { RunReportingErrors(Handle(), [this, id] { commands_.Run(static_cast<int>(id)); }); });
+        [this](UINT id) {
+            RunReportingErrors(Handle(), [this, id] { commands_.Run(static_cast<int>(id)); });
+        });
     LayoutControls();
     preview_.RestoreZoom(services_.settings);
 

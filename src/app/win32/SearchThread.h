@@ -23,7 +23,7 @@ struct SearchJob {
 
 struct SearchResult {
     SearchJob job;
-    FindMatch match;  // of a find
+    FindMatch match;   // of a find
     FindCount counted; // of a count
 };
 

@@ -56,7 +56,8 @@ void ViewerFind::Find() {
         settings.hex = IsHexView(view.mode);
         const std::string bytes = viewer.SelectedBytes(kMaxPrefill);
         settings.pattern = PatternFromSelection(
-            {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, settings.hex, view);
+            {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, settings.hex,
+            view);
     } else if (!last_) {
         settings.hex = IsHexView(view.mode);
     }
@@ -95,8 +96,8 @@ void ViewerFind::Search(const FindSettings& settings, bool count) {
     SearchJob job{.pattern = std::move(std::get<BytePattern>(compiled)),
                   .bytes = preview_.PreviewStream().Share(),
                   .count = count,
-                  .start = settings.up || viewer.SelLength() == 0 ? from
-                                                                  : from + viewer.SelLength(),
+                  .start =
+                      settings.up || viewer.SelLength() == 0 ? from : from + viewer.SelLength(),
                   .direction = settings.up ? FindDirection::Backward : FindDirection::Forward};
     searchedBytes_ = job.bytes.get();
     searchedPattern_ = settings.pattern;

@@ -4,7 +4,6 @@
 #include "ui/win32/ChildControl.h"
 #include "ui/win32/WindowDpi.h"
 
-
 namespace tavrix::win32 {
 
 namespace {
@@ -53,7 +52,7 @@ Font DialogFont(int dpi) {
 
 } // namespace
 
-void ToolDialog::CreateDialog(HWND owner, const std::wstring& title, int width, int height) {
+void ToolDialog::CreateDialogWindow(HWND owner, const std::wstring& title, int width, int height) {
     owner_ = owner;
     RegisterClassOnce(kClassName, 0, GetSysColorBrush(COLOR_BTNFACE),
                       LoadCursorW(nullptr, IDC_ARROW), nullptr);
@@ -68,8 +67,8 @@ void ToolDialog::CreateDialog(HWND owner, const std::wstring& title, int width, 
     font_ = DialogFont(Dpi());
 }
 
-HWND ToolDialog::Add(DialogControl kind, int id, const std::wstring& text, int x, int y,
-                     int width, int height) {
+HWND ToolDialog::Add(DialogControl kind, int id, const std::wstring& text, int x, int y, int width,
+                     int height) {
     const ControlStyle look = StyleOf(kind);
     const int dpi = Dpi();
     HWND control = CreateChildControl({.className = look.className,

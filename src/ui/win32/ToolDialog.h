@@ -33,7 +33,7 @@ public:
 
 protected:
     // Makes the window (hidden) with a client area of width x height pixels at 96 dpi.
-    void CreateDialog(HWND owner, const std::wstring& title, int width, int height);
+    void CreateDialogWindow(HWND owner, const std::wstring& title, int width, int height);
     // One control at x, y (pixels at 96 dpi) of the given size.
     HWND Add(DialogControl kind, int id, const std::wstring& text, int x, int y, int width,
              int height);

@@ -102,6 +102,17 @@ std::string DecodeLiteral(const std::string& source, std::size_t& at) {
     return text;
 }
 
+// Whether the quote at at opens a character literal: nothing of an identifier before it, or
+// one of the prefixes L, u, U, u8 (a digit separator such as 1'000 is no literal).
+bool IsCharLiteralStart(const std::string& source, std::size_t at) {
+    std::size_t start = at;
+    while (start > 0 && IsIdentifierChar(source[start - 1])) {
+        --start;
+    }
+    const std::string_view prefix(source.data() + start, at - start);
+    return prefix.empty() || prefix == "L" || prefix == "u" || prefix == "U" || prefix == "u8";
+}
+
 // The wide and UTF-16 literals of source, adjacent ones joined, comments and other literals
 // skipped.
 std::vector<Literal> WideLiterals(const std::string& source) {
@@ -131,7 +142,7 @@ std::vector<Literal> WideLiterals(const std::string& source) {
             at = end == std::string::npos ? source.size() : end + 2;
             continue;
         }
-        if (c == '\'' && (at == 0 || !IsIdentifierChar(source[at - 1]))) {
+        if (c == '\'' && IsCharLiteralStart(source, at)) {
             const std::size_t end = source.find('\'', at + (source[at + 1] == '\\' ? 3 : 2));
             at = end == std::string::npos ? source.size() : end + 1;
             continue;

@@ -39,6 +39,7 @@ TEST(ShownTexts, EveryTextTheProgramShowsIsAKeyOfTheTable) {
 TEST(ShownTexts, TheScanFindsTextsThatBypassTheTableAndTranslatedTextsThatAreNoKeys) {
     const std::string source = "// L\"A comment is no text\"\n"
                                "void F() {\n"
+                               "    text.push_back(L' ');\n"
                                "    ShowWarning(L\"Cannot frobnicate the clipboard\");\n"
                                "    action.SetCaption(L\"Exit\");\n"
                                "    const auto t = Tr(L\"Not a key at all\");\n"
@@ -51,13 +52,13 @@ TEST(ShownTexts, TheScanFindsTextsThatBypassTheTableAndTranslatedTextsThatAreNoK
     const auto findings = ScanShownTexts(source, "f.cpp");
     ASSERT_EQ(findings.size(), 4u);
     EXPECT_EQ(Describe(findings[0]),
-              "f.cpp:3: \"Cannot frobnicate the clipboard\" is shown without the translation "
+              "f.cpp:4: \"Cannot frobnicate the clipboard\" is shown without the translation "
               "table (Tr)");
     EXPECT_EQ(findings[1].text, "Exit");
     EXPECT_EQ(Describe(findings[2]),
-              "f.cpp:5: \"Not a key at all\" is translated but is not a key of the translation "
+              "f.cpp:6: \"Not a key at all\" is translated but is not a key of the translation "
               "table");
-    EXPECT_EQ(findings[3].where, "f.cpp:9");
+    EXPECT_EQ(findings[3].where, "f.cpp:10");
     EXPECT_EQ(findings[3].text, "Two parts of one text");
 }
 
