@@ -96,10 +96,10 @@ void FindDialog::OnControl(int id, int code) {
         }
         break;
     case IDCANCEL:
-        Close();
         if (closed_) {
-            closed_();
+            closed_(); // first: closing may take a moment of the window system's
         }
+        Close();
         break;
     default:
         break;

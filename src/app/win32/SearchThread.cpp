@@ -19,9 +19,15 @@ bool SearchThread::Start(SearchJob job) {
     cancel_ = false;
     finished_ = false;
     percent_ = 0;
-    result_ = SearchResult{.job = std::move(job), .match = {}, .counted = {}};
+    result_ = SearchResult{.job = std::move(job), .match = {}, .counted = {}, .finished = {}};
     worker_ = std::thread([this] { Run(); });
     return true;
+}
+
+void SearchThread::Cancel() {
+    if (Busy() && !cancel_.exchange(true)) {
+        cancelledAt_ = std::chrono::steady_clock::now();
+    }
 }
 
 std::optional<SearchResult> SearchThread::Collect() {
@@ -53,6 +59,7 @@ void SearchThread::Run() {
         result_.match.outcome = FindOutcome::ReadFailed;
         result_.counted.outcome = FindOutcome::ReadFailed;
     }
+    result_.finished = std::chrono::steady_clock::now();
     finished_ = true;
     done_();
 }

@@ -5,6 +5,7 @@
 #include "viewer/FindMatcher.h"
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -23,8 +24,9 @@ struct SearchJob {
 
 struct SearchResult {
     SearchJob job;
-    FindMatch match;   // of a find
-    FindCount counted; // of a count
+    FindMatch match;                                // of a find
+    FindCount counted;                              // of a count
+    std::chrono::steady_clock::time_point finished; // when the search's thread was done
 };
 
 class SearchThread {
@@ -40,8 +42,10 @@ public:
     bool Busy() const { return worker_.joinable(); }
     // Starts job; false while Busy.
     bool Start(SearchJob job);
-    void Cancel() { cancel_ = true; }
+    void Cancel();
     bool Cancelled() const { return cancel_; }
+    // When the running search was asked to stop.
+    std::chrono::steady_clock::time_point CancelledAt() const { return cancelledAt_; }
     // How far the running search is, 0 to 100.
     int Percent() const { return percent_; }
     // The finished search's result (nothing while it runs); the thread is then free again.
@@ -55,6 +59,7 @@ private:
     std::atomic<bool> cancel_{false};
     std::atomic<bool> finished_{false};
     std::atomic<int> percent_{0};
+    std::chrono::steady_clock::time_point cancelledAt_;
     SearchResult result_;
 };
 

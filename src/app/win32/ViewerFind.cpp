@@ -128,9 +128,14 @@ void ViewerFind::Tick() {
 }
 
 void ViewerFind::Finished() {
+    const bool stopped = thread_.Cancelled();
+    const auto stopAsked = thread_.CancelledAt();
     std::optional<SearchResult> result = thread_.Collect();
     if (!result) {
         return;
+    }
+    if (stopped) {
+        stopTime_ = result->finished - stopAsked;
     }
     if (pending_) {
         SearchJob next = std::move(*pending_);

@@ -46,6 +46,8 @@ public:
     bool Searching() const { return thread_.Busy(); }
     // The last text in the status bar, for tests.
     const std::wstring& LastMessage() const { return message_; }
+    // How long the last search that was stopped took to stop, for tests and benchmarks.
+    std::chrono::steady_clock::duration StopTime() const { return stopTime_; }
 
 private:
     TZorvBinHex& Viewer() const;
@@ -72,6 +74,7 @@ private:
     std::chrono::steady_clock::time_point started_;
     std::wstring message_;
     bool showsMessage_ = false;
+    std::chrono::steady_clock::duration stopTime_{};
 };
 
 } // namespace tavrix::win32

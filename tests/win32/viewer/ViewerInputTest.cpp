@@ -347,6 +347,16 @@ TEST_F(ViewerInputTest, ContextMenuItemsForTheCurrentState) {
     GetMenuStringW(menu.get(), 0, text, 63, MF_BYPOSITION);
     EXPECT_EQ(std::wstring(text), L"Copy");
     EXPECT_NE(GetMenuState(menu.get(), 0, MF_BYPOSITION) & MF_GRAYED, 0u); // nothing selected
+
+    // The host's commands follow after a separator, with its identifiers and states.
+    menu = CreateContextMenu(Model().ContextMenuItems(),
+                             {{.id = 112, .caption = L"Find...", .enabled = true},
+                              {.id = 113, .caption = L"Find next", .enabled = false}});
+    ASSERT_EQ(GetMenuItemCount(menu.get()), 6);
+    EXPECT_EQ(GetMenuItemID(menu.get(), 3), 0u);
+    EXPECT_EQ(GetMenuItemID(menu.get(), 4), 112u);
+    EXPECT_EQ(GetMenuState(menu.get(), 4, MF_BYPOSITION) & MF_GRAYED, 0u);
+    EXPECT_NE(GetMenuState(menu.get(), 113, MF_BYCOMMAND) & MF_GRAYED, 0u);
 }
 
 // Set by the timer that closes a menu: whether one was open when it fired.
