@@ -12,6 +12,15 @@ g++ -std=c++20 -O2 -DNDEBUG -I"$root/src" -o "$out/bench" "$root/bench/FindBench
     "$root"/src/viewer/CodepageSystem.cpp "$root"/src/base/{UiText,Error}.cpp
 "$out/bench"
 
-# The window's responsiveness while a search runs (time from input to paint) is measured by the
-# window's own benchmark, which goes here.
-echo "window responsiveness during a search: not measured here yet"
+# The window's answer time while a search over 1 GiB runs, under Wine.
+if [ -z "${DISPLAY:-}" ]; then
+    run=(xvfb-run -a -s "-screen 0 1280x1024x24")
+else
+    run=()
+fi
+(cd "$root" && cmake --preset windows >/dev/null &&
+    cmake --build --preset windows --target findresponsivenessbench >/dev/null) || exit 1
+export TAVRIX_WINEPREFIX=$root/build/windows/wineprefix
+"${run[@]}" "$root/tools/wine-run.sh" "$root/build/windows/findresponsivenessbench.exe" 20 2>&1 |
+    tr -d '\r'
+WINEPREFIX=$TAVRIX_WINEPREFIX wineserver -k >/dev/null 2>&1 || true

@@ -196,6 +196,12 @@ std::optional<std::wstring> ViewerFind::GoToText(const std::wstring& text) {
 }
 
 bool ViewerFind::RouteMessage(MSG& message) {
+    // Esc in the main window stops a search that F3 started.
+    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE && thread_.Busy() &&
+        owner_ != nullptr && (message.hwnd == owner_ || IsChild(owner_, message.hwnd))) {
+        thread_.Cancel();
+        return true;
+    }
     return findDialog_.RouteMessage(message) || goToDialog_.RouteMessage(message);
 }
 

@@ -36,7 +36,7 @@ public:
     // The last search again (the Find dialog when there was none yet), down or up.
     void FindAgain(bool up);
     void GoTo();
-    // Keys for the dialogs: true when one of them took the message.
+    // Keys for the dialogs, and Esc in the main window during a search: true when taken.
     bool RouteMessage(MSG& message);
     // The view shows something else: a running search stops and its message goes.
     void ViewChanged();
