@@ -15,7 +15,7 @@ g++ -std=c++20 -O2 -DNDEBUG -I"$root/src" -I"$root/tools/cl7" -o "$dir/tavrix-cl
     "$root"/src/viewer/{FindMatcher,FindPattern,FindTextPattern,CaseFolding,CaseFoldingTable,CodepageSystem}.cpp \
     "$root"/src/clipboard/{ClipboardRecords,ClipboardNameTable,FormatCatalogue,RegisteredFormats}.cpp \
     "$root"/src/clipboard/{StdFileAccess,BufferedFileStream,DataStream,ClipboardPort}.cpp \
-    "$root"/src/base/{Unicode,Error,UiText}.cpp
+    "$root"/src/base/{Unicode,Error,UiText,TextHelpers}.cpp
 g++ -O2 -o "$dir/baseline" "$root/bench/Cl7WalkBaseline.cpp"
 
 # make <file> <total MiB> <record KiB>: a name table, then records of alternating text and one

@@ -9,7 +9,7 @@ out=${TMPDIR:-/tmp}/tavrix-find-bench
 mkdir -p "$out"
 g++ -std=c++20 -O2 -DNDEBUG -I"$root/src" -o "$out/bench" "$root/bench/FindBench.cpp" \
     "$root"/src/viewer/{FindMatcher,FindPattern,FindTextPattern,CaseFolding,CaseFoldingTable}.cpp \
-    "$root"/src/viewer/CodepageSystem.cpp "$root"/src/base/{UiText,Error}.cpp
+    "$root"/src/viewer/CodepageSystem.cpp "$root"/src/base/{UiText,Error,TextHelpers}.cpp
 "$out/bench"
 
 # The window's answer time while a search over 1 GiB runs, under Wine.

@@ -15,6 +15,9 @@ bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b);
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& fileName);
 
 // True when a and b differ at most in the case of ASCII letters; other characters must match.
+// The value of a hexadecimal digit (either letter case), -1 for any other character.
+int HexDigitValue(wchar_t c);
+
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
 bool EqualIgnoringAsciiCase(std::wstring_view a, std::wstring_view b);
 

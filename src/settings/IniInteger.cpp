@@ -1,25 +1,10 @@
 #include "settings/IniInteger.h"
 
+#include "base/TextHelpers.h"
+
 #include <string>
 
 namespace tavrix {
-
-namespace {
-
-int HexDigit(wchar_t c) {
-    if (c >= L'0' && c <= L'9') {
-        return c - L'0';
-    }
-    if (c >= L'a' && c <= L'f') {
-        return c - L'a' + 10;
-    }
-    if (c >= L'A' && c <= L'F') {
-        return c - L'A' + 10;
-    }
-    return -1;
-}
-
-} // namespace
 
 std::optional<std::int32_t> ParseIniInteger(std::wstring_view text) {
     std::wstring converted;
@@ -46,8 +31,8 @@ std::optional<std::int32_t> ParseIniInteger(std::wstring_view text) {
     }
     std::uint64_t value = 0;
     for (; i < text.size(); ++i) {
-        const int digit =
-            hex ? HexDigit(text[i]) : (text[i] >= L'0' && text[i] <= L'9' ? text[i] - L'0' : -1);
+        const int digit = hex ? HexDigitValue(text[i])
+                              : (text[i] >= L'0' && text[i] <= L'9' ? text[i] - L'0' : -1);
         if (digit < 0) {
             return std::nullopt;
         }

@@ -1,5 +1,6 @@
 #include "viewer/FindPattern.h"
 
+#include "base/TextHelpers.h"
 #include "base/UiText.h"
 
 namespace tavrix {
@@ -8,19 +9,6 @@ namespace {
 
 bool IsSpace(wchar_t c) {
     return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n';
-}
-
-int HexValue(wchar_t c) {
-    if (c >= L'0' && c <= L'9') {
-        return c - L'0';
-    }
-    if (c >= L'a' && c <= L'f') {
-        return c - L'a' + 10;
-    }
-    if (c >= L'A' && c <= L'F') {
-        return c - L'A' + 10;
-    }
-    return -1;
 }
 
 FindPatternProblem Problem(FindPatternError error, std::wstring detail = {}) {
@@ -67,7 +55,7 @@ FindPatternResult ParseHexPattern(std::wstring_view text) {
         if (IsSpace(c)) {
             continue;
         }
-        if (c != L'?' && HexValue(c) < 0) {
+        if (c != L'?' && HexDigitValue(c) < 0) {
             return Problem(FindPatternError::NotHexDigit, std::wstring(1, c));
         }
         digits.push_back(c);
@@ -92,7 +80,7 @@ FindPatternResult ParseHexPattern(std::wstring_view text) {
             unit.anyByte = true;
         } else {
             unit.alternatives.push_back(
-                {static_cast<std::uint8_t>(HexValue(high) * 16 + HexValue(low))});
+                {static_cast<std::uint8_t>(HexDigitValue(high) * 16 + HexDigitValue(low))});
             anyByteOnly = false;
         }
         pattern.units.push_back(std::move(unit));

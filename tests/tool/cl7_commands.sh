@@ -4,28 +4,7 @@
 # file, a broken name table, a missing record, a missing file and usage errors.
 #   cl7_commands.sh <path of tavrix-cl7>
 set -u
-cl7=$1
-dir=$(mktemp -d "${TMPDIR:-/tmp}/tavrix-cl7.XXXXXX")
-trap 'rm -rf "$dir"' EXIT
-cd "$dir" || exit 1
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# expect <exit code> <expected output> <what> <command...>: standard output and error together.
-expect() {
-    local code=$1 output=$2 what=$3 actual status
-    shift 3
-    actual=$("$cl7" "$@" 2>&1)
-    status=$?
-    [ "$status" = "$code" ] || fail "$what: exit code $status, expected $code; output: $actual"
-    [ "$actual" = "$output" ] || fail "$what: output
-$actual
-expected
-$output"
-}
+. "$(dirname "$0")/lib.sh" "$1" tavrix-cl7
 
 name='Fórmat ✓ 𝄞' # a character beyond the 16-bit range is two units in the table
 python3 - "$name" <<'PY' || fail "cannot write the files"

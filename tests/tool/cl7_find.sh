@@ -4,28 +4,7 @@
 # the record filter, and the exit codes of nothing found and of a bad pattern.
 #   cl7_find.sh <path of tavrix-cl7>
 set -u
-cl7=$1
-dir=$(mktemp -d "${TMPDIR:-/tmp}/tavrix-cl7-find.XXXXXX")
-trap 'rm -rf "$dir"' EXIT
-cd "$dir" || exit 1
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# expect <exit code> <expected output> <what> <command...>: standard output and error together.
-expect() {
-    local code=$1 output=$2 what=$3 actual status
-    shift 3
-    actual=$("$cl7" "$@" 2>&1)
-    status=$?
-    [ "$status" = "$code" ] || fail "$what: exit code $status, expected $code; output: $actual"
-    [ "$actual" = "$output" ] || fail "$what: output
-$actual
-expected
-$output"
-}
+. "$(dirname "$0")/lib.sh" "$1" tavrix-cl7-find
 
 python3 - <<'PY' || fail "cannot write the file"
 import struct
