@@ -118,13 +118,16 @@ bool FindMatcher::Matches(const std::uint8_t* data) const {
     return true;
 }
 
+bool FindMatcher::AlignedAt(std::int64_t offset) const {
+    return pattern_.alignment <= 1 || offset % pattern_.alignment == 0;
+}
+
 template <typename Visit>
 bool FindMatcher::ScanForward(const std::uint8_t* data, std::size_t lo, std::size_t hi,
                               std::int64_t base, Visit&& visit) const {
     const auto m = static_cast<std::size_t>(length_);
     const auto aligned = [&](std::size_t start) {
-        return pattern_.alignment <= 1 ||
-               (base + static_cast<std::int64_t>(start)) % pattern_.alignment == 0;
+        return AlignedAt(base + static_cast<std::int64_t>(start));
     };
     if (m == 1 && plain_.size() == 1 && pattern_.alignment <= 1) {
         for (std::size_t i = lo; i < hi; ++i) {
@@ -181,8 +184,7 @@ bool FindMatcher::ScanBackward(const std::uint8_t* data, std::size_t lo, std::si
                                std::int64_t base, Visit&& visit) const {
     const auto m = static_cast<std::size_t>(length_);
     const auto aligned = [&](std::size_t start) {
-        return pattern_.alignment <= 1 ||
-               (base + static_cast<std::int64_t>(start)) % pattern_.alignment == 0;
+        return AlignedAt(base + static_cast<std::int64_t>(start));
     };
     if (m == 1) {
         const auto& allowed = allowed_[0];

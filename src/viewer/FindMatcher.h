@@ -83,6 +83,8 @@ private:
     template <typename Visit>
     bool ScanBackward(const std::uint8_t* data, std::size_t lo, std::size_t hi, std::int64_t base,
                       Visit&& visit) const;
+    // Whether a match may start at offset (UTF-16 text only at even ones).
+    bool AlignedAt(std::int64_t offset) const;
     bool Cancelled() const;
     void Progress(std::int64_t bytes);
 
