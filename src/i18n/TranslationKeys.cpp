@@ -133,6 +133,52 @@ constexpr std::u16string_view kKeys[] = {
     u"Cannot create image list",
     u"Unknown error",
     u"No support platform installed",
+    // Find and Go to in the viewer
+    // Edit menu and the viewer's context menu
+    u"Find...",
+    u"Find a text or bytes in the view",
+    u"Find next",
+    u"Find previous",
+    u"Go to offset...",
+    // The Find dialog; & marks the access key, unique in the dialog
+    u"Find",
+    u"Fi&nd what:",
+    u"Look for:",
+    u"&Text",
+    u"&Hex bytes",
+    u"Match &case",
+    u"&Encoding:",
+    // First item of the encoding list; %1 is an encoding name
+    u"The view's own (%1)",
+    u"Direction:",
+    u"&Up",
+    u"&Down",
+    u"&Find next",
+    u"C&ount",
+    u"Close",
+    // The Go to dialog; "end" is the word the user types
+    u"Go to offset",
+    u"&Offset:",
+    u"Decimal, 0x1234 or 1234h, +16 or -16 from here, or end.",
+    u"&Go",
+    // Status bar; "from the start/end": the search went round the end of the data
+    u"Found at offset %1 (0x%2)",
+    u"Found at offset %1 (0x%2), from the start",
+    u"Found at offset %1 (0x%2), from the end",
+    u"Not found: %1",
+    // %1 is a count
+    u"%1 matches",
+    u"Offset %1 (0x%2)",
+    // %1 is a percentage
+    u"Searching… %1 %",
+    // Errors in the Find and Go to dialogs
+    u"Type a pattern.",
+    u"The hex pattern has an odd number of digits.",
+    u"Not a hex digit: %1",
+    u"The pattern matches any bytes: give at least one byte.",
+    u"Not a number: %1",
+    u"The offset is past the end (the last is %1).",
+    u"The offset would be before the start.",
 };
 // clang-format on
 
