@@ -32,9 +32,9 @@ void TZorvBinHex::ExecutePopupCommand(PopupCommand command) {
         break;
     case PopupCommand::CopyLink: {
         const std::wstring link = UrlAt(PosFromCoord(at.x, at.y, true));
-        if (!link.empty()) {
+        if (!link.empty() && surface_.Clipboard() != nullptr) {
             // Links are found in the shown text, which is ASCII.
-            SetClipboardText(surface_.Clipboard(), std::string(link.begin(), link.end()),
+            SetClipboardText(*surface_.Clipboard(), std::string(link.begin(), link.end()),
                              ViewerEncoding::ANSI);
         }
         break;

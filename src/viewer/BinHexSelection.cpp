@@ -110,18 +110,22 @@ std::wstring TZorvBinHex::SelTextW() {
 }
 
 void TZorvBinHex::CopyToClipboard(bool asHex) {
+    ClipboardPort* clipboard = surface_.Clipboard();
+    if (clipboard == nullptr) {
+        return;
+    }
     try {
         if (IsUnicodeMode(options_.mode)) {
             std::wstring text = SelTextW();
             ReplaceNulls(text);
-            SetClipboardTextW(surface_.Clipboard(), text);
+            SetClipboardTextW(*clipboard, text);
         } else {
             std::string text = SelText(0);
             if (asHex) {
-                SetClipboardText(surface_.Clipboard(), BytesToHexText(text), ViewerEncoding::ANSI);
+                SetClipboardText(*clipboard, BytesToHexText(text), ViewerEncoding::ANSI);
             } else {
                 ReplaceNulls(text);
-                SetClipboardText(surface_.Clipboard(), text, options_.textEncoding);
+                SetClipboardText(*clipboard, text, options_.textEncoding);
             }
         }
     } catch (const std::exception&) {

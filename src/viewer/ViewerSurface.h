@@ -42,8 +42,8 @@ public:
     virtual bool RetryRead() = 0;
     // An error the user must hear of; the model goes on without what failed.
     virtual void ReportError(const std::wstring& text) = 0;
-    // The clipboard the viewer's Copy commands write to.
-    virtual ClipboardPort& Clipboard() = 0;
+    // The clipboard the viewer's Copy commands write to; without one they do nothing.
+    virtual ClipboardPort* Clipboard() { return nullptr; }
 };
 
 } // namespace tavrix

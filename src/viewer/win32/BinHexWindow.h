@@ -45,7 +45,7 @@ public:
     // The viewer's own boxes: Retry and Cancel for a failed read, OK for an error.
     bool RetryRead() override;
     void ReportError(const std::wstring& text) override;
-    ClipboardPort& Clipboard() override { return clipboard_; }
+    ClipboardPort* Clipboard() override { return &clipboard_; }
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

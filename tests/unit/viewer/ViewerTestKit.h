@@ -56,7 +56,7 @@ public:
     }
     void ReportError(const std::wstring& text) override { errors.push_back(text); }
     // The process-wide port, which the tests install over their fake clipboard.
-    ClipboardPort& Clipboard() override { return ClipboardPort::Instance(); }
+    ClipboardPort* Clipboard() override { return &ClipboardPort::Instance(); }
 };
 
 // A stream of size bytes whose byte at p is generator(p). Reads hand out at most chunk bytes;
