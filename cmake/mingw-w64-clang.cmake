@@ -13,8 +13,11 @@ set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
 
 # clang does not find a GCC install whose folder is named "12-posix" by itself.
 set(_libstdcxx ${TAVRIX_MINGW_GCC_DIR}/include/c++)
+# The GCC that built this libstdc++ compares type_info out of line (it has no weak symbols on
+# this target) and the library exports that comparison; clang would inline its own copy and clash
+# with it at link time (std::shared_ptr's deleter lookup uses it), so it is told the library's rule.
 set(CMAKE_CXX_FLAGS_INIT
-    "-nostdinc++ -isystem ${_libstdcxx} -isystem ${_libstdcxx}/${TOOLCHAIN_PREFIX} -isystem ${_libstdcxx}/backward")
+    "-nostdinc++ -isystem ${_libstdcxx} -isystem ${_libstdcxx}/${TOOLCHAIN_PREFIX} -isystem ${_libstdcxx}/backward -D__GXX_TYPEINFO_EQUALITY_INLINE=0")
 # -pthread puts winpthreads inside the runtime library group, where libgcc_eh needs it.
 # (The compile flags above reach the link line too, where -nostdinc++ has nothing to do.)
 set(CMAKE_EXE_LINKER_FLAGS_INIT
