@@ -83,7 +83,8 @@ private:
     void ShowFileListSummary();
     void ShowOtherFormatPreview();
     void FillFormatTree();
-    void ShowFormat(ClipFormat format);
+    // name: the format's name as the tree shows it.
+    void ShowFormat(ClipFormat format, const std::wstring& name);
     void ShowNodeFacts(int nodeIndex, ClipFormat format);
     std::wstring RegisteredName(ClipFormat format);
     std::vector<ClipFormat> OfferedFormats(); // clipboard open

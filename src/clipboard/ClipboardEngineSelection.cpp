@@ -5,6 +5,7 @@
 #include "clipboard/FormatListEntry.h"
 #include "clipboard/MainWindowSurface.h"
 #include "clipboard/RegisteredFormats.h"
+#include "clipboard/Utf8FormatNames.h"
 
 namespace tavrix {
 
@@ -35,12 +36,14 @@ void ClipboardEngine::ShowNode(int nodeIndex) {
     if (format == 0) {
         return;
     }
+    std::wstring name;
+    NodeFormat(nodeIndex, &name);
     surface_.ShowDescription(GetFormatDescription(format));
     ShowNodeFacts(nodeIndex, format);
-    ShowFormat(format);
+    ShowFormat(format, name);
 }
 
-void ClipboardEngine::ShowFormat(ClipFormat format) {
+void ClipboardEngine::ShowFormat(ClipFormat format, const std::wstring& name) {
     if (format == cf::Bitmap || format == cf::EnhMetafile) {
         surface_.AutoSizePreviewImage();
         port_.LoadClipboardPicture(surface_.PreviewPicture());
@@ -53,8 +56,8 @@ void ClipboardEngine::ShowFormat(ClipFormat format) {
         surface_.ShowSize(surface_.ShowRichText(format));
     } else if (format == cf::UnicodeText || format == cf::HDrop) {
         surface_.ShowSize(surface_.ShowFormatBytes(format, ByteView::UnicodeHex));
-    } else if (format == HtmlFormat && format != 0) {
-        surface_.ShowSize(surface_.ShowFormatBytes(format, ByteView::Text));
+    } else if ((format == HtmlFormat && format != 0) || IsUtf8TextFormatName(name)) {
+        surface_.ShowSize(surface_.ShowFormatBytes(format, ByteView::Utf8Text));
     } else if (IsEncodedPictureFormat(format)) {
         if (std::optional<PictureSize> size = surface_.ShowEncodedPicture(format)) {
             surface_.ShowPictureSize(*size);

@@ -30,6 +30,7 @@ enum class ByteView {
     Hex,        // offset, hexadecimal cells and characters
     UnicodeHex, // offset, 16-bit hexadecimal cells and characters
     Text,       // 1-byte characters in lines
+    Utf8Text,   // UTF-8 text in lines
 };
 
 // The three preview views of the main window; the number is the one SelectPreviewView takes.

@@ -180,9 +180,10 @@ void BuildAvailableEncodings() {
             }
         }
     });
+    // UTF-8 is converted by every system, also one that does not list it among its code pages.
     for (ViewerEncoding generic :
          {ViewerEncoding::ANSI, ViewerEncoding::OEM, ViewerEncoding::EBCDIC, ViewerEncoding::KOI8,
-          ViewerEncoding::ISO, ViewerEncoding::Mac}) {
+          ViewerEncoding::ISO, ViewerEncoding::Mac, ViewerEncoding::UTF8}) {
         g_available[static_cast<std::size_t>(generic)] = true;
     }
     g_available[static_cast<std::size_t>(ViewerEncoding::UnicodeLE)] = false;

@@ -15,6 +15,7 @@ ViewerMode ViewerMode(ByteView view) {
     case ByteView::UnicodeHex:
         return ViewerMode::UHex;
     case ByteView::Text:
+    case ByteView::Utf8Text:
         return ViewerMode::Text;
     case ByteView::Hex:
         break;
@@ -63,7 +64,7 @@ std::optional<PictureSize> MainWindowParts::ShowEncodedPicture(ClipFormat format
 
 std::int32_t MainWindowParts::ShowFormatBytes(ClipFormat format, ByteView view) {
     const std::int32_t size = preview_.ReadFormat(format);
-    preview_.ShowStreamInViewer(ViewerMode(view), false);
+    preview_.ShowStreamInViewer(ViewerMode(view), false, view == ByteView::Utf8Text);
     SelectPreviewView(PreviewView::Viewer);
     return size;
 }

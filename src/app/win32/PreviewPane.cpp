@@ -102,7 +102,20 @@ void PreviewPane::LoadRichText() {
     RichText().LoadRtf(previewStream_->Bytes());
 }
 
-void PreviewPane::ShowStreamInViewer(ViewerMode mode, bool gutter) {
+void PreviewPane::ShowStreamInViewer(ViewerMode mode, bool gutter, bool utf8) {
+    TZorvBinHex& model = viewer_.Model();
+    const ViewerEncoding shown = model.Options().textEncoding;
+    if (utf8) {
+        if (!encodingBeforeUtf8_) {
+            encodingBeforeUtf8_ = shown;
+        }
+        model.SetOption(&BinHexOptions::textEncoding, ViewerEncoding::UTF8);
+    } else if (encodingBeforeUtf8_) {
+        if (shown == ViewerEncoding::UTF8) {
+            model.SetOption(&BinHexOptions::textEncoding, *encodingBeforeUtf8_);
+        }
+        encodingBeforeUtf8_.reset();
+    }
     viewer_.SetTextGutter(gutter);
     viewer_.OpenStream(previewStream_.get(), true);
     viewer_.SetMode(mode);

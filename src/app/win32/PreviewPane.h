@@ -67,8 +67,10 @@ public:
     std::int32_t StreamSize() const;
     // The preview stream loaded into the rich text view.
     void LoadRichText();
-    // The preview stream in the viewer in the given mode, with or without its gutter.
-    void ShowStreamInViewer(ViewerMode mode, bool gutter);
+    // The preview stream in the viewer in the given mode, with or without its gutter. UTF-8 text
+    // is shown in the UTF-8 encoding; the next other view gets back the encoding the user had,
+    // unless the user chose another one meanwhile.
+    void ShowStreamInViewer(ViewerMode mode, bool gutter, bool utf8 = false);
     // UTF-16 text into the preview stream, as little-endian bytes.
     void SetStreamText(const std::u16string& text);
 
@@ -113,6 +115,7 @@ private:
     PictureDecoder decoder_;
     int viewerFontSize_ = ViewerHost::kDefaultFontSize;
     int imageZoom_ = 100;
+    std::optional<ViewerEncoding> encodingBeforeUtf8_;
     int imageWidth_ = 0;
     int imageHeight_ = 0;
 };

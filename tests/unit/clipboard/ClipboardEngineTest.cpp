@@ -410,6 +410,13 @@ protected:
 TEST_F(SelectedNodeTest, EachFormatShowsInTheViewMadeForIt) {
     const ClipFormat png = Register(L"png");
     const ClipFormat gif = Register(L"gif");
+    const ClipFormat mimeHtml = Register(L"text/html");
+    const ClipFormat utf8Plain = Register(L"text/plain;charset=UTF-8");
+    const ClipFormat x11Text = Register(L"UTF8_STRING");
+    const ClipFormat latinPlain = Register(L"text/plain;charset=ISO-8859-1");
+    for (ClipFormat named : {mimeHtml, utf8Plain, x11Text, latinPlain}) {
+        fake.Put(named, Filler(30));
+    }
     fake.PutHandle(cf::Bitmap, 64, 32);
     fake.Put(RtfFormat, Filler(30));
     fake.Put(cf::UnicodeText, Utf16Bytes(u"ab"));
@@ -435,7 +442,12 @@ TEST_F(SelectedNodeTest, EachFormatShowsInTheViewMadeForIt) {
         {RtfFormat, "rich text " + id(RtfFormat), L"bytes 12", PreviewView::RichText},
         {cf::UnicodeText, "bytes 13 unicode hex", L"bytes 30", PreviewView::Viewer},
         {cf::HDrop, "bytes 15 unicode hex", L"bytes 30", PreviewView::Viewer},
-        {HtmlFormat, "bytes " + id(HtmlFormat) + " text", L"bytes 30", PreviewView::Viewer},
+        // HTML and the formats whose name says UTF-8 are UTF-8 text.
+        {HtmlFormat, "bytes " + id(HtmlFormat) + " utf-8 text", L"bytes 30", PreviewView::Viewer},
+        {mimeHtml, "bytes " + id(mimeHtml) + " utf-8 text", L"bytes 30", PreviewView::Viewer},
+        {utf8Plain, "bytes " + id(utf8Plain) + " utf-8 text", L"bytes 30", PreviewView::Viewer},
+        {x11Text, "bytes " + id(x11Text) + " utf-8 text", L"bytes 30", PreviewView::Viewer},
+        {latinPlain, "bytes " + id(latinPlain) + " hex", L"bytes 30", PreviewView::Viewer},
         {png, "encoded " + id(png), L"16 x 8", PreviewView::Picture},
         // A picture that does not decode: the bytes already read for the decoder.
         {gif, "read bytes", L"bytes 30", PreviewView::Viewer},

@@ -118,6 +118,8 @@ public:
             return "unicode hex";
         case ByteView::Text:
             return "text";
+        case ByteView::Utf8Text:
+            return "utf-8 text";
         }
         return "?";
     }

@@ -4,6 +4,7 @@
 
 #include "base/Unicode.h"
 #include "clipboard/ClipboardEngine.h"
+#include "viewer/ZorvBinHex.h"
 
 #include <commctrl.h>
 #include <richedit.h>
@@ -101,6 +102,7 @@ TEST_F(MainFormTest, EachKindOfNodeShowsItsViewAndStatusTexts) {
                   {rtfFormat, TextBlock(rtf)},
                   {otherFormat, BytesOf("12345678")}});
     TMainForm& f = CreateForm();
+    const ViewerEncoding userEncoding = f.Preview().Viewer().Model().Options().textEncoding;
 
     f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Text"));
     EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
@@ -118,6 +120,8 @@ TEST_F(MainFormTest, EachKindOfNodeShowsItsViewAndStatusTexts) {
     f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"HTML Format"));
     EXPECT_EQ(f.Preview().Viewer().Mode(), ViewerMode::Text);
     EXPECT_EQ(f.Preview().PreviewStream().Bytes().size() >= html.size(), true);
+    // HTML is UTF-8; the next other view has the user's encoding again.
+    EXPECT_EQ(f.Preview().Viewer().Model().Options().textEncoding, ViewerEncoding::UTF8);
 
     f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Rich Text Format"));
     EXPECT_TRUE(f.Preview().IsVisible(PV::RichText));
@@ -131,6 +135,7 @@ TEST_F(MainFormTest, EachKindOfNodeShowsItsViewAndStatusTexts) {
     EXPECT_EQ(f.Status().Hint(), L"");
     EXPECT_EQ(f.Status().Size(), L"Size : 8");
     EXPECT_EQ(f.Preview().Viewer().Mode(), ViewerMode::Hex);
+    EXPECT_EQ(f.Preview().Viewer().Model().Options().textEncoding, userEncoding);
     EXPECT_TRUE(errors.empty()) << (errors.empty()
                                         ? std::string()
                                         : std::string(errors[0].begin(), errors[0].end()));

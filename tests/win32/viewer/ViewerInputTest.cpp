@@ -320,15 +320,16 @@ TEST_F(ViewerInputTest, EncodingMenuColumnsAndUnavailableCodePages) {
     EXPECT_EQ(separators, 12);
     EXPECT_EQ(columnStarts,
               (std::vector<int>{Tag(ViewerEncoding::USOEM), Tag(ViewerEncoding::EBUSCanada)}));
-    // Wine lacks 38598, 1047, 870 and the 20xxx EBCDIC code pages, and does not list 65001.
+    // Wine lacks 38598, 1047, 870 and the 20xxx EBCDIC code pages; UTF-8 is there although
+    // Wine does not list 65001.
     for (int tag : {Tag(ViewerEncoding::HebISO1), Tag(ViewerEncoding::EBLatin1),
                     Tag(ViewerEncoding::EBLatin2), Tag(ViewerEncoding::EBGermany),
-                    Tag(ViewerEncoding::EBCyrSerbian), Tag(ViewerEncoding::UTF8)}) {
+                    Tag(ViewerEncoding::EBCyrSerbian)}) {
         EXPECT_NE(std::find(disabled.begin(), disabled.end(), tag), disabled.end()) << tag;
     }
-    for (int tag :
-         {Tag(ViewerEncoding::ANSI), Tag(ViewerEncoding::OEM), Tag(ViewerEncoding::CyrKOI8R),
-          Tag(ViewerEncoding::EBUSCanada), Tag(ViewerEncoding::EBTurkishLatin5)}) {
+    for (int tag : {Tag(ViewerEncoding::ANSI), Tag(ViewerEncoding::OEM),
+                    Tag(ViewerEncoding::CyrKOI8R), Tag(ViewerEncoding::EBUSCanada),
+                    Tag(ViewerEncoding::EBTurkishLatin5), Tag(ViewerEncoding::UTF8)}) {
         EXPECT_EQ(std::find(disabled.begin(), disabled.end(), tag), disabled.end()) << tag;
     }
     HMENU unicode = viewer->Input().UnicodeMenu();
