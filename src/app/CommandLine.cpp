@@ -44,6 +44,21 @@ std::optional<std::wstring> CommandLine::SwitchArgument(const std::wstring& name
     return std::nullopt;
 }
 
+std::optional<std::wstring> CommandLine::SwitchValue(const std::wstring& name) const {
+    for (std::size_t i = 1; i < arguments_.size(); ++i) {
+        const std::wstring& p = arguments_[i];
+        if (!IsSwitch(p)) {
+            continue;
+        }
+        const std::size_t equals = p.find(L'=');
+        if (equal_(p.substr(1, equals == std::wstring::npos ? std::wstring::npos : equals - 1),
+                   name)) {
+            return equals == std::wstring::npos ? std::wstring() : p.substr(equals + 1);
+        }
+    }
+    return std::nullopt;
+}
+
 std::wstring CommandLine::Param(std::size_t index) const {
     return index < arguments_.size() ? arguments_[index] : std::wstring();
 }

@@ -20,6 +20,9 @@ public:
     // The parameter right after the first occurrence of the switch; nothing when the switch is
     // the last parameter or another switch follows it. Only call it when HasSwitch(name).
     std::optional<std::wstring> SwitchArgument(const std::wstring& name) const;
+    // The text after "=" of a switch written "/NAME=text"; empty for "/NAME" alone, nothing when
+    // the switch is not there.
+    std::optional<std::wstring> SwitchValue(const std::wstring& name) const;
     // Parameter index (1-based, like the platform's ParamStr); empty past the end.
     std::wstring Param(std::size_t index) const;
     std::size_t ParamCount() const { return arguments_.empty() ? 0 : arguments_.size() - 1; }

@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/ScriptTimeout.h"
 #include "base/Error.h"
 #include "base/UiText.h"
 
@@ -19,6 +20,9 @@ std::wstring HelpText() {
         {L"/CLOSE", Tr(L"Closes the program.")},
         {L"/SAVE " + fileName, Tr(L"Saves the clipboard to the file.")},
         {L"/QUIET", Tr(L"Shows no message boxes; errors set the exit code.")},
+        {L"/TIMEOUT=<" + Tr(L"seconds") + L">",
+         Tr(L"Gives up when another program takes longer than this many seconds to deliver one "
+            L"format (1 to 3600; 30 without it).")},
     };
     std::wstring text;
     for (const auto& [usage, description] : entries) {
@@ -32,6 +36,8 @@ StartupOutcome RunStartup(const CommandLine& commandLine, StartupActions& action
         actions.ShowHelp(HelpText());
         return StartupOutcome::EndAtOnce;
     }
+    // A bad time-out ends the program before it touches the clipboard.
+    actions.SetTimeout(ScriptTimeout(commandLine));
     // The save comes before the clear so that "/SAVE backup /CLEAR" backs up what it clears.
     if (commandLine.HasSwitch(L"SAVE")) {
         const std::optional<std::wstring> fileName = commandLine.SwitchArgument(L"SAVE");

@@ -5,6 +5,7 @@
 // so that a long load shows its progress there.
 #include "app/CommandLine.h"
 
+#include <chrono>
 #include <string>
 
 namespace tavrix {
@@ -17,6 +18,8 @@ class StartupActions {
 public:
     virtual ~StartupActions() = default;
     virtual void ShowHelp(const std::wstring& text) = 0;
+    // How long the save, the clear and the load wait for one format of another program.
+    virtual void SetTimeout(std::chrono::seconds timeout) = 0;
     // Saves the clipboard to the file named after "/SAVE"; throws Error when it cannot.
     virtual void SaveClipboard(const std::wstring& fileName) = 0;
     virtual void ClearClipboard() = 0; // throws Error "Cannot open clipboard"

@@ -67,16 +67,6 @@ std::wstring GetProductVersion() {
     return GetVersionInfoString(CurrentSystemPlatform().ExecutablePath(), L"ProductVersion");
 }
 
-void WaitProcessingMessages(std::uint32_t milliseconds) {
-    SystemPlatform& platform = CurrentSystemPlatform();
-    const std::uint32_t start = platform.TickCount();
-    // Unsigned difference: correct across the 49.7-day wrap of the tick count.
-    while (static_cast<std::uint32_t>(platform.TickCount() - start) < milliseconds) {
-        platform.SleepAlertable(10);
-        platform.ProcessMessages();
-    }
-}
-
 void ProcessMessages() {
     CurrentSystemPlatform().ProcessMessages();
 }

@@ -33,8 +33,6 @@ std::wstring ExecutableFolder();
 std::wstring GetVersionInfoString(const std::wstring& fileName, const std::wstring& key);
 std::wstring GetProductVersion();
 
-// Waits at least milliseconds while handling window messages, so the program stays responsive.
-void WaitProcessingMessages(std::uint32_t milliseconds);
 void ProcessMessages();
 
 } // namespace tavrix

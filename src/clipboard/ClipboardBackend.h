@@ -55,6 +55,12 @@ public:
     // Calls reader with the bytes of the format's memory block, bounded by the block's size.
     // The clipboard must be open. The span is valid only during the call.
     virtual DataResult ReadData(ClipFormat format, const ByteReader& reader) = 0;
+    // What ReadData would give, with the block's size in place of its bytes (clipboard open).
+    virtual DataResult DataSize(ClipFormat format, std::size_t& size) {
+        size = 0;
+        return ReadData(format,
+                        [&size](std::span<const std::uint8_t> bytes) { size = bytes.size(); });
+    }
     // Copies bytes into a new memory block and hands it to the clipboard (clipboard open,
     // emptied by us). False when the block cannot be made or the clipboard refuses it.
     virtual bool SetData(ClipFormat format, std::span<const std::uint8_t> bytes) = 0;

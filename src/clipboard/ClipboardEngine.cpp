@@ -16,6 +16,7 @@
 #include "clipboard/IconImage.h"
 #include "clipboard/MainWindowSurface.h"
 #include "clipboard/RegisteredFormats.h"
+#include "clipboard/SummarySource.h"
 #include "clipboard/TextBlocks.h"
 
 #include <exception>
@@ -147,21 +148,34 @@ void ClipboardEngine::ShowEmptyClipboard() {
     surface_.AttachFormatsChange();
 }
 
+SummaryFormats ClipboardEngine::SummaryFormatNumbers() {
+    SummaryFormats formats{
+        .icon = GetIconFormat(port_.Backend()), .picture = PictureFormat, .html = HtmlFormat};
+    factsPanel_.FlagFormats(formats.history, formats.cloud);
+    return formats;
+}
+
 void ClipboardEngine::ShowSummaryCase() {
-    auto has = [this](ClipFormat format) { return port_.HasFormat(format); };
-    if (has(cf::Text) || has(cf::OemText) || has(cf::UnicodeText)) {
+    const SummarySource source =
+        ChooseSummarySource([this](ClipFormat format) { return port_.HasFormat(format); },
+                            SummaryFormatNumbers(), [this] { return FirstEncodedPictureFormat(); });
+    switch (source.kind) {
+    case SummaryKind::Text: {
         std::u16string text = ReadClipboardText();
         clipboardSize_ = BlockSize(text.size());
         surface_.ShowPreviewText(text);
-    } else if (has(cf::Riff) || has(cf::Wave)) {
+        break;
+    }
+    case SummaryKind::Sound:
         MeasureClipboardSize();
         surface_.ShowPreviewText(Utf16FromWide(labels::Sound()));
-    } else if (has(cf::Bitmap) || has(cf::MetafilePict) || has(cf::EnhMetafile) ||
-               has(PictureFormat)) {
+        break;
+    case SummaryKind::Picture:
         port_.LoadClipboardPicture(surface_.PreviewPicture());
         MeasureClipboardSize();
         ShowPictureSummary();
-    } else if (has(GetIconFormat(port_.Backend()))) {
+        break;
+    case SummaryKind::Icon: {
         std::unique_ptr<ClipboardIcon> icon = ReadClipboardIcon();
         if (!icon) {
             return; // the icon went away since the test above
@@ -170,15 +184,21 @@ void ClipboardEngine::ShowSummaryCase() {
         icon.reset();
         MeasureClipboardSize();
         ShowPictureSummary();
-    } else if (const ClipFormat encoded = FirstEncodedPictureFormat(); encoded != 0) {
-        ShowEncodedPictureSummary(encoded);
-    } else if (has(HtmlFormat)) {
+        break;
+    }
+    case SummaryKind::EncodedPicture:
+        ShowEncodedPictureSummary(source.format);
+        break;
+    case SummaryKind::Html:
         ShowHtmlSummary();
-    } else if (has(cf::HDrop)) {
+        break;
+    case SummaryKind::FileList:
         ShowFileListSummary();
-    } else {
+        break;
+    case SummaryKind::Other:
         MeasureClipboardSize();
         ShowOtherFormatPreview();
+        break;
     }
 }
 
@@ -193,8 +213,7 @@ void ClipboardEngine::MeasureClipboardSize() {
                 continue;
             }
             std::size_t size = 0;
-            const DataResult result = port_.ReadData(
-                format, [&size](std::span<const std::uint8_t> bytes) { size = bytes.size(); });
+            const DataResult result = port_.DataSize(format, size);
             if (result == DataResult::NoHandle) {
                 continue;
             }

@@ -7,6 +7,7 @@
 #include "clipboard/ClipboardFormat.h"
 #include "clipboard/FormatCatalogue.h"
 #include "clipboard/FormatFactsPanel.h"
+#include "clipboard/SummarySource.h"
 
 #include <cstdint>
 #include <memory>
@@ -52,6 +53,8 @@ public:
     // The icon of the clipboard's "Delphi Icon" data; nothing when that format is not offered.
     // Throws Error when the data is not a valid icon file image.
     std::unique_ptr<ClipboardIcon> ReadClipboardIcon();
+    // The registered numbers the Preview's choice of source depends on (registers them).
+    SummaryFormats SummaryFormatNumbers();
     // True for a format registered under one of the names of encoded pictures (PNG, JPEG, GIF).
     bool IsEncodedPictureFormat(ClipFormat format);
 

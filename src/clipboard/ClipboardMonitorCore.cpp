@@ -4,8 +4,6 @@
 #include "base/SwallowedErrors.h"
 #include "base/SystemServices.h"
 #include "base/UiText.h"
-#include "clipboard/ClipboardEngine.h"
-#include "clipboard/ClipboardPort.h"
 
 #include <exception>
 
@@ -25,16 +23,13 @@ private:
     bool& flag_;
 };
 
-constexpr std::uint32_t kClipboardWait = 200;
-constexpr std::uint32_t kRetryPause = 20;
-
 } // namespace
 
 ClipboardMonitorCore::ClipboardMonitorCore(MonitorPlatform& platform, MonitorTimer& saveTimer,
-                                           MonitorTimer& restartTimer, ClipboardPort& port,
-                                           ClipboardEngine& engine, bool forceViewerChain)
-    : platform_(platform), tmrSave_(saveTimer), tmrRestart_(restartTimer), port_(port),
-      engine_(engine), forceViewerChain_(forceViewerChain) {}
+                                           MonitorTimer& restartTimer,
+                                           std::function<void()> refresh, bool forceViewerChain)
+    : platform_(platform), tmrSave_(saveTimer), tmrRestart_(restartTimer),
+      refresh_(std::move(refresh)), forceViewerChain_(forceViewerChain) {}
 
 void ClipboardMonitorCore::FormCreate() {
     DebugLog(L"NorvaneClipboardDM");
@@ -47,7 +42,6 @@ void ClipboardMonitorCore::FormCreate() {
             ShowWarning(Tr(L"Failed to locate Vista Clipboard API"));
         }
     }
-    busy_ = false;
     registering_ = false;
 }
 
@@ -93,7 +87,7 @@ void ClipboardMonitorCore::ResetRestartTimer() {
 
 void ClipboardMonitorCore::ClipboardChanged() {
     ResetRestartTimer();
-    if (busy_ || registering_) {
+    if (registering_) {
         return;
     }
     tmrSave_.Disable();
@@ -106,56 +100,21 @@ void ClipboardMonitorCore::tmrSaveTimer() {
 }
 
 void ClipboardMonitorCore::tmrRestartTimer() {
-    if (!busy_ && !tmrSave_.Enabled()) {
+    if (!tmrSave_.Enabled()) {
         StopMonitoring();
         StartMonitoring();
         ++renewals_;
     }
 }
 
-void ClipboardMonitorCore::WaitForClipboard(std::uint32_t timeout) {
-    const std::uint32_t start = platform_.TickCount();
-    // Unsigned difference: the wrap of the tick count after 49.7 days does not stretch the wait.
-    while (static_cast<std::uint32_t>(platform_.TickCount() - start) < timeout) {
-        bool opened = false;
-        try {
-            port_.Open();
-            opened = true;
-        } catch (const std::exception&) {
-            LogSwallowed(L"ClipboardMonitorCore::WaitForClipboard (open)");
-        }
-        if (opened) {
-            try {
-                port_.Close();
-            } catch (const std::exception&) {
-                LogSwallowed(L"ClipboardMonitorCore::WaitForClipboard (close)");
-            }
-            return;
-        }
-        platform_.WaitProcessingMessages(kRetryPause);
-    }
-}
-
 void ClipboardMonitorCore::SaveClipboardToFile() {
-    WaitForClipboard(kClipboardWait);
-    // Still held by another program: skip this refresh, saying who holds it; the next change
-    // brings another.
-    if (!platform_.OpenClipboardDirect()) {
-        engine_.ShowClipboardHeld();
-        return;
-    }
-    platform_.CloseClipboardDirect();
     DebugLog(L"SaveClipboardToFile");
-    FlagScope busy(busy_);
     ++refreshes_;
     try {
-        WaitForClipboard(kClipboardWait);
-        engine_.RebuildFormatList();
-        WaitForClipboard(kClipboardWait);
-        engine_.ShowClipboardSummary();
+        refresh_();
     } catch (const std::exception&) {
         LogSwallowed(L"ClipboardMonitorCore::SaveClipboardToFile");
-        // The rest of this refresh is skipped; the next change brings another.
+        // The next change brings another.
     }
 }
 

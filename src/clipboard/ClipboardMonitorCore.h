@@ -1,22 +1,21 @@
 #pragma once
 // The clipboard monitor's behaviour, apart from its window: it turns bursts of change
-// notifications into one refresh 50 ms after the last one, keeps a refresh from starting another
-// while it waits for the clipboard, passes the viewer chain's messages on, and renews its
-// registration after a quiet minute.
+// notifications into one refresh 50 ms after the last one (the refresh itself is the reader
+// thread's job), passes the viewer chain's messages on, and renews its registration after a
+// quiet minute.
 #include "clipboard/MonitorPorts.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace tavrix {
-
-class ClipboardEngine;
-class ClipboardPort;
 
 class ClipboardMonitorCore {
 public:
     // forceViewerChain: use the viewer chain even where the format listener exists.
+    // refresh: asks for the clipboard to be listed and shown anew.
     ClipboardMonitorCore(MonitorPlatform& platform, MonitorTimer& saveTimer,
-                         MonitorTimer& restartTimer, ClipboardPort& port, ClipboardEngine& engine,
+                         MonitorTimer& restartTimer, std::function<void()> refresh,
                          bool forceViewerChain = false);
     ClipboardMonitorCore(const ClipboardMonitorCore&) = delete;
     ClipboardMonitorCore& operator=(const ClipboardMonitorCore&) = delete;
@@ -30,7 +29,6 @@ public:
     void StopMonitoring();
     void ClipboardChanged();
     void SaveClipboardToFile();
-    void WaitForClipboard(std::uint32_t timeout);
     void ResetRestartTimer();
     void ForwardToNextViewer(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
 
@@ -43,7 +41,6 @@ public:
                        std::intptr_t& result);
 
     bool UseListener() const { return useListener_; }
-    bool Busy() const { return busy_; }
     bool Registering() const { return registering_; }
     WindowId NextViewer() const { return nextViewer_; }
     // How often the registration was renewed by the restart timer.
@@ -54,12 +51,10 @@ private:
     MonitorPlatform& platform_;
     MonitorTimer& tmrSave_;
     MonitorTimer& tmrRestart_;
-    ClipboardPort& port_;
-    ClipboardEngine& engine_;
+    std::function<void()> refresh_;
     bool forceViewerChain_;
     WindowId nextViewer_ = 0;
     bool useListener_ = false;
-    bool busy_ = false;
     bool registering_ = false;
     int renewals_ = 0;
     int refreshes_ = 0;

@@ -75,6 +75,11 @@ DataResult ClipboardPort::ReadData(ClipFormat format, const ByteReader& reader) 
     return backend_.ReadData(format, reader);
 }
 
+DataResult ClipboardPort::DataSize(ClipFormat format, std::size_t& size) {
+    ClipboardOpen open(*this);
+    return backend_.DataSize(format, size);
+}
+
 std::optional<std::vector<std::uint8_t>> ClipboardPort::GetData(ClipFormat format) {
     std::vector<std::uint8_t> bytes;
     auto result = ReadData(format, [&](std::span<const std::uint8_t> data) {

@@ -27,6 +27,8 @@ public:
     // The bytes of a format's memory block (bounded by its size) through reader, with the
     // clipboard opened for the call.
     DataResult ReadData(ClipFormat format, const ByteReader& reader);
+    // The size of a format's memory block, with the clipboard opened for the call.
+    DataResult DataSize(ClipFormat format, std::size_t& size);
     // A copy of a format's memory block; nothing for missing or non-memory data.
     std::optional<std::vector<std::uint8_t>> GetData(ClipFormat format);
     void Clear();

@@ -23,6 +23,11 @@ public:
     // that a refresh asks the system nothing more about them). Never throws: what cannot be read
     // is left out.
     std::wstring PreviewText(std::span<const ClipFormat> listed);
+    // The numbers of the two privacy flags PreviewText reads (registered now if need be).
+    void FlagFormats(ClipFormat& history, ClipFormat& cloud) {
+        history = Registered(L"CanIncludeInClipboardHistory", historyFormat_);
+        cloud = Registered(L"CanUploadToCloudClipboard", cloudFormat_);
+    }
     // "Clipboard held by …" for a refresh that found the clipboard held.
     std::wstring HeldText();
 

@@ -109,6 +109,12 @@ public:
     virtual void ShowPictureSize(PictureSize size) = 0;
     virtual void ShowDescription(const std::wstring& text) = 0;
     virtual void ShowFacts(const std::wstring& text) = 0;
+    // The size of data that did not come: "?".
+    virtual void ShowUnknownSize() = 0;
+    // A message over the whole status bar while the window waits for the clipboard's data, and
+    // the panels again.
+    virtual void ShowWaitMessage(const std::wstring& text) = 0;
+    virtual void EndWaitMessage() = 0;
 };
 
 } // namespace tavrix

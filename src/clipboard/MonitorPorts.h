@@ -1,7 +1,7 @@
 #pragma once
 // What the clipboard monitor needs from its window and the platform: two restartable timers, the
-// change-notification registration (format listener or viewer chain), a direct clipboard open
-// test, message sending along the chain, a tick source and a message-processing wait. The Win32
+// change-notification registration (format listener or viewer chain), message sending along the
+// chain and a tick source. The Win32
 // monitor window implements them; tests put fakes or scaled timers behind them.
 #include <cstdint>
 
@@ -42,11 +42,7 @@ public:
     virtual void ChangeClipboardChain(WindowId next) = 0;
     virtual void SendToWindow(WindowId target, unsigned message, std::uintptr_t wParam,
                               std::intptr_t lParam) = 0;
-    // Opens and closes the clipboard at the platform, bypassing the port's nesting.
-    virtual bool OpenClipboardDirect() = 0;
-    virtual void CloseClipboardDirect() = 0;
     virtual std::uint32_t TickCount() = 0;
-    virtual void WaitProcessingMessages(std::uint32_t milliseconds) = 0;
 };
 
 } // namespace tavrix

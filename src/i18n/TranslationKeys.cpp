@@ -179,6 +179,16 @@ constexpr std::u16string_view kKeys[] = {
     u"Not a number: %1",
     u"The offset is past the end (the last is %1).",
     u"The offset would be before the start.",
+    // Waiting for another program's data
+    u"(not delivered)",
+    u"Waiting for %1 from %2 (pid %3)… %4 s",
+    u"Waiting for %1 from the clipboard… %2 s",
+    u"Reading %1… %2 %",
+    u"%1 (pid %2) did not deliver %3 within %4 s",
+    u"The clipboard did not deliver %1 within %2 s",
+    u"Bad value for %1: %2",
+    u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).",
+    u"seconds",
 };
 // clang-format on
 

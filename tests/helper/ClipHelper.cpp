@@ -11,6 +11,14 @@
 //                             become the GDI objects the clipboard expects for them
 //   own <ms> <fmt>=<data> ... like set, then print "owning" and keep the window that put the
 //                             data (the clipboard's owner) for <ms> ms, answering its messages
+//   delay <ms> <render> <fmt>=<data> ...
+//                             like own, but the formats are offered by delayed rendering: each
+//                             is made when asked for (WM_RENDERFORMAT), <render> ms after the
+//                             request, as a busy program would; prints "owning"
+//   ownbig <ms> <fmt> <MiB>   like own, with one format of <MiB> MiB (a repeating byte pattern)
+//   answer <prefix> <seconds> <samples> <pause>
+//                             the same window, then send it a message <samples> times, <pause>
+//                             ms apart, and print the milliseconds each took to be answered
 //   clear                     open, empty, close
 //   list                      one line per offered format: number TAB registered name TAB size
 //                             (size "-" for data that is not a memory block or is not supplied)
@@ -350,13 +358,8 @@ void HoldWithoutWindow(DWORD milliseconds) {
     Sleep(milliseconds);
 }
 
-// Puts the data with a window that stays, as an application's does: the clipboard names it as
-// its owner. Its messages (WM_DESTROYCLIPBOARD when another program empties the clipboard) are
-// answered while it waits.
-void Own(DWORD milliseconds, const std::vector<std::pair<UINT, Bytes>>& items) {
-    const TestWindow window = ClipboardWindow();
-    Set(items, window.get());
-    Print(L"owning");
+// Answers the window's messages (the clipboard's questions to an owner) for a while.
+void AnswerMessagesFor(DWORD milliseconds) {
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < milliseconds) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
@@ -365,6 +368,68 @@ void Own(DWORD milliseconds, const std::vector<std::pair<UINT, Bytes>>& items) {
             DispatchMessageW(&msg);
         }
     }
+}
+
+// Puts the data with a window that stays, as an application's does: the clipboard names it as
+// its owner. Its messages (WM_DESTROYCLIPBOARD when another program empties the clipboard) are
+// answered while it waits.
+void Own(DWORD milliseconds, const std::vector<std::pair<UINT, Bytes>>& items) {
+    const TestWindow window = ClipboardWindow();
+    Set(items, window.get());
+    Print(L"owning");
+    AnswerMessagesFor(milliseconds);
+}
+
+// The data of delayed formats and how long each rendering takes.
+struct DelayedData {
+    std::vector<std::pair<UINT, Bytes>> items;
+    DWORD renderTime = 0;
+};
+DelayedData g_delayed;
+
+LRESULT CALLBACK DelayedOwnerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_RENDERFORMAT) {
+        Sleep(g_delayed.renderTime);
+        for (const auto& [format, bytes] : g_delayed.items) {
+            if (format == static_cast<UINT>(wParam)) {
+                SetOne(format, bytes);
+            }
+        }
+        return 0;
+    }
+    if (message == WM_RENDERALLFORMATS) {
+        return 0; // what was not asked for goes with the owner
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void OwnDelayed(DWORD milliseconds, DWORD renderTime,
+                const std::vector<std::pair<UINT, Bytes>>& items) {
+    g_delayed = {items, renderTime};
+    const WNDCLASSW wc{.style = 0,
+                       .lpfnWndProc = DelayedOwnerProcedure,
+                       .cbClsExtra = 0,
+                       .cbWndExtra = 0,
+                       .hInstance = GetModuleHandleW(nullptr),
+                       .hIcon = nullptr,
+                       .hCursor = nullptr,
+                       .hbrBackground = nullptr,
+                       .lpszMenuName = nullptr,
+                       .lpszClassName = L"ClipHelperDelayedOwner"};
+    RegisterClassW(&wc);
+    const TestWindow window(CreateWindowExW(0, wc.lpszClassName, L"delayed owner", 0, 0, 0, 0, 0,
+                                            HWND_MESSAGE, nullptr, wc.hInstance, nullptr));
+    {
+        ClipboardSession session(window.get());
+        if (!EmptyClipboard()) {
+            Fail(L"EmptyClipboard failed");
+        }
+        for (const auto& item : items) {
+            SetClipboardData(item.first, nullptr);
+        }
+    }
+    Print(L"owning");
+    AnswerMessagesFor(milliseconds);
 }
 
 // Opens the file allowing no other opener, prints "locked", keeps it open, then closes it.
@@ -568,7 +633,8 @@ bool FindWindowAndClose(const std::wstring& prefix, DWORD seconds, bool close) {
 
 // Prints the window's caption, the sizes of its client area and its tree ("client: W x H",
 // "tree: W x H"), the tree's items ("node: ...", then "selected: ...") and the status bar's
-// panels ("panel <n>: ...").
+// panels ("panel <n>: ..."), then the text over the whole bar when it shows one
+// ("message: ...").
 bool PrintWindowContents(const std::wstring& prefix, DWORD seconds) {
     HWND window = FindCaptionedWindow(prefix, seconds);
     if (window == nullptr) {
@@ -586,6 +652,9 @@ bool PrintWindowContents(const std::wstring& prefix, DWORD seconds) {
     for (std::size_t i = 0; i < contents.panels.size(); ++i) {
         Print(L"panel " + std::to_wstring(i) + L": " + contents.panels[i]);
     }
+    if (!contents.message.empty()) {
+        Print(L"message: " + contents.message);
+    }
     return true;
 }
 
@@ -596,6 +665,24 @@ double MillisecondsSince(const LARGE_INTEGER& start) {
     QueryPerformanceFrequency(&frequency);
     return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) /
            static_cast<double>(frequency.QuadPart);
+}
+
+// How long the window takes to answer a sent message, sample by sample: what a user meets as a
+// window that does or does not respond.
+bool PrintAnswerTimes(const std::wstring& prefix, DWORD seconds, DWORD samples, DWORD pause) {
+    HWND window = FindCaptionedWindow(prefix, seconds);
+    if (window == nullptr) {
+        return false;
+    }
+    for (DWORD i = 0; i < samples; ++i) {
+        LARGE_INTEGER start{};
+        QueryPerformanceCounter(&start);
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result);
+        Print(std::to_wstring(static_cast<long long>(MillisecondsSince(start))));
+        Sleep(pause);
+    }
+    return true;
 }
 
 std::wstring Milliseconds(double value) {
@@ -704,9 +791,9 @@ unsigned long long MillisecondsSinceUnixEpoch() {
 
 bool IsCommand(const std::wstring& word) {
     static const wchar_t* const commands[] = {
-        L"hold",  L"holdbare", L"pid",   L"set",   L"own",    L"clear",
-        L"list",  L"get",      L"count", L"sleep", L"dialog", L"window",
-        L"close", L"contents", L"stamp", L"lock",  L"select"};
+        L"hold",  L"holdbare", L"pid",    L"set",    L"own",    L"clear", L"list",
+        L"get",   L"count",    L"sleep",  L"dialog", L"window", L"close", L"contents",
+        L"stamp", L"lock",     L"select", L"delay",  L"ownbig"};
     for (const wchar_t* command : commands) {
         if (word == command) {
             return true;
@@ -738,8 +825,28 @@ int Run(const std::vector<std::wstring>& args) {
             HoldWithoutWindow(ParseNumber(next(L"milliseconds"), L"holdbare"));
         } else if (command == L"pid") {
             Print(L"pid " + std::to_wstring(GetCurrentProcessId()));
-        } else if (command == L"set" || command == L"own") {
-            const DWORD ownFor = command == L"own" ? ParseNumber(next(L"milliseconds"), L"own") : 0;
+        } else if (command == L"answer") {
+            const std::wstring prefix = next(L"caption");
+            const DWORD seconds = ParseNumber(next(L"seconds"), L"answer");
+            const DWORD samples = ParseNumber(next(L"samples"), L"answer");
+            if (!PrintAnswerTimes(prefix, seconds, samples,
+                                  ParseNumber(next(L"milliseconds"), L"answer"))) {
+                Fail(L"no window " + prefix);
+            }
+        } else if (command == L"ownbig") {
+            const DWORD ownFor = ParseNumber(next(L"milliseconds"), L"ownbig");
+            const UINT format = FormatFromText(next(L"format"));
+            Bytes big(static_cast<std::size_t>(ParseNumber(next(L"MiB"), L"ownbig")) << 20);
+            for (std::size_t at = 0; at < big.size(); ++at) {
+                big[at] = static_cast<std::uint8_t>(at * 7);
+            }
+            std::vector<std::pair<UINT, Bytes>> items;
+            items.emplace_back(format, std::move(big));
+            Own(ownFor, items);
+        } else if (command == L"set" || command == L"own" || command == L"delay") {
+            const DWORD ownFor = command != L"set" ? ParseNumber(next(L"milliseconds"), L"own") : 0;
+            const DWORD renderTime =
+                command == L"delay" ? ParseNumber(next(L"milliseconds"), L"delay") : 0;
             std::vector<std::pair<UINT, Bytes>> items;
             while (i < args.size() && !IsCommand(args[i])) {
                 const std::wstring& item = args[i++];
@@ -750,7 +857,9 @@ int Run(const std::vector<std::wstring>& args) {
                 items.emplace_back(FormatFromText(item.substr(0, equals)),
                                    DataFromText(item.substr(equals + 1)));
             }
-            if (command == L"own") {
+            if (command == L"delay") {
+                OwnDelayed(ownFor, renderTime, items);
+            } else if (command == L"own") {
                 Own(ownFor, items);
             } else {
                 Set(items);

@@ -155,6 +155,16 @@ WindowContents ReadWindowContents(HWND window) {
             Send(status, SB_GETTEXTW, part, block.At(kTextOffset));
             contents.panels.push_back(ReadText(block, length));
         }
+        if (Send(status, SB_ISSIMPLE, 0, 0) != FALSE) {
+            const auto length =
+                static_cast<std::size_t>(LOWORD(Send(status, SB_GETTEXTLENGTHW, SB_SIMPLEID, 0)));
+            if (length < kTextChars) {
+                const wchar_t zero = 0;
+                block.Write(kTextOffset, &zero, sizeof zero);
+                Send(status, SB_GETTEXTW, SB_SIMPLEID, block.At(kTextOffset));
+                contents.message = ReadText(block, length);
+            }
+        }
     }
     return contents;
 }

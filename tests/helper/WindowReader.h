@@ -15,6 +15,7 @@ struct WindowContents {
                                       // children indented by two blanks per level
     std::wstring selected;            // the selected tree item's text
     std::vector<std::wstring> panels; // the status bar's panel texts
+    std::wstring message;             // the text over the whole bar, when it shows one
     SIZE client{};                    // the window's client area
     SIZE tree{};                      // the tree's outer size
 };

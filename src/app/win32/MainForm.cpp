@@ -44,7 +44,7 @@ constexpr int ChildId(ControlId id) {
 using namespace design;
 
 TMainForm::TMainForm(ClipboardPort& port, MainFormServices services)
-    : port_(port), services_(std::move(services)),
+    : port_(port), shown_(port.Backend(), CopyWin32Picture), services_(std::move(services)),
       spltMain_([this] { return metrics_.treeWidth; },
                 [this](int wanted) {
                     RECT client{};
@@ -53,7 +53,7 @@ TMainForm::TMainForm(ClipboardPort& port, MainFormServices services)
                     SetTreeWidth(ClampTreeWidth(wanted, available, ScaleByDpi(kMinTreeWidth, Dpi()),
                                                 ScaleByDpi(kMinPreviewWidth, Dpi())));
                 }),
-      preview_(port), files_(port, services_.chooseFile, sbMain_, services_.tickCount),
+      preview_(shownPort_, port), files_(port, services_.chooseFile, sbMain_, services_.tickCount),
       formatCommands_(port, services_.chooseFile) {}
 
 TMainForm::~TMainForm() {
@@ -83,6 +83,12 @@ void TMainForm::Create() {
             return false;
         }
         if (find_.RouteMessage(msg)) {
+            return true;
+        }
+        // Esc stops waiting for data another program is slow to give.
+        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && monitor_ != nullptr &&
+            monitor_->View().Busy() && (msg.hwnd == Handle() || IsChild(Handle(), msg.hwnd))) {
+            monitor_->StopWaiting();
             return true;
         }
         // Shortcuts work wherever the focus is inside the main window.
@@ -170,7 +176,7 @@ void TMainForm::CreateControls() {
     tvFormats_.ApplyDpi(pixelsPerInch, font);
     tvFormats_.SetOnChange([this](int node) {
         if (tvFormats_.HasNodes() && monitor_ != nullptr) {
-            monitor_->Engine().ShowNode(node);
+            monitor_->ShowNode(node);
         }
     });
     tvFormats_.SetOnContextMenu(
@@ -279,9 +285,12 @@ void TMainForm::SaveFormSettings() {
 }
 
 void TMainForm::StartClipboardMonitor() {
-    monitor_ = std::make_unique<TTavrixClipboardMonitor>(port_, parts_);
+    MonitorOptions options;
+    options.shown = &shown_;
+    options.shownPort = &shownPort_;
+    monitor_ = std::make_unique<TTavrixClipboardMonitor>(port_, parts_, std::move(options));
     monitor_->StartMonitoring();
-    // The first look: tree filled, "Preview" selected and the summary shown before showing.
+    // The first look: the reader lists the clipboard while the window comes up.
     monitor_->SaveClipboardToFile();
 }
 

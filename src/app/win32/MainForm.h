@@ -14,16 +14,14 @@
 #include "app/win32/StatusBar.h"
 #include "app/win32/ViewerFind.h"
 #include "app/win32/WindowMetrics.h"
+#include "clipboard/ClipboardPort.h"
+#include "clipboard/SnapshotBackend.h"
 #include "ui/win32/Splitter.h"
 #include "ui/win32/Window.h"
 
 #include <functional>
 #include <memory>
 #include <string>
-
-namespace tavrix {
-class ClipboardPort;
-} // namespace tavrix
 
 namespace tavrix::win32 {
 
@@ -102,6 +100,9 @@ private:
     void StartClipboardMonitor();
 
     ClipboardPort& port_;
+    // The clipboard as the reader last read it: what the views show, never waiting.
+    SnapshotBackend shown_;
+    ClipboardPort shownPort_{shown_};
     MainFormServices services_;
     WindowMetrics metrics_;
 

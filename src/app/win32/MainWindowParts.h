@@ -46,6 +46,9 @@ public:
     }
     void ShowDescription(const std::wstring& text) override { status_.SetDescription(text); }
     void ShowFacts(const std::wstring& text) override { status_.SetFacts(text); }
+    void ShowUnknownSize() override { status_.SetUnknownSize(); }
+    void ShowWaitMessage(const std::wstring& text) override { status_.ShowMessage(text); }
+    void EndWaitMessage() override { status_.EndMessage(); }
 
 private:
     CommandBar& commands_;

@@ -39,7 +39,7 @@ ScrollBox& PreviewPane::PictureBox() {
 
 void PreviewPane::CreateViewer(HWND parent, int id) {
     previewStream_ = std::make_unique<MemoryStream>();
-    viewer_.Create(port_, parent, id);
+    viewer_.Create(copyTo_, parent, id);
     viewer_.SetTextUrlHilight(true);
     viewer_.SetTextGutterLinesStep(1);
     viewerFontSize_ = viewer_.FontSize();

@@ -29,7 +29,8 @@ enum class ZoomStep { Out, In, Reset };
 
 class PreviewPane {
 public:
-    explicit PreviewPane(ClipboardPort& port) : port_(port) {}
+    // shown: what the views read the selected format from; copyTo: where the viewer copies to.
+    PreviewPane(ClipboardPort& shown, ClipboardPort& copyTo) : port_(shown), copyTo_(copyTo) {}
 
     // Nothing is made yet: the picture view and the rich text view come when they are first
     // used, so that neither (nor the rich text library) is made before the window is on screen.
@@ -104,6 +105,7 @@ private:
     void PlaceLateView(HWND view) const;
 
     ClipboardPort& port_;
+    ClipboardPort& copyTo_;
     HWND parent_ = nullptr;
     int richTextId_ = 0;
     int pictureId_ = 0;

@@ -5,10 +5,16 @@
 #include "app/win32/ParentConsole.h"
 #include "base/SystemPlatform.h"
 #include "base/SystemServices.h"
+#include "base/UiText.h"
 #include "base/win32/AcceleratorHook.h"
 #include "base/win32/StartupProbe.h"
+#include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/ClipboardPort.h"
+#include "clipboard/FormatCatalogue.h"
+#include "clipboard/ScriptJob.h"
 #include "clipboard/win32/ClipboardFileCommands.h"
+#include "clipboard/win32/Win32FileAccess.h"
+#include "clipboard/win32/Win32ReaderPlatform.h"
 
 #include <windows.h>
 
@@ -30,12 +36,37 @@ void ProgramStartup::ShowHelp(const std::wstring& text) {
     CurrentSystemPlatform().ShowMessageBox(text, L"", kIconInformation);
 }
 
+void ProgramStartup::RunOnReader(const std::function<void(ClipboardPort&)>& work,
+                                 const std::wstring& failure) {
+    if (!reader_) {
+        reader_ =
+            std::make_unique<ClipboardReader>(std::make_shared<Win32ReaderPlatform>(nullptr, 0));
+    }
+    RunScriptJob(*reader_, work, timeout_, [this, &failure](ClipFormat format) {
+        // The file being written stays as it was; the one half written goes.
+        DiscardUnfinishedReplacements();
+        FormatCatalogue catalogue;
+        catalogue.BuildFormatCatalogue();
+        std::wstring name = catalogue.GetFormatName(format);
+        if (name.empty()) {
+            name = port_.Backend().RegisteredFormatName(format);
+        }
+        const std::wstring reason =
+            DeliveryTimeoutText(port_.Backend().OwnerProcess(), name, timeout_);
+        return failure.empty() ? reason : failure + L": " + reason;
+    });
+}
+
 void ProgramStartup::SaveClipboard(const std::wstring& fileName) {
-    SaveClipboardFileForScript(port_, fileName);
+    const std::wstring failure =
+        Tr(L"Cannot save the clipboard to \"%1\"", {WithClipboardFileExtension(fileName)});
+    RunOnReader(
+        [fileName](ClipboardPort& clipboard) { SaveClipboardFileForScript(clipboard, fileName); },
+        failure);
 }
 
 void ProgramStartup::ClearClipboard() {
-    port_.Clear();
+    RunOnReader([](ClipboardPort& clipboard) { clipboard.Clear(); }, L"");
 }
 
 void ProgramStartup::OpenFileFromCommandLine() {
@@ -46,7 +77,13 @@ void ProgramStartup::LoadOpenedFile() {
     if (!opened_) {
         return;
     }
-    LoadClipboardStream(port_, *opened_, window_ ? &window_->Files().Progress() : nullptr);
+    if (!window_) {
+        std::shared_ptr<DataStream> stream = std::move(opened_);
+        RunOnReader([stream](ClipboardPort& clipboard) { LoadClipboardStream(clipboard, *stream); },
+                    L"");
+        return;
+    }
+    LoadClipboardStream(port_, *opened_, &window_->Files().Progress());
     // Closed at once: other programs may write the file again.
     opened_.reset();
 }

@@ -1,8 +1,12 @@
 #pragma once
 // The main routine's actions on the real system.
+#include "app/ScriptTimeout.h"
 #include "app/Startup.h"
 #include "base/win32/ComApartment.h"
+#include "clipboard/ClipboardReader.h"
 #include "clipboard/DataStream.h"
+
+#include <functional>
 
 #include <memory>
 #include <optional>
@@ -22,6 +26,7 @@ public:
 
     // With "/QUIET" the help goes to the starting console when there is one.
     void ShowHelp(const std::wstring& text) override;
+    void SetTimeout(std::chrono::seconds timeout) override { timeout_ = timeout; }
     void SaveClipboard(const std::wstring& fileName) override;
     void ClearClipboard() override;
     void OpenFileFromCommandLine() override;
@@ -30,8 +35,13 @@ public:
     void CreateMainWindow() override;
 
 private:
+    // The script's work on the reader thread, given up when a format does not come in time.
+    void RunOnReader(const std::function<void(ClipboardPort&)>& work, const std::wstring& failure);
+
     // The clipboard everything the program starts works on.
     ClipboardPort& port_;
+    std::chrono::seconds timeout_ = kDefaultScriptTimeout;
+    std::unique_ptr<ClipboardReader> reader_;
     std::unique_ptr<DataStream> opened_;
     // COM for the window's whole life on this thread (pictures decode through it); declared
     // before the window so that it ends after it.

@@ -120,6 +120,10 @@ void StatusBar::SetSize(std::int32_t bytes) {
     SetPanelText(kSizePanel, labels::Size() + L" : " + FormatThousands(bytes));
 }
 
+void StatusBar::SetUnknownSize() {
+    SetPanelText(kSizePanel, labels::Size() + L" : ?");
+}
+
 void StatusBar::SetPictureSize(int width, int height) {
     SetPanelText(kSizePanel, std::to_wstring(width) + L" x " + std::to_wstring(height));
 }

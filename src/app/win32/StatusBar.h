@@ -30,6 +30,8 @@ public:
 
     // A size in bytes ("Size : 1 234").
     void SetSize(std::int32_t bytes);
+    // The size of data that did not come ("Size : ?").
+    void SetUnknownSize();
     // A picture's size in pixels ("640 x 480").
     void SetPictureSize(int width, int height);
     // The description, also the tooltip over the size and the description; empty shows none.

@@ -2,7 +2,6 @@
 
 #include "base/Error.h"
 #include "base/SwallowedErrors.h"
-#include "base/SystemServices.h"
 #include "base/UiText.h"
 #include "clipboard/ClipboardFileReader.h"
 #include "clipboard/ClipboardFileWriter.h"
@@ -37,7 +36,8 @@ std::unique_ptr<ClipboardOpen> OpenWaiting(ClipboardPort& port) {
                 throw;
             }
         }
-        WaitProcessingMessages(kRetryPause);
+        // Only ever on the reader thread: a pause here keeps no window waiting.
+        Sleep(kRetryPause);
     }
 }
 

@@ -20,8 +20,9 @@ namespace tavrix::win32 {
 bool SaveClipboardFile(ClipboardPort& port, const std::wstring& name,
                        ProgressDisplay* display = nullptr);
 
-// The "/SAVE" switch: like SaveClipboardFile, but a clipboard held by another program is waited
-// for (up to two seconds) and every failure is thrown as Error "Cannot save the clipboard to
+// The "/SAVE" switch, on the reader thread: like SaveClipboardFile, but a clipboard held by
+// another program is waited for (up to two seconds) and every failure is thrown as Error "Cannot
+// save the clipboard to
 // "<name>"" with the reason, for the command line's error report. An existing file is replaced
 // only after a complete save.
 void SaveClipboardFileForScript(ClipboardPort& port, const std::wstring& name);

@@ -1,8 +1,8 @@
 #include "clipboard/win32/TavrixClipboardMonitor.h"
 
 #include "base/SwallowedErrors.h"
-#include "base/SystemServices.h"
-#include "clipboard/ClipboardPort.h"
+#include "clipboard/win32/Win32Picture.h"
+#include "clipboard/win32/Win32ReaderPlatform.h"
 
 namespace tavrix::win32 {
 
@@ -11,22 +11,68 @@ namespace {
 constexpr wchar_t kClassName[] = L"TTavrixClipboardMonitor";
 constexpr UINT_PTR kSaveTimerId = 1;
 constexpr UINT_PTR kRestartTimerId = 2;
+constexpr UINT_PTR kWaitTimerId = 3;
+constexpr UINT kWaitInterval = 200;
+constexpr UINT kReaderFinished = WM_APP + 1;
+
+std::unique_ptr<SnapshotBackend> OwnSnapshot(const MonitorOptions& options, ClipboardPort& port) {
+    if (options.shown != nullptr) {
+        return nullptr;
+    }
+    return std::make_unique<SnapshotBackend>(port.Backend(), CopyWin32Picture);
+}
 
 } // namespace
 
 TTavrixClipboardMonitor::TTavrixClipboardMonitor(ClipboardPort& port, MainWindowSurface& surface,
                                                  MonitorOptions options)
-    : port_(port), options_(std::move(options)), engine_(port, enginePlatform_, surface),
+    : port_(port), options_(std::move(options)), ownShown_(OwnSnapshot(options_, port)),
+      ownShownPort_(ownShown_ ? std::make_unique<ClipboardPort>(*ownShown_) : nullptr),
+      shown_(ownShown_ ? *ownShown_ : *options_.shown),
+      engine_(ownShownPort_ ? *ownShownPort_ : *options_.shownPort, enginePlatform_, surface),
       saveTimer_(kSaveTimerId, options_.saveInterval),
       restartTimer_(kRestartTimerId, options_.restartInterval),
-      core_(*this, saveTimer_, restartTimer_, port, engine_, options_.forceViewerChain) {
+      waitTimer_(kWaitTimerId, kWaitInterval), core_(
+                                                   *this, saveTimer_, restartTimer_,
+                                                   [this] {
+                                                       view_->Refresh();
+                                                       WatchTheReader();
+                                                   },
+                                                   options_.forceViewerChain) {
     RegisterClassOnce(kClassName, 0, nullptr, nullptr);
     // A message-only window: never shown, needs no desktop, still receives the clipboard's
     // notifications and timers.
     CreateWindowOfClass(kClassName, 0, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr);
     saveTimer_.Attach(Handle());
     restartTimer_.Attach(Handle());
+    waitTimer_.Attach(Handle());
+    reader_ = std::make_unique<ClipboardReader>(
+        std::make_shared<Win32ReaderPlatform>(Handle(), kReaderFinished));
+    view_ = std::make_unique<ClipboardView>(ClipboardView::Parts{
+        .reader = *reader_,
+        .shown = shown_,
+        .engine = engine_,
+        .surface = surface,
+        .makePicture = [] { return std::make_unique<Win32Picture>(); },
+        .tickCount = [this] { return TickCount(); },
+        .refreshAgain = [this] { saveTimer_.Enable(); },
+    });
     core_.FormCreate();
+}
+
+void CopyWin32Picture(const ClipboardPicture& from, ClipboardPicture& to) {
+    static_cast<Win32Picture&>(to).CopyFrom(static_cast<const Win32Picture&>(from));
+}
+
+void TTavrixClipboardMonitor::ShowNode(int node) {
+    view_->ShowNode(node);
+    WatchTheReader();
+}
+
+void TTavrixClipboardMonitor::WatchTheReader() {
+    if (view_->Busy() && !waitTimer_.Enabled()) {
+        waitTimer_.Enable();
+    }
 }
 
 TTavrixClipboardMonitor::~TTavrixClipboardMonitor() {
@@ -38,12 +84,20 @@ TTavrixClipboardMonitor::~TTavrixClipboardMonitor() {
     }
     saveTimer_.Disable();
     restartTimer_.Disable();
+    waitTimer_.Disable();
+    // Before the view its jobs report to; a reader stuck in another program is left behind.
+    reader_->Stop();
     if (Handle() != nullptr) {
         DestroyWindow(Handle());
     }
 }
 
 LRESULT TTavrixClipboardMonitor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kReaderFinished) {
+        view_->RunFinished();
+        WatchTheReader();
+        return 0;
+    }
     std::intptr_t result = 0;
     if (core_.HandleMessage(message, wParam, lParam, result)) {
         return result;
@@ -56,6 +110,11 @@ bool TTavrixClipboardMonitor::OnTimer(UINT_PTR id) {
         core_.tmrSaveTimer();
     } else if (id == kRestartTimerId && restartTimer_.Enabled()) {
         core_.tmrRestartTimer();
+    } else if (id == kWaitTimerId) {
+        view_->UpdateWaitMessage();
+        if (!view_->Busy()) {
+            waitTimer_.Disable();
+        }
     }
     return true;
 }
@@ -104,21 +163,8 @@ void TTavrixClipboardMonitor::SendToWindow(WindowId target, unsigned message, st
     SendMessageW(reinterpret_cast<HWND>(target), message, wParam, lParam);
 }
 
-bool TTavrixClipboardMonitor::OpenClipboardDirect() {
-    // The same owner window as the port's opens, but past its nesting counter.
-    return port_.Backend().Open();
-}
-
-void TTavrixClipboardMonitor::CloseClipboardDirect() {
-    port_.Backend().Close();
-}
-
 std::uint32_t TTavrixClipboardMonitor::TickCount() {
     return options_.tickCount ? options_.tickCount() : GetTickCount();
-}
-
-void TTavrixClipboardMonitor::WaitProcessingMessages(std::uint32_t milliseconds) {
-    tavrix::WaitProcessingMessages(milliseconds);
 }
 
 } // namespace tavrix::win32

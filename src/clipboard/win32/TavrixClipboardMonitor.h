@@ -1,12 +1,17 @@
 #pragma once
 // The clipboard monitor: a hidden window that the system tells of every clipboard change. It
-// owns the format catalogue, the format list and the summary state (ClipboardEngine), and drives
-// the main window through its surface. An error that ends one of its handlers is dropped: the
-// next change brings the next refresh.
+// owns the format catalogue, the format list and the summary state (ClipboardEngine), the reader
+// thread that reads the clipboard for them and the view that shows what it read, and drives the
+// main window through its surface. An error that ends one of its handlers is dropped: the next
+// change brings the next refresh.
 #include "base/win32/KernelHandles.h"
 #include "clipboard/ClipboardEngine.h"
 #include "clipboard/ClipboardMonitorCore.h"
+#include "clipboard/ClipboardPort.h"
+#include "clipboard/ClipboardReader.h"
+#include "clipboard/ClipboardView.h"
 #include "clipboard/MonitorPorts.h"
+#include "clipboard/SnapshotBackend.h"
 #include "clipboard/win32/MonitorWindowTimer.h"
 #include "clipboard/win32/Win32EnginePlatform.h"
 #include "ui/win32/Window.h"
@@ -30,7 +35,14 @@ struct MonitorOptions {
     // The tick source of the clipboard waits; GetTickCount when empty.
     std::function<std::uint32_t()> tickCount;
     bool forceViewerChain = false; // join the viewer chain even where the listener exists
+    // The snapshot the engine shows and the port over it, when the window shares them (its
+    // preview reads through the same port); the monitor makes its own when null.
+    SnapshotBackend* shown = nullptr;
+    ClipboardPort* shownPort = nullptr;
 };
+
+// Copies a Win32Picture into another: how snapshots hand pictures to the window's views.
+void CopyWin32Picture(const ClipboardPicture& from, ClipboardPicture& to);
 
 class TTavrixClipboardMonitor final : public Window, private MonitorPlatform {
 public:
@@ -44,10 +56,21 @@ public:
 
     void StartMonitoring() { core_.StartMonitoring(); }
     void StopMonitoring() { core_.StopMonitoring(); }
-    // The refresh: waits for the clipboard, rebuilds the format list, shows the summary.
+    // The refresh: the reader lists the clipboard and reads what "Preview" shows; the view
+    // shows it when it comes.
     void SaveClipboardToFile() { core_.SaveClipboardToFile(); }
+    // The tree's selection.
+    void ShowNode(int node);
+    // Esc: stops waiting for the data being read.
+    void StopWaiting() { view_->StopWaiting(); }
+    // A refresh is due or the reader works for the view.
+    bool Busy() const { return saveTimer_.Enabled() || view_->Busy(); }
+    // The change count of the clipboard the window shows.
+    std::uint32_t ShownSequence() const { return shown_.Current().sequence; }
 
     ClipboardEngine& Engine() { return engine_; }
+    ClipboardView& View() { return *view_; }
+    ClipboardReader& Reader() { return *reader_; }
     ClipboardMonitorCore& Core() { return core_; }
     bool RefreshPending() const { return saveTimer_.Enabled(); }
 
@@ -74,10 +97,9 @@ private:
     void ChangeClipboardChain(WindowId next) override;
     void SendToWindow(WindowId target, unsigned message, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
-    bool OpenClipboardDirect() override;
-    void CloseClipboardDirect() override;
     std::uint32_t TickCount() override;
-    void WaitProcessingMessages(std::uint32_t milliseconds) override;
+    // The wait message follows the reader while it works for the view.
+    void WatchTheReader();
 
     using ListenerFunction = BOOL(WINAPI*)(HWND);
 
@@ -87,10 +109,16 @@ private:
     ListenerFunction addListener_ = nullptr;
     ListenerFunction removeListener_ = nullptr;
     Win32EnginePlatform enginePlatform_;
+    std::unique_ptr<SnapshotBackend> ownShown_;
+    std::unique_ptr<ClipboardPort> ownShownPort_;
+    SnapshotBackend& shown_;
     ClipboardEngine engine_;
     MonitorWindowTimer saveTimer_;
     MonitorWindowTimer restartTimer_;
+    MonitorWindowTimer waitTimer_;
     ClipboardMonitorCore core_;
+    std::unique_ptr<ClipboardReader> reader_;
+    std::unique_ptr<ClipboardView> view_;
 };
 
 } // namespace tavrix::win32

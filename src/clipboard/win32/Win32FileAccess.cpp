@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <mutex>
+#include <vector>
 
 namespace tavrix::win32 {
 
@@ -90,12 +92,27 @@ private:
     std::uint64_t rawPosition_ = 0;
 };
 
+// The temporary files being written, for DiscardUnfinishedReplacements.
+std::mutex g_unfinishedMutex;
+std::vector<std::wstring> g_unfinished;
+
+void NoteUnfinished(const std::wstring& temporary, bool unfinished) {
+    std::lock_guard lock(g_unfinishedMutex);
+    std::erase(g_unfinished, temporary);
+    if (unfinished) {
+        g_unfinished.push_back(temporary);
+    }
+}
+
 class Win32ReplacementFile : public ReplacementFile {
 public:
     Win32ReplacementFile(UniqueFile file, std::wstring temporary, std::wstring target)
         : stream_(std::move(file), target), temporary_(std::move(temporary)),
-          target_(std::move(target)) {}
+          target_(std::move(target)) {
+        NoteUnfinished(temporary_, true);
+    }
     ~Win32ReplacementFile() override {
+        NoteUnfinished(temporary_, false);
         if (!done_) {
             stream_.Discard();
             DeleteFileW(temporary_.c_str());
@@ -154,8 +171,9 @@ std::unique_ptr<DataStream> Win32FileAccess::OpenForReading(const std::wstring& 
 std::unique_ptr<ReplacementFile> Win32FileAccess::CreateReplacement(const std::wstring& path) {
     for (;;) {
         std::wstring temporary = TemporaryName(path);
-        UniqueFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        // Deletable while open: a script that gives up on a stuck save removes it.
+        UniqueFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
+                                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file) {
             return std::make_unique<Win32ReplacementFile>(std::move(file), std::move(temporary),
                                                           path);
@@ -163,6 +181,13 @@ std::unique_ptr<ReplacementFile> Win32FileAccess::CreateReplacement(const std::w
         if (GetLastError() != ERROR_FILE_EXISTS) {
             ThrowFileError(Tr(L"Cannot create file \"%1\"."), path);
         }
+    }
+}
+
+void DiscardUnfinishedReplacements() {
+    std::lock_guard lock(g_unfinishedMutex);
+    for (const std::wstring& temporary : g_unfinished) {
+        DeleteFileW(temporary.c_str());
     }
 }
 

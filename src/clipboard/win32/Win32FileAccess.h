@@ -12,4 +12,9 @@ public:
     std::unique_ptr<ReplacementFile> CreateReplacement(const std::wstring& path) override;
 };
 
+// Removes the temporary files of replacements that are not finished (a save stuck in another
+// program's rendering, at a script's time-out): the file being replaced stays as it was. Each is
+// gone once the process lets go of it.
+void DiscardUnfinishedReplacements();
+
 } // namespace tavrix::win32

@@ -134,6 +134,35 @@ void Win32Picture::Clear() {
     alpha_ = false;
 }
 
+void Win32Picture::CopyFrom(const Win32Picture& other) {
+    win32::Bitmap bitmap;
+    Palette palette;
+    EnhMetafile metafile;
+    if (other.bitmap_) {
+        // A DIB section stays one, so premultiplied pixels keep their alpha.
+        bitmap.reset(static_cast<HBITMAP>(CopyImage(other.bitmap_.get(), IMAGE_BITMAP, 0, 0,
+                                                    other.alpha_ ? LR_CREATEDIBSECTION : 0)));
+        if (!bitmap) {
+            InvalidPicture();
+        }
+    }
+    if (other.palette_) {
+        palette = CopyPalette(other.palette_.get());
+    }
+    if (other.metafile_) {
+        metafile.reset(CopyEnhMetaFileW(other.metafile_.get(), nullptr));
+        if (!metafile) {
+            InvalidPicture();
+        }
+    }
+    bitmap_ = std::move(bitmap);
+    palette_ = std::move(palette);
+    metafile_ = std::move(metafile);
+    width_ = other.width_;
+    height_ = other.height_;
+    alpha_ = other.alpha_;
+}
+
 void Win32Picture::SetTransparent(win32::Bitmap bitmap, int width, int height) {
     Clear();
     bitmap_ = std::move(bitmap);

@@ -23,6 +23,9 @@ public:
     // Clipboard open: copies format 2, 3 or 14. Throws Error when the data cannot be loaded;
     // the previous picture is kept then.
     void LoadFromClipboard(ClipFormat format, bool withPalette);
+    // Copies of other's objects in place of the picture (one loaded on another thread, say).
+    // Throws Error when the copies cannot be made; the picture is kept then.
+    void CopyFrom(const Win32Picture& other);
     // Takes a top-down 32-bit DIB section of premultiplied pixels in place of the picture.
     void SetTransparent(win32::Bitmap bitmap, int width, int height);
     // Stretches the picture into rect.

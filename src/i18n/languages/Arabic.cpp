@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"ليس رقمًا: %1"},
     {u"The offset is past the end (the last is %1).", u"الإزاحة بعد النهاية (الأخيرة هي %1)."},
     {u"The offset would be before the start.", u"ستكون الإزاحة قبل البداية."},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(لم يُسلَّم)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"في انتظار %1 من %2 (pid %3)… %4 ث"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"في انتظار %1 من الحافظة… %2 ث"},
+    {u"Reading %1… %2 %", u"جارٍ قراءة %1… %2 %"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"لم يسلّم %1 (pid %2) التنسيق %3 خلال %4 ث"},
+    {u"The clipboard did not deliver %1 within %2 s", u"لم تسلّم الحافظة %1 خلال %2 ث"},
+    {u"Bad value for %1: %2", u"قيمة غير صالحة لـ %1: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"يتوقف عن الانتظار عندما يستغرق برنامج آخر أكثر من هذا العدد من الثواني لتسليم تنسيق واحد (من 1 إلى 3600؛ 30 إن لم يُحدَّد)."},
+    {u"seconds", u"ثوانٍ"},
 };
 // clang-format on
 

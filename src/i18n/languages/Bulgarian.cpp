@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Не е число: %1"},
     {u"The offset is past the end (the last is %1).", u"Отместването е след края (последното е %1)."},
     {u"The offset would be before the start.", u"Отместването би било преди началото."},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(не е предадено)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"Изчакване на %1 от %2 (pid %3)… %4 с"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"Изчакване на %1 от клипборда… %2 с"},
+    {u"Reading %1… %2 %", u"Четене на %1… %2 %"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"%1 (pid %2) не предаде %3 в рамките на %4 с"},
+    {u"The clipboard did not deliver %1 within %2 s", u"Клипбордът не предаде %1 в рамките на %2 с"},
+    {u"Bad value for %1: %2", u"Невалидна стойност за %1: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Спира да чака, когато друга програма се бави повече от толкова секунди да предаде един формат (от 1 до 3600; по подразбиране 30)."},
+    {u"seconds", u"секунди"},
 };
 // clang-format on
 

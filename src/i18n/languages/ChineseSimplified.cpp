@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"不是数字: %1"},
     {u"The offset is past the end (the last is %1).", u"偏移量超出末尾（最后一个是 %1）。"},
     {u"The offset would be before the start.", u"偏移量将位于开头之前。"},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(未送达)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"正在等待来自 %2 (pid %3) 的 %1… %4 秒"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"正在等待剪贴板中的 %1… %2 秒"},
+    {u"Reading %1… %2 %", u"正在读取 %1… %2 %"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"%1 (pid %2) 未在 %4 秒内提供 %3"},
+    {u"The clipboard did not deliver %1 within %2 s", u"剪贴板未在 %2 秒内提供 %1"},
+    {u"Bad value for %1: %2", u"%1 的值无效: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"当其他程序提供一种格式所需时间超过此秒数时放弃等待(1 到 3600;省略时为 30)。"},
+    {u"seconds", u"秒"},
 };
 // clang-format on
 

@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"不是數字: %1"},
     {u"The offset is past the end (the last is %1).", u"位移超出結尾（最後一個是 %1）。"},
     {u"The offset would be before the start.", u"位移將位於開頭之前。"},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(未送達)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"正在等待來自 %2 (pid %3) 的 %1… %4 秒"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"正在等待剪貼簿中的 %1… %2 秒"},
+    {u"Reading %1… %2 %", u"正在讀取 %1… %2 %"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"%1 (pid %2) 未在 %4 秒內提供 %3"},
+    {u"The clipboard did not deliver %1 within %2 s", u"剪貼簿未在 %2 秒內提供 %1"},
+    {u"Bad value for %1: %2", u"%1 的值無效: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"當其他程式提供一種格式所需時間超過此秒數時放棄等待(1 到 3600;省略時為 30)。"},
+    {u"seconds", u"秒"},
 };
 // clang-format on
 

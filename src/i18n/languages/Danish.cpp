@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Ikke et tal: %1"},
     {u"The offset is past the end (the last is %1).", u"Offsettet er efter slutningen (det sidste er %1)."},
     {u"The offset would be before the start.", u"Offsettet ville være før starten."},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(ikke leveret)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"Venter på %1 fra %2 (pid %3)… %4 s"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"Venter på %1 fra udklipsholderen… %2 s"},
+    {u"Reading %1… %2 %", u"Læser %1… %2 %"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"%1 (pid %2) leverede ikke %3 inden for %4 s"},
+    {u"The clipboard did not deliver %1 within %2 s", u"Udklipsholderen leverede ikke %1 inden for %2 s"},
+    {u"Bad value for %1: %2", u"Ugyldig værdi for %1: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Giver op, når et andet program er længere end så mange sekunder om at levere ét format (1 til 3600; 30 hvis udeladt)."},
+    {u"seconds", u"sekunder"},
 };
 // clang-format on
 

@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Geen getal: %1"},
     {u"The offset is past the end (the last is %1).", u"De offset ligt voorbij het einde (de laatste is %1)."},
     {u"The offset would be before the start.", u"De offset zou vóór het begin liggen."},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(niet geleverd)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"Wachten op %1 van %2 (pid %3)… %4 s"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"Wachten op %1 van het klembord… %2 s"},
+    {u"Reading %1… %2 %", u"%1 lezen… %2 %"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"%1 (pid %2) heeft %3 niet binnen %4 s geleverd"},
+    {u"The clipboard did not deliver %1 within %2 s", u"Het klembord heeft %1 niet binnen %2 s geleverd"},
+    {u"Bad value for %1: %2", u"Ongeldige waarde voor %1: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Geeft op als een ander programma langer dan dit aantal seconden nodig heeft om één indeling te leveren (1 tot 3600; zonder waarde 30)."},
+    {u"seconds", u"seconden"},
 };
 // clang-format on
 

@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Pas un nombre : %1"},
     {u"The offset is past the end (the last is %1).", u"L'offset est après la fin (le dernier est %1)."},
     {u"The offset would be before the start.", u"L'offset serait avant le début."},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(non fourni)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"En attente de %1 de %2 (pid %3)… %4 s"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"En attente de %1 du presse-papiers… %2 s"},
+    {u"Reading %1… %2 %", u"Lecture de %1… %2 %"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"%1 (pid %2) n'a pas fourni %3 en %4 s"},
+    {u"The clipboard did not deliver %1 within %2 s", u"Le presse-papiers n'a pas fourni %1 en %2 s"},
+    {u"Bad value for %1: %2", u"Valeur incorrecte pour %1 : %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Abandonne quand un autre programme met plus que ce nombre de secondes à fournir un format (1 à 3600 ; 30 par défaut)."},
+    {u"seconds", u"secondes"},
 };
 // clang-format on
 

@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Keine Zahl: %1"},
     {u"The offset is past the end (the last is %1).", u"Der Offset liegt hinter dem Ende (der letzte ist %1)."},
     {u"The offset would be before the start.", u"Der Offset läge vor dem Anfang."},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(nicht geliefert)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"Warte auf %1 von %2 (PID %3)… %4 s"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"Warte auf %1 aus der Zwischenablage… %2 s"},
+    {u"Reading %1… %2 %", u"Lese %1… %2 %"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"%1 (PID %2) hat %3 nicht innerhalb von %4 s geliefert"},
+    {u"The clipboard did not deliver %1 within %2 s", u"Die Zwischenablage hat %1 nicht innerhalb von %2 s geliefert"},
+    {u"Bad value for %1: %2", u"Ungültiger Wert für %1: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Gibt auf, wenn ein anderes Programm länger als so viele Sekunden braucht, um ein Format zu liefern (1 bis 3600; ohne Angabe 30)."},
+    {u"seconds", u"Sekunden"},
 };
 // clang-format on
 

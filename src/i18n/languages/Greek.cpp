@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Δεν είναι αριθμός: %1"},
     {u"The offset is past the end (the last is %1).", u"Η θέση είναι μετά το τέλος (η τελευταία είναι %1)."},
     {u"The offset would be before the start.", u"Η θέση θα ήταν πριν από την αρχή."},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(δεν παραδόθηκε)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"Αναμονή για %1 από %2 (pid %3)… %4 s"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"Αναμονή για %1 από το πρόχειρο… %2 s"},
+    {u"Reading %1… %2 %", u"Ανάγνωση %1… %2 %"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"Το %1 (pid %2) δεν παρέδωσε %3 μέσα σε %4 s"},
+    {u"The clipboard did not deliver %1 within %2 s", u"Το πρόχειρο δεν παρέδωσε %1 μέσα σε %2 s"},
+    {u"Bad value for %1: %2", u"Μη έγκυρη τιμή για %1: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Σταματά την αναμονή όταν ένα άλλο πρόγραμμα χρειάζεται περισσότερα δευτερόλεπτα από αυτά για να παραδώσει μία μορφή (1 έως 3600· 30 αν παραλειφθεί)."},
+    {u"seconds", u"δευτερόλεπτα"},
 };
 // clang-format on
 

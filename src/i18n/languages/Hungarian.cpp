@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Nem szám: %1"},
     {u"The offset is past the end (the last is %1).", u"Az eltolás a végén túl van (az utolsó: %1)."},
     {u"The offset would be before the start.", u"Az eltolás az eleje elé kerülne."},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(nem érkezett meg)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"Várakozás erre: %1, innen: %2 (pid %3)… %4 mp"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"Várakozás erre: %1, a vágólapról… %2 mp"},
+    {u"Reading %1… %2 %", u"%1 olvasása… %2%"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"%1 (pid %2) nem adta át ezt: %3, %4 mp alatt"},
+    {u"The clipboard did not deliver %1 within %2 s", u"A vágólap nem adta át ezt: %1, %2 mp alatt"},
+    {u"Bad value for %1: %2", u"Hibás érték ehhez: %1: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Feladja, ha egy másik programnak ennyi másodpercnél több kell egy formátum átadásához (1–3600; alapértelmezés 30)."},
+    {u"seconds", u"másodperc"},
 };
 // clang-format on
 

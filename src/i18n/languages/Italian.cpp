@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Non è un numero: %1"},
     {u"The offset is past the end (the last is %1).", u"L'offset è oltre la fine (l'ultimo è %1)."},
     {u"The offset would be before the start.", u"L'offset sarebbe prima dell'inizio."},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(non fornito)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"In attesa di %1 da %2 (pid %3)… %4 s"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"In attesa di %1 dagli appunti… %2 s"},
+    {u"Reading %1… %2 %", u"Lettura di %1… %2 %"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"%1 (pid %2) non ha fornito %3 entro %4 s"},
+    {u"The clipboard did not deliver %1 within %2 s", u"Gli appunti non hanno fornito %1 entro %2 s"},
+    {u"Bad value for %1: %2", u"Valore non valido per %1: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Rinuncia quando un altro programma impiega più di questi secondi a fornire un formato (da 1 a 3600; 30 se omesso)."},
+    {u"seconds", u"secondi"},
 };
 // clang-format on
 

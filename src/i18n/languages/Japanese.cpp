@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"数値ではありません: %1"},
     {u"The offset is past the end (the last is %1).", u"オフセットが末尾を超えています (最後は %1)。"},
     {u"The offset would be before the start.", u"オフセットが先頭より前になります。"},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(渡されませんでした)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"%2 (pid %3) からの %1 を待っています… %4 秒"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"クリップボードからの %1 を待っています… %2 秒"},
+    {u"Reading %1… %2 %", u"%1 を読み込んでいます… %2 %"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"%1 (pid %2) は %4 秒以内に %3 を渡しませんでした"},
+    {u"The clipboard did not deliver %1 within %2 s", u"クリップボードは %2 秒以内に %1 を渡しませんでした"},
+    {u"Bad value for %1: %2", u"%1 の値が正しくありません: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"ほかのプログラムが 1 つの形式を渡すのにこの秒数より長くかかると、待つのをやめます (1～3600、省略時は 30)。"},
+    {u"seconds", u"秒"},
 };
 // clang-format on
 

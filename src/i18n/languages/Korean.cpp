@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"숫자가 아님: %1"},
     {u"The offset is past the end (the last is %1).", u"오프셋이 끝을 지났습니다(마지막은 %1)."},
     {u"The offset would be before the start.", u"오프셋이 시작보다 앞에 있게 됩니다."},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(전달되지 않음)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"%2 (pid %3)에서 %1을(를) 기다리는 중… %4초"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"클립보드에서 %1을(를) 기다리는 중… %2초"},
+    {u"Reading %1… %2 %", u"%1 읽는 중… %2%"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"%1 (pid %2)이(가) %4초 안에 %3을(를) 전달하지 않았습니다"},
+    {u"The clipboard did not deliver %1 within %2 s", u"클립보드가 %2초 안에 %1을(를) 전달하지 않았습니다"},
+    {u"Bad value for %1: %2", u"%1의 값이 잘못되었습니다: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"다른 프로그램이 한 형식을 전달하는 데 이 초보다 오래 걸리면 기다리기를 중단합니다(1~3600, 생략하면 30)."},
+    {u"seconds", u"초"},
 };
 // clang-format on
 

@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"To nie jest liczba: %1"},
     {u"The offset is past the end (the last is %1).", u"Przesunięcie jest za końcem (ostatnie to %1)."},
     {u"The offset would be before the start.", u"Przesunięcie byłoby przed początkiem."},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(nie dostarczono)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"Oczekiwanie na %1 od %2 (pid %3)… %4 s"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"Oczekiwanie na %1 ze schowka… %2 s"},
+    {u"Reading %1… %2 %", u"Odczyt %1… %2 %"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"%1 (pid %2) nie dostarczył %3 w ciągu %4 s"},
+    {u"The clipboard did not deliver %1 within %2 s", u"Schowek nie dostarczył %1 w ciągu %2 s"},
+    {u"Bad value for %1: %2", u"Nieprawidłowa wartość dla %1: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Rezygnuje, gdy inny program potrzebuje więcej niż tyle sekund na dostarczenie jednego formatu (od 1 do 3600; domyślnie 30)."},
+    {u"seconds", u"sekundy"},
 };
 // clang-format on
 

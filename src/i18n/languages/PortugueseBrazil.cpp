@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Não é um número: %1"},
     {u"The offset is past the end (the last is %1).", u"O deslocamento está além do fim (o último é %1)."},
     {u"The offset would be before the start.", u"O deslocamento ficaria antes do início."},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(não entregue)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"Aguardando %1 de %2 (pid %3)… %4 s"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"Aguardando %1 da área de transferência… %2 s"},
+    {u"Reading %1… %2 %", u"Lendo %1… %2 %"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"%1 (pid %2) não entregou %3 em %4 s"},
+    {u"The clipboard did not deliver %1 within %2 s", u"A área de transferência não entregou %1 em %2 s"},
+    {u"Bad value for %1: %2", u"Valor inválido para %1: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Desiste quando outro programa leva mais que esse número de segundos para entregar um formato (de 1 a 3600; 30 se omitido)."},
+    {u"seconds", u"segundos"},
 };
 // clang-format on
 

@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Не число: %1"},
     {u"The offset is past the end (the last is %1).", u"Смещение за концом (последнее — %1)."},
     {u"The offset would be before the start.", u"Смещение оказалось бы до начала."},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(не передано)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"Ожидание %1 от %2 (pid %3)… %4 с"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"Ожидание %1 из буфера обмена… %2 с"},
+    {u"Reading %1… %2 %", u"Чтение %1… %2 %"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"%1 (pid %2) не передал %3 за %4 с"},
+    {u"The clipboard did not deliver %1 within %2 s", u"Буфер обмена не передал %1 за %2 с"},
+    {u"Bad value for %1: %2", u"Неверное значение для %1: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Прекращает ожидание, если другая программа передаёт один формат дольше указанного числа секунд (от 1 до 3600; по умолчанию 30)."},
+    {u"seconds", u"секунды"},
 };
 // clang-format on
 

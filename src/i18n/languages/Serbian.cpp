@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Није број: %1"},
     {u"The offset is past the end (the last is %1).", u"Помак је иза краја (последњи је %1)."},
     {u"The offset would be before the start.", u"Помак би био пре почетка."},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(није испоручено)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"Чекање на %1 од %2 (pid %3)… %4 s"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"Чекање на %1 из оставе… %2 s"},
+    {u"Reading %1… %2 %", u"Читање %1… %2 %"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"%1 (pid %2) није испоручио %3 у року од %4 s"},
+    {u"The clipboard did not deliver %1 within %2 s", u"Остава није испоручила %1 у року од %2 s"},
+    {u"Bad value for %1: %2", u"Неисправна вредност за %1: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Одустаје када другом програму треба више од толико секунди да испоручи један формат (од 1 до 3600; подразумевано 30)."},
+    {u"seconds", u"секунде"},
 };
 // clang-format on
 

@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"No es un número: %1"},
     {u"The offset is past the end (the last is %1).", u"El desplazamiento está más allá del final (el último es %1)."},
     {u"The offset would be before the start.", u"El desplazamiento quedaría antes del principio."},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(no entregado)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"Esperando %1 de %2 (pid %3)… %4 s"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"Esperando %1 del portapapeles… %2 s"},
+    {u"Reading %1… %2 %", u"Leyendo %1… %2 %"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"%1 (pid %2) no entregó %3 en %4 s"},
+    {u"The clipboard did not deliver %1 within %2 s", u"El portapapeles no entregó %1 en %2 s"},
+    {u"Bad value for %1: %2", u"Valor incorrecto para %1: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Se rinde cuando otro programa tarda más de estos segundos en entregar un formato (de 1 a 3600; 30 si no se indica)."},
+    {u"seconds", u"segundos"},
 };
 // clang-format on
 

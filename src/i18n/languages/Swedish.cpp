@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Inte ett tal: %1"},
     {u"The offset is past the end (the last is %1).", u"Offset ligger efter slutet (den sista är %1)."},
     {u"The offset would be before the start.", u"Offset skulle ligga före början."},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(inte levererat)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"Väntar på %1 från %2 (pid %3)… %4 s"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"Väntar på %1 från Urklipp… %2 s"},
+    {u"Reading %1… %2 %", u"Läser %1… %2 %"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"%1 (pid %2) levererade inte %3 inom %4 s"},
+    {u"The clipboard did not deliver %1 within %2 s", u"Urklipp levererade inte %1 inom %2 s"},
+    {u"Bad value for %1: %2", u"Felaktigt värde för %1: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Ger upp när ett annat program behöver längre än så många sekunder för att leverera ett format (1 till 3600; 30 om inget anges)."},
+    {u"seconds", u"sekunder"},
 };
 // clang-format on
 

@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Sayı değil: %1"},
     {u"The offset is past the end (the last is %1).", u"Konum sonun ötesinde (sonuncusu %1)."},
     {u"The offset would be before the start.", u"Konum baştan önce olurdu."},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(teslim edilmedi)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"%2 (pid %3) programından %1 bekleniyor… %4 sn"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"Panodan %1 bekleniyor… %2 sn"},
+    {u"Reading %1… %2 %", u"%1 okunuyor… %%2"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"%1 (pid %2), %3 biçimini %4 sn içinde teslim etmedi"},
+    {u"The clipboard did not deliver %1 within %2 s", u"Pano, %1 biçimini %2 sn içinde teslim etmedi"},
+    {u"Bad value for %1: %2", u"%1 için hatalı değer: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Başka bir program bir biçimi teslim etmek için bu kadar saniyeden uzun sürerse vazgeçer (1 ile 3600 arası; belirtilmezse 30)."},
+    {u"seconds", u"saniye"},
 };
 // clang-format on
 

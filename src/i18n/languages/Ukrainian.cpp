@@ -168,6 +168,16 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Не число: %1"},
     {u"The offset is past the end (the last is %1).", u"Зміщення за кінцем (останнє — %1)."},
     {u"The offset would be before the start.", u"Зміщення опинилося б перед початком."},
+    // Waiting for another program's data
+    {u"(not delivered)", u"(не передано)"},
+    {u"Waiting for %1 from %2 (pid %3)… %4 s", u"Очікування %1 від %2 (pid %3)… %4 с"},
+    {u"Waiting for %1 from the clipboard… %2 s", u"Очікування %1 з буфера обміну… %2 с"},
+    {u"Reading %1… %2 %", u"Читання %1… %2 %"},
+    {u"%1 (pid %2) did not deliver %3 within %4 s", u"%1 (pid %2) не передав %3 за %4 с"},
+    {u"The clipboard did not deliver %1 within %2 s", u"Буфер обміну не передав %1 за %2 с"},
+    {u"Bad value for %1: %2", u"Неправильне значення для %1: %2"},
+    {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Припиняє очікування, якщо інша програма передає один формат довше за вказану кількість секунд (від 1 до 3600; типово 30)."},
+    {u"seconds", u"секунди"},
 };
 // clang-format on
 

@@ -13,6 +13,8 @@ namespace {
 class RecordingActions : public StartupActions {
 public:
     void ShowHelp(const std::wstring& text) override { log.push_back(L"help:" + text); }
+    void SetTimeout(std::chrono::seconds value) override { timeout = value; }
+    std::chrono::seconds timeout{0};
     void SaveClipboard(const std::wstring& fileName) override {
         log.push_back(L"save:" + fileName);
         if (saveFails) {
@@ -62,7 +64,7 @@ TEST(Startup, HelpShowsTheBoxAndNothingElse) {
     }
 }
 
-TEST(Startup, HelpTextKeepsItsElevenLinesAndGoesOnWithSaveAndQuiet) {
+TEST(Startup, HelpTextKeepsItsElevenLinesAndGoesOnWithSaveQuietAndTimeout) {
     const std::wstring text = HelpText();
     const std::wstring eleven = L"Closes the program.\r\n";
     const std::size_t end = text.find(eleven);
@@ -81,7 +83,11 @@ TEST(Startup, HelpTextKeepsItsElevenLinesAndGoesOnWithSaveAndQuiet) {
               L"Saves the clipboard to the file.\r\n"
               L"\r\n"
               L"/QUIET\r\n"
-              L"Shows no message boxes; errors set the exit code.");
+              L"Shows no message boxes; errors set the exit code.\r\n"
+              L"\r\n"
+              L"/TIMEOUT=<seconds>\r\n"
+              L"Gives up when another program takes longer than this many seconds to deliver one "
+              L"format (1 to 3600; 30 without it).");
 }
 
 TEST(Startup, ClearThenLoadThenCloseOrWindow) {
@@ -141,6 +147,24 @@ TEST(Startup, RefusedClearEndsBeforeLoadAndWindow) {
     actions.clearFails = true;
     EXPECT_THROW(RunStartup(Args({L"/CLEAR"}), actions), Error);
     EXPECT_EQ(actions.log, (std::vector<std::wstring>{L"clear"}));
+}
+
+TEST(StartupTimeout, TakesWholeSecondsInRangeAndRefusesAnythingElseBeforeTouchingTheClipboard) {
+    RecordingActions actions;
+    RunStartup(Args({L"/SAVE", L"a.cl7", L"/TIMEOUT=2", L"/CLOSE"}), actions);
+    EXPECT_EQ(actions.timeout, std::chrono::seconds(2));
+    RunStartup(Args({L"/CLOSE"}), actions);
+    EXPECT_EQ(actions.timeout, std::chrono::seconds(30));
+    for (const wchar_t* bad : {L"0", L"3601", L"-1", L"2s", L"", L"99999"}) {
+        RecordingActions refused;
+        try {
+            RunStartup(Args({L"/SAVE", L"a.cl7", std::wstring(L"/timeout=") + bad}), refused);
+            ADD_FAILURE() << "accepted " << testing::PrintToString(std::wstring(bad));
+        } catch (const Error& e) {
+            EXPECT_EQ(e.Message(), std::wstring(L"Bad value for /TIMEOUT: ") + bad);
+        }
+        EXPECT_TRUE(refused.log.empty());
+    }
 }
 
 } // namespace

@@ -35,17 +35,6 @@ TEST(MessageBoxes, WarningAndInfoAddTheirMarkAndIcon) {
     EXPECT_EQ(platform.messageBoxes[1].flags, 64u);
 }
 
-TEST(WaitProcessingMessages, WaitsAtLeastTheDurationAcrossTickWrap) {
-    FakeSystemPlatform platform;
-    WaitProcessingMessages(0);
-    EXPECT_EQ(platform.sleeps, 0);
-    platform.tick = 0xFFFFFFF0u; // wraps during the wait
-    WaitProcessingMessages(50);
-    EXPECT_EQ(platform.sleeps, 5);
-    EXPECT_EQ(platform.messagePumps, 5);
-    EXPECT_EQ(platform.tick, 0xFFFFFFF0u + 50u);
-}
-
 TEST(ProductVersion, ReadsTheRunningExecutablesBlock) {
     FakeSystemPlatform platform;
     platform.versionStrings[L"C:\\Tools\\Tavrix.exe|ProductVersion"] = L"4.0";

@@ -22,7 +22,9 @@ class MonitorTest : public ::testing::Test {
 protected:
     explicit MonitorTest(bool forceChain = false)
         : port(fake), engine(port, enginePlatform, surface), platform(fake),
-          monitor(platform, platform.saveTimer, platform.restartTimer, port, engine, forceChain) {
+          monitor(
+              platform, platform.saveTimer, platform.restartTimer,
+              [this] { engine.RebuildFormatList(); }, forceChain) {
         InitSystemServices(true, VersionFlags{true, true});
         platform.saveTimer.onFire = [this] { monitor.tmrSaveTimer(); };
         platform.restartTimer.onFire = [this] { monitor.tmrRestartTimer(); };
@@ -77,72 +79,8 @@ TEST_F(MonitorTest, ABurstOfChangesGivesOneRefresh50msAfterTheLast) {
     EXPECT_EQ(monitor.Refreshes(), 1);
     EXPECT_EQ(surface.nodes, (std::vector<std::wstring>{L"Preview", L"Text"}));
     EXPECT_FALSE(platform.saveTimer.Enabled()); // used as a one-shot
-    EXPECT_FALSE(monitor.Busy());
-    EXPECT_EQ(LogLines().size(), 2u); // "NorvaneClipboardDM", "SaveClipboardToFile"
+    EXPECT_EQ(LogLines().size(), 2u);           // "NorvaneClipboardDM", "SaveClipboardToFile"
     EXPECT_NE(LogLines().back().find(L"SaveClipboardToFile"), std::wstring::npos);
-}
-
-TEST_F(MonitorTest, AChangeDuringARefreshStartsNoSecondRefresh) {
-    onRefresh = [this] {
-        onRefresh = nullptr;
-        EXPECT_TRUE(monitor.Busy());
-        fake.PutText(cf::UnicodeText, "second");
-        Notify();
-        platform.Advance(100); // the waits process messages meanwhile
-    };
-    Notify();
-    platform.Advance(1000);
-    EXPECT_EQ(monitor.Refreshes(), 1);
-    EXPECT_EQ(refreshTimes.size(), 1u);
-    // The notification during the refresh still restarted the 60 s of the restart timer.
-    EXPECT_EQ(monitor.Renewals(), 0);
-}
-
-TEST_F(MonitorTest, AHeldClipboardSkipsTheRefreshNamingTheHolder) {
-    fake.heldByOther = true;
-    fake.holder = ClipboardProcess{.exeName = L"keeper.exe", .processId = 77};
-    Notify();
-    const std::uint32_t armed = platform.now;
-    platform.Advance(100);
-    // The refresh began 50 ms after the notification and waited 200 ms inside it.
-    EXPECT_GE(platform.now - armed, 250u);
-    EXPECT_EQ(monitor.Refreshes(), 0);
-    EXPECT_TRUE(surface.nodes.empty());
-    EXPECT_EQ(surface.facts, L"Clipboard held by keeper.exe (pid 77)");
-    EXPECT_EQ(port.Depth(), 0);
-    // Once released, the next change is shown.
-    fake.heldByOther = false;
-    Notify();
-    platform.Advance(100);
-    EXPECT_EQ(monitor.Refreshes(), 1);
-}
-
-TEST_F(MonitorTest, WaitForClipboardEndsWhenTheClipboardOpensOrTheTimeIsUp) {
-    fake.heldByOther = true;
-    std::uint32_t start = platform.now;
-    monitor.WaitForClipboard(200);
-    EXPECT_GE(platform.now - start, 200u);
-    EXPECT_LT(platform.now - start, 220u);
-
-    // Released after 70 ms: the wait ends with the next attempt.
-    platform.onTick = [this, start = platform.now] {
-        if (platform.now - start == 70) {
-            fake.heldByOther = false;
-        }
-    };
-    start = platform.now;
-    monitor.WaitForClipboard(200);
-    EXPECT_LE(platform.now - start, 80u);
-    EXPECT_FALSE(fake.isOpen);
-    EXPECT_EQ(port.Depth(), 0);
-}
-
-TEST_F(MonitorTest, TickCountWrapDuringAWaitEndsIt) {
-    fake.heldByOther = true;
-    platform.now = 0xFFFFFFFFu - 50;
-    monitor.WaitForClipboard(200);
-    EXPECT_GE(platform.now, 149u); // wrapped, and waited the full 200 ms
-    EXPECT_LT(platform.now, 170u);
 }
 
 TEST_F(MonitorTest, RenewsTheRegistrationAfterAQuietMinuteOnly) {
@@ -179,12 +117,11 @@ TEST_F(MonitorTest, NoRenewalWhileARefreshIsPending) {
     EXPECT_EQ(monitor.Renewals(), 1);
 }
 
-TEST_F(MonitorTest, AnErrorDuringTheRefreshClearsBusy) {
+TEST_F(MonitorTest, AnErrorDuringTheRefreshLeavesTheNextOneToTheNextChange) {
     onRefresh = [] { throw Error(L"broken view"); };
     Notify();
     platform.Advance(100);
     EXPECT_EQ(monitor.Refreshes(), 1);
-    EXPECT_FALSE(monitor.Busy());
     onRefresh = nullptr;
     Notify();
     platform.Advance(100);
@@ -281,7 +218,8 @@ TEST(MonitorCreation, ChoosesTheChainBeforeVistaAndWarnsWhenTheListenerIsMissing
     testing::FakeSurface surface;
     ClipboardEngine engine(port, enginePlatform, surface);
     FakeMonitorPlatform platform(fake);
-    ClipboardMonitorCore monitor(platform, platform.saveTimer, platform.restartTimer, port, engine);
+    ClipboardMonitorCore monitor(platform, platform.saveTimer, platform.restartTimer,
+                                 [&engine] { engine.RebuildFormatList(); });
 
     InitSystemServices(false, VersionFlags{false, false});
     monitor.FormCreate();

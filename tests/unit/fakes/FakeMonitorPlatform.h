@@ -60,10 +60,7 @@ public:
                       std::intptr_t lParam) override {
         sent.push_back({target, message, wParam, lParam, saveTimer.Enabled()});
     }
-    bool OpenClipboardDirect() override { return clipboard_.Open(); }
-    void CloseClipboardDirect() override { clipboard_.Close(); }
     std::uint32_t TickCount() override { return now; }
-    void WaitProcessingMessages(std::uint32_t milliseconds) override { Advance(milliseconds); }
 
     // Lets time pass one millisecond at a time, firing the timers that fall due.
     void Advance(std::uint32_t milliseconds) {

@@ -109,6 +109,11 @@ public:
     }
     void ShowDescription(const std::wstring& text) override { description = text; }
     void ShowFacts(const std::wstring& text) override { facts = text; }
+    void ShowUnknownSize() override { sizeUnknown = true; }
+    void ShowWaitMessage(const std::wstring& text) override { waitMessage = text; }
+    void EndWaitMessage() override { waitMessage.clear(); }
+    bool sizeUnknown = false;
+    std::wstring waitMessage;
 
     static std::string ByteViewName(ByteView view) {
         switch (view) {

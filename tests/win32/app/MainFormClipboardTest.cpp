@@ -104,7 +104,7 @@ TEST_F(MainFormTest, EachKindOfNodeShowsItsViewAndStatusTexts) {
     TMainForm& f = CreateForm();
     const ViewerEncoding userEncoding = f.Preview().Viewer().Model().Options().textEncoding;
 
-    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Text"));
+    SelectNodeShown(NodeIndex(f.Formats().Handle(), L"Text"));
     EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
     EXPECT_EQ(f.Preview().Viewer().Mode(), ViewerMode::Hex);
     EXPECT_FALSE(f.Preview().Viewer().TextGutter());
@@ -114,23 +114,23 @@ TEST_F(MainFormTest, EachKindOfNodeShowsItsViewAndStatusTexts) {
     EXPECT_FALSE(f.Status().Description().empty());
     EXPECT_EQ(f.Status().Hint(), f.Status().Description());
 
-    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Unicode Text Format"));
+    SelectNodeShown(NodeIndex(f.Formats().Handle(), L"Unicode Text Format"));
     EXPECT_EQ(f.Preview().Viewer().Mode(), ViewerMode::UHex);
 
-    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"HTML Format"));
+    SelectNodeShown(NodeIndex(f.Formats().Handle(), L"HTML Format"));
     EXPECT_EQ(f.Preview().Viewer().Mode(), ViewerMode::Text);
     EXPECT_EQ(f.Preview().PreviewStream().Bytes().size() >= html.size(), true);
     // HTML is UTF-8; the next other view has the user's encoding again.
     EXPECT_EQ(f.Preview().Viewer().Model().Options().textEncoding, ViewerEncoding::UTF8);
 
-    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Rich Text Format"));
+    SelectNodeShown(NodeIndex(f.Formats().Handle(), L"Rich Text Format"));
     EXPECT_TRUE(f.Preview().IsVisible(PV::RichText));
     EXPECT_FALSE(f.Preview().IsVisible(PV::Viewer));
     EXPECT_EQ(f.Status().Size(), L"Size : 12");
     EXPECT_FALSE(f.Commands().ActionById(win32::CommandId(win32::MainCommand::ZoomIn)).Enabled());
 
     // A format outside the catalogue has no description.
-    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Tavrix Test Format"));
+    SelectNodeShown(NodeIndex(f.Formats().Handle(), L"Tavrix Test Format"));
     EXPECT_EQ(f.Status().Description(), L"");
     EXPECT_EQ(f.Status().Hint(), L"");
     EXPECT_EQ(f.Status().Size(), L"Size : 8");
@@ -149,7 +149,7 @@ TEST_F(MainFormTest, BitmapNodeShowsItsSizeWhateverTheZoom) {
     f.Zoom(win32::ZoomStep::In);
     int bitmap = NodeIndex(f.Formats().Handle(), L"Bitmap");
     ASSERT_NE(bitmap, -1);
-    f.Surface().SelectFormatNode(bitmap);
+    SelectNodeShown(bitmap);
     EXPECT_EQ(f.Status().Size(), L"640 x 480");
     EXPECT_EQ(f.Preview().Image().Width(), 1280);
     EXPECT_TRUE(f.Preview().IsVisible(PV::Picture));
@@ -157,7 +157,7 @@ TEST_F(MainFormTest, BitmapNodeShowsItsSizeWhateverTheZoom) {
     // The palette is no memory block: an empty viewer and size 0.
     int palette = NodeIndex(f.Formats().Handle(), L"Palette");
     if (palette != -1) {
-        f.Surface().SelectFormatNode(palette);
+        SelectNodeShown(palette);
         EXPECT_EQ(f.Status().Size(), L"Size : 0");
         EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
     }
@@ -254,7 +254,7 @@ TEST_F(MainFormTest, SaveAppendsTheFileExtension) {
 TEST_F(MainFormTest, LongSaveShowsItsPercentageAndWaitCursorThenThePanelsAgain) {
     PutClipboard({{CF_UNICODETEXT, TextBlock(L"hello")}, {CF_DIF, TextBlock("dif")}});
     TMainForm& f = CreateForm();
-    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"Unicode Text Format"));
+    SelectNodeShown(NodeIndex(f.Formats().Handle(), L"Unicode Text Format"));
     const std::wstring size = f.Status().Size();
     const std::wstring description = f.Status().Description();
     ASSERT_FALSE(size.empty());

@@ -29,6 +29,7 @@ void SelectNode(TMainForm& f, const std::wstring& text) {
     const int index = NodeIndex(f.Formats().Handle(), text);
     ASSERT_GE(index, 0) << "no node " << std::string(text.begin(), text.end());
     f.Formats().SelectNode(index);
+    test::WaitUntilShown(f);
 }
 
 void RunAction(TMainForm& f, int id) {
@@ -102,6 +103,7 @@ TEST_F(MainFormTest, SaveFormatWritesTheSelectedBlockToItsFile) {
     EXPECT_TRUE(
         f.Commands().ActionById(win32::CommandId(win32::MainCommand::RemoveFormat)).Enabled());
     f.Formats().SelectNode(0);
+    test::WaitUntilShown(f);
     EXPECT_FALSE(
         f.Commands().ActionById(win32::CommandId(win32::MainCommand::SaveFormat)).Enabled());
     EXPECT_FALSE(

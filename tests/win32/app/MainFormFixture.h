@@ -11,6 +11,7 @@
 #include "base/win32/Win32SystemPlatform.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/RegisteredFormats.h"
+#include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
 #include "settings/SettingsBackend.h"
 #include "settings/SettingsStore.h"
@@ -70,6 +71,20 @@ public:
     bool Write(const std::wstring&, const std::string&) override { return false; }
 };
 
+inline int NodeIndex(HWND tree, const std::wstring& text);
+
+// Lets the change notification come and the reader list and read what the window shows.
+inline void WaitUntilShown(win32::TMainForm& form) {
+    PumpMessages();
+    const DWORD start = GetTickCount();
+    while (form.Monitor() != nullptr && GetTickCount() - start < 5000 &&
+           (form.Monitor()->Busy() ||
+            form.Monitor()->ShownSequence() != GetClipboardSequenceNumber())) {
+        PumpMessagesFor(5);
+    }
+    PumpMessages();
+}
+
 class MainFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -108,8 +123,28 @@ protected:
         form = std::make_unique<win32::TMainForm>(ClipboardPort::Instance(), std::move(services));
         form->Create();
         form->Show(SW_SHOWNOACTIVATE);
-        PumpMessages();
+        WaitUntilShown();
         return *form;
+    }
+
+    void WaitUntilShown() {
+        if (form != nullptr) {
+            test::WaitUntilShown(*form);
+        } else {
+            PumpMessages();
+        }
+    }
+    // Selects a node and waits for its data to be shown.
+    void SelectNodeShown(int index) {
+        form->Surface().SelectFormatNode(index);
+        WaitUntilShown();
+    }
+    // Selects the node with the text and waits for its data to be shown.
+    void SelectShown(const std::wstring& text) {
+        const int index = NodeIndex(form->Formats().Handle(), text);
+        ASSERT_GE(index, 0) << "no node " << ::testing::PrintToString(text);
+        form->Formats().SelectNode(index);
+        WaitUntilShown();
     }
 
     // Puts formats on the clipboard from this process.
@@ -123,6 +158,7 @@ protected:
             SetClipboardData(format, block);
         }
         CloseClipboard();
+        WaitUntilShown();
     }
 
     // A bottom-up 24-bit DIB of the given size.

@@ -68,7 +68,7 @@ TEST_F(MainFormTest, PngWithAlphaShowsOverTheCheckerboardAndZooms) {
     ExpectCheckerboard(shown);
     EXPECT_EQ(shown.Count(kRed, 32, 0, 64, 32), 32 * 32);
 
-    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"PNG"));
+    SelectNodeShown(NodeIndex(f.Formats().Handle(), L"PNG"));
     EXPECT_EQ(f.Status().Size(), L"64 x 32");
     f.Zoom(win32::ZoomStep::In);
     EXPECT_EQ(f.Preview().Image().Width(), 128);
@@ -86,7 +86,7 @@ TEST_F(MainFormTest, JpegUnderJfifAndGifShowTheirSizes) {
     PutClipboard({{RegisterClipboardFormatW(L"image/gif"), File(ImageFileKind::Gif, 20, 10)}});
     WaitForRefresh();
     EXPECT_EQ(f.Status().Description(), L"20 x 10");
-    f.Surface().SelectFormatNode(NodeIndex(f.Formats().Handle(), L"image/gif"));
+    SelectNodeShown(NodeIndex(f.Formats().Handle(), L"image/gif"));
     EXPECT_EQ(f.Status().Size(), L"20 x 10");
     EXPECT_TRUE(f.Preview().IsVisible(PV::Picture));
     // GIF keeps its colours exactly.
@@ -117,7 +117,7 @@ TEST_F(MainFormTest, TruncatedOrOversizedPngShowsItsBytes) {
         EXPECT_EQ(f.Status().Description(), L"");
         const int node = NodeIndex(f.Formats().Handle(), name);
         ASSERT_NE(node, -1);
-        f.Surface().SelectFormatNode(node);
+        SelectNodeShown(node);
         EXPECT_TRUE(f.Preview().IsVisible(PV::Viewer));
         EXPECT_EQ(f.Preview().Viewer().Mode(), ViewerMode::Hex);
         EXPECT_GE(f.Preview().PreviewStream().Bytes().size(), png->size());

@@ -64,6 +64,7 @@ TEST_F(MainFormTest, ShowPreviewTextFillsTheStreamWithUtf16) {
 TEST_F(MainFormTest, ReadSelectedFormatCopiesTheWholeBlockOrNothing) {
     TMainForm& f = CreateForm();
     PutClipboard({{CF_TEXT, TextBlock("abc")}});
+    SelectShown(L"Text");
     std::int32_t size = f.Preview().ReadFormat(CF_TEXT);
     EXPECT_GE(size, 4);
     ASSERT_EQ(f.Preview().PreviewStream().Bytes().size(), static_cast<std::size_t>(size));

@@ -38,19 +38,6 @@ TEST_F(Win32SystemPlatformTest, WriteFileReportsTheFileAndTheSystemsReason) {
     }
 }
 
-TEST_F(Win32SystemPlatformTest, WaitProcessingMessagesRunsPostedMessagesAndWaits) {
-    bool ran = false;
-    static bool* flag = nullptr;
-    flag = &ran;
-    UINT_PTR timer = SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR, DWORD) { *flag = true; });
-    DWORD start = GetTickCount();
-    WaitProcessingMessages(60);
-    DWORD elapsed = GetTickCount() - start;
-    KillTimer(nullptr, timer);
-    EXPECT_TRUE(ran);
-    EXPECT_GE(elapsed, 50u); // tick granularity allows a little less than the requested wait
-}
-
 TEST_F(Win32SystemPlatformTest, ReportsAnNtVersion) {
     unsigned platformId = 0, major = 0, minor = 0;
     GetReportedVersion(platformId, major, minor);

@@ -7,6 +7,7 @@
 #include "clipboard/RegisteredFormats.h"
 #include "clipboard/win32/TavrixClipboardMonitor.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
+#include "support/MessagePump.h"
 #include "support/RecordingSurface.h"
 #include "support/TestWindow.h"
 
@@ -60,9 +61,9 @@ TEST(OutsideClient, MonitorListsWhatXclipPut) {
         // Wait for the first refresh after xclip's data arrived.
         const DWORD start = GetTickCount();
         while (monitor.Core().Refreshes() == 0 && GetTickCount() - start < 15000) {
-            WaitProcessingMessages(20);
+            test::PumpMessagesFor(20);
         }
-        WaitProcessingMessages(300); // a second notification of the same burst would show here
+        test::PumpMessagesFor(300); // a second notification of the same burst would show here
         EXPECT_EQ(monitor.Core().Refreshes(), 1);
         for (const auto& node : surface.nodes) {
             std::printf("node: %s\n", Utf8(node).c_str());

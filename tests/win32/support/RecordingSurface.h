@@ -80,6 +80,11 @@ public:
     void ShowPictureSize(PictureSize) override {}
     void ShowDescription(const std::wstring&) override {}
     void ShowFacts(const std::wstring& text) override { facts = text; }
+    void ShowUnknownSize() override { sizeUnknown = true; }
+    void ShowWaitMessage(const std::wstring& text) override { waitMessage = text; }
+    void EndWaitMessage() override { waitMessage.clear(); }
+    bool sizeUnknown = false;
+    std::wstring waitMessage;
 
     bool IconShown() const { return static_cast<bool>(icon_); }
 
