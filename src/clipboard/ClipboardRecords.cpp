@@ -1,6 +1,7 @@
 #include "clipboard/ClipboardRecords.h"
 
 #include "clipboard/ClipboardFileFormat.h"
+#include "clipboard/MetafileRecord.h"
 
 namespace tavrix {
 
@@ -38,6 +39,13 @@ FileNameTable ReadFileNameTable(DataStream& stream) {
         stream.Seek(start);
         return FileNameTable{};
     }
+    // A metafile record is no table: it is a record like the others.
+    std::uint8_t magic[4] = {};
+    if (HasMetafileRecordMagic(std::span(magic).first(ReadFully(stream, magic)))) {
+        stream.Seek(start);
+        return FileNameTable{};
+    }
+    stream.Seek(table.record.DataOffset());
     table.state = NameTableState::Malformed;
     if (table.record.size > 0 && table.record.size <= kMaxNameTableSize) {
         std::vector<std::uint8_t> data(table.record.size);

@@ -98,6 +98,11 @@ TEST(ClipboardRecordWalk, AFirstRecordOfFormatZeroIsATableWellFormedOrNot) {
     EXPECT_EQ(Walk(cut, &state), (Steps{"incomplete@0"}));
     EXPECT_EQ(state, NameTableState::Absent);
     EXPECT_EQ(Walk(next, &state), (Steps{"5/1@0", "end@7"}));
+
+    // A metafile record is a record, whether whole or not.
+    const Bytes metafile = Record(kNameTableFormat, {'C', 'L', '7', 'P'});
+    EXPECT_EQ(Walk(Concat({metafile, next}), &state), (Steps{"0/4@0", "5/1@10", "end@17"}));
+    EXPECT_EQ(state, NameTableState::Absent);
     EXPECT_EQ(state, NameTableState::Absent);
 }
 
