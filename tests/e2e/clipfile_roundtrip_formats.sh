@@ -69,7 +69,13 @@ for i in "${!put[@]}"; do
     args+=("${put[$i]}=@$(winname "${files[$i]}.bin")")
 done
 helper set "${args[@]}" || fail "the helper could not set the clipboard"
-before=$(helper list | tr -d '\r')
+# A metafile picture's block holds a handle: its size is Wine's business (24 bytes when Wine made
+# the picture in the reading process, the picture's block with the metafile's bits when another
+# process placed it).
+formats() {
+    helper list | tr -d '\r' | awk -F'\t' -v OFS='\t' '$1 == 3 {$3 = "handle"} {print}'
+}
+before=$(formats)
 echo "$before"
 for format in $synthesized; do
     grep -q "^$format	" <<<"$before" || fail "Wine did not make format $format"
@@ -84,7 +90,7 @@ expect_eq "formats after the clear" 0 "$(helper count | tr -d '\r')"
 step "Tavrix.exe first.cl7 /CLOSE"
 tavrix "$TAVRIX_EXE" "$(winname first.cl7)" /CLOSE
 expect_eq "exit code of the load" 0 $?
-after=$(helper list | tr -d '\r')
+after=$(formats)
 expect_eq "the formats after the load (number, name, size)" "$before" "$after"
 
 echo "format | put | read back | equal"
