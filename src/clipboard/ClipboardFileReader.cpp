@@ -78,7 +78,7 @@ bool ReadClipboardRecord(ClipboardPort& port, DataStream& stream, const FormatNu
         // A size field that promises more than the stream holds: no block is made for it.
         return false;
     }
-    if (record.format == kNameTableFormat) {
+    if (record.format == kMetafileRecordFormat) {
         // No clipboard takes format 0: the record is a metafile's, or worth nothing.
         PlaceMetafileRecord(port, stream, record, progress, base);
         stream.Seek(record.EndOffset());

@@ -79,7 +79,8 @@ bool WriteMetafileRecord(ClipboardPort& port, ClipFormat format, DataStream& str
     if (data.size() >= limit) {
         return false;
     }
-    stream.Write(EncodeRecordHeader(kNameTableFormat, static_cast<std::uint32_t>(data.size())));
+    stream.Write(
+        EncodeRecordHeader(kMetafileRecordFormat, static_cast<std::uint32_t>(data.size())));
     WriteReporting(stream, data, progress, base);
     return true;
 }

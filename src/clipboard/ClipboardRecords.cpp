@@ -3,6 +3,8 @@
 #include "clipboard/ClipboardFileFormat.h"
 #include "clipboard/MetafileRecord.h"
 
+#include <algorithm>
+
 namespace tavrix {
 
 std::uint64_t ClipboardRecord::DataOffset() const {
@@ -41,7 +43,9 @@ FileNameTable ReadFileNameTable(DataStream& stream) {
     }
     // A metafile record is no table: it is a record like the others.
     std::uint8_t magic[4] = {};
-    if (HasMetafileRecordMagic(std::span(magic).first(ReadFully(stream, magic)))) {
+    const std::size_t wanted = std::min<std::size_t>(sizeof magic, table.record.size);
+    if (HasMetafileRecordMagic(
+            std::span(magic).first(ReadFully(stream, std::span(magic).first(wanted))))) {
         stream.Seek(start);
         return FileNameTable{};
     }

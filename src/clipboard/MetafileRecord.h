@@ -14,6 +14,8 @@
 
 namespace tavrix {
 
+// The number the record is stored under, as the name table is.
+inline constexpr ClipFormat kMetafileRecordFormat = 0;
 inline constexpr std::uint16_t kMetafileRecordVersion = 1;
 
 // The formats saved as metafile records: enhanced metafiles (14, 0x8E) and metafile pictures
