@@ -15,6 +15,7 @@ constexpr std::uint16_t kSetWindowExt = 0x020C;
 constexpr std::int32_t kIsotropic = 7;
 constexpr std::int32_t kAnisotropic = 8;
 constexpr std::int32_t kHimetricPerInch = 2540;
+
 std::int16_t Clamp16(std::int64_t value) {
     return static_cast<std::int16_t>(std::clamp<std::int64_t>(value, -32768, 32767));
 }
@@ -63,7 +64,9 @@ std::array<std::uint8_t, kPlaceableHeaderSize>
 PlaceableMetafileHeader(const MetafileRecordHead& head, std::span<const std::uint8_t> firstBits) {
     const Window window = FirstWindow(firstBits);
     // The extents of an isotropic or anisotropic picture are its size in hundredths of a
-    // millimetre; without them the units are taken to be hundredths of a millimetre too.
+    // millimetre: the window's width over them gives the units per inch. A metafile that sets no
+    // window is drawn in the units of the extents, and one whose picture has no size is taken
+    // to be in hundredths of a millimetre.
     const bool sized = (head.mapMode == kIsotropic || head.mapMode == kAnisotropic) &&
                        head.xExt > 0 && head.yExt > 0;
     std::int64_t left = 0, top = 0, right = std::abs(std::int64_t{head.xExt});

@@ -18,7 +18,7 @@ constexpr std::size_t kScannedBits = 64 * 1024;
 
 std::optional<MetafileRecordHead> ReadPictureRecord(DataStream& file,
                                                     const ClipboardRecord& record) {
-    if (record.format != 0) {
+    if (record.format != kMetafileRecordFormat) {
         return std::nullopt;
     }
     std::vector<std::uint8_t> prefix(
