@@ -2,7 +2,8 @@
 // over an in-memory clipboard. Checks that no block larger than the input is ever asked for, that
 // every placed block holds exactly the bytes of its record under the number its name has now, that
 // a table that parses encodes back to the same bytes, and that saving what was loaded and loading
-// that again gives the same clipboard.
+// that again gives the same clipboard. Metafile records are records, never a table; this
+// clipboard keeps a placed metafile as the data of its record.
 #include "base/SystemPlatform.h"
 #include "base/SystemServices.h"
 #include "clipboard/ClipboardFileReader.h"
@@ -11,6 +12,7 @@
 #include "clipboard/ClipboardPicture.h"
 #include "clipboard/ClipboardRecords.h"
 #include "clipboard/MemoryDataStream.h"
+#include "clipboard/MetafileRecord.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -119,6 +121,17 @@ public:
         std::vector<std::uint8_t> block(size, 0xA5);
         return fill(block) && SetData(format, block);
     }
+    // A metafile is kept as its record's data, which the model knows.
+    std::optional<SavedMetafile> ReadMetafile(ClipFormat format) override {
+        const auto* bytes = Find(format);
+        return bytes == nullptr ? std::nullopt : ParseMetafileRecord(*bytes);
+    }
+    bool PlaceMetafile(const SavedMetafile& metafile) override {
+        if (!IsMetafileFormat(metafile.format)) {
+            std::abort();
+        }
+        return SetData(metafile.format, EncodeMetafileRecord(metafile));
+    }
     ClipFormat RegisterFormat(const std::wstring& name) override { return names_.Register(name); }
     std::wstring RegisteredFormatName(ClipFormat format) override { return names_.Name(format); }
     void LoadPicture(ClipFormat, bool, ClipboardPicture&) override {}
@@ -145,6 +158,10 @@ std::uint32_t SizeField(const std::uint8_t* header) {
     return n;
 }
 
+bool IsMetafileRecordData(const std::uint8_t* data, std::uint32_t size) {
+    return size >= 4 && std::memcmp(data, "CL7P", 4) == 0;
+}
+
 // A first record of format 0 that fits is a name table; numbers of a table that parses go to
 // the numbers their names are registered under. Sets at past the table.
 std::map<ClipFormat, ClipFormat> ExpectedNumbers(const std::uint8_t* data, std::size_t size,
@@ -154,6 +171,9 @@ std::map<ClipFormat, ClipFormat> ExpectedNumbers(const std::uint8_t* data, std::
         return numbers;
     }
     const std::uint32_t n = SizeField(data);
+    if (n <= size - 6 && IsMetafileRecordData(data + 6, n)) {
+        return numbers; // a record like the others
+    }
     if (n == 0 || n > kMaxNameTableSize || n > size - 6) {
         return numbers;
     }
@@ -192,7 +212,14 @@ ExpectedFormats(const std::uint8_t* data, std::size_t size, NameRegistry& names)
         if (n > size - at) {
             break;
         }
-        if (n > 0 && format != 0 && format != cf::Bitmap && format != cf::EnhMetafile) {
+        // Format 0 is a metafile's or nothing; a metafile picture's block holds a stale handle.
+        const bool stale = format == cf::MetafilePict || format == cf::DspMetafilePict ||
+                           format == cf::DspEnhMetafile;
+        if (stored == 0) {
+            if (const auto metafile = ParseMetafileRecord(std::span(data + at, n))) {
+                expected[metafile->format].assign(data + at, data + at + n);
+            }
+        } else if (n > 0 && format != cf::Bitmap && format != cf::EnhMetafile && !stale) {
             expected[format].assign(data + at, data + at + n);
         }
         at += n;
@@ -208,7 +235,8 @@ void CheckWalk(const std::uint8_t* data, std::size_t size) {
     ClipboardRecordWalk walk(stream);
     std::size_t at = 0;
     const FileNameTable& table = walk.NameTable();
-    if (size >= 6 && data[0] == 0 && data[1] == 0 && SizeField(data) <= size - 6) {
+    if (size >= 6 && data[0] == 0 && data[1] == 0 && SizeField(data) <= size - 6 &&
+        !IsMetafileRecordData(data + 6, SizeField(data))) {
         at = 6 + SizeField(data);
         const bool parses = SizeField(data) > 0 && SizeField(data) <= kMaxNameTableSize &&
                             ParseNameTable(std::span(data + 6, SizeField(data))).has_value();

@@ -2,6 +2,7 @@
 // The platform's clipboard, as the core sees it: thin wrappers of the system calls. The Win32
 // adapter implements it with user32/kernel32; unit tests use a fake with Windows semantics.
 #include "clipboard/ClipboardFormat.h"
+#include "clipboard/MetafileRecord.h"
 
 #include <cstdint>
 #include <functional>
@@ -91,6 +92,12 @@ public:
     virtual std::unique_ptr<ClipboardObjectCopy> CopyObject(ClipFormat) { return nullptr; }
     // Hands the copy to the clipboard (clipboard open, emptied by us); false when refused.
     virtual bool PlaceObject(ClipFormat, std::unique_ptr<ClipboardObjectCopy>) { return false; }
+    // The bits of an enhanced metafile or a metafile picture (IsMetafileFormat; clipboard open),
+    // with the picture's frame; nothing when the format is not offered or gives no bits.
+    virtual std::optional<SavedMetafile> ReadMetafile(ClipFormat) { return std::nullopt; }
+    // Makes the metafile of its bits and hands it to the clipboard under its format (clipboard
+    // open, emptied by us); false when the bits make no metafile or the clipboard refuses it.
+    virtual bool PlaceMetafile(const SavedMetafile&) { return false; }
 };
 
 } // namespace tavrix

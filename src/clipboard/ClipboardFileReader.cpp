@@ -2,8 +2,10 @@
 
 #include "base/SwallowedErrors.h"
 #include "base/SystemServices.h"
+#include "clipboard/ClipboardFileFormat.h"
 #include "clipboard/ClipboardRecords.h"
 #include "clipboard/FileAccess.h"
+#include "clipboard/MetafileRecord.h"
 
 #include <algorithm>
 
@@ -43,6 +45,31 @@ bool LoadClipboardFromStream(ClipboardPort& port, DataStream& stream, ProgressDi
     }
 }
 
+namespace {
+
+// Places the metafile a format-0 record holds. Bits that make no metafile, or that the clipboard
+// refuses, leave the record out and the load goes on.
+void PlaceMetafileRecord(ClipboardPort& port, DataStream& stream, const ClipboardRecord& record,
+                         FileProgress& progress, std::uint64_t base) {
+    // No writer makes a larger one: it is not trusted with an allocation.
+    if (record.size >= MaxSavedFormatSize) {
+        return;
+    }
+    try {
+        std::vector<std::uint8_t> data(record.size);
+        if (ReadReporting(stream, data, progress, base) != data.size()) {
+            return;
+        }
+        if (const std::optional<SavedMetafile> metafile = ParseMetafileRecord(data)) {
+            port.Backend().PlaceMetafile(*metafile);
+        }
+    } catch (...) {
+        LogSwallowed(L"PlaceMetafileRecord");
+    }
+}
+
+} // namespace
+
 bool ReadClipboardRecord(ClipboardPort& port, DataStream& stream, const FormatNumbers& numbers,
                          FileProgress& progress, std::uint64_t base) {
     ProcessMessages();
@@ -50,6 +77,12 @@ bool ReadClipboardRecord(ClipboardPort& port, DataStream& stream, const FormatNu
     if (ReadRecordHeader(stream, record) != RecordRead::Complete) {
         // A size field that promises more than the stream holds: no block is made for it.
         return false;
+    }
+    if (record.format == kMetafileRecordFormat) {
+        // No clipboard takes format 0: the record is a metafile's, or worth nothing.
+        PlaceMetafileRecord(port, stream, record, progress, base);
+        stream.Seek(record.EndOffset());
+        return true;
     }
     const auto renumbered = numbers.find(record.format);
     const ClipFormat format = renumbered == numbers.end() ? record.format : renumbered->second;
@@ -72,6 +105,11 @@ bool ReadClipboardRecord(ClipboardPort& port, DataStream& stream, const FormatNu
 }
 
 bool IsFormatWanted(ClipFormat format) {
+    // A metafile picture's block holds a metafile handle of the session that saved it; the
+    // enhanced metafile's display variant is a handle everywhere.
+    if (IsMetafileFormat(format) && format != cf::EnhMetafile) {
+        return false;
+    }
     return !(IsWin7OrLater() && (format == cf::Bitmap || format == cf::EnhMetafile));
 }
 

@@ -27,14 +27,17 @@ bool LoadClipboardFromStream(ClipboardPort& port, DataStream& stream,
                              ProgressDisplay* display = nullptr);
 
 // Reads the record at the stream's position and places it when it is complete and wanted, under
-// the number numbers gives its stored one. False when the stream holds no complete record any
+// the number numbers gives its stored one; a record of format 0 is placed as the metafile it
+// holds, if it holds one. False when the stream holds no complete record any
 // more: a short header, or a size larger than the bytes left, which is neither allocated nor
 // placed. The clipboard must be open. progress learns the stream's position from base on.
 bool ReadClipboardRecord(ClipboardPort& port, DataStream& stream, const FormatNumbers& numbers,
                          FileProgress& progress, std::uint64_t base);
 
 // Bitmaps and enhanced metafiles are handles, not memory blocks, from Windows 7 on: a stored
-// block of either would not be a valid handle there.
+// block of either would not be a valid handle there. A stored metafile picture (3, 0x83) holds
+// the handle of a metafile that is gone, and a block of 0x8E is no handle: they are never placed.
+// Metafiles come back from their metafile records (format 0), which are placed apart from this.
 bool IsFormatWanted(ClipFormat format);
 
 // The first command-line parameter without the characters up to 32 at either end; loads the

@@ -5,6 +5,7 @@
 #include "base/UiText.h"
 #include "clipboard/ClipboardNameTable.h"
 #include "clipboard/FileAccess.h"
+#include "clipboard/MetafileRecord.h"
 #include "clipboard/RegisteredFormats.h"
 
 #include <vector>
@@ -30,7 +31,8 @@ bool IsSkipped(ClipboardPort& port, ClipFormat format, const std::wstring& name,
     if (name == L"Embed Source" || name == L"Native") {
         return true;
     }
-    if (IsWin7OrLater() && (format == cf::Bitmap || format == cf::EnhMetafile)) {
+    // Enhanced metafiles are handles there too, but they are saved by their bits.
+    if (IsWin7OrLater() && format == cf::Bitmap) {
         return true;
     }
     if (reduced && (format == cf::MetafilePict || format == cf::EnhMetafile)) {
@@ -46,6 +48,13 @@ bool IsSkipped(ClipboardPort& port, ClipFormat format, const std::wstring& name,
 // is only looked at.
 std::uint64_t RecordBytes(ClipboardPort& port, ClipFormat format, std::uint32_t limit) {
     std::uint64_t bytes = 0;
+    if (IsMetafileFormat(format)) {
+        if (const auto metafile = port.Backend().ReadMetafile(format)) {
+            const std::uint64_t data = MetafileRecordSize(format, metafile->bits.size());
+            bytes = data < limit ? kRecordHeaderSize + data : 0;
+        }
+        return bytes;
+    }
     port.ReadData(format, [&](std::span<const std::uint8_t> block) {
         if (!block.empty() && block.size() < limit) {
             bytes = kRecordHeaderSize + block.size();
@@ -57,6 +66,23 @@ std::uint64_t RecordBytes(ClipboardPort& port, ClipFormat format, std::uint32_t 
 void WriteNameTable(DataStream& stream, const std::vector<std::uint8_t>& table) {
     stream.Write(EncodeRecordHeader(kNameTableFormat, static_cast<std::uint32_t>(table.size())));
     stream.Write(table);
+}
+
+// A metafile's handle means nothing in a later session: its bits are saved instead.
+bool WriteMetafileRecord(ClipboardPort& port, ClipFormat format, DataStream& stream,
+                         std::uint32_t limit, FileProgress& progress, std::uint64_t base) {
+    const std::optional<SavedMetafile> metafile = port.Backend().ReadMetafile(format);
+    if (!metafile || metafile->bits.empty()) {
+        return false;
+    }
+    const std::vector<std::uint8_t> data = EncodeMetafileRecord(*metafile);
+    if (data.size() >= limit) {
+        return false;
+    }
+    stream.Write(
+        EncodeRecordHeader(kMetafileRecordFormat, static_cast<std::uint32_t>(data.size())));
+    WriteReporting(stream, data, progress, base);
+    return true;
 }
 
 } // namespace
@@ -115,6 +141,10 @@ bool SaveClipboardToStream(ClipboardPort& port, DataStream& stream, std::uint32_
 bool WriteClipboardFormat(ClipboardPort& port, ClipFormat format, DataStream& stream,
                           std::uint32_t limit, FileProgress& progress, std::uint64_t base) {
     ProcessMessages();
+    if (IsMetafileFormat(format)) {
+        ClipboardOpen open(port);
+        return WriteMetafileRecord(port, format, stream, limit, progress, base);
+    }
     bool written = false;
     port.ReadData(format, [&](std::span<const std::uint8_t> block) {
         if (block.empty() || block.size() >= limit) {

@@ -21,7 +21,9 @@ bool SaveClipboardToStream(ClipboardPort& port, DataStream& stream, std::uint32_
 
 // Writes the record of one format, read straight from its locked block; true when it did.
 // Formats without data, without a memory block, with an empty block, or whose block holds limit
-// bytes or more give no record. The clipboard must be open. progress learns the stream's
+// bytes or more give no record. Enhanced metafiles and metafile pictures give a metafile record
+// of their bits instead (none when the bits cannot be had or the record's data would hold limit
+// bytes or more). The clipboard must be open. progress learns the stream's
 // position from base on.
 bool WriteClipboardFormat(ClipboardPort& port, ClipFormat format, DataStream& stream,
                           std::uint32_t limit, FileProgress& progress, std::uint64_t base);

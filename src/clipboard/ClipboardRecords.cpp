@@ -1,6 +1,9 @@
 #include "clipboard/ClipboardRecords.h"
 
 #include "clipboard/ClipboardFileFormat.h"
+#include "clipboard/MetafileRecord.h"
+
+#include <algorithm>
 
 namespace tavrix {
 
@@ -38,6 +41,15 @@ FileNameTable ReadFileNameTable(DataStream& stream) {
         stream.Seek(start);
         return FileNameTable{};
     }
+    // A metafile record is no table: it is a record like the others.
+    std::uint8_t magic[4] = {};
+    const std::size_t wanted = std::min<std::size_t>(sizeof magic, table.record.size);
+    if (HasMetafileRecordMagic(
+            std::span(magic).first(ReadFully(stream, std::span(magic).first(wanted))))) {
+        stream.Seek(start);
+        return FileNameTable{};
+    }
+    stream.Seek(table.record.DataOffset());
     table.state = NameTableState::Malformed;
     if (table.record.size > 0 && table.record.size <= kMaxNameTableSize) {
         std::vector<std::uint8_t> data(table.record.size);

@@ -40,7 +40,8 @@ struct FileNameTable {
 };
 
 // Reads the name table when the record at the stream's position is a complete record of format
-// 0, and leaves the stream after it, a malformed table included: no clipboard takes format 0, so
+// 0 that is no metafile record (its data begins otherwise than "CL7P"), and leaves the stream
+// after it, a malformed table included: no clipboard takes format 0, so
 // a record that is no table is worth nothing either. Any other record, or an incomplete one, is
 // no table; the stream then goes back to where it stood.
 FileNameTable ReadFileNameTable(DataStream& stream);

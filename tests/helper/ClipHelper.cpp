@@ -22,7 +22,8 @@
 //   clear                     open, empty, close
 //   list                      one line per offered format: number TAB registered name TAB size
 //                             (size "-" for data that is not a memory block or is not supplied)
-//   get <fmt> <path>          write a format's memory block to a file
+//   get <fmt> <path>          write a format's memory block to a file (format 14: the
+//                             enhanced metafile's bits)
 //   count                     print the number of offered formats
 //   sleep <ms>                stay alive (keeps the clipboard bridge to X11 running)
 //   lock <path> <ms>          open the file allowing no other opener, print "locked", keep it
@@ -472,8 +473,25 @@ void List() {
     }
 }
 
+void GetEnhancedMetafile(const std::wstring& path) {
+    auto* metafile = static_cast<HENHMETAFILE>(GetClipboardData(CF_ENHMETAFILE));
+    const UINT size = metafile == nullptr ? 0 : GetEnhMetaFileBits(metafile, 0, nullptr);
+    if (size == 0) {
+        Fail(L"no enhanced metafile");
+    }
+    Bytes bits(size);
+    if (GetEnhMetaFileBits(metafile, size, bits.data()) != size) {
+        Fail(L"cannot read the enhanced metafile's bits");
+    }
+    WriteFileBytes(path, bits.data(), bits.size());
+}
+
 void Get(UINT format, const std::wstring& path) {
     ClipboardSession session;
+    if (format == CF_ENHMETAFILE) {
+        GetEnhancedMetafile(path);
+        return;
+    }
     HANDLE handle = IsGdiFormat(format) ? nullptr : GetClipboardData(format);
     if (handle == nullptr) {
         Fail(L"no memory block for format " + std::to_wstring(format));

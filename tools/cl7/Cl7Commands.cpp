@@ -1,5 +1,6 @@
 #include "Cl7Commands.h"
 
+#include "PictureRecords.h"
 #include "RecordNames.h"
 #include "base/Error.h"
 #include "base/Unicode.h"
@@ -58,7 +59,11 @@ int ListRecords(DataStream& file, ToolConsole& console) {
     for (;;) {
         switch (walk.Next(record)) {
         case RecordRead::Complete:
-            console.Out(ListLine(record, names.Name(record.format)));
+            if (const auto picture = ReadPictureRecord(file, record)) {
+                console.Out(ListLine(record, PictureText(*picture, names)));
+            } else {
+                console.Out(ListLine(record, names.Name(record.format)));
+            }
             break;
         case RecordRead::End:
             return 0;
@@ -75,19 +80,29 @@ int ExtractRecord(DataStream& file, const std::wstring& format, FileAccess& file
     ClipboardRecordWalk walk(file);
     const RecordNames names(walk.NameTable());
     std::optional<ClipboardRecord> last;
+    std::optional<MetafileRecordHead> lastPicture;
     ClipboardRecord record;
     while (walk.Next(record) == RecordRead::Complete) {
-        if (record.format == number || names.Name(record.format) == format) {
+        // A metafile record stands for the format of its metafile.
+        const auto picture = ReadPictureRecord(file, record);
+        const ClipFormat stands = picture ? picture->format : record.format;
+        if (stands == number || names.Name(stands) == format) {
             last = record;
+            lastPicture = picture;
         }
     }
     if (!last) {
         console.Err(L"No record of format \"" + format + L"\".");
         return 1;
     }
-    file.Seek(last->DataOffset());
     const auto target = files.CreateReplacement(out);
-    CopyBytes(file, last->size, target->Stream());
+    file.Seek(last->DataOffset());
+    std::uint64_t size = last->size;
+    if (lastPicture) {
+        WritePictureHeader(file, *last, *lastPicture, target->Stream());
+        size = lastPicture->bitsSize;
+    }
+    CopyBytes(file, size, target->Stream());
     target->Commit();
     return 0;
 }

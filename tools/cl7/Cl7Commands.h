@@ -14,12 +14,15 @@ namespace tavrix {
 std::wstring IncompleteRecordText(const ClipboardRecord& record, std::uint64_t fileSize);
 
 // One line per record: number, tab, name, tab, size. Names come from the file's name table, or
-// for standard formats from the catalogue; unknown formats have none. An incomplete record ends
+// for standard formats from the catalogue; unknown formats have none. A metafile record says
+// "picture <format name> (<bits> bytes of metafile)" in place of a name. An incomplete record ends
 // the listing with a message and exit code 1.
 int ListRecords(DataStream& file, ToolConsole& console);
 
 // Writes the data of the last complete record whose number (decimal or 0x hex) or name equals
-// format to out. The output file is touched only when such a record exists.
+// format to out; a metafile record counts as its metafile's format and gives a file of the
+// metafile (".emf" or, with a placeable header, ".wmf"). The output file is touched only when
+// such a record exists.
 int ExtractRecord(DataStream& file, const std::wstring& format, FileAccess& files,
                   const std::wstring& out, ToolConsole& console);
 

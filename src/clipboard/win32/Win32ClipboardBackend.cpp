@@ -4,6 +4,7 @@
 #include "base/UiText.h"
 #include "base/win32/GlobalBlock.h"
 #include "base/win32/GlobalLockView.h"
+#include "clipboard/win32/ClipboardMetafiles.h"
 #include "clipboard/win32/ClipboardObjectCopies.h"
 #include "clipboard/win32/Win32Picture.h"
 #include "clipboard/win32/WindowProcess.h"
@@ -149,6 +150,14 @@ bool Win32ClipboardBackend::PlaceObject(ClipFormat format,
                                         std::unique_ptr<ClipboardObjectCopy> copy) {
     auto* object = dynamic_cast<Win32ObjectCopy*>(copy.get());
     return object != nullptr && object->Place(format);
+}
+
+std::optional<SavedMetafile> Win32ClipboardBackend::ReadMetafile(ClipFormat format) {
+    return ReadClipboardMetafile(format);
+}
+
+bool Win32ClipboardBackend::PlaceMetafile(const SavedMetafile& metafile) {
+    return PlaceClipboardMetafile(metafile);
 }
 
 } // namespace tavrix::win32

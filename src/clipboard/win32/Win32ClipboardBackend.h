@@ -33,6 +33,8 @@ public:
     std::uint32_t SequenceNumber() override;
     std::unique_ptr<ClipboardObjectCopy> CopyObject(ClipFormat format) override;
     bool PlaceObject(ClipFormat format, std::unique_ptr<ClipboardObjectCopy> copy) override;
+    std::optional<SavedMetafile> ReadMetafile(ClipFormat format) override;
+    bool PlaceMetafile(const SavedMetafile& metafile) override;
 
     // Formats whose data handle is a GDI object rather than a memory block.
     static bool IsGdiHandleFormat(ClipFormat format);

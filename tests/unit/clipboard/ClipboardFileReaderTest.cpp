@@ -137,7 +137,6 @@ TEST_F(ClipboardReader, BitmapAndEnhancedMetafileRecordsFollowTheWindowsSevenFla
     SetWin7OrLater(true);
     EXPECT_FALSE(IsFormatWanted(cf::Bitmap));
     EXPECT_FALSE(IsFormatWanted(cf::EnhMetafile));
-    EXPECT_TRUE(IsFormatWanted(cf::MetafilePict));
     EXPECT_TRUE(Load(file));
     EXPECT_EQ(spy.CountFormats(), 1);
     EXPECT_EQ(Data(cf::Dif), (Bytes{5}));
@@ -148,6 +147,33 @@ TEST_F(ClipboardReader, BitmapAndEnhancedMetafileRecordsFollowTheWindowsSevenFla
     EXPECT_TRUE(Load(file));
     EXPECT_EQ(spy.CountFormats(), 3);
     EXPECT_EQ(Data(cf::EnhMetafile), (Bytes{14}));
+}
+
+TEST_F(ClipboardReader, MetafileRecordsArePlacedInTheirPlaceAndStalePicturesNever) {
+    const SavedMetafile enhanced{.format = cf::EnhMetafile,
+                                 .bits = testing::EnhancedMetafileBits(1)};
+    const SavedMetafile picture{.format = cf::MetafilePict,
+                                .mapMode = 8,
+                                .xExt = 10,
+                                .yExt = 20,
+                                .bits = testing::WindowsMetafileBits(2)};
+    Bytes cut = EncodeMetafileRecord(enhanced);
+    cut.pop_back();
+    const Bytes garbage{'C', 'L', '7', 'P', 1, 0, 14, 0, 0xA5, 0xA5};
+    // A metafile record first in the file is no name table.
+    EXPECT_TRUE(Load(
+        Concat({Record(0, EncodeMetafileRecord(enhanced)),
+                Record(cf::MetafilePict, Bytes(16, 7)), // a stale handle
+                Record(cf::DspMetafilePict, Bytes(16, 7)), Record(cf::DspEnhMetafile, Bytes(8, 7)),
+                Record(0, cut), Record(cf::Text, {'a', 0}), Record(0, garbage), Record(0, {1, 2}),
+                Record(0, EncodeMetafileRecord(picture)), Record(cf::Dif, {5})})));
+    ASSERT_EQ(spy.Entries().size(), 4u);
+    EXPECT_EQ(spy.Entries()[0].metafile, enhanced);
+    EXPECT_EQ(spy.Entries()[1].format, cf::Text);
+    EXPECT_EQ(spy.Entries()[2].metafile, picture);
+    EXPECT_EQ(spy.Entries()[3].format, cf::Dif);
+    EXPECT_EQ(spy.blockSizes, (std::vector<std::size_t>{2, 1})); // the stale blocks were not made
+    EXPECT_TRUE(platform.messageBoxes.empty()); // nothing said about the left-out records
 }
 
 TEST_F(ClipboardReader, RecordTheClipboardRefusesIsLeftOutAndTheLoadGoesOn) {

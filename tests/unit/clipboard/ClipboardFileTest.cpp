@@ -93,6 +93,7 @@ TEST_F(ClipboardFiles, SavedFileLoadsBackByteForByte) {
     }
     fake.PutText(cf::Text, "abc");
     fake.Put(0xC123, big);
+    fake.PutMetafile({.format = cf::EnhMetafile, .bits = testing::EnhancedMetafileBits(5)});
     fake.Put(cf::Dif, {1});
     ASSERT_TRUE(SaveClipboardToFile(port, files, PathOf("round.cl7")));
     const auto before = fake.Entries();
@@ -103,6 +104,7 @@ TEST_F(ClipboardFiles, SavedFileLoadsBackByteForByte) {
     for (std::size_t i = 0; i < before.size(); ++i) {
         EXPECT_EQ(fake.Entries()[i].format, before[i].format);
         EXPECT_TRUE(fake.Entries()[i].bytes == before[i].bytes) << i;
+        EXPECT_EQ(fake.Entries()[i].metafile, before[i].metafile) << i;
     }
 }
 

@@ -146,13 +146,15 @@ protected:
         const ClipFormat set[] = {cf::EnhMetafile, cf::Bitmap, cf::Sylk,   cf::UnicodeText,
                                   cf::Text,        cf::DibV5,  HtmlFormat, RtfFormat};
         for (ClipFormat format : set) {
-            if (format != missing) {
+            if (format == cf::EnhMetafile && format != missing) {
+                fake.PutMetafile({.format = format, .bits = testing::EnhancedMetafileBits()});
+            } else if (format != missing) {
                 fake.Put(format, {static_cast<std::uint8_t>(format)});
             }
         }
         dataObject = fake.RegisterFormat(L"DataObject");
         olePrivate = fake.RegisterFormat(L"Ole Private Data");
-        fake.Put(cf::MetafilePict, {3});
+        fake.PutMetafile({.format = cf::MetafilePict, .bits = testing::WindowsMetafileBits()});
         fake.Put(dataObject, {9});
         fake.Put(olePrivate, {9});
     }
@@ -186,15 +188,41 @@ TEST_F(ReducedSave, AnyOneMissingWritesThemAll) {
     }
 }
 
-TEST_F(ClipboardWriter, BitmapAndEnhancedMetafileFollowTheWindowsSevenFlag) {
+TEST_F(ClipboardWriter, BitmapFollowsTheWindowsSevenFlagAndMetafilesAreSavedByTheirBits) {
     fake.Put(cf::Bitmap, {2});
-    fake.Put(cf::EnhMetafile, {14});
+    fake.PutMetafile({.format = cf::EnhMetafile, .bits = testing::EnhancedMetafileBits()});
     fake.Put(cf::Dif, {5});
     SetWin7OrLater(false);
     EXPECT_EQ(RecordFormats(Save()),
               (std::vector<ClipFormat>{cf::Bitmap, cf::EnhMetafile, cf::Dif}));
     SetWin7OrLater(true);
-    EXPECT_EQ(RecordFormats(Save()), (std::vector<ClipFormat>{cf::Dif}));
+    EXPECT_EQ(RecordFormats(Save()), (std::vector<ClipFormat>{cf::EnhMetafile, cf::Dif}));
+}
+
+TEST_F(ClipboardWriter, MetafilesBecomeMetafileRecordsInTheirPlace) {
+    const SavedMetafile picture{.format = cf::MetafilePict,
+                                .mapMode = 8,
+                                .xExt = 2540,
+                                .yExt = 1270,
+                                .bits = testing::WindowsMetafileBits(3)};
+    const SavedMetafile enhanced{.format = cf::EnhMetafile,
+                                 .bits = testing::EnhancedMetafileBits(14)};
+    fake.PutText(cf::Text, "a");
+    fake.PutMetafile(enhanced);
+    fake.PutMetafile(picture);
+    fake.PutUnrendered(cf::DspMetafilePict); // no bits: no record
+    fake.Put(cf::Dif, {5});
+    EXPECT_EQ(Save(), testing::Concat({testing::Record(cf::Text, {'a', 0}),
+                                       testing::Record(0, EncodeMetafileRecord(enhanced)),
+                                       testing::Record(0, EncodeMetafileRecord(picture)),
+                                       testing::Record(cf::Dif, {5})}));
+    EXPECT_TRUE(result);
+    // The limit counts the record's data.
+    const std::uint32_t size = static_cast<std::uint32_t>(EncodeMetafileRecord(enhanced).size());
+    fake.Reset();
+    fake.PutMetafile(enhanced);
+    EXPECT_TRUE(Save(size).empty());
+    EXPECT_EQ(RecordFormats(Save(size + 1)), (std::vector<ClipFormat>{cf::EnhMetafile}));
 }
 
 TEST_F(ClipboardWriter, ProcessesMessagesBeforeEachWrittenFormat) {

@@ -98,7 +98,15 @@ TEST(ClipboardRecordWalk, AFirstRecordOfFormatZeroIsATableWellFormedOrNot) {
     EXPECT_EQ(Walk(cut, &state), (Steps{"incomplete@0"}));
     EXPECT_EQ(state, NameTableState::Absent);
     EXPECT_EQ(Walk(next, &state), (Steps{"5/1@0", "end@7"}));
+
+    // A metafile record is a record, whether whole or not.
+    const Bytes metafile = Record(kNameTableFormat, {'C', 'L', '7', 'P'});
+    EXPECT_EQ(Walk(Concat({metafile, next}), &state), (Steps{"0/4@0", "5/1@10", "end@17"}));
     EXPECT_EQ(state, NameTableState::Absent);
+    // The magic counts only inside the record: "CL" before a record of format "7P" is no table.
+    EXPECT_EQ(Walk(Concat({Record(kNameTableFormat, {'C', 'L'}), Record(0x5037, {})}), &state),
+              (Steps{"20535/0@8", "end@14"}));
+    EXPECT_EQ(state, NameTableState::Malformed);
 }
 
 } // namespace

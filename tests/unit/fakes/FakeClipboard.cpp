@@ -56,6 +56,14 @@ void FakeClipboard::PutUnrendered(ClipFormat format) {
     e.rendered = false;
 }
 
+void FakeClipboard::PutMetafile(SavedMetafile metafile) {
+    Entry& e = Slot(metafile.format);
+    e = Entry{};
+    e.format = metafile.format;
+    e.memory = false;
+    e.metafile = std::move(metafile);
+}
+
 bool FakeClipboard::Open() {
     ++openCalls;
     if (heldByOther || isOpen) {
@@ -171,6 +179,19 @@ bool FakeClipboard::PlaceObject(ClipFormat format, std::unique_ptr<ClipboardObje
         return false;
     }
     Slot(format) = object->entry;
+    return true;
+}
+
+std::optional<SavedMetafile> FakeClipboard::ReadMetafile(ClipFormat format) {
+    const Entry* e = isOpen ? Find(format) : nullptr;
+    return e != nullptr && e->rendered ? e->metafile : std::nullopt;
+}
+
+bool FakeClipboard::PlaceMetafile(const SavedMetafile& metafile) {
+    if (!isOpen) {
+        return false;
+    }
+    PutMetafile(metafile);
     return true;
 }
 

@@ -31,6 +31,7 @@ public:
         bool memory = true;   // false: a GDI handle (bitmap, palette, metafile)
         bool rendered = true; // false: GetClipboardData gives no handle
         int pictureWidth = 0, pictureHeight = 0;
+        std::optional<SavedMetafile> metafile; // the bits behind a metafile handle
     };
 
     // Test set-up (no open needed).
@@ -38,6 +39,7 @@ public:
     void PutText(ClipFormat format, const std::string& text); // adds the terminating zero
     void PutHandle(ClipFormat format, int pictureWidth = 0, int pictureHeight = 0);
     void PutUnrendered(ClipFormat format);
+    void PutMetafile(SavedMetafile metafile); // a handle under metafile.format
     void Reset() { entries_.clear(); }
     const std::vector<Entry>& Entries() const { return entries_; }
     const Entry* Find(ClipFormat format) const;
@@ -68,6 +70,9 @@ public:
     // Handle entries copy as themselves; unrendered ones cannot be copied.
     std::unique_ptr<ClipboardObjectCopy> CopyObject(ClipFormat format) override;
     bool PlaceObject(ClipFormat format, std::unique_ptr<ClipboardObjectCopy> copy) override;
+    std::optional<SavedMetafile> ReadMetafile(ClipFormat format) override;
+    // Takes any bits the file reader hands it: checking them is the reader's part.
+    bool PlaceMetafile(const SavedMetafile& metafile) override;
 
 private:
     Entry& Slot(ClipFormat format);

@@ -5,11 +5,14 @@
 #include "clipboard/ClipboardFileWriter.h"
 #include "clipboard/ClipboardNameTable.h"
 #include "clipboard/MemoryDataStream.h"
+#include "clipboard/MetafileRecord.h"
 
 #include "ClipboardFileFixture.h"
 #include "support/HelperProcess.h"
 
 #include <algorithm>
+#include <span>
+#include <tuple>
 
 namespace tavrix::win32 {
 namespace {
@@ -20,12 +23,18 @@ using testing::FileBytes;
 using testing::Pattern;
 using testing::WriteFileBytes;
 
+// A metafile record counts as its metafile's format.
 std::vector<ClipFormat> RecordFormats(const Bytes& file) {
     std::vector<ClipFormat> formats;
     std::size_t at = 0;
     while (at + kRecordHeaderSize <= file.size()) {
-        formats.push_back(DecodeRecordFormat(file.data() + at));
-        at += kRecordHeaderSize + DecodeRecordSize(file.data() + at + 2);
+        const std::size_t size = DecodeRecordSize(file.data() + at + 2);
+        const auto data = std::span(file)
+                              .subspan(at + kRecordHeaderSize)
+                              .first(std::min(size, file.size() - at - kRecordHeaderSize));
+        const auto metafile = ParseMetafileRecord(data);
+        formats.push_back(metafile ? metafile->format : DecodeRecordFormat(file.data() + at));
+        at += kRecordHeaderSize + size;
     }
     EXPECT_EQ(at, file.size());
     return formats;
@@ -164,8 +173,44 @@ TEST_F(ReducedSaveOnWine, OneMissingKeepsMetafilePictureAndOleData) {
     EXPECT_TRUE(Contains(formats, CF_METAFILEPICT));
     EXPECT_TRUE(Contains(formats, dataObject));
     EXPECT_TRUE(Contains(formats, olePrivate));
-    EXPECT_FALSE(Contains(formats, CF_BITMAP));      // Windows 7 or later (and a handle)
-    EXPECT_FALSE(Contains(formats, CF_ENHMETAFILE)); // likewise
+    EXPECT_FALSE(Contains(formats, CF_BITMAP));     // Windows 7 or later (and a handle)
+    EXPECT_TRUE(Contains(formats, CF_ENHMETAFILE)); // saved by its bits
+}
+
+// Both kinds of metafile come back from their bits, the picture with its frame; the bits Wine
+// hands out again are those it was given.
+TEST_F(ReducedSaveOnWine, MetafilesComeBackByTheirBits) {
+    Fill(false);
+    const auto bits = [&] {
+        EXPECT_TRUE(OpenClipboard(owner));
+        auto* enhanced = static_cast<HENHMETAFILE>(GetClipboardData(CF_ENHMETAFILE));
+        const auto* picture =
+            static_cast<const METAFILEPICT*>(GlobalLock(GetClipboardData(CF_METAFILEPICT)));
+        const bool offered = enhanced != nullptr && picture != nullptr;
+        Bytes emf(offered ? GetEnhMetaFileBits(enhanced, 0, nullptr) : 0);
+        Bytes wmf(offered ? GetMetaFileBitsEx(picture->hMF, 0, nullptr) : 0);
+        std::vector<LONG> frame;
+        if (offered) {
+            GetEnhMetaFileBits(enhanced, static_cast<UINT>(emf.size()), emf.data());
+            GetMetaFileBitsEx(picture->hMF, static_cast<UINT>(wmf.size()), wmf.data());
+            frame = {picture->mm, picture->xExt, picture->yExt};
+            GlobalUnlock(GetClipboardData(CF_METAFILEPICT));
+        }
+        CloseClipboard();
+        return std::make_tuple(emf, wmf, frame);
+    };
+    const auto before = bits();
+    ASSERT_FALSE(std::get<0>(before).empty());
+    ASSERT_FALSE(std::get<1>(before).empty());
+    EXPECT_EQ(std::get<2>(before), (std::vector<LONG>{MM_ANISOTROPIC, 100, 100}));
+    MemoryDataStream stream;
+    ASSERT_TRUE(SaveClipboardToStream(port, stream, MaxSavedFormatSize));
+    Put({{CF_SYLK, {1, 2}}});
+    stream.Seek(0);
+    ASSERT_TRUE(LoadClipboardFromStream(port, stream));
+    EXPECT_EQ(bits(), before);
+    const std::vector<UINT> offered = Offered(); // and the rest with them
+    EXPECT_NE(std::find(offered.begin(), offered.end(), UINT{CF_DIBV5}), offered.end());
 }
 
 TEST_F(ClipboardFileOnWine, LimitLeavesOutBlocksOfItsSizeAndLarger) {
