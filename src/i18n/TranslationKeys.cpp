@@ -179,6 +179,11 @@ constexpr std::u16string_view kKeys[] = {
     u"Not a number: %1",
     u"The offset is past the end (the last is %1).",
     u"The offset would be before the start.",
+    // Compare with file
+    u"Compare with file...",
+    u"Nothing is only in %1.",
+    u"Only in %1: %2",
+    u"The file \"%1\" has a record cut short at offset %2.",
 };
 // clang-format on
 

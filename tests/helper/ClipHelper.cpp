@@ -26,6 +26,8 @@
 //   window <prefix> <seconds> wait for another process's visible top-level window whose caption
 //                             starts with <prefix> and print its caption
 //   close <prefix> <seconds>  the same, then ask that window to close
+//   command <prefix> <seconds> <id>
+//                             the same, then post it the menu command <id> (WM_COMMAND)
 //   contents <prefix> <seconds> the same, then print its tree items, selected item and status
 //                             bar panels
 //   select <prefix> <seconds> <rounds> [<item>]
@@ -706,7 +708,7 @@ bool IsCommand(const std::wstring& word) {
     static const wchar_t* const commands[] = {
         L"hold",  L"holdbare", L"pid",   L"set",   L"own",    L"clear",
         L"list",  L"get",      L"count", L"sleep", L"dialog", L"window",
-        L"close", L"contents", L"stamp", L"lock",  L"select"};
+        L"close", L"contents", L"stamp", L"lock",  L"select", L"command"};
     for (const wchar_t* command : commands) {
         if (word == command) {
             return true;
@@ -728,6 +730,7 @@ int Run(const std::vector<std::wstring>& args) {
              L"own <ms> <fmt>=<hex|@file>... | clear | list | "
              L"get <fmt> <file> | count | sleep <ms> | lock <file> <ms> | stamp | "
              L"dialog <seconds> | window|close|contents <caption> <seconds> | "
+             L"command <caption> <seconds> <id> | "
              L"select <caption> <seconds> <rounds> [<item>]");
     }
     while (i < args.size()) {
@@ -791,6 +794,14 @@ int Run(const std::vector<std::wstring>& args) {
             if (!SelectItems(prefix, seconds, rounds, only)) {
                 return 2;
             }
+        } else if (command == L"command") {
+            const std::wstring prefix = next(L"caption");
+            HWND window = FindCaptionedWindow(prefix, ParseNumber(next(L"seconds"), L"command"));
+            const DWORD id = ParseNumber(next(L"command"), L"command");
+            if (window == nullptr) {
+                return 2;
+            }
+            PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
         } else if (command == L"window" || command == L"close") {
             const std::wstring prefix = next(L"caption");
             if (!FindWindowAndClose(prefix, ParseNumber(next(L"seconds"), L"window"),

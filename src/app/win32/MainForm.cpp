@@ -53,7 +53,8 @@ TMainForm::TMainForm(ClipboardPort& port, MainFormServices services)
                     SetTreeWidth(ClampTreeWidth(wanted, available, ScaleByDpi(kMinTreeWidth, Dpi()),
                                                 ScaleByDpi(kMinPreviewWidth, Dpi())));
                 }),
-      preview_(port), files_(port, services_.chooseFile, sbMain_, services_.tickCount),
+      preview_(port), comparison_(port, services_.chooseFile, commands_, tvFormats_, sbMain_),
+      files_(port, services_.chooseFile, sbMain_, services_.tickCount),
       formatCommands_(port, services_.chooseFile) {}
 
 TMainForm::~TMainForm() {

@@ -6,6 +6,7 @@
 // comes in through its services.
 #include "app/win32/ClipboardFiles.h"
 #include "app/win32/CommandBar.h"
+#include "app/win32/FileComparison.h"
 #include "app/win32/FormatCommands.h"
 #include "app/win32/FormatTree.h"
 #include "app/win32/MainFormServices.h"
@@ -112,7 +113,8 @@ private:
     Splitter spltMain_;
     PreviewPane preview_;
     ViewerFind find_{preview_, sbMain_};
-    MainWindowParts parts_{commands_, tvFormats_, preview_, sbMain_, find_};
+    FileComparison comparison_;
+    MainWindowParts parts_{commands_, tvFormats_, preview_, sbMain_, find_, comparison_};
     ClipboardFiles files_;
     FormatCommands formatCommands_;
 

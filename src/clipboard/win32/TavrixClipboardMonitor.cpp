@@ -2,6 +2,7 @@
 
 #include "base/SwallowedErrors.h"
 #include "base/SystemServices.h"
+#include "base/win32/SystemLibraries.h"
 #include "clipboard/ClipboardPort.h"
 
 namespace tavrix::win32 {
@@ -70,7 +71,7 @@ WindowId TTavrixClipboardMonitor::Window() {
 }
 
 bool TTavrixClipboardMonitor::LoadListenerFunctions() {
-    user32_.reset(LoadLibraryW(L"user32.dll"));
+    user32_.reset(LoadSystemLibrary(L"user32.dll"));
     if (!user32_) {
         return false;
     }

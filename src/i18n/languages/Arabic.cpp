@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"ليس رقمًا: %1"},
     {u"The offset is past the end (the last is %1).", u"الإزاحة بعد النهاية (الأخيرة هي %1)."},
     {u"The offset would be before the start.", u"ستكون الإزاحة قبل البداية."},
+    // Compare with file
+    {u"Compare with file...", u"مقارنة بملف..."},
+    {u"Nothing is only in %1.", u"لا شيء موجود في %1 وحده."},
+    {u"Only in %1: %2", u"موجود في %1 فقط: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"الملف \"%1\" يحتوي على سجل مقطوع عند الإزاحة %2."},
 };
 // clang-format on
 

@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Не е число: %1"},
     {u"The offset is past the end (the last is %1).", u"Отместването е след края (последното е %1)."},
     {u"The offset would be before the start.", u"Отместването би било преди началото."},
+    // Compare with file
+    {u"Compare with file...", u"Сравняване с файл..."},
+    {u"Nothing is only in %1.", u"Няма нищо само в %1."},
+    {u"Only in %1: %2", u"Само в %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Файлът \"%1\" има запис, прекъснат при отместване %2."},
 };
 // clang-format on
 

@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"不是数字: %1"},
     {u"The offset is past the end (the last is %1).", u"偏移量超出末尾（最后一个是 %1）。"},
     {u"The offset would be before the start.", u"偏移量将位于开头之前。"},
+    // Compare with file
+    {u"Compare with file...", u"与文件比较..."},
+    {u"Nothing is only in %1.", u"没有仅在 %1 中的格式。"},
+    {u"Only in %1: %2", u"仅在 %1 中：%2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"文件“%1”中有一条记录在偏移量 %2 处被截断。"},
 };
 // clang-format on
 

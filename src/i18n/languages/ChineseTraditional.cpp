@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"不是數字: %1"},
     {u"The offset is past the end (the last is %1).", u"位移超出結尾（最後一個是 %1）。"},
     {u"The offset would be before the start.", u"位移將位於開頭之前。"},
+    // Compare with file
+    {u"Compare with file...", u"與檔案比較..."},
+    {u"Nothing is only in %1.", u"沒有僅在 %1 中的格式。"},
+    {u"Only in %1: %2", u"僅在 %1 中：%2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"檔案「%1」中有一筆記錄在位移 %2 處被截斷。"},
 };
 // clang-format on
 

@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Ikke et tal: %1"},
     {u"The offset is past the end (the last is %1).", u"Offsettet er efter slutningen (det sidste er %1)."},
     {u"The offset would be before the start.", u"Offsettet ville være før starten."},
+    // Compare with file
+    {u"Compare with file...", u"Sammenlign med fil..."},
+    {u"Nothing is only in %1.", u"Intet findes kun i %1."},
+    {u"Only in %1: %2", u"Kun i %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Filen \"%1\" har en post, der er afkortet ved offset %2."},
 };
 // clang-format on
 

@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Geen getal: %1"},
     {u"The offset is past the end (the last is %1).", u"De offset ligt voorbij het einde (de laatste is %1)."},
     {u"The offset would be before the start.", u"De offset zou vóór het begin liggen."},
+    // Compare with file
+    {u"Compare with file...", u"Vergelijken met bestand..."},
+    {u"Nothing is only in %1.", u"Niets staat alleen in %1."},
+    {u"Only in %1: %2", u"Alleen in %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Het bestand \"%1\" heeft een record dat is afgebroken bij offset %2."},
 };
 // clang-format on
 

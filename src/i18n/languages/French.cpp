@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Pas un nombre : %1"},
     {u"The offset is past the end (the last is %1).", u"L'offset est après la fin (le dernier est %1)."},
     {u"The offset would be before the start.", u"L'offset serait avant le début."},
+    // Compare with file
+    {u"Compare with file...", u"Comparer avec un fichier..."},
+    {u"Nothing is only in %1.", u"Rien ne figure seulement dans %1."},
+    {u"Only in %1: %2", u"Seulement dans %1 : %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Le fichier \"%1\" contient un enregistrement tronqué à l'offset %2."},
 };
 // clang-format on
 

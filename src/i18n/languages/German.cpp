@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Keine Zahl: %1"},
     {u"The offset is past the end (the last is %1).", u"Der Offset liegt hinter dem Ende (der letzte ist %1)."},
     {u"The offset would be before the start.", u"Der Offset läge vor dem Anfang."},
+    // Compare with file
+    {u"Compare with file...", u"Mit Datei vergleichen..."},
+    {u"Nothing is only in %1.", u"Nichts ist nur in %1."},
+    {u"Only in %1: %2", u"Nur in %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Die Datei \"%1\" hat einen abgeschnittenen Datensatz bei Offset %2."},
 };
 // clang-format on
 

@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Δεν είναι αριθμός: %1"},
     {u"The offset is past the end (the last is %1).", u"Η θέση είναι μετά το τέλος (η τελευταία είναι %1)."},
     {u"The offset would be before the start.", u"Η θέση θα ήταν πριν από την αρχή."},
+    // Compare with file
+    {u"Compare with file...", u"Σύγκριση με αρχείο..."},
+    {u"Nothing is only in %1.", u"Τίποτα δεν υπάρχει μόνο στο %1."},
+    {u"Only in %1: %2", u"Μόνο στο %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Το αρχείο \"%1\" έχει μια εγγραφή κομμένη στη θέση %2."},
 };
 // clang-format on
 

@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Nem szám: %1"},
     {u"The offset is past the end (the last is %1).", u"Az eltolás a végén túl van (az utolsó: %1)."},
     {u"The offset would be before the start.", u"Az eltolás az eleje elé kerülne."},
+    // Compare with file
+    {u"Compare with file...", u"Összehasonlítás fájllal..."},
+    {u"Nothing is only in %1.", u"Semmi sincs csak a(z) %1 fájlban."},
+    {u"Only in %1: %2", u"Csak a(z) %1 fájlban: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"A(z) \"%1\" fájlban egy rekord csonka a(z) %2 eltolásnál."},
 };
 // clang-format on
 

@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Non è un numero: %1"},
     {u"The offset is past the end (the last is %1).", u"L'offset è oltre la fine (l'ultimo è %1)."},
     {u"The offset would be before the start.", u"L'offset sarebbe prima dell'inizio."},
+    // Compare with file
+    {u"Compare with file...", u"Confronta con file..."},
+    {u"Nothing is only in %1.", u"Niente è solo in %1."},
+    {u"Only in %1: %2", u"Solo in %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Il file \"%1\" ha un record troncato all'offset %2."},
 };
 // clang-format on
 

@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"数値ではありません: %1"},
     {u"The offset is past the end (the last is %1).", u"オフセットが末尾を超えています (最後は %1)。"},
     {u"The offset would be before the start.", u"オフセットが先頭より前になります。"},
+    // Compare with file
+    {u"Compare with file...", u"ファイルと比較..."},
+    {u"Nothing is only in %1.", u"%1 にだけある形式はありません。"},
+    {u"Only in %1: %2", u"%1 にだけあるもの: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"ファイル「%1」のオフセット %2 のレコードが途中で切れています。"},
 };
 // clang-format on
 

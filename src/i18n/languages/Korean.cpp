@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"숫자가 아님: %1"},
     {u"The offset is past the end (the last is %1).", u"오프셋이 끝을 지났습니다(마지막은 %1)."},
     {u"The offset would be before the start.", u"오프셋이 시작보다 앞에 있게 됩니다."},
+    // Compare with file
+    {u"Compare with file...", u"파일과 비교..."},
+    {u"Nothing is only in %1.", u"%1에만 있는 형식이 없습니다."},
+    {u"Only in %1: %2", u"%1에만 있음: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"파일 \"%1\"의 오프셋 %2에 있는 레코드가 잘려 있습니다."},
 };
 // clang-format on
 

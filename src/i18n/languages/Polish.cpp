@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"To nie jest liczba: %1"},
     {u"The offset is past the end (the last is %1).", u"Przesunięcie jest za końcem (ostatnie to %1)."},
     {u"The offset would be before the start.", u"Przesunięcie byłoby przed początkiem."},
+    // Compare with file
+    {u"Compare with file...", u"Porównaj z plikiem..."},
+    {u"Nothing is only in %1.", u"Nic nie występuje tylko w %1."},
+    {u"Only in %1: %2", u"Tylko w %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Plik \"%1\" zawiera rekord obcięty przy przesunięciu %2."},
 };
 // clang-format on
 

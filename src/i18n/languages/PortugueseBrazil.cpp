@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Não é um número: %1"},
     {u"The offset is past the end (the last is %1).", u"O deslocamento está além do fim (o último é %1)."},
     {u"The offset would be before the start.", u"O deslocamento ficaria antes do início."},
+    // Compare with file
+    {u"Compare with file...", u"Comparar com arquivo..."},
+    {u"Nothing is only in %1.", u"Nada está apenas em %1."},
+    {u"Only in %1: %2", u"Apenas em %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"O arquivo \"%1\" tem um registro cortado no deslocamento %2."},
 };
 // clang-format on
 

@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Не число: %1"},
     {u"The offset is past the end (the last is %1).", u"Смещение за концом (последнее — %1)."},
     {u"The offset would be before the start.", u"Смещение оказалось бы до начала."},
+    // Compare with file
+    {u"Compare with file...", u"Сравнить с файлом..."},
+    {u"Nothing is only in %1.", u"Нет ничего только в %1."},
+    {u"Only in %1: %2", u"Только в %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"В файле \"%1\" запись обрывается на смещении %2."},
 };
 // clang-format on
 

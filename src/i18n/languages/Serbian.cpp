@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Није број: %1"},
     {u"The offset is past the end (the last is %1).", u"Помак је иза краја (последњи је %1)."},
     {u"The offset would be before the start.", u"Помак би био пре почетка."},
+    // Compare with file
+    {u"Compare with file...", u"Упореди са датотеком..."},
+    {u"Nothing is only in %1.", u"Ништа није само у %1."},
+    {u"Only in %1: %2", u"Само у %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Датотека \"%1\" има запис прекинут на помаку %2."},
 };
 // clang-format on
 

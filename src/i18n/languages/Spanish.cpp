@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"No es un número: %1"},
     {u"The offset is past the end (the last is %1).", u"El desplazamiento está más allá del final (el último es %1)."},
     {u"The offset would be before the start.", u"El desplazamiento quedaría antes del principio."},
+    // Compare with file
+    {u"Compare with file...", u"Comparar con archivo..."},
+    {u"Nothing is only in %1.", u"Nada está solo en %1."},
+    {u"Only in %1: %2", u"Solo en %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"El archivo \"%1\" tiene un registro cortado en el desplazamiento %2."},
 };
 // clang-format on
 

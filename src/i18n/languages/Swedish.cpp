@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Inte ett tal: %1"},
     {u"The offset is past the end (the last is %1).", u"Offset ligger efter slutet (den sista är %1)."},
     {u"The offset would be before the start.", u"Offset skulle ligga före början."},
+    // Compare with file
+    {u"Compare with file...", u"Jämför med fil..."},
+    {u"Nothing is only in %1.", u"Inget finns bara i %1."},
+    {u"Only in %1: %2", u"Bara i %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Filen \"%1\" har en post som är avkortad vid offset %2."},
 };
 // clang-format on
 

@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Sayı değil: %1"},
     {u"The offset is past the end (the last is %1).", u"Konum sonun ötesinde (sonuncusu %1)."},
     {u"The offset would be before the start.", u"Konum baştan önce olurdu."},
+    // Compare with file
+    {u"Compare with file...", u"Dosyayla karşılaştır..."},
+    {u"Nothing is only in %1.", u"Yalnızca %1 içinde olan bir şey yok."},
+    {u"Only in %1: %2", u"Yalnızca %1 içinde: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"\"%1\" dosyasında %2 konumunda kesik bir kayıt var."},
 };
 // clang-format on
 

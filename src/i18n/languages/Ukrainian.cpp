@@ -168,6 +168,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Not a number: %1", u"Не число: %1"},
     {u"The offset is past the end (the last is %1).", u"Зміщення за кінцем (останнє — %1)."},
     {u"The offset would be before the start.", u"Зміщення опинилося б перед початком."},
+    // Compare with file
+    {u"Compare with file...", u"Порівняти з файлом..."},
+    {u"Nothing is only in %1.", u"Немає нічого лише в %1."},
+    {u"Only in %1: %2", u"Лише в %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"У файлі \"%1\" запис обривається на зміщенні %2."},
 };
 // clang-format on
 
