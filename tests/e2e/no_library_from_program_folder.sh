@@ -9,11 +9,12 @@ need_display
 command -v convert >/dev/null || fail "ImageMagick's convert is not installed"
 markers_dir=$TAVRIX_BUILD_DIR/markers
 
-# Loaded by Wine before the program's first instruction, for its own libraries (the process's
-# start, the X11 driver): no program can choose where those come from, so a marker of that name
-# would show Wine's start, not Tavrix's.
-#   version: imported by Wine's own start-up libraries in every process.
-preloaded_by_wine="version"
+# Loaded by Wine's own libraries while the process starts, before the program's first
+# instruction (seen with WINEDEBUG=+loaddll): no program can choose where those come from, so a
+# marker of that name would show Wine's start, not Tavrix's.
+#   version: imported by Wine's gdi32 (through its font code) in every process.
+#   uxtheme: loaded by Wine's user32 for the window themes in every process that imports it.
+preloaded_by_wine="version uxtheme"
 
 libraries=
 for marker in "$markers_dir"/*.dll; do
@@ -40,9 +41,14 @@ markers_ran() {
     (cd "$E2E_TMP" && ls exe.*/*.ran current/*.ran 2>/dev/null | sed 's/\.dll\.ran$//' | paste -sd' ')
 }
 
+# A step that fails also says which markers had run by then: a planted library breaks the program.
+step_failed() {
+    fail "$* (markers that ran: $(markers_ran))"
+}
+
 step "a marker loaded by its full name runs (the markers work)"
-timeout 60 "$WINE_RUN" rundll32.exe "$(winname current/ole32.dll)",DllMain >/dev/null 2>&1
-expect_eq "markers after rundll32" "current/ole32" "$(markers_ran)"
+timeout 60 "$WINE_RUN" rundll32.exe "$(winname current/msftedit.dll)",DllMain >/dev/null 2>&1
+expect_eq "markers after rundll32" "current/msftedit" "$(markers_ran)"
 rm -f "$current_dir"/*.ran
 
 no_welcome_page
@@ -51,31 +57,38 @@ convert -size 32x24 gradient:'#2060c0-#f0c020' "$E2E_TMP/image.png" || fail "con
 helper set "PNG=@$(winname image.png)" || fail "cannot put the PNG"
 
 step "start-up and a PNG in Preview"
-(cd "$current_dir" && exec "$WINE_RUN" "$exe") &
+(cd "$current_dir" && TAVRIX_WINEDEBUG=+loaddll exec "$WINE_RUN" "$exe" 2>"$E2E_TMP/loads.txt") &
 tavrix_pid=$!
 e2e_background+=("$tavrix_pid")
-out=$(wait_for_window_line "panel 1: 32 x 24") || fail "Preview never showed the PNG: $out"
+out=$(wait_for_window_line "panel 1: 32 x 24") || step_failed "Preview never showed the PNG: $out"
 
 step "an RTF in the rich text view"
-helper set "Rich Text Format=@$(winname text.rtf)" || fail "cannot put the RTF"
-out=$(wait_for_window_line "node: Rich Text Format") || fail "the RTF never showed: $out"
-helper select Tavrix 10 1 "Rich Text Format" >/dev/null || fail "cannot select the RTF"
+helper set "Rich Text Format=@$(winname text.rtf)" || step_failed "cannot put the RTF"
+out=$(wait_for_window_line "node: Rich Text Format") || step_failed "the RTF never showed: $out"
+helper select Tavrix 10 1 "Rich Text Format" >/dev/null || step_failed "cannot select the RTF"
 
 step "About"
-helper command Tavrix 10 120 >/dev/null || fail "cannot run About"
+helper command Tavrix 10 120 >/dev/null || step_failed "cannot run About"
 
 step "the file dialog, opened and cancelled"
-helper command Tavrix 10 101 >/dev/null || fail "cannot run Load"
-helper window Open 30 || fail "no file dialog"
-helper close Open 10 >/dev/null || fail "cannot cancel the file dialog"
-helper close Tavrix 10 >/dev/null || fail "cannot close the window"
+helper command Tavrix 10 101 >/dev/null || step_failed "cannot run Load"
+helper window Open 30 || step_failed "no file dialog"
+helper close Open 10 >/dev/null || step_failed "cannot cancel the file dialog"
+helper close Tavrix 10 >/dev/null || step_failed "cannot close the window"
 tavrix_wait 30
-expect_eq "exit code of the window" 0 "$tavrix_status"
+[ "$tavrix_status" = 0 ] || step_failed "exit code of the window: $tavrix_status"
 
 step "Tavrix.exe /SAVE"
 (cd "$current_dir" && tavrix "$exe" /SAVE "$(winname saved)" /CLOSE)
-expect_eq "exit code of /SAVE" 0 $?
-[ -f "$E2E_TMP/saved.cl7" ] || fail "no saved.cl7"
+[ $? = 0 ] || step_failed "/SAVE failed"
+[ -f "$E2E_TMP/saved.cl7" ] || step_failed "no saved.cl7"
 
 expect_eq "markers that ran" "" "$(markers_ran)"
+# The run asked for every library a marker is named for, and got the system's.
+loaded=$(grep -o 'Loaded L"[^"]*"' "$E2E_TMP/loads.txt" | sed 's/^Loaded L"//; s/"$//; s/\\\\/\//g' |
+    tr 'A-Z' 'a-z')
+for name in $libraries; do
+    grep -qx "c:/windows/.*/$name\.dll" <<<"$loaded" ||
+        fail "the window never loaded $name.dll from the system folder: $(paste -sd' ' <<<"$loaded")"
+done
 echo PASS
