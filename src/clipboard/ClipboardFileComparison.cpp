@@ -41,7 +41,8 @@ ClipboardFileComparison CompareClipboardWithFile(ClipboardPort& port, DataStream
         // Compared in place, in the locked block: the clipboard's data is never copied.
         port.ReadData(format, [&](std::span<const std::uint8_t> bytes) {
             file.Seek(record.DataOffset());
-            same = CompareBytes(bytes, file, record.size).Same();
+            const std::optional<ByteDifference> difference = CompareBytes(bytes, file, record.size);
+            same = difference && difference->Same();
         });
         result.marks[format] = same ? FormatMark::Same : FormatMark::Differs;
     }

@@ -1,8 +1,7 @@
 #include "clipboard/RecordComparison.h"
 
-#include "base/Error.h"
-
 #include <algorithm>
+#include <functional>
 #include <map>
 
 namespace tavrix {
@@ -11,34 +10,44 @@ namespace {
 
 constexpr std::size_t kPiece = 256 * 1024;
 
-// A block in memory read as a stream, so that it is compared the way a file's record is.
-class ByteSpanStream final : public DataStream {
-public:
-    explicit ByteSpanStream(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
-    std::size_t Read(std::span<std::uint8_t> buffer) override {
-        const std::size_t start =
-            static_cast<std::size_t>(std::min<std::uint64_t>(position_, bytes_.size()));
-        const std::size_t count = std::min(buffer.size(), bytes_.size() - start);
-        std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(start), count, buffer.begin());
-        position_ = start + count;
-        return count;
-    }
-    void Write(std::span<const std::uint8_t>) override {
-        throw Error(L"A block being compared is not written.");
-    }
-    std::uint64_t Position() const override { return position_; }
-    std::uint64_t Size() const override { return bytes_.size(); }
-    void Seek(std::uint64_t position) override { position_ = position; }
+// Fills a piece with the next bytes of one side; false when that side has fewer.
+using PieceReader = std::function<bool(std::span<std::uint8_t>)>;
 
-private:
-    std::span<const std::uint8_t> bytes_;
-    std::uint64_t position_ = 0;
-};
+bool ReadPiece(DataStream& stream, std::span<std::uint8_t> piece) {
+    return ReadFully(stream, piece) == piece.size();
+}
 
-void ReadPiece(DataStream& stream, std::span<std::uint8_t> piece) {
-    if (ReadFully(stream, piece) != piece.size()) {
-        throw Error(L"The file ended inside a record.");
+std::optional<ByteDifference> Compare(const PieceReader& readA, std::uint64_t sizeA,
+                                      const PieceReader& readB, std::uint64_t sizeB) {
+    ByteDifference difference{.sizeA = sizeA, .sizeB = sizeB};
+    std::vector<std::uint8_t> pieceA(kPiece);
+    std::vector<std::uint8_t> pieceB(kPiece);
+    const std::uint64_t common = std::min(sizeA, sizeB);
+    bool found = false;
+    for (std::uint64_t done = 0; done < common;) {
+        const auto length =
+            static_cast<std::size_t>(std::min<std::uint64_t>(kPiece, common - done));
+        if (!readA(std::span(pieceA).first(length)) || !readB(std::span(pieceB).first(length))) {
+            return std::nullopt;
+        }
+        for (std::size_t i = 0; i < length; ++i) {
+            if (pieceA[i] != pieceB[i]) {
+                if (!found) {
+                    difference.firstDifference = done + i;
+                    found = true;
+                }
+                ++difference.differing;
+            }
+        }
+        done += length;
     }
+    if (sizeA != sizeB) {
+        if (!found) {
+            difference.firstDifference = common;
+        }
+        difference.differing += std::max(sizeA, sizeB) - common;
+    }
+    return difference;
 }
 
 } // namespace
@@ -73,41 +82,22 @@ std::vector<FormatPair> PairFormats(const std::vector<ComparedFormat>& a,
     return pairs;
 }
 
-ByteDifference CompareBytes(DataStream& a, std::uint64_t sizeA, DataStream& b,
-                            std::uint64_t sizeB) {
-    ByteDifference difference{.sizeA = sizeA, .sizeB = sizeB};
-    std::vector<std::uint8_t> pieceA(kPiece);
-    std::vector<std::uint8_t> pieceB(kPiece);
-    const std::uint64_t common = std::min(sizeA, sizeB);
-    bool found = false;
-    for (std::uint64_t done = 0; done < common;) {
-        const auto length =
-            static_cast<std::size_t>(std::min<std::uint64_t>(kPiece, common - done));
-        ReadPiece(a, std::span(pieceA).first(length));
-        ReadPiece(b, std::span(pieceB).first(length));
-        for (std::size_t i = 0; i < length; ++i) {
-            if (pieceA[i] != pieceB[i]) {
-                if (!found) {
-                    difference.firstDifference = done + i;
-                    found = true;
-                }
-                ++difference.differing;
-            }
-        }
-        done += length;
-    }
-    if (sizeA != sizeB) {
-        if (!found) {
-            difference.firstDifference = common;
-        }
-        difference.differing += std::max(sizeA, sizeB) - common;
-    }
-    return difference;
+std::optional<ByteDifference> CompareBytes(DataStream& a, std::uint64_t sizeA, DataStream& b,
+                                           std::uint64_t sizeB) {
+    return Compare([&](std::span<std::uint8_t> piece) { return ReadPiece(a, piece); }, sizeA,
+                   [&](std::span<std::uint8_t> piece) { return ReadPiece(b, piece); }, sizeB);
 }
 
-ByteDifference CompareBytes(std::span<const std::uint8_t> a, DataStream& b, std::uint64_t sizeB) {
-    ByteSpanStream stream(a);
-    return CompareBytes(stream, a.size(), b, sizeB);
+std::optional<ByteDifference> CompareBytes(std::span<const std::uint8_t> a, DataStream& b,
+                                           std::uint64_t sizeB) {
+    std::size_t at = 0;
+    const auto readA = [&](std::span<std::uint8_t> piece) {
+        std::copy_n(a.begin() + static_cast<std::ptrdiff_t>(at), piece.size(), piece.begin());
+        at += piece.size();
+        return true;
+    };
+    return Compare(
+        readA, a.size(), [&](std::span<std::uint8_t> piece) { return ReadPiece(b, piece); }, sizeB);
 }
 
 RecordIndex IndexRecords(DataStream& file) {

@@ -45,11 +45,13 @@ struct ByteDifference {
     bool Same() const { return differing == 0; }
 };
 
-// Compares size bytes of each stream from its position on. Throws Error when a stream ends early
-// or cannot be read.
-ByteDifference CompareBytes(DataStream& a, std::uint64_t sizeA, DataStream& b, std::uint64_t sizeB);
+// Compares size bytes of each stream from its position on; nothing when a stream ends early.
+// Throws Error when a stream cannot be read.
+std::optional<ByteDifference> CompareBytes(DataStream& a, std::uint64_t sizeA, DataStream& b,
+                                           std::uint64_t sizeB);
 // The same with A's bytes in memory.
-ByteDifference CompareBytes(std::span<const std::uint8_t> a, DataStream& b, std::uint64_t sizeB);
+std::optional<ByteDifference> CompareBytes(std::span<const std::uint8_t> a, DataStream& b,
+                                           std::uint64_t sizeB);
 
 // The records of a clipboard file with their formats as the file names them, the name table
 // left out; up to the first record the file's end cuts short, which is kept apart.

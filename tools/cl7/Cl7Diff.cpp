@@ -90,8 +90,14 @@ int Diff(const DiffRequest& request, FileAccess& files, ToolConsole& console) {
         if (inA != nullptr && inB != nullptr) {
             a.stream->Seek(inA->record.DataOffset());
             b.stream->Seek(inB->record.DataOffset());
-            const ByteDifference difference =
+            const std::optional<ByteDifference> compared =
                 CompareBytes(*a.stream, inA->record.size, *b.stream, inB->record.size);
+            if (!compared) {
+                // The headers were all checked: only a file that changed meanwhile ends early.
+                throw Error(L"A file ended inside the record of format " +
+                            std::to_wstring(inA->format.format) + L".");
+            }
+            const ByteDifference& difference = *compared;
             status = difference.Same() ? L"same" : DifferenceText(difference);
             ++(difference.Same() ? same : differ);
         } else {
