@@ -1,6 +1,6 @@
 # "cmake --build <build dir> --target package": Tavrix-<version>-win64.zip with the program, the
-# README and the licence at its top.
-install(TARGETS Tavrix RUNTIME DESTINATION .)
+# clipboard file reader, the README and the licence at its top.
+install(TARGETS Tavrix tavrix-cl7 RUNTIME DESTINATION .)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)

@@ -5,8 +5,10 @@ enable_language(RC)
 set(TAVRIX_WIN32_DEFINES UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
                          WINVER=0x0601 STRICT)
 include(${CMAKE_CURRENT_LIST_DIR}/DelayLoad.cmake)
-tavrix_delay_loaded(TAVRIX_FIRST_USE_LIBS shell32 ole32 oleaut32 windowscodecs version)
-set(TAVRIX_WIN32_LIBS user32 gdi32 comctl32 advapi32 uxtheme msimg32 ${TAVRIX_FIRST_USE_LIBS})
+tavrix_delay_loaded(TAVRIX_FIRST_USE_LIBS shell32 ole32 oleaut32 windowscodecs)
+# Linked the usual way only the libraries the system protects (its known libraries, always loaded
+# from the system folder); the others are delay-loaded or loaded by hand from the system folder.
+set(TAVRIX_WIN32_LIBS user32 gdi32 comctl32 advapi32 ${TAVRIX_FIRST_USE_LIBS})
 
 target_compile_definitions(tavrix_core PUBLIC ${TAVRIX_WIN32_DEFINES})
 if(MINGW)

@@ -22,6 +22,8 @@ set(CMAKE_CXX_FLAGS_INIT
 # (The compile flags above reach the link line too, where -nostdinc++ has nothing to do.)
 set(CMAKE_EXE_LINKER_FLAGS_INIT
     "-fuse-ld=lld -pthread -L${TAVRIX_MINGW_GCC_DIR} -Wno-unused-command-line-argument")
+# The test build's libraries (tests/helper/MarkerLibrary.cpp) link the same way.
+set(CMAKE_SHARED_LINKER_FLAGS_INIT ${CMAKE_EXE_LINKER_FLAGS_INIT})
 
 set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -22,7 +22,8 @@ fi
 export WINEPREFIX=$TAVRIX_WINEPREFIX
 # Quiet unless a test asks for one of Wine's traces (TAVRIX_WINEDEBUG=+loaddll).
 export WINEDEBUG=${TAVRIX_WINEDEBUG:--all}
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# A test may add its own (TAVRIX_WINEDLLOVERRIDES="version=n,b").
+export WINEDLLOVERRIDES="mscoree,mshtml=${TAVRIX_WINEDLLOVERRIDES:+;$TAVRIX_WINEDLLOVERRIDES}"
 export WINEARCH=win64
 
 # Debian installs the 64-bit loader as /usr/lib/wine/wine64; its "wine" wrapper would also

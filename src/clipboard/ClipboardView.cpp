@@ -9,6 +9,7 @@
 #include "clipboard/SnapshotBackend.h"
 #include "clipboard/SummarySource.h"
 
+#include <algorithm>
 #include <chrono>
 #include <exception>
 
@@ -99,11 +100,19 @@ void ClipboardView::ShowNode(int node) {
     if (node == wantedNode_ && readJob_ != 0 && parts_.reader.Pending(readJob_)) {
         return; // asked already
     }
+    const CaptureNeeds needs = NeedsOf(node);
     if (readJob_ != 0 && parts_.reader.Pending(readJob_)) {
-        StopWaiting();
+        const ClipFormat reading = progress_->Format();
+        if (std::find(needs.blocks.begin(), needs.blocks.end(), reading) != needs.blocks.end()) {
+            // The new node wants what is being read: no reason to give up on it, only on the
+            // result the old node asked for.
+            parts_.reader.Abandon(readJob_);
+            readJob_ = 0;
+        } else {
+            StopWaiting();
+        }
     }
     wantedNode_ = node;
-    const CaptureNeeds needs = NeedsOf(node);
     if (HasEverything(parts_.shown.Current(), needs)) {
         Display(node);
         return;

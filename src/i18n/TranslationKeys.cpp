@@ -189,6 +189,11 @@ constexpr std::u16string_view kKeys[] = {
     u"Bad value for %1: %2",
     u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).",
     u"seconds",
+    // Compare with file
+    u"Compare with file...",
+    u"Nothing is only in %1.",
+    u"Only in %1: %2",
+    u"The file \"%1\" has a record cut short at offset %2.",
 };
 // clang-format on
 

@@ -23,6 +23,9 @@ Saves the clipboard to the file.
 
 /QUIET
 Shows no message boxes; errors set the exit code.
+
+/TIMEOUT=<seconds>
+Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).
 button: OK'
 
 put_known_clipboard

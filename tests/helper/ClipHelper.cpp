@@ -19,6 +19,9 @@
 //   answer <prefix> <seconds> <samples> <pause>
 //                             the same window, then send it a message <samples> times, <pause>
 //                             ms apart, and print the milliseconds each took to be answered
+//   watch <prefix> <seconds> <ms>
+//                             the same window, then for <ms> ms print each new text of its status
+//                             bar's first panel (looked at every 20 ms)
 //   clear                     open, empty, close
 //   list                      one line per offered format: number TAB registered name TAB size
 //                             (size "-" for data that is not a memory block or is not supplied)
@@ -35,6 +38,8 @@
 //   window <prefix> <seconds> wait for another process's visible top-level window whose caption
 //                             starts with <prefix> and print its caption
 //   close <prefix> <seconds>  the same, then ask that window to close
+//   command <prefix> <seconds> <id>
+//                             the same, then post it the menu command <id> (WM_COMMAND)
 //   contents <prefix> <seconds> the same, then print its tree items, selected item and status
 //                             bar panels
 //   select <prefix> <seconds> <rounds> [<item>]
@@ -685,6 +690,27 @@ double MillisecondsSince(const LARGE_INTEGER& start) {
            static_cast<double>(frequency.QuadPart);
 }
 
+// The texts the status bar's first panel shows over a while, each once as it appears: catches
+// a message that lasts only half a second.
+bool PrintStatusTexts(const std::wstring& prefix, DWORD seconds, DWORD milliseconds) {
+    HWND window = FindCaptionedWindow(prefix, seconds);
+    if (window == nullptr) {
+        return false;
+    }
+    std::wstring last;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        const cliphelper::WindowContents contents = cliphelper::ReadWindowContents(window);
+        const std::wstring text = contents.panels.empty() ? L"" : contents.panels[0];
+        if (text != last) {
+            Print(text);
+            last = text;
+        }
+        Sleep(20);
+    }
+    return true;
+}
+
 // How long the window takes to answer a sent message, sample by sample: what a user meets as a
 // window that does or does not respond.
 bool PrintAnswerTimes(const std::wstring& prefix, DWORD seconds, DWORD samples, DWORD pause) {
@@ -809,9 +835,9 @@ unsigned long long MillisecondsSinceUnixEpoch() {
 
 bool IsCommand(const std::wstring& word) {
     static const wchar_t* const commands[] = {
-        L"hold",  L"holdbare", L"pid",    L"set",    L"own",    L"clear", L"list",
-        L"get",   L"count",    L"sleep",  L"dialog", L"window", L"close", L"contents",
-        L"stamp", L"lock",     L"select", L"delay",  L"ownbig"};
+        L"hold",   L"holdbare", L"pid",    L"set",     L"own",    L"clear",    L"list",  L"get",
+        L"count",  L"sleep",    L"dialog", L"window",  L"close",  L"contents", L"stamp", L"lock",
+        L"select", L"delay",    L"ownbig", L"command", L"answer", L"watch"};
     for (const wchar_t* command : commands) {
         if (word == command) {
             return true;
@@ -833,6 +859,7 @@ int Run(const std::vector<std::wstring>& args) {
              L"own <ms> <fmt>=<hex|@file>... | clear | list | "
              L"get <fmt> <file> | count | sleep <ms> | lock <file> <ms> | stamp | "
              L"dialog <seconds> | window|close|contents <caption> <seconds> | "
+             L"command <caption> <seconds> <id> | "
              L"select <caption> <seconds> <rounds> [<item>]");
     }
     while (i < args.size()) {
@@ -843,6 +870,12 @@ int Run(const std::vector<std::wstring>& args) {
             HoldWithoutWindow(ParseNumber(next(L"milliseconds"), L"holdbare"));
         } else if (command == L"pid") {
             Print(L"pid " + std::to_wstring(GetCurrentProcessId()));
+        } else if (command == L"watch") {
+            const std::wstring prefix = next(L"caption");
+            const DWORD seconds = ParseNumber(next(L"seconds"), L"watch");
+            if (!PrintStatusTexts(prefix, seconds, ParseNumber(next(L"milliseconds"), L"watch"))) {
+                Fail(L"no window " + prefix);
+            }
         } else if (command == L"answer") {
             const std::wstring prefix = next(L"caption");
             const DWORD seconds = ParseNumber(next(L"seconds"), L"answer");
@@ -918,6 +951,14 @@ int Run(const std::vector<std::wstring>& args) {
             if (!SelectItems(prefix, seconds, rounds, only)) {
                 return 2;
             }
+        } else if (command == L"command") {
+            const std::wstring prefix = next(L"caption");
+            HWND window = FindCaptionedWindow(prefix, ParseNumber(next(L"seconds"), L"command"));
+            const DWORD id = ParseNumber(next(L"command"), L"command");
+            if (window == nullptr) {
+                return 2;
+            }
+            PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
         } else if (command == L"window" || command == L"close") {
             const std::wstring prefix = next(L"caption");
             if (!FindWindowAndClose(prefix, ParseNumber(next(L"seconds"), L"window"),

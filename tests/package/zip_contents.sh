@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The release package: "--target package" makes Tavrix-4.0-win64.zip in the build folder, holding
-# exactly Tavrix.exe, README.md and LICENSE at its top, the program as the build made it.
+# exactly Tavrix.exe, tavrix-cl7.exe, README.md and LICENSE at its top, the programs as the build
+# made them.
 #   zip_contents.sh <build dir>
 set -u
 build=$1
@@ -13,7 +14,9 @@ cmake --build "$build" --target package >"$build/package.log" 2>&1 || { cat "$bu
 [ -f "$zip" ] || fail "no $zip"
 
 names=$(unzip -Z1 "$zip" | sort | paste -sd' ')
-[ "$names" = "LICENSE README.md Tavrix.exe" ] || fail "the zip holds: $names"
-unzip -p "$zip" Tavrix.exe | cmp -s - "$build/Tavrix.exe" || fail "Tavrix.exe in the zip is not the one built"
+[ "$names" = "LICENSE README.md Tavrix.exe tavrix-cl7.exe" ] || fail "the zip holds: $names"
+for exe in Tavrix.exe tavrix-cl7.exe; do
+    unzip -p "$zip" $exe | cmp -s - "$build/$exe" || fail "$exe in the zip is not the one built"
+done
 unzip -l "$zip"
 echo PASS

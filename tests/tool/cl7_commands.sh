@@ -20,7 +20,7 @@ open("short.cl7", "wb").write(good + b"\x01\x00\x02")
 open("bad.cl7", "wb").write(good.replace(b"CL7N", b"CL7X"))
 PY
 t=$'\t'
-usage="Usage: tavrix-cl7 list FILE | extract FILE FORMAT OUT | check FILE | find FILE PATTERN [--hex] [--icase] [--encoding utf8|utf16|both] [--format N|NAME]"
+usage="Usage: tavrix-cl7 list FILE | extract FILE FORMAT OUT | check FILE | find FILE PATTERN [--hex] [--icase] [--encoding utf8|utf16|both] [--format N|NAME] | diff A B [--brief]"
 
 expect 0 "13${t}Unicode Text Format${t}6
 49443${t}$name${t}3

@@ -1,6 +1,7 @@
 #include "Cl7Tool.h"
 
 #include "Cl7Commands.h"
+#include "Cl7Diff.h"
 #include "Cl7Find.h"
 #include "base/Error.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 constexpr wchar_t kUsage[] =
     L"Usage: tavrix-cl7 list FILE | extract FILE FORMAT OUT | check FILE | find FILE PATTERN "
-    L"[--hex] [--icase] [--encoding utf8|utf16|both] [--format N|NAME]";
+    L"[--hex] [--icase] [--encoding utf8|utf16|both] [--format N|NAME] | diff A B [--brief]";
 
 std::unique_ptr<DataStream> OpenClipboardFile(FileAccess& files, const std::wstring& name) {
     if (!files.IsExistingFile(name)) {
@@ -34,6 +35,11 @@ int Run(std::span<const std::wstring> args, FileAccess& files, ToolConsole& cons
     }
     if (command == L"find") {
         if (const auto status = FindInFile(args.subspan(1), files, console)) {
+            return *status;
+        }
+    }
+    if (command == L"diff") {
+        if (const auto status = DiffFiles(args.subspan(1), files, console)) {
             return *status;
         }
     }

@@ -13,13 +13,14 @@ std::wstring ClipboardFileFilter() {
 }
 } // namespace
 
-ClipboardFiles::ClipboardFiles(ClipboardPort& port, MainFormServices::FileChooser choose,
+ClipboardFiles::ClipboardFiles(ReaderRunner run, MainFormServices::FileChooser choose,
                                StatusBar& status, StatusBarProgress::Clock clock)
-    : port_(port), choose_(std::move(choose)), openDialog_({.filter = ClipboardFileFilter(),
-                                                            .filterIndex = 1,
-                                                            .mustExist = true,
-                                                            .promptOverwrite = false,
-                                                            .defaultExtension = L""}),
+    : run_(std::move(run)), clock_(clock), choose_(std::move(choose)),
+      openDialog_({.filter = ClipboardFileFilter(),
+                   .filterIndex = 1,
+                   .mustExist = true,
+                   .promptOverwrite = false,
+                   .defaultExtension = L""}),
       saveDialog_({.filter = ClipboardFileFilter(),
                    .filterIndex = 1,
                    .mustExist = false,
@@ -32,7 +33,21 @@ void ClipboardFiles::Load(HWND owner) {
     if (!name) {
         return;
     }
-    LoadClipboardFile(port_, *name, &progress_);
+    LoadFile(*name);
+}
+
+void ClipboardFiles::LoadFile(const std::wstring& name) {
+    auto progress = std::make_shared<RelayedProgress>(window_, clock_);
+    run_([name, progress](
+             ClipboardPort& clipboard) { LoadClipboardFile(clipboard, name, progress.get()); },
+         {});
+}
+
+void ClipboardFiles::LoadStream(std::shared_ptr<DataStream> stream) {
+    auto progress = std::make_shared<RelayedProgress>(window_, clock_);
+    run_([stream, progress](
+             ClipboardPort& clipboard) { LoadClipboardStream(clipboard, *stream, progress.get()); },
+         {});
 }
 
 void ClipboardFiles::LoadDropped(HDROP drop) {
@@ -40,7 +55,7 @@ void ClipboardFiles::LoadDropped(HDROP drop) {
     // folder or a name that is gone by now loads nothing.
     const std::wstring name = FirstDroppedFile(drop);
     if (!name.empty()) {
-        LoadClipboardFile(port_, name, &progress_);
+        LoadFile(name);
     }
 }
 
@@ -51,7 +66,10 @@ void ClipboardFiles::Save(HWND owner) {
     }
     // The dialog proposes the name with its extension next time.
     saveDialog_.SetFileName(WithClipboardFileExtension(*name));
-    SaveClipboardFile(port_, *name, &progress_);
+    auto progress = std::make_shared<RelayedProgress>(window_, clock_);
+    run_([name = *name, progress](
+             ClipboardPort& clipboard) { SaveClipboardFile(clipboard, name, progress.get()); },
+         {});
 }
 
 } // namespace tavrix::win32

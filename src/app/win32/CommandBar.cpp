@@ -121,6 +121,11 @@ void CommandBar::CreateActions() {
          .hint = Tr(L"Clear clipboard"),
          .keys = {},
          .image = 3},
+        {.id = CommandId(MainCommand::CompareWithFile),
+         .caption = Tr(L"Compare with file..."),
+         .hint = L"",
+         .keys = {},
+         .image = -1},
         {.id = CommandId(MainCommand::Exit),
          .caption = Tr(L"Exit"),
          .hint = L"",
@@ -210,6 +215,7 @@ void CommandBar::CreateMainMenu(HWND owner) {
     };
     addAction(miFile, CommandId(MainCommand::Load));
     addAction(miFile, CommandId(MainCommand::Save));
+    addAction(miFile, CommandId(MainCommand::CompareWithFile));
     AppendMenuW(miFile, MF_SEPARATOR, 0, nullptr);
     addAction(miFile, CommandId(MainCommand::OnTop));
     AppendMenuW(miFile, MF_SEPARATOR, 0, nullptr);

@@ -43,6 +43,7 @@ enum class MainCommand : int {
     GoToOffset,
     About = 120,
     Brisvel,
+    CompareWithFile,
 };
 // The number a menu item, button or accelerator carries for command.
 constexpr int CommandId(MainCommand command) {

@@ -11,8 +11,16 @@
 
 namespace tavrix::win32 {
 
-FormatCommands::FormatCommands(ClipboardPort& port, MainFormServices::FileChooser choose)
-    : port_(port), choose_(std::move(choose)),
+namespace {
+std::wstring RegisteredFormatNameOf(ClipFormat format) {
+    wchar_t buffer[256] = {};
+    const int length = GetClipboardFormatNameW(format, buffer, 256);
+    return std::wstring(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+} // namespace
+
+FormatCommands::FormatCommands(ReaderRunner run, MainFormServices::FileChooser choose)
+    : run_(std::move(run)), choose_(std::move(choose)),
       saveDialog_({.filter = Tr(L"All files") + L" (*.*)|*.*",
                    .filterIndex = 1,
                    .mustExist = false,
@@ -30,19 +38,24 @@ void FormatCommands::Save(HWND owner, const ClipboardEngine& engine, int nodeInd
     if (!path) {
         return;
     }
-    std::vector<std::uint8_t> file;
-    const DataResult read = port_.ReadData(format, [&](std::span<const std::uint8_t> block) {
-        file = FormatFileImage(format, block);
-    });
-    if (read != DataResult::Read) {
-        throw Error(Tr(L"The clipboard no longer offers \"%1\"", {name}));
-    }
-    // Written beside the target and put in its place in one step: a failed save leaves an
-    // existing file as it was.
-    Win32FileAccess files;
-    std::unique_ptr<ReplacementFile> replacement = files.CreateReplacement(*path);
-    replacement->Stream().Write(file);
-    replacement->Commit();
+    run_(
+        [format, name, path = *path](ClipboardPort& clipboard) {
+            std::vector<std::uint8_t> file;
+            const DataResult read =
+                clipboard.ReadData(format, [&](std::span<const std::uint8_t> block) {
+                    file = FormatFileImage(format, block);
+                });
+            if (read != DataResult::Read) {
+                throw Error(Tr(L"The clipboard no longer offers \"%1\"", {name}));
+            }
+            // Written beside the target and put in its place in one step: a failed save
+            // leaves an existing file as it was.
+            Win32FileAccess files;
+            std::unique_ptr<ReplacementFile> replacement = files.CreateReplacement(path);
+            replacement->Stream().Write(file);
+            replacement->Commit();
+        },
+        {});
 }
 
 void FormatCommands::Remove(ClipboardEngine& engine, int nodeIndex) {
@@ -51,13 +64,20 @@ void FormatCommands::Remove(ClipboardEngine& engine, int nodeIndex) {
     if (format == 0) {
         return;
     }
-    const FormatRemoval removal = RemoveClipboardFormat(port_, format);
+    auto removal = std::make_shared<FormatRemoval>();
+    run_([format, removal](
+             ClipboardPort& clipboard) { *removal = RemoveClipboardFormat(clipboard, format); },
+         [&engine, removal, name] { ReportRemoval(engine, *removal, name); });
+}
+
+void FormatCommands::ReportRemoval(ClipboardEngine& engine, const FormatRemoval& removal,
+                                   const std::wstring& name) {
     if (!removal.unreadable.empty()) {
         std::wstring names;
         for (ClipFormat unreadable : removal.unreadable) {
             std::wstring known = engine.GetFormatName(unreadable);
             if (known.empty()) {
-                known = port_.Backend().RegisteredFormatName(unreadable);
+                known = RegisteredFormatNameOf(unreadable);
             }
             if (known.empty()) {
                 known = Tr(L"Format %1", {std::to_wstring(unreadable)});

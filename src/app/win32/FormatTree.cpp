@@ -47,12 +47,28 @@ void FormatTree::AddNode(const std::wstring& text) {
     SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert));
 }
 
-void FormatTree::SelectNode(int index) {
+HTREEITEM FormatTree::NodeAt(int index) const {
     auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_GETNEXTITEM, TVGN_ROOT, 0));
     for (int i = 0; item != nullptr && i < index; ++i) {
         item = reinterpret_cast<HTREEITEM>(
             SendMessageW(tree_, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
     }
+    return item;
+}
+
+void FormatTree::SetNodeText(int index, const std::wstring& text) {
+    std::wstring copy = text;
+    TVITEMW info{};
+    info.mask = TVIF_TEXT;
+    info.hItem = NodeAt(index);
+    info.pszText = copy.data();
+    if (info.hItem != nullptr) {
+        SendMessageW(tree_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&info));
+    }
+}
+
+void FormatTree::SelectNode(int index) {
+    HTREEITEM item = NodeAt(index);
     if (item != nullptr) {
         SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
     }

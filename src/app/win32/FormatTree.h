@@ -5,6 +5,8 @@
 // and selecting nodes reports nothing.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <functional>
 #include <string>
 
@@ -31,6 +33,8 @@ public:
     void Clear();
     // A top-level node after the existing ones.
     void AddNode(const std::wstring& text);
+    // The text of the node at index; nothing when there is none.
+    void SetNodeText(int index, const std::wstring& text);
     // Selects the node at index, as a user's click would; nothing when there is none.
     void SelectNode(int index);
     bool HasNodes() const;
@@ -44,6 +48,8 @@ public:
     bool HandleContextMenu(HWND from, POINT screen);
 
 private:
+    HTREEITEM NodeAt(int index) const;
+
     HWND tree_ = nullptr;
     bool attached_ = true;
     ChangeHandler onChange_;

@@ -5,6 +5,7 @@
 #include "app/win32/MainFormDesign.h"
 #include "base/Dpi.h"
 #include "base/Error.h"
+#include "base/SwallowedErrors.h"
 #include "base/SystemServices.h"
 #include "base/win32/AcceleratorHook.h"
 #include "base/win32/CommonControls.h"
@@ -44,7 +45,10 @@ constexpr int ChildId(ControlId id) {
 using namespace design;
 
 TMainForm::TMainForm(ClipboardPort& port, MainFormServices services)
-    : port_(port), shown_(port.Backend(), CopyWin32Picture), services_(std::move(services)),
+    : port_(port), shown_(port.Backend(), CopyWin32Picture),
+      copies_(port.Backend(),
+              [this](ClipboardReader::Work work) { RunOnReader(std::move(work), {}); }),
+      services_(std::move(services)),
       spltMain_([this] { return metrics_.treeWidth; },
                 [this](int wanted) {
                     RECT client{};
@@ -53,8 +57,10 @@ TMainForm::TMainForm(ClipboardPort& port, MainFormServices services)
                     SetTreeWidth(ClampTreeWidth(wanted, available, ScaleByDpi(kMinTreeWidth, Dpi()),
                                                 ScaleByDpi(kMinPreviewWidth, Dpi())));
                 }),
-      preview_(shownPort_, port), files_(port, services_.chooseFile, sbMain_, services_.tickCount),
-      formatCommands_(port, services_.chooseFile) {}
+      preview_(shownPort_, copyPort_),
+      comparison_(Runner(), services_.chooseFile, commands_, tvFormats_, sbMain_),
+      files_(Runner(), services_.chooseFile, sbMain_, services_.tickCount),
+      formatCommands_(Runner(), services_.chooseFile) {}
 
 TMainForm::~TMainForm() {
     // Destroy the window while the whole object still exists: the destruction handler needs it.
@@ -101,6 +107,7 @@ void TMainForm::Create() {
 }
 
 bool TMainForm::OnCreate(const CREATESTRUCTW&) {
+    files_.SetWindow(Handle());
     CreateControls();
     // An error in the creation handler ends it at that step; the window still opens.
     RunReportingErrors(Handle(), [this] { FormCreate(); });
@@ -151,6 +158,51 @@ void TMainForm::RunReportingErrors(HWND owner, const std::function<void()>& work
             ShowErrorBox(owner, text);
         }
     }
+}
+
+ReaderRunner TMainForm::Runner() {
+    return [this](ClipboardWork work, std::function<void()> after) {
+        RunOnReader(std::move(work), std::move(after));
+    };
+}
+
+void TMainForm::RunOnReader(ClipboardWork work, std::function<void()> after) {
+    if (monitor_ == nullptr) {
+        return;
+    }
+    auto failure = std::make_shared<std::optional<std::wstring>>();
+    monitor_->Reader().Submit(
+        ReaderJobKind::Command,
+        [work = std::move(work), failure](ClipboardPort& clipboard) {
+            try {
+                work(clipboard);
+            } catch (...) {
+                *failure = CurrentExceptionText();
+            }
+        },
+        [this, failure, after = std::move(after)] {
+            RunReportingErrors(Handle(), [&] {
+                if (*failure) {
+                    throw Error(**failure);
+                }
+                if (after) {
+                    after();
+                }
+            });
+        });
+}
+
+LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A long save's or load's progress, told by the reader thread.
+    if (message == kProgressShown) {
+        files_.Progress().ShowProgress(static_cast<FileTask>(wParam), static_cast<int>(lParam));
+        return 0;
+    }
+    if (message == kProgressEnded) {
+        files_.Progress().EndProgress();
+        return 0;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
 }
 
 void TMainForm::ReportHandlerError(const std::wstring& text) {

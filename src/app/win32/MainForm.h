@@ -6,6 +6,7 @@
 // comes in through its services.
 #include "app/win32/ClipboardFiles.h"
 #include "app/win32/CommandBar.h"
+#include "app/win32/FileComparison.h"
 #include "app/win32/FormatCommands.h"
 #include "app/win32/FormatTree.h"
 #include "app/win32/MainFormServices.h"
@@ -15,6 +16,7 @@
 #include "app/win32/ViewerFind.h"
 #include "app/win32/WindowMetrics.h"
 #include "clipboard/ClipboardPort.h"
+#include "clipboard/DeferredWriteBackend.h"
 #include "clipboard/SnapshotBackend.h"
 #include "ui/win32/Splitter.h"
 #include "ui/win32/Window.h"
@@ -81,6 +83,10 @@ private:
     void LayoutControls();
     // Runs work; what it throws goes to the user as the window's error policy says, over owner.
     void RunReportingErrors(HWND owner, const std::function<void()>& work);
+    // A command's clipboard work on the reader thread; its error reaches the user the same way.
+    void RunOnReader(ClipboardWork work, std::function<void()> after);
+    ReaderRunner Runner();
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // The handlers of the commands that concern the window itself.
     void ToggleOnTop();
@@ -103,6 +109,9 @@ private:
     // The clipboard as the reader last read it: what the views show, never waiting.
     SnapshotBackend shown_;
     ClipboardPort shownPort_{shown_};
+    // What the viewer copies goes to the reader thread as one job.
+    DeferredWriteBackend copies_;
+    ClipboardPort copyPort_{copies_};
     MainFormServices services_;
     WindowMetrics metrics_;
 
@@ -113,7 +122,8 @@ private:
     Splitter spltMain_;
     PreviewPane preview_;
     ViewerFind find_{preview_, sbMain_};
-    MainWindowParts parts_{commands_, tvFormats_, preview_, sbMain_, find_};
+    FileComparison comparison_;
+    MainWindowParts parts_{commands_, tvFormats_, preview_, sbMain_, find_, comparison_};
     ClipboardFiles files_;
     FormatCommands formatCommands_;
 

@@ -26,7 +26,14 @@ CommandBar::Handlers TMainForm::CommandHandlers() {
     return {
         {CommandId(MainCommand::Load), [this] { files_.Load(Handle()); }},
         {CommandId(MainCommand::Save), [this] { files_.Save(Handle()); }},
-        {CommandId(MainCommand::Delete), [this] { port_.Clear(); }},
+        {CommandId(MainCommand::CompareWithFile),
+         [this] {
+             if (monitor_ != nullptr) {
+                 comparison_.Run(Handle(), monitor_->Engine());
+             }
+         }},
+        {CommandId(MainCommand::Delete),
+         [this] { RunOnReader([](ClipboardPort& clipboard) { clipboard.Clear(); }, {}); }},
         {CommandId(MainCommand::Exit), [this] { PostMessageW(Handle(), WM_CLOSE, 0, 0); }},
         {CommandId(MainCommand::HelpOnline), [this] { OpenWebPage(HelpPageAddress()); }},
         {CommandId(MainCommand::OnTop), [this] { ToggleOnTop(); }},

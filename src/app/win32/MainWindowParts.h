@@ -3,6 +3,7 @@
 // enables, the preview's views and the status bar, each asked to do its own part. The main
 // window owns the parts; this only routes the engine's calls to them.
 #include "app/win32/CommandBar.h"
+#include "app/win32/FileComparison.h"
 #include "app/win32/FormatTree.h"
 #include "app/win32/PreviewPane.h"
 #include "app/win32/StatusBar.h"
@@ -14,12 +15,17 @@ namespace tavrix::win32 {
 class MainWindowParts : public MainWindowSurface {
 public:
     MainWindowParts(CommandBar& commands, FormatTree& tree, PreviewPane& preview, StatusBar& status,
-                    ViewerFind& find)
-        : commands_(commands), tree_(tree), preview_(preview), status_(status), find_(find) {}
+                    ViewerFind& find, FileComparison& comparison)
+        : commands_(commands), tree_(tree), preview_(preview), status_(status), find_(find),
+          comparison_(comparison) {}
 
     void DetachFormatsChange() override { tree_.Detach(); }
     void AttachFormatsChange() override { tree_.Attach(); }
-    void ClearFormatNodes() override { tree_.Clear(); }
+    // A tree filled anew carries no comparison marks.
+    void ClearFormatNodes() override {
+        comparison_.Forget();
+        tree_.Clear();
+    }
     void AddFormatNode(const std::wstring& text) override { tree_.AddNode(text); }
     void SelectFormatNode(int index) override { tree_.SelectNode(index); }
     void SetActionEnabled(EngineAction action, bool enabled) override;
@@ -45,7 +51,7 @@ public:
         status_.SetPictureSize(size.width, size.height);
     }
     void ShowDescription(const std::wstring& text) override { status_.SetDescription(text); }
-    void ShowFacts(const std::wstring& text) override { status_.SetFacts(text); }
+    void ShowFacts(const std::wstring& text) override { status_.SetFacts(comparison_.Facts(text)); }
     void ShowUnknownSize() override { status_.SetUnknownSize(); }
     void ShowWaitMessage(const std::wstring& text) override { status_.ShowMessage(text); }
     void EndWaitMessage() override { status_.EndMessage(); }
@@ -56,6 +62,7 @@ private:
     PreviewPane& preview_;
     StatusBar& status_;
     ViewerFind& find_;
+    FileComparison& comparison_;
 };
 
 } // namespace tavrix::win32

@@ -83,9 +83,9 @@ void ProgramStartup::LoadOpenedFile() {
                     L"");
         return;
     }
-    LoadClipboardStream(port_, *opened_, &window_->Files().Progress());
-    // Closed at once: other programs may write the file again.
-    opened_.reset();
+    // The window's reader thread loads it, showing a long load's progress in the window; the
+    // file closes when the load is done, so that other programs may write it again.
+    window_->Files().LoadStream(std::move(opened_));
 }
 
 void ProgramStartup::CreateMainWindow() {

@@ -8,7 +8,9 @@
 #include "base/DebugLog.h"
 #include "base/Error.h"
 #include "base/win32/DelayLoadFailure.h"
+#include "base/win32/DelayLoadFromSystem.h"
 #include "base/win32/StartupProbe.h"
+#include "base/win32/SystemLibraries.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/win32/Win32ClipboardBackend.h"
 #include "ui/win32/Window.h"
@@ -75,6 +77,9 @@ int MainRoutine() {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Before anything can load a library: none may come from the program's folder.
+    win32::RestrictLibrarySearchToSystem();
+    win32::InstallDelayLoadFromSystem();
     win32::MarkStartupStage("wWinMain");
     win32::InstallDelayLoadFailureReport();
     CommandLine::SetCurrent(CommandLine(ProcessArguments(), EqualForUserLocale));

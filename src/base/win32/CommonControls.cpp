@@ -11,6 +11,11 @@ template <typename Function> void Find(Function& function, const char* name) {
 }
 
 CommonControlsLibrary Load() {
+    // The controls draw through the theme library, which loads msimg32 for its first blend by
+    // the plain search order; under Wine that load ignores the program's restriction and would
+    // take a file of that name from the program's folder. Loaded from the system folder first,
+    // it is found in place.
+    LibraryOnFirstUse(L"msimg32.dll");
     CommonControlsLibrary functions;
     Find(functions.initCommonControlsEx, "InitCommonControlsEx");
     Find(functions.imageListCreate, "ImageList_Create");

@@ -5,6 +5,7 @@
 #include "base/Unicode.h"
 #include "base/win32/KernelHandles.h"
 #include "base/win32/SystemErrorText.h"
+#include "base/win32/SystemLibraries.h"
 
 #include <map>
 #include <mutex>
@@ -19,7 +20,7 @@ HMODULE LibraryOnFirstUse(const wchar_t* name) {
     if (const auto found = loaded.find(name); found != loaded.end()) {
         return found->second.get();
     }
-    Module library(LoadLibraryW(name));
+    Module library(LoadSystemLibrary(name));
     if (!library) {
         const DWORD code = GetLastError();
         throw Error(Tr(L"Cannot load %1: %2", {name, SystemErrorText(code)}));

@@ -2,7 +2,7 @@
 // System libraries the first frame does not need (common dialogs, common controls, the rich edit
 // control), loaded on their first use instead of at the program's start, and kept to the end of
 // the process: the windows, image lists and dialogs made from them live that long. A library is
-// loaded once; later calls find it in the cache.
+// loaded once, from the system folder only; later calls find it in the cache.
 #include <windows.h>
 
 namespace tavrix::win32 {

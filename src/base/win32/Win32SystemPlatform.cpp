@@ -3,6 +3,7 @@
 #include "base/Error.h"
 #include "base/UiText.h"
 #include "base/win32/KernelHandles.h"
+#include "base/win32/LibraryOnFirstUse.h"
 #include "base/win32/MessagePump.h"
 #include "base/win32/ScreenResolution.h"
 #include "base/win32/SystemErrorText.h"
@@ -52,17 +53,27 @@ std::wstring Win32SystemPlatform::ExecutablePath() {
 
 std::wstring Win32SystemPlatform::VersionInfoString(const std::wstring& fileName,
                                                     const std::wstring& key) {
+    // Loaded by hand from the system folder: the version library is none of the system's known
+    // libraries, and an import of it would be looked for beside the program first by any
+    // toolchain that does not delay-load it.
+    using SizeFunction = DWORD(WINAPI*)(LPCWSTR, LPDWORD);
+    using InfoFunction = BOOL(WINAPI*)(LPCWSTR, DWORD, DWORD, LPVOID);
+    using QueryFunction = BOOL(WINAPI*)(LPCVOID, LPCWSTR, LPVOID*, PUINT);
+    constexpr wchar_t kLibrary[] = L"version.dll";
+    const auto infoSize = RoutineOnFirstUse<SizeFunction>(kLibrary, "GetFileVersionInfoSizeW");
+    const auto info = RoutineOnFirstUse<InfoFunction>(kLibrary, "GetFileVersionInfoW");
+    const auto query = RoutineOnFirstUse<QueryFunction>(kLibrary, "VerQueryValueW");
     DWORD ignored = 0;
-    DWORD size = GetFileVersionInfoSizeW(fileName.c_str(), &ignored);
+    DWORD size = infoSize(fileName.c_str(), &ignored);
     if (size == 0) {
         return {};
     }
     std::vector<BYTE> block(size, 0);
-    GetFileVersionInfoW(fileName.c_str(), 0, size, block.data());
+    info(fileName.c_str(), 0, size, block.data());
     std::wstring path = L"\\StringFileInfo\\040904E4\\" + key;
     void* value = nullptr;
     UINT length = 0;
-    if (!VerQueryValueW(block.data(), path.c_str(), &value, &length) || value == nullptr) {
+    if (!query(block.data(), path.c_str(), &value, &length) || value == nullptr) {
         return {};
     }
     // The value is zero-terminated within the block; never read past the block.

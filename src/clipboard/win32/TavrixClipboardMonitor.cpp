@@ -1,6 +1,7 @@
 #include "clipboard/win32/TavrixClipboardMonitor.h"
 
 #include "base/SwallowedErrors.h"
+#include "base/win32/SystemLibraries.h"
 #include "clipboard/win32/Win32Picture.h"
 #include "clipboard/win32/Win32ReaderPlatform.h"
 
@@ -129,7 +130,7 @@ WindowId TTavrixClipboardMonitor::Window() {
 }
 
 bool TTavrixClipboardMonitor::LoadListenerFunctions() {
-    user32_.reset(LoadLibraryW(L"user32.dll"));
+    user32_.reset(LoadSystemLibrary(L"user32.dll"));
     if (!user32_) {
         return false;
     }

@@ -96,7 +96,7 @@ bool CutToVisible(Span& span, int visibleBegin, int visibleEnd) {
     return false;
 }
 
-// AlphaBlend takes in its whole source rectangle whatever the clipping (Wine's X11 driver sends
+// GdiAlphaBlend takes in its whole source rectangle whatever the clipping (Wine's X11 driver sends
 // it all to the server): only the source pixels that reach the visible part go in, when the zoom
 // maps whole pixels to whole pixels; the rest would be thrown away anyway.
 void BlendVisible(HDC dc, const RECT& rect, HDC source, int width, int height) {
@@ -120,8 +120,10 @@ void BlendVisible(HDC dc, const RECT& rect, HDC source, int width, int height) {
         }
     }
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(dc, x.target, y.target, x.targetLength, y.targetLength, source, x.source, y.source,
-               x.sourceLength, y.sourceLength, blend);
+    // gdi32's own entry: msimg32, whose AlphaBlend forwards to it, is not a library the
+    // system protects, and a file of that name beside the program would be loaded at its start.
+    GdiAlphaBlend(dc, x.target, y.target, x.targetLength, y.targetLength, source, x.source,
+                  y.source, x.sourceLength, y.sourceLength, blend);
 }
 
 } // namespace

@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"قيمة غير صالحة لـ %1: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"يتوقف عن الانتظار عندما يستغرق برنامج آخر أكثر من هذا العدد من الثواني لتسليم تنسيق واحد (من 1 إلى 3600؛ 30 إن لم يُحدَّد)."},
     {u"seconds", u"ثوانٍ"},
+    // Compare with file
+    {u"Compare with file...", u"مقارنة بملف..."},
+    {u"Nothing is only in %1.", u"لا شيء موجود في %1 وحده."},
+    {u"Only in %1: %2", u"موجود في %1 فقط: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"الملف \"%1\" يحتوي على سجل مقطوع عند الإزاحة %2."},
 };
 // clang-format on
 

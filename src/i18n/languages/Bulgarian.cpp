@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"Невалидна стойност за %1: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Спира да чака, когато друга програма се бави повече от толкова секунди да предаде един формат (от 1 до 3600; по подразбиране 30)."},
     {u"seconds", u"секунди"},
+    // Compare with file
+    {u"Compare with file...", u"Сравняване с файл..."},
+    {u"Nothing is only in %1.", u"Няма нищо само в %1."},
+    {u"Only in %1: %2", u"Само в %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Файлът \"%1\" има запис, прекъснат при отместване %2."},
 };
 // clang-format on
 

@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"%1 的值无效: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"当其他程序提供一种格式所需时间超过此秒数时放弃等待(1 到 3600;省略时为 30)。"},
     {u"seconds", u"秒"},
+    // Compare with file
+    {u"Compare with file...", u"与文件比较..."},
+    {u"Nothing is only in %1.", u"没有仅在 %1 中的格式。"},
+    {u"Only in %1: %2", u"仅在 %1 中：%2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"文件“%1”中有一条记录在偏移量 %2 处被截断。"},
 };
 // clang-format on
 

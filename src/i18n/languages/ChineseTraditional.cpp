@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"%1 的值無效: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"當其他程式提供一種格式所需時間超過此秒數時放棄等待(1 到 3600;省略時為 30)。"},
     {u"seconds", u"秒"},
+    // Compare with file
+    {u"Compare with file...", u"與檔案比較..."},
+    {u"Nothing is only in %1.", u"沒有僅在 %1 中的格式。"},
+    {u"Only in %1: %2", u"僅在 %1 中：%2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"檔案「%1」中有一筆記錄在位移 %2 處被截斷。"},
 };
 // clang-format on
 

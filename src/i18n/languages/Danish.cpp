@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"Ugyldig værdi for %1: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Giver op, når et andet program er længere end så mange sekunder om at levere ét format (1 til 3600; 30 hvis udeladt)."},
     {u"seconds", u"sekunder"},
+    // Compare with file
+    {u"Compare with file...", u"Sammenlign med fil..."},
+    {u"Nothing is only in %1.", u"Intet findes kun i %1."},
+    {u"Only in %1: %2", u"Kun i %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Filen \"%1\" har en post, der er afkortet ved offset %2."},
 };
 // clang-format on
 

@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"Ongeldige waarde voor %1: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Geeft op als een ander programma langer dan dit aantal seconden nodig heeft om één indeling te leveren (1 tot 3600; zonder waarde 30)."},
     {u"seconds", u"seconden"},
+    // Compare with file
+    {u"Compare with file...", u"Vergelijken met bestand..."},
+    {u"Nothing is only in %1.", u"Niets staat alleen in %1."},
+    {u"Only in %1: %2", u"Alleen in %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Het bestand \"%1\" heeft een record dat is afgebroken bij offset %2."},
 };
 // clang-format on
 

@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"Valeur incorrecte pour %1 : %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Abandonne quand un autre programme met plus que ce nombre de secondes à fournir un format (1 à 3600 ; 30 par défaut)."},
     {u"seconds", u"secondes"},
+    // Compare with file
+    {u"Compare with file...", u"Comparer avec un fichier..."},
+    {u"Nothing is only in %1.", u"Rien ne figure seulement dans %1."},
+    {u"Only in %1: %2", u"Seulement dans %1 : %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Le fichier \"%1\" contient un enregistrement tronqué à l'offset %2."},
 };
 // clang-format on
 

@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"Ungültiger Wert für %1: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Gibt auf, wenn ein anderes Programm länger als so viele Sekunden braucht, um ein Format zu liefern (1 bis 3600; ohne Angabe 30)."},
     {u"seconds", u"Sekunden"},
+    // Compare with file
+    {u"Compare with file...", u"Mit Datei vergleichen..."},
+    {u"Nothing is only in %1.", u"Nichts ist nur in %1."},
+    {u"Only in %1: %2", u"Nur in %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Die Datei \"%1\" hat einen abgeschnittenen Datensatz bei Offset %2."},
 };
 // clang-format on
 

@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"Μη έγκυρη τιμή για %1: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Σταματά την αναμονή όταν ένα άλλο πρόγραμμα χρειάζεται περισσότερα δευτερόλεπτα από αυτά για να παραδώσει μία μορφή (1 έως 3600· 30 αν παραλειφθεί)."},
     {u"seconds", u"δευτερόλεπτα"},
+    // Compare with file
+    {u"Compare with file...", u"Σύγκριση με αρχείο..."},
+    {u"Nothing is only in %1.", u"Τίποτα δεν υπάρχει μόνο στο %1."},
+    {u"Only in %1: %2", u"Μόνο στο %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Το αρχείο \"%1\" έχει μια εγγραφή κομμένη στη θέση %2."},
 };
 // clang-format on
 

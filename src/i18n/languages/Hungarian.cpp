@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"Hibás érték ehhez: %1: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Feladja, ha egy másik programnak ennyi másodpercnél több kell egy formátum átadásához (1–3600; alapértelmezés 30)."},
     {u"seconds", u"másodperc"},
+    // Compare with file
+    {u"Compare with file...", u"Összehasonlítás fájllal..."},
+    {u"Nothing is only in %1.", u"Semmi sincs csak a(z) %1 fájlban."},
+    {u"Only in %1: %2", u"Csak a(z) %1 fájlban: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"A(z) \"%1\" fájlban egy rekord csonka a(z) %2 eltolásnál."},
 };
 // clang-format on
 

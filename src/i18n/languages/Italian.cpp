@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"Valore non valido per %1: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Rinuncia quando un altro programma impiega più di questi secondi a fornire un formato (da 1 a 3600; 30 se omesso)."},
     {u"seconds", u"secondi"},
+    // Compare with file
+    {u"Compare with file...", u"Confronta con file..."},
+    {u"Nothing is only in %1.", u"Niente è solo in %1."},
+    {u"Only in %1: %2", u"Solo in %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Il file \"%1\" ha un record troncato all'offset %2."},
 };
 // clang-format on
 

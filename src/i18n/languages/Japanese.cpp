@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"%1 の値が正しくありません: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"ほかのプログラムが 1 つの形式を渡すのにこの秒数より長くかかると、待つのをやめます (1～3600、省略時は 30)。"},
     {u"seconds", u"秒"},
+    // Compare with file
+    {u"Compare with file...", u"ファイルと比較..."},
+    {u"Nothing is only in %1.", u"%1 にだけある形式はありません。"},
+    {u"Only in %1: %2", u"%1 にだけあるもの: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"ファイル「%1」のオフセット %2 のレコードが途中で切れています。"},
 };
 // clang-format on
 

@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"%1의 값이 잘못되었습니다: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"다른 프로그램이 한 형식을 전달하는 데 이 초보다 오래 걸리면 기다리기를 중단합니다(1~3600, 생략하면 30)."},
     {u"seconds", u"초"},
+    // Compare with file
+    {u"Compare with file...", u"파일과 비교..."},
+    {u"Nothing is only in %1.", u"%1에만 있는 형식이 없습니다."},
+    {u"Only in %1: %2", u"%1에만 있음: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"파일 \"%1\"의 오프셋 %2에 있는 레코드가 잘려 있습니다."},
 };
 // clang-format on
 

@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"Nieprawidłowa wartość dla %1: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Rezygnuje, gdy inny program potrzebuje więcej niż tyle sekund na dostarczenie jednego formatu (od 1 do 3600; domyślnie 30)."},
     {u"seconds", u"sekundy"},
+    // Compare with file
+    {u"Compare with file...", u"Porównaj z plikiem..."},
+    {u"Nothing is only in %1.", u"Nic nie występuje tylko w %1."},
+    {u"Only in %1: %2", u"Tylko w %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Plik \"%1\" zawiera rekord obcięty przy przesunięciu %2."},
 };
 // clang-format on
 

@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"Valor inválido para %1: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Desiste quando outro programa leva mais que esse número de segundos para entregar um formato (de 1 a 3600; 30 se omitido)."},
     {u"seconds", u"segundos"},
+    // Compare with file
+    {u"Compare with file...", u"Comparar com arquivo..."},
+    {u"Nothing is only in %1.", u"Nada está apenas em %1."},
+    {u"Only in %1: %2", u"Apenas em %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"O arquivo \"%1\" tem um registro cortado no deslocamento %2."},
 };
 // clang-format on
 

@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"Неверное значение для %1: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Прекращает ожидание, если другая программа передаёт один формат дольше указанного числа секунд (от 1 до 3600; по умолчанию 30)."},
     {u"seconds", u"секунды"},
+    // Compare with file
+    {u"Compare with file...", u"Сравнить с файлом..."},
+    {u"Nothing is only in %1.", u"Нет ничего только в %1."},
+    {u"Only in %1: %2", u"Только в %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"В файле \"%1\" запись обрывается на смещении %2."},
 };
 // clang-format on
 

@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"Неисправна вредност за %1: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Одустаје када другом програму треба више од толико секунди да испоручи један формат (од 1 до 3600; подразумевано 30)."},
     {u"seconds", u"секунде"},
+    // Compare with file
+    {u"Compare with file...", u"Упореди са датотеком..."},
+    {u"Nothing is only in %1.", u"Ништа није само у %1."},
+    {u"Only in %1: %2", u"Само у %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Датотека \"%1\" има запис прекинут на помаку %2."},
 };
 // clang-format on
 

@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"Valor incorrecto para %1: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Se rinde cuando otro programa tarda más de estos segundos en entregar un formato (de 1 a 3600; 30 si no se indica)."},
     {u"seconds", u"segundos"},
+    // Compare with file
+    {u"Compare with file...", u"Comparar con archivo..."},
+    {u"Nothing is only in %1.", u"Nada está solo en %1."},
+    {u"Only in %1: %2", u"Solo en %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"El archivo \"%1\" tiene un registro cortado en el desplazamiento %2."},
 };
 // clang-format on
 

@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"Felaktigt värde för %1: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Ger upp när ett annat program behöver längre än så många sekunder för att leverera ett format (1 till 3600; 30 om inget anges)."},
     {u"seconds", u"sekunder"},
+    // Compare with file
+    {u"Compare with file...", u"Jämför med fil..."},
+    {u"Nothing is only in %1.", u"Inget finns bara i %1."},
+    {u"Only in %1: %2", u"Bara i %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"Filen \"%1\" har en post som är avkortad vid offset %2."},
 };
 // clang-format on
 

@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"%1 için hatalı değer: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Başka bir program bir biçimi teslim etmek için bu kadar saniyeden uzun sürerse vazgeçer (1 ile 3600 arası; belirtilmezse 30)."},
     {u"seconds", u"saniye"},
+    // Compare with file
+    {u"Compare with file...", u"Dosyayla karşılaştır..."},
+    {u"Nothing is only in %1.", u"Yalnızca %1 içinde olan bir şey yok."},
+    {u"Only in %1: %2", u"Yalnızca %1 içinde: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"\"%1\" dosyasında %2 konumunda kesik bir kayıt var."},
 };
 // clang-format on
 

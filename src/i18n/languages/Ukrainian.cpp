@@ -178,6 +178,11 @@ constexpr TranslatedText kTexts[] = {
     {u"Bad value for %1: %2", u"Неправильне значення для %1: %2"},
     {u"Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).", u"Припиняє очікування, якщо інша програма передає один формат довше за вказану кількість секунд (від 1 до 3600; типово 30)."},
     {u"seconds", u"секунди"},
+    // Compare with file
+    {u"Compare with file...", u"Порівняти з файлом..."},
+    {u"Nothing is only in %1.", u"Немає нічого лише в %1."},
+    {u"Only in %1: %2", u"Лише в %1: %2"},
+    {u"The file \"%1\" has a record cut short at offset %2.", u"У файлі \"%1\" запис обривається на зміщенні %2."},
 };
 // clang-format on
 

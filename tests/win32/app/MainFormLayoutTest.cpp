@@ -74,7 +74,8 @@ TEST_F(MainFormTest, MenuToolbarAndShortcutsFollowTheDesign) {
     // Separators have id 0.
     EXPECT_EQ(ids(GetSubMenu(bar, 0)),
               (std::vector<int>{win32::CommandId(win32::MainCommand::Load),
-                                win32::CommandId(win32::MainCommand::Save), 0,
+                                win32::CommandId(win32::MainCommand::Save),
+                                win32::CommandId(win32::MainCommand::CompareWithFile), 0,
                                 win32::CommandId(win32::MainCommand::OnTop), 0,
                                 win32::CommandId(win32::MainCommand::Exit)}));
     EXPECT_EQ(ids(GetSubMenu(bar, 1)),

@@ -2,6 +2,7 @@
 // shows whatever the console's code page, and a redirection or a pipe gets UTF-8.
 #include "Cl7Tool.h"
 #include "base/Unicode.h"
+#include "base/win32/SystemLibraries.h"
 #include "clipboard/StdFileAccess.h"
 
 #include <windows.h>
@@ -70,6 +71,8 @@ private:
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    // It runs from the folder it was unpacked to, as the program beside it.
+    tavrix::win32::RestrictLibrarySearchToSystem();
     std::vector<std::wstring> args(argv + 1, argv + argc);
     tavrix::StdFileAccess files;
     Win32Console console;
