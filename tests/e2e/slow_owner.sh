@@ -24,6 +24,12 @@ close_time() {
     echo $(($(now_ms) - start))
 }
 
+# offer_slowly: a fresh owner whose text is not rendered yet (a rendering stays on the clipboard).
+offer_slowly() {
+    helper_background delay 120000 "$render_ms" "13=$text_hex"
+    expect_eq "helper" owning "$(helper_line)"
+}
+
 # worst_answer <samples>: the longest the window took to answer a sent message.
 worst_answer() {
     helper answer Tavrix 10 "$1" 100 | tr -d '\r' | sort -n | tail -1
@@ -38,8 +44,7 @@ plain_ms=$(close_time)
 echo "plain close: $plain_ms ms"
 
 step "text offered by delayed rendering, $render_ms ms per rendering"
-helper_background delay 120000 "$render_ms" "13=$text_hex"
-expect_eq "helper" owning "$(helper_line)"
+offer_slowly
 tavrix_start "$TAVRIX_EXE"
 out=$(wait_for_window_line "selected: Preview") || fail "the window did not come up: $out"
 waiting=
@@ -59,12 +64,6 @@ echo "worst answer while waiting: $worst ms"
 out=$(wait_for_window_line "panel 0: Size : 13") || fail "the rendered text was not shown: $out"
 close_time >/dev/null
 helper_end
-
-# offer_slowly: a fresh owner whose text is not rendered yet (a rendering stays on the clipboard).
-offer_slowly() {
-    helper_background delay 120000 "$render_ms" "13=$text_hex"
-    expect_eq "helper" owning "$(helper_line)"
-}
 
 step "a close while the reader waits"
 offer_slowly

@@ -2,6 +2,7 @@
 
 #include "Cl7Commands.h"
 #include "RecordNames.h"
+#include "ToolErrors.h"
 #include "base/Error.h"
 #include "clipboard/RecordComparison.h"
 
@@ -127,15 +128,7 @@ std::optional<int> DiffFiles(std::span<const std::wstring> args, FileAccess& fil
     if (!request) {
         return std::nullopt;
     }
-    try {
-        return Diff(*request, files, console);
-    } catch (const Error& e) {
-        console.Err(e.Message());
-    } catch (const std::exception& e) {
-        const std::string what = e.what();
-        console.Err(std::wstring(what.begin(), what.end()));
-    }
-    return 2;
+    return RunReportingErrors(console, 2, [&] { return Diff(*request, files, console); });
 }
 
 } // namespace tavrix

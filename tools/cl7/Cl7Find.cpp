@@ -2,6 +2,7 @@
 
 #include "Cl7Commands.h"
 #include "RecordNames.h"
+#include "ToolErrors.h"
 #include "base/Error.h"
 #include "clipboard/ClipboardRecords.h"
 #include "viewer/FindMatcher.h"
@@ -183,15 +184,7 @@ std::optional<int> FindInFile(std::span<const std::wstring> args, FileAccess& fi
     if (!request) {
         return std::nullopt;
     }
-    try {
-        return Find(*request, files, console);
-    } catch (const Error& e) {
-        console.Err(e.Message());
-    } catch (const std::exception& e) {
-        const std::string what = e.what();
-        console.Err(std::wstring(what.begin(), what.end()));
-    }
-    return 2;
+    return RunReportingErrors(console, 2, [&] { return Find(*request, files, console); });
 }
 
 } // namespace tavrix

@@ -3,6 +3,7 @@
 #include "Cl7Commands.h"
 #include "Cl7Diff.h"
 #include "Cl7Find.h"
+#include "ToolErrors.h"
 #include "base/Error.h"
 
 #include <exception>
@@ -50,15 +51,7 @@ int Run(std::span<const std::wstring> args, FileAccess& files, ToolConsole& cons
 } // namespace
 
 int RunCl7Tool(std::span<const std::wstring> args, FileAccess& files, ToolConsole& console) {
-    try {
-        return Run(args, files, console);
-    } catch (const Error& e) {
-        console.Err(e.Message());
-    } catch (const std::exception& e) {
-        const std::string what = e.what();
-        console.Err(std::wstring(what.begin(), what.end()));
-    }
-    return 1;
+    return RunReportingErrors(console, 1, [&] { return Run(args, files, console); });
 }
 
 } // namespace tavrix
