@@ -134,7 +134,7 @@ std::wstring BitmapHeaderFact(BlockView block) {
 
 std::wstring HtmlHeaderFact(BlockView block) {
     const HtmlClipboardHeader header = ParseHtmlClipboardHeader(block);
-    const std::size_t textSize = HtmlBlockText(block).size();
+    const std::size_t textSize = block.size();
     const bool hasFragment = header.startFragment || header.endFragment;
     if (header.version.empty() && !hasFragment && !header.startHtml && !header.endHtml) {
         return {};
@@ -150,6 +150,9 @@ std::wstring HtmlHeaderFact(BlockView block) {
     } else if (fragment) {
         add(Tr(L"fragment %1\u2013%2",
                {std::to_wstring(fragment->begin), std::to_wstring(fragment->end)}));
+        if (const std::optional<std::size_t> zero = HtmlZeroByte(header, block)) {
+            add(Tr(L"zero byte at %1", {std::to_wstring(*zero)}));
+        }
     }
     if (!header.sourceUrl.empty()) {
         add(Tr(L"source %1", {WideFromUtf8(header.sourceUrl)}));

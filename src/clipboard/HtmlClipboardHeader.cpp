@@ -115,21 +115,39 @@ std::optional<ByteRange> HtmlFragmentRange(const HtmlClipboardHeader& header,
     }
     const std::int64_t begin = *header.startFragment;
     const std::int64_t end = *header.endFragment;
-    const auto size = static_cast<std::int64_t>(HtmlBlockText(block).size());
+    const auto size = static_cast<std::int64_t>(block.size());
     if (begin < static_cast<std::int64_t>(header.headerSize) || begin > end || end > size) {
         return std::nullopt;
     }
     return ByteRange{static_cast<std::size_t>(begin), static_cast<std::size_t>(end)};
 }
 
+std::optional<std::size_t> HtmlZeroByte(const HtmlClipboardHeader& header,
+                                        std::span<const std::uint8_t> block) {
+    const std::size_t end =
+        HtmlFragmentRange(header, block).value_or(ByteRange{0, block.size()}).end;
+    const auto zero =
+        std::find(block.begin(), block.begin() + static_cast<std::ptrdiff_t>(end), std::uint8_t{0});
+    if (zero == block.begin() + static_cast<std::ptrdiff_t>(end)) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(zero - block.begin());
+}
+
 std::wstring HtmlFragmentText(std::span<const std::uint8_t> block) {
-    const std::span<const std::uint8_t> text = HtmlBlockText(block);
-    const HtmlClipboardHeader header = ParseHtmlClipboardHeader(text);
+    const HtmlClipboardHeader header = ParseHtmlClipboardHeader(block);
+    // Without a fragment that fits, the text after the header up to its first zero byte.
     const ByteRange range =
-        HtmlFragmentRange(header, text).value_or(ByteRange{header.headerSize, text.size()});
-    const std::span<const std::uint8_t> bytes = text.subspan(range.begin, range.end - range.begin);
-    return WideFromUtf8(
-        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        HtmlFragmentRange(header, block)
+            .value_or(ByteRange{header.headerSize, HtmlBlockText(block).size()});
+    std::string bytes;
+    bytes.reserve(range.end - range.begin);
+    for (std::size_t at = range.begin; at < range.end; ++at) {
+        if (block[at] != 0) {
+            bytes.push_back(static_cast<char>(block[at]));
+        }
+    }
+    return WideFromUtf8(bytes);
 }
 
 } // namespace tavrix

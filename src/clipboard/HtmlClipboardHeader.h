@@ -11,7 +11,9 @@
 //     SourceURL:https://example.org/
 //
 // The block comes from another program: every offset is checked against the block before use,
-// and nothing is read past it. A zero byte ends the block's text, as for every text format.
+// and nothing is read past it. The header ends at the first zero byte; the offsets count in the
+// whole block, so a zero byte inside the fragment (as some programs leave one before the end
+// marker) neither cuts the fragment short nor puts its offsets out of range: it is not shown.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -42,13 +44,18 @@ struct ByteRange {
 // The block's text: its bytes up to the first zero.
 std::span<const std::uint8_t> HtmlBlockText(std::span<const std::uint8_t> block);
 
-// The fragment's bytes when the header names both its offsets and they fit the block's text:
-// after the header, start not after end, end not past the text. Nothing otherwise.
+// The fragment's bytes when the header names both its offsets and they fit the block: after the
+// header, start not after end, end not past the block. Nothing otherwise.
 std::optional<ByteRange> HtmlFragmentRange(const HtmlClipboardHeader& header,
                                            std::span<const std::uint8_t> block);
 
+// The offset of the first zero byte before the end of the fragment (or of the block, without a
+// fragment that fits); nothing when there is none.
+std::optional<std::size_t> HtmlZeroByte(const HtmlClipboardHeader& header,
+                                        std::span<const std::uint8_t> block);
+
 // What a reader wants to see of the block: the fragment decoded from UTF-8, or all the text
-// after the header when the fragment's offsets are missing or do not fit.
+// after the header when the fragment's offsets are missing or do not fit; zero bytes left out.
 std::wstring HtmlFragmentText(std::span<const std::uint8_t> block);
 
 } // namespace tavrix

@@ -194,6 +194,8 @@ constexpr std::u16string_view kKeys[] = {
     u"Nothing is only in %1.",
     u"Only in %1: %2",
     u"The file \"%1\" has a record cut short at offset %2.",
+    // A zero byte inside an HTML fragment
+    u"zero byte at %1",
 };
 // clang-format on
 

@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"لا شيء موجود في %1 وحده."},
     {u"Only in %1: %2", u"موجود في %1 فقط: %2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"الملف \"%1\" يحتوي على سجل مقطوع عند الإزاحة %2."},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"بايت صفري عند %1"},
 };
 // clang-format on
 

@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"Няма нищо само в %1."},
     {u"Only in %1: %2", u"Само в %1: %2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"Файлът \"%1\" има запис, прекъснат при отместване %2."},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"нулев байт на %1"},
 };
 // clang-format on
 

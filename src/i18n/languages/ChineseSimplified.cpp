@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"没有仅在 %1 中的格式。"},
     {u"Only in %1: %2", u"仅在 %1 中：%2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"文件“%1”中有一条记录在偏移量 %2 处被截断。"},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"%1 处有零字节"},
 };
 // clang-format on
 

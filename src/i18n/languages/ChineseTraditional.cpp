@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"沒有僅在 %1 中的格式。"},
     {u"Only in %1: %2", u"僅在 %1 中：%2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"檔案「%1」中有一筆記錄在位移 %2 處被截斷。"},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"%1 處有零位元組"},
 };
 // clang-format on
 

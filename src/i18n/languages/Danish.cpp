@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"Intet findes kun i %1."},
     {u"Only in %1: %2", u"Kun i %1: %2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"Filen \"%1\" har en post, der er afkortet ved offset %2."},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"nulbyte ved %1"},
 };
 // clang-format on
 

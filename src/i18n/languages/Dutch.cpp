@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"Niets staat alleen in %1."},
     {u"Only in %1: %2", u"Alleen in %1: %2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"Het bestand \"%1\" heeft een record dat is afgebroken bij offset %2."},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"nulbyte op %1"},
 };
 // clang-format on
 

@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"Rien ne figure seulement dans %1."},
     {u"Only in %1: %2", u"Seulement dans %1 : %2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"Le fichier \"%1\" contient un enregistrement tronqué à l'offset %2."},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"octet nul à %1"},
 };
 // clang-format on
 

@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"Nichts ist nur in %1."},
     {u"Only in %1: %2", u"Nur in %1: %2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"Die Datei \"%1\" hat einen abgeschnittenen Datensatz bei Offset %2."},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"Nullbyte bei %1"},
 };
 // clang-format on
 

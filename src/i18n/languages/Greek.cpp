@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"Τίποτα δεν υπάρχει μόνο στο %1."},
     {u"Only in %1: %2", u"Μόνο στο %1: %2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"Το αρχείο \"%1\" έχει μια εγγραφή κομμένη στη θέση %2."},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"μηδενικό byte στο %1"},
 };
 // clang-format on
 

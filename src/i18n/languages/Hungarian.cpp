@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"Semmi sincs csak a(z) %1 fájlban."},
     {u"Only in %1: %2", u"Csak a(z) %1 fájlban: %2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"A(z) \"%1\" fájlban egy rekord csonka a(z) %2 eltolásnál."},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"nullbájt itt: %1"},
 };
 // clang-format on
 

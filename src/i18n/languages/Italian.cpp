@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"Niente è solo in %1."},
     {u"Only in %1: %2", u"Solo in %1: %2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"Il file \"%1\" ha un record troncato all'offset %2."},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"byte zero a %1"},
 };
 // clang-format on
 

@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"%1 にだけある形式はありません。"},
     {u"Only in %1: %2", u"%1 にだけあるもの: %2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"ファイル「%1」のオフセット %2 のレコードが途中で切れています。"},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"%1 にゼロ バイト"},
 };
 // clang-format on
 

@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"%1에만 있는 형식이 없습니다."},
     {u"Only in %1: %2", u"%1에만 있음: %2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"파일 \"%1\"의 오프셋 %2에 있는 레코드가 잘려 있습니다."},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"%1에 0 바이트"},
 };
 // clang-format on
 

@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"Nic nie występuje tylko w %1."},
     {u"Only in %1: %2", u"Tylko w %1: %2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"Plik \"%1\" zawiera rekord obcięty przy przesunięciu %2."},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"bajt zerowy na %1"},
 };
 // clang-format on
 

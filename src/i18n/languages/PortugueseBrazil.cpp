@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"Nada está apenas em %1."},
     {u"Only in %1: %2", u"Apenas em %1: %2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"O arquivo \"%1\" tem um registro cortado no deslocamento %2."},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"byte zero em %1"},
 };
 // clang-format on
 

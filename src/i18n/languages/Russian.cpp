@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"Нет ничего только в %1."},
     {u"Only in %1: %2", u"Только в %1: %2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"В файле \"%1\" запись обрывается на смещении %2."},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"нулевой байт на %1"},
 };
 // clang-format on
 

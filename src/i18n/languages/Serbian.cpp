@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"Ништа није само у %1."},
     {u"Only in %1: %2", u"Само у %1: %2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"Датотека \"%1\" има запис прекинут на помаку %2."},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"нулти бајт на %1"},
 };
 // clang-format on
 

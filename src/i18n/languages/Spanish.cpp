@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"Nada está solo en %1."},
     {u"Only in %1: %2", u"Solo en %1: %2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"El archivo \"%1\" tiene un registro cortado en el desplazamiento %2."},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"byte cero en %1"},
 };
 // clang-format on
 

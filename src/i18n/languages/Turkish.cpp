@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"Yalnızca %1 içinde olan bir şey yok."},
     {u"Only in %1: %2", u"Yalnızca %1 içinde: %2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"\"%1\" dosyasında %2 konumunda kesik bir kayıt var."},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"%1 konumunda sıfır bayt"},
 };
 // clang-format on
 

@@ -183,6 +183,8 @@ constexpr TranslatedText kTexts[] = {
     {u"Nothing is only in %1.", u"Немає нічого лише в %1."},
     {u"Only in %1: %2", u"Лише в %1: %2"},
     {u"The file \"%1\" has a record cut short at offset %2.", u"У файлі \"%1\" запис обривається на зміщенні %2."},
+    // A zero byte inside an HTML fragment
+    {u"zero byte at %1", u"нульовий байт на %1"},
 };
 // clang-format on
 

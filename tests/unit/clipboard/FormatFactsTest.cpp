@@ -76,6 +76,10 @@ TEST(FormatFacts, HtmlHeaderFromTheBridgeAndWithWrongOffsets) {
     EXPECT_EQ(Fact(0xC0DE, L"HTML Format", Text("Version:0.9\nStartHTML:-5\nEndHTML:10\n<p>")),
               L"Version 0.9, offsets out of range");
     EXPECT_EQ(Fact(0xC0DE, L"HTML Format", Text("<p>no header</p>")), L"");
+    Block zero = Text(kBridgeHtml);
+    zero[130] = 0;
+    EXPECT_EQ(Fact(0xC0DE, L"HTML Format", zero),
+              L"Version 0.9, fragment 120\u2013139, zero byte at 130");
 }
 
 TEST(FormatFacts, FileListsCountTheirFiles) {

@@ -67,11 +67,17 @@ TEST(HtmlClipboardHeader, OffsetsThatDoNotFitGiveTheWholeHtml) {
         EXPECT_FALSE(HtmlFragmentRange(ParseHtmlClipboardHeader(block), block)) << begin;
         EXPECT_EQ(HtmlFragmentText(block), L"<p>caf\u00E9</p>") << begin;
     }
-    // A zero byte ends the text: an end offset past it does not fit either.
-    auto cut = BridgeBlock("abcdef");
-    cut[122] = 0;
-    EXPECT_FALSE(HtmlFragmentRange(ParseHtmlClipboardHeader(cut), cut));
-    EXPECT_EQ(HtmlFragmentText(cut), L"<!--StartFragment-->ab");
+    // A zero byte inside the fragment (as LibreOffice leaves one through Wine's bridge) keeps
+    // the offsets valid; it is named, and not shown.
+    auto zero = BridgeBlock("abcdef");
+    zero[122] = 0;
+    const HtmlClipboardHeader zeroHeader = ParseHtmlClipboardHeader(zero);
+    EXPECT_EQ(HtmlFragmentRange(zeroHeader, zero), (ByteRange{120, 126}));
+    EXPECT_EQ(HtmlZeroByte(zeroHeader, zero), 122u);
+    EXPECT_EQ(HtmlFragmentText(zero), L"abdef");
+    // The zero byte after the end marker is past the fragment: not named.
+    const auto bridge = BridgeBlock("abcdef");
+    EXPECT_FALSE(HtmlZeroByte(ParseHtmlClipboardHeader(bridge), bridge));
 }
 
 TEST(HtmlClipboardHeader, BlocksWithoutHeader) {
