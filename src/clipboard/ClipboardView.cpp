@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
 #include <exception>
 
 namespace tavrix {
@@ -173,13 +174,27 @@ void ClipboardView::StopWaiting() {
 }
 
 void ClipboardView::Display(int node) {
+    ClipboardSnapshot& snapshot = parts_.shown.Current();
+    const ClipFormat format = parts_.engine.NodeFormat(node);
     try {
         parts_.engine.ShowNode(node);
     } catch (const std::exception&) {
-        LogSwallowed(L"ClipboardView::Display");
+        // A format that cannot be shown (a picture the system cannot make, rich text the
+        // control refuses) says so in its place: a selection raises no box, and the view shows
+        // nothing of the clipboard before.
+        const std::wstring text = CurrentExceptionText();
+        LogSwallowed(L"ClipboardView::Display", text);
+        parts_.surface.ShowPreviewText(Utf16FromWide(text));
+        parts_.surface.ShowDescription(text);
+        const CapturedFormat* entry = snapshot.Find(format);
+        if (entry != nullptr && entry->size) {
+            parts_.surface.ShowSize(
+                static_cast<std::int32_t>(std::min<std::size_t>(*entry->size, INT32_MAX)));
+        } else {
+            parts_.surface.ShowUnknownSize();
+        }
+        return;
     }
-    ClipboardSnapshot& snapshot = parts_.shown.Current();
-    const ClipFormat format = parts_.engine.NodeFormat(node);
     if (node == 0) {
         for (const CapturedFormat& entry : snapshot.formats) {
             if (entry.notDelivered) {

@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -110,6 +111,14 @@ TEST(ReaderThread, AScriptGivesUpOnAFormatThatDoesNotComeAndTheStuckThreadIsLeft
                  Error);
 }
 
+// A picture the fake clipboard cannot load into: a bitmap the system cannot make.
+class UnloadablePicture : public ClipboardPicture {
+public:
+    int Width() const override { return 0; }
+    int Height() const override { return 0; }
+    bool Empty() const override { return true; }
+};
+
 class ClipboardViewTest : public ::testing::Test {
 protected:
     ClipboardViewTest() {
@@ -138,7 +147,7 @@ protected:
                         .shown = shown,
                         .engine = engine,
                         .surface = surface,
-                        .makePicture = {},
+                        .makePicture = [] { return std::make_unique<UnloadablePicture>(); },
                         .tickCount = [this] { return now; },
                         .refreshAgain = {}}};
 };
@@ -176,6 +185,21 @@ TEST_F(ClipboardViewTest, AStuckReadIsNamedStoppedWithEscAndItsLateAnswerDropped
     // The next change reads it anew.
     view.Refresh();
     ASSERT_TRUE(RunUntil(reader, [&] { return surface.previewText == u"hello"; }));
+}
+
+TEST_F(ClipboardViewTest, AFormatThatCannotBeShownSaysSoInItsPlaceWithoutABox) {
+    platform->clipboard.PutHandle(cf::Bitmap, 4, 4);
+    view.Refresh();
+    ASSERT_TRUE(RunUntil(reader, [&] { return surface.previewText == u"hello"; }));
+    const int bitmap = static_cast<int>(
+        std::find(surface.nodes.begin(), surface.nodes.end(), L"Bitmap") - surface.nodes.begin());
+    ASSERT_LT(static_cast<std::size_t>(bitmap), surface.nodes.size());
+    view.ShowNode(bitmap);
+    ASSERT_TRUE(RunUntil(reader, [&] { return !view.Busy(); }));
+    EXPECT_EQ(surface.previewText, u"Invalid clipboard format");
+    EXPECT_EQ(surface.description, L"Invalid clipboard format");
+    EXPECT_TRUE(surface.sizeUnknown);
+    EXPECT_TRUE(support.messageBoxes.empty());
 }
 
 } // namespace
