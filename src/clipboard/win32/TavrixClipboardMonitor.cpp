@@ -27,7 +27,7 @@ std::unique_ptr<SnapshotBackend> OwnSnapshot(const MonitorOptions& options, Clip
 
 TTavrixClipboardMonitor::TTavrixClipboardMonitor(ClipboardPort& port, MainWindowSurface& surface,
                                                  MonitorOptions options)
-    : port_(port), options_(std::move(options)), ownShown_(OwnSnapshot(options_, port)),
+    : options_(std::move(options)), ownShown_(OwnSnapshot(options_, port)),
       ownShownPort_(ownShown_ ? std::make_unique<ClipboardPort>(*ownShown_) : nullptr),
       shown_(ownShown_ ? *ownShown_ : *options_.shown),
       engine_(ownShownPort_ ? *ownShownPort_ : *options_.shownPort, enginePlatform_, surface),

@@ -103,7 +103,6 @@ private:
 
     using ListenerFunction = BOOL(WINAPI*)(HWND);
 
-    ClipboardPort& port_;
     MonitorOptions options_;
     Module user32_;
     ListenerFunction addListener_ = nullptr;

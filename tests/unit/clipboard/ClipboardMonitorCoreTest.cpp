@@ -21,7 +21,7 @@ using testing::FakeMonitorPlatform;
 class MonitorTest : public ::testing::Test {
 protected:
     explicit MonitorTest(bool forceChain = false)
-        : port(fake), engine(port, enginePlatform, surface), platform(fake),
+        : port(fake), engine(port, enginePlatform, surface), platform(),
           monitor(
               platform, platform.saveTimer, platform.restartTimer,
               [this] { engine.RebuildFormatList(); }, forceChain) {
@@ -217,7 +217,7 @@ TEST(MonitorCreation, ChoosesTheChainBeforeVistaAndWarnsWhenTheListenerIsMissing
     testing::FakeEnginePlatform enginePlatform;
     testing::FakeSurface surface;
     ClipboardEngine engine(port, enginePlatform, surface);
-    FakeMonitorPlatform platform(fake);
+    FakeMonitorPlatform platform;
     ClipboardMonitorCore monitor(platform, platform.saveTimer, platform.restartTimer,
                                  [&engine] { engine.RebuildFormatList(); });
 

@@ -39,8 +39,7 @@ public:
         bool saveTimerWasEnabled;
     };
 
-    explicit FakeMonitorPlatform(FakeClipboard& clipboard)
-        : clipboard_(clipboard), saveTimer(*this, 50), restartTimer(*this, 60000) {}
+    FakeMonitorPlatform() : saveTimer(*this, 50), restartTimer(*this, 60000) {}
 
     WindowId Window() override { return window; }
     bool LoadListenerFunctions() override { return listenerAvailable; }
@@ -89,10 +88,6 @@ public:
     std::function<void()> onSetViewer;
     std::function<void()> onTick;
 
-private:
-    FakeClipboard& clipboard_;
-
-public:
     FakeTimer saveTimer;
     FakeTimer restartTimer;
 };
