@@ -31,9 +31,11 @@ fi
 
 # The baseline's benchmark, built in a worktree of its own, run beside this build's helper.
 base_tree=$root/build/baseline-tree
-rm -rf "$base_tree"
-git worktree prune
-git worktree add -f --detach "$base_tree" "$baseline" >/dev/null 2>&1 || exit 1
+if [ "$(git -C "$base_tree" rev-parse HEAD 2>/dev/null)" != "$(git rev-parse "$baseline")" ]; then
+    rm -rf "$base_tree"
+    git worktree prune
+    git worktree add -f --detach "$base_tree" "$baseline" >/dev/null 2>&1 || exit 1
+fi
 (cd "$base_tree" && cmake --preset windows >/dev/null &&
     cmake --build --preset windows --target refreshlatencybench >/dev/null) || exit 1
 cp "$base_tree/build/windows/refreshlatencybench.exe" "$build/refreshlatencybench-baseline.exe"
@@ -50,4 +52,3 @@ b=$(median "${base_runs[@]}") n=$(median "${new_runs[@]}")
 echo "median latency: baseline ($baseline) $b ms, this build $n ms"
 awk -v b="$b" -v n="$n" 'BEGIN { printf "ratio this build / baseline: %.2f (target <= 1.1)\n", n / b }'
 WINEPREFIX=$build/wineprefix wineserver -k >/dev/null 2>&1
-git worktree remove --force "$base_tree" >/dev/null 2>&1

@@ -1,6 +1,7 @@
 #include "clipboard/ClipboardCapture.h"
 
 #include "base/Error.h"
+#include "base/ScopeExit.h"
 #include "base/SwallowedErrors.h"
 #include "base/SystemServices.h"
 #include "clipboard/ClipboardPort.h"
@@ -20,18 +21,6 @@ constexpr std::size_t kSmallBlock = 4096;
 // The Preview's size figure stops at the first block of at least this size.
 constexpr std::size_t kMeasureEnough = 1024;
 constexpr std::chrono::milliseconds kRetryPause{20};
-
-// Closes an open the caller made, also when an error ends the work.
-class ClipboardOpenedAlready {
-public:
-    explicit ClipboardOpenedAlready(ClipboardPort& port) : port_(port) {}
-    ~ClipboardOpenedAlready() { port_.Close(); }
-    ClipboardOpenedAlready(const ClipboardOpenedAlready&) = delete;
-    ClipboardOpenedAlready& operator=(const ClipboardOpenedAlready&) = delete;
-
-private:
-    ClipboardPort& port_;
-};
 
 } // namespace
 
@@ -84,7 +73,7 @@ ClipboardSnapshot ClipboardCapture::List(std::chrono::milliseconds wait) {
         std::this_thread::sleep_for(kRetryPause);
     }
     snapshot.sequence = backend.SequenceNumber();
-    ClipboardOpenedAlready open(clipboard_);
+    const ScopeExit close([this] { clipboard_.Close(); });
     for (ClipFormat format = backend.EnumFormats(0); format != 0;
          format = backend.EnumFormats(format)) {
         CapturedFormat entry;

@@ -1,27 +1,21 @@
 #include "clipboard/WatchedBackend.h"
 
+#include "base/ScopeExit.h"
+
 namespace tavrix {
 
 namespace {
 
-// Ends the read in the progress also when the call throws.
-class WaitScope {
-public:
-    WaitScope(ReadProgress& progress, ClipFormat format) : progress_(progress) {
-        progress_.Begin(format);
-    }
-    ~WaitScope() { progress_.End(); }
-    WaitScope(const WaitScope&) = delete;
-    WaitScope& operator=(const WaitScope&) = delete;
-
-private:
-    ReadProgress& progress_;
-};
+// Says in the progress that the format is waited for until the scope ends, however it ends.
+auto WaitingFor(ReadProgress& progress, ClipFormat format) {
+    progress.Begin(format);
+    return ScopeExit([&progress] { progress.End(); });
+}
 
 } // namespace
 
 DataResult WatchedBackend::ReadData(ClipFormat format, const ByteReader& reader) {
-    WaitScope scope(progress_, format);
+    const auto waiting = WaitingFor(progress_, format);
     return inner_.ReadData(format, [&](std::span<const std::uint8_t> block) {
         progress_.Arrived(block.size());
         reader(block);
@@ -29,17 +23,17 @@ DataResult WatchedBackend::ReadData(ClipFormat format, const ByteReader& reader)
 }
 
 DataResult WatchedBackend::DataSize(ClipFormat format, std::size_t& size) {
-    WaitScope scope(progress_, format);
+    const auto waiting = WaitingFor(progress_, format);
     return inner_.DataSize(format, size);
 }
 
 void WatchedBackend::LoadPicture(ClipFormat format, bool withPalette, ClipboardPicture& picture) {
-    WaitScope scope(progress_, format);
+    const auto waiting = WaitingFor(progress_, format);
     inner_.LoadPicture(format, withPalette, picture);
 }
 
 std::unique_ptr<ClipboardObjectCopy> WatchedBackend::CopyObject(ClipFormat format) {
-    WaitScope scope(progress_, format);
+    const auto waiting = WaitingFor(progress_, format);
     return inner_.CopyObject(format);
 }
 
