@@ -37,4 +37,9 @@ std::unique_ptr<ClipboardObjectCopy> WatchedBackend::CopyObject(ClipFormat forma
     return inner_.CopyObject(format);
 }
 
+std::optional<SavedMetafile> WatchedBackend::ReadMetafile(ClipFormat format) {
+    const auto waiting = WaitingFor(progress_, format);
+    return inner_.ReadMetafile(format);
+}
+
 } // namespace tavrix

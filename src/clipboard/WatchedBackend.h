@@ -40,6 +40,10 @@ public:
     bool PlaceObject(ClipFormat format, std::unique_ptr<ClipboardObjectCopy> copy) override {
         return inner_.PlaceObject(format, std::move(copy));
     }
+    std::optional<SavedMetafile> ReadMetafile(ClipFormat format) override;
+    bool PlaceMetafile(const SavedMetafile& metafile) override {
+        return inner_.PlaceMetafile(metafile);
+    }
 
 private:
     ClipboardBackend& inner_;

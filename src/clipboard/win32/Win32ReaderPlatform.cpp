@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/win32/SystemErrorText.h"
+#include "base/win32/SystemLibraries.h"
 
 namespace tavrix::win32 {
 
@@ -36,6 +37,10 @@ Win32ReaderPlatform::Win32ReaderPlatform(HWND notify, UINT message)
 Win32ReaderPlatform::~Win32ReaderPlatform() = default;
 
 ClipboardBackend& Win32ReaderPlatform::StartOnReaderThread() {
+    // A thread's first window makes Wine's input method library ask COM to tell it of the
+    // thread's initialisation, loading ole32 by the plain search order, which ignores the
+    // program's restriction: loaded from the system folder first, it is found in place.
+    ole32_.reset(LoadSystemLibrary(L"ole32.dll"));
     window_ = std::make_unique<ReaderWindow>();
     backend_.emplace(window_->Handle());
     return *backend_;

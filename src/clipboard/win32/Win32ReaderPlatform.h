@@ -33,6 +33,7 @@ private:
     HWND notify_;
     UINT message_;
     UniqueHandle work_;
+    Module ole32_;
     std::unique_ptr<ReaderWindow> window_;
     std::optional<Win32ClipboardBackend> backend_;
 };

@@ -172,6 +172,7 @@ TEST_F(MainFormTest, EmptiedClipboardLeavesNoNodes) {
     ASSERT_FALSE(NodeTexts(f.Formats().Handle()).empty());
     SendMessageW(f.Handle(), WM_COMMAND,
                  MAKEWPARAM(win32::CommandId(win32::MainCommand::Delete), 0), 0);
+    WaitUntilShown();
     WaitForRefresh();
     EXPECT_TRUE(NodeTexts(f.Formats().Handle()).empty());
     EXPECT_EQ(f.Status().Description(), L"Clipboard is Empty.");
@@ -242,6 +243,7 @@ TEST_F(MainFormTest, SaveAppendsTheFileExtension) {
     std::filesystem::remove(base.wstring() + L".cl7");
     saveChoice = base.wstring();
     f.Commands().Run(win32::CommandId(win32::MainCommand::Save));
+    WaitUntilShown();
     EXPECT_TRUE(std::filesystem::exists(base.wstring() + L".cl7"));
     EXPECT_GT(std::filesystem::file_size(base.wstring() + L".cl7"), 6u);
     EXPECT_EQ(f.Files().SaveDialog().FileName(), base.wstring() + L".cl7");
@@ -270,6 +272,7 @@ TEST_F(MainFormTest, LongSaveShowsItsPercentageAndWaitCursorThenThePanelsAgain) 
     {
         BarWatch watch(f.Status().Handle());
         f.Commands().Run(win32::CommandId(win32::MainCommand::Save));
+        WaitUntilShown();
         texts = watch.texts;
         waiting = watch.waiting;
     }

@@ -49,6 +49,7 @@ TEST_F(MainFormTest, CompareWithFileMarksTheNodesUntilChosenAgainOrTheClipboardC
     win32::Action& compare = f.Commands().ActionById(CommandId(MainCommand::CompareWithFile));
 
     f.Commands().Run(CommandId(MainCommand::CompareWithFile));
+    WaitUntilShown();
     const std::vector<std::wstring> marked = NodeTexts(f.Formats().Handle());
     ASSERT_EQ(marked.size(), before.size());
     EXPECT_EQ(marked[0], L"Preview");
@@ -61,11 +62,13 @@ TEST_F(MainFormTest, CompareWithFileMarksTheNodesUntilChosenAgainOrTheClipboardC
     EXPECT_TRUE(compare.Checked());
 
     f.Commands().Run(CommandId(MainCommand::CompareWithFile));
+    WaitUntilShown();
     EXPECT_EQ(NodeTexts(f.Formats().Handle()), before);
     EXPECT_FALSE(f.Status().Facts().starts_with(L"Only in"));
     EXPECT_FALSE(compare.Checked());
 
     f.Commands().Run(CommandId(MainCommand::CompareWithFile));
+    WaitUntilShown();
     EXPECT_TRUE(compare.Checked());
     PutClipboard({{CF_DIF, BytesOf("other")}});
     WaitForRefresh();

@@ -54,6 +54,7 @@ protected:
         }
         GlobalUnlock(block);
         SendMessageW(form->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
+        WaitUntilShown();
     }
 
     std::string ClipboardText() {

@@ -34,6 +34,7 @@ void SelectNode(TMainForm& f, const std::wstring& text) {
 
 void RunAction(TMainForm& f, int id) {
     SendMessageW(f.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    test::WaitUntilShown(f);
 }
 
 TEST_F(MainFormTest, FactsPanelNamesTheOwnerAndDecodesTheSelectedFormat) {

@@ -218,6 +218,7 @@ TEST_F(MainFormTest, ClearWhileAnotherProgramHoldsTheClipboardReportsTheError) {
     ASSERT_EQ(holder.ReadLine(), "holding");
     SendMessageW(f.Handle(), WM_COMMAND,
                  MAKEWPARAM(win32::CommandId(win32::MainCommand::Delete), 0), 0);
+    WaitUntilShown();
     // The holder opened the clipboard for a window: the box names its program.
     EXPECT_EQ(errors, std::vector<std::wstring>{L"Cannot open clipboard\r\nHeld by " +
                                                 std::wstring(kHelperExe) + L" (" +
