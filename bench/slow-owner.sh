@@ -48,8 +48,9 @@ helper_line >/dev/null
 tavrix_start "$TAVRIX_EXE"
 wait_for_window_line "selected: Preview" >/dev/null
 helper select Tavrix 10 1 "Tavrix Big" >/dev/null &
+select_pid=$!
 echo "a 256 MiB format: answers $(answers)"
-wait
+wait "$select_pid"
 big=$(close_time)
 helper_end
 echo "close: plain $plain ms, during the rendering $stuck ms (+$((stuck - plain))), during the 256 MiB read $big ms (+$((big - plain)))"

@@ -56,6 +56,11 @@ public:
     // Calls reader with the bytes of the format's memory block, bounded by the block's size.
     // The clipboard must be open. The span is valid only during the call.
     virtual DataResult ReadData(ClipFormat format, const ByteReader& reader) = 0;
+    // A whole block the backend holds already, to be shared without a copy; null when it holds
+    // none (a platform's clipboard never does: its blocks live only while it is open).
+    virtual std::shared_ptr<const std::vector<std::uint8_t>> HeldBlock(ClipFormat) {
+        return nullptr;
+    }
     // What ReadData would give, with the block's size in place of its bytes (clipboard open).
     virtual DataResult DataSize(ClipFormat format, std::size_t& size) {
         size = 0;

@@ -35,8 +35,8 @@ ClipboardView::ClipboardView(Parts parts)
     : parts_(std::move(parts)), progress_(parts_.reader.Progress()) {}
 
 bool ClipboardView::Busy() const {
-    return (refreshJob_ != 0 && parts_.reader.Pending(refreshJob_)) ||
-           (readJob_ != 0 && parts_.reader.Pending(readJob_));
+    // Until its result is shown: a job the reader has finished still waits for RunFinished.
+    return refreshJob_ != 0 || readJob_ != 0;
 }
 
 void ClipboardView::RunFinished() {

@@ -46,7 +46,7 @@ public:
     void StopWaiting();
     // Shows, changes or ends the status bar's wait message (the window's timer calls it).
     void UpdateWaitMessage();
-    // True while a refresh or a read of this view is queued or running.
+    // True from a refresh or a read asked for until its result is shown or given up.
     bool Busy() const;
     // The results the reader has finished (the window calls it when the reader says so).
     void RunFinished();

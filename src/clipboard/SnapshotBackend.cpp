@@ -46,6 +46,14 @@ DataResult SnapshotBackend::ReadData(ClipFormat format, const ByteReader& reader
     return DataResult::Read;
 }
 
+std::shared_ptr<const std::vector<std::uint8_t>> SnapshotBackend::HeldBlock(ClipFormat format) {
+    const CapturedFormat* entry = snapshot_->Find(format);
+    if (entry == nullptr || entry->notDelivered || entry->result != DataResult::Read) {
+        return nullptr;
+    }
+    return entry->bytes;
+}
+
 DataResult SnapshotBackend::DataSize(ClipFormat format, std::size_t& size) {
     size = 0;
     const CapturedFormat* entry = snapshot_->Find(format);

@@ -31,6 +31,7 @@ public:
     ClipFormat EnumFormats(ClipFormat previous) override;
     DataResult ReadData(ClipFormat format, const ByteReader& reader) override;
     DataResult DataSize(ClipFormat format, std::size_t& size) override;
+    std::shared_ptr<const std::vector<std::uint8_t>> HeldBlock(ClipFormat format) override;
     bool SetData(ClipFormat, std::span<const std::uint8_t>) override { return false; }
     bool PlaceData(ClipFormat, std::size_t, const BlockFiller&) override { return false; }
     ClipFormat RegisterFormat(const std::wstring& name) override;

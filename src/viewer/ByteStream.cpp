@@ -11,17 +11,24 @@ namespace tavrix {
 
 void MemoryStream::Assign(std::span<const std::uint8_t> bytes) {
     Clear();
-    bytes_->assign(bytes.begin(), bytes.end());
+    bytes_ = std::make_shared<const std::vector<std::uint8_t>>(bytes.begin(), bytes.end());
 }
 
 void MemoryStream::Assign(std::vector<std::uint8_t>&& bytes) {
     Clear();
-    *bytes_ = std::move(bytes);
+    bytes_ = std::make_shared<const std::vector<std::uint8_t>>(std::move(bytes));
+}
+
+void MemoryStream::Hold(std::shared_ptr<const std::vector<std::uint8_t>> bytes) {
+    Clear();
+    if (bytes) {
+        bytes_ = std::move(bytes);
+    }
 }
 
 void MemoryStream::Clear() {
     // Fresh bytes: a search may still read the old ones, and clear() would keep the capacity.
-    bytes_ = std::make_shared<std::vector<std::uint8_t>>();
+    bytes_ = std::make_shared<const std::vector<std::uint8_t>>();
     position_ = 0;
 }
 

@@ -26,13 +26,15 @@ class MemoryStream : public ByteStream {
 public:
     MemoryStream() = default;
     explicit MemoryStream(std::vector<std::uint8_t> bytes)
-        : bytes_(std::make_shared<std::vector<std::uint8_t>>(std::move(bytes))) {}
+        : bytes_(std::make_shared<const std::vector<std::uint8_t>>(std::move(bytes))) {}
 
     // A copy of bytes, which must not lie in this stream. The bytes held before are let go
     // first, so that two large blocks are never held at once.
     void Assign(std::span<const std::uint8_t> bytes);
     // Takes the bytes over without copying them.
     void Assign(std::vector<std::uint8_t>&& bytes);
+    // Shares bytes that never change (a block another part holds already) without copying them.
+    void Hold(std::shared_ptr<const std::vector<std::uint8_t>> bytes);
     // Empty, with the memory given back.
     void Clear();
     const std::vector<std::uint8_t>& Bytes() const { return *bytes_; }
@@ -44,8 +46,8 @@ public:
     std::size_t Read(std::uint8_t* destination, std::size_t count) override;
 
 private:
-    std::shared_ptr<std::vector<std::uint8_t>> bytes_ =
-        std::make_shared<std::vector<std::uint8_t>>();
+    std::shared_ptr<const std::vector<std::uint8_t>> bytes_ =
+        std::make_shared<const std::vector<std::uint8_t>>();
     std::int64_t position_ = 0;
 };
 

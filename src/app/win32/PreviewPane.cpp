@@ -82,6 +82,12 @@ bool PreviewPane::IsVisible(PreviewView view) const {
 }
 
 std::int32_t PreviewPane::ReadFormat(ClipFormat format) {
+    // A block the snapshot holds is shown as it is: a large one is never copied on the window's
+    // thread.
+    if (auto held = port_.Backend().HeldBlock(format)) {
+        previewStream_->Hold(std::move(held));
+        return StreamSize();
+    }
     previewStream_->Clear();
     {
         ClipboardOpen open(port_);
