@@ -1,6 +1,6 @@
-// Fuzz target for the "HTML Format" header reader and the fragment it picks, on blocks another
-// program filled, each held in an allocation of exactly its size so ASan reports any read past
-// the block.
+// Fuzz target for the "HTML Format" header reader, the fragment it picks and the zero byte it
+// names, on blocks another program filled, each held in an allocation of exactly its size so ASan
+// reports any read past the block.
 #include "clipboard/HtmlClipboardHeader.h"
 
 #include <cstddef>
@@ -20,14 +20,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (header.headerSize > textSize) {
         std::abort();
     }
+    // The fragment's offsets count in the whole block: a zero byte may lie inside it.
     if (auto range = tavrix::HtmlFragmentRange(header, block)) {
         if (range->begin < header.headerSize || range->begin > range->end ||
-            range->end > textSize) {
+            range->end > block.size()) {
             std::abort();
         }
     }
+    if (auto zero = tavrix::HtmlZeroByte(header, block);
+        zero && (*zero >= size || copy[*zero] != 0)) {
+        std::abort();
+    }
     // Every character of the text comes from at least one byte of the block.
-    if (tavrix::HtmlFragmentText(block).size() > textSize) {
+    if (tavrix::HtmlFragmentText(block).size() > block.size()) {
         std::abort();
     }
     std::free(copy);

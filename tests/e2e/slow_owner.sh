@@ -96,15 +96,18 @@ expect_eq "exit code" 1 $?
 [ ! -e "$E2E_TMP/bad.cl7" ] || fail "a file was written despite the bad time-out"
 
 step "a 256 MiB format: its progress, and a close during the read"
-helper_background ownbig 120000 "Tavrix Big" 256
+# A text beside it, so that "Preview" shows the text and the block is first read when selected.
+helper_background ownbig 120000 "Tavrix Big" 256 "13=$(utf16_hex 'beside')"
 expect_eq "helper" owning "$(helper_line)"
 tavrix_start "$TAVRIX_EXE"
-wait_for_window_line "selected: Preview" >/dev/null || fail "the window did not come up"
-helper_line_watch() { helper watch Tavrix 10 6000 | tr -d '\r'; }
-helper select Tavrix 10 1 "Tavrix Big" >/dev/null &
-select_pid=$!
-seen=$(helper_line_watch)
-wait "$select_pid"
+wait_for_window_line "panel 0: Size : 6" >/dev/null || fail "the window did not come up"
+# The status bar watched from before the selection on: the texts of a read that lasts a second.
+helper watch Tavrix 10 8000 >"$E2E_TMP/watch.txt" &
+watch_pid=$!
+sleep 1.5
+helper select Tavrix 10 1 "Tavrix Big" >/dev/null
+wait "$watch_pid"
+seen=$(tr -d '\r' <"$E2E_TMP/watch.txt")
 echo "during the read: $(tr '\n' '|' <<<"$seen")"
 grep -Eq '^(Reading Tavrix Big… [0-9]+ %|Waiting for Tavrix Big from cliphelper\.exe \(pid [0-9]+\)… [0-9]+ s)$' <<<"$seen" ||
     fail "no progress shown"

@@ -15,7 +15,9 @@
 //                             like own, but the formats are offered by delayed rendering: each
 //                             is made when asked for (WM_RENDERFORMAT), <render> ms after the
 //                             request, as a busy program would; prints "owning"
-//   ownbig <ms> <fmt> <MiB>   like own, with one format of <MiB> MiB (a repeating byte pattern)
+//   ownbig <ms> <fmt> <MiB> [<fmt>=<data> ...]
+//                             like own, with a format of <MiB> MiB (a repeating byte pattern)
+//                             after the other formats given
 //   answer <prefix> <seconds> <samples> <pause>
 //                             the same window, then send it a message <samples> times, <pause>
 //                             ms apart, and print the milliseconds each took to be answered
@@ -846,6 +848,22 @@ bool IsCommand(const std::wstring& word) {
     return false;
 }
 
+// The <fmt>=<data> items that follow a command, up to the next command.
+std::vector<std::pair<UINT, Bytes>> ParseItems(const std::vector<std::wstring>& args,
+                                               std::size_t& i) {
+    std::vector<std::pair<UINT, Bytes>> items;
+    while (i < args.size() && !IsCommand(args[i])) {
+        const std::wstring& item = args[i++];
+        const std::size_t equals = item.find(L'=');
+        if (equals == std::wstring::npos || equals == 0) {
+            Fail(L"expected <format>=<data>: " + item);
+        }
+        items.emplace_back(FormatFromText(item.substr(0, equals)),
+                           DataFromText(item.substr(equals + 1)));
+    }
+    return items;
+}
+
 int Run(const std::vector<std::wstring>& args) {
     std::size_t i = 0;
     auto next = [&](const wchar_t* what) -> const std::wstring& {
@@ -891,23 +909,14 @@ int Run(const std::vector<std::wstring>& args) {
             for (std::size_t at = 0; at < big.size(); ++at) {
                 big[at] = static_cast<std::uint8_t>(at * 7);
             }
-            std::vector<std::pair<UINT, Bytes>> items;
+            std::vector<std::pair<UINT, Bytes>> items = ParseItems(args, i);
             items.emplace_back(format, std::move(big));
             Own(ownFor, items);
         } else if (command == L"set" || command == L"own" || command == L"delay") {
             const DWORD ownFor = command != L"set" ? ParseNumber(next(L"milliseconds"), L"own") : 0;
             const DWORD renderTime =
                 command == L"delay" ? ParseNumber(next(L"milliseconds"), L"delay") : 0;
-            std::vector<std::pair<UINT, Bytes>> items;
-            while (i < args.size() && !IsCommand(args[i])) {
-                const std::wstring& item = args[i++];
-                std::size_t equals = item.find(L'=');
-                if (equals == std::wstring::npos || equals == 0) {
-                    Fail(L"expected <format>=<data>: " + item);
-                }
-                items.emplace_back(FormatFromText(item.substr(0, equals)),
-                                   DataFromText(item.substr(equals + 1)));
-            }
+            const std::vector<std::pair<UINT, Bytes>> items = ParseItems(args, i);
             if (command == L"delay") {
                 OwnDelayed(ownFor, renderTime, items);
             } else if (command == L"own") {
