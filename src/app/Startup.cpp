@@ -23,6 +23,9 @@ std::wstring HelpText() {
         {L"/TIMEOUT=<" + Tr(L"seconds") + L">",
          Tr(L"Gives up when another program takes longer than this many seconds to deliver one "
             L"format (1 to 3600; 30 without it).")},
+        {L"/LOG \"changes.jsonl\"",
+         Tr(L"Appends every clipboard change to the file as one line of JSON while the window is "
+            L"open: time, change count, owner, formats and sizes, never the content.")},
     };
     std::wstring text;
     for (const auto& [usage, description] : entries) {
@@ -38,6 +41,18 @@ StartupOutcome RunStartup(const CommandLine& commandLine, StartupActions& action
     }
     // A bad time-out ends the program before it touches the clipboard.
     actions.SetTimeout(ScriptTimeout(commandLine));
+    // The log is written while the window is open: a bad log file ends the program before it
+    // does anything.
+    if (commandLine.HasSwitch(L"LOG")) {
+        if (commandLine.HasSwitch(L"CLOSE")) {
+            throw Error(Tr(L"/LOG needs the window: leave out /CLOSE"));
+        }
+        const std::optional<std::wstring> fileName = commandLine.SwitchArgument(L"LOG");
+        if (!fileName) {
+            throw Error(Tr(L"Missing file name after %1", {L"/LOG"}));
+        }
+        actions.OpenLog(*fileName);
+    }
     // The save comes before the clear so that "/SAVE backup /CLEAR" backs up what it clears.
     if (commandLine.HasSwitch(L"SAVE")) {
         const std::optional<std::wstring> fileName = commandLine.SwitchArgument(L"SAVE");

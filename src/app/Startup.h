@@ -1,5 +1,5 @@
 #pragma once
-// The main routine's decisions: help, save, clear, load, close — in that order, whatever the
+// The main routine's decisions: help, the log file, save, clear, load, close — in that order, whatever the
 // order of the switches on the line — and then either end or open the main window. When the
 // window opens, the file to load is opened before it and its records are placed after it shows,
 // so that a long load shows its progress there.
@@ -20,6 +20,9 @@ public:
     virtual void ShowHelp(const std::wstring& text) = 0;
     // How long the save, the clear and the load wait for one format of another program.
     virtual void SetTimeout(std::chrono::seconds timeout) = 0;
+    // Opens the file named after "/LOG" for the change log to append to; throws Error "Cannot
+    // write the log …" when it cannot.
+    virtual void OpenLog(const std::wstring& fileName) = 0;
     // Saves the clipboard to the file named after "/SAVE"; throws Error when it cannot.
     virtual void SaveClipboard(const std::wstring& fileName) = 0;
     virtual void ClearClipboard() = 0; // throws Error "Cannot open clipboard"

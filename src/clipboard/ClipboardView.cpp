@@ -74,6 +74,9 @@ void ClipboardView::OnListed(const std::shared_ptr<ClipboardSnapshot>& listed) {
     ++generation_;
     wantedNode_ = -1;
     parts_.shown.Show(listed);
+    if (parts_.learnt) {
+        parts_.learnt(*listed);
+    }
     parts_.engine.RebuildFormatList();
     // The tree's selection asked for "Preview" already where the tree reports selections.
     ShowNode(0);
@@ -149,6 +152,9 @@ void ClipboardView::OnRead(const std::shared_ptr<ClipboardSnapshot>& read,
         return;
     }
     parts_.shown.Current().Merge(*read);
+    if (parts_.learnt) {
+        parts_.learnt(parts_.shown.Current());
+    }
     Display(wantedNode_);
 }
 

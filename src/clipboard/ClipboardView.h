@@ -31,6 +31,8 @@ public:
         std::function<std::uint32_t()> tickCount;
         // The clipboard was held at a refresh: another refresh soon, please.
         std::function<void()> refreshAgain;
+        // What the window knows of the clipboard grew: a new listing, or data read for it.
+        std::function<void(const ClipboardSnapshot&)> learnt;
     };
 
     explicit ClipboardView(Parts parts);

@@ -196,6 +196,26 @@ constexpr std::u16string_view kKeys[] = {
     u"The file \"%1\" has a record cut short at offset %2.",
     // A zero byte inside an HTML fragment
     u"zero byte at %1",
+    // The change log
+    u"Change log",
+    u"Every clipboard change since the program started, with its owner",
+    u"Time",
+    u"Owner",
+    u"Formats",
+    u"Content",
+    u"no window",
+    u"Cleared",
+    u"(excluded from clipboard history)",
+    u"At start",
+    u"Save log as...",
+    u"CSV files",
+    u"JSON lines",
+    u"%1 changes",
+    u"%1 older changes were dropped",
+    u"The content of this change is gone.",
+    u"Cannot write the log \"%1\": %2",
+    u"/LOG needs the window: leave out /CLOSE",
+    u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.",
 };
 // clang-format on
 

@@ -26,6 +26,9 @@ Shows no message boxes; errors set the exit code.
 
 /TIMEOUT=<seconds>
 Gives up when another program takes longer than this many seconds to deliver one format (1 to 3600; 30 without it).
+
+/LOG "changes.jsonl"
+Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.
 button: OK'
 
 put_known_clipboard

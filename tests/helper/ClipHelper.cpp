@@ -24,7 +24,12 @@
 //   watch <prefix> <seconds> <ms>
 //                             the same window, then for <ms> ms print each new text of its status
 //                             bar's first panel (looked at every 20 ms)
+//   burst <count> <ms>        with one window, put <count> texts ("burst 1", …) spread over <ms>
+//                             ms (one clipboard change each), then print "seq " and the system's
+//                             change count
 //   clear                     open, empty, close
+//   clearbare                 the same, opened for no window (the clipboard is left without an
+//                             owner)
 //   list                      one line per offered format: number TAB registered name TAB size
 //                             (size "-" for data that is not a memory block or is not supplied)
 //   get <fmt> <path>          write a format's memory block to a file (format 14: the
@@ -350,6 +355,13 @@ void Clear() {
     }
 }
 
+void ClearWithoutWindow() {
+    const auto session = tavrix::win32::OpenClipboardSession(nullptr);
+    if (!session || !EmptyClipboard()) {
+        Fail(L"cannot empty the clipboard without a window");
+    }
+}
+
 void Hold(DWORD milliseconds) {
     ClipboardSession session;
     Print(L"holding");
@@ -386,6 +398,23 @@ void Own(DWORD milliseconds, const std::vector<std::pair<UINT, Bytes>>& items) {
     Set(items, window.get());
     Print(L"owning");
     AnswerMessagesFor(milliseconds);
+}
+
+// A burst of changes from one program, as a clipboard tool that rewrites the clipboard does.
+void Burst(DWORD count, DWORD milliseconds) {
+    const TestWindow window = ClipboardWindow();
+    const DWORD start = GetTickCount();
+    for (DWORD i = 1; i <= count; ++i) {
+        const std::wstring text = L"burst " + std::to_wstring(i);
+        const auto* units = reinterpret_cast<const std::uint8_t*>(text.c_str());
+        Set({{CF_UNICODETEXT, Bytes(units, units + (text.size() + 1) * sizeof(wchar_t))}},
+            window.get());
+        const DWORD due = static_cast<DWORD>(std::uint64_t{milliseconds} * i / count);
+        while (GetTickCount() - start < due) {
+            AnswerMessagesFor(1);
+        }
+    }
+    Print(L"seq " + std::to_wstring(GetClipboardSequenceNumber()));
 }
 
 // The data of delayed formats and how long each rendering takes.
@@ -839,7 +868,7 @@ bool IsCommand(const std::wstring& word) {
     static const wchar_t* const commands[] = {
         L"hold",   L"holdbare", L"pid",    L"set",     L"own",    L"clear",    L"list",  L"get",
         L"count",  L"sleep",    L"dialog", L"window",  L"close",  L"contents", L"stamp", L"lock",
-        L"select", L"delay",    L"ownbig", L"command", L"answer", L"watch"};
+        L"select", L"delay",    L"ownbig", L"command", L"answer", L"watch",  L"burst", L"clearbare"};
     for (const wchar_t* command : commands) {
         if (word == command) {
             return true;
@@ -924,8 +953,13 @@ int Run(const std::vector<std::wstring>& args) {
             } else {
                 Set(items);
             }
+        } else if (command == L"burst") {
+            const DWORD count = ParseNumber(next(L"count"), L"burst");
+            Burst(count, ParseNumber(next(L"milliseconds"), L"burst"));
         } else if (command == L"clear") {
             Clear();
+        } else if (command == L"clearbare") {
+            ClearWithoutWindow();
         } else if (command == L"list") {
             List();
         } else if (command == L"get") {

@@ -166,6 +166,11 @@ void CommandBar::CreateActions() {
          .hint = Tr(L"Remove the selected format from the clipboard"),
          .keys = {},
          .image = -1},
+        {.id = CommandId(MainCommand::ChangeLog),
+         .caption = Tr(L"Change log"),
+         .hint = Tr(L"Every clipboard change since the program started, with its owner"),
+         .keys = {.key = 'L', .ctrl = true, .shift = false, .alt = false},
+         .image = -1},
         {.id = CommandId(MainCommand::Find),
          .caption = Tr(L"Find..."),
          .hint = Tr(L"Find a text or bytes in the view"),
@@ -224,6 +229,8 @@ void CommandBar::CreateMainMenu(HWND owner) {
     AppendMenuW(miEdit, MF_SEPARATOR, 0, nullptr);
     addAction(miEdit, CommandId(MainCommand::SaveFormat));
     addAction(miEdit, CommandId(MainCommand::RemoveFormat));
+    AppendMenuW(miEdit, MF_SEPARATOR, 0, nullptr);
+    addAction(miEdit, CommandId(MainCommand::ChangeLog));
     AppendMenuW(miEdit, MF_SEPARATOR, 0, nullptr);
     for (MainCommand command : kFindCommands) {
         addAction(miEdit, CommandId(command));

@@ -44,6 +44,7 @@ enum class MainCommand : int {
     About = 120,
     Brisvel,
     CompareWithFile,
+    ChangeLog,
 };
 // The number a menu item, button or accelerator carries for command.
 constexpr int CommandId(MainCommand command) {

@@ -1,6 +1,7 @@
 #include "app/win32/MainForm.h"
 
 #include "app/DpiLayout.h"
+#include "app/ChangeLogText.h"
 #include "app/MainLayout.h"
 #include "app/win32/MainFormDesign.h"
 #include "base/Dpi.h"
@@ -16,6 +17,7 @@
 #include "settings/win32/Win32PlacementForm.h"
 #include "ui/win32/ErrorBox.h"
 #include "ui/win32/WindowDpi.h"
+#include "viewer/ViewerClipboard.h"
 
 #include <commctrl.h>
 
@@ -60,7 +62,35 @@ TMainForm::TMainForm(ClipboardPort& port, MainFormServices services)
       preview_(shownPort_, copyPort_),
       comparison_(Runner(), services_.chooseFile, commands_, tvFormats_, sbMain_),
       files_(Runner(), services_.chooseFile, sbMain_, services_.tickCount),
-      formatCommands_(Runner(), services_.chooseFile) {}
+      formatCommands_(Runner(), services_.chooseFile),
+      logWindow_({.log = changeLog_,
+                  .copyText =
+                      [this](const std::wstring& text) {
+                          RunOnReader(
+                              [text](ClipboardPort& clipboard) {
+                                  SetClipboardTextW(clipboard, text);
+                              },
+                              {});
+                      },
+                  .showPreview =
+                      [this] {
+                          tvFormats_.SelectNode(0);
+                          SetForegroundWindow(Handle());
+                      },
+                  .chooseFile = services_.chooseFile,
+                  .reportError = services_.reportError}) {
+    if (services_.logLine) {
+        changeLog_.SetWriter(
+            [this](const ChangeRow& row) { services_.logLine(ChangeJsonLine(changeLog_, row)); });
+    }
+    changeLog_.SetNamer([this](ClipFormat format) {
+        return monitor_ != nullptr ? monitor_->Engine().GetFormatName(format) : std::wstring();
+    });
+}
+
+void TMainForm::OpenChangeLog() {
+    logWindow_.Open();
+}
 
 TMainForm::~TMainForm() {
     // Destroy the window while the whole object still exists: the destruction handler needs it.
@@ -135,6 +165,9 @@ void TMainForm::OnDestroy() {
     life_.destroyed = true;
     SetAcceleratorHook({});
     RunReportingErrors(nullptr, [this] { FormDestroy(); });
+    if (logWindow_.Handle() != nullptr) {
+        DestroyWindow(logWindow_.Handle());
+    }
     // The monitor talks to this window; it stops before the window's parts go away.
     monitor_.reset();
     PostQuitMessage(0);
@@ -340,6 +373,8 @@ void TMainForm::StartClipboardMonitor() {
     MonitorOptions options;
     options.shown = &shown_;
     options.shownPort = &shownPort_;
+    options.log = &changeLog_;
+    options.logChanged = [this] { logWindow_.Update(); };
     monitor_ = std::make_unique<TTavrixClipboardMonitor>(port_, parts_, std::move(options));
     monitor_->StartMonitoring();
     // The first look: the reader lists the clipboard while the window comes up.

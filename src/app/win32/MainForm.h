@@ -4,6 +4,7 @@
 // to its handler once and routes the messages to the part they concern. The clipboard engine
 // drives the parts through MainWindowParts; what the window needs from the rest of the program
 // comes in through its services.
+#include "app/win32/ChangeLogWindow.h"
 #include "app/win32/ClipboardFiles.h"
 #include "app/win32/CommandBar.h"
 #include "app/win32/FileComparison.h"
@@ -15,6 +16,7 @@
 #include "app/win32/StatusBar.h"
 #include "app/win32/ViewerFind.h"
 #include "app/win32/WindowMetrics.h"
+#include "clipboard/ChangeLog.h"
 #include "clipboard/ClipboardPort.h"
 #include "clipboard/DeferredWriteBackend.h"
 #include "clipboard/SnapshotBackend.h"
@@ -53,6 +55,10 @@ public:
     // The parts as the clipboard engine drives them.
     MainWindowParts& Surface() { return parts_; }
     ViewerFind& Find() { return find_; }
+    // Every change since the start, and its window (made when first opened).
+    ChangeLog& Log() { return changeLog_; }
+    ChangeLogWindow& LogWindow() { return logWindow_; }
+    void OpenChangeLog();
     // The clipboard monitor; null until the creation handler starts it.
     TTavrixClipboardMonitor* Monitor() { return monitor_.get(); }
     int TreeWidth() const { return metrics_.treeWidth; }
@@ -126,6 +132,8 @@ private:
     MainWindowParts parts_{commands_, tvFormats_, preview_, sbMain_, find_, comparison_};
     ClipboardFiles files_;
     FormatCommands formatCommands_;
+    ChangeLog changeLog_;
+    ChangeLogWindow logWindow_;
 
     std::unique_ptr<TTavrixClipboardMonitor> monitor_;
 

@@ -46,6 +46,7 @@ CommandBar::Handlers TMainForm::CommandHandlers() {
         {CommandId(MainCommand::RemoveFormat),
          onSelected(
              [this](ClipboardEngine& engine, int node) { formatCommands_.Remove(engine, node); })},
+        {CommandId(MainCommand::ChangeLog), [this] { OpenChangeLog(); }},
         {CommandId(MainCommand::Find), [this] { find_.Find(); }},
         {CommandId(MainCommand::FindNext), [this] { find_.FindAgain(false); }},
         {CommandId(MainCommand::FindPrevious), [this] { find_.FindAgain(true); }},

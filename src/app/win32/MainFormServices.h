@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tavrix {
 class SettingsStore;
@@ -39,6 +40,8 @@ struct MainFormServices {
     // The clock that decides when a save or load is long enough to show its progress; empty is
     // the system's tick count.
     std::function<std::uint32_t()> tickCount;
+    // Takes each change of the clipboard as a line of JSON (the /LOG file); empty keeps none.
+    std::function<void(std::string_view line)> logLine;
 };
 
 // The program's own: the store made at start-up, the shell, the common dialogs, the error box

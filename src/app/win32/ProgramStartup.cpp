@@ -1,6 +1,7 @@
 #include "app/win32/ProgramStartup.h"
 
 #include "app/CommandLine.h"
+#include "app/win32/ChangeLogFile.h"
 #include "app/win32/MainForm.h"
 #include "app/win32/ParentConsole.h"
 #include "base/SystemPlatform.h"
@@ -88,8 +89,16 @@ void ProgramStartup::LoadOpenedFile() {
     window_->Files().LoadStream(std::move(opened_));
 }
 
+void ProgramStartup::OpenLog(const std::wstring& fileName) {
+    logFile_ = std::make_shared<ChangeLogFile>(fileName);
+}
+
 void ProgramStartup::CreateMainWindow() {
-    window_ = std::make_unique<TMainForm>(port_, ProgramMainFormServices());
+    MainFormServices services = ProgramMainFormServices();
+    if (logFile_) {
+        services.logLine = [file = logFile_](std::string_view line) { file->Append(line); };
+    }
+    window_ = std::make_unique<TMainForm>(port_, std::move(services));
     window_->Create();
     MarkStartupStage("window created");
     window_->Show();

@@ -18,6 +18,7 @@ class ClipboardPort;
 namespace tavrix::win32 {
 
 class TMainForm;
+class ChangeLogFile;
 
 class ProgramStartup : public StartupActions {
 public:
@@ -27,6 +28,7 @@ public:
     // With "/QUIET" the help goes to the starting console when there is one.
     void ShowHelp(const std::wstring& text) override;
     void SetTimeout(std::chrono::seconds timeout) override { timeout_ = timeout; }
+    void OpenLog(const std::wstring& fileName) override;
     void SaveClipboard(const std::wstring& fileName) override;
     void ClearClipboard() override;
     void OpenFileFromCommandLine() override;
@@ -43,6 +45,8 @@ private:
     std::chrono::seconds timeout_ = kDefaultScriptTimeout;
     std::unique_ptr<ClipboardReader> reader_;
     std::unique_ptr<DataStream> opened_;
+    // The /LOG file, shared with the window that writes it.
+    std::shared_ptr<ChangeLogFile> logFile_;
     // COM for the window's whole life on this thread (pictures decode through it); declared
     // before the window so that it ends after it.
     std::optional<ComApartment> com_;

@@ -13,8 +13,11 @@ constexpr wchar_t kClassName[] = L"TTavrixClipboardMonitor";
 constexpr UINT_PTR kSaveTimerId = 1;
 constexpr UINT_PTR kRestartTimerId = 2;
 constexpr UINT_PTR kWaitTimerId = 3;
+constexpr UINT_PTR kSettleTimerId = 4;
 constexpr UINT kWaitInterval = 200;
+constexpr UINT kSettleInterval = 500;
 constexpr UINT kReaderFinished = WM_APP + 1;
+constexpr UINT kListerFinished = WM_APP + 2;
 
 std::unique_ptr<SnapshotBackend> OwnSnapshot(const MonitorOptions& options, ClipboardPort& port) {
     if (options.shown != nullptr) {
@@ -33,7 +36,8 @@ TTavrixClipboardMonitor::TTavrixClipboardMonitor(ClipboardPort& port, MainWindow
       engine_(ownShownPort_ ? *ownShownPort_ : *options_.shownPort, enginePlatform_, surface),
       saveTimer_(kSaveTimerId, options_.saveInterval),
       restartTimer_(kRestartTimerId, options_.restartInterval),
-      waitTimer_(kWaitTimerId, kWaitInterval), core_(
+      waitTimer_(kWaitTimerId, kWaitInterval), settleTimer_(kSettleTimerId, kSettleInterval),
+      core_(
                                                    *this, saveTimer_, restartTimer_,
                                                    [this] {
                                                        view_->Refresh();
@@ -47,8 +51,16 @@ TTavrixClipboardMonitor::TTavrixClipboardMonitor(ClipboardPort& port, MainWindow
     saveTimer_.Attach(Handle());
     restartTimer_.Attach(Handle());
     waitTimer_.Attach(Handle());
+    settleTimer_.Attach(Handle());
     reader_ = std::make_unique<ClipboardReader>(
         std::make_shared<Win32ReaderPlatform>(Handle(), kReaderFinished));
+    if (options_.log != nullptr) {
+        recorder_ = std::make_unique<ChangeRecorder>(*options_.log, Handle(), kListerFinished,
+                                                     options_.logChanged);
+        // The clipboard as found.
+        recorder_->Record(true);
+        settleTimer_.Enable();
+    }
     view_ = std::make_unique<ClipboardView>(ClipboardView::Parts{
         .reader = *reader_,
         .shown = shown_,
@@ -57,6 +69,12 @@ TTavrixClipboardMonitor::TTavrixClipboardMonitor(ClipboardPort& port, MainWindow
         .makePicture = [] { return std::make_unique<Win32Picture>(); },
         .tickCount = [this] { return TickCount(); },
         .refreshAgain = [this] { saveTimer_.Enable(); },
+        .learnt =
+            [this](const ClipboardSnapshot& snapshot) {
+                if (recorder_) {
+                    recorder_->Shown(snapshot);
+                }
+            },
     });
     core_.FormCreate();
 }
@@ -86,6 +104,11 @@ TTavrixClipboardMonitor::~TTavrixClipboardMonitor() {
     saveTimer_.Disable();
     restartTimer_.Disable();
     waitTimer_.Disable();
+    settleTimer_.Disable();
+    if (recorder_) {
+        // What is known of the last changes is all there will be.
+        recorder_->Settle(true);
+    }
     // Before the view its jobs report to; a reader stuck in another program is left behind.
     reader_->Stop();
     if (Handle() != nullptr) {
@@ -99,6 +122,17 @@ LRESULT TTavrixClipboardMonitor::HandleMessage(UINT message, WPARAM wParam, LPAR
         WatchTheReader();
         return 0;
     }
+    if (message == kListerFinished) {
+        if (recorder_) {
+            recorder_->RunFinished();
+        }
+        return 0;
+    }
+    if (recorder_ && (message == WM_CLIPBOARDUPDATE ||
+                      (message == WM_DRAWCLIPBOARD && !core_.Registering()))) {
+        // At once: the owner may be gone a moment later.
+        recorder_->Record();
+    }
     std::intptr_t result = 0;
     if (core_.HandleMessage(message, wParam, lParam, result)) {
         return result;
@@ -111,6 +145,8 @@ bool TTavrixClipboardMonitor::OnTimer(UINT_PTR id) {
         core_.tmrSaveTimer();
     } else if (id == kRestartTimerId && restartTimer_.Enabled()) {
         core_.tmrRestartTimer();
+    } else if (id == kSettleTimerId && recorder_) {
+        recorder_->Settle();
     } else if (id == kWaitTimerId) {
         view_->UpdateWaitMessage();
         if (!view_->Busy()) {

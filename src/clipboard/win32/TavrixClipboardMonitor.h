@@ -12,6 +12,7 @@
 #include "clipboard/ClipboardView.h"
 #include "clipboard/MonitorPorts.h"
 #include "clipboard/SnapshotBackend.h"
+#include "clipboard/win32/ChangeRecorder.h"
 #include "clipboard/win32/MonitorWindowTimer.h"
 #include "clipboard/win32/Win32EnginePlatform.h"
 #include "ui/win32/Window.h"
@@ -39,6 +40,10 @@ struct MonitorOptions {
     // preview reads through the same port); the monitor makes its own when null.
     SnapshotBackend* shown = nullptr;
     ClipboardPort* shownPort = nullptr;
+    // The change log the monitor records every change in, and what runs when it changed; no
+    // log without it.
+    ChangeLog* log = nullptr;
+    std::function<void()> logChanged;
 };
 
 // Copies a Win32Picture into another: how snapshots hand pictures to the window's views.
@@ -115,8 +120,10 @@ private:
     MonitorWindowTimer saveTimer_;
     MonitorWindowTimer restartTimer_;
     MonitorWindowTimer waitTimer_;
+    MonitorWindowTimer settleTimer_;
     ClipboardMonitorCore core_;
     std::unique_ptr<ClipboardReader> reader_;
+    std::unique_ptr<ChangeRecorder> recorder_;
     std::unique_ptr<ClipboardView> view_;
 };
 

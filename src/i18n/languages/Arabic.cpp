@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"الملف \"%1\" يحتوي على سجل مقطوع عند الإزاحة %2."},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"بايت صفري عند %1"},
+    // The change log
+    {u"Change log", u"سجل التغييرات"},
+    {u"Every clipboard change since the program started, with its owner", u"كل تغيير في الحافظة منذ بدء البرنامج، مع مالكه"},
+    {u"Time", u"الوقت"},
+    {u"Owner", u"المالك"},
+    {u"Formats", u"التنسيقات"},
+    {u"Content", u"المحتوى"},
+    {u"no window", u"لا توجد نافذة"},
+    {u"Cleared", u"أُفرغت"},
+    {u"(excluded from clipboard history)", u"(مستبعد من محفوظات الحافظة)"},
+    {u"At start", u"عند البدء"},
+    {u"Save log as...", u"حفظ السجل باسم..."},
+    {u"CSV files", u"ملفات CSV"},
+    {u"JSON lines", u"أسطر JSON"},
+    {u"%1 changes", u"%1 تغييرات"},
+    {u"%1 older changes were dropped", u"تم تجاهل %1 تغييرات أقدم"},
+    {u"The content of this change is gone.", u"محتوى هذا التغيير لم يعد موجودًا."},
+    {u"Cannot write the log \"%1\": %2", u"تعذرت كتابة السجل \"%1\": %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"يحتاج /LOG إلى النافذة: احذف /CLOSE"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"يضيف كل تغيير في الحافظة إلى الملف سطرًا واحدًا بتنسيق JSON ما دامت النافذة مفتوحة: الوقت وعدّاد التغييرات والمالك والتنسيقات والأحجام، ولا يضيف المحتوى أبدًا."},
 };
 // clang-format on
 

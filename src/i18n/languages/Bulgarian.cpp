@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"Файлът \"%1\" има запис, прекъснат при отместване %2."},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"нулев байт на %1"},
+    // The change log
+    {u"Change log", u"Дневник на промените"},
+    {u"Every clipboard change since the program started, with its owner", u"Всяка промяна в клипборда от стартирането на програмата, с нейния собственик"},
+    {u"Time", u"Час"},
+    {u"Owner", u"Собственик"},
+    {u"Formats", u"Формати"},
+    {u"Content", u"Съдържание"},
+    {u"no window", u"няма прозорец"},
+    {u"Cleared", u"Изчистен"},
+    {u"(excluded from clipboard history)", u"(изключено от историята на клипборда)"},
+    {u"At start", u"При стартиране"},
+    {u"Save log as...", u"Запис на дневника като..."},
+    {u"CSV files", u"CSV файлове"},
+    {u"JSON lines", u"JSON редове"},
+    {u"%1 changes", u"Промени: %1"},
+    {u"%1 older changes were dropped", u"Отхвърлени по-стари промени: %1"},
+    {u"The content of this change is gone.", u"Съдържанието на тази промяна вече го няма."},
+    {u"Cannot write the log \"%1\": %2", u"Дневникът \"%1\" не може да бъде записан: %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"/LOG изисква прозореца: пропуснете /CLOSE"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"Докато прозорецът е отворен, добавя всяка промяна в клипборда към файла като един ред JSON: час, брояч на промените, собственик, формати и размери, никога съдържанието."},
 };
 // clang-format on
 

@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"文件“%1”中有一条记录在偏移量 %2 处被截断。"},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"%1 处有零字节"},
+    // The change log
+    {u"Change log", u"更改日志"},
+    {u"Every clipboard change since the program started, with its owner", u"程序启动以来剪贴板的每次更改及其所有者"},
+    {u"Time", u"时间"},
+    {u"Owner", u"所有者"},
+    {u"Formats", u"格式"},
+    {u"Content", u"内容"},
+    {u"no window", u"无窗口"},
+    {u"Cleared", u"已清空"},
+    {u"(excluded from clipboard history)", u"(已从剪贴板历史记录中排除)"},
+    {u"At start", u"启动时"},
+    {u"Save log as...", u"日志另存为..."},
+    {u"CSV files", u"CSV 文件"},
+    {u"JSON lines", u"JSON 行"},
+    {u"%1 changes", u"%1 次更改"},
+    {u"%1 older changes were dropped", u"已丢弃 %1 次较早的更改"},
+    {u"The content of this change is gone.", u"此更改的内容已不存在。"},
+    {u"Cannot write the log \"%1\": %2", u"无法写入日志“%1”: %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"/LOG 需要窗口: 请去掉 /CLOSE"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"窗口打开期间，将剪贴板的每次更改作为一行 JSON 追加到文件: 时间、更改计数、所有者、格式和大小，从不写入内容。"},
 };
 // clang-format on
 

@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"檔案「%1」中有一筆記錄在位移 %2 處被截斷。"},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"%1 處有零位元組"},
+    // The change log
+    {u"Change log", u"變更記錄"},
+    {u"Every clipboard change since the program started, with its owner", u"程式啟動以來剪貼簿的每次變更及其擁有者"},
+    {u"Time", u"時間"},
+    {u"Owner", u"擁有者"},
+    {u"Formats", u"格式"},
+    {u"Content", u"內容"},
+    {u"no window", u"無視窗"},
+    {u"Cleared", u"已清除"},
+    {u"(excluded from clipboard history)", u"(已從剪貼簿歷程記錄中排除)"},
+    {u"At start", u"啟動時"},
+    {u"Save log as...", u"記錄另存為..."},
+    {u"CSV files", u"CSV 檔案"},
+    {u"JSON lines", u"JSON 行"},
+    {u"%1 changes", u"%1 次變更"},
+    {u"%1 older changes were dropped", u"已捨棄 %1 次較舊的變更"},
+    {u"The content of this change is gone.", u"此變更的內容已不存在。"},
+    {u"Cannot write the log \"%1\": %2", u"無法寫入記錄「%1」: %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"/LOG 需要視窗: 請拿掉 /CLOSE"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"視窗開啟期間，將剪貼簿的每次變更以一行 JSON 附加到檔案: 時間、變更計數、擁有者、格式與大小，絕不寫入內容。"},
 };
 // clang-format on
 

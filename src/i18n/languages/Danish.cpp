@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"Filen \"%1\" har en post, der er afkortet ved offset %2."},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"nulbyte ved %1"},
+    // The change log
+    {u"Change log", u"Ændringslog"},
+    {u"Every clipboard change since the program started, with its owner", u"Hver ændring af udklipsholderen siden programmet startede, med dens ejer"},
+    {u"Time", u"Tid"},
+    {u"Owner", u"Ejer"},
+    {u"Formats", u"Formater"},
+    {u"Content", u"Indhold"},
+    {u"no window", u"intet vindue"},
+    {u"Cleared", u"Tømt"},
+    {u"(excluded from clipboard history)", u"(udelukket fra udklipsholderens historik)"},
+    {u"At start", u"Ved start"},
+    {u"Save log as...", u"Gem log som..."},
+    {u"CSV files", u"CSV-filer"},
+    {u"JSON lines", u"JSON-linjer"},
+    {u"%1 changes", u"%1 ændringer"},
+    {u"%1 older changes were dropped", u"%1 ældre ændringer blev kasseret"},
+    {u"The content of this change is gone.", u"Indholdet af denne ændring findes ikke længere."},
+    {u"Cannot write the log \"%1\": %2", u"Kan ikke skrive loggen \"%1\": %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"/LOG kræver vinduet: udelad /CLOSE"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"Føjer hver ændring af udklipsholderen til filen som én JSON-linje, mens vinduet er åbent: tid, ændringstæller, ejer, formater og størrelser, aldrig indholdet."},
 };
 // clang-format on
 

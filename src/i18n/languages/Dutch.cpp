@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"Het bestand \"%1\" heeft een record dat is afgebroken bij offset %2."},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"nulbyte op %1"},
+    // The change log
+    {u"Change log", u"Wijzigingslogboek"},
+    {u"Every clipboard change since the program started, with its owner", u"Elke wijziging van het klembord sinds het programma startte, met de eigenaar"},
+    {u"Time", u"Tijd"},
+    {u"Owner", u"Eigenaar"},
+    {u"Formats", u"Indelingen"},
+    {u"Content", u"Inhoud"},
+    {u"no window", u"geen venster"},
+    {u"Cleared", u"Leeggemaakt"},
+    {u"(excluded from clipboard history)", u"(uitgesloten van klembordgeschiedenis)"},
+    {u"At start", u"Bij start"},
+    {u"Save log as...", u"Logboek opslaan als..."},
+    {u"CSV files", u"CSV-bestanden"},
+    {u"JSON lines", u"JSON-regels"},
+    {u"%1 changes", u"%1 wijzigingen"},
+    {u"%1 older changes were dropped", u"%1 oudere wijzigingen zijn verwijderd"},
+    {u"The content of this change is gone.", u"De inhoud van deze wijziging is er niet meer."},
+    {u"Cannot write the log \"%1\": %2", u"Kan het logboek \"%1\" niet schrijven: %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"/LOG heeft het venster nodig: laat /CLOSE weg"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"Voegt elke klembordwijziging als één JSON-regel aan het bestand toe zolang het venster open is: tijd, wijzigingsteller, eigenaar, indelingen en groottes, nooit de inhoud."},
 };
 // clang-format on
 

@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"Le fichier \"%1\" contient un enregistrement tronqué à l'offset %2."},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"octet nul à %1"},
+    // The change log
+    {u"Change log", u"Journal des modifications"},
+    {u"Every clipboard change since the program started, with its owner", u"Chaque modification du presse-papiers depuis le démarrage du programme, avec son propriétaire"},
+    {u"Time", u"Heure"},
+    {u"Owner", u"Propriétaire"},
+    {u"Formats", u"Formats"},
+    {u"Content", u"Contenu"},
+    {u"no window", u"aucune fenêtre"},
+    {u"Cleared", u"Vidé"},
+    {u"(excluded from clipboard history)", u"(exclu de l'historique du presse-papiers)"},
+    {u"At start", u"Au démarrage"},
+    {u"Save log as...", u"Enregistrer le journal sous..."},
+    {u"CSV files", u"Fichiers CSV"},
+    {u"JSON lines", u"Lignes JSON"},
+    {u"%1 changes", u"%1 modifications"},
+    {u"%1 older changes were dropped", u"%1 modifications plus anciennes ont été supprimées"},
+    {u"The content of this change is gone.", u"Le contenu de cette modification n'existe plus."},
+    {u"Cannot write the log \"%1\": %2", u"Impossible d'écrire le journal \"%1\" : %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"/LOG a besoin de la fenêtre : retirez /CLOSE"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"Ajoute chaque modification du presse-papiers au fichier, une ligne JSON chacune, tant que la fenêtre est ouverte : heure, compteur de modifications, propriétaire, formats et tailles, jamais le contenu."},
 };
 // clang-format on
 

@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"Die Datei \"%1\" hat einen abgeschnittenen Datensatz bei Offset %2."},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"Nullbyte bei %1"},
+    // The change log
+    {u"Change log", u"Änderungsprotokoll"},
+    {u"Every clipboard change since the program started, with its owner", u"Jede Änderung der Zwischenablage seit dem Programmstart, mit ihrem Besitzer"},
+    {u"Time", u"Zeit"},
+    {u"Owner", u"Besitzer"},
+    {u"Formats", u"Formate"},
+    {u"Content", u"Inhalt"},
+    {u"no window", u"kein Fenster"},
+    {u"Cleared", u"Geleert"},
+    {u"(excluded from clipboard history)", u"(vom Zwischenablageverlauf ausgeschlossen)"},
+    {u"At start", u"Beim Start"},
+    {u"Save log as...", u"Protokoll speichern unter..."},
+    {u"CSV files", u"CSV-Dateien"},
+    {u"JSON lines", u"JSON-Zeilen"},
+    {u"%1 changes", u"%1 Änderungen"},
+    {u"%1 older changes were dropped", u"%1 ältere Änderungen wurden verworfen"},
+    {u"The content of this change is gone.", u"Der Inhalt dieser Änderung ist nicht mehr vorhanden."},
+    {u"Cannot write the log \"%1\": %2", u"Das Protokoll \"%1\" kann nicht geschrieben werden: %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"/LOG braucht das Fenster: /CLOSE weglassen"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"Hängt jede Änderung der Zwischenablage als eine JSON-Zeile an die Datei an, solange das Fenster offen ist: Zeit, Änderungszähler, Besitzer, Formate und Größen, nie den Inhalt."},
 };
 // clang-format on
 

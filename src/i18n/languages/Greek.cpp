@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"Το αρχείο \"%1\" έχει μια εγγραφή κομμένη στη θέση %2."},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"μηδενικό byte στο %1"},
+    // The change log
+    {u"Change log", u"Αρχείο αλλαγών"},
+    {u"Every clipboard change since the program started, with its owner", u"Κάθε αλλαγή του προχείρου από την εκκίνηση του προγράμματος, με τον κάτοχό της"},
+    {u"Time", u"Ώρα"},
+    {u"Owner", u"Κάτοχος"},
+    {u"Formats", u"Μορφές"},
+    {u"Content", u"Περιεχόμενο"},
+    {u"no window", u"χωρίς παράθυρο"},
+    {u"Cleared", u"Άδειασε"},
+    {u"(excluded from clipboard history)", u"(εξαιρείται από το ιστορικό προχείρου)"},
+    {u"At start", u"Κατά την εκκίνηση"},
+    {u"Save log as...", u"Αποθήκευση αρχείου αλλαγών ως..."},
+    {u"CSV files", u"Αρχεία CSV"},
+    {u"JSON lines", u"Γραμμές JSON"},
+    {u"%1 changes", u"%1 αλλαγές"},
+    {u"%1 older changes were dropped", u"Απορρίφθηκαν %1 παλαιότερες αλλαγές"},
+    {u"The content of this change is gone.", u"Το περιεχόμενο αυτής της αλλαγής δεν υπάρχει πια."},
+    {u"Cannot write the log \"%1\": %2", u"Δεν είναι δυνατή η εγγραφή του αρχείου αλλαγών \"%1\": %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"Το /LOG χρειάζεται το παράθυρο: παραλείψτε το /CLOSE"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"Προσθέτει κάθε αλλαγή του προχείρου στο αρχείο ως μία γραμμή JSON όσο το παράθυρο είναι ανοιχτό: ώρα, μετρητής αλλαγών, κάτοχος, μορφές και μεγέθη, ποτέ το περιεχόμενο."},
 };
 // clang-format on
 

@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"A(z) \"%1\" fájlban egy rekord csonka a(z) %2 eltolásnál."},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"nullbájt itt: %1"},
+    // The change log
+    {u"Change log", u"Változásnapló"},
+    {u"Every clipboard change since the program started, with its owner", u"A vágólap minden változása a program indítása óta, a tulajdonosával"},
+    {u"Time", u"Idő"},
+    {u"Owner", u"Tulajdonos"},
+    {u"Formats", u"Formátumok"},
+    {u"Content", u"Tartalom"},
+    {u"no window", u"nincs ablak"},
+    {u"Cleared", u"Kiürítve"},
+    {u"(excluded from clipboard history)", u"(kizárva a vágólapelőzményekből)"},
+    {u"At start", u"Induláskor"},
+    {u"Save log as...", u"Napló mentése másként..."},
+    {u"CSV files", u"CSV-fájlok"},
+    {u"JSON lines", u"JSON-sorok"},
+    {u"%1 changes", u"%1 változás"},
+    {u"%1 older changes were dropped", u"%1 régebbi változás elvetve"},
+    {u"The content of this change is gone.", u"Ennek a változásnak a tartalma már nincs meg."},
+    {u"Cannot write the log \"%1\": %2", u"A(z) \"%1\" napló nem írható: %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"A /LOG kapcsolónak kell az ablak: hagyja el a /CLOSE kapcsolót"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"Amíg az ablak nyitva van, a vágólap minden változását egy JSON-sorként a fájlhoz fűzi: idő, változásszámláló, tulajdonos, formátumok és méretek, a tartalom soha."},
 };
 // clang-format on
 

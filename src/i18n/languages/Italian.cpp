@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"Il file \"%1\" ha un record troncato all'offset %2."},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"byte zero a %1"},
+    // The change log
+    {u"Change log", u"Registro delle modifiche"},
+    {u"Every clipboard change since the program started, with its owner", u"Ogni modifica degli appunti dall'avvio del programma, con il suo proprietario"},
+    {u"Time", u"Ora"},
+    {u"Owner", u"Proprietario"},
+    {u"Formats", u"Formati"},
+    {u"Content", u"Contenuto"},
+    {u"no window", u"nessuna finestra"},
+    {u"Cleared", u"Svuotati"},
+    {u"(excluded from clipboard history)", u"(escluso dalla cronologia degli appunti)"},
+    {u"At start", u"All'avvio"},
+    {u"Save log as...", u"Salva registro come..."},
+    {u"CSV files", u"File CSV"},
+    {u"JSON lines", u"Righe JSON"},
+    {u"%1 changes", u"%1 modifiche"},
+    {u"%1 older changes were dropped", u"%1 modifiche più vecchie sono state scartate"},
+    {u"The content of this change is gone.", u"Il contenuto di questa modifica non esiste più."},
+    {u"Cannot write the log \"%1\": %2", u"Impossibile scrivere il registro \"%1\": %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"/LOG richiede la finestra: ometti /CLOSE"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"Aggiunge ogni modifica degli appunti al file come una riga JSON finché la finestra è aperta: ora, contatore delle modifiche, proprietario, formati e dimensioni, mai il contenuto."},
 };
 // clang-format on
 

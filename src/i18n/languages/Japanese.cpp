@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"ファイル「%1」のオフセット %2 のレコードが途中で切れています。"},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"%1 にゼロ バイト"},
+    // The change log
+    {u"Change log", u"変更ログ"},
+    {u"Every clipboard change since the program started, with its owner", u"プログラムの起動以降のクリップボードのすべての変更と、その所有者"},
+    {u"Time", u"時刻"},
+    {u"Owner", u"所有者"},
+    {u"Formats", u"形式"},
+    {u"Content", u"内容"},
+    {u"no window", u"ウィンドウなし"},
+    {u"Cleared", u"クリア済み"},
+    {u"(excluded from clipboard history)", u"(クリップボードの履歴から除外)"},
+    {u"At start", u"起動時"},
+    {u"Save log as...", u"ログに名前を付けて保存..."},
+    {u"CSV files", u"CSV ファイル"},
+    {u"JSON lines", u"JSON 行"},
+    {u"%1 changes", u"%1 件の変更"},
+    {u"%1 older changes were dropped", u"古い変更 %1 件を破棄しました"},
+    {u"The content of this change is gone.", u"この変更の内容はもうありません。"},
+    {u"Cannot write the log \"%1\": %2", u"ログ \"%1\" に書き込めません: %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"/LOG にはウィンドウが必要です: /CLOSE を外してください"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"ウィンドウが開いている間、クリップボードの変更を 1 件ごとに JSON の 1 行としてファイルに追記します: 時刻、変更カウント、所有者、形式とサイズ。内容は書きません。"},
 };
 // clang-format on
 

@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"파일 \"%1\"의 오프셋 %2에 있는 레코드가 잘려 있습니다."},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"%1에 0 바이트"},
+    // The change log
+    {u"Change log", u"변경 로그"},
+    {u"Every clipboard change since the program started, with its owner", u"프로그램 시작 이후 클립보드의 모든 변경과 그 소유자"},
+    {u"Time", u"시간"},
+    {u"Owner", u"소유자"},
+    {u"Formats", u"형식"},
+    {u"Content", u"내용"},
+    {u"no window", u"창 없음"},
+    {u"Cleared", u"지워짐"},
+    {u"(excluded from clipboard history)", u"(클립보드 기록에서 제외됨)"},
+    {u"At start", u"시작 시"},
+    {u"Save log as...", u"다른 이름으로 로그 저장..."},
+    {u"CSV files", u"CSV 파일"},
+    {u"JSON lines", u"JSON 줄"},
+    {u"%1 changes", u"변경 %1개"},
+    {u"%1 older changes were dropped", u"오래된 변경 %1개를 버렸습니다"},
+    {u"The content of this change is gone.", u"이 변경의 내용은 더 이상 없습니다."},
+    {u"Cannot write the log \"%1\": %2", u"로그 \"%1\"에 쓸 수 없습니다: %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"/LOG에는 창이 필요합니다: /CLOSE를 빼십시오"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"창이 열려 있는 동안 클립보드의 모든 변경을 JSON 한 줄씩 파일에 덧붙입니다: 시간, 변경 횟수, 소유자, 형식과 크기. 내용은 쓰지 않습니다."},
 };
 // clang-format on
 

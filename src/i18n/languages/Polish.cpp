@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"Plik \"%1\" zawiera rekord obcięty przy przesunięciu %2."},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"bajt zerowy na %1"},
+    // The change log
+    {u"Change log", u"Dziennik zmian"},
+    {u"Every clipboard change since the program started, with its owner", u"Każda zmiana schowka od uruchomienia programu, wraz z jej właścicielem"},
+    {u"Time", u"Czas"},
+    {u"Owner", u"Właściciel"},
+    {u"Formats", u"Formaty"},
+    {u"Content", u"Zawartość"},
+    {u"no window", u"brak okna"},
+    {u"Cleared", u"Wyczyszczono"},
+    {u"(excluded from clipboard history)", u"(wykluczone z historii schowka)"},
+    {u"At start", u"Przy starcie"},
+    {u"Save log as...", u"Zapisz dziennik jako..."},
+    {u"CSV files", u"Pliki CSV"},
+    {u"JSON lines", u"Wiersze JSON"},
+    {u"%1 changes", u"Zmiany: %1"},
+    {u"%1 older changes were dropped", u"Odrzucono starsze zmiany: %1"},
+    {u"The content of this change is gone.", u"Zawartość tej zmiany już nie istnieje."},
+    {u"Cannot write the log \"%1\": %2", u"Nie można zapisać dziennika \"%1\": %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"/LOG wymaga okna: pomiń /CLOSE"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"Dopisuje każdą zmianę schowka do pliku jako jeden wiersz JSON, dopóki okno jest otwarte: czas, licznik zmian, właściciel, formaty i rozmiary, nigdy zawartość."},
 };
 // clang-format on
 

@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"O arquivo \"%1\" tem um registro cortado no deslocamento %2."},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"byte zero em %1"},
+    // The change log
+    {u"Change log", u"Registro de alterações"},
+    {u"Every clipboard change since the program started, with its owner", u"Cada alteração da área de transferência desde o início do programa, com seu proprietário"},
+    {u"Time", u"Hora"},
+    {u"Owner", u"Proprietário"},
+    {u"Formats", u"Formatos"},
+    {u"Content", u"Conteúdo"},
+    {u"no window", u"nenhuma janela"},
+    {u"Cleared", u"Esvaziada"},
+    {u"(excluded from clipboard history)", u"(excluído do histórico da área de transferência)"},
+    {u"At start", u"No início"},
+    {u"Save log as...", u"Salvar registro como..."},
+    {u"CSV files", u"Arquivos CSV"},
+    {u"JSON lines", u"Linhas JSON"},
+    {u"%1 changes", u"%1 alterações"},
+    {u"%1 older changes were dropped", u"%1 alterações mais antigas foram descartadas"},
+    {u"The content of this change is gone.", u"O conteúdo desta alteração não existe mais."},
+    {u"Cannot write the log \"%1\": %2", u"Não é possível gravar o registro \"%1\": %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"/LOG precisa da janela: omita /CLOSE"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"Acrescenta cada alteração da área de transferência ao arquivo como uma linha JSON enquanto a janela estiver aberta: hora, contador de alterações, proprietário, formatos e tamanhos, nunca o conteúdo."},
 };
 // clang-format on
 

@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"В файле \"%1\" запись обрывается на смещении %2."},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"нулевой байт на %1"},
+    // The change log
+    {u"Change log", u"Журнал изменений"},
+    {u"Every clipboard change since the program started, with its owner", u"Каждое изменение буфера обмена с момента запуска программы, с его владельцем"},
+    {u"Time", u"Время"},
+    {u"Owner", u"Владелец"},
+    {u"Formats", u"Форматы"},
+    {u"Content", u"Содержимое"},
+    {u"no window", u"нет окна"},
+    {u"Cleared", u"Очищен"},
+    {u"(excluded from clipboard history)", u"(исключено из журнала буфера обмена)"},
+    {u"At start", u"При запуске"},
+    {u"Save log as...", u"Сохранить журнал как..."},
+    {u"CSV files", u"Файлы CSV"},
+    {u"JSON lines", u"Строки JSON"},
+    {u"%1 changes", u"Изменений: %1"},
+    {u"%1 older changes were dropped", u"Отброшено старых изменений: %1"},
+    {u"The content of this change is gone.", u"Содержимого этого изменения больше нет."},
+    {u"Cannot write the log \"%1\": %2", u"Не удаётся записать журнал \"%1\": %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"/LOG требует окна: уберите /CLOSE"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"Пока окно открыто, дописывает каждое изменение буфера обмена в файл одной строкой JSON: время, счётчик изменений, владелец, форматы и размеры, но никогда не содержимое."},
 };
 // clang-format on
 

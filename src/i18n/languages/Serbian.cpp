@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"Датотека \"%1\" има запис прекинут на помаку %2."},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"нулти бајт на %1"},
+    // The change log
+    {u"Change log", u"Дневник промена"},
+    {u"Every clipboard change since the program started, with its owner", u"Свака промена оставе од покретања програма, са њеним власником"},
+    {u"Time", u"Време"},
+    {u"Owner", u"Власник"},
+    {u"Formats", u"Формати"},
+    {u"Content", u"Садржај"},
+    {u"no window", u"нема прозора"},
+    {u"Cleared", u"Испражњена"},
+    {u"(excluded from clipboard history)", u"(искључено из историје оставе)"},
+    {u"At start", u"При покретању"},
+    {u"Save log as...", u"Сачувај дневник као..."},
+    {u"CSV files", u"CSV датотеке"},
+    {u"JSON lines", u"JSON редови"},
+    {u"%1 changes", u"Промена: %1"},
+    {u"%1 older changes were dropped", u"Одбачено старијих промена: %1"},
+    {u"The content of this change is gone.", u"Садржај ове промене више не постоји."},
+    {u"Cannot write the log \"%1\": %2", u"Није могуће уписати дневник \"%1\": %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"/LOG захтева прозор: изоставите /CLOSE"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"Док је прозор отворен, додаје сваку промену оставе у датотеку као један ред JSON-а: време, бројач промена, власник, формати и величине, никада садржај."},
 };
 // clang-format on
 

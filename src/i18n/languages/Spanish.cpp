@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"El archivo \"%1\" tiene un registro cortado en el desplazamiento %2."},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"byte cero en %1"},
+    // The change log
+    {u"Change log", u"Registro de cambios"},
+    {u"Every clipboard change since the program started, with its owner", u"Cada cambio del portapapeles desde que se inició el programa, con su propietario"},
+    {u"Time", u"Hora"},
+    {u"Owner", u"Propietario"},
+    {u"Formats", u"Formatos"},
+    {u"Content", u"Contenido"},
+    {u"no window", u"sin ventana"},
+    {u"Cleared", u"Vaciado"},
+    {u"(excluded from clipboard history)", u"(excluido del historial del portapapeles)"},
+    {u"At start", u"Al inicio"},
+    {u"Save log as...", u"Guardar registro como..."},
+    {u"CSV files", u"Archivos CSV"},
+    {u"JSON lines", u"Líneas JSON"},
+    {u"%1 changes", u"%1 cambios"},
+    {u"%1 older changes were dropped", u"Se descartaron %1 cambios más antiguos"},
+    {u"The content of this change is gone.", u"El contenido de este cambio ya no existe."},
+    {u"Cannot write the log \"%1\": %2", u"No se puede escribir el registro \"%1\": %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"/LOG necesita la ventana: omita /CLOSE"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"Añade cada cambio del portapapeles al archivo como una línea JSON mientras la ventana está abierta: hora, contador de cambios, propietario, formatos y tamaños, nunca el contenido."},
 };
 // clang-format on
 

@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"Filen \"%1\" har en post som är avkortad vid offset %2."},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"nollbyte vid %1"},
+    // The change log
+    {u"Change log", u"Ändringslogg"},
+    {u"Every clipboard change since the program started, with its owner", u"Varje ändring av urklipp sedan programmet startade, med dess ägare"},
+    {u"Time", u"Tid"},
+    {u"Owner", u"Ägare"},
+    {u"Formats", u"Format"},
+    {u"Content", u"Innehåll"},
+    {u"no window", u"inget fönster"},
+    {u"Cleared", u"Tömt"},
+    {u"(excluded from clipboard history)", u"(undantaget från urklippshistoriken)"},
+    {u"At start", u"Vid start"},
+    {u"Save log as...", u"Spara logg som..."},
+    {u"CSV files", u"CSV-filer"},
+    {u"JSON lines", u"JSON-rader"},
+    {u"%1 changes", u"%1 ändringar"},
+    {u"%1 older changes were dropped", u"%1 äldre ändringar togs bort"},
+    {u"The content of this change is gone.", u"Innehållet i den här ändringen finns inte längre."},
+    {u"Cannot write the log \"%1\": %2", u"Det går inte att skriva loggen \"%1\": %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"/LOG behöver fönstret: utelämna /CLOSE"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"Lägger till varje ändring av urklipp i filen som en JSON-rad medan fönstret är öppet: tid, ändringsräknare, ägare, format och storlekar, aldrig innehållet."},
 };
 // clang-format on
 

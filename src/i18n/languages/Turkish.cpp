@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"\"%1\" dosyasında %2 konumunda kesik bir kayıt var."},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"%1 konumunda sıfır bayt"},
+    // The change log
+    {u"Change log", u"Değişiklik günlüğü"},
+    {u"Every clipboard change since the program started, with its owner", u"Program başladığından beri panodaki her değişiklik, sahibiyle birlikte"},
+    {u"Time", u"Zaman"},
+    {u"Owner", u"Sahip"},
+    {u"Formats", u"Biçimler"},
+    {u"Content", u"İçerik"},
+    {u"no window", u"pencere yok"},
+    {u"Cleared", u"Temizlendi"},
+    {u"(excluded from clipboard history)", u"(pano geçmişinden hariç tutuldu)"},
+    {u"At start", u"Başlangıçta"},
+    {u"Save log as...", u"Günlüğü farklı kaydet..."},
+    {u"CSV files", u"CSV dosyaları"},
+    {u"JSON lines", u"JSON satırları"},
+    {u"%1 changes", u"%1 değişiklik"},
+    {u"%1 older changes were dropped", u"%1 eski değişiklik atıldı"},
+    {u"The content of this change is gone.", u"Bu değişikliğin içeriği artık yok."},
+    {u"Cannot write the log \"%1\": %2", u"\"%1\" günlüğü yazılamıyor: %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"/LOG pencereye ihtiyaç duyar: /CLOSE kullanmayın"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"Pencere açık olduğu sürece panodaki her değişikliği dosyaya bir JSON satırı olarak ekler: zaman, değişiklik sayacı, sahip, biçimler ve boyutlar, içerik asla."},
 };
 // clang-format on
 

@@ -185,6 +185,26 @@ constexpr TranslatedText kTexts[] = {
     {u"The file \"%1\" has a record cut short at offset %2.", u"У файлі \"%1\" запис обривається на зміщенні %2."},
     // A zero byte inside an HTML fragment
     {u"zero byte at %1", u"нульовий байт на %1"},
+    // The change log
+    {u"Change log", u"Журнал змін"},
+    {u"Every clipboard change since the program started, with its owner", u"Кожна зміна буфера обміну від запуску програми, з її власником"},
+    {u"Time", u"Час"},
+    {u"Owner", u"Власник"},
+    {u"Formats", u"Формати"},
+    {u"Content", u"Вміст"},
+    {u"no window", u"немає вікна"},
+    {u"Cleared", u"Очищено"},
+    {u"(excluded from clipboard history)", u"(виключено з журналу буфера обміну)"},
+    {u"At start", u"Під час запуску"},
+    {u"Save log as...", u"Зберегти журнал як..."},
+    {u"CSV files", u"Файли CSV"},
+    {u"JSON lines", u"Рядки JSON"},
+    {u"%1 changes", u"Змін: %1"},
+    {u"%1 older changes were dropped", u"Відкинуто старіших змін: %1"},
+    {u"The content of this change is gone.", u"Вмісту цієї зміни більше немає."},
+    {u"Cannot write the log \"%1\": %2", u"Не вдається записати журнал \"%1\": %2"},
+    {u"/LOG needs the window: leave out /CLOSE", u"/LOG потребує вікна: приберіть /CLOSE"},
+    {u"Appends every clipboard change to the file as one line of JSON while the window is open: time, change count, owner, formats and sizes, never the content.", u"Поки вікно відкрите, дописує кожну зміну буфера обміну до файлу одним рядком JSON: час, лічильник змін, власник, формати й розміри, але ніколи не вміст."},
 };
 // clang-format on
 

@@ -14,6 +14,7 @@ class RecordingActions : public StartupActions {
 public:
     void ShowHelp(const std::wstring& text) override { log.push_back(L"help:" + text); }
     void SetTimeout(std::chrono::seconds value) override { timeout = value; }
+    void OpenLog(const std::wstring& fileName) override { log.push_back(L"log:" + fileName); }
     std::chrono::seconds timeout{0};
     void SaveClipboard(const std::wstring& fileName) override {
         log.push_back(L"save:" + fileName);
@@ -64,7 +65,7 @@ TEST(Startup, HelpShowsTheBoxAndNothingElse) {
     }
 }
 
-TEST(Startup, HelpTextKeepsItsElevenLinesAndGoesOnWithSaveQuietAndTimeout) {
+TEST(Startup, HelpTextKeepsItsElevenLinesAndGoesOnWithSaveQuietTimeoutAndLog) {
     const std::wstring text = HelpText();
     const std::wstring eleven = L"Closes the program.\r\n";
     const std::size_t end = text.find(eleven);
@@ -87,7 +88,32 @@ TEST(Startup, HelpTextKeepsItsElevenLinesAndGoesOnWithSaveQuietAndTimeout) {
               L"\r\n"
               L"/TIMEOUT=<seconds>\r\n"
               L"Gives up when another program takes longer than this many seconds to deliver one "
-              L"format (1 to 3600; 30 without it).");
+              L"format (1 to 3600; 30 without it).\r\n"
+              L"\r\n"
+              L"/LOG \"changes.jsonl\"\r\n"
+              L"Appends every clipboard change to the file as one line of JSON while the window is "
+              L"open: time, change count, owner, formats and sizes, never the content.");
+}
+
+TEST(Startup, LogOpensItsFileBeforeAnythingElseAndNeedsTheWindow) {
+    RecordingActions a;
+    EXPECT_EQ(RunStartup(Args({L"/SAVE", L"b.cl7", L"/LOG", L"c.jsonl"}), a),
+              StartupOutcome::RunMainWindow);
+    EXPECT_EQ(a.log,
+              (std::vector<std::wstring>{L"log:c.jsonl", L"save:b.cl7", L"open", L"window", L"load"}));
+    for (const auto& [args, message] :
+         {std::pair{std::vector<std::wstring>{L"/LOG", L"c.jsonl", L"/CLOSE"},
+                    L"/LOG needs the window: leave out /CLOSE"},
+          std::pair{std::vector<std::wstring>{L"/CLEAR", L"/LOG"}, L"Missing file name after /LOG"}}) {
+        RecordingActions refused;
+        try {
+            RunStartup(Args(args), refused);
+            ADD_FAILURE() << "no error";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.Message(), message);
+        }
+        EXPECT_TRUE(refused.log.empty());
+    }
 }
 
 TEST(Startup, ClearThenLoadThenCloseOrWindow) {

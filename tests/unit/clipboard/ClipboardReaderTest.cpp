@@ -149,7 +149,8 @@ protected:
                         .surface = surface,
                         .makePicture = [] { return std::make_unique<UnloadablePicture>(); },
                         .tickCount = [this] { return now; },
-                        .refreshAgain = {}}};
+                        .refreshAgain = {},
+                        .learnt = {}}};
 };
 
 TEST_F(ClipboardViewTest, AStuckReadIsNamedStoppedWithEscAndItsLateAnswerDropped) {
