@@ -132,7 +132,10 @@ std::wstring ChangeTabText(const ChangeLog& log, std::span<const std::size_t> ro
     auto line = [](const std::array<std::wstring, kChangeColumns>& cells) {
         std::wstring text;
         for (const std::wstring& cell : cells) {
-            text += (text.empty() ? L"" : L"\t") + cell;
+            if (!text.empty()) {
+                text += L'\t';
+            }
+            text += cell;
         }
         return text + L"\r\n";
     };
@@ -147,7 +150,10 @@ std::string ChangeCsv(const ChangeLog& log, std::span<const std::size_t> rows) {
     auto line = [](const std::array<std::wstring, kChangeColumns>& cells) {
         std::string text;
         for (const std::wstring& cell : cells) {
-            text += (text.empty() ? "" : ",") + CsvField(cell);
+            if (!text.empty()) {
+                text += ',';
+            }
+            text += CsvField(cell);
         }
         return text + "\r\n";
     };
@@ -159,8 +165,8 @@ std::string ChangeCsv(const ChangeLog& log, std::span<const std::size_t> rows) {
 }
 
 std::string ChangeJsonLine(const ChangeLog& log, const ChangeRow& row) {
-    std::string line = "{\"time\":\"" + IsoTime(row.time) + "\",\"seq\":" +
-                       std::to_string(row.sequence) + ",\"owner\":";
+    std::string line = "{\"time\":\"" + IsoTime(row.time) +
+                       "\",\"seq\":" + std::to_string(row.sequence) + ",\"owner\":";
     if (row.HasOwner()) {
         line += "{\"exe\":" + JsonString(log.OwnerName(row)) +
                 ",\"pid\":" + std::to_string(row.ownerPid) + "}";

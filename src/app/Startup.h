@@ -1,8 +1,8 @@
 #pragma once
-// The main routine's decisions: help, the log file, save, clear, load, close — in that order, whatever the
-// order of the switches on the line — and then either end or open the main window. When the
-// window opens, the file to load is opened before it and its records are placed after it shows,
-// so that a long load shows its progress there.
+// The main routine's decisions: help, the log file, save, clear, load, close — in that order,
+// whatever the order of the switches on the line — and then either end or open the main window.
+// When the window opens, the file to load is opened before it and its records are placed after it
+// shows, so that a long load shows its progress there.
 #include "app/CommandLine.h"
 
 #include <chrono>

@@ -47,6 +47,8 @@ std::wstring ContentOf(const std::vector<std::uint8_t>& block) {
         }
         text.push_back(unit < 0x20 ? L' ' : unit);
     }
+    // Kept for the program's life: no room beyond its characters.
+    text.shrink_to_fit();
     return text;
 }
 
@@ -72,12 +74,24 @@ void ChangeLog::Changed(ChangeMoment time, std::uint32_t sequence,
     row.time = time;
     row.sequence = sequence;
     row.atStart = atStart;
-    if (!rows_.empty() && !atStart) {
-        // The count goes up by one for every change; a larger step is changes the system did
-        // not announce. A count that went backwards (a new session) says nothing.
-        const std::uint32_t previous = rows_.back().sequence;
-        row.skipped = sequence > previous + 1 ? sequence - previous - 1 : 0;
+    if (!rows_.empty() && !atStart && sequence == rows_.back().sequence) {
+        // Handled late, the notification found the clipboard as the one before it did: a count
+        // taken for a change without a notification was this one's.
+        if (rows_.back().skipped > 0) {
+            --rows_.back().skipped;
+        } else {
+            ++lateNotifications_;
+        }
     }
+    for (const std::uint32_t seen : seen_) {
+        if (seen < sequence) {
+            ++row.skipped;
+        }
+    }
+    seen_.clear();
+    const std::uint32_t late = std::min(row.skipped, lateNotifications_);
+    row.skipped -= late;
+    lateNotifications_ -= late;
     if (owner) {
         row.ownerPid = owner->processId;
         row.ownerName = OwnerIndex(owner->exeName);
@@ -86,12 +100,23 @@ void ChangeLog::Changed(ChangeMoment time, std::uint32_t sequence,
     while (rows_.size() > capacity_) {
         SettleRow(rows_.front());
         rows_.pop_front();
+        settledCount_ = settledCount_ > 0 ? settledCount_ - 1 : 0;
         ++dropped_;
     }
 }
 
-void ChangeLog::Listed(std::uint32_t sequence,
+void ChangeLog::Seen(std::uint32_t sequence) {
+    if (!rows_.empty() && sequence > rows_.back().sequence &&
+        std::find(seen_.begin(), seen_.end(), sequence) == seen_.end()) {
+        seen_.push_back(sequence);
+    }
+}
+
+void ChangeLog::Listed(std::uint32_t sequence, std::uint32_t seen,
                        const std::optional<std::vector<ListedFormat>>& formats) {
+    if (seen != 0) {
+        Seen(seen);
+    }
     ChangeRow* row = Find(sequence);
     if (row == nullptr || row->listAnswered) {
         return;
@@ -122,10 +147,11 @@ void ChangeLog::Listed(std::uint32_t sequence,
 }
 
 void ChangeLog::Shown(const ClipboardSnapshot& snapshot) {
-    for (ChangeRow& row : rows_) {
-        if (row.sequence < snapshot.sequence && row.listAnswered) {
+    Seen(snapshot.sequence);
+    for (std::size_t i = settledCount_; i < rows_.size(); ++i) {
+        if (rows_[i].sequence < snapshot.sequence && rows_[i].listAnswered) {
             // That clipboard is gone: nothing more will come of it.
-            SettleRow(row);
+            SettleRow(rows_[i]);
         }
     }
     ChangeRow* row = Find(snapshot.sequence);
@@ -147,7 +173,7 @@ void ChangeLog::Shown(const ClipboardSnapshot& snapshot) {
     const std::optional<LoggedFlag> history = FlagOf(Named(snapshot, kHistoryName));
     const std::optional<LoggedFlag> cloud = FlagOf(Named(snapshot, kCloudName));
     if (row->excluded != LoggedFlag::Yes && history) {
-        row->excluded = *history == LoggedFlag::No ? LoggedFlag::Yes
+        row->excluded = *history == LoggedFlag::No    ? LoggedFlag::Yes
                         : *history == LoggedFlag::Yes ? LoggedFlag::No
                                                       : LoggedFlag::Unknown;
     }
@@ -166,9 +192,9 @@ void ChangeLog::Shown(const ClipboardSnapshot& snapshot) {
 }
 
 void ChangeLog::Settle(std::int64_t nowUtcMilliseconds, bool all) {
-    for (ChangeRow& row : rows_) {
-        if (all || nowUtcMilliseconds - row.time.utcMilliseconds >= kSettleAfterMs) {
-            SettleRow(row);
+    for (std::size_t i = settledCount_; i < rows_.size(); ++i) {
+        if (all || nowUtcMilliseconds - rows_[i].time.utcMilliseconds >= kSettleAfterMs) {
+            SettleRow(rows_[i]);
         }
     }
 }
@@ -199,9 +225,16 @@ void ChangeLog::SettleRow(ChangeRow& row) {
     if (row.settled) {
         return;
     }
-    row.settled = true;
-    if (writer_) {
-        writer_(row);
+    // Rows are written in their order: the ones before it are settled with what they have.
+    while (settledCount_ < rows_.size()) {
+        ChangeRow& next = rows_[settledCount_++];
+        next.settled = true;
+        if (writer_) {
+            writer_(next);
+        }
+        if (&next == &row) {
+            break;
+        }
     }
 }
 

@@ -40,13 +40,15 @@ struct LoggedFormat {
 struct ChangeRow {
     ChangeMoment time;
     std::uint32_t sequence = 0;
-    std::uint32_t skipped = 0;   // changes before this one that came without a notification
+    // Changes before this one that were seen (by a listing or a read) but never announced. The
+    // change count itself says nothing of this: it rises with every format placed.
+    std::uint32_t skipped = 0;
     std::uint32_t ownerPid = 0;
-    std::int32_t ownerName = -1; // index of the owner's exe name; -1: no owner window
-    bool atStart = false;        // the clipboard as found when the program started
-    bool listAnswered = false;   // the lister looked at this change
-    bool listed = false;         // the formats are known
-    bool settled = false;        // nothing more will be learnt: written
+    std::int32_t ownerName = -1;               // index of the owner's exe name; -1: no owner window
+    bool atStart = false;                      // the clipboard as found when the program started
+    bool listAnswered = false;                 // the lister looked at this change
+    bool listed = false;                       // the formats are known
+    bool settled = false;                      // written: rows are written in their order
     LoggedFlag excluded = LoggedFlag::Unknown; // the owner asked to stay out of clipboard history
     LoggedFlag cloud = LoggedFlag::Unknown;    // may go to the cloud clipboard
     std::vector<LoggedFormat> formats;
@@ -79,12 +81,13 @@ public:
     void Changed(ChangeMoment time, std::uint32_t sequence,
                  const std::optional<ClipboardProcess>& owner, bool atStart = false);
     // What the lister found for the change with this count; nothing when the clipboard had
-    // changed again before it could be listed.
+    // changed again before it could be listed (to the count seen, 0 when it could not look).
     struct ListedFormat {
         ClipFormat id = 0;
         std::wstring registeredName;
     };
-    void Listed(std::uint32_t sequence, const std::optional<std::vector<ListedFormat>>& formats);
+    void Listed(std::uint32_t sequence, std::uint32_t seen,
+                const std::optional<std::vector<ListedFormat>>& formats);
     // What the window read of the clipboard with the snapshot's count: sizes, text, privacy
     // flags. A snapshot of a later change settles the rows before it.
     void Shown(const ClipboardSnapshot& snapshot);
@@ -99,18 +102,24 @@ public:
     const std::wstring& OwnerName(const ChangeRow& row) const;
     std::wstring FormatName(ClipFormat format) const;
     // The row's change is what the clipboard holds now.
-    bool IsCurrent(const ChangeRow& row) const {
-        return !rows_.empty() && &row == &rows_.back();
-    }
+    bool IsCurrent(const ChangeRow& row) const { return !rows_.empty() && &row == &rows_.back(); }
 
 private:
     ChangeRow* Find(std::uint32_t sequence);
+    // A change count seen on the clipboard: one that no notification names by the next
+    // notification was a change of its own that the system did not announce.
+    void Seen(std::uint32_t sequence);
     void SettleRow(ChangeRow& row);
     std::int32_t OwnerIndex(const std::wstring& exeName);
 
     std::size_t capacity_;
     std::deque<ChangeRow> rows_;
     std::uint64_t dropped_ = 0;
+    std::vector<std::uint32_t> seen_; // counts seen after the newest row's
+    // Notifications that found no count of their own, not yet set against a count seen.
+    std::uint32_t lateNotifications_ = 0;
+    // The rows at the front that are settled: always a prefix.
+    std::size_t settledCount_ = 0;
     std::vector<std::wstring> ownerNames_;
     std::map<ClipFormat, std::wstring> registeredNames_;
     Writer writer_;

@@ -866,9 +866,10 @@ unsigned long long MillisecondsSinceUnixEpoch() {
 
 bool IsCommand(const std::wstring& word) {
     static const wchar_t* const commands[] = {
-        L"hold",   L"holdbare", L"pid",    L"set",     L"own",    L"clear",    L"list",  L"get",
-        L"count",  L"sleep",    L"dialog", L"window",  L"close",  L"contents", L"stamp", L"lock",
-        L"select", L"delay",    L"ownbig", L"command", L"answer", L"watch",  L"burst", L"clearbare"};
+        L"hold",   L"holdbare", L"pid",    L"set",   L"own",    L"clear",
+        L"list",   L"get",      L"count",  L"sleep", L"dialog", L"window",
+        L"close",  L"contents", L"stamp",  L"lock",  L"select", L"delay",
+        L"ownbig", L"command",  L"answer", L"watch", L"burst",  L"clearbare"};
     for (const wchar_t* command : commands) {
         if (word == command) {
             return true;

@@ -41,7 +41,7 @@ void ChangeLogFile::Append(std::string_view line) {
 
 void WriteLogFile(const std::wstring& fileName, std::string_view bytes) {
     UniqueFile file(CreateFileW(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file || !WriteAll(file.get(), bytes)) {
         ThrowCannotWrite(fileName);
     }

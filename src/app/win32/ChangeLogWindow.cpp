@@ -62,8 +62,8 @@ void ChangeLogWindow::Open() {
                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
                           LoadCursorW(nullptr, IDC_ARROW));
         const std::wstring title = Tr(L"Change log") + L" - Tavrix";
-        CreateWindowOfClass(kClassName, 0, title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                            CW_USEDEFAULT, ScaleByDpi(900), ScaleByDpi(420), nullptr, nullptr);
+        CreateWindowOfClass(kClassName, 0, title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                            ScaleByDpi(900), ScaleByDpi(420), nullptr, nullptr);
         ShowWindow(Handle(), SW_SHOWNORMAL);
     }
     if (IsIconic(Handle())) {
@@ -177,8 +177,8 @@ void ChangeLogWindow::ShowStatus() {
 std::vector<std::size_t> ChangeLogWindow::SelectedRows() const {
     std::vector<std::size_t> rows;
     int item = -1;
-    while ((item = static_cast<int>(
-                SendMessageW(list_, LVM_GETNEXTITEM, item, LVNI_SELECTED))) >= 0) {
+    while ((item = static_cast<int>(SendMessageW(list_, LVM_GETNEXTITEM, item, LVNI_SELECTED))) >=
+           0) {
         if (static_cast<std::size_t>(item) < parts_.log.Size()) {
             rows.push_back(static_cast<std::size_t>(item));
         }
@@ -259,8 +259,8 @@ bool ChangeLogWindow::OnNotify(const NMHDR& header, LRESULT& result) {
         const auto index = static_cast<std::size_t>(info.item.iItem);
         if ((info.item.mask & LVIF_TEXT) != 0 && index < parts_.log.Size() &&
             info.item.iSubItem >= 0 && info.item.iSubItem < static_cast<int>(kChangeColumns)) {
-            cell_ = ChangeCells(parts_.log, parts_.log.Row(index))[static_cast<std::size_t>(
-                info.item.iSubItem)];
+            cell_ = ChangeCells(
+                parts_.log, parts_.log.Row(index))[static_cast<std::size_t>(info.item.iSubItem)];
             info.item.pszText = cell_.data();
         }
         result = 0;
@@ -302,9 +302,8 @@ bool ChangeLogWindow::OnContextMenu(HWND from, POINT screen) {
     }
     AppendItem(menu.get(), kCopy, Tr(L"Copy") + L"\tCtrl+C");
     AppendItem(menu.get(), kSaveAs, Tr(L"Save log as..."));
-    const int chosen = static_cast<int>(TrackPopupMenu(menu.get(),
-                                                       TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x,
-                                                       screen.y, 0, Handle(), nullptr));
+    const int chosen = static_cast<int>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                                                       screen.x, screen.y, 0, Handle(), nullptr));
     if (chosen != 0) {
         OnCommand(chosen, 0, nullptr);
     }

@@ -1,7 +1,7 @@
 #include "app/win32/MainForm.h"
 
-#include "app/DpiLayout.h"
 #include "app/ChangeLogText.h"
+#include "app/DpiLayout.h"
 #include "app/MainLayout.h"
 #include "app/win32/MainFormDesign.h"
 #include "base/Dpi.h"
@@ -63,22 +63,21 @@ TMainForm::TMainForm(ClipboardPort& port, MainFormServices services)
       comparison_(Runner(), services_.chooseFile, commands_, tvFormats_, sbMain_),
       files_(Runner(), services_.chooseFile, sbMain_, services_.tickCount),
       formatCommands_(Runner(), services_.chooseFile),
-      logWindow_({.log = changeLog_,
-                  .copyText =
-                      [this](const std::wstring& text) {
-                          RunOnReader(
-                              [text](ClipboardPort& clipboard) {
-                                  SetClipboardTextW(clipboard, text);
-                              },
-                              {});
-                      },
-                  .showPreview =
-                      [this] {
-                          tvFormats_.SelectNode(0);
-                          SetForegroundWindow(Handle());
-                      },
-                  .chooseFile = services_.chooseFile,
-                  .reportError = services_.reportError}) {
+      logWindow_(
+          {.log = changeLog_,
+           .copyText =
+               [this](const std::wstring& text) {
+                   RunOnReader(
+                       [text](ClipboardPort& clipboard) { SetClipboardTextW(clipboard, text); },
+                       {});
+               },
+           .showPreview =
+               [this] {
+                   tvFormats_.SelectNode(0);
+                   SetForegroundWindow(Handle());
+               },
+           .chooseFile = services_.chooseFile,
+           .reportError = services_.reportError}) {
     if (services_.logLine) {
         changeLog_.SetWriter(
             [this](const ChangeRow& row) { services_.logLine(ChangeJsonLine(changeLog_, row)); });

@@ -22,6 +22,7 @@ MainFormServices ProgramMainFormServices() {
         .reportError = ShowErrorBox,
         .firstStart = RunFirstStart,
         .tickCount = {},
+        .logLine = {},
     };
 }
 

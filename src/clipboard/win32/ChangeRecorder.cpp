@@ -46,23 +46,31 @@ ChangeRecorder::~ChangeRecorder() {
 void ChangeRecorder::Record(bool atStart) {
     const std::uint32_t sequence = GetClipboardSequenceNumber();
     log_.Changed(CurrentMoment(), sequence, processes_.ProcessOf(GetClipboardOwner()), atStart);
-    auto formats = std::make_shared<std::optional<std::vector<ChangeLog::ListedFormat>>>();
+    struct Listing {
+        std::uint32_t seen = 0;
+        std::optional<std::vector<ChangeLog::ListedFormat>> formats;
+    };
+    auto listing = std::make_shared<Listing>();
     lister_->Submit(
         ReaderJobKind::Command,
-        [formats, sequence](ClipboardPort& clipboard) {
+        [listing, sequence](ClipboardPort& clipboard) {
             ReadProgress progress;
             const ClipboardSnapshot listed =
                 ClipboardCapture(clipboard, progress, {}).List(kListWait);
-            if (listed.held || listed.sequence != sequence) {
+            if (listed.held) {
                 return;
             }
-            auto& names = formats->emplace();
+            listing->seen = listed.sequence;
+            if (listed.sequence != sequence) {
+                return;
+            }
+            auto& names = listing->formats.emplace();
             for (const CapturedFormat& format : listed.formats) {
                 names.push_back({.id = format.format, .registeredName = format.registeredName});
             }
         },
-        [this, formats, sequence] {
-            log_.Listed(sequence, *formats);
+        [this, listing, sequence] {
+            log_.Listed(sequence, listing->seen, listing->formats);
             changed_();
         });
     changed_();

@@ -38,12 +38,12 @@ TTavrixClipboardMonitor::TTavrixClipboardMonitor(ClipboardPort& port, MainWindow
       restartTimer_(kRestartTimerId, options_.restartInterval),
       waitTimer_(kWaitTimerId, kWaitInterval), settleTimer_(kSettleTimerId, kSettleInterval),
       core_(
-                                                   *this, saveTimer_, restartTimer_,
-                                                   [this] {
-                                                       view_->Refresh();
-                                                       WatchTheReader();
-                                                   },
-                                                   options_.forceViewerChain) {
+          *this, saveTimer_, restartTimer_,
+          [this] {
+              view_->Refresh();
+              WatchTheReader();
+          },
+          options_.forceViewerChain) {
     RegisterClassOnce(kClassName, 0, nullptr, nullptr);
     // A message-only window: never shown, needs no desktop, still receives the clipboard's
     // notifications and timers.
@@ -128,8 +128,8 @@ LRESULT TTavrixClipboardMonitor::HandleMessage(UINT message, WPARAM wParam, LPAR
         }
         return 0;
     }
-    if (recorder_ && (message == WM_CLIPBOARDUPDATE ||
-                      (message == WM_DRAWCLIPBOARD && !core_.Registering()))) {
+    if (recorder_ &&
+        (message == WM_CLIPBOARDUPDATE || (message == WM_DRAWCLIPBOARD && !core_.Registering()))) {
         // At once: the owner may be gone a moment later.
         recorder_->Record();
     }

@@ -99,12 +99,13 @@ TEST(Startup, LogOpensItsFileBeforeAnythingElseAndNeedsTheWindow) {
     RecordingActions a;
     EXPECT_EQ(RunStartup(Args({L"/SAVE", L"b.cl7", L"/LOG", L"c.jsonl"}), a),
               StartupOutcome::RunMainWindow);
-    EXPECT_EQ(a.log,
-              (std::vector<std::wstring>{L"log:c.jsonl", L"save:b.cl7", L"open", L"window", L"load"}));
+    EXPECT_EQ(a.log, (std::vector<std::wstring>{L"log:c.jsonl", L"save:b.cl7", L"open", L"window",
+                                                L"load"}));
     for (const auto& [args, message] :
          {std::pair{std::vector<std::wstring>{L"/LOG", L"c.jsonl", L"/CLOSE"},
                     L"/LOG needs the window: leave out /CLOSE"},
-          std::pair{std::vector<std::wstring>{L"/CLEAR", L"/LOG"}, L"Missing file name after /LOG"}}) {
+          std::pair{std::vector<std::wstring>{L"/CLEAR", L"/LOG"},
+                    L"Missing file name after /LOG"}}) {
         RecordingActions refused;
         try {
             RunStartup(Args(args), refused);

@@ -1,5 +1,5 @@
-#include "app/ChangeLogText.h"
 #include "clipboard/ChangeLog.h"
+#include "app/ChangeLogText.h"
 #include "clipboard/ClipboardSnapshot.h"
 
 #include <gtest/gtest.h>
@@ -61,26 +61,34 @@ struct Logged : ::testing::Test {
 
 TEST_F(Logged, RowsCountUnannouncedChangesAndKeepTheNewest) {
     log.Changed(At(0), 10, ClipboardProcess{L"a.exe", 7}, true);
-    log.Changed(At(1), 11, std::nullopt);
-    log.Changed(At(2), 14, ClipboardProcess{L"a.exe", 7});
-    EXPECT_EQ(log.Row(1).skipped, 0U);
-    EXPECT_EQ(ChangeCells(log, log.Row(2))[1], L"14 (+2)");
+    log.Changed(At(1), 13, std::nullopt);
+    // Listing 13, the lister found 16 already; the next notification names 19: the change
+    // that left 16 came without one. Counts seen again by the notified change are no extra.
+    log.Listed(13, 16, std::nullopt);
+    log.Shown(Read(16, u"x"));
+    log.Changed(At(2), 19, ClipboardProcess{L"a.exe", 7});
+    log.Listed(19, 19, TextAndPrivate());
+    EXPECT_EQ(ChangeCells(log, log.Row(1))[1], L"13");
+    EXPECT_EQ(ChangeCells(log, log.Row(2))[1], L"19 (+1)");
+    // Handled late, a second notification finds 19 again: 16 was its change after all.
+    log.Changed(At(3), 19, std::nullopt);
+    EXPECT_EQ(ChangeCells(log, log.Row(2))[1], L"19");
     EXPECT_EQ(ChangeCells(log, log.Row(1))[2], L"no window");
     EXPECT_EQ(ChangeCells(log, log.Row(2))[2], L"a.exe (pid 7)");
     EXPECT_EQ(ChangeCells(log, log.Row(0))[5], L"At start");
-    log.Changed(At(3), 15, std::nullopt);
-    log.Changed(At(4), 16, std::nullopt);
+    log.Changed(At(4), 25, std::nullopt);
     ASSERT_EQ(log.Size(), 4U);
     EXPECT_EQ(log.Dropped(), 1U);
-    EXPECT_EQ(log.Row(0).sequence, 11U);
-    // The row that left was written first.
-    ASSERT_EQ(lines.size(), 1U);
+    EXPECT_EQ(log.Row(0).sequence, 13U);
+    // The rows whose clipboard went were written in their order, the unlisted one too.
+    ASSERT_EQ(lines.size(), 2U);
     EXPECT_NE(lines[0].find("\"seq\":10,"), std::string::npos);
+    EXPECT_NE(lines[1].find("\"seq\":13,"), std::string::npos);
 }
 
 TEST_F(Logged, ARowIsWrittenOnceWithWhatTheWindowRead) {
     log.Changed(At(0), 20, ClipboardProcess{L"Größe.exe", 9});
-    log.Listed(20, TextAndPrivate());
+    log.Listed(20, 20, TextAndPrivate());
     EXPECT_TRUE(lines.empty());
     EXPECT_EQ(ChangeCells(log, log.Row(0))[4], L"?");
     const ClipboardSnapshot read = Read(20, u"line one\r\nline two, \"quoted\"");
@@ -88,7 +96,8 @@ TEST_F(Logged, ARowIsWrittenOnceWithWhatTheWindowRead) {
     log.Shown(read);
     ASSERT_EQ(lines.size(), 1U);
     EXPECT_EQ(lines[0], "{\"time\":\"2026-12-10T09:41:07.123+01:00\",\"seq\":20,"
-                        "\"owner\":{\"exe\":\"Gr\xC3\xB6\xC3\x9F" "e.exe\",\"pid\":9},"
+                        "\"owner\":{\"exe\":\"Gr\xC3\xB6\xC3\x9F"
+                        "e.exe\",\"pid\":9},"
                         "\"formats\":[{\"id\":13,\"name\":\"Unicode Text Format\",\"size\":58},"
                         "{\"id\":49409,\"name\":\"Tavrix \\\"Private\\\"\",\"size\":8}],"
                         "\"empty\":false,\"excluded\":false,\"cloud\":true}\n");
@@ -99,7 +108,8 @@ TEST_F(Logged, ARowIsWrittenOnceWithWhatTheWindowRead) {
     EXPECT_EQ(cells[5], L"line one  line two, \"quoted\"");
     const std::size_t rows[] = {0};
     EXPECT_EQ(ChangeCsv(log, rows), "\xEF\xBB\xBFTime,#,Owner,Formats,Size,Content\r\n"
-                                    "09:41:07.123,20,Gr\xC3\xB6\xC3\x9F" "e.exe (pid 9),2,66,"
+                                    "09:41:07.123,20,Gr\xC3\xB6\xC3\x9F"
+                                    "e.exe (pid 9),2,66,"
                                     "\"line one  line two, \"\"quoted\"\"\"\r\n");
     EXPECT_EQ(ChangeTabText(log, rows), L"Time\t#\tOwner\tFormats\tSize\tContent\r\n"
                                         L"09:41:07.123\t20\tGröße.exe (pid 9)\t2\t66\t"
@@ -108,9 +118,10 @@ TEST_F(Logged, ARowIsWrittenOnceWithWhatTheWindowRead) {
 
 TEST_F(Logged, AnExcludedTextIsNeverShownAndAClearedClipboardSaysSo) {
     log.Changed(At(0), 30, std::nullopt);
-    log.Listed(30, std::vector<ChangeLog::ListedFormat>{
-                       {.id = cf::UnicodeText, .registeredName = L""},
-                       {.id = kHistory, .registeredName = L"CanIncludeInClipboardHistory"}});
+    log.Listed(30, 30,
+               std::vector<ChangeLog::ListedFormat>{
+                   {.id = cf::UnicodeText, .registeredName = L""},
+                   {.id = kHistory, .registeredName = L"CanIncludeInClipboardHistory"}});
     ClipboardSnapshot snapshot = Read(30, u"secret");
     snapshot.formats.push_back(
         Captured(kHistory, L"CanIncludeInClipboardHistory", std::vector<std::uint8_t>(4)));
@@ -120,15 +131,15 @@ TEST_F(Logged, AnExcludedTextIsNeverShownAndAClearedClipboardSaysSo) {
     EXPECT_NE(lines.at(0).find("\"excluded\":true,\"cloud\":false"), std::string::npos);
 
     log.Changed(At(1), 31, ClipboardProcess{L"b.exe", 3});
-    log.Listed(31, std::vector<ChangeLog::ListedFormat>{});
+    log.Listed(31, 31, std::vector<ChangeLog::ListedFormat>{});
     EXPECT_EQ(ChangeCells(log, log.Row(1))[5], L"Cleared");
 }
 
 TEST_F(Logged, RowsTheWindowNeverShowedAreWrittenWhenALaterChangeIsShownOrTheyAge) {
     log.Changed(At(0), 40, std::nullopt);
-    log.Listed(40, std::nullopt); // the clipboard changed again before it was listed
+    log.Listed(40, 41, std::nullopt); // the clipboard changed again before it was listed
     log.Changed(At(5), 41, std::nullopt);
-    log.Listed(41, TextAndPrivate());
+    log.Listed(41, 41, TextAndPrivate());
     log.Changed(At(9), 42, std::nullopt);
     log.Shown(Read(42, u"x"));
     // 42 waits for its listing; 40 and 41 are gone from the clipboard.

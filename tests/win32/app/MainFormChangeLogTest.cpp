@@ -45,9 +45,10 @@ std::filesystem::path OutputFolder() {
 
 TEST_F(MainFormTest, ChangeLogListsEveryChangeWithItsOwnerAndGivesWhatItShows) {
     win32::TMainForm& f = CreateForm();
-    const std::vector<std::uint8_t> text = Utf16LeBytes(u"first, \"quoted\"\n\u65E5\u672C");
-    PutClipboard({{CF_UNICODETEXT, text}});
-    PutClipboard({{CF_UNICODETEXT, Utf16LeBytes(u"second")}});
+    // Texts with their terminating zero, as programs put them.
+    PutClipboard(
+        {{CF_UNICODETEXT, Utf16LeBytes(std::u16string(u"first, \"quoted\"\n\u65E5\u672C", 19))}});
+    PutClipboard({{CF_UNICODETEXT, Utf16LeBytes(std::u16string(u"second", 7))}});
 
     f.Commands().Run(CommandId(MainCommand::ChangeLog));
     f.Commands().Run(CommandId(MainCommand::ChangeLog));
@@ -63,7 +64,8 @@ TEST_F(MainFormTest, ChangeLogListsEveryChangeWithItsOwnerAndGivesWhatItShows) {
     const std::wstring owner = Cell(list, 1, 2);
     EXPECT_TRUE(owner.ends_with(L" (pid " + std::to_wstring(GetCurrentProcessId()) + L")"))
         << owner;
-    EXPECT_EQ(Cell(list, 1, 3), L"1");
+    const std::wstring formats = std::to_wstring(CountClipboardFormats());
+    EXPECT_EQ(Cell(list, 1, 3), formats);
     EXPECT_EQ(Cell(list, 1, 5), L"first, \"quoted\" \u65E5\u672C");
     EXPECT_EQ(Cell(list, 2, 1), std::to_wstring(GetClipboardSequenceNumber()));
     EXPECT_EQ(window.StatusText(), L"3 changes");
@@ -79,7 +81,7 @@ TEST_F(MainFormTest, ChangeLogListsEveryChangeWithItsOwnerAndGivesWhatItShows) {
     GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
     CloseClipboard();
     EXPECT_TRUE(tab.starts_with(L"Time\t#\tOwner\tFormats\tSize\tContent\r\n")) << tab;
-    EXPECT_NE(tab.find(L"\t" + owner + L"\t1\t"), std::wstring::npos) << tab;
+    EXPECT_NE(tab.find(L"\t" + owner + L"\t" + formats + L"\t"), std::wstring::npos) << tab;
 
     // Saved as CSV and as JSON lines, by the extension chosen.
     const std::filesystem::path csv = OutputFolder() / L"tavrix-change-log.csv";

@@ -119,6 +119,7 @@ protected:
             .reportError = [this](HWND, const std::wstring& text) { errors.push_back(text); },
             .firstStart = {},
             .tickCount = [this] { return clock ? clock() : GetTickCount(); },
+            .logLine = {},
         };
         form = std::make_unique<win32::TMainForm>(ClipboardPort::Instance(), std::move(services));
         form->Create();
