@@ -32,7 +32,13 @@ pid=$(helper pid own 300 "13=$(utf16_hex one)" own 300 "13=$(utf16_hex two)" \
     own 300 "13=$(utf16_hex three)" own 300 | tr -d '\r' | sed -n 's/^pid //p')
 helper clearbare
 helper own 300 "13=$(utf16_hex secret)" "ExcludeClipboardContentFromMonitorProcessing=00" >/dev/null
+helper command "Tavrix " 10 123 >/dev/null || fail "no window for Ctrl+L"
+helper window "Change log - Tavrix" 10 >/dev/null || fail "the change log did not open"
 sleep 1
+mkdir -p "$TAVRIX_BUILD_DIR/screenshots"
+id=$(xwininfo -root -tree 2>/dev/null | grep -m1 '"Change log - Tavrix"' | awk '{print $1}')
+import -window "${id:-root}" "$TAVRIX_BUILD_DIR/screenshots/change-log.png" &&
+    echo "screenshot: $TAVRIX_BUILD_DIR/screenshots/change-log.png"
 start=$(date +%s%N)
 last=$(helper burst 1000 10000 | tr -d '\r' | sed -n 's/^seq //p')
 echo "burst: $(( ($(date +%s%N) - start) / 1000000 )) ms, last change count $last"

@@ -60,7 +60,8 @@ void ChangeLogWindow::Open() {
     if (Handle() == nullptr) {
         RegisterClassOnce(kClassName, CS_HREDRAW | CS_VREDRAW,
                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
-                          LoadCursorW(nullptr, IDC_ARROW));
+                          LoadCursorW(nullptr, IDC_ARROW),
+                          LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
         const std::wstring title = Tr(L"Change log") + L" - Tavrix";
         CreateWindowOfClass(kClassName, 0, title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                             ScaleByDpi(900), ScaleByDpi(420), nullptr, nullptr);
@@ -268,8 +269,13 @@ bool ChangeLogWindow::OnNotify(const NMHDR& header, LRESULT& result) {
     }
     case LVN_KEYDOWN: {
         const auto& key = reinterpret_cast<const NMLVKEYDOWN&>(header);
-        if (key.wVKey == 'C' && GetKeyState(VK_CONTROL) < 0) {
+        const bool control = GetKeyState(VK_CONTROL) < 0;
+        if (key.wVKey == 'C' && control) {
             CopySelected();
+        } else if (key.wVKey == 'A' && control) {
+            ListView_SetItemState(list_, -1, LVIS_SELECTED, LVIS_SELECTED);
+        } else if (key.wVKey == VK_ESCAPE) {
+            PostMessageW(Handle(), WM_CLOSE, 0, 0);
         }
         return true;
     }

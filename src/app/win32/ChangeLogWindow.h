@@ -1,10 +1,10 @@
 #pragma once
 // The change log's window: a list of every clipboard change since the program started (a
 // virtual list, so that ten thousand rows cost nothing to show), with the number of rows and of
-// those that were dropped in its status line. Ctrl+C copies the selected rows as tab-separated
-// text, "Save log as..." writes the whole log as CSV or JSON lines, and a double-click on the
-// newest row shows the clipboard's "Preview" in the main window. One window at most: opening it
-// again brings it to the front.
+// those that were dropped in its status line. Ctrl+C copies the selected rows (Ctrl+A selects
+// them all) as tab-separated text, "Save log as..." writes the whole log as CSV or JSON lines,
+// and a double-click on the newest row shows the clipboard's "Preview" in the main window. One
+// window at most: opening it again brings it to the front.
 #include "app/win32/MainFormServices.h"
 #include "clipboard/ChangeLog.h"
 #include "ui/win32/FileDialog.h"
