@@ -33,6 +33,8 @@ public:
     void RunFinished();
     // Rows old enough are written; all of them with all (the program ends).
     void Settle(bool all = false);
+    // The lister has nothing to do.
+    bool Idle() const { return lister_->Idle(); }
 
 private:
     ChangeLog& log_;

@@ -68,8 +68,12 @@ public:
     void ShowNode(int node);
     // Esc: stops waiting for the data being read.
     void StopWaiting() { view_->StopWaiting(); }
-    // A refresh is due, or the reader has work (for the view or a command).
-    bool Busy() const { return saveTimer_.Enabled() || view_->Busy() || !reader_->Idle(); }
+    // A refresh is due, or the reader (for the view or a command) or the change log's lister
+    // has work.
+    bool Busy() const {
+        return saveTimer_.Enabled() || view_->Busy() || !reader_->Idle() ||
+               (recorder_ && !recorder_->Idle());
+    }
     // The change count of the clipboard the window shows.
     std::uint32_t ShownSequence() const { return shown_.Current().sequence; }
 
