@@ -82,6 +82,7 @@ TEST_F(MainFormTest, MenuToolbarAndShortcutsFollowTheDesign) {
               (std::vector<int>{win32::CommandId(win32::MainCommand::Delete), 0,
                                 win32::CommandId(win32::MainCommand::SaveFormat),
                                 win32::CommandId(win32::MainCommand::RemoveFormat), 0,
+                                win32::CommandId(win32::MainCommand::ChangeLog), 0,
                                 win32::CommandId(win32::MainCommand::Find),
                                 win32::CommandId(win32::MainCommand::FindNext),
                                 win32::CommandId(win32::MainCommand::FindPrevious),
@@ -130,11 +131,11 @@ TEST_F(MainFormTest, MenuToolbarAndShortcutsFollowTheDesign) {
                  reinterpret_cast<LPARAM>(&saveButton));
     EXPECT_GE(saveButton.right - saveButton.left, 98);
 
-    // The accelerator table holds F1, Ctrl+minus, Ctrl+plus, Ctrl+0, Ctrl+F, F3, Shift+F3 and
-    // Ctrl+G (1 for Ctrl, 2 for Shift).
+    // The accelerator table holds F1, Ctrl+minus, Ctrl+plus, Ctrl+0, Ctrl+L, Ctrl+F, F3,
+    // Shift+F3 and Ctrl+G (1 for Ctrl, 2 for Shift).
     ACCEL table[16] = {};
     int count = CopyAcceleratorTableW(f.Commands().Actions().Accelerators(), table, 16);
-    ASSERT_EQ(count, 8);
+    ASSERT_EQ(count, 9);
     std::vector<std::pair<int, int>> keys;
     for (int i = 0; i < count; ++i) {
         keys.emplace_back(table[i].key, ((table[i].fVirt & FCONTROL) ? 1 : 0) |
@@ -144,6 +145,7 @@ TEST_F(MainFormTest, MenuToolbarAndShortcutsFollowTheDesign) {
                                                       {VK_OEM_MINUS, 1},
                                                       {VK_OEM_PLUS, 1},
                                                       {0x30, 1},
+                                                      {'L', 1},
                                                       {'F', 1},
                                                       {VK_F3, 0},
                                                       {VK_F3, 2},
