@@ -28,7 +28,17 @@ void LogSwallowed(std::wstring_view where, std::wstring_view what) noexcept {
     try {
         std::wstring line(where);
         line += L": ";
-        line += what;
+        // One entry, one line of the log: an error text's own line breaks become " / ".
+        for (std::size_t at = 0; at < what.size(); ++at) {
+            if (what[at] == L'\r' && at + 1 < what.size() && what[at + 1] == L'\n') {
+                continue;
+            }
+            if (what[at] == L'\r' || what[at] == L'\n') {
+                line += L" / ";
+            } else {
+                line += what[at];
+            }
+        }
         line += L" (swallowed)";
         DebugLog(line);
     } catch (...) {

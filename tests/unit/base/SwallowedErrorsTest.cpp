@@ -13,7 +13,7 @@ TEST(LogSwallowed, WritesWhereAndWhatTheCatchEnded) {
     testing::FakeSystemPlatform platform;
     InitSystemServices(true, {});
     try {
-        throw Error(L"Cannot open clipboard");
+        throw Error(L"Cannot open clipboard\r\nHeld by a.exe (pid 1)");
     } catch (...) {
         LogSwallowed(L"ClipboardEngine::RebuildFormatList");
     }
@@ -24,8 +24,8 @@ TEST(LogSwallowed, WritesWhereAndWhatTheCatchEnded) {
     }
     ASSERT_EQ(LogLines().size(), 2u);
     EXPECT_EQ(LogLines()[0], platform.now +
-                                 L" : ClipboardEngine::RebuildFormatList: Cannot open clipboard "
-                                 L"(swallowed)");
+                                 L" : ClipboardEngine::RebuildFormatList: Cannot open clipboard / "
+                                 L"Held by a.exe (pid 1) (swallowed)");
     EXPECT_EQ(LogLines()[1], platform.now + L" : Window::Dispatch: Unknown error (swallowed)");
     InitSystemServices(false, {});
 }
