@@ -29,8 +29,10 @@ run_window_briefly "$exe" /DEBUG
 [ -f "$log" ] || fail "no Log.txt beside the program with /DEBUG"
 od -c "$log" | head -5
 [ "$(tail -c 2 "$log" | od -An -c | tr -d ' ')" = '\r\n' ] || fail "the log does not end in CR LF"
-if grep -qav $'^[^ ].*[0-9].* : [A-Za-z]\+\r$' "$log"; then
-    fail "malformed log lines: $(grep -av $'^[^ ].*[0-9].* : [A-Za-z]\\+\r$' "$log" | od -c | head)"
+# Each entry one line: a time stamp, " : " and the entry (a step's name, or an error the
+# program went on after, such as its two clipboard threads finding each other holding it).
+if grep -qav $'^[^ ].*[0-9].* : [A-Za-z][^\r]*\r$' "$log"; then
+    fail "malformed log lines: $(grep -av $'^[^ ].*[0-9].* : [A-Za-z][^\\r]*\r$' "$log" | od -c | head)"
 fi
 expect_eq "first log line" "NorvaneClipboardDM" "$(head -n1 "$log" | sed 's/^.* : //' | tr -d '\r')"
 grep -qa ' : SaveClipboardToFile'$'\r$' "$log" || fail "no refresh logged after a clipboard change"
