@@ -22,7 +22,7 @@ e2e_cleanup() {
     # Wait for the server to be gone, so that the next test starts a fresh one.
     WINEPREFIX=$TAVRIX_WINEPREFIX wineserver -k </dev/null >/dev/null 2>&1
     WINEPREFIX=$TAVRIX_WINEPREFIX wineserver -w </dev/null >/dev/null 2>&1
-    rm -rf "$E2E_TMP"
+    rm -rf "$E2E_TMP" "$E2E_TMP-session"
 }
 trap e2e_cleanup EXIT
 
@@ -56,9 +56,16 @@ helper() {
 
 # keep_wine_session: a sleeping helper for the rest of the script. Wine empties its clipboard, and
 # its bridge to the X clipboard goes away, when the last Win32 process of the prefix ends.
+# It returns once that helper runs: a helper started before it would otherwise be the last
+# process when it ends, and take the clipboard with it.
 keep_wine_session() {
-    "$WINE_RUN" "$CLIPHELPER_EXE" sleep 180000 >/dev/null &
+    local i
+    "$WINE_RUN" "$CLIPHELPER_EXE" pid sleep 180000 >"$E2E_TMP-session" &
     e2e_background+=($!)
+    for ((i = 0; i < 200; i++)); do
+        grep -q '^pid' "$E2E_TMP-session" 2>/dev/null && return
+        sleep 0.1
+    done
 }
 
 # helper_background <arguments...>: the helper in the background, its pid in $helper_pid and its
