@@ -20,6 +20,8 @@ constexpr wchar_t kClassName[] = L"TavrixChangeLog";
 constexpr int kListId = 1;
 constexpr int kStatusId = 2;
 enum Command : int { kSaveAs = 101, kCopy, kClose };
+constexpr UINT_PTR kRefreshTimer = 1;
+constexpr UINT kRefreshDelay = 100;
 // Column widths at 96 pixels per inch.
 constexpr std::array<int, kChangeColumns> kColumnWidths = {95, 90, 190, 60, 80, 360};
 
@@ -111,7 +113,7 @@ bool ChangeLogWindow::OnCreate(const CREATESTRUCTW&) {
     if (SetMenu(Handle(), bar.get())) {
         bar.release();
     }
-    Update();
+    Refresh();
     return true;
 }
 
@@ -119,6 +121,7 @@ void ChangeLogWindow::OnDestroy() {
     // Opened again, the window is made anew.
     list_ = nullptr;
     bar_ = nullptr;
+    refreshDue_ = false;
     status_.clear();
     note_.clear();
 }
@@ -141,6 +144,26 @@ void ChangeLogWindow::SizeColumns() {
 }
 
 void ChangeLogWindow::Update() {
+    if (list_ == nullptr || refreshDue_) {
+        return;
+    }
+    refreshDue_ = SetTimer(Handle(), kRefreshTimer, kRefreshDelay, nullptr) != 0;
+    if (!refreshDue_) {
+        Refresh();
+    }
+}
+
+bool ChangeLogWindow::OnTimer(UINT_PTR id) {
+    if (id != kRefreshTimer) {
+        return false;
+    }
+    KillTimer(Handle(), kRefreshTimer);
+    refreshDue_ = false;
+    Refresh();
+    return true;
+}
+
+void ChangeLogWindow::Refresh() {
     if (list_ == nullptr) {
         return;
     }

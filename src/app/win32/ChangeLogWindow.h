@@ -36,8 +36,11 @@ public:
 
     // Makes the window the first time, shows it and brings it to the front.
     void Open();
-    // The log changed: rows came, were filled in or were dropped.
+    // The log changed: rows came, were filled in or were dropped. The list follows within a
+    // tenth of a second, once for a whole burst of changes.
     void Update();
+    // Shows the log as it is now.
+    void Refresh();
 
     HWND List() const { return list_; }
     std::wstring StatusText() const { return status_; }
@@ -55,6 +58,7 @@ protected:
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
     bool OnContextMenu(HWND from, POINT screen) override;
     void OnDpiChanged(int previousDpi) override;
+    bool OnTimer(UINT_PTR id) override;
     void ReportHandlerError(const std::wstring& text) override;
 
 private:
@@ -69,6 +73,7 @@ private:
     std::wstring cell_;   // the text the list asked for last
     std::wstring note_;   // shown in the status line until the selection changes
     std::wstring status_; // what the status line shows
+    bool refreshDue_ = false;
 };
 
 } // namespace tavrix::win32
